@@ -1,0 +1,93 @@
+// Task validation: counters, occupied boxes, the first reason the task cannot
+// be solved, and the link analysis (cube link lists, blocks, parts, cycles)
+// that the solver's preparation starts from.
+//
+// Usage:
+//   zv::Validation v = zv::ValidateTask(task);
+//   if (!v.ok()) show(zv::ValidationMessage(v, task.figure));   // UTF-8 text
+//   else solve(task, v.links);
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/task.h"
+
+namespace zv {
+
+// Smallest coordinates start at 100 and extents at -99, so an empty figure
+// or form reads minima 100 and extents -99 (callers clamp sizes to >= 1).
+struct OccupiedBox {
+  int minX = 100, minY = 100, minZ = 100;
+  int w = -99, d = -99, h = -99;  // largest - smallest + 1 along x, y, z
+  bool empty() const { return w <= 0; }
+};
+
+// One end of a link as seen from one cube.
+struct LinkEntry {
+  std::uint8_t partner;  // cube index of the other cube
+  std::uint8_t side;     // link side code 0..27 from this cube's end
+  std::uint8_t rigid;    // 1 for rigid joints (bits 13, 14), else 0
+};
+
+inline constexpr int kMaxLinksPerCube = 8;
+
+// Rigid slot order: right, left, below, above (offsets +1, -1, +32, -32).
+enum RigidSlot : int { SlotRight = 0, SlotLeft = 1, SlotBelow = 2, SlotAbove = 3 };
+
+struct LinkAnalysis {
+  std::array<std::uint8_t, kFigureGrid> CubeAtCell{};  // cube index there; 0 where no cube
+  std::array<std::int16_t, kNumberSlots> CellOfCube{}; // figure cell index of each cube
+  std::array<std::array<LinkEntry, kMaxLinksPerCube>, kNumberSlots> Links{};  // in the order met
+  std::array<std::uint8_t, kNumberSlots> LinkCount{};  // entries in Links, 0..8
+  std::array<std::uint8_t, kNumberSlots> HingeCount{}; // entries that are hinges (bits 1..12)
+  std::array<std::array<std::uint8_t, 4>, kNumberSlots> RigidSlots{};  // partner + 1, 0 = none
+  std::array<std::uint8_t, kNumberSlots> BlockLabel{}; // from 1, numbered by lowest cube index
+  std::array<std::uint8_t, kNumberSlots> PartLabel{};  // from 1
+  int CubeCount = 0;   // C
+  int BlockCount = 0;  // B
+  int PartCount = 0;
+  int CycleCount = 0;
+};
+
+// Why a task cannot be solved; the first failing check in validation order.
+enum class ValidationError {
+  None,
+  TooFewCubes,       // fewer than 2 cubes
+  TooManyCubes,      // more than 254 cubes
+  MustBeRigid,       // cubes a, b of one block lack their rigid joint
+  CannotBeHinged,    // cubes a, b of one block are hinged
+  FormTooLarge,      // more than 254 form cells
+  FormTooSmall,      // count fewer form cells than cubes
+  FormTooBig,        // count more form cells than cubes, EmptyCells off
+};
+
+struct Validation {
+  ValidationError error = ValidationError::None;
+  int cubeA = -1, cubeB = -1;  // MustBeRigid / CannotBeHinged: cube indexes, lower first
+  int count = 0;               // FormTooSmall / FormTooBig: the difference
+
+  int cubeCount = 0;
+  int formCellCount = 0;
+  int surplus = 0;             // form cells - cubes (may be negative)
+  OccupiedBox figureBox;       // z fields unused
+  OccupiedBox formBox;
+  bool linksAnalysed = false;  // the link analysis ran (2..254 cubes)
+  LinkAnalysis links;          // valid when linksAnalysed
+
+  bool ok() const { return error == ValidationError::None; }
+};
+
+// Runs every check in order and derives the counters and the link analysis.
+Validation ValidateTask(const TaskState& task);
+
+// Builds the link analysis alone (the link part of ValidateTask); returns the
+// first conflict found, or ValidationError::None. Expects 2..254 cubes.
+ValidationError AnalyseLinks(const FigureState& figure, LinkAnalysis& out, int& cubeA, int& cubeB);
+
+// The program's Russian message (UTF-8) for a failed validation, with cubes
+// named by their user numbers; empty when v.ok().
+std::string ValidationMessage(const Validation& v, const FigureState& figure);
+
+}  // namespace zv

@@ -1,0 +1,60 @@
+// Task files ("*.zvt"): the exact byte layout, the writer and the checking
+// reader. Everything works on byte images; file access goes through
+// platform/files.h. A read that fails leaves the task untouched.
+//
+// Usage:
+//   std::vector<std::uint8_t> image = zv::BuildTaskImage(task);
+//   zv::TaskState loaded;
+//   if (zv::ParseTaskImage(image, loaded) == zv::ReadResult::Ok) ...
+//
+// Layout (little-endian): magic 0x73470906, version 1, flags (bit 0
+// EmptyCells, bit 1 numbering block present), FigureWidth, FigureDepth,
+// FormWidth, FormDepth, FormHeight (int32 each), the text and a zero byte,
+// NF, NB (int32), NF figure records (int16 cell index, int16 word), NB form
+// records (int16 form cell index), and with flags bit 1 NF numbering bytes.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/task.h"
+
+namespace zv {
+
+inline constexpr std::uint32_t kTaskMagic = 0x73470906;
+inline constexpr std::int32_t kTaskVersion = 1;
+inline constexpr std::size_t kSmallestTaskFile = 23;  // shorter files are refused before parsing
+
+// Outcome of reading a task file, in the order the checks are made.
+enum class ReadResult {
+  Ok,
+  Missing,       // empty path or no such file: silent
+  Unreadable,    // cannot be opened or fully read
+  TooShort,      // shorter than 23 bytes
+  BadHeader,     // wrong magic
+  NewerVersion,  // version greater than 1
+  Damaged,       // contents break the model's limits or end early
+};
+
+enum class WriteResult { Ok, Failed };
+
+// The Russian caption (UTF-8) of the message box for a failed read, shown
+// with the path as its text; "" for Ok and Missing, which show nothing.
+const char* ReadResultCaption(ReadResult result);
+inline constexpr const char* kWriteFailedCaption = "Невозможно записать файл";
+
+// The whole file image of a task.
+std::vector<std::uint8_t> BuildTaskImage(const TaskState& task);
+
+// Checks the whole image first; only on Ok is `task` replaced (ClearTask,
+// then the file's contents, numbering rebuilt or reset).
+ReadResult ParseTaskImage(std::span<const std::uint8_t> image, TaskState& task);
+
+// File-level wrappers: read the whole file, or write it atomically
+// (temporary file in the same folder, then rename).
+ReadResult ReadTaskFile(const std::string& path, TaskState& task);
+WriteResult WriteTaskFile(const std::string& path, const TaskState& task);
+
+}  // namespace zv
