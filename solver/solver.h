@@ -1,0 +1,110 @@
+// The solver's front: one call finds every way to fold and pack the blocks of
+// a validated task into its form, removes symmetric duplicates and keeps at
+// most 10000 solutions for browsing.
+//
+// Usage:
+//   zv::Validation v = zv::ValidateTask(task);          // must be ok()
+//   MyObserver observer;                                 // stop flag + progress
+//   zv::Solver solver;
+//   zv::SolveOutcome outcome = solver.Solve(task, v.links, observer);
+//   for (int i = 0; i < solver.SolutionCount(); ++i) {
+//     auto cubes = solver.SolutionCubes(i);         // cube index + 1 per form cell number
+//     auto rotations = solver.SolutionRotations(i); // rotation 0..23 per form cell number
+//     int formCell = solver.FormCellList()[0];      // form cell index of form cell number 0
+//   }
+//
+// States of one run:
+//
+//   prepared --> searching --+--> finished          (SolveOutcome::Complete)
+//                            +--> stopped           (SolveOutcome::Stopped: observer asked)
+//                            +--> out of memory     (SolveOutcome::OutOfMemory)
+//
+// Preparation can also end the run as out of memory. In every end state the
+// solutions stored so far, the counters and the form cell list stay readable
+// until the next Solve on the same Solver.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "model/task.h"
+#include "model/validation.h"
+
+namespace zv {
+
+inline constexpr int kMaxStoredSolutions = 10000;
+
+struct SolveOptions {
+  std::size_t memoryLimit = 0;  // bytes of solver memory; 0 = DefaultMemoryLimit()
+};
+
+// The counters of a run, as the progress display and the final report show them.
+struct SolveStats {
+  std::uint32_t deadEnds = 0;      // search branches that ended without a solution
+  int solutionCount = 0;           // stored solutions, 0..10000
+  std::uint64_t assignments = 0;   // complete assignments offered to the store,
+                                   // duplicates and those past 10000 included
+  std::uint64_t searchCalls = 0;   // calls of the placement search
+};
+
+// What the search asks of its caller while it runs. StopRequested is polled at
+// the start of every search call; Refresh runs on every 1002nd call.
+class SolveObserver {
+ public:
+  virtual ~SolveObserver() = default;
+  virtual bool StopRequested() = 0;
+  virtual void Refresh(const SolveStats& stats) = 0;
+};
+
+// An observer that never stops and ignores progress.
+class QuietObserver final : public SolveObserver {
+ public:
+  bool StopRequested() override { return false; }
+  void Refresh(const SolveStats&) override {}
+};
+
+enum class SolveOutcome {
+  Complete,     // the search ran to its end
+  Stopped,      // the observer asked to stop; what was stored stays
+  OutOfMemory,  // the memory limit or the system refused; what was stored stays
+  Refused,      // the task is outside what validation accepts; nothing was done
+};
+
+struct SolverRun;  // everything of one run: pool, prepared tables, store, counters
+
+class Solver {
+ public:
+  Solver();
+  ~Solver();
+  Solver(const Solver&) = delete;
+  Solver& operator=(const Solver&) = delete;
+
+  // Releases the previous run, prepares and searches. `links` must be the
+  // link analysis of a successful ValidateTask(task).
+  SolveOutcome Solve(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
+                     const SolveOptions& options = {});
+
+  SolveOutcome LastOutcome() const;
+  SolveStats Stats() const;
+  int SolutionCount() const;
+  std::uint32_t DeadEnds() const;
+  std::uint64_t Assignments() const;
+  std::uint64_t SearchCalls() const;
+
+  // Solution i (0 <= i < SolutionCount()), both spans indexed by form cell
+  // number: cube index + 1 of the cube there (0 = empty), and its rotation.
+  std::span<const std::uint8_t> SolutionCubes(int i) const;
+  std::span<const std::uint8_t> SolutionRotations(int i) const;
+
+  // Form cell index of every form cell, by form cell number (z, y, x order).
+  std::span<const std::int16_t> FormCellList() const;
+  // Form cell number of a form cell index, or -1 when it is no form cell.
+  int FormCellNumber(int formCellIndex) const;
+
+ private:
+  std::unique_ptr<SolverRun> run_;
+};
+
+}  // namespace zv
