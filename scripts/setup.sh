@@ -1,0 +1,60 @@
+# Shared set-up for scripts/run.sh and scripts/test.sh (sourced, not run):
+# installs the Debian 12 packages the build needs, but only those missing,
+# so a machine that has them all pays one dpkg query and nothing else.
+# Defines ZORVAT_ROOT (the repository root) and changes into it.
+
+ZORVAT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$ZORVAT_ROOT" || return 1
+
+# Why each package is here:
+#   build-essential, cmake, ninja-build, pkg-config  the C++20 build
+#   qt6-base-dev       Qt 6 Widgets and Qt Test for the window program
+#   libgl1-mesa-dev    OpenGL headers: Qt6Gui's CMake config requires them
+#   libgtest-dev, libgmock-dev, libbenchmark-dev      tests and benchmarks
+#   clang, libclang-rt-14-dev   the clang build with libFuzzer and sanitizers
+#   fonts-dejavu-core  a font for the offscreen window tests and screenshots
+#   xvfb, xauth        a virtual X display for screenshot checks
+ZORVAT_PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl1-mesa-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-dejavu-core
+  xvfb xauth
+)
+
+zorvat_missing_packages() {
+  local pkg status
+  for pkg in "${ZORVAT_PACKAGES[@]}"; do
+    status="$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)"
+    [[ "$status" == "install ok installed" ]] || printf '%s\n' "$pkg"
+  done
+}
+
+zorvat_setup() {
+  local missing
+  mapfile -t missing < <(zorvat_missing_packages)
+  ((${#missing[@]} == 0)) && return 0
+
+  echo "setup: installing missing packages: ${missing[*]}"
+  local sudo=()
+  if ((EUID != 0)); then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo=(sudo)
+    else
+      echo "setup: not root and no sudo; install these packages first: ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  "${sudo[@]}" apt-get update </dev/null || {
+    echo "setup: apt-get update failed" >&2
+    return 1
+  }
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}" </dev/null || {
+    echo "setup: apt-get install failed for: ${missing[*]}" >&2
+    return 1
+  }
+}
+
+zorvat_setup
