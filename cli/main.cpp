@@ -1,0 +1,61 @@
+// zorvat-cli: task files from the command line. Dispatches the first word to
+// a row of the command table; --help and --version need no command.
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace zv::cli {
+namespace {
+
+// clang-format off
+constexpr std::array kCommands{
+    Command{"check",   "TASK.zvt",         "print the task's counters and whether it can be solved", RunCheck},
+    Command{"rewrite", "IN.zvt OUT.zvt",   "read a task file and write it back with this program's writer", RunRewrite},
+};
+// clang-format on
+
+constexpr const char* kVersion = "zorvat-cli 2.0.0";
+
+void PrintHelp() {
+  std::cout << "usage: zorvat-cli COMMAND ARGUMENTS...\n"
+               "       zorvat-cli --help | --version\n\ncommands:\n";
+  for (const Command& c : kCommands) {
+    std::string head = std::string(c.name) + ' ' + c.arguments;
+    std::cout << "  " << head << std::string(head.size() < 30 ? 30 - head.size() : 1, ' ') << c.summary << '\n';
+  }
+  std::cout << "\nexit status: 0 done (check: the task can be solved), 1 check: the task is refused,\n"
+               "2 wrong arguments or a file that cannot be read or written\n";
+}
+
+int Run(const std::vector<std::string>& words) {
+  if (words.empty()) {
+    std::cerr << "zorvat-cli: no command; see 'zorvat-cli --help'\n";
+    return kExitFailure;
+  }
+  const std::string& first = words[0];
+  if (first == "--help" || first == "-h") {
+    PrintHelp();
+    return kExitOk;
+  }
+  if (first == "--version") {
+    std::cout << kVersion << '\n';
+    return kExitOk;
+  }
+  for (const Command& c : kCommands)
+    if (first == c.name) return c.run(c, Arguments(words).subspan(1));
+  if (first.size() > 1 && first[0] == '-')
+    std::cerr << "zorvat-cli: unknown option '" << first << "'; see 'zorvat-cli --help'\n";
+  else
+    std::cerr << "zorvat-cli: unknown command '" << first << "'; see 'zorvat-cli --help'\n";
+  return kExitFailure;
+}
+
+}  // namespace
+}  // namespace zv::cli
+
+int main(int argc, char** argv) {
+  return zv::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+}
