@@ -72,6 +72,7 @@ class BlockPool {
  private:
   struct BlockHeader;
 
+  void* FreshArea(std::size_t size);  // from a new block, at a multiple of 16
   BlockHeader* NewBlock(std::size_t usable);
 
   std::size_t limit_;
