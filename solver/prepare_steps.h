@@ -1,0 +1,45 @@
+// The steps of search preparation and the writable state they share while
+// the tables are being built. Only the prepare_*.cpp files include this.
+#pragma once
+
+#include "solver/prepare.h"
+
+namespace zv::prepare {
+
+struct Context {
+  const TaskState& task;
+  const LinkAnalysis& links;
+  BlockPool& pool;
+  PreparedSearch& out;
+
+  // Writable views of the arrays that `out` publishes read-only.
+  std::int16_t* formCells = nullptr;
+  std::uint8_t* cellNumberGrid = nullptr;
+  std::int16_t* latticeSlots = nullptr;
+  FormSymmetry* symmetries = nullptr;
+  BlockInfo* blocks = nullptr;
+  std::uint8_t* blockOfCube = nullptr;
+  std::uint8_t* positionInBlock = nullptr;
+  Placement* placements = nullptr;
+  int placementCapacity = 0;
+  std::uint8_t* placementAvailable = nullptr;
+
+  Vec3* cubeFigure = nullptr;          // per cube: figure (x, y, 0)
+  std::int32_t* placementIndex = nullptr;  // [B][24][N]: placement of a block with
+                                           // rotation t and cube 0 on cell m, or -1
+};
+
+// Form cell number of the cell at (x, y, z), or -1 outside the form.
+int CellNumberAt(const Context& ctx, const Vec3& c);
+Vec3 CellCoordinates(int formCellIndex);
+
+bool BuildFormCells(Context& ctx);       // form cell list, cell-number grid, form box
+bool BuildLatticeSlots(Context& ctx);
+bool BuildSymmetries(Context& ctx);
+bool BuildBlocks(Context& ctx);          // block table
+bool BuildPlacements(Context& ctx, ByteKeySet& shapes);
+bool BuildConstraints(Context& ctx);     // also drops the lattice slots without edge hinges
+void FilterPlacements(Context& ctx);     // consistency filter
+bool BuildHingeList(Context& ctx);
+
+}  // namespace zv::prepare

@@ -1,0 +1,60 @@
+// Progress of a running solve as the window and the command-line tool show
+// it: when to process pending events (about every 100 ms) and when to redraw
+// the figures (once a second on the grid start + 1 s, start + 2 s, ...), plus
+// the number formats of those figures. Tick values are compared by their
+// signed 32-bit difference, so the schedule survives the wrap past 2^32.
+//
+// Usage (inside SolveObserver::Refresh):
+//   zv::ProgressStep step = clock.Advance();
+//   if (step.action == zv::ProgressAction::SecondRefresh)
+//     show(step.seconds, zv::FormatDeadEnds(stats.deadEnds), stats.solutionCount);
+//   if (step.action != zv::ProgressAction::None) processEvents();
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/ticks.h"
+
+namespace zv {
+
+enum class ProgressAction {
+  None,           // less than 100 ms since the last event processing
+  ProcessEvents,  // process pending events only
+  SecondRefresh,  // redraw the elapsed seconds, dead ends and solutions, then process events
+};
+
+struct ProgressStep {
+  ProgressAction action = ProgressAction::None;
+  bool first = false;          // the run's first one-second refresh (the Stop button turns red)
+  std::uint32_t seconds = 0;   // whole elapsed seconds, halves rounded up
+};
+
+class ProgressClock {
+ public:
+  explicit ProgressClock(TickSource& ticks) : ticks_(ticks) {}
+
+  // Sets the start time, next-second time = start + 1000, next-poll = start + 100.
+  void Start();
+  // One progress refresh: what the caller should do now.
+  ProgressStep Advance();
+
+  Ticks StartTime() const { return start_; }
+  // Milliseconds since Start, as an unsigned 32-bit difference.
+  std::uint32_t ElapsedMs() { return ticks_.Now() - start_; }
+
+ private:
+  TickSource& ticks_;
+  Ticks start_ = 0;
+  Ticks nextSecond_ = 0;
+  Ticks nextPoll_ = 0;
+};
+
+// "%0.3g" of the count with the exponent cleaned: 1234567 -> "1.23e6", 12 -> "12".
+std::string FormatDeadEnds(std::uint32_t deadEnds);
+// Removes the first '+' and a '0' right after it: "4.5e+12" -> "4.5e12".
+std::string CleanExponent(std::string text);
+// Milliseconds as seconds with three decimals ("%0.3f"): 16 -> "0.016".
+std::string FormatSeconds3(std::uint32_t ms);
+
+}  // namespace zv

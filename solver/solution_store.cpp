@@ -1,0 +1,130 @@
+// RecordSolution: builds the solution's key under every form symmetry, drops
+// it when one is already kept, else keeps its identity key and a copy of the
+// solution, up to 10000.
+#include "solver/solution_store.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "solver/side_codes.h"
+#include "solver/solver.h"
+
+namespace zv {
+
+bool SolutionStore::Begin(const PreparedSearch& prep, BlockPool& pool, ByteKeySet& keys) {
+  prep_ = &prep;
+  pool_ = &pool;
+  keys_ = &keys;
+  count_ = 0;
+  assignments_ = 0;
+  const std::size_t c = static_cast<std::size_t>(prep.cubeCount);
+  const std::size_t n = static_cast<std::size_t>(prep.formCellCount);
+  const std::size_t h = static_cast<std::size_t>(std::max(prep.hingeCount, 1));
+  keyLength_ = static_cast<int>(c + 4 * static_cast<std::size_t>(prep.hingeCount) + (prep.surplus > 0 ? 2 * c : 0));
+  keys.Reset(static_cast<std::size_t>(keyLength_));
+  solutions_ = pool.AllocateArray<const std::uint8_t*>(kMaxStoredSolutions);
+  cellOfCube_ = pool.AllocateArray<std::uint8_t>(c);
+  rotationOfCube_ = pool.AllocateArray<std::uint8_t>(c);
+  image_ = pool.AllocateArray<std::uint8_t>(2 * n);
+  order_ = pool.AllocateArray<std::uint32_t>(c);
+  positionOfCube_ = pool.AllocateArray<std::uint8_t>(c);
+  records_ = pool.AllocateArray<std::uint32_t>(h);
+  key_ = pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(keyLength_));
+  identityKey_ = pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(keyLength_));
+  return !pool.Exhausted();
+}
+
+void SolutionStore::FillScratch(const std::int32_t* chosen) {
+  const PreparedSearch& prep = *prep_;
+  const int n = prep.formCellCount;
+  std::fill(image_, image_ + 2 * n, std::uint8_t{0});
+  for (int b = 0; b < prep.blockCount; ++b) {
+    const Placement& p = prep.placements[chosen[b]];
+    const BlockInfo& info = prep.blocks[b];
+    for (int j = 0; j < info.cubeCount; ++j) {
+      const int cube = info.cubes[j];
+      cellOfCube_[cube] = p.cells[j];
+      rotationOfCube_[cube] = p.rotation;
+      image_[p.cells[j]] = static_cast<std::uint8_t>(cube + 1);
+      image_[n + p.cells[j]] = p.rotation;
+    }
+  }
+}
+
+void SolutionStore::BuildKey(const FormSymmetry& s, std::uint8_t* key) {
+  const PreparedSearch& prep = *prep_;
+  const int c = prep.cubeCount;
+  for (int k = 0; k < c; ++k)
+    order_[k] = static_cast<std::uint32_t>(static_cast<std::uint16_t>(s.cellMap[cellOfCube_[k]])) << 8 |
+                static_cast<std::uint32_t>(k);
+  std::sort(order_, order_ + c);
+
+  std::uint8_t* out = key;
+  if (prep.surplus > 0) {
+    // Cell codes hold each coordinate below 32, so moving every axis by its
+    // minimum keeps the sorted order.
+    int lo[3] = {31, 31, 31};
+    for (int r = 0; r < c; ++r) {
+      const int code = static_cast<int>(order_[r] >> 8);
+      lo[0] = std::min(lo[0], code & 31);
+      lo[1] = std::min(lo[1], (code >> 5) & 31);
+      lo[2] = std::min(lo[2], code >> 10);
+    }
+    const int shift = lo[0] + 32 * lo[1] + 1024 * lo[2];
+    for (int r = 0; r < c; ++r) {
+      const int code = static_cast<int>(order_[r] >> 8) - shift;
+      *out++ = static_cast<std::uint8_t>(code & 0xFF);
+      *out++ = static_cast<std::uint8_t>(code >> 8);
+    }
+  }
+
+  std::array<std::uint8_t, 256> renumbered{};
+  std::uint8_t nextLabel = 1;
+  for (int r = 0; r < c; ++r) {
+    const int cube = static_cast<int>(order_[r] & 0xFF);
+    positionOfCube_[cube] = static_cast<std::uint8_t>(r);
+    std::uint8_t& label = renumbered[prep.blockOfCube[cube]];
+    if (label == 0) label = nextLabel++;
+    *out++ = label;
+  }
+
+  for (int i = 0; i < prep.hingeCount; ++i) {
+    const HingeLink& link = prep.hinges[i];
+    const int a = positionOfCube_[link.lower];
+    const int b = positionOfCube_[link.higher];
+    const int cube = a < b ? link.lower : link.higher;
+    const int ownEdge = a < b ? link.lowerEdge : link.higherEdge;
+    const int edge = ownEdge == kNoHingeEdge
+                         ? kNoHingeEdge
+                         : s.edges[RotateEdge(rotationOfCube_[cube], static_cast<CubeEdge>(ownEdge))];
+    records_[i] = static_cast<std::uint32_t>(std::min(a, b)) | static_cast<std::uint32_t>(std::max(a, b)) << 8 |
+                  static_cast<std::uint32_t>(edge) << 16;
+  }
+  std::sort(records_, records_ + prep.hingeCount);
+  for (int i = 0; i < prep.hingeCount; ++i)
+    for (int byte = 0; byte < 4; ++byte) *out++ = static_cast<std::uint8_t>(records_[i] >> (8 * byte));
+}
+
+RecordResult SolutionStore::Record(const std::int32_t* chosen) {
+  ++assignments_;
+  if (count_ == kMaxStoredSolutions) return RecordResult::Full;
+  FillScratch(chosen);
+  const PreparedSearch& prep = *prep_;
+  for (int i = 0; i < prep.symmetryCount; ++i) {
+    std::uint8_t* key = i == 0 ? identityKey_ : key_;
+    BuildKey(prep.symmetries[i], key);
+    if (keys_->Find(key) != nullptr) return RecordResult::Duplicate;
+  }
+  const std::size_t n = static_cast<std::size_t>(prep.formCellCount);
+  auto* keptKey = pool_->AllocateArray<std::uint8_t>(static_cast<std::size_t>(keyLength_));
+  auto* solution = pool_->AllocateArray<std::uint8_t>(2 * n);
+  if (keptKey == nullptr || solution == nullptr) return RecordResult::OutOfMemory;
+  std::memcpy(keptKey, identityKey_, static_cast<std::size_t>(keyLength_));
+  keys_->Insert(keptKey);
+  std::memcpy(solution, image_, 2 * n);
+  solutions_[count_++] = solution;
+  return RecordResult::Stored;
+}
+
+}  // namespace zv

@@ -1,0 +1,72 @@
+// The solution store: keeps at most 10000 solutions in the order found and
+// drops every solution that a symmetry of the form (followed by a move, when
+// the form has empty cells) carries onto a kept one, with the cells of each
+// block and every hinge with its edge coinciding.
+//
+// Usage:
+//   zv::SolutionStore store;
+//   if (!store.Begin(prep, pool, keySet)) -> out of memory
+//   store.Record(chosenPlacementOfEachBlock);   // for every complete assignment
+//   const std::uint8_t* s = store.Solution(0);  // N cube bytes, then N rotation bytes
+//
+// Key of a solution under one symmetry (all byte strings of one length):
+//   with empty cells only: the occupied cells' codes x + 32y + 1024z after the
+//     symmetry, moved so their minimum x, y and z are 0, sorted (2 bytes each,
+//     little-endian); this makes the key independent of where the cells lie;
+//   then C bytes: the block label of each cube, cubes taken in increasing
+//     mapped cell code ("positions"), labels renumbered by first appearance;
+//   then 4 bytes per hinge: lower position, higher position, the mapped edge
+//     of the lower-position cube (12 for a face-axis hinge), 0; the records
+//     sorted as little-endian 32-bit values.
+#pragma once
+
+#include <cstdint>
+
+#include "solver/block_pool.h"
+#include "solver/byte_key_set.h"
+#include "solver/prepare.h"
+
+namespace zv {
+
+enum class RecordResult { Stored, Duplicate, Full, OutOfMemory };
+
+class SolutionStore {
+ public:
+  // Starts an empty store for one run: resets `keys` to this run's key length
+  // and takes the scratch arrays and the solution list from the pool.
+  bool Begin(const PreparedSearch& prep, BlockPool& pool, ByteKeySet& keys);
+
+  // Offers one complete assignment: chosen[b] is the placement of block b.
+  RecordResult Record(const std::int32_t* chosen);
+
+  int Count() const { return count_; }
+  std::uint64_t Assignments() const { return assignments_; }
+  // Solution i: N bytes cube index + 1 (0 = empty cell), then N rotation bytes.
+  const std::uint8_t* Solution(int i) const { return solutions_[i]; }
+  int KeyLength() const { return keyLength_; }
+
+ private:
+  void FillScratch(const std::int32_t* chosen);
+  // The key of the scratch solution under symmetry s.
+  void BuildKey(const FormSymmetry& s, std::uint8_t* key);
+
+  const PreparedSearch* prep_ = nullptr;
+  BlockPool* pool_ = nullptr;
+  ByteKeySet* keys_ = nullptr;
+  int keyLength_ = 0;
+  int count_ = 0;
+  std::uint64_t assignments_ = 0;
+  const std::uint8_t** solutions_ = nullptr;  // room for 10000
+
+  // Scratch of the solution being offered.
+  std::uint8_t* cellOfCube_ = nullptr;      // C: form cell number of each cube
+  std::uint8_t* rotationOfCube_ = nullptr;  // C
+  std::uint8_t* image_ = nullptr;           // 2N: cube index + 1, then rotation, per cell
+  std::uint32_t* order_ = nullptr;          // C: mapped cell code << 8 | cube
+  std::uint8_t* positionOfCube_ = nullptr;  // C
+  std::uint32_t* records_ = nullptr;        // H hinge records
+  std::uint8_t* key_ = nullptr;             // the key under the symmetry tried
+  std::uint8_t* identityKey_ = nullptr;     // the key under symmetry 0
+};
+
+}  // namespace zv

@@ -1,0 +1,85 @@
+// Solver: one run's pool, prepared tables, solution store and counters, and
+// the Solve entry that releases the previous run, prepares and searches.
+#include "solver/solver.h"
+
+#include <new>
+
+#include "platform/memory_blocks.h"
+#include "solver/block_pool.h"
+#include "solver/byte_key_set.h"
+#include "solver/prepare.h"
+#include "solver/search.h"
+#include "solver/solution_store.h"
+
+namespace zv {
+
+struct SolverRun {
+  BlockPool pool;
+  ByteKeySet keys;  // shapes of hinge-free blocks in preparation, then solution keys
+  PreparedSearch prep;
+  SolutionStore store;
+  SolveStats stats;
+  SolveOutcome outcome = SolveOutcome::Complete;
+  bool prepared = false;  // prep and store hold this run's tables
+};
+
+Solver::Solver() : run_(std::make_unique<SolverRun>()) {}
+Solver::~Solver() = default;
+
+SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
+                           const SolveOptions& options) {
+  SolverRun& run = *run_;
+  run.pool.ReleaseAll();
+  run.pool.SetLimit(options.memoryLimit != 0 ? options.memoryLimit : DefaultMemoryLimit());
+  run.prep = PreparedSearch{};
+  run.store = SolutionStore{};
+  run.stats = SolveStats{};
+  run.prepared = false;
+  if (!SolvableShape(task, links)) return run.outcome = SolveOutcome::Refused;
+
+  PlacementSearch search(run.prep, run.store, observer);
+  try {
+    if (!PrepareSearch(task, links, run.pool, run.keys, run.prep)) return run.outcome = SolveOutcome::OutOfMemory;
+    run.prepared = true;
+    if (!run.store.Begin(run.prep, run.pool, run.keys) || !search.Allocate(run.pool))
+      return run.outcome = SolveOutcome::OutOfMemory;
+    search.Run();
+    run.outcome = search.OutOfMemory() ? SolveOutcome::OutOfMemory
+                  : search.Stopped()   ? SolveOutcome::Stopped
+                                       : SolveOutcome::Complete;
+  } catch (const std::bad_alloc&) {
+    // The key set's table comes from the general heap; what was stored stays.
+    run.outcome = SolveOutcome::OutOfMemory;
+  }
+  run.stats = search.Stats();
+  return run.outcome;
+}
+
+SolveOutcome Solver::LastOutcome() const { return run_->outcome; }
+SolveStats Solver::Stats() const { return run_->stats; }
+int Solver::SolutionCount() const { return run_->stats.solutionCount; }
+std::uint32_t Solver::DeadEnds() const { return run_->stats.deadEnds; }
+std::uint64_t Solver::Assignments() const { return run_->stats.assignments; }
+std::uint64_t Solver::SearchCalls() const { return run_->stats.searchCalls; }
+
+std::span<const std::uint8_t> Solver::SolutionCubes(int i) const {
+  const auto n = static_cast<std::size_t>(run_->prep.formCellCount);
+  return {run_->store.Solution(i), n};
+}
+
+std::span<const std::uint8_t> Solver::SolutionRotations(int i) const {
+  const auto n = static_cast<std::size_t>(run_->prep.formCellCount);
+  return {run_->store.Solution(i) + n, n};
+}
+
+std::span<const std::int16_t> Solver::FormCellList() const {
+  if (!run_->prepared) return {};
+  return {run_->prep.formCells, static_cast<std::size_t>(run_->prep.formCellCount)};
+}
+
+int Solver::FormCellNumber(int formCellIndex) const {
+  if (!run_->prepared || formCellIndex < 0 || formCellIndex >= kFormGrid) return -1;
+  return run_->prep.cellNumberGrid[formCellIndex] - 1;
+}
+
+}  // namespace zv
