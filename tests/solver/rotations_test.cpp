@@ -8,58 +8,17 @@
 #include <set>
 #include <string>
 
+#include "tests/support/rotation_table.h"
+
 namespace zv {
 namespace {
-
-struct PrintedRow {
-  const char* images;  // where +x, +y, +z go
-  std::array<int, 6> faces;
-  std::array<int, 12> edges;
-  int inverse;
-  int code;
-};
-
-// clang-format off
-const std::array<PrintedRow, 24> kPrinted{{
-    {"+x +y +z", {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0, 0},
-    {"+x -z +y", {0, 1, 5, 4, 2, 3}, {7, 6, 5, 4, 0, 1, 2, 3, 11, 8, 9, 10}, 4, 10},
-    {"+z +y -x", {4, 5, 2, 3, 1, 0}, {8, 11, 10, 9, 5, 6, 7, 4, 1, 2, 3, 0}, 6, 44},
-    {"+x -y -z", {0, 1, 3, 2, 5, 4}, {3, 2, 1, 0, 7, 6, 5, 4, 10, 11, 8, 9}, 3, 6},
-    {"+x +z -y", {0, 1, 4, 5, 3, 2}, {4, 5, 6, 7, 3, 2, 1, 0, 9, 10, 11, 8}, 1, 12},
-    {"-x +y -z", {1, 0, 2, 3, 5, 4}, {1, 0, 3, 2, 6, 7, 4, 5, 11, 10, 9, 8}, 5, 5},
-    {"-z +y +x", {5, 4, 2, 3, 0, 1}, {11, 8, 9, 10, 7, 4, 5, 6, 0, 3, 2, 1}, 2, 41},
-    {"+z +x +y", {4, 5, 0, 1, 2, 3}, {4, 7, 6, 5, 8, 11, 10, 9, 0, 1, 2, 3}, 18, 32},
-    {"-x +z +y", {1, 0, 4, 5, 2, 3}, {5, 4, 7, 6, 1, 0, 3, 2, 8, 11, 10, 9}, 8, 9},
-    {"-z -x +y", {5, 4, 1, 0, 2, 3}, {6, 5, 4, 7, 11, 8, 9, 10, 1, 0, 3, 2}, 15, 35},
-    {"+z -x -y", {4, 5, 1, 0, 3, 2}, {5, 6, 7, 4, 9, 10, 11, 8, 2, 3, 0, 1}, 16, 38},
-    {"-x -z -y", {1, 0, 5, 4, 3, 2}, {6, 7, 4, 5, 2, 3, 0, 1, 10, 9, 8, 11}, 11, 15},
-    {"-z +x -y", {5, 4, 0, 1, 3, 2}, {7, 4, 5, 6, 10, 9, 8, 11, 3, 2, 1, 0}, 13, 37},
-    {"+y -z -x", {2, 3, 5, 4, 1, 0}, {11, 10, 9, 8, 1, 2, 3, 0, 6, 5, 4, 7}, 12, 30},
-    {"-z -y -x", {5, 4, 3, 2, 1, 0}, {10, 9, 8, 11, 6, 5, 4, 7, 2, 1, 0, 3}, 14, 47},
-    {"-y +z -x", {3, 2, 4, 5, 1, 0}, {9, 8, 11, 10, 2, 1, 0, 3, 5, 6, 7, 4}, 9, 29},
-    {"-y -z +x", {3, 2, 5, 4, 0, 1}, {10, 11, 8, 9, 3, 0, 1, 2, 7, 4, 5, 6}, 10, 27},
-    {"+z -y +x", {4, 5, 3, 2, 0, 1}, {9, 10, 11, 8, 4, 7, 6, 5, 3, 0, 1, 2}, 17, 42},
-    {"+y +z +x", {2, 3, 4, 5, 0, 1}, {8, 9, 10, 11, 0, 3, 2, 1, 4, 7, 6, 5}, 7, 24},
-    {"+y +x -z", {2, 3, 0, 1, 5, 4}, {0, 3, 2, 1, 11, 10, 9, 8, 7, 6, 5, 4}, 19, 20},
-    {"-y -x -z", {3, 2, 1, 0, 5, 4}, {2, 1, 0, 3, 10, 11, 8, 9, 6, 7, 4, 5}, 20, 23},
-    {"-y +x +z", {3, 2, 0, 1, 4, 5}, {3, 0, 1, 2, 9, 8, 11, 10, 4, 5, 6, 7}, 23, 17},
-    {"-x -y +z", {1, 0, 3, 2, 4, 5}, {2, 3, 0, 1, 5, 4, 7, 6, 9, 8, 11, 10}, 22, 3},
-    {"+y -x +z", {2, 3, 1, 0, 4, 5}, {1, 2, 3, 0, 8, 9, 10, 11, 5, 4, 7, 6}, 21, 18},
-}};
-// clang-format on
-
-Vec3 ParseAxis(const std::string& word) {
-  Vec3 v{0, 0, 0};
-  v[word[1] - 'x'] = word[0] == '-' ? -1 : 1;
-  return v;
-}
 
 TEST(RotationTable, MatchesThePrintedTableRowByRow) {
   for (int r = 0; r < kRotationCount; ++r) {
     SCOPED_TRACE("rotation " + std::to_string(r));
-    const PrintedRow& row = kPrinted[r];
-    const std::string images = row.images;
-    for (int axis = 0; axis < 3; ++axis) EXPECT_EQ(RotationImages(r)[axis], ParseAxis(images.substr(3 * axis, 2)));
+    const test::PrintedRotation& row = test::kPrintedRotations[r];
+    const test::Matrix3 m = test::RotationMatrix(r);
+    for (int axis = 0; axis < 3; ++axis) EXPECT_EQ(RotationImages(r)[axis], (Vec3{m[0][axis], m[1][axis], m[2][axis]}));
     for (int f = 0; f < kFaceCount; ++f) EXPECT_EQ(RotateFace(r, f), row.faces[f]) << "face " << f;
     for (int e = 0; e < kEdgeCount; ++e) EXPECT_EQ(RotateEdge(r, e), row.edges[e]) << "edge " << e;
     EXPECT_EQ(InverseRotation(r), row.inverse);
