@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <random>
 
 namespace zv {
@@ -94,8 +95,16 @@ FileReadStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>&
   return FileReadStatus::Ok;
 }
 
-bool WriteWholeFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) {
-  if (path.empty()) return false;
+bool WriteWholeFileAtomic(const std::string& linkOrPath, std::span<const std::uint8_t> bytes) {
+  if (linkOrPath.empty()) return false;
+  // Through a symbolic link the file it names is replaced and the link stays.
+  std::string path = linkOrPath;
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    std::error_code error;
+    std::filesystem::path target = std::filesystem::canonical(path, error);
+    if (!error) path = target.string();
+  }
   std::string tempPath;
   FileDescriptor fd(CreateTemporaryBeside(path, tempPath));
   if (fd.get() < 0) return false;

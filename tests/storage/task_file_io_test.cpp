@@ -76,6 +76,17 @@ TEST(WholeFiles, ReplacedFileKeepsItsPermissions) {
   EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST(WholeFiles, WriteThroughASymbolicLinkReplacesTheFileItNames) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.File("real"));
+  WriteBytes(folder.File("real/task.zvt"), {1});
+  std::filesystem::create_symlink("real/task.zvt", folder.File("link.zvt"));
+  ASSERT_TRUE(WriteWholeFileAtomic(folder.File("link.zvt"), Bytes{2, 3}));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.zvt")));
+  EXPECT_EQ(ReadBytes(folder.File("real/task.zvt")), (Bytes{2, 3}));
+  EXPECT_EQ(folder.List(), (std::vector<std::string>{"link.zvt", "real"}));
+}
+
 TEST(WholeFiles, FailedWriteLeavesEverythingAsItWas) {
   TempFolder folder;
   // The folder does not exist: nothing is created anywhere.
