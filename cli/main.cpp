@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/solve_command.h"
 
 namespace zv::cli {
 namespace {
@@ -14,6 +15,7 @@ namespace {
 constexpr std::array kCommands{
     Command{"check",   "TASK.zvt",         "print the task's counters and whether it can be solved", RunCheck},
     Command{"rewrite", "IN.zvt OUT.zvt",   "read a task file and write it back with this program's writer", RunRewrite},
+    Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S]", "find every solution and print the counts", RunSolve},
 };
 // clang-format on
 
