@@ -42,7 +42,8 @@ const FigureState* UndoHistory::Redo() {
 }
 
 bool RestoreFigure(const FigureState& snapshot, FigureState& figure) {
-  const bool resized = snapshot.FigureWidth != figure.FigureWidth || snapshot.FigureDepth != figure.FigureDepth;
+  const bool resized =
+      snapshot.FigureWidth != figure.FigureWidth || snapshot.FigureDepth != figure.FigureDepth;
   figure = snapshot;
   return resized;
 }

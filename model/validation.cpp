@@ -39,14 +39,11 @@ int CubeAt(const FigureState& figure, const LinkAnalysis& out, int cell) {
   return CubeInFigure(figure, cell) ? out.CubeAtCell[cell] : kNoCube;
 }
 
-// Appends one link end to cube `cube`'s list. A list is full after eight
-// entries: with at most one link per pair of cubes a cube has no more, so a
-// ninth end means some pair carries two links (a damaged task file).
-bool AppendEnd(LinkAnalysis& out, int cube, int partner, int side, bool rigid) {
-  if (out.LinkCount[cube] >= kMaxLinksPerCube) return false;
-  out.Links[cube][out.LinkCount[cube]++] = {static_cast<std::uint8_t>(partner), static_cast<std::uint8_t>(side),
+// Appends one link end to cube `cube`'s list, which has room for it.
+void AppendEnd(LinkAnalysis& out, int cube, int partner, int side, bool rigid) {
+  out.Links[cube][out.LinkCount[cube]++] = {static_cast<std::uint8_t>(partner),
+                                            static_cast<std::uint8_t>(side),
                                             static_cast<std::uint8_t>(rigid ? 1 : 0)};
-  return true;
 }
 
 // A partner listed twice among cube `cube`'s entries and the one that did not
@@ -61,10 +58,12 @@ int RepeatedPartner(const LinkAnalysis& out, int cube, int extraPartner) {
   return extraPartner;
 }
 
-// Steps 2 and 3: cube indexes and the cube link lists. Links whose first or
-// second cube is missing (only in a task file) are skipped. A link that does
-// not fit a full list is left out and its cube's doubly linked pair becomes
-// an overflow conflict.
+// Cube indexes and the cube link lists. Links whose first or second cube is
+// missing (only in a task file) are skipped. A list is full after eight
+// entries: with at most one link per pair a cube has no more, so a ninth end
+// means some pair carries two links (a damaged task file). Such a link is
+// left out and the full cube's doubly linked pair becomes an overflow
+// conflict.
 void CollectLinks(const FigureState& figure, LinkAnalysis& out, Conflict& overflow) {
   int k = 0;
   for (int y = 0; y < CubeRows(figure); ++y)
@@ -88,7 +87,11 @@ void CollectLinks(const FigureState& figure, LinkAnalysis& out, Conflict& overfl
         const int b = CubeAt(figure, out, cell + kLinkBits[bit].SecondOffset());
         if (a == kNoCube || b == kNoCube) continue;
         const bool rigid = bit >= RigidX;
-        const int full = out.LinkCount[a] >= kMaxLinksPerCube ? a : out.LinkCount[b] >= kMaxLinksPerCube ? b : kNoCube;
+        int full = kNoCube;
+        if (out.LinkCount[a] >= kMaxLinksPerCube)
+          full = a;
+        else if (out.LinkCount[b] >= kMaxLinksPerCube)
+          full = b;
         if (full != kNoCube) {
           const int repeated = RepeatedPartner(out, full, full == a ? b : a);
           overflow.Record(ValidationError::CannotBeHinged, full, repeated);
@@ -110,7 +113,7 @@ void CollectLinks(const FigureState& figure, LinkAnalysis& out, Conflict& overfl
     }
 }
 
-// Step 4: blocks flooded breadth-first through the rigid slots, numbered by
+// Blocks flooded breadth-first through the rigid slots, numbered by
 // their lowest cube index, with the first face-neighbour pair of one block
 // that lacks its rigid joint recorded as must-be-rigid.
 void FloodBlocks(const FigureState& figure, LinkAnalysis& out, Conflict& conflict) {
@@ -140,9 +143,9 @@ void FloodBlocks(const FigureState& figure, LinkAnalysis& out, Conflict& conflic
   }
 }
 
-// Steps 5 and 6: parts flooded breadth-first over all links, and the cycle
+// Parts flooded breadth-first over all links, and the cycle
 // tally: a hinge into a block already in the part adds 1, and 1 more when its
-// partner is not yet visited; every cycle is thus counted twice.
+// partner is not yet visited, so every hinge closing a cycle counts twice.
 void FloodParts(LinkAnalysis& out, Conflict& conflict) {
   int queue[kNumberSlots];
   int parent[kNumberSlots];
@@ -186,7 +189,8 @@ std::string Format(const char* pattern, int first, int second = 0) {
   return text;
 }
 
-// Steps 4 to 10 on the counters already in `v`: the first failing check.
+// The checks after counting, in order, on the counters already in `v`: the
+// first one that fails.
 ValidationError FirstError(const TaskState& task, Validation& v) {
   if (v.cubeCount < 2) return ValidationError::TooFewCubes;
   if (v.cubeCount > kMaxCubes) return ValidationError::TooManyCubes;

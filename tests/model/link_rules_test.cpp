@@ -49,8 +49,8 @@ void ExpectEditorRulesHold(const FigureState& f) {
   for (std::size_t i = 0; i < links.size(); ++i)
     for (std::size_t j = i + 1; j < links.size(); ++j)
       ASSERT_TRUE(MayStayBeside(links[i], links[j]))
-          << "cell " << links[i].cell << " bit " << links[i].bit << " beside cell " << links[j].cell << " bit "
-          << links[j].bit;
+          << "cell " << links[i].cell << " bit " << links[i].bit << " beside cell " << links[j].cell
+          << " bit " << links[j].bit;
 }
 
 TEST(LinkRules, ToggleLinkClearsExactlyTheConflictingLinks) {
@@ -60,7 +60,8 @@ TEST(LinkRules, ToggleLinkClearsExactlyTheConflictingLinks) {
     for (int step = 0; step < 80; ++step) {
       const int cell = FigureCellIndex(RandomInt(rng, 0, f.FigureWidth), RandomInt(rng, 0, f.FigureDepth));
       const int bit = RandomInt(rng, 1, 14);
-      const StoredLink added{cell, bit, cell + kLinkBits[bit].FirstOffset(), cell + kLinkBits[bit].SecondOffset()};
+      const StoredLink added{cell, bit, cell + kLinkBits[bit].FirstOffset(),
+                             cell + kLinkBits[bit].SecondOffset()};
       const FigureState before = f;
       const std::vector<StoredLink> links = StoredLinks(f);
       const bool changed = ToggleLink(f, cell, bit);
@@ -76,8 +77,9 @@ TEST(LinkRules, ToggleLinkClearsExactlyTheConflictingLinks) {
       for (const StoredLink& l : links)
         if (wasSet ? !(l == added) : MayStayBeside(l, added)) expected.push_back(l);
       if (!wasSet) expected.push_back(added);
-      std::sort(expected.begin(), expected.end(),
-                [](const StoredLink& a, const StoredLink& b) { return a.cell != b.cell ? a.cell < b.cell : a.bit < b.bit; });
+      std::sort(expected.begin(), expected.end(), [](const StoredLink& a, const StoredLink& b) {
+        return a.cell != b.cell ? a.cell < b.cell : a.bit < b.bit;
+      });
       ASSERT_EQ(StoredLinks(f), expected) << "cell " << cell << " bit " << bit;
       ASSERT_EQ(CubeBits(f), CubeBits(before));
       ASSERT_EQ(f.NumberOfCube, before.NumberOfCube);
@@ -153,7 +155,8 @@ TEST(LinkRules, AnalysisAgreesWithBlocksAndPartsFoundIndependently) {
     TaskState t = test::RandomTask(rng, {.maxFigureSide = 6, .cubeChance = 0.7, .linkTries = 50});
     FigureState& f = t.figure;
     for (int i = 0; i < 25; ++i)  // rigid joints more often, so that blocks and their gaps are common
-      ToggleLink(f, FigureCellIndex(RandomInt(rng, 0, f.FigureWidth - 1), RandomInt(rng, 0, f.FigureDepth - 1)),
+      ToggleLink(f,
+                 FigureCellIndex(RandomInt(rng, 0, f.FigureWidth - 1), RandomInt(rng, 0, f.FigureDepth - 1)),
                  RandomInt(rng, RigidX, RigidY));
     const std::vector<int> cubes = CubeBits(f);
     if (cubes.size() < 2) continue;

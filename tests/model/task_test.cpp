@@ -80,10 +80,10 @@ TEST(ToggleLink, HingesAtOneGridPointStayCompatible) {
 
 TEST(ToggleLink, CornerHingeAlsoReplacesTheFaceLinksOfItsPair) {
   FigureState f = Figure({"##", "##"});
-  ToggleLink(f, Cell(1, 1), RigidX);     // (0,1)-(1,1)
-  ToggleLink(f, Cell(1, 1), AxisY);      // (1,0)-(1,1)
+  ToggleLink(f, Cell(1, 1), RigidX);  // (0,1)-(1,1)
+  ToggleLink(f, Cell(1, 1), AxisY);   // (1,0)-(1,1)
   ToggleLink(f, Cell(1, 1), CornerDiag);
-  EXPECT_TRUE(Has(f, 1, 1, RigidX));     // other pairs keep their links
+  EXPECT_TRUE(Has(f, 1, 1, RigidX));  // other pairs keep their links
   EXPECT_TRUE(Has(f, 1, 1, AxisY));
   ToggleLink(f, Cell(1, 1), CornerXLower);  // pair (0,1)-(1,1)
   EXPECT_FALSE(Has(f, 1, 1, RigidX));
@@ -150,8 +150,8 @@ TEST(RemoveCube, ClearsEveryLinkOfTheCubeWhereverStored) {
 TEST(RemoveCube, KeepsOwnCellCornerHingesOfOtherCubes) {
   // Bits 5, 7, 10 in a cell join cubes above and to the left of it.
   FigureState f = Figure({"##", "#."});
-  f.Cells[Cell(1, 1)] = kCubeBit;  // make (1,1) a cube for a moment
-  ToggleLink(f, Cell(1, 1), CornerAntiDiag);  // (1,0)-(0,1)
+  f.Cells[Cell(1, 1)] = kCubeBit;                                       // make (1,1) a cube for a moment
+  ToggleLink(f, Cell(1, 1), CornerAntiDiag);                            // (1,0)-(0,1)
   f.Cells[Cell(1, 1)] |= BitMask(CornerYLeft) | BitMask(CornerXUpper);  // raw: a file may hold all three
   RemoveCube(f, Cell(1, 1));
   EXPECT_EQ(f.Cells[Cell(1, 1)], BitMask(5) | BitMask(7) | BitMask(10));

@@ -107,10 +107,18 @@ TEST(UndoHistory, ComparesDimensionsCellsAndNumbersOnly) {
     FigureState a = Numbered(1);
     g.Record(a);
     switch (change) {
-      case 0: a.FigureWidth = 5; break;
-      case 1: a.FigureDepth = 7; break;
-      case 2: a.Cells[FigureCellIndex(29, 29)] = kCubeBit; break;
-      case 3: a.NumberOfCube[255] = 1; break;
+      case 0:
+        a.FigureWidth = 5;
+        break;
+      case 1:
+        a.FigureDepth = 7;
+        break;
+      case 2:
+        a.Cells[FigureCellIndex(29, 29)] = kCubeBit;
+        break;
+      case 3:
+        a.NumberOfCube[255] = 1;
+        break;
     }
     g.Record(a);
     EXPECT_TRUE(g.CanUndo()) << "change " << change;

@@ -105,8 +105,8 @@ TEST(ValidateTask, LinkConflictComesBeforeTheFormChecks) {
 }
 
 TEST(ValidateTask, CountersAndOccupiedBoxes) {
-  TaskState t = MakeTask({".....", "..#..", ".....", "....#"},
-                         {{"...", "..."}, {"...", ".#."}, {"#..", "..."}});
+  TaskState t =
+      MakeTask({".....", "..#..", ".....", "....#"}, {{"...", "..."}, {"...", ".#."}, {"#..", "..."}});
   t.form.Cells[FormCellIndex(3, 0, 0)] = 1;  // past FormWidth: not counted
   const Validation v = ValidateTask(t);
   EXPECT_EQ(v.cubeCount, 2);
@@ -153,7 +153,9 @@ TEST(AnalyseLinks, ListsBlocksAndCountersOfASmallFigure) {
   ASSERT_TRUE(v.ok()) << ValidationMessage(v, t.figure);
   const LinkAnalysis& a = v.links;
 
-  struct E { int partner, side, rigid; };
+  struct E {
+    int partner, side, rigid;
+  };
   const std::vector<std::vector<E>> expected = {
       {{1, 25, 1}, {2, 23, 0}, {3, 8, 0}},
       {{0, 24, 1}, {3, 3, 0}},

@@ -32,7 +32,8 @@ inline std::vector<StoredLink> StoredLinks(const FigureState& f) {
       const int cell = FigureCellIndex(x, y);
       for (int bit = 1; bit <= 14; ++bit)
         if (f.Cells[cell] & BitMask(bit))
-          links.push_back({cell, bit, cell + kLinkBits[bit].FirstOffset(), cell + kLinkBits[bit].SecondOffset()});
+          links.push_back(
+              {cell, bit, cell + kLinkBits[bit].FirstOffset(), cell + kLinkBits[bit].SecondOffset()});
     }
   return links;
 }

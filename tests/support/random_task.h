@@ -24,16 +24,16 @@
 namespace zv::test {
 
 struct RandomTaskOptions {
-  int maxFigureSide = 6;        // FigureWidth, FigureDepth in 1..this (<= 30)
-  int maxCubes = kMaxCubes;     // cubes added stop here
-  double cubeChance = 0.6;      // each figure cell holds a cube with this chance
-  int linkTries = 40;           // ToggleLink calls on random storing cells and bits
-  double renumberChance = 0.5;  // chance of a few AssignNumber calls
-  int maxFormSide = 5;          // FormWidth, FormDepth in 1..this (<= 30)
-  int maxFormHeight = 3;        // FormHeight in 1..this (<= 10)
-  double matchCubesChance = 0.5;// the form gets exactly as many cells as cubes (when they fit)
-  double formCellChance = 0.5;  // otherwise each form cell is set with this chance
-  int maxTextLength = 40;       // Text length in 0..this
+  int maxFigureSide = 6;          // FigureWidth, FigureDepth in 1..this (<= 30)
+  int maxCubes = kMaxCubes;       // cubes added stop here
+  double cubeChance = 0.6;        // each figure cell holds a cube with this chance
+  int linkTries = 40;             // ToggleLink calls on random storing cells and bits
+  double renumberChance = 0.5;    // chance of a few AssignNumber calls
+  int maxFormSide = 5;            // FormWidth, FormDepth in 1..this (<= 30)
+  int maxFormHeight = 3;          // FormHeight in 1..this (<= 10)
+  double matchCubesChance = 0.5;  // the form gets exactly as many cells as cubes (when they fit)
+  double formCellChance = 0.5;    // otherwise each form cell is set with this chance
+  int maxTextLength = 40;         // Text length in 0..this
 };
 
 // The seed of a random test: ZORVAT_SEED when set, else `fallback`. Printed so
@@ -61,9 +61,15 @@ inline std::string RandomText(std::mt19937& rng, int maxLength) {
   std::string text(static_cast<std::size_t>(RandomInt(rng, 0, maxLength)), ' ');
   for (char& c : text) {
     switch (RandomInt(rng, 0, 2)) {
-      case 0: c = static_cast<char>(RandomInt(rng, 0x20, 0x7E)); break;
-      case 1: c = static_cast<char>(RandomInt(rng, 0xC0, 0xFF)); break;
-      default: c = kExtra[RandomInt(rng, 0, static_cast<int>(sizeof kExtra) - 1)]; break;
+      case 0:
+        c = static_cast<char>(RandomInt(rng, 0x20, 0x7E));
+        break;
+      case 1:
+        c = static_cast<char>(RandomInt(rng, 0xC0, 0xFF));
+        break;
+      default:
+        c = kExtra[RandomInt(rng, 0, static_cast<int>(sizeof kExtra) - 1)];
+        break;
     }
   }
   return text;
@@ -88,7 +94,8 @@ inline void RandomFigure(std::mt19937& rng, const RandomTaskOptions& options, Fi
     std::vector<int> cells(static_cast<std::size_t>(cubes));
     ListCubeCells(f, cells.data(), cubes);
     for (int i = RandomInt(rng, 1, 4); i > 0; --i)
-      AssignNumber(f, cells[static_cast<std::size_t>(RandomInt(rng, 0, cubes - 1))], RandomInt(rng, 0, cubes - 1));
+      AssignNumber(f, cells[static_cast<std::size_t>(RandomInt(rng, 0, cubes - 1))],
+                   RandomInt(rng, 0, cubes - 1));
   }
 }
 
