@@ -22,9 +22,8 @@ constexpr std::size_t kInitialBuffer    = 1024;
 // 256 cubes (user numbers 0..255) can carry one.
 constexpr int kMostNumberedCubes = kNumberSlots;
 
-// Appends little-endian values. Room is made as the file format's writer
-// always made it: a 1024-byte start, then growth to the larger of twice the
-// capacity and the size needed.
+// Appends little-endian values into a buffer that starts at 1024 bytes and,
+// when full, grows to the larger of twice its capacity and the size needed.
 class ImageWriter {
  public:
   ImageWriter() { bytes_.reserve(kInitialBuffer); }
@@ -117,8 +116,9 @@ std::int32_t ReadInt32At(std::span<const std::uint8_t> image, std::size_t at) {
 bool InRange(std::int32_t v, int low, int high) { return v >= low && v <= high; }
 
 // The block is written only when it says something and can be read back:
-// with more than 256 cubes the bytes cannot hold the numbers, and such a
-// figure keeps the default numbering anyway.
+// one byte per cube cannot number more than 256 cubes and the reader refuses
+// such a block, so a larger figure is saved in default order rather than
+// into a file that no longer opens.
 bool NeedsNumberingBlock(const FigureState& figure) {
   return CountCubes(figure) <= kMostNumberedCubes && !IsDefaultNumbering(figure);
 }
