@@ -1,0 +1,67 @@
+// The program entry: reads the command line, creates the windows (the main
+// window first; the description, help and numbering windows follow it in
+// that order), runs the event loop, and shows any escaping exception in an
+// error box. With --screenshot it renders the main window to a PNG after
+// start-up and ends without writing the settings or the autosave file.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPixmap>
+#include <cstdio>
+#include <exception>
+
+#include "platform/qt/program_folder.h"
+#include "platform/qt/qt_services.h"
+#include "ui/command_line.h"
+#include "ui/zv_form.h"
+
+namespace {
+
+int Run(QApplication& app, const zv::CommandLine& cl) {
+  zv::QtServices services;
+  zv::StartOptions options;
+  options.dataFolder = zv::ProgramDataFolder(QCoreApplication::applicationDirPath());
+  if (cl.startParameter) options.startParameter = QString::fromLocal8Bit(cl.startParameter->c_str());
+  zv::TZvForm ZvForm(services, options);
+  services.SetOwner(&ZvForm);
+  if (!cl.screenshotPath.empty()) {
+    ZvForm.show();
+    QApplication::processEvents();
+    const QString out = QString::fromLocal8Bit(cl.screenshotPath.c_str());
+    const bool saved = ZvForm.grab().save(out, "PNG");
+    ZvForm.CloseWithoutSaveAExecute();
+    if (!saved) {
+      std::fprintf(stderr, "zorvat: cannot write %s\n", cl.screenshotPath.c_str());
+      return 1;
+    }
+    return 0;
+  }
+  ZvForm.show();
+  return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const zv::CommandLine cl = zv::ParseCommandLine(args);
+  switch (cl.action) {
+    case zv::CommandLine::Action::Help:
+      std::fputs(zv::CommandLineUsage().c_str(), stdout);
+      return 0;
+    case zv::CommandLine::Action::Version:
+      std::printf("zorvat %s\n", ZORVAT_VERSION);
+      return 0;
+    case zv::CommandLine::Action::Error:
+      std::fprintf(stderr, "zorvat: %s\n%s", cl.error.c_str(), zv::CommandLineUsage().c_str());
+      return 2;
+    case zv::CommandLine::Action::Run:
+      break;
+  }
+  QApplication app(argc, argv);
+  try {
+    return Run(app, cl);
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, QStringLiteral("Зорват"), QString::fromLocal8Bit(e.what()));
+    return 1;
+  }
+}

@@ -1,0 +1,28 @@
+// The program's command line. Parameters beginning with "--" are the
+// program's own options (--help, --version, --screenshot OUT.png); the first
+// other parameter names the task file to open at start, "-" meaning start
+// with an empty task; further parameters are ignored.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zv {
+
+struct CommandLine {
+  enum class Action { Run, Help, Version, Error };
+  Action action = Action::Run;
+  // The first parameter that is no option: a task file path, or "-".
+  std::optional<std::string> startParameter;
+  std::string screenshotPath;  // non-empty: render the window to this PNG and exit
+  std::string error;           // what was wrong, for Action::Error
+};
+
+// `args` excludes the program name.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// The text printed for --help.
+std::string CommandLineUsage();
+
+}  // namespace zv

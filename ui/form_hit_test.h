@@ -1,0 +1,12 @@
+// Which form cell a point of the form picture means: none in the margins
+// and in the 10-pixel gaps between layers.
+#pragma once
+
+#include <optional>
+
+namespace zv {
+
+// Form cell index under (px, py) for a form of width w, depth d, height h.
+std::optional<int> FormCellHit(int px, int py, int w, int d, int h);
+
+}  // namespace zv

@@ -1,0 +1,40 @@
+// A picture control backed by an offscreen image that only grows: the image
+// keeps its larger size when the task shrinks, and the drawing routines
+// clear just the panel's rectangle. Mouse presses, moves and releases are
+// passed on in picture pixels.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace zv {
+
+class Picture : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Picture(QWidget* parent = nullptr);
+
+  // Enlarges the control and its image to at least width x height; never
+  // makes either smaller. The image's old content stays.
+  void Grow(int width, int height);
+
+  QImage& image() { return image_; }
+  const QImage& image() const { return image_; }
+
+ signals:
+  void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons, int x, int y);
+  void mouseMoved(Qt::MouseButtons buttons, int x, int y);
+  void mouseReleased(Qt::MouseButton button, int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage image_;
+};
+
+}  // namespace zv

@@ -1,0 +1,179 @@
+// The main window TZvForm: the figure half (tool strip Panel3, picture ImA
+// in the scroll box ImASB) and the form half (tool strip Panel4, picture
+// ImB in ImBSB). It owns the one task, the display switches and cube
+// colour, the figure's undo history, the settings file and the current task
+// file name. Every edit runs a model operation and then the figure redraw
+// (which records and validates) or the form redraw.
+//
+// Construction is the start-up (settings, command line, first task);
+// closing is the shut-down (placement, settings, autosave) unless the
+// window was closed with close-without-saving.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QWidget>
+
+#include "model/task.h"
+#include "model/undo_history.h"
+#include "model/validation.h"
+#include "platform/qt/qt_profile.h"
+#include "platform/qt/services.h"
+#include "storage/settings.h"
+#include "ui/figure_hit_test.h"
+#include "ui/solution_view_data.h"
+#include "ui/work_mode.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QScrollArea;
+class QSpinBox;
+class QToolButton;
+
+namespace zv {
+
+class Picture;
+
+struct StartOptions {
+  QString dataFolder;  // where "Zorvat.ini" and "Current.zvt" live, with a trailing '/'
+  // The command line's first parameter: a task file, "-" for an empty task,
+  // or nothing to reopen the autosaved task.
+  std::optional<QString> startParameter;
+};
+
+class TZvForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  TZvForm(Services& services, const StartOptions& options, QWidget* parent = nullptr);
+  ~TZvForm() override;
+
+  const TaskState& task() const { return *task_; }
+  const QString& currentTaskFile() const { return currentTaskFile_; }
+  const Validation& validation() const { return *validation_; }
+  QColor cubeColor() const;
+
+  // Task files (the window side of reading and writing).
+  bool ReadTask(const QString& path, bool rememberName);
+  bool WriteTask(const QString& path, bool rememberName);
+  // Files dropped onto the window: the first one is opened.
+  void OpenDroppedFiles(const QStringList& paths);
+
+  // Shift+F11: close without writing placement, settings or autosave.
+  void CloseWithoutSaveAExecute();
+
+ public slots:
+  void OpenBtClick();
+  void SaveBtClick();
+  void ChooseColBtClick();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // Building the controls (zv_form_build.cpp).
+  void BuildControls();
+  void BuildFigureStrip(QWidget* panelA);
+  void BuildFormStrip(QWidget* panelB);
+  void ConnectControls();
+
+  // Layout (zv_form_layout.cpp).
+  void Layout();
+
+  // Redraws and validation (zv_form_redraw.cpp).
+  void FigureRedraw(bool record);
+  void FormRedraw(bool validate);
+  void ShowValidation();
+  void UpdateUndoButtons();
+  void UpdateDescriptionMark();
+
+  // Figure editing (zv_form_figure_mouse.cpp).
+  void ImAMouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, int x, int y);
+  void ImAMouseMove(Qt::MouseButtons buttons, int x, int y);
+  void ImAMouseUp();
+  bool RefuseAddingCube();
+  void DrawABtClick(int tag);
+
+  // Form editing and form switches (zv_form_form_mouse.cpp).
+  void ImBMouseDown(int x, int y);
+  void ImBMouseMove(int x, int y);
+  void ImBMouseUp();
+  void PrevLayerBtClick();
+  void NextLayerBtClick();
+  void EmptyCellsCBClick();
+
+  // Whole-figure and whole-form commands (zv_form_commands.cpp).
+  void ClearABtClick();
+  void FillABtClick();
+  void ClearLinksBtClick();
+  void ClearBBtClick();
+  void FillBBtClick();
+  void UndoBtClick();
+  void RedoBtClick();
+  void RestoreSnapshot(const FigureState* snapshot);
+  void NumberCBClick();
+  void LinksCBClick();
+  void NumsBtClick();
+  void EndNumberingMode();
+
+  // Task files (zv_form_files.cpp).
+  void SetCaption(bool withFileName);
+  FileDialogRequest TaskDialogRequest(const char* title) const;
+  void ShowFileError(const QString& path, const char* caption, MessageIcon icon);
+
+  // Settings, start-up and shut-down (zv_form_startup.cpp).
+  void StartUp(const StartOptions& options);
+  void ApplySettings();
+  void ShutDown();
+  void SetHandlerGuarded(QAbstractButton* button, bool checked);
+
+  Services& services_;
+  std::unique_ptr<TaskState> task_;
+  std::unique_ptr<Validation> validation_;  // the last validation's counters and boxes
+  UndoHistory history_;
+  SolutionViewData* solution_ = nullptr;    // filled by the solution browser
+  std::unique_ptr<QtProfile> profile_;      // the settings file, open for the whole run
+  Settings opt_;                            // switches and colour; TaskFile unused
+  QString dataFolder_;
+  QString autosavePath_;
+  QString currentTaskFile_;
+
+  WorkMode workMode_ = WorkMode::Edit;
+  DrawMode drawMode_ = DrawMode::Cubes;
+  bool numberingMode_ = false;
+  bool handlerGuard_ = false;       // set while the program writes into guarded controls
+  bool closeWithoutSaving_ = false; // Shift+F11
+  bool shutDown_ = false;           // the shut-down steps ran
+  int figureDrag_ = -1;             // -1 no drag, 0 the drag erases, 1 the drag adds
+  int formDrag_ = -1;               // -1 no drag, 0 the drag clears cells, 1 sets them
+  int vScrollWidth_ = 0;            // scroll bar sizes of the style, read once
+  int hScrollHeight_ = 0;
+
+  // Controls, named as their object names.
+  QWidget *PanelA = nullptr, *Panel3 = nullptr, *PanelAI = nullptr, *ImAP = nullptr;
+  QWidget *Bevel1 = nullptr, *PanelB = nullptr, *Panel4 = nullptr, *Panel6 = nullptr;
+  QWidget *PanelBI = nullptr, *ImBP = nullptr;
+  QWidget *ButtonsAP = nullptr, *LinksP = nullptr, *Panel2 = nullptr, *MoveBP = nullptr;
+  QWidget *Edit1P = nullptr, *SolP = nullptr, *ResP = nullptr, *ErP = nullptr;
+  QScrollArea *ImASB = nullptr, *ImBSB = nullptr;
+  Picture *ImA = nullptr, *ImB = nullptr;
+  QSpinBox *XASE = nullptr, *YASE = nullptr, *XBSE = nullptr, *YBSE = nullptr, *ZBSE = nullptr;
+  QToolButton *OpenBt = nullptr, *SaveBt = nullptr, *HelpBt = nullptr, *TextBt = nullptr;
+  QToolButton *ChooseColBt = nullptr, *NumsBt = nullptr, *SolveBt = nullptr;
+  QToolButton *DrawABt = nullptr, *EdgeBt = nullptr, *FaceBt = nullptr, *MergeBt = nullptr;
+  QToolButton *UndoBt = nullptr, *RedoBt = nullptr, *ClearABt = nullptr, *FillABt = nullptr;
+  QToolButton *ClearLinksBt = nullptr, *ClearBBt = nullptr, *FillBBt = nullptr;
+  QToolButton *PrevLayerBt = nullptr, *NextLayerBt = nullptr;
+  QButtonGroup* drawModeGroup_ = nullptr;
+  QCheckBox *NumberCB = nullptr, *LinksCB = nullptr, *EmptyCellsCB = nullptr;
+  QLabel *NumL = nullptr, *PartsL = nullptr, *CyclesL = nullptr, *EmptyL = nullptr, *ErL = nullptr;
+};
+
+}  // namespace zv

@@ -1,0 +1,136 @@
+// Start-up and shut-down of the main window: the settings file, the window
+// placement, the display switches and cube colour, the first task (from the
+// command line or the autosave file), and at the end the placement,
+// settings and autosave, unless the window was closed without saving.
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+
+#include "platform/qt/color_value.h"
+#include "storage/placement.h"
+#include "ui/button_glyphs.h"
+#include "ui/window_texts.h"
+#include "ui/zv_form.h"
+
+namespace zv {
+
+namespace {
+
+// The stored placement is the window's client rectangle as Qt's normal
+// geometry gives it, so no frame is added or taken off and a round trip
+// restores the same geometry.
+constexpr FrameMetrics kNoFrame{};
+
+DesktopRect Desktop() {
+  QRect all;
+  for (const QScreen* screen : QGuiApplication::screens()) all = all.united(screen->geometry());
+  return {all.left(), all.top(), all.left() + all.width(), all.top() + all.height()};
+}
+
+}  // namespace
+
+TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      task_(std::make_unique<TaskState>()),
+      validation_(std::make_unique<Validation>()) {
+  setObjectName(QStringLiteral("ZvForm"));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(8);
+  setFont(font);
+  resize(871, 602);
+  setWindowTitle(QString::fromUtf8(kProgramCaption));
+  BuildControls();
+  ConnectControls();
+  StartUp(options);
+}
+
+TZvForm::~TZvForm() = default;
+
+void TZvForm::SetHandlerGuarded(QAbstractButton* button, bool checked) {
+  handlerGuard_ = true;
+  button->setChecked(checked);
+  handlerGuard_ = false;
+}
+
+void TZvForm::StartUp(const StartOptions& options) {
+  handlerGuard_ = false;
+  vScrollWidth_ = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  hScrollHeight_ = vScrollWidth_;
+  dataFolder_ = options.dataFolder;
+  profile_ = std::make_unique<QtProfile>(dataFolder_ + QString::fromLatin1(kSettingsFileName));
+  if (const std::optional<Placement> p =
+          LoadPlacement(*profile_, kMainWindowSection, kNoFrame, Desktop())) {
+    setGeometry(p->left, p->top, p->width, p->height);
+    if (p->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+  }
+  autosavePath_ = dataFolder_ + QString::fromLatin1(kAutosaveFileName);
+  opt_ = LoadSettings(*profile_, QFile::encodeName(autosavePath_).toStdString());
+  ApplySettings();
+
+  QString startFile;
+  if (!options.startParameter)
+    startFile = autosavePath_;
+  else if (*options.startParameter != QStringLiteral("-"))
+    currentTaskFile_ = startFile = *options.startParameter;
+  if (currentTaskFile_.isEmpty()) currentTaskFile_ = QFile::decodeName(opt_.TaskFile.c_str());
+  setAcceptDrops(true);
+
+  if (!startFile.isEmpty() && ReadTask(startFile, false)) return;
+  Layout();
+  FigureRedraw(true);
+  FormRedraw(false);
+}
+
+void TZvForm::ApplySettings() {
+  handlerGuard_ = true;
+  TextBt->setChecked(opt_.ShowText);
+  NumberCB->setChecked(opt_.Numbers);
+  LinksCB->setChecked(opt_.Links);
+  PrevLayerBt->setChecked(opt_.PrevLayer);
+  NextLayerBt->setChecked(opt_.NextLayer);
+  handlerGuard_ = false;
+  ChooseColBt->setIcon(ColorSwatchIcon(cubeColor()));
+}
+
+void TZvForm::ChooseColBtClick() {
+  const std::optional<ColorValue> chosen = services_.ChooseColor(opt_.Color, kDefaultCubeColor);
+  if (!chosen) return;
+  opt_.Color = *chosen;
+  ChooseColBt->setIcon(ColorSwatchIcon(cubeColor()));
+  FigureRedraw(false);
+  FormRedraw(false);
+}
+
+void TZvForm::CloseWithoutSaveAExecute() {
+  closeWithoutSaving_ = true;
+  close();
+}
+
+void TZvForm::closeEvent(QCloseEvent* event) {
+  ShutDown();
+  event->accept();
+}
+
+void TZvForm::ShutDown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  if (!closeWithoutSaving_) {
+    const QRect normal = normalGeometry();
+    Placement placement{normal.top(), normal.left(), normal.width(), normal.height(),
+                        isMaximized()};
+    SavePlacement(*profile_, kMainWindowSection, placement, kNoFrame);
+    opt_.TaskFile = QFile::encodeName(currentTaskFile_).toStdString();
+    opt_.ShowText = TextBt->isChecked();
+    SaveSettings(*profile_, opt_);
+    WriteTask(autosavePath_, false);
+  }
+  profile_->Flush();
+}
+
+}  // namespace zv
