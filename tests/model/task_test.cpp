@@ -78,22 +78,6 @@ TEST(ToggleLink, HingesAtOneGridPointStayCompatible) {
   EXPECT_EQ(corner(), BitMask(6));
 }
 
-TEST(ToggleLink, CornerHingeAlsoReplacesTheFaceLinksOfItsPair) {
-  FigureState f = Figure({"##", "##"});
-  ToggleLink(f, Cell(1, 1), RigidX);  // (0,1)-(1,1)
-  ToggleLink(f, Cell(1, 1), AxisY);   // (1,0)-(1,1)
-  ToggleLink(f, Cell(1, 1), CornerDiag);
-  EXPECT_TRUE(Has(f, 1, 1, RigidX));  // other pairs keep their links
-  EXPECT_TRUE(Has(f, 1, 1, AxisY));
-  ToggleLink(f, Cell(1, 1), CornerXLower);  // pair (0,1)-(1,1)
-  EXPECT_FALSE(Has(f, 1, 1, RigidX));
-  EXPECT_FALSE(Has(f, 1, 1, CornerDiag));
-  EXPECT_TRUE(Has(f, 1, 1, AxisY));
-  ToggleLink(f, Cell(1, 1), CornerYRight);  // pair (1,0)-(1,1)
-  EXPECT_FALSE(Has(f, 1, 1, AxisY));
-  EXPECT_FALSE(Has(f, 1, 1, CornerXLower));
-}
-
 TEST(ToggleLink, NeedsBothCubes) {
   FigureState f = Figure({"#.", ".#"});
   const FigureState before = f;
@@ -193,21 +177,6 @@ TEST(Numbering, AssignSwapsWithTheCubeHoldingTheNumber) {
   EXPECT_EQ(UserNumberOfCube(f, 2), 1);
   AssignNumber(f, Cell(0, 0), 0);  // back
   EXPECT_TRUE(IsDefaultNumbering(f));
-}
-
-TEST(Numbering, AssignKeepsAPermutationOverChains) {
-  FigureState f = Figure({"####"});
-  AssignNumber(f, Cell(3, 0), 0);
-  AssignNumber(f, Cell(0, 0), 1);
-  AssignNumber(f, Cell(2, 0), 3);
-  // Cube 3 took 0 from cube 0 (now 3); cube 0 took 1 from cube 1 (now 3);
-  // cube 2 took 3 from cube 1 (now 2).
-  const int expected[4] = {1, 2, 3, 0};
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(f.NumberOfCube[k], expected[k]) << k;
-    EXPECT_EQ(f.CubeOfNumber[expected[k]], k) << k;
-    EXPECT_EQ(f.NumberAtCell[Cell(k, 0)], expected[k]) << k;
-  }
 }
 
 TEST(Numbering, AssignIgnoresNumbersOutOfRangeAndEmptyCells) {

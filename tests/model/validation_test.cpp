@@ -245,21 +245,6 @@ TEST(AnalyseLinks, RigidDominoesJoinedByTwoHingesCloseACycle) {
   EXPECT_EQ(v.links.CycleCount, 1);
 }
 
-TEST(AnalyseLinks, TwoRingsInOnePartAreTwoCycles) {
-  // A 3x2 ladder of single cubes hinged along every face: 7 hinges, 6 blocks.
-  TaskState t = WithMatchingForm({"###", "###"});
-  for (int x = 1; x < 3; ++x) {
-    ToggleLink(t.figure, Cell(x, 0), AxisX);
-    ToggleLink(t.figure, Cell(x, 1), AxisX);
-  }
-  for (int x = 0; x < 3; ++x) ToggleLink(t.figure, Cell(x, 1), AxisY);
-  const Validation v = ValidateTask(t);
-  ASSERT_TRUE(v.ok());
-  EXPECT_EQ(v.links.CycleCount, 2);
-}
-
-// --- link conflicts --------------------------------------------------------
-
 TEST(AnalyseLinks, BlockMissingOneRigidJointNamesThatPair) {
   // The only face-adjacent pair of the block without its rigid joint.
   TaskState t = WithMatchingForm({"##", "##"});
