@@ -1,16 +1,19 @@
-// Validates a task and runs the solver on it, for tests of the solver and of
-// its callers.
+// Validates a task and runs the solver on it, re-checking every stored
+// solution with the independent checker, for tests of the solver and of its
+// callers.
 //
 //   zv::test::SolvedTask s = zv::test::SolveTask(task);   // fails the test if invalid
-//   EXPECT_EQ(s.solver.SolutionCount(), 1);
+//   EXPECT_EQ(s.solver->SolutionCount(), 1);
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "model/validation.h"
 #include "solver/solver.h"
+#include "tests/support/solution_checker.h"
 
 namespace zv::test {
 
@@ -20,11 +23,21 @@ struct SolvedTask {
   Validation validation;
 };
 
+// Every stored solution passes the checker.
+inline void ExpectStoredSolutionsValid(const TaskState& task, const Solver& solver) {
+  for (int i = 0; i < solver.SolutionCount(); ++i) {
+    std::string why;
+    EXPECT_TRUE(CheckSolution(task, solver.SolutionCubes(i), solver.SolutionRotations(i), &why))
+        << "solution " << i << ": " << why;
+  }
+}
+
 inline SolvedTask SolveTask(const TaskState& task, SolveObserver& observer, const SolveOptions& options = {}) {
   SolvedTask s;
   s.validation = ValidateTask(task);
   EXPECT_TRUE(s.validation.ok()) << ValidationMessage(s.validation, task.figure);
   s.outcome = s.solver->Solve(task, s.validation.links, observer, options);
+  ExpectStoredSolutionsValid(task, *s.solver);
   return s;
 }
 
