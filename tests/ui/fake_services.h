@@ -1,0 +1,80 @@
+// Services for window tests: every message box is recorded and answered
+// with a button the test chose, dialogs return the paths and colours the
+// test chose, and nothing ever blocks. Also a helper that starts a main
+// window on a fresh data folder.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QTemporaryDir>
+
+#include "platform/qt/services.h"
+#include "ui/zv_form.h"
+
+namespace zv::test {
+
+class FakeServices final : public Services {
+ public:
+  std::vector<MessageRequest> messages;          // every box shown, in order
+  std::deque<MessageAnswer> answers;             // next answers; Ok / No when empty
+  std::deque<std::optional<QString>> openPaths;  // answers of the open dialog
+  std::deque<std::optional<QString>> savePaths;  // answers of the save dialog
+  std::vector<FileDialogRequest> dialogs;        // every dialog shown
+  std::optional<ColorValue> color;               // answer of the colour dialog
+  std::optional<QString> clipboard;
+
+  MessageAnswer ShowMessage(const MessageRequest& request) override {
+    messages.push_back(request);
+    if (!answers.empty()) {
+      const MessageAnswer a = answers.front();
+      answers.pop_front();
+      return a;
+    }
+    return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  }
+  std::optional<QString> OpenFileName(const FileDialogRequest& request) override {
+    return Take(request, openPaths);
+  }
+  std::optional<QString> SaveFileName(const FileDialogRequest& request) override {
+    return Take(request, savePaths);
+  }
+  std::optional<ColorValue> ChooseColor(ColorValue, ColorValue) override { return color; }
+  std::optional<QString> ClipboardText() override { return clipboard; }
+  void SetClipboardText(const QString& text) override { clipboard = text; }
+  void OpenWebPage(const QString&) override {}
+  void ProcessPendingEvents() override {}
+
+ private:
+  std::optional<QString> Take(const FileDialogRequest& request,
+                              std::deque<std::optional<QString>>& answers) {
+    dialogs.push_back(request);
+    if (answers.empty()) return std::nullopt;
+    std::optional<QString> a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+};
+
+// A temporary data folder with a main window started on it.
+struct WindowFixture {
+  QTemporaryDir dir;
+  FakeServices services;
+  std::unique_ptr<TZvForm> window;
+
+  QString folder() const { return dir.path() + '/'; }
+  QString file(const char* name) const { return folder() + QString::fromUtf8(name); }
+
+  // Starts the window; `parameter` as the command line's first parameter.
+  TZvForm& Start(std::optional<QString> parameter = QStringLiteral("-")) {
+    StartOptions options;
+    options.dataFolder = folder();
+    options.startParameter = std::move(parameter);
+    window = std::make_unique<TZvForm>(services, options);
+    return *window;
+  }
+};
+
+}  // namespace zv::test
