@@ -1,0 +1,45 @@
+// Helpers for driving the main window in tests: loading a task into it
+// through a real task file, finding its controls and pressing the mouse at
+// figure or form cell offsets.
+#pragma once
+
+#include <QAbstractButton>
+#include <QtTest>
+
+#include "storage/task_file.h"
+#include "tests/ui/fake_services.h"
+#include "ui/cell_geometry.h"
+#include "ui/picture.h"
+
+namespace zv::test {
+
+inline void LoadTask(WindowFixture& fx, const TaskState& task, const char* name = "loaded.zvt") {
+  const QString path = fx.file(name);
+  QVERIFY(WriteTaskFile(QFile::encodeName(path).toStdString(), task) == WriteResult::Ok);
+  QVERIFY(fx.window->ReadTask(path, true));
+}
+
+template <typename T = QWidget>
+T* Control(TZvForm& window, const char* name) {
+  T* control = window.findChild<T*>(QString::fromLatin1(name));
+  if (control == nullptr) qFatal("no control %s", name);
+  return control;
+}
+
+inline Picture* ImA(TZvForm& w) { return Control<Picture>(w, "ImA"); }
+inline Picture* ImB(TZvForm& w) { return Control<Picture>(w, "ImB"); }
+
+// Picture point at offset (t, u) inside figure cell (cx, cy).
+inline QPoint FigurePoint(int cx, int cy, int t, int u) {
+  return {FigureCellLeft(cx) + t, FigureCellTop(cy) + u};
+}
+
+inline FigureCell CellWord(const TZvForm& w, int x, int y) {
+  return w.task().figure.Cells[FigureCellIndex(x, y)];
+}
+
+inline bool HasBit(const TZvForm& w, int x, int y, int bit) {
+  return (CellWord(w, x, y) & BitMask(bit)) != 0;
+}
+
+}  // namespace zv::test
