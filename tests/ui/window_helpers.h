@@ -19,6 +19,13 @@ inline void LoadTask(WindowFixture& fx, const TaskState& task, const char* name 
   QVERIFY(fx.window->ReadTask(path, true));
 }
 
+// Shows and activates the window, so its keyboard shortcuts act.
+inline void Activate(TZvForm& w) {
+  w.show();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
 template <typename T = QWidget>
 T* Control(TZvForm& window, const char* name) {
   T* control = window.findChild<T*>(QString::fromLatin1(name));

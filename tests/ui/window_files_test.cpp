@@ -1,0 +1,274 @@
+// Start-up with its command-line cases, task files from the window (open,
+// save with the overwrite question, drops, failures with their boxes), the
+// settings round trip and close without saving.
+#include <QFile>
+#include <QtTest>
+
+#include "tests/support/task_builder.h"
+#include "tests/ui/window_helpers.h"
+
+namespace zv {
+
+using namespace zv::test;
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+void WriteTask(const QString& path, const TaskState& t) {
+  QVERIFY(WriteTaskFile(QFile::encodeName(path).toStdString(), t) == WriteResult::Ok);
+}
+
+TaskState Dominoes() {
+  TaskState t = MakeTask({"##", "##"}, {{"##", "##"}});
+  SetLink(t, 1, 0, RigidX);
+  SetLink(t, 1, 1, RigidX);
+  SetLink(t, 0, 1, AxisY);
+  return t;
+}
+
+}  // namespace
+
+class WindowFilesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void freshStartHasTheDefaults() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start(std::nullopt);
+    QVERIFY(Control<QAbstractButton>(w, "LinksCB")->isChecked());
+    QVERIFY(!Control<QAbstractButton>(w, "NumberCB")->isChecked());
+    QVERIFY(!Control<QAbstractButton>(w, "PrevLayerBt")->isChecked());
+    QVERIFY(!Control<QAbstractButton>(w, "NextLayerBt")->isChecked());
+    QVERIFY(!Control<QAbstractButton>(w, "TextBt")->isChecked());
+    QCOMPARE(w.cubeColor(), QColor(230, 230, 230));
+    QCOMPARE(w.currentTaskFile(), fx.file("Current.zvt"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Зорват"));
+    QCOMPARE(w.task().figure.FigureWidth, 4);
+    QVERIFY(fx.services.messages.empty());
+    w.CloseWithoutSaveAExecute();
+  }
+
+  void settingsRoundTripThroughTheIniFile() {
+    WindowFixture fx;
+    {
+      TZvForm& w = fx.Start();
+      Control<QAbstractButton>(w, "NumberCB")->click();
+      Control<QAbstractButton>(w, "PrevLayerBt")->click();
+      Control<QAbstractButton>(w, "LinksCB")->click();
+      fx.services.color = 0x0000FF;  // red
+      Control<QAbstractButton>(w, "ChooseColBt")->click();
+      w.close();
+    }
+    QSettings ini(fx.file("Zorvat.ini"), QSettings::IniFormat);
+    QCOMPARE(ini.value("Opt/Numbers").toString(), QStringLiteral("1"));
+    QCOMPARE(ini.value("Opt/Links").toString(), QStringLiteral("0"));
+    QCOMPARE(ini.value("Opt/Color").toString(), QStringLiteral("255"));
+    QVERIFY(QFile::exists(fx.file("Current.zvt")));
+    TZvForm& again = fx.Start(std::nullopt);
+    QVERIFY(Control<QAbstractButton>(again, "NumberCB")->isChecked());
+    QVERIFY(Control<QAbstractButton>(again, "PrevLayerBt")->isChecked());
+    QVERIFY(!Control<QAbstractButton>(again, "LinksCB")->isChecked());
+    QCOMPARE(again.cubeColor(), QColor(255, 0, 0));
+    again.CloseWithoutSaveAExecute();
+  }
+
+  void theDefaultColourIsStoredAsZero() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start();
+    fx.services.color = 0xE6E6E6;
+    Control<QAbstractButton>(w, "ChooseColBt")->click();
+    w.close();
+    QSettings ini(fx.file("Zorvat.ini"), QSettings::IniFormat);
+    QCOMPARE(ini.value("Opt/Color").toString(), QStringLiteral("0"));
+  }
+
+  void placementRoundTripAndRejectedPlacements() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start();
+    w.setGeometry(60, 50, 700, 500);
+    w.close();
+    QSettings(fx.file("Zorvat.ini"), QSettings::IniFormat).sync();
+    TZvForm& again = fx.Start();
+    QCOMPARE(again.geometry(), QRect(60, 50, 700, 500));
+    again.CloseWithoutSaveAExecute();
+
+    const QRect design = WindowFixture().Start().geometry();
+    for (const char* value : {"[0]\nWinPosition=50,5000,700,500,0\n", "[0]\nWinPosition=50,60\n"}) {
+      WindowFixture other;
+      WriteBytes(other.file("Zorvat.ini"), value);
+      TZvForm& kept = other.Start();
+      QCOMPARE(kept.geometry(), design);
+      kept.CloseWithoutSaveAExecute();
+    }
+  }
+
+  void closeWithoutSavingLeavesSettingsAndAutosave() {
+    WindowFixture fx;
+    WriteBytes(fx.file("Zorvat.ini"), "[Opt]\nNumbers=0\n[0]\nWinPosition=50,60,700,500,0\n");
+    WriteTask(fx.file("Current.zvt"), Dominoes());
+    const QByteArray ini = Bytes(fx.file("Zorvat.ini"));
+    const QByteArray autosave = Bytes(fx.file("Current.zvt"));
+    TZvForm& w = fx.Start(std::nullopt);
+    QCOMPARE(w.validation().cubeCount, 4);
+    Control<QAbstractButton>(w, "NumberCB")->click();
+    Control<QAbstractButton>(w, "ClearABt")->click();
+    w.setGeometry(10, 10, 900, 640);
+    Activate(w);
+    QTest::keyClick(&w, Qt::Key_F11, Qt::ShiftModifier);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(Bytes(fx.file("Zorvat.ini")), ini);
+    QCOMPARE(Bytes(fx.file("Current.zvt")), autosave);
+  }
+
+  void dashStartsEmptyAndExitOverwritesTheAutosave() {
+    WindowFixture fx;
+    WriteTask(fx.file("Current.zvt"), Dominoes());
+    TZvForm& w = fx.Start(QStringLiteral("-"));
+    QCOMPARE(w.validation().cubeCount, 0);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Зорват"));
+    w.close();
+    TaskState saved;
+    QVERIFY(ReadTaskFile(QFile::encodeName(fx.file("Current.zvt")).toStdString(), saved) == ReadResult::Ok);
+    QCOMPARE(CountCubes(saved.figure), 0);
+  }
+
+  void noParameterReadsTheAutosaveAndNamesTheLastFile() {
+    WindowFixture fx;
+    WriteTask(fx.file("Current.zvt"), Dominoes());
+    WriteBytes(fx.file("Zorvat.ini"), "[Opt]\nTaskFile=/somewhere/puzzle.v2.zvt\n");
+    TZvForm& w = fx.Start(std::nullopt);
+    QVERIFY(w.task() == Dominoes());
+    QCOMPARE(w.currentTaskFile(), QStringLiteral("/somewhere/puzzle.v2.zvt"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Зорват (puzzle.v2)"));
+    w.CloseWithoutSaveAExecute();
+  }
+
+  void missingFileStillBecomesTheCurrentTaskFile() {
+    WindowFixture fx;
+    const QString missing = fx.file("missing.zvt");
+    TZvForm& w = fx.Start(missing);
+    QVERIFY(fx.services.messages.empty());
+    QCOMPARE(w.currentTaskFile(), missing);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Зорват"));
+    QCOMPARE(w.validation().cubeCount, 0);
+    w.CloseWithoutSaveAExecute();
+  }
+
+  void damagedFilesShowTheirBoxThenTheEmptyTask() {
+    struct Case {
+      QByteArray bytes;
+      const char* caption;
+    };
+    QByteArray wrongMagic(41, '\0');
+    QByteArray newer(41, '\0');
+    const char header[] = {6, 9, 0x47, 0x73, 2, 0, 0, 0};
+    newer.replace(0, 8, QByteArray(header, 8));
+    const Case cases[] = {{QByteArray(22, '\0'), "Ошибка в файле задачи"},
+                          {wrongMagic, "Неправильный заголовок файла задачи"},
+                          {newer, "Версия файла задачи более новая, чем у программы"}};
+    for (const Case& c : cases) {
+      WindowFixture fx;
+      const QString path = fx.file("bad.zvt");
+      WriteBytes(path, c.bytes);
+      TZvForm& w = fx.Start(path);
+      QCOMPARE(fx.services.messages.size(), std::size_t(1));
+      QCOMPARE(fx.services.messages[0].text, path);
+      QCOMPARE(fx.services.messages[0].caption, QString::fromUtf8(c.caption));
+      QVERIFY(fx.services.messages[0].icon == MessageIcon::Error);
+      QCOMPARE(w.validation().cubeCount, 0);
+      QCOMPARE(w.currentTaskFile(), path);
+      w.CloseWithoutSaveAExecute();
+    }
+  }
+
+  void openThroughTheDialog() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start(fx.file("start.zvt"));
+    const QString path = fx.file("dominoes.zvt");
+    WriteTask(path, Dominoes());
+    fx.services.openPaths.push_back(path);
+    Activate(w);
+    QTest::keyClick(&w, Qt::Key_F3);  // the Open action
+    QCOMPARE(fx.services.dialogs.size(), std::size_t(1));
+    const FileDialogRequest& d = fx.services.dialogs[0];
+    QCOMPARE(d.title, QStringLiteral("Открыть задачу"));
+    QCOMPARE(d.filter, QStringLiteral("*.zvt"));
+    QCOMPARE(d.defaultExtension, QStringLiteral("zvt"));
+    QCOMPARE(d.initialFolder + '/', fx.folder());
+    QCOMPARE(d.initialName, QStringLiteral("start"));
+    QVERIFY(w.task() == Dominoes());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Зорват (dominoes)"));
+    QCOMPARE(w.currentTaskFile(), path);
+    QVERIFY(!Control<QAbstractButton>(w, "UndoBt")->isEnabled());  // nothing to undo after opening
+    w.CloseWithoutSaveAExecute();
+  }
+
+  void saveAsksBeforeOverwritingAndOnlyYesWrites() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start();
+    LoadTask(fx, Dominoes(), "dominoes.zvt");
+    const QString target = fx.file("existing.zvt");
+    WriteBytes(target, "old contents");
+    fx.services.savePaths.push_back(target);
+    fx.services.answers.push_back(MessageAnswer::No);
+    Control<QAbstractButton>(w, "SaveBt")->click();
+    QCOMPARE(fx.services.messages.size(), std::size_t(1));
+    QCOMPARE(fx.services.messages[0].text, QStringLiteral("Сохранять?"));
+    QCOMPARE(fx.services.messages[0].caption, QStringLiteral("Файл уже существует"));
+    QVERIFY(fx.services.messages[0].buttons == MessageButtons::YesNo);
+    QCOMPARE(Bytes(target), QByteArray("old contents"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Зорват (dominoes)"));
+
+    fx.services.savePaths.push_back(target);
+    fx.services.answers.push_back(MessageAnswer::Yes);
+    Activate(w);
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);  // the Save action
+    TaskState saved;
+    QVERIFY(ReadTaskFile(QFile::encodeName(target).toStdString(), saved) == ReadResult::Ok);
+    QVERIFY(saved == Dominoes());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Зорват (existing)"));
+    w.CloseWithoutSaveAExecute();
+  }
+
+  void failedWriteShowsItsBoxAndKeepsTheName() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start(fx.file("start.zvt"));
+    const QString target = fx.file("no-such-folder/task.zvt");
+    fx.services.savePaths.push_back(target);
+    Control<QAbstractButton>(w, "SaveBt")->click();
+    QCOMPARE(fx.services.messages.size(), std::size_t(1));
+    QCOMPARE(fx.services.messages[0].text, target);
+    QCOMPARE(fx.services.messages[0].caption, QStringLiteral("Невозможно записать файл"));
+    QVERIFY(fx.services.messages[0].icon == MessageIcon::Exclamation);
+    QCOMPARE(w.currentTaskFile(), fx.file("start.zvt"));
+    w.CloseWithoutSaveAExecute();
+  }
+
+  void aDropOfThreeFilesOpensTheFirst() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start();
+    TaskState other = MakeTask({"###"}, {{"###"}});
+    WriteTask(fx.file("first.zvt"), Dominoes());
+    WriteTask(fx.file("second.zvt"), other);
+    WriteTask(fx.file("third.zvt"), other);
+    w.OpenDroppedFiles({fx.file("first.zvt"), fx.file("second.zvt"), fx.file("third.zvt")});
+    QVERIFY(w.task() == Dominoes());
+    QCOMPARE(w.currentTaskFile(), fx.file("first.zvt"));
+    w.CloseWithoutSaveAExecute();
+  }
+};
+
+}  // namespace zv
+
+QTEST_MAIN(zv::WindowFilesTest)
+#include "window_files_test.moc"
