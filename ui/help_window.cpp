@@ -1,0 +1,133 @@
+// The help window: the help text box, the two link strips with the version
+// label, and the copy button in the bottom right corner.
+#include "ui/help_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+#include "platform/qt/services.h"
+#include "ui/help_text.h"
+#include "ui/text_window.h"
+
+namespace zv {
+
+namespace {
+
+constexpr int kClientWidth = 701;
+constexpr int kClientHeight = 479;
+constexpr int kStrip1Height = 17;
+constexpr int kStrip2Height = 16;
+constexpr int kCopyPanelWidth = 26;
+constexpr int kCopyPanelHeight = 25;
+
+constexpr const char* kPuzzleAuthor = "Автор головоломки: команда Зорват";
+constexpr const char* kProgramAuthor = "Автор программы: разработчики Зорват, zorvat@example.org";
+constexpr const char* kSiteHint = "Зайти на сайт ";  // followed by the page's address
+
+// A link strip: blue underlined 11-pixel sans-serif caption, centred, with
+// the page's address in its hint.
+QLabel* LinkStrip(QWidget* parent, const char* name, const char* caption) {
+  auto* strip = new QLabel(QString::fromUtf8(caption), parent);
+  strip->setObjectName(QString::fromLatin1(name));
+  strip->setAlignment(Qt::AlignCenter);
+  strip->setToolTip(QString::fromUtf8(kSiteHint) + QString::fromLatin1(kProjectUrl));
+  strip->setCursor(Qt::PointingHandCursor);
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  font.setUnderline(true);
+  strip->setFont(font);
+  QPalette palette = strip->palette();
+  palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  strip->setPalette(palette);
+  return strip;
+}
+
+}  // namespace
+
+THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::Window), services_(services) {
+  setObjectName(QStringLiteral("HelpForm"));
+  setWindowTitle(QStringLiteral("Справка по программе"));
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  E = new QPlainTextEdit(this);
+  E->setObjectName(QStringLiteral("E"));
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setStyleHint(QFont::Serif);
+  font.setPixelSize(19);
+  E->setFont(font);
+  E->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  E->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  E->setPlainText(QString::fromUtf8(HelpText().data(), static_cast<qsizetype>(HelpText().size())));
+
+  Panel1 = LinkStrip(this, "Panel1", kPuzzleAuthor);
+  Panel2 = LinkStrip(this, "Panel2", kProgramAuthor);
+  Label1 = new QLabel(QStringLiteral("Версия 2.0"), Panel1);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  QPalette black = Label1->palette();
+  black.setColor(QPalette::WindowText, QColor(0, 0, 0));
+  Label1->setPalette(black);
+  Label1->move(2, 1);
+  Label1->adjustSize();
+  Panel1->installEventFilter(this);
+  Panel2->installEventFilter(this);
+
+  ToBufP = new QWidget(this);
+  ToBufP->setObjectName(QStringLiteral("ToBufP"));
+  ToBufBt = new QToolButton(ToBufP);
+  ToBufBt->setObjectName(QStringLiteral("ToBufBt"));
+  ToBufBt->setToolTip(QStringLiteral("Весь или выделенный текст в буфер обмена"));
+  ToBufBt->setIcon(ToBufIcon());
+  ToBufBt->setAutoRaise(true);
+  ToBufBt->setFocusPolicy(Qt::NoFocus);
+  ToBufBt->setGeometry(0, 0, kCopyPanelWidth, kCopyPanelHeight);
+  connect(ToBufBt, &QToolButton::clicked, this, &THelpForm::ToBufBtClick);
+
+  resize(kClientWidth, kClientHeight);
+}
+
+void THelpForm::ShowAndRaise() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void THelpForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int w = width();
+  const int h = height();
+  E->setGeometry(0, 0, w, h - kStrip1Height - kStrip2Height);
+  Panel1->setGeometry(0, h - kStrip1Height - kStrip2Height, w, kStrip1Height);
+  Panel2->setGeometry(0, h - kStrip2Height, w, kStrip2Height);
+  ToBufP->setGeometry(w - kCopyPanelWidth, h - kCopyPanelHeight, kCopyPanelWidth, kCopyPanelHeight);
+  ToBufP->raise();
+}
+
+bool THelpForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == Panel1) Panel1Click();
+    if (watched == Panel2) Panel2Click();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// Esc reaches the window from the text box too, which does not use it.
+void THelpForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    hide();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void THelpForm::Panel1Click() { services_.OpenWebPage(QString::fromLatin1(kProjectUrl)); }
+
+void THelpForm::Panel2Click() { services_.OpenWebPage(QString::fromLatin1(kProjectUrl)); }
+
+void THelpForm::ToBufBtClick() { CopyBoxText(*E, services_); }
+
+}  // namespace zv

@@ -1,0 +1,46 @@
+// The help window THelpForm, caption "Справка по программе": the program's
+// help in the text box E (editable, never saved), two link strips that open
+// the project's web page, the version label Label1 and the copy button
+// ToBufBt. It keeps no placement. Esc hides it, also from inside the text;
+// the main window shows it for HelpBt and F1 through ShowAndRaise().
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace zv {
+
+class Services;
+
+// The page both link strips open.
+inline constexpr const char* kProjectUrl = "https://zorvat.example.org/";
+
+class THelpForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit THelpForm(Services& services, QWidget* parent = nullptr);
+
+  void ShowAndRaise();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Panel1Click();
+  void Panel2Click();
+  void ToBufBtClick();
+
+  Services& services_;
+  QPlainTextEdit* E = nullptr;
+  QLabel *Panel1 = nullptr, *Panel2 = nullptr, *Label1 = nullptr;
+  QWidget* ToBufP = nullptr;
+  QToolButton* ToBufBt = nullptr;
+};
+
+}  // namespace zv
