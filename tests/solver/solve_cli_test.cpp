@@ -1,0 +1,141 @@
+// zorvat-cli solve run as a program: its lines, the solution grids, the JSON
+// object, stopping by time limit and Ctrl+C, and the exit statuses 1, 2, 3.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <regex>
+
+#include "storage/task_file.h"
+#include "tests/support/task_builder.h"
+#include "tests/support/temp_folder.h"
+
+namespace zv {
+namespace {
+
+using test::MakeTask;
+using test::SetLink;
+using test::TempFolder;
+
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+  const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// Runs `prefix zorvat-cli solve args` with both streams captured in files.
+CliRun Solve(const TempFolder& folder, const std::string& args, const std::string& prefix = "") {
+  const std::string out = folder.File("stdout.txt"), err = folder.File("stderr.txt");
+  const std::string command = prefix + std::string(ZORVAT_CLI_PATH) + " solve " + args + " >" + out + " 2>" + err;
+  const int raw = std::system(command.c_str());
+  return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+}
+
+std::string Save(const TempFolder& folder, const std::string& name, const TaskState& task) {
+  const std::string path = folder.File(name);
+  test::WriteBytes(path, BuildTaskImage(task));
+  return path;
+}
+
+TaskState AxisPair() {
+  TaskState task = MakeTask({"##"}, {{"##"}});
+  SetLink(task, 1, 0, AxisX);
+  return task;
+}
+
+std::string Example(const std::string& file) { return std::string(ZORVAT_SOURCE_DIR_DEFAULT) + "/examples/" + file; }
+
+TEST(SolveCli, PrintsTheCountersOneALine) {
+  TempFolder folder;
+  const CliRun run = Solve(folder, Save(folder, "pair.zvt", AxisPair()));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(std::regex_match(run.out, std::regex("solutions: 1\nassignments: 32\ndead ends: 0\ntime: [0-9]+\\.[0-9]{3} s\n")))
+      << run.out;
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(SolveCli, ShowsSolutionsLayerByLayerRightAligned) {
+  // A rigid rod of ten cubes in a form of eleven cells over two layers.
+  TaskState task = MakeTask({"##########"}, {{"##########"}, {"#........."}});
+  for (int x = 1; x < 10; ++x) SetLink(task, x, 0, RigidX);
+  task.EmptyCells = true;
+  TempFolder folder;
+  const CliRun run = Solve(folder, Save(folder, "rod.zvt", task) + " --show all");
+  EXPECT_EQ(run.status, 0);
+  const std::string up = " 1  2  3  4  5  6  7  8  9 10", down = "10  9  8  7  6  5  4  3  2  1";
+  const std::string tail = "\n\n _  .  .  .  .  .  .  .  .  .\n";
+  const std::size_t at = run.out.find("\nsolution 1:\n");
+  ASSERT_NE(at, std::string::npos) << run.out;
+  const std::string shown = run.out.substr(at + 13);
+  EXPECT_TRUE(shown == up + tail || shown == down + tail) << shown;
+  EXPECT_NE(run.out.find("solutions: 1\n"), std::string::npos);
+}
+
+TEST(SolveCli, ShowCountLimitsTheGrids) {
+  TaskState gap = MakeTask({"##"}, {{"###"}});
+  gap.EmptyCells = true;
+  TempFolder folder;
+  const std::string path = Save(folder, "gap.zvt", gap);
+  EXPECT_EQ(Solve(folder, path + " --show 1").out.find("solution 2:"), std::string::npos);
+  EXPECT_NE(Solve(folder, path + " --show 5").out.find("solution 2:"), std::string::npos);
+  EXPECT_EQ(Solve(folder, path).out.find("solution 1:"), std::string::npos);
+}
+
+TEST(SolveCli, JsonIsOneObjectWithTheShownCubes) {
+  TempFolder folder;
+  const CliRun run = Solve(folder, "--json --show all " + Save(folder, "pair.zvt", AxisPair()));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(std::regex_match(
+      run.out, std::regex("\\{\"solutions\":1,\"assignments\":32,\"deadEnds\":0,\"searchCalls\":41,"
+                          "\"seconds\":[0-9]+\\.[0-9]{3},\"stopped\":false,\"outOfMemory\":false,"
+                          "\"shown\":\\[\\[\\{\"x\":0,\"y\":0,\"z\":0,\"cube\":[12],\"rotation\":[0-9]+\\},"
+                          "\\{\"x\":1,\"y\":0,\"z\":0,\"cube\":[12],\"rotation\":[0-9]+\\}\\]\\]\\}\n")))
+      << run.out;
+}
+
+TEST(SolveCli, TimeLimitAndInterruptStopKeepingTheCounts) {
+  TempFolder folder;
+  const CliRun limited = Solve(folder, Example("pentominoes_2x3x10.zvt") + " --time-limit 0.3");
+  EXPECT_EQ(limited.status, 0);
+  EXPECT_NE(limited.out.find("\nstopped\n"), std::string::npos) << limited.out;
+
+  const CliRun interrupted = Solve(folder, Example("pentominoes_2x3x10.zvt") + " --json", "timeout --preserve-status -s INT 0.5 ");
+  EXPECT_EQ(interrupted.status, 0);
+  EXPECT_NE(interrupted.out.find("\"stopped\":true"), std::string::npos) << interrupted.out;
+}
+
+TEST(SolveCli, ExitStatusesForRefusedUnreadableWrongAndOutOfMemory) {
+  TempFolder folder;
+  const CliRun refused = Solve(folder, Save(folder, "one.zvt", MakeTask({"#"}, {{"#"}})));
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("error: "), std::string::npos);
+
+  const CliRun missing = Solve(folder, folder.File("none.zvt"));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find(folder.File("none.zvt")), std::string::npos);
+
+  const std::string pair = Save(folder, "pair.zvt", AxisPair());
+  for (const char* wrong : {" --show", " --show -1", " --show many", " --memory-limit 0", " --memory-limit x",
+                            " --time-limit -2", " --time-limit soon", " --colour", " second.zvt"}) {
+    const CliRun run = Solve(folder, pair + wrong);
+    EXPECT_EQ(run.status, 2) << wrong;
+    EXPECT_EQ(run.out, "") << wrong;
+    EXPECT_NE(run.err, "") << wrong;
+  }
+  EXPECT_EQ(Solve(folder, "").status, 2);
+
+  // One megabyte is less than one block of the solver's pool.
+  const CliRun starved = Solve(folder, pair + " --memory-limit 1");
+  EXPECT_EQ(starved.status, 3);
+  EXPECT_NE(starved.err.find("Not enough memory\n"), std::string::npos);
+  EXPECT_NE(starved.out.find("solutions: 0\n"), std::string::npos);
+  EXPECT_NE(starved.out.find("stopped\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zv
