@@ -1,7 +1,7 @@
 // The cube numbering window: the column layout of the number list, handing
 // out numbers with wrap-around, refilling after the cube count changed, the
 // NormBt and close signals, and its placement in section "Numbers".
-#include <random>
+#include "ui/numbers_window.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -9,9 +9,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <random>
 
 #include "platform/qt/qt_profile.h"
-#include "ui/numbers_window.h"
 
 namespace zv {
 
@@ -50,7 +50,6 @@ class NumbersWindowTest : public QObject {
     for (int i = 0; i < 30; ++i) QCOMPARE(lb->item(i)->text(), QString::number(i + 1));
 
     CheckColumns(*lb);
-    w.grab().save("/tmp/aux/nums.png");
     const int rows = lb->viewport()->height() / 24;
     // 30 numbers need more than five columns of at most five rows: the list
     // scrolls sideways to reach them.
@@ -110,7 +109,8 @@ class NumbersWindowTest : public QObject {
     QTest::mouseClick(lb->viewport(), Qt::LeftButton, Qt::ControlModifier, first);
     QCOMPARE(w.SelectedIndex(), 0);
     // A click below the last entry of a column hits no entry.
-    QTest::mouseClick(lb->viewport(), Qt::LeftButton, {}, QPoint(lb->viewport()->width() - 2, lb->viewport()->height() - 2));
+    QTest::mouseClick(lb->viewport(), Qt::LeftButton, {},
+                      QPoint(lb->viewport()->width() - 2, lb->viewport()->height() - 2));
     QCOMPARE(w.SelectedIndex(), 0);
     QCOMPARE(w.TakeNumber(), std::optional<int>(0));
   }
