@@ -34,10 +34,13 @@ QFont ItemFont() {
 }
 
 // Draws an entry as its text, 2 pixels from the left of its cell and
-// vertically centred, on the selection colour when selected.
+// vertically centred, on the selection colour when selected. An entry
+// covers its whole cell of the list's grid.
 class NumberDelegate final : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  explicit NumberDelegate(QListView* list) : QStyledItemDelegate(list), list_(list) {}
+
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return list_->gridSize(); }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     const bool selected = option.state.testFlag(QStyle::State_Selected);
@@ -50,6 +53,9 @@ class NumberDelegate final : public QStyledItemDelegate {
                       index.data(Qt::DisplayRole).toString());
     painter->restore();
   }
+
+ private:
+  const QListView* list_;
 };
 
 // The list in columns: each column a fifth of the visible width, rows of
@@ -96,6 +102,10 @@ TNumsForm::TNumsForm(Profile& profile, QWidget* parent) : QWidget(parent, Qt::Wi
   setObjectName(QStringLiteral("NumsForm"));
   setWindowTitle(QStringLiteral("Номер кубика"));
   setAttribute(Qt::WA_QuitOnClose, false);
+  QFont font(QStringLiteral("DejaVu Sans"));  // the main window's small sans-serif
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(8);
+  setFont(font);
 
   QWidget* top = Strip(this, kTopStripHeight);
   NormBt = new QPushButton(QStringLiteral("Занумеровать подряд"), top);
