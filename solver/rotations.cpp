@@ -54,12 +54,6 @@ constexpr std::array<std::array<int, 2>, 21> kProducts{{{1, 1}, {3, 1}, {2, 2}, 
                                                         {4, 2}, {4, 5}, {4, 6}, {2, 1}, {2, 3}, {2, 4}, {6, 1},
                                                         {6, 3}, {6, 4}, {7, 1}, {9, 1}, {7, 4}, {8, 4}, {9, 4}}};
 
-constexpr int FindRotation(const Tables& t, const Matrix& m) {
-  for (int r = 0; r < kRotationCount; ++r)
-    if (t.images[r] == m) return r;
-  return -1;
-}
-
 constexpr int AxisOf(const Vec3& unit) { return unit[0] != 0 ? 0 : unit[1] != 0 ? 1 : 2; }
 
 constexpr Tables Build() {
@@ -69,12 +63,18 @@ constexpr Tables Build() {
   t.images[2] = kQuarterY;
   for (int i = 3; i < kRotationCount; ++i) t.images[i] = Then(t.images[kProducts[i - 3][0]], t.images[kProducts[i - 3][1]]);
 
+  // A rotation is fixed by where it sends edges 0 and 1.
+  std::array<std::array<int, kEdgeCount>, kEdgeCount> byEdges{};
   for (int r = 0; r < kRotationCount; ++r) {
     const Matrix& m = t.images[r];
     for (int f = 0; f < kFaceCount; ++f) t.face[r][f] = static_cast<FaceDir>(FindFace(Apply(m, kFaceVector[f])));
     for (int e = 0; e < kEdgeCount; ++e) t.edge[r][e] = static_cast<CubeEdge>(FindEdge(Apply(m, kEdgeVector[e])));
+    byEdges[t.edge[r][0]][t.edge[r][1]] = r;
+  }
+  for (int r = 0; r < kRotationCount; ++r) {
+    const Matrix& m = t.images[r];
     for (int k = 0; k < kRotationCount; ++k) {
-      const int product = FindRotation(t, Then(m, t.images[k]));
+      const int product = byEdges[t.edge[k][t.edge[r][0]]][t.edge[k][t.edge[r][1]]];
       t.compose[r][k] = static_cast<Rotation>(product);
       if (product == 0) t.inverse[r] = static_cast<Rotation>(k);
     }
