@@ -1,0 +1,49 @@
+// One-thread driver of the fast search: the observer polls and refreshes,
+// the store records.
+#include "solver/fast_engine.h"
+
+#include "solver/fast_search.h"
+#include "solver/fast_tables.h"
+#include "solver/parallel_search.h"
+
+namespace zv {
+
+namespace {
+
+class DirectHooks final : public FastSearchHooks {
+ public:
+  DirectHooks(SolutionStore& store, SolveObserver& observer) : store_(store), observer_(observer) {}
+
+  void Attach(const FastSearch& search) { search_ = &search; }
+
+  bool StopRequested() override { return observer_.StopRequested(); }
+  void Refresh() override { observer_.Refresh(Stats()); }
+  bool Record(const std::int32_t* chosen) override { return store_.Record(chosen) != RecordResult::OutOfMemory; }
+  void Subtree(std::span<const std::int32_t>, double) override {}
+
+  SolveStats Stats() const {
+    return SolveStats{search_->DeadEnds(), store_.Count(), store_.Assignments(), search_->SearchCalls()};
+  }
+
+ private:
+  SolutionStore& store_;
+  SolveObserver& observer_;
+  const FastSearch* search_ = nullptr;
+};
+
+}  // namespace
+
+FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
+                            int threads) {
+  FastTables tables;
+  tables.Build(prep);
+  if (threads > 1) return RunParallelSearch(prep, tables, store, observer, threads);
+
+  DirectHooks hooks(store, observer);
+  FastSearch search(prep, tables, hooks);
+  hooks.Attach(search);
+  search.Run();
+  return FastRunResult{hooks.Stats(), search.Explored(), search.Stopped(), search.OutOfMemory()};
+}
+
+}  // namespace zv

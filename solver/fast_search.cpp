@@ -1,0 +1,373 @@
+// The fast placement search, step by step as the reference engine: stop poll
+// and progress, place, scan with forced moves, branch on a constraint, record
+// a complete assignment, or start a new group. Every change to the shared
+// state (blocks placed, cells occupied, slots used) is undone before a call
+// returns, so a branch sees exactly what the reference engine's level copy
+// would hold.
+#include "solver/fast_search.h"
+
+#include <algorithm>
+
+namespace zv {
+
+namespace {
+
+// The refresh runs when the call counter, before its increment, exceeds
+// 1000: on the 1002nd call, then every 1002 calls.
+constexpr std::uint32_t kCallsBetweenRefreshes = 1000;
+constexpr int kNoCandidateYet = 10;  // more than any candidate count
+constexpr std::int32_t kNoCountYet = 10000;
+
+}  // namespace
+
+FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks,
+                       CountKeeping keeping)
+    : prep_(prep),
+      t_(tables),
+      hooks_(hooks),
+      incremental_(keeping == CountKeeping::Incremental ||
+                   (keeping == CountKeeping::Automatic && prep.hingeCount == 0)),
+      hingeRoom_(static_cast<std::size_t>(std::max(prep.hingeCount, 1))) {
+  const auto b = static_cast<std::size_t>(prep.blockCount);
+  const auto n = static_cast<std::size_t>(prep.formCellCount);
+  // Every call below level 0 places a block or leaves a cell empty on purpose.
+  const std::size_t levels = b + static_cast<std::size_t>(prep.surplus) + 1;
+  blockAvailable_.resize(b);
+  occupied_.resize(n);
+  usable_.resize(b);
+  cellCount_.resize(n);
+  slotUsed_.resize(static_cast<std::size_t>(std::max(prep.latticeEdgeCount, 1)));
+  chosen_.resize(b);
+  constraints_.resize(levels * hingeRoom_);
+  constraintCount_.resize(levels);
+  placedStack_.resize(b);
+  slotStack_.resize(slotUsed_.size());
+  path_.resize(levels);
+  if (incremental_) blocked_.resize(static_cast<std::size_t>(prep.placementCount));
+  Reset();
+}
+
+void FastSearch::Reset() {
+  std::fill(blockAvailable_.begin(), blockAvailable_.end(), std::uint8_t{1});
+  std::fill(occupied_.begin(), occupied_.end(), std::uint8_t{0});
+  occupiedMask_ = CellMask{};
+  std::fill(slotUsed_.begin(), slotUsed_.end(), std::uint8_t{0});
+  std::fill(constraintCount_.begin(), constraintCount_.end(), 0);
+  placedTop_ = 0;
+  slotTop_ = 0;
+  if (incremental_) {
+    for (std::size_t p = 0; p < blocked_.size(); ++p) blocked_[p] = t_.available[p] ? 0 : 1;
+    for (int g = 0; g < prep_.blockCount; ++g) usable_[g] = static_cast<std::int32_t>(t_.PlacementsOf(g).size());
+    for (int m = 0; m < prep_.formCellCount; ++m)
+      cellCount_[m] = static_cast<std::int32_t>(t_.Covering(m).size());
+  }
+}
+
+void FastSearch::Run() {
+  splitDepth_ = -1;
+  replay_ = {};
+  constraintCount_[0] = 0;
+  Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
+}
+
+void FastSearch::RunSplit(int depth) {
+  splitDepth_ = depth;
+  replay_ = {};
+  constraintCount_[0] = 0;
+  Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
+  splitDepth_ = -1;
+}
+
+void FastSearch::RunSubtree(std::span<const std::int32_t> path) {
+  splitDepth_ = -1;
+  replay_ = path;
+  constraintCount_[0] = 0;
+  Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
+  replay_ = {};
+}
+
+bool FastSearch::Halted() {
+  if (stopped_ || outOfMemory_) return true;
+  stopped_ = hooks_.StopRequested();
+  return stopped_;
+}
+
+bool FastSearch::Usable(std::int32_t placement) const {
+  if (incremental_) return blocked_[placement] == 0;
+  return t_.available[placement] && !t_.masks[placement].Meets(occupiedMask_);
+}
+
+void FastSearch::AddBlockCounts(int block, int delta) {
+  for (std::int32_t q : t_.PlacementsOf(block))
+    if (blocked_[q] == 0)
+      for (std::uint8_t cell : t_.CellsOf(q)) cellCount_[cell] += delta;
+}
+
+void FastSearch::Occupy(int cell) {
+  occupied_[cell] = 1;
+  occupiedMask_.Set(cell);
+  if (!incremental_) return;
+  for (std::int32_t q : t_.Covering(cell)) {
+    if (blocked_[q]++ != 0) continue;
+    const int g = t_.blockOf[q];
+    --usable_[g];
+    if (blockAvailable_[g])
+      for (std::uint8_t c : t_.CellsOf(q)) --cellCount_[c];
+  }
+}
+
+void FastSearch::Release(int cell) {
+  if (incremental_) {
+    const auto covering = t_.Covering(cell);
+    for (auto it = covering.rbegin(); it != covering.rend(); ++it) {
+      const std::int32_t q = *it;
+      if (--blocked_[q] != 0) continue;
+      const int g = t_.blockOf[q];
+      ++usable_[g];
+      if (blockAvailable_[g])
+        for (std::uint8_t c : t_.CellsOf(q)) ++cellCount_[c];
+    }
+  }
+  occupied_[cell] = 0;
+  occupiedMask_.Clear(cell);
+}
+
+void FastSearch::MarkSlot(int slot) {
+  slotUsed_[slot] = 1;
+  slotStack_[slotTop_++] = static_cast<std::int16_t>(slot);
+}
+
+void FastSearch::Place(int level, int block, std::int32_t placement, int& blocksLeft, int& pending) {
+  chosen_[block] = placement;
+  blockAvailable_[block] = 0;
+  if (incremental_) AddBlockCounts(block, -1);
+  --blocksLeft;
+  for (std::uint8_t cell : t_.CellsOf(placement)) Occupy(cell);
+  const Placement& p = prep_.placements[placement];
+  LinkConstraint* list = Constraints(level);
+  for (int k = 0; k < p.constraintCount; ++k) {
+    const LinkConstraint& c = p.constraints[k];
+    if (!blockAvailable_[c.neighbourBlock]) continue;
+    list[constraintCount_[level]++] = c;
+    ++pending;
+  }
+  placedStack_[placedTop_++] = block;
+}
+
+void FastSearch::Unplace(int block) {
+  const auto cells = t_.CellsOf(chosen_[block]);
+  for (auto it = cells.rbegin(); it != cells.rend(); ++it) Release(*it);
+  if (incremental_) AddBlockCounts(block, +1);
+  blockAvailable_[block] = 1;
+}
+
+void FastSearch::Undo(int placedMark, int slotMark) {
+  while (placedTop_ > placedMark) Unplace(placedStack_[--placedTop_]);
+  while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
+}
+
+int FastSearch::Scan(int level, int& blocksLeft, int& pending) {
+  for (;;) {
+    const int result = ScanPass(level, blocksLeft, pending);
+    if (result != kRestart) return result;
+  }
+}
+
+int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
+  int best = -1;
+  int bestCount = kNoCandidateYet;
+  LinkConstraint* list = Constraints(level);
+  for (int i = 0; i < constraintCount_[level]; ++i) {
+    LinkConstraint& c = list[i];
+    if (c.done) continue;
+
+    if (!blockAvailable_[c.neighbourBlock]) {
+      // The partner is placed: its placement must be one of the candidates.
+      const std::int32_t placed = chosen_[c.neighbourBlock];
+      int at = -1;
+      for (int k = 0; k < c.candidateCount && at < 0; ++k)
+        if (c.candidates[k] == placed) at = k;
+      if (at < 0) return kDeadEnd;
+      if (at == c.foldIndex) {
+        if (slotUsed_[c.slot]) return kDeadEnd;
+        MarkSlot(c.slot);
+      }
+      c.done = 1;
+      --pending;
+      continue;
+    }
+
+    int kept = 0;
+    int fold = -1;
+    for (int k = 0; k < c.candidateCount; ++k) {
+      const std::int32_t candidate = c.candidates[k];
+      if (!Usable(candidate)) continue;
+      if (k == c.foldIndex) {
+        if (slotUsed_[c.slot]) continue;
+        fold = kept;
+      }
+      c.candidates[kept++] = candidate;
+    }
+    c.candidateCount = static_cast<std::int8_t>(kept);
+    c.foldIndex = static_cast<std::int8_t>(fold);
+    if (kept == 0) return kDeadEnd;
+    if (kept == 1) {
+      c.done = 1;
+      --pending;
+      if (fold == 0) MarkSlot(c.slot);
+      Place(level, c.neighbourBlock, c.candidates[0], blocksLeft, pending);
+      return kRestart;
+    }
+    if (kept < bestCount) {
+      bestCount = kept;
+      best = i;
+    }
+  }
+  return best;
+}
+
+void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placement, int surplus,
+                      double weight) {
+  if (Halted()) return;
+  if (level >= static_cast<int>(replay_.size())) {
+    ++searchCalls_;
+    if (callCounter_++ > kCallsBetweenRefreshes) {
+      callCounter_ = 0;
+      hooks_.Refresh();
+    }
+  }
+  const int placedMark = placedTop_;
+  const int slotMark = slotTop_;
+  int pending = constraintCount_[level];
+  if (block >= 0) Place(level, block, placement, blocksLeft, pending);
+
+  const int best = Scan(level, blocksLeft, pending);
+  if (best == kDeadEnd) {
+    ++deadEnds_;
+    explored_ += weight;
+  } else if (pending > 0) {
+    BranchOnConstraint(level, blocksLeft, best, surplus, weight);
+  } else if (blocksLeft == 0) {
+    if (!hooks_.Record(chosen_.data())) outOfMemory_ = true;
+    explored_ += weight;
+  } else {
+    StartNewGroup(level, blocksLeft, surplus, weight);
+  }
+  Undo(placedMark, slotMark);
+}
+
+bool FastSearch::Enter(int level, int index, double weight) {
+  if (level < static_cast<int>(replay_.size()) && replay_[level] != index) return false;
+  path_[level] = index;
+  if (level + 1 != splitDepth_) return true;
+  if (!stopped_ && !outOfMemory_) hooks_.Subtree({path_.data(), static_cast<std::size_t>(level) + 1}, weight);
+  return false;
+}
+
+void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int surplus, double weight) {
+  LinkConstraint* list = Constraints(level);
+  LinkConstraint* next = Constraints(level + 1);
+  const LinkConstraint& branch = list[best];
+  list[best].done = 1;
+  const double share = weight / branch.candidateCount;
+  for (int v = 0; v < branch.candidateCount; ++v) {
+    if (!Enter(level, v, share)) continue;
+    const int slotMark = slotTop_;
+    if (v == branch.foldIndex) MarkSlot(branch.slot);
+    int count = 0;
+    for (int i = 0; i < constraintCount_[level]; ++i)
+      if (!list[i].done) next[count++] = list[i];
+    constraintCount_[level + 1] = count;
+    Call(level + 1, blocksLeft, branch.neighbourBlock, branch.candidates[v], surplus, share);
+    while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
+  }
+}
+
+void FastSearch::Recount() {
+  std::fill(cellCount_.begin(), cellCount_.end(), 0);
+  for (int g = 0; g < prep_.blockCount; ++g) {
+    if (!blockAvailable_[g]) continue;
+    std::int32_t count = 0;
+    for (std::int32_t q : t_.PlacementsOf(g)) {
+      if (t_.masks[q].Meets(occupiedMask_)) continue;
+      ++count;
+      for (std::uint8_t cell : t_.CellsOf(q)) ++cellCount_[cell];
+    }
+    usable_[g] = count;
+    // The first block without a usable placement ends the step; the blocks
+    // after it need no counts.
+    if (count == 0) return;
+  }
+}
+
+void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double weight) {
+  if (!incremental_) Recount();
+  int bestBlock = -1;
+  std::int32_t bestBlockCount = kNoCountYet;
+  for (int g = 0; g < prep_.blockCount; ++g) {
+    if (!blockAvailable_[g]) continue;
+    if (usable_[g] == 0) {
+      ++deadEnds_;
+      explored_ += weight;
+      return;
+    }
+    if (usable_[g] < bestBlockCount) {
+      bestBlockCount = usable_[g];
+      bestBlock = g;
+    }
+  }
+
+  const int n = prep_.formCellCount;
+  int uncovered = 0;
+  int bestCell = -1;
+  std::int32_t bestCellCount = kNoCountYet;
+  for (int m = 0; m < n; ++m) {
+    if (cellCount_[m] == 0) {
+      if (!occupied_[m]) ++uncovered;
+    } else if (cellCount_[m] < bestCellCount) {
+      bestCellCount = cellCount_[m];
+      bestCell = m;
+    }
+  }
+  const int slack = surplus - uncovered;
+  if (slack < 0) {
+    ++deadEnds_;
+    explored_ += weight;
+    return;
+  }
+
+  if (bestBlockCount <= slack * slack / 2 + bestCellCount) {
+    const double share = weight / bestBlockCount;
+    int index = 0;
+    for (std::int32_t p : t_.PlacementsOf(bestBlock)) {
+      if (!Usable(p)) continue;
+      if (!Enter(level, index++, share)) continue;
+      constraintCount_[level + 1] = 0;
+      Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
+    }
+    return;
+  }
+
+  // Cover lists run in placement order, which is block order, so the
+  // branches come in the reference order: by block, then by placement.
+  const double share = weight / (bestCellCount + (surplus > 0 ? 1 : 0));
+  int index = 0;
+  for (std::int32_t p : t_.Covering(bestCell)) {
+    const int g = t_.blockOf[p];
+    if (!blockAvailable_[g] || !Usable(p)) continue;
+    if (!Enter(level, index++, share)) continue;
+    constraintCount_[level + 1] = 0;
+    Call(level + 1, blocksLeft, g, p, surplus, share);
+  }
+  // The chosen cell may also stay empty, as one of the cells to spare; the
+  // placements above all cover it, so without this branch every solution
+  // leaving it empty would be lost.
+  if (surplus > 0 && Enter(level, index, share)) {
+    Occupy(bestCell);
+    constraintCount_[level + 1] = 0;
+    Call(level + 1, blocksLeft, -1, -1, surplus - 1, share);
+    Release(bestCell);
+  }
+}
+
+}  // namespace zv

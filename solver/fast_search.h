@@ -1,0 +1,134 @@
+// The fast placement search: the same depth-first search as the reference
+// engine, call for call and branch for branch, so it finds the same complete
+// assignments in the same order and counts the same dead ends and calls, but
+// it keeps one search state and undoes its changes on return instead of
+// copying flag arrays into every level.
+//
+// A placement is usable exactly when the consistency filter left it available
+// and none of its cells is occupied; the engine tests that with cell bit masks.
+// When the task has no hinges every call starts a new group, so the per-block
+// counts of usable placements and the per-cell cover counts are kept up to
+// date as cells are occupied and released (per cell, the placements covering
+// it); otherwise they are recounted at the rare new-group steps.
+//
+// Usage:
+//   zv::FastTables tables; tables.Build(prep);
+//   MyHooks hooks;                                   // stop, refresh, record
+//   zv::FastSearch search(prep, tables, hooks);
+//   search.Run();                                    // or RunSplit / RunSubtree
+//   search.DeadEnds(), search.SearchCalls(), search.Explored()
+//
+// Splitting for parallel runs: RunSplit(d) searches the levels above d and
+// hands every call that would enter level d to Hooks::Subtree with the path
+// of branch numbers leading there; RunSubtree(path) walks that path silently
+// (nothing counted) and searches the subtree below it.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "solver/fast_tables.h"
+#include "solver/prepare.h"
+
+namespace zv {
+
+// What a fast search asks of the code driving it.
+class FastSearchHooks {
+ public:
+  virtual ~FastSearchHooks() = default;
+  virtual bool StopRequested() = 0;  // polled at the start of every call
+  virtual void Refresh() = 0;        // on every 1002nd counted call
+  // A complete assignment: chosen[b] is the placement of block b. Returns
+  // false when it could not be kept for lack of memory; the search then ends.
+  virtual bool Record(const std::int32_t* chosen) = 0;
+  // Only for RunSplit: a call entering the split level, reached through
+  // `path` (the branch number taken at each level above), carrying `weight`,
+  // its share of the whole search tree.
+  virtual void Subtree(std::span<const std::int32_t> path, double weight) = 0;
+};
+
+enum class CountKeeping {
+  Automatic,    // incremental without hinges, recounted otherwise
+  Incremental,  // cover counts updated on every occupied or released cell
+  Recount,      // cover counts recounted at every new-group step
+};
+
+class FastSearch {
+ public:
+  FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks,
+             CountKeeping keeping = CountKeeping::Automatic);
+
+  void Run();
+  void RunSplit(int depth);
+  void RunSubtree(std::span<const std::int32_t> path);
+
+  std::uint32_t DeadEnds() const { return deadEnds_; }
+  std::uint64_t SearchCalls() const { return searchCalls_; }
+  // Share of the search tree finished: the sum over finished calls without
+  // children of the product of 1 / (number of branches) along their path.
+  double Explored() const { return explored_; }
+  bool Stopped() const { return stopped_; }
+  bool OutOfMemory() const { return outOfMemory_; }
+  const std::int32_t* Chosen() const { return chosen_.data(); }
+
+ private:
+  void Reset();
+  void Call(int level, int blocksLeft, int block, std::int32_t placement, int surplus, double weight);
+  void Place(int level, int block, std::int32_t placement, int& blocksLeft, int& pending);
+  void Unplace(int block);
+  void Occupy(int cell);
+  void Release(int cell);
+  void MarkSlot(int slot);
+  void Undo(int placedMark, int slotMark);
+  bool Usable(std::int32_t placement) const;
+  int Scan(int level, int& blocksLeft, int& pending);
+  int ScanPass(int level, int& blocksLeft, int& pending);
+  void BranchOnConstraint(int level, int blocksLeft, int best, int surplus, double weight);
+  void StartNewGroup(int level, int blocksLeft, int surplus, double weight);
+  // Whether a branch is to be searched now: false when a replay follows
+  // another branch, or when the branch is handed over as a subtree.
+  bool Enter(int level, int index, double weight);
+  bool Halted();
+  void Recount();
+  void AddBlockCounts(int block, int delta);
+  LinkConstraint* Constraints(int level) { return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_; }
+
+  static constexpr int kDeadEnd = -2;
+  static constexpr int kRestart = -3;
+
+  const PreparedSearch& prep_;
+  const FastTables& t_;
+  FastSearchHooks& hooks_;
+  bool incremental_;
+  std::size_t hingeRoom_;
+
+  std::vector<std::uint8_t> blockAvailable_;  // B
+  std::vector<std::uint8_t> occupied_;        // N: covered, or left empty on purpose
+  CellMask occupiedMask_;
+  std::vector<std::uint8_t> blocked_;         // P, incremental only: occupied cells of the
+                                              // placement, +1 when the filter dropped it
+  std::vector<std::int32_t> usable_;          // B: usable placements (valid at new groups)
+  std::vector<std::int32_t> cellCount_;       // N: usable placements of unplaced blocks covering it
+  std::vector<std::uint8_t> slotUsed_;        // S
+  std::vector<std::int32_t> chosen_;          // B
+  std::vector<LinkConstraint> constraints_;   // levels x H
+  std::vector<std::int32_t> constraintCount_; // levels
+  std::vector<std::int32_t> placedStack_;     // blocks placed on the current path, in order
+  int placedTop_ = 0;
+  std::vector<std::int16_t> slotStack_;       // slots marked on the current path, in order
+  int slotTop_ = 0;
+  std::vector<std::int32_t> path_;            // branch number taken at each level
+
+  int splitDepth_ = -1;                       // RunSplit's level, -1 when not splitting
+  std::span<const std::int32_t> replay_;      // RunSubtree's path
+
+  std::uint32_t callCounter_ = 0;
+  std::uint32_t deadEnds_ = 0;
+  std::uint64_t searchCalls_ = 0;
+  double explored_ = 0;
+  bool stopped_ = false;
+  bool outOfMemory_ = false;
+};
+
+}  // namespace zv

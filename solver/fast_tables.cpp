@@ -1,0 +1,46 @@
+// Builds the fast search's flat tables from the prepared placements.
+#include "solver/fast_tables.h"
+
+namespace zv {
+
+void FastTables::Build(const PreparedSearch& prep) {
+  blockCount = prep.blockCount;
+  formCellCount = prep.formCellCount;
+  placementCount = prep.placementCount;
+  const auto p = static_cast<std::size_t>(placementCount);
+
+  blockOf.assign(p, 0);
+  available.assign(prep.placementAvailable, prep.placementAvailable + p);
+  masks.assign(p, CellMask{});
+  cellStart.assign(p + 1, 0);
+  cells.clear();
+  std::vector<std::int32_t> coverCount(static_cast<std::size_t>(formCellCount) + 1, 0);
+  for (std::size_t i = 0; i < p; ++i) {
+    const Placement& placement = prep.placements[i];
+    blockOf[i] = placement.block;
+    const int size = prep.blocks[placement.block].cubeCount;
+    cells.insert(cells.end(), placement.cells, placement.cells + size);
+    cellStart[i + 1] = static_cast<std::int32_t>(cells.size());
+    for (int j = 0; j < size; ++j) masks[i].Set(placement.cells[j]);
+    if (available[i])
+      for (int j = 0; j < size; ++j) ++coverCount[placement.cells[j] + 1u];
+  }
+
+  coverStart.assign(static_cast<std::size_t>(formCellCount) + 1, 0);
+  for (int m = 0; m < formCellCount; ++m) coverStart[m + 1u] = coverStart[m] + coverCount[m + 1u];
+  cover.assign(static_cast<std::size_t>(coverStart[formCellCount]), 0);
+  std::vector<std::int32_t> fill(coverStart.begin(), coverStart.end() - 1);
+  for (std::int32_t i = 0; i < placementCount; ++i)
+    if (available[i])
+      for (std::uint8_t cell : CellsOf(i)) cover[fill[cell]++] = i;
+
+  ownStart.assign(static_cast<std::size_t>(blockCount) + 1, 0);
+  own.clear();
+  for (int b = 0; b < blockCount; ++b) {
+    for (int i = prep.blocks[b].firstPlacement; i < prep.blocks[b].endPlacement; ++i)
+      if (available[i]) own.push_back(i);
+    ownStart[b + 1u] = static_cast<std::int32_t>(own.size());
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,62 @@
+// Flat read-only tables the fast placement search derives from the prepared
+// placements: per placement its block and its cells in one contiguous array,
+// per form cell the placements that cover it, per block its placements.
+// Only placements the consistency filter left available enter the lists; the
+// others can never be used and stay out of every loop.
+//
+// Usage:
+//   zv::FastTables tables;
+//   tables.Build(prep);                 // before the search, once per run
+//   for (std::int32_t p : tables.Covering(cell)) ...
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "solver/prepare.h"
+
+namespace zv {
+
+// A set of form cells as bits: bit m of word m / 64 for form cell number m
+// (a form has at most 254 cells, so four words hold any set).
+struct CellMask {
+  std::uint64_t words[4] = {};
+
+  void Set(int cell) { words[cell >> 6] |= std::uint64_t{1} << (cell & 63); }
+  void Clear(int cell) { words[cell >> 6] &= ~(std::uint64_t{1} << (cell & 63)); }
+  bool Meets(const CellMask& other) const {
+    return ((words[0] & other.words[0]) | (words[1] & other.words[1]) | (words[2] & other.words[2]) |
+            (words[3] & other.words[3])) != 0;
+  }
+};
+
+struct FastTables {
+  int blockCount = 0;      // B
+  int formCellCount = 0;   // N
+  int placementCount = 0;  // P
+
+  std::vector<std::uint8_t> blockOf;       // P: block index of each placement
+  std::vector<std::int32_t> cellStart;     // P + 1: the cells of p are cells[cellStart[p] ..)
+  std::vector<std::uint8_t> cells;         // form cell numbers, in block cube order
+  std::vector<std::uint8_t> available;     // P: the consistency filter's flags
+  std::vector<CellMask> masks;             // P: the cells of each placement
+  std::vector<std::int32_t> coverStart;    // N + 1
+  std::vector<std::int32_t> cover;         // available placements covering each cell, ascending
+  std::vector<std::int32_t> ownStart;      // B + 1
+  std::vector<std::int32_t> own;           // available placements of each block, ascending
+
+  void Build(const PreparedSearch& prep);
+
+  std::span<const std::uint8_t> CellsOf(std::int32_t p) const {
+    return {cells.data() + cellStart[p], static_cast<std::size_t>(cellStart[p + 1] - cellStart[p])};
+  }
+  std::span<const std::int32_t> Covering(int cell) const {
+    return {cover.data() + coverStart[cell], static_cast<std::size_t>(coverStart[cell + 1] - coverStart[cell])};
+  }
+  std::span<const std::int32_t> PlacementsOf(int block) const {
+    return {own.data() + ownStart[block], static_cast<std::size_t>(ownStart[block + 1] - ownStart[block])};
+  }
+};
+
+}  // namespace zv

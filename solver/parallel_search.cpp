@@ -1,0 +1,250 @@
+// Splitting the search tree into ordered subtrees, the workers that search
+// them, and the merge of their results in subtree order.
+#include "solver/parallel_search.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "solver/fast_search.h"
+
+namespace zv {
+
+namespace {
+
+constexpr std::size_t kSubtreesPerWorker = 48;
+// Complete assignments a worker collects before handing them over, and the
+// most (in placement numbers) a subtree may hold back while an earlier one
+// is still being merged; past that its worker waits, so memory stays bounded
+// even when a subtree finds millions of assignments.
+constexpr std::size_t kBatchAssignments = 256;
+constexpr std::size_t kMaxHeldBack = std::size_t{1} << 20;
+constexpr auto kRefreshPeriod = std::chrono::milliseconds(20);
+
+// One subtree, with the complete assignments the top search found just
+// before entering it (they come first in the one-thread order).
+struct SubtreeWork {
+  std::vector<std::int32_t> path;
+  std::vector<std::int32_t> before;  // B placement numbers per assignment
+
+  // Filled by the worker, under the shared mutex.
+  std::vector<std::int32_t> found;   // not yet merged, B per assignment
+  std::uint64_t countedOnly = 0;     // assignments found after the store filled up
+  std::uint32_t deadEnds = 0;
+  std::uint64_t searchCalls = 0;
+  bool finished = false;
+};
+
+// The top of the tree: complete assignments and subtrees in one-thread order.
+class SplitHooks final : public FastSearchHooks {
+ public:
+  SplitHooks(SolveObserver& observer, int blockCount) : observer_(observer), blockCount_(blockCount) {}
+
+  void Attach(const FastSearch& search) { search_ = &search; }
+
+  bool StopRequested() override { return observer_.StopRequested(); }
+  void Refresh() override {
+    observer_.Refresh(SolveStats{search_->DeadEnds(), 0, pendingAssignments_, search_->SearchCalls()});
+  }
+  bool Record(const std::int32_t* chosen) override {
+    before_.insert(before_.end(), chosen, chosen + blockCount_);
+    ++pendingAssignments_;
+    return true;
+  }
+  void Subtree(std::span<const std::int32_t> path, double) override {
+    subtrees.push_back(SubtreeWork{{path.begin(), path.end()}, std::move(before_), {}, 0, 0, 0, false});
+    before_.clear();
+  }
+
+  std::vector<SubtreeWork> subtrees;
+  std::vector<std::int32_t>& Trailing() { return before_; }
+
+ private:
+  SolveObserver& observer_;
+  int blockCount_;
+  const FastSearch* search_ = nullptr;
+  std::vector<std::int32_t> before_;
+  std::uint64_t pendingAssignments_ = 0;
+};
+
+struct Shared {
+  Shared(std::vector<SubtreeWork>& all, int blocks) : subtrees(all), blockCount(blocks) {}
+
+  std::vector<SubtreeWork>& subtrees;
+  int blockCount;
+  std::mutex mutex;
+  std::condition_variable workerNews;  // a subtree finished or handed over assignments
+  std::condition_variable headMoved;   // the merge moved on to a later subtree
+  std::size_t nextSubtree = 0;
+  std::size_t head = 0;                // first subtree not fully merged
+  std::atomic<bool> stop{false};
+  std::atomic<bool> storeFull{false};
+};
+
+class WorkerHooks final : public FastSearchHooks {
+ public:
+  WorkerHooks(Shared& shared, std::atomic<double>& explored) : shared_(shared), explored_(explored) {}
+
+  void Attach(const FastSearch& search) { search_ = &search; }
+  void Begin(std::size_t subtree) { subtree_ = subtree; }
+
+  bool StopRequested() override { return shared_.stop.load(std::memory_order_relaxed); }
+  void Refresh() override { explored_.store(search_->Explored(), std::memory_order_relaxed); }
+  bool Record(const std::int32_t* chosen) override {
+    if (shared_.storeFull.load(std::memory_order_relaxed)) {
+      ++countedOnly_;
+      return true;
+    }
+    batch_.insert(batch_.end(), chosen, chosen + shared_.blockCount);
+    if (batch_.size() >= kBatchAssignments * static_cast<std::size_t>(shared_.blockCount)) HandOver(false);
+    return true;
+  }
+  void Subtree(std::span<const std::int32_t>, double) override {}
+
+  // Moves the collected assignments to the subtree; `last` also publishes
+  // its counters. Waits while too much is held back behind an earlier subtree.
+  void HandOver(bool last, std::uint32_t deadEnds = 0, std::uint64_t searchCalls = 0) {
+    std::unique_lock lock(shared_.mutex);
+    SubtreeWork& s = shared_.subtrees[subtree_];
+    s.found.insert(s.found.end(), batch_.begin(), batch_.end());
+    batch_.clear();
+    if (last) {
+      s.countedOnly = countedOnly_;
+      s.deadEnds = deadEnds;
+      s.searchCalls = searchCalls;
+      s.finished = true;
+      countedOnly_ = 0;
+    }
+    shared_.workerNews.notify_one();
+    shared_.headMoved.wait(lock, [&] {
+      return last || shared_.head == subtree_ || s.found.size() < kMaxHeldBack ||
+             shared_.stop.load(std::memory_order_relaxed);
+    });
+  }
+
+ private:
+  Shared& shared_;
+  std::atomic<double>& explored_;
+  const FastSearch* search_ = nullptr;
+  std::size_t subtree_ = 0;
+  std::vector<std::int32_t> batch_;
+  std::uint64_t countedOnly_ = 0;
+};
+
+void Work(const PreparedSearch& prep, const FastTables& tables, Shared& shared, std::atomic<double>& explored) {
+  WorkerHooks hooks(shared, explored);
+  FastSearch search(prep, tables, hooks);
+  hooks.Attach(search);
+  for (;;) {
+    std::size_t i = 0;
+    {
+      std::lock_guard lock(shared.mutex);
+      if (shared.stop.load() || shared.nextSubtree == shared.subtrees.size()) return;
+      i = shared.nextSubtree++;
+    }
+    hooks.Begin(i);
+    const std::uint32_t deadEnds = search.DeadEnds();
+    const std::uint64_t calls = search.SearchCalls();
+    search.RunSubtree(shared.subtrees[i].path);
+    explored.store(search.Explored(), std::memory_order_relaxed);
+    hooks.HandOver(true, search.DeadEnds() - deadEnds, search.SearchCalls() - calls);
+  }
+}
+
+// The top search to the shallowest split level that gives enough subtrees;
+// when the whole tree ends above it, the top search was the whole search.
+int SplitDepth(const PreparedSearch& prep, const FastTables& tables, SolveObserver& observer, int threads,
+               std::unique_ptr<SplitHooks>& hooks, std::unique_ptr<FastSearch>& top) {
+  const std::size_t wanted = kSubtreesPerWorker * static_cast<std::size_t>(threads);
+  const int deepest = prep.blockCount + prep.surplus;
+  for (int depth = 1;; ++depth) {
+    hooks = std::make_unique<SplitHooks>(observer, prep.blockCount);
+    top = std::make_unique<FastSearch>(prep, tables, *hooks);
+    hooks->Attach(*top);
+    top->RunSplit(depth);
+    if (top->Stopped() || hooks->subtrees.empty() || hooks->subtrees.size() >= wanted || depth >= deepest)
+      return depth;
+  }
+}
+
+}  // namespace
+
+FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& tables, SolutionStore& store,
+                                SolveObserver& observer, int threads) {
+  std::unique_ptr<SplitHooks> split;
+  std::unique_ptr<FastSearch> top;
+  SplitDepth(prep, tables, observer, threads, split, top);
+
+  FastRunResult result;
+  result.stopped = top->Stopped();
+  std::uint32_t deadEnds = top->DeadEnds();
+  std::uint64_t searchCalls = top->SearchCalls();
+  std::uint64_t countedOnly = 0;
+  auto stats = [&] {
+    return SolveStats{deadEnds, store.Count(), store.Assignments() + countedOnly, searchCalls};
+  };
+  Shared shared{split->subtrees, prep.blockCount};
+  const auto b = static_cast<std::size_t>(prep.blockCount);
+  // Offers assignments in order; false when the store ran out of memory.
+  auto merge = [&](const std::vector<std::int32_t>& assignments) {
+    for (std::size_t at = 0; at + b <= assignments.size(); at += b) {
+      const RecordResult r = store.Record(assignments.data() + at);
+      if (r == RecordResult::OutOfMemory) return false;
+      if (store.Count() == kMaxStoredSolutions) shared.storeFull = true;
+    }
+    return true;
+  };
+
+  std::vector<std::atomic<double>> explored(static_cast<std::size_t>(threads));
+  std::vector<std::thread> workers;
+  if (!result.stopped && !shared.subtrees.empty())
+    for (int w = 0; w < threads; ++w)
+      workers.emplace_back(Work, std::cref(prep), std::cref(tables), std::ref(shared), std::ref(explored[w]));
+
+  auto nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
+  std::unique_lock lock(shared.mutex);
+  while (!result.stopped && !result.outOfMemory && shared.head < shared.subtrees.size()) {
+    SubtreeWork& s = shared.subtrees[shared.head];
+    std::vector<std::int32_t> batch = std::move(s.before);
+    s.before.clear();
+    if (batch.empty()) batch.swap(s.found);
+    const bool done = s.finished && s.found.empty();
+    if (!batch.empty()) {
+      lock.unlock();
+      result.outOfMemory = !merge(batch);
+      lock.lock();
+    } else if (done) {
+      deadEnds += s.deadEnds;
+      searchCalls += s.searchCalls;
+      countedOnly += s.countedOnly;
+      ++shared.head;
+      shared.headMoved.notify_all();
+    } else {
+      shared.workerNews.wait_until(lock, nextRefresh);
+    }
+    if (std::chrono::steady_clock::now() >= nextRefresh) {
+      nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
+      lock.unlock();
+      if (observer.StopRequested()) result.stopped = true;
+      else observer.Refresh(stats());
+      lock.lock();
+    }
+  }
+  shared.stop = true;
+  shared.headMoved.notify_all();
+  lock.unlock();
+  for (std::thread& worker : workers) worker.join();
+
+  if (!result.stopped && !result.outOfMemory) result.outOfMemory = !merge(split->Trailing());
+  result.explored = top->Explored();
+  for (const auto& share : explored) result.explored += share.load();
+  result.stats = stats();
+  return result;
+}
+
+}  // namespace zv

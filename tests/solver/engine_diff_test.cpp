@@ -1,0 +1,240 @@
+// The fast engine against the reference engine as oracle: on the example
+// puzzles, on random small tasks and on the regression tasks, one thread and
+// several, both ways of keeping the cover counts, they must store the same
+// solutions in the same order and count the same complete assignments, dead
+// ends and search calls; stopped and starved runs end alike too.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/validation.h"
+#include "solver/fast_engine.h"
+#include "solver/fast_search.h"
+#include "solver/prepare.h"
+#include "solver/search.h"
+#include "solver/solution_store.h"
+#include "solver/solver.h"
+#include "storage/task_file.h"
+#include "tests/support/random_task.h"
+#include "tests/support/solution_checker.h"
+#include "tests/support/task_builder.h"
+
+namespace zv {
+namespace {
+
+enum class Engine { Reference, Fast, FastOtherCounts };
+
+// What a run leaves behind, everything the two engines must agree on.
+struct EngineRun {
+  SolveOutcome outcome = SolveOutcome::Complete;
+  SolveStats stats;
+  double explored = 0;
+  std::vector<std::vector<std::uint8_t>> solutions;  // 2N bytes each, in stored order
+};
+
+// Makes the observer's decisions from the run it watches.
+class WatchingObserver : public SolveObserver {
+ public:
+  virtual void Watch(BlockPool&, const SolutionStore&) {}
+};
+
+class Quiet final : public WatchingObserver {
+ public:
+  bool StopRequested() override { return false; }
+  void Refresh(const SolveStats&) override {}
+};
+
+// The fast search with the cover counts kept the other way than the engine
+// would choose, recording straight into the store.
+class StoreHooks final : public FastSearchHooks {
+ public:
+  StoreHooks(SolutionStore& store, SolveObserver& observer) : store_(store), observer_(observer) {}
+  bool StopRequested() override { return observer_.StopRequested(); }
+  void Refresh() override { observer_.Refresh(SolveStats{}); }
+  bool Record(const std::int32_t* chosen) override { return store_.Record(chosen) != RecordResult::OutOfMemory; }
+  void Subtree(std::span<const std::int32_t>, double) override {}
+
+ private:
+  SolutionStore& store_;
+  SolveObserver& observer_;
+};
+
+// One run as the solver runs it: pool, preparation, store, the reference
+// engine's levels (the fast engine takes the same pool memory), search.
+EngineRun RunEngine(const TaskState& task, Engine engine, int threads, WatchingObserver& observer) {
+  const Validation v = ValidateTask(task);
+  EXPECT_TRUE(v.ok());
+  BlockPool pool;
+  ByteKeySet keys;
+  PreparedSearch prep;
+  SolutionStore store;
+  EngineRun run;
+  if (!PrepareSearch(task, v.links, pool, keys, prep) || !store.Begin(prep, pool, keys)) {
+    run.outcome = SolveOutcome::OutOfMemory;
+    return run;
+  }
+  PlacementSearch reference(prep, store, observer);
+  if (!reference.Allocate(pool)) {
+    run.outcome = SolveOutcome::OutOfMemory;
+    return run;
+  }
+  observer.Watch(pool, store);
+  bool stopped = false, outOfMemory = false;
+  if (engine == Engine::Reference) {
+    reference.Run();
+    run.stats = reference.Stats();
+    stopped = reference.Stopped();
+    outOfMemory = reference.OutOfMemory();
+  } else if (engine == Engine::Fast) {
+    const FastRunResult r = RunFastEngine(prep, store, observer, threads);
+    run.stats = r.stats;
+    run.explored = r.explored;
+    stopped = r.stopped;
+    outOfMemory = r.outOfMemory;
+  } else {
+    FastTables tables;
+    tables.Build(prep);
+    StoreHooks hooks(store, observer);
+    FastSearch search(prep, tables, hooks,
+                      prep.hingeCount == 0 ? CountKeeping::Recount : CountKeeping::Incremental);
+    search.Run();
+    run.stats = SolveStats{search.DeadEnds(), store.Count(), store.Assignments(), search.SearchCalls()};
+    run.explored = search.Explored();
+    stopped = search.Stopped();
+    outOfMemory = search.OutOfMemory();
+  }
+  run.outcome = outOfMemory ? SolveOutcome::OutOfMemory : stopped ? SolveOutcome::Stopped : SolveOutcome::Complete;
+  const auto n = static_cast<std::size_t>(prep.formCellCount);
+  for (int i = 0; i < store.Count(); ++i) run.solutions.emplace_back(store.Solution(i), store.Solution(i) + 2 * n);
+  return run;
+}
+
+EngineRun RunEngine(const TaskState& task, Engine engine, int threads = 1) {
+  Quiet quiet;
+  return RunEngine(task, engine, threads, quiet);
+}
+
+void ExpectSameRun(const EngineRun& expected, const EngineRun& actual, const std::string& what) {
+  EXPECT_EQ(actual.outcome, expected.outcome) << what;
+  EXPECT_EQ(actual.stats.solutionCount, expected.stats.solutionCount) << what;
+  EXPECT_EQ(actual.stats.assignments, expected.stats.assignments) << what;
+  EXPECT_EQ(actual.stats.deadEnds, expected.stats.deadEnds) << what;
+  EXPECT_EQ(actual.stats.searchCalls, expected.stats.searchCalls) << what;
+  ASSERT_EQ(actual.solutions.size(), expected.solutions.size()) << what;
+  for (std::size_t i = 0; i < expected.solutions.size(); ++i)
+    EXPECT_EQ(actual.solutions[i], expected.solutions[i]) << what << ", solution " << i;
+}
+
+// A complete run explores the whole tree.
+void ExpectWholeTreeExplored(const EngineRun& run, const std::string& what) {
+  if (run.outcome == SolveOutcome::Complete) {
+    EXPECT_NEAR(run.explored, 1.0, 1e-9) << what;
+  }
+}
+
+void CompareAllEngines(const TaskState& task, const std::string& what) {
+  const EngineRun reference = RunEngine(task, Engine::Reference);
+  const EngineRun fast = RunEngine(task, Engine::Fast);
+  ExpectSameRun(reference, fast, what + ", fast");
+  ExpectWholeTreeExplored(fast, what + ", fast");
+  ExpectSameRun(reference, RunEngine(task, Engine::FastOtherCounts), what + ", other counts");
+  const EngineRun parallel = RunEngine(task, Engine::Fast, 3);
+  ExpectSameRun(reference, parallel, what + ", 3 threads");
+  ExpectWholeTreeExplored(parallel, what + ", 3 threads");
+}
+
+std::filesystem::path SourceDir() {
+  if (const char* dir = std::getenv("ZORVAT_SOURCE_DIR"); dir != nullptr && *dir != '\0') return dir;
+  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+}
+
+TaskState ReadTask(const std::filesystem::path& path) {
+  TaskState task;
+  EXPECT_EQ(ReadTaskFile(path.string(), task), ReadResult::Ok) << path;
+  return task;
+}
+
+std::vector<std::string> ExamplesTagged(const std::string& wanted) {
+  std::vector<std::string> files;
+  std::ifstream manifest(SourceDir() / "examples" / "manifest.txt");
+  std::string line;
+  while (std::getline(manifest, line)) {
+    std::istringstream fields(line);
+    std::string file, tag;
+    int count = 0;
+    if (line.empty() || line[0] == '#' || !(fields >> file >> count >> tag)) continue;
+    if (tag == wanted) files.push_back(file);
+  }
+  return files;
+}
+
+TEST(EngineDiff, FastExamples) {
+  const auto files = ExamplesTagged("fast");
+  ASSERT_FALSE(files.empty());
+  for (const std::string& file : files) CompareAllEngines(ReadTask(SourceDir() / "examples" / file), file);
+}
+
+TEST(EngineDiff, RegressionTasks) {
+  const auto folder = SourceDir() / "tests" / "solver" / "regressions";
+  if (!std::filesystem::exists(folder)) GTEST_SKIP() << "no regression tasks yet";
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().extension() == ".zvt") CompareAllEngines(ReadTask(entry.path()), entry.path().filename());
+}
+
+constexpr std::uint64_t kMaxRandomCalls = 5000;
+constexpr std::uint64_t kMaxRandomAssignments = 300;
+
+// Small random tasks that validation accepts: every kind of link, cycles
+// included, forms with and without cells to spare.
+TEST(EngineDiff, RandomTasks) {
+  std::mt19937 rng(test::TestSeed());
+  test::RandomTaskOptions options;
+  options.maxFigureSide = 4;
+  options.maxCubes = 7;
+  options.cubeChance = 0.5;
+  options.linkTries = 30;
+  options.maxFormSide = 3;
+  options.maxFormHeight = 3;
+  options.matchCubesChance = 0.6;
+  options.formCellChance = 0.4;
+  options.maxTextLength = 0;
+  int compared = 0, withHinges = 0, withSpare = 0, withSolutions = 0;
+  for (int tries = 0; compared < 500 && tries < 200000; ++tries) {
+    TaskState task = test::RandomTask(rng, options);
+    task.EmptyCells = task.EmptyCells || test::RandomChance(rng, 0.5);
+    const Validation v = ValidateTask(task);
+    if (!v.ok() || v.formCellCount > 10) continue;
+    const EngineRun reference = RunEngine(task, Engine::Reference);
+    // Loose cubes in a roomy form can make hundreds of thousands of calls and
+    // assignments (each tried under 48 symmetries); they add time, not cases.
+    if (reference.stats.searchCalls > kMaxRandomCalls || reference.stats.assignments > kMaxRandomAssignments) continue;
+    withHinges += std::any_of(v.links.HingeCount.begin(), v.links.HingeCount.begin() + v.cubeCount,
+                              [](std::uint8_t count) { return count > 0; });
+    withSpare += v.formCellCount > v.cubeCount;
+    withSolutions += reference.stats.solutionCount > 0;
+    const std::string what = "random task " + std::to_string(compared);
+    ExpectSameRun(reference, RunEngine(task, Engine::Fast), what + ", fast");
+    ExpectSameRun(reference, RunEngine(task, Engine::FastOtherCounts), what + ", other counts");
+    ExpectSameRun(reference, RunEngine(task, Engine::Fast, 2), what + ", 2 threads");
+    ++compared;
+    if (HasFailure()) {
+      ADD_FAILURE() << "first difference at " << what << "; replay with the seed above";
+      break;
+    }
+  }
+  EXPECT_EQ(compared, 500);
+  // The mix the comparison is meant to cover.
+  EXPECT_GT(withHinges, 100);
+  EXPECT_GT(withSpare, 50);
+  EXPECT_GT(withSolutions, 50);
+}
+
+}  // namespace
+}  // namespace zv
