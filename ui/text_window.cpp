@@ -127,6 +127,7 @@ TTextForm::TTextForm(Services& services, Profile& profile, QWidget* parent)
   SizeL = new QLabel(QStringLiteral("0"), strip);
   SizeL->setObjectName(QStringLiteral("SizeL"));
   SizeL->setToolTip(QStringLiteral("Длина текста"));
+  SizeL->setMinimumWidth(60);  // room for six digits without waiting for a relayout
   auto* stripLayout = new QHBoxLayout(strip);
   stripLayout->setContentsMargins(2, 1, 2, 2);
   stripLayout->setSpacing(1);
