@@ -20,13 +20,10 @@ constexpr std::int32_t kNoCountYet = 10000;
 
 }  // namespace
 
-FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks,
-                       CountKeeping keeping)
+FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks)
     : prep_(prep),
       t_(tables),
       hooks_(hooks),
-      incremental_(keeping == CountKeeping::Incremental ||
-                   (keeping == CountKeeping::Automatic && prep.hingeCount == 0)),
       hingeRoom_(static_cast<std::size_t>(std::max(prep.hingeCount, 1))) {
   const auto b = static_cast<std::size_t>(prep.blockCount);
   const auto n = static_cast<std::size_t>(prep.formCellCount);
@@ -43,7 +40,9 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   placedStack_.resize(b);
   slotStack_.resize(slotUsed_.size());
   path_.resize(levels);
-  if (incremental_) blocked_.resize(static_cast<std::size_t>(prep.placementCount));
+  // Room for the top list and a few nested ones; deeper nesting grows the
+  // stack, which then keeps its size for the rest of the run.
+  lists_.reserve(tables.own.size() * std::min<std::size_t>(levels, 4));
   Reset();
 }
 
@@ -55,12 +54,9 @@ void FastSearch::Reset() {
   std::fill(constraintCount_.begin(), constraintCount_.end(), 0);
   placedTop_ = 0;
   slotTop_ = 0;
-  if (incremental_) {
-    for (std::size_t p = 0; p < blocked_.size(); ++p) blocked_[p] = t_.available[p] ? 0 : 1;
-    for (int g = 0; g < prep_.blockCount; ++g) usable_[g] = static_cast<std::int32_t>(t_.PlacementsOf(g).size());
-    for (int m = 0; m < prep_.formCellCount; ++m)
-      cellCount_[m] = static_cast<std::int32_t>(t_.Covering(m).size());
-  }
+  lists_.assign(t_.own.begin(), t_.own.end());
+  listBegin_ = 0;
+  listEnd_ = lists_.size();
 }
 
 void FastSearch::Run() {
@@ -93,41 +89,15 @@ bool FastSearch::Halted() {
 }
 
 bool FastSearch::Usable(std::int32_t placement) const {
-  if (incremental_) return blocked_[placement] == 0;
   return t_.available[placement] && !t_.masks[placement].Meets(occupiedMask_);
-}
-
-void FastSearch::AddBlockCounts(int block, int delta) {
-  for (std::int32_t q : t_.PlacementsOf(block))
-    if (blocked_[q] == 0)
-      for (std::uint8_t cell : t_.CellsOf(q)) cellCount_[cell] += delta;
 }
 
 void FastSearch::Occupy(int cell) {
   occupied_[cell] = 1;
   occupiedMask_.Set(cell);
-  if (!incremental_) return;
-  for (std::int32_t q : t_.Covering(cell)) {
-    if (blocked_[q]++ != 0) continue;
-    const int g = t_.blockOf[q];
-    --usable_[g];
-    if (blockAvailable_[g])
-      for (std::uint8_t c : t_.CellsOf(q)) --cellCount_[c];
-  }
 }
 
 void FastSearch::Release(int cell) {
-  if (incremental_) {
-    const auto covering = t_.Covering(cell);
-    for (auto it = covering.rbegin(); it != covering.rend(); ++it) {
-      const std::int32_t q = *it;
-      if (--blocked_[q] != 0) continue;
-      const int g = t_.blockOf[q];
-      ++usable_[g];
-      if (blockAvailable_[g])
-        for (std::uint8_t c : t_.CellsOf(q)) ++cellCount_[c];
-    }
-  }
   occupied_[cell] = 0;
   occupiedMask_.Clear(cell);
 }
@@ -140,7 +110,6 @@ void FastSearch::MarkSlot(int slot) {
 void FastSearch::Place(int level, int block, std::int32_t placement, int& blocksLeft, int& pending) {
   chosen_[block] = placement;
   blockAvailable_[block] = 0;
-  if (incremental_) AddBlockCounts(block, -1);
   --blocksLeft;
   for (std::uint8_t cell : t_.CellsOf(placement)) Occupy(cell);
   const Placement& p = prep_.placements[placement];
@@ -156,8 +125,7 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
 
 void FastSearch::Unplace(int block) {
   const auto cells = t_.CellsOf(chosen_[block]);
-  for (auto it = cells.rbegin(); it != cells.rend(); ++it) Release(*it);
-  if (incremental_) AddBlockCounts(block, +1);
+  for (std::uint8_t cell : cells) Release(cell);
   blockAvailable_[block] = 1;
 }
 
@@ -283,25 +251,32 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
   }
 }
 
-void FastSearch::Recount() {
+void FastSearch::Filter() {
+  for (int g = 0; g < prep_.blockCount; ++g) usable_[g] = 0;
   std::fill(cellCount_.begin(), cellCount_.end(), 0);
-  for (int g = 0; g < prep_.blockCount; ++g) {
-    if (!blockAvailable_[g]) continue;
-    std::int32_t count = 0;
-    for (std::int32_t q : t_.PlacementsOf(g)) {
-      if (t_.masks[q].Meets(occupiedMask_)) continue;
-      ++count;
-      for (std::uint8_t cell : t_.CellsOf(q)) ++cellCount_[cell];
-    }
-    usable_[g] = count;
-    // The first block without a usable placement ends the step; the blocks
-    // after it need no counts.
-    if (count == 0) return;
+  const std::size_t from = listBegin_, to = listEnd_;
+  listBegin_ = lists_.size();
+  for (std::size_t i = from; i < to; ++i) {
+    const std::int32_t q = lists_[i];
+    const int g = t_.blockOf[q];
+    if (!blockAvailable_[g] || t_.masks[q].Meets(occupiedMask_)) continue;
+    lists_.push_back(q);
+    ++usable_[g];
+    for (std::uint8_t cell : t_.CellsOf(q)) ++cellCount_[cell];
   }
+  listEnd_ = lists_.size();
 }
 
 void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double weight) {
-  if (!incremental_) Recount();
+  const std::size_t outerBegin = listBegin_, outerEnd = listEnd_;
+  Filter();
+  const std::size_t begin = listBegin_, end = listEnd_;
+  auto restore = [&] {
+    lists_.resize(begin);
+    listBegin_ = outerBegin;
+    listEnd_ = outerEnd;
+  };
+
   int bestBlock = -1;
   std::int32_t bestBlockCount = kNoCountYet;
   for (int g = 0; g < prep_.blockCount; ++g) {
@@ -309,7 +284,7 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
     if (usable_[g] == 0) {
       ++deadEnds_;
       explored_ += weight;
-      return;
+      return restore();
     }
     if (usable_[g] < bestBlockCount) {
       bestBlockCount = usable_[g];
@@ -333,31 +308,33 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   if (slack < 0) {
     ++deadEnds_;
     explored_ += weight;
-    return;
+    return restore();
   }
 
+  // The list runs in placement order, which is block order, so the branches
+  // come in the reference order: by block, then by placement. Children grow
+  // the list stack beyond `end` and cut it back, so entries are read by index.
   if (bestBlockCount <= slack * slack / 2 + bestCellCount) {
     const double share = weight / bestBlockCount;
     int index = 0;
-    for (std::int32_t p : t_.PlacementsOf(bestBlock)) {
-      if (!Usable(p)) continue;
+    for (std::size_t i = begin; i < end; ++i) {
+      const std::int32_t p = lists_[i];
+      if (t_.blockOf[p] != bestBlock) continue;
       if (!Enter(level, index++, share)) continue;
       constraintCount_[level + 1] = 0;
       Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
     }
-    return;
+    return restore();
   }
 
-  // Cover lists run in placement order, which is block order, so the
-  // branches come in the reference order: by block, then by placement.
   const double share = weight / (bestCellCount + (surplus > 0 ? 1 : 0));
   int index = 0;
-  for (std::int32_t p : t_.Covering(bestCell)) {
-    const int g = t_.blockOf[p];
-    if (!blockAvailable_[g] || !Usable(p)) continue;
+  for (std::size_t i = begin; i < end; ++i) {
+    const std::int32_t p = lists_[i];
+    if (!t_.masks[p].Has(bestCell)) continue;
     if (!Enter(level, index++, share)) continue;
     constraintCount_[level + 1] = 0;
-    Call(level + 1, blocksLeft, g, p, surplus, share);
+    Call(level + 1, blocksLeft, t_.blockOf[p], p, surplus, share);
   }
   // The chosen cell may also stay empty, as one of the cells to spare; the
   // placements above all cover it, so without this branch every solution
@@ -368,6 +345,7 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
     Call(level + 1, blocksLeft, -1, -1, surplus - 1, share);
     Release(bestCell);
   }
+  restore();
 }
 
 }  // namespace zv

@@ -6,10 +6,11 @@
 //
 // A placement is usable exactly when the consistency filter left it available
 // and none of its cells is occupied; the engine tests that with cell bit masks.
-// When the task has no hinges every call starts a new group, so the per-block
-// counts of usable placements and the per-cell cover counts are kept up to
-// date as cells are occupied and released (per cell, the placements covering
-// it); otherwise they are recounted at the rare new-group steps.
+// A new-group step needs the usable placements of the unplaced blocks; it
+// takes them from the list the nearest new-group step above it made (or from
+// all available placements at the top), keeps those still usable in a new
+// list on a stack, and counts them per block and per cell as it goes. Lists
+// shrink with depth, so each step looks only at what its parent kept.
 //
 // Usage:
 //   zv::FastTables tables; tables.Build(prep);
@@ -48,16 +49,9 @@ class FastSearchHooks {
   virtual void Subtree(std::span<const std::int32_t> path, double weight) = 0;
 };
 
-enum class CountKeeping {
-  Automatic,    // incremental without hinges, recounted otherwise
-  Incremental,  // cover counts updated on every occupied or released cell
-  Recount,      // cover counts recounted at every new-group step
-};
-
 class FastSearch {
  public:
-  FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks,
-             CountKeeping keeping = CountKeeping::Automatic);
+  FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks);
 
   void Run();
   void RunSplit(int depth);
@@ -90,8 +84,9 @@ class FastSearch {
   // another branch, or when the branch is handed over as a subtree.
   bool Enter(int level, int index, double weight);
   bool Halted();
-  void Recount();
-  void AddBlockCounts(int block, int delta);
+  // Keeps the still usable placements of unplaced blocks from the current
+  // list in a new one on the stack, counting them per block and per cell.
+  void Filter();
   LinkConstraint* Constraints(int level) { return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_; }
 
   static constexpr int kDeadEnd = -2;
@@ -100,16 +95,15 @@ class FastSearch {
   const PreparedSearch& prep_;
   const FastTables& t_;
   FastSearchHooks& hooks_;
-  bool incremental_;
   std::size_t hingeRoom_;
 
   std::vector<std::uint8_t> blockAvailable_;  // B
   std::vector<std::uint8_t> occupied_;        // N: covered, or left empty on purpose
   CellMask occupiedMask_;
-  std::vector<std::uint8_t> blocked_;         // P, incremental only: occupied cells of the
-                                              // placement, +1 when the filter dropped it
   std::vector<std::int32_t> usable_;          // B: usable placements (valid at new groups)
   std::vector<std::int32_t> cellCount_;       // N: usable placements of unplaced blocks covering it
+  std::vector<std::int32_t> lists_;           // stack of placement lists, ascending within each
+  std::size_t listBegin_ = 0, listEnd_ = 0;   // the current list: lists_[listBegin_, listEnd_)
   std::vector<std::uint8_t> slotUsed_;        // S
   std::vector<std::int32_t> chosen_;          // B
   std::vector<LinkConstraint> constraints_;   // levels x H

@@ -25,6 +25,7 @@ struct CellMask {
 
   void Set(int cell) { words[cell >> 6] |= std::uint64_t{1} << (cell & 63); }
   void Clear(int cell) { words[cell >> 6] &= ~(std::uint64_t{1} << (cell & 63)); }
+  bool Has(int cell) const { return (words[cell >> 6] >> (cell & 63) & 1) != 0; }
   bool Meets(const CellMask& other) const {
     return ((words[0] & other.words[0]) | (words[1] & other.words[1]) | (words[2] & other.words[2]) |
             (words[3] & other.words[3])) != 0;

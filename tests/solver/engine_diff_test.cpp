@@ -1,6 +1,6 @@
 // The fast engine against the reference engine as oracle: on the example
 // puzzles, on random small tasks and on the regression tasks, one thread and
-// several, both ways of keeping the cover counts, they must store the same
+// several, they must store the same
 // solutions in the same order and count the same complete assignments, dead
 // ends and search calls; stopped and starved runs end alike too.
 #include <gtest/gtest.h>
@@ -16,7 +16,6 @@
 
 #include "model/validation.h"
 #include "solver/fast_engine.h"
-#include "solver/fast_search.h"
 #include "solver/prepare.h"
 #include "solver/search.h"
 #include "solver/solution_store.h"
@@ -29,7 +28,7 @@
 namespace zv {
 namespace {
 
-enum class Engine { Reference, Fast, FastOtherCounts };
+enum class Engine { Reference, Fast };
 
 // What a run leaves behind, everything the two engines must agree on.
 struct EngineRun {
@@ -49,21 +48,6 @@ class Quiet final : public WatchingObserver {
  public:
   bool StopRequested() override { return false; }
   void Refresh(const SolveStats&) override {}
-};
-
-// The fast search with the cover counts kept the other way than the engine
-// would choose, recording straight into the store.
-class StoreHooks final : public FastSearchHooks {
- public:
-  StoreHooks(SolutionStore& store, SolveObserver& observer) : store_(store), observer_(observer) {}
-  bool StopRequested() override { return observer_.StopRequested(); }
-  void Refresh() override { observer_.Refresh(SolveStats{}); }
-  bool Record(const std::int32_t* chosen) override { return store_.Record(chosen) != RecordResult::OutOfMemory; }
-  void Subtree(std::span<const std::int32_t>, double) override {}
-
- private:
-  SolutionStore& store_;
-  SolveObserver& observer_;
 };
 
 // One run as the solver runs it: pool, preparation, store, the reference
@@ -92,23 +76,12 @@ EngineRun RunEngine(const TaskState& task, Engine engine, int threads, WatchingO
     run.stats = reference.Stats();
     stopped = reference.Stopped();
     outOfMemory = reference.OutOfMemory();
-  } else if (engine == Engine::Fast) {
+  } else {
     const FastRunResult r = RunFastEngine(prep, store, observer, threads);
     run.stats = r.stats;
     run.explored = r.explored;
     stopped = r.stopped;
     outOfMemory = r.outOfMemory;
-  } else {
-    FastTables tables;
-    tables.Build(prep);
-    StoreHooks hooks(store, observer);
-    FastSearch search(prep, tables, hooks,
-                      prep.hingeCount == 0 ? CountKeeping::Recount : CountKeeping::Incremental);
-    search.Run();
-    run.stats = SolveStats{search.DeadEnds(), store.Count(), store.Assignments(), search.SearchCalls()};
-    run.explored = search.Explored();
-    stopped = search.Stopped();
-    outOfMemory = search.OutOfMemory();
   }
   run.outcome = outOfMemory ? SolveOutcome::OutOfMemory : stopped ? SolveOutcome::Stopped : SolveOutcome::Complete;
   const auto n = static_cast<std::size_t>(prep.formCellCount);
@@ -144,7 +117,6 @@ void CompareAllEngines(const TaskState& task, const std::string& what) {
   const EngineRun fast = RunEngine(task, Engine::Fast);
   ExpectSameRun(reference, fast, what + ", fast");
   ExpectWholeTreeExplored(fast, what + ", fast");
-  ExpectSameRun(reference, RunEngine(task, Engine::FastOtherCounts), what + ", other counts");
   const EngineRun parallel = RunEngine(task, Engine::Fast, 3);
   ExpectSameRun(reference, parallel, what + ", 3 threads");
   ExpectWholeTreeExplored(parallel, what + ", 3 threads");
@@ -221,8 +193,7 @@ TEST(EngineDiff, RandomTasks) {
     withSolutions += reference.stats.solutionCount > 0;
     const std::string what = "random task " + std::to_string(compared);
     ExpectSameRun(reference, RunEngine(task, Engine::Fast), what + ", fast");
-    ExpectSameRun(reference, RunEngine(task, Engine::FastOtherCounts), what + ", other counts");
-    ExpectSameRun(reference, RunEngine(task, Engine::Fast, 2), what + ", 2 threads");
+      ExpectSameRun(reference, RunEngine(task, Engine::Fast, 2), what + ", 2 threads");
     ++compared;
     if (HasFailure()) {
       ADD_FAILURE() << "first difference at " << what << "; replay with the seed above";
