@@ -3,17 +3,18 @@
 // its counters, optionally the stored solutions as the form view shows them,
 // as lines or as one JSON object. A time limit or Ctrl+C stops the run and
 // keeps what was found; the memory limit ends it with exit status 3.
+#include "cli/solve_command.h"
+
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include "cli/solve_command.h"
 #include "model/validation.h"
 #include "platform/ticks.h"
 #include "solver/progress.h"
@@ -30,10 +31,10 @@ extern "C" void OnInterrupt(int) { interrupted = 1; }
 
 struct SolveArguments {
   std::string path;
-  std::optional<int> show;  // solutions to print; INT_MAX for all
+  std::optional<int> show;  // solutions to print; INT32_MAX for all
   bool json = false;
-  std::size_t memoryLimit = 0;     // bytes, 0 = the solver's default
-  std::optional<double> timeLimit; // seconds
+  std::size_t memoryLimit = 0;      // bytes, 0 = the solver's default
+  std::optional<double> timeLimit;  // seconds
 };
 
 bool ParseCount(const std::string& text, long long& value) {
@@ -160,9 +161,13 @@ void PrintSolutionGrid(const TaskState& task, const Solver& solver, int i, int c
     for (int y = 0; y < task.form.FormDepth; ++y) {
       for (int x = 0; x < task.form.FormWidth; ++x) {
         const int number = solver.FormCellNumber(FormCellIndex(x, y, z));
-        std::string text = number < 0 ? "." : cubes[number] == 0 ? "_" : std::to_string(UserNumber(task, cubes[number] - 1));
+        std::string text = number < 0           ? "."
+                           : cubes[number] == 0 ? "_"
+                                                : std::to_string(UserNumber(task, cubes[number] - 1));
         if (x > 0) std::cout << ' ';
-        std::cout << std::string(static_cast<std::size_t>(width) - std::min<std::size_t>(text.size(), width), ' ') << text;
+        std::cout << std::string(static_cast<std::size_t>(width) - std::min<std::size_t>(text.size(), width),
+                                 ' ')
+                  << text;
       }
       std::cout << '\n';
     }
@@ -213,7 +218,8 @@ int RunSolve(const Command& self, Arguments args) {
   if (options.json) {
     std::cout << "{\"solutions\":" << solver.SolutionCount() << ",\"assignments\":" << solver.Assignments()
               << ",\"deadEnds\":" << solver.DeadEnds() << ",\"searchCalls\":" << solver.SearchCalls()
-              << ",\"seconds\":" << FormatSeconds3(elapsedMs) << ",\"stopped\":" << (stopped ? "true" : "false")
+              << ",\"seconds\":" << FormatSeconds3(elapsedMs)
+              << ",\"stopped\":" << (stopped ? "true" : "false")
               << ",\"outOfMemory\":" << (outOfMemory ? "true" : "false");
     if (options.show) {
       std::cout << ",\"shown\":[";

@@ -25,28 +25,28 @@ namespace zv {
 // partner block's placements that respect the hinge, in the order they are
 // tried. The search copies these as a whole into its levels.
 struct LinkConstraint {
-  std::uint8_t done;            // 0 at preparation; set by the search when settled
-  std::uint8_t neighbourBlock;  // block index of the hinged partner cube's block
-  std::int8_t candidateCount;   // 0..4 valid entries in `candidates`
-  std::int8_t foldIndex;        // position of the fold candidate, -1 when none
-  std::int16_t slot;            // lattice edge slot the fold candidate uses
+  std::uint8_t done;                       // 0 at preparation; set by the search when settled
+  std::uint8_t neighbourBlock;             // block index of the hinged partner cube's block
+  std::int8_t candidateCount;              // 0..4 valid entries in `candidates`
+  std::int8_t foldIndex;                   // position of the fold candidate, -1 when none
+  std::int16_t slot;                       // lattice edge slot the fold candidate uses
   std::array<std::int32_t, 4> candidates;  // placement numbers of the neighbour block
 };
 
 // One way to put a block into the form.
 struct Placement {
-  std::uint8_t block;             // block index
-  Rotation rotation;              // applied to the whole block
-  std::int32_t constraintCount;   // the block's hinge link ends (may pass 127)
-  const std::uint8_t* cells;      // form cell number of each cube, in block cube order
-  LinkConstraint* constraints;    // constraintCount entries; the filter edits candidates
+  std::uint8_t block;            // block index
+  Rotation rotation;             // applied to the whole block
+  std::int32_t constraintCount;  // the block's hinge link ends (may pass 127)
+  const std::uint8_t* cells;     // form cell number of each cube, in block cube order
+  LinkConstraint* constraints;   // constraintCount entries; the filter edits candidates
 };
 
 struct BlockInfo {
   int cubeCount;
-  int hingeEnds;               // sum of the hinge counts of its cubes
-  const std::uint8_t* cubes;   // cube indexes, ascending
-  int firstPlacement;          // placements [firstPlacement, endPlacement)
+  int hingeEnds;              // sum of the hinge counts of its cubes
+  const std::uint8_t* cubes;  // cube indexes, ascending
+  int firstPlacement;         // placements [firstPlacement, endPlacement)
   int endPlacement;
 };
 
@@ -55,8 +55,8 @@ struct BlockInfo {
 struct FormSymmetry {
   SymmetryCode code;
   std::array<CubeEdge, kEdgeCount> edges;  // ApplySymmetryToEdge(code, e)
-  const std::int16_t* cellMap;  // per form cell number: x' + 32y' + 1024z' of the
-                                // image, measured from the form box's minimum corner
+  const std::int16_t* cellMap;             // per form cell number: x' + 32y' + 1024z' of the
+                                           // image, measured from the form box's minimum corner
 };
 
 // Every hinge once: cube indexes lower first and the hinge's edge as each
@@ -75,26 +75,26 @@ struct PreparedSearch {
   int blockCount = 0;     // B
   int hingeCount = 0;     // H
 
-  const std::int16_t* formCells = nullptr;      // form cell index by form cell number
-  const std::uint8_t* cellNumberGrid = nullptr; // 12288 entries: form cell number + 1, 0 = none
-  Vec3 boxMin{};                                // form box: minimum corner and extents
+  const std::int16_t* formCells = nullptr;       // form cell index by form cell number
+  const std::uint8_t* cellNumberGrid = nullptr;  // 12288 entries: form cell number + 1, 0 = none
+  Vec3 boxMin{};                                 // form box: minimum corner and extents
   Vec3 boxExtent{};
 
-  const std::int16_t* latticeSlots = nullptr;   // [N][12], kNoSlot where no slot
-  int latticeEdgeCount = 0;                     // S; 0 when no edge hinge has a constraint
+  const std::int16_t* latticeSlots = nullptr;  // [N][12], kNoSlot where no slot
+  int latticeEdgeCount = 0;                    // S; 0 when no edge hinge has a constraint
 
-  const FormSymmetry* symmetries = nullptr;     // ascending symmetry code; entry 0 identity
+  const FormSymmetry* symmetries = nullptr;  // ascending symmetry code; entry 0 identity
   int symmetryCount = 0;
 
-  const BlockInfo* blocks = nullptr;            // B entries
-  const std::uint8_t* blockOfCube = nullptr;    // C entries: block index
-  const std::uint8_t* positionInBlock = nullptr;// C entries: place in its block's cube list
+  const BlockInfo* blocks = nullptr;              // B entries
+  const std::uint8_t* blockOfCube = nullptr;      // C entries: block index
+  const std::uint8_t* positionInBlock = nullptr;  // C entries: place in its block's cube list
 
-  const Placement* placements = nullptr;        // P entries, block by block
-  int placementCount = 0;                       // P
+  const Placement* placements = nullptr;             // P entries, block by block
+  int placementCount = 0;                            // P
   const std::uint8_t* placementAvailable = nullptr;  // P flags left by the consistency filter
 
-  const HingeLink* hinges = nullptr;            // H entries
+  const HingeLink* hinges = nullptr;  // H entries
 };
 
 // Builds every table from the task and its link analysis (which must come

@@ -51,7 +51,8 @@ void AddCandidate(LinkConstraint& c, std::int32_t placement) {
 
 // Partner positions around an edge hinge, tried in this order: across the
 // first bordering face, across the second, diagonally across the edge.
-void FillEdgeHinge(const Context& ctx, const Placement& p, int cellNumber, int side, int q, LinkConstraint& c) {
+void FillEdgeHinge(const Context& ctx, const Placement& p, int cellNumber, int side, int q,
+                   LinkConstraint& c) {
   const EdgeSide& es = kEdgeSides[side];
   const CubeEdge edge = RotateEdge(p.rotation, es.edge);
   const Vec3 partner = RotateVector(p.rotation, {es.dx, es.dy, 0});
@@ -81,12 +82,14 @@ constexpr std::array<Rotation, 4> kTurnsAboutX{0, 1, 3, 4};
 constexpr std::array<Rotation, 4> kTurnsAboutY{0, 2, 5, 6};
 // clang-format on
 
-void FillFaceAxisHinge(const Context& ctx, const Placement& p, int cellNumber, int side, int q, LinkConstraint& c) {
+void FillFaceAxisHinge(const Context& ctx, const Placement& p, int cellNumber, int side, int q,
+                       LinkConstraint& c) {
   const int target = ctx.formCells[cellNumber] + kFaceOffset[RotateFace(p.rotation, FaceOfAxisSide(side))];
   if (ctx.cellNumberGrid[target] == 0) return;
   const auto& turns = side < 22 ? kTurnsAboutX : kTurnsAboutY;
   for (Rotation turn : turns) {
-    const std::int32_t found = FindPlacement(ctx, c.neighbourBlock, ComposeRotations(turn, p.rotation), q, target);
+    const std::int32_t found =
+        FindPlacement(ctx, c.neighbourBlock, ComposeRotations(turn, p.rotation), q, target);
     if (found >= 0) AddCandidate(c, found);
   }
 }

@@ -118,13 +118,13 @@ bool BuildSymmetries(Context& ctx) {
       bool inBox = true;
       for (int a = 0; a < 3; ++a) inBox = inBox && image[a] >= 0 && image[a] < extent[a];
       onto = onto && inBox &&
-             CellNumberAt(ctx, {out.boxMin[0] + image[0], out.boxMin[1] + image[1], out.boxMin[2] + image[2]}) >= 0;
+             CellNumberAt(
+                 ctx, {out.boxMin[0] + image[0], out.boxMin[1] + image[1], out.boxMin[2] + image[2]}) >= 0;
     }
     if (out.surplus == 0 && !onto) continue;
     FormSymmetry& s = ctx.symmetries[count++];
     s.code = static_cast<SymmetryCode>(code);
-    for (int e = 0; e < kEdgeCount; ++e)
-      s.edges[e] = ApplySymmetryToEdge(s.code, static_cast<CubeEdge>(e));
+    for (int e = 0; e < kEdgeCount; ++e) s.edges[e] = ApplySymmetryToEdge(s.code, static_cast<CubeEdge>(e));
     s.cellMap = map;
     map = nullptr;
   }

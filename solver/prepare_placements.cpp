@@ -84,8 +84,8 @@ bool AppendPlacement(Context& ctx, const Placement& placement) {
   const int count = ctx.out.placementCount;
   if (count == ctx.placementCapacity) {
     const int grown = ctx.placementCapacity == 0 ? 1024 : 2 * ctx.placementCapacity;
-    Placement* list = ctx.pool.GrowArray(ctx.placements, static_cast<std::size_t>(count),
-                                         static_cast<std::size_t>(grown));
+    Placement* list =
+        ctx.pool.GrowArray(ctx.placements, static_cast<std::size_t>(count), static_cast<std::size_t>(grown));
     if (list == nullptr) return false;
     ctx.placements = list;
     ctx.placementCapacity = grown;
@@ -161,8 +161,8 @@ bool BuildPlacements(Context& ctx, ByteKeySet& shapes) {
   std::fill(ctx.placementIndex, ctx.placementIndex + indexSize, -1);
   for (int g = 0; g < out.blockCount; ++g)
     if (!BuildBlockPlacements(ctx, shapes, g)) return false;
-  ctx.placementAvailable = ctx.pool.AllocateArray<std::uint8_t>(
-      static_cast<std::size_t>(std::max(out.placementCount, 1)));
+  ctx.placementAvailable =
+      ctx.pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(std::max(out.placementCount, 1)));
   if (ctx.placementAvailable == nullptr) return false;
   std::fill(ctx.placementAvailable, ctx.placementAvailable + out.placementCount, std::uint8_t{1});
   out.placements = ctx.placements;

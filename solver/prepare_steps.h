@@ -24,7 +24,7 @@ struct Context {
   int placementCapacity = 0;
   std::uint8_t* placementAvailable = nullptr;
 
-  Vec3* cubeFigure = nullptr;          // per cube: figure (x, y, 0)
+  Vec3* cubeFigure = nullptr;              // per cube: figure (x, y, 0)
   std::int32_t* placementIndex = nullptr;  // [B][24][N]: placement of a block with
                                            // rotation t and cube 0 on cell m, or -1
 };
@@ -33,13 +33,13 @@ struct Context {
 int CellNumberAt(const Context& ctx, const Vec3& c);
 Vec3 CellCoordinates(int formCellIndex);
 
-bool BuildFormCells(Context& ctx);       // form cell list, cell-number grid, form box
+bool BuildFormCells(Context& ctx);  // form cell list, cell-number grid, form box
 bool BuildLatticeSlots(Context& ctx);
 bool BuildSymmetries(Context& ctx);
-bool BuildBlocks(Context& ctx);          // block table
+bool BuildBlocks(Context& ctx);  // block table
 bool BuildPlacements(Context& ctx, ByteKeySet& shapes);
-bool BuildConstraints(Context& ctx);     // also drops the lattice slots without edge hinges
-void FilterPlacements(Context& ctx);     // consistency filter
+bool BuildConstraints(Context& ctx);  // also drops the lattice slots without edge hinges
+void FilterPlacements(Context& ctx);  // consistency filter
 bool BuildHingeList(Context& ctx);
 
 }  // namespace zv::prepare

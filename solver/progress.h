@@ -26,8 +26,8 @@ enum class ProgressAction {
 
 struct ProgressStep {
   ProgressAction action = ProgressAction::None;
-  bool first = false;          // the run's first one-second refresh (the Stop button turns red)
-  std::uint32_t seconds = 0;   // whole elapsed seconds, halves rounded up
+  bool first = false;         // the run's first one-second refresh (the Stop button turns red)
+  std::uint32_t seconds = 0;  // whole elapsed seconds, halves rounded up
 };
 
 class ProgressClock {

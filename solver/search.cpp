@@ -16,7 +16,7 @@ namespace {
 // The refresh runs when the call counter, before its increment, exceeds
 // 1000: on the 1002nd call, then every 1002 calls.
 constexpr std::uint32_t kCallsBetweenRefreshes = 1000;
-constexpr int kNoCandidateYet = 10;     // more than any candidate count
+constexpr int kNoCandidateYet = 10;  // more than any candidate count
 constexpr std::int32_t kNoCountYet = 10000;
 
 }  // namespace
@@ -49,7 +49,8 @@ bool PlacementSearch::Allocate(BlockPool& pool) {
   }
   SearchLevel& top = levels_[0];
   std::fill(top.blockAvailable, top.blockAvailable + b, std::uint8_t{1});
-  std::copy(prep_.placementAvailable, prep_.placementAvailable + prep_.placementCount, top.placementAvailable);
+  std::copy(prep_.placementAvailable, prep_.placementAvailable + prep_.placementCount,
+            top.placementAvailable);
   std::fill(top.cellOccupied, top.cellOccupied + n, std::uint8_t{0});
   std::fill(top.slotUsed, top.slotUsed + s, std::uint8_t{0});
   return true;
@@ -75,7 +76,8 @@ bool PlacementSearch::Overlaps(const SearchLevel& L, std::int32_t placement) con
   return false;
 }
 
-void PlacementSearch::Place(SearchLevel& L, int block, std::int32_t placement, int& blocksLeft, int& pending) {
+void PlacementSearch::Place(SearchLevel& L, int block, std::int32_t placement, int& blocksLeft,
+                            int& pending) {
   const Placement& p = prep_.placements[placement];
   chosen_[block] = placement;
   L.blockAvailable[block] = 0;

@@ -73,12 +73,12 @@ class PlacementSearch {
   SolutionStore& store_;
   SolveObserver& observer_;
 
-  SearchLevel* levels_ = nullptr;      // B + X + 1
-  std::int32_t* chosen_ = nullptr;     // B: placement of each placed block on the path
-  std::int32_t* cellCounts_ = nullptr; // N: scratch of the new-group step
-  int slotCount_ = 0;                  // S
+  SearchLevel* levels_ = nullptr;       // B + X + 1
+  std::int32_t* chosen_ = nullptr;      // B: placement of each placed block on the path
+  std::int32_t* cellCounts_ = nullptr;  // N: scratch of the new-group step
+  int slotCount_ = 0;                   // S
 
-  std::uint32_t callCounter_ = 0;      // calls since the last refresh
+  std::uint32_t callCounter_ = 0;  // calls since the last refresh
   std::uint32_t deadEnds_ = 0;
   std::uint64_t searchCalls_ = 0;
   bool stopped_ = false;

@@ -40,6 +40,8 @@ constexpr int PartnerSide(int side) { return side < 10 ? side + 10 : side < 20 ?
 // The edge recorded for a hinge in the hinge link list and the solution keys:
 // the edge of an edge-hinge side code, 12 for a face-axis hinge (no edge).
 inline constexpr int kNoHingeEdge = 12;
-constexpr int HingeEdgeOfSide(int side) { return IsEdgeHingeSide(side) ? kEdgeSides[side].edge : kNoHingeEdge; }
+constexpr int HingeEdgeOfSide(int side) {
+  return IsEdgeHingeSide(side) ? kEdgeSides[side].edge : kNoHingeEdge;
+}
 
 }  // namespace zv

@@ -21,7 +21,8 @@ bool SolutionStore::Begin(const PreparedSearch& prep, BlockPool& pool, ByteKeySe
   const std::size_t c = static_cast<std::size_t>(prep.cubeCount);
   const std::size_t n = static_cast<std::size_t>(prep.formCellCount);
   const std::size_t h = static_cast<std::size_t>(std::max(prep.hingeCount, 1));
-  keyLength_ = static_cast<int>(c + 4 * static_cast<std::size_t>(prep.hingeCount) + (prep.surplus > 0 ? 2 * c : 0));
+  keyLength_ =
+      static_cast<int>(c + 4 * static_cast<std::size_t>(prep.hingeCount) + (prep.surplus > 0 ? 2 * c : 0));
   keys.Reset(static_cast<std::size_t>(keyLength_));
   solutions_ = pool.AllocateArray<const std::uint8_t*>(kMaxStoredSolutions);
   cellOfCube_ = pool.AllocateArray<std::uint8_t>(c);
@@ -98,8 +99,8 @@ void SolutionStore::BuildKey(const FormSymmetry& s, std::uint8_t* key) {
     const int edge = ownEdge == kNoHingeEdge
                          ? kNoHingeEdge
                          : s.edges[RotateEdge(rotationOfCube_[cube], static_cast<CubeEdge>(ownEdge))];
-    records_[i] = static_cast<std::uint32_t>(std::min(a, b)) | static_cast<std::uint32_t>(std::max(a, b)) << 8 |
-                  static_cast<std::uint32_t>(edge) << 16;
+    records_[i] = static_cast<std::uint32_t>(std::min(a, b)) |
+                  static_cast<std::uint32_t>(std::max(a, b)) << 8 | static_cast<std::uint32_t>(edge) << 16;
   }
   std::sort(records_, records_ + prep.hingeCount);
   for (int i = 0; i < prep.hingeCount; ++i)

@@ -39,7 +39,8 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
 
   PlacementSearch search(run.prep, run.store, observer);
   try {
-    if (!PrepareSearch(task, links, run.pool, run.keys, run.prep)) return run.outcome = SolveOutcome::OutOfMemory;
+    if (!PrepareSearch(task, links, run.pool, run.keys, run.prep))
+      return run.outcome = SolveOutcome::OutOfMemory;
     run.prepared = true;
     if (!run.store.Begin(run.prep, run.pool, run.keys) || !search.Allocate(run.pool))
       return run.outcome = SolveOutcome::OutOfMemory;

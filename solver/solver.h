@@ -42,11 +42,11 @@ struct SolveOptions {
 
 // The counters of a run, as the progress display and the final report show them.
 struct SolveStats {
-  std::uint32_t deadEnds = 0;      // search branches that ended without a solution
-  int solutionCount = 0;           // stored solutions, 0..10000
-  std::uint64_t assignments = 0;   // complete assignments offered to the store,
-                                   // duplicates and those past 10000 included
-  std::uint64_t searchCalls = 0;   // calls of the placement search
+  std::uint32_t deadEnds = 0;     // search branches that ended without a solution
+  int solutionCount = 0;          // stored solutions, 0..10000
+  std::uint64_t assignments = 0;  // complete assignments offered to the store,
+                                  // duplicates and those past 10000 included
+  std::uint64_t searchCalls = 0;  // calls of the placement search
 };
 
 // What the search asks of its caller while it runs. StopRequested is polled at

@@ -1,6 +1,8 @@
 // Search preparation: lattice edge slots, form symmetries, block rotations
 // and placement order, link constraint candidates with their fold, the
 // consistency filter and the hinge link list.
+#include "solver/prepare.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "model/validation.h"
-#include "solver/prepare.h"
 #include "tests/support/task_builder.h"
 
 namespace zv {
@@ -71,7 +72,8 @@ TEST(PrepareForm, SquareHasOneLatticeSlotSharedByItsFourCells) {
   EXPECT_EQ(p.Slot(1, 3), 0);
   EXPECT_EQ(p.Slot(2, 1), 0);
   EXPECT_EQ(p.Slot(3, 0), 0);
-  EXPECT_EQ(std::count(p.prep.latticeSlots, p.prep.latticeSlots + 4 * kEdgeCount, kNoSlot), 4 * kEdgeCount - 4);
+  EXPECT_EQ(std::count(p.prep.latticeSlots, p.prep.latticeSlots + 4 * kEdgeCount, kNoSlot),
+            4 * kEdgeCount - 4);
 }
 
 TEST(PrepareForm, RowHasNoLatticeSlotAndNoEdgeHingeDropsTheSlots) {
@@ -100,8 +102,9 @@ std::vector<int> Codes(const PreparedSearch& prep) {
 TEST(PrepareForm, SymmetriesOfTheFormDecideDuplicates) {
   // 5x3x3 box, 45 unlinked cubes: y and z (both 3 long) may be exchanged,
   // x (5 long) stays: permutations (0,1,2) and (0,2,1) with any mirror bits.
-  Prepared box(MakeTask({"#########", "#########", "#########", "#########", "#########"},
-                        {{"#####", "#####", "#####"}, {"#####", "#####", "#####"}, {"#####", "#####", "#####"}}));
+  Prepared box(
+      MakeTask({"#########", "#########", "#########", "#########", "#########"},
+               {{"#####", "#####", "#####"}, {"#####", "#####", "#####"}, {"#####", "#####", "#####"}}));
   ASSERT_TRUE(box.ok);
   std::vector<int> first16(16);
   for (int c = 0; c < 16; ++c) first16[c] = c;

@@ -1,8 +1,8 @@
 // The progress schedule over a hand-driven tick source, and the number
 // formats of the result figures.
-#include <gtest/gtest.h>
-
 #include "solver/progress.h"
+
+#include <gtest/gtest.h>
 
 namespace zv {
 namespace {

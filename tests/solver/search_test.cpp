@@ -1,13 +1,14 @@
 // The placement search on small tasks whose counts follow by hand: complete
 // assignments, stored solutions and dead ends, the 10000 limit, stopping
 // after a number of calls and running out of memory in the middle of a run.
+#include "solver/search.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "model/validation.h"
 #include "solver/prepare.h"
-#include "solver/search.h"
 #include "solver/solution_store.h"
 #include "solver/solver.h"
 #include "tests/support/solve_task.h"
@@ -81,11 +82,11 @@ TEST(SearchCounts, BlockWithoutUsablePlacementIsADeadEnd) {
 // its single layer, which changes nothing. So 10080 distinct solutions, each
 // found twice (the two Ls exchanged): 20160 assignments.
 TaskState RodsAndTwoLs() {
-  TaskState task = MakeTask({"#......", ".......", "##.....", ".......", "###....", ".......", "####...",
-                             ".......", "#####..", ".......", "######.", ".......", "#######", ".......",
-                             "##.##..", "#..#..."},
-                            {{"############################", "............................",
-                              "###.........................", "###........................."}});
+  TaskState task =
+      MakeTask({"#......", ".......", "##.....", ".......", "###....", ".......", "####...", ".......",
+                "#####..", ".......", "######.", ".......", "#######", ".......", "##.##..", "#..#..."},
+               {{"############################", "............................",
+                 "###.........................", "###........................."}});
   for (int length = 2; length <= 7; ++length)
     for (int x = 1; x < length; ++x) SetLink(task, x, 2 * (length - 1), RigidX);
   SetLink(task, 1, 14, RigidX);
@@ -158,7 +159,8 @@ TEST(SearchStop, StopAtTheFirstPollLeavesNothing) {
 // Lets the pool hand out no more memory once `keep` solutions are stored.
 class StarvePoolAfter final : public SolveObserver {
  public:
-  StarvePoolAfter(BlockPool& pool, const SolutionStore& store, int keep) : pool_(pool), store_(store), keep_(keep) {}
+  StarvePoolAfter(BlockPool& pool, const SolutionStore& store, int keep)
+      : pool_(pool), store_(store), keep_(keep) {}
   bool StopRequested() override {
     if (!starved_ && store_.Count() == keep_) {
       pool_.SetLimit(pool_.BytesHeld());

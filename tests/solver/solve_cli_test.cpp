@@ -30,7 +30,8 @@ std::string Slurp(const std::string& path) {
 // Runs `prefix zorvat-cli solve args` with both streams captured in files.
 CliRun Solve(const TempFolder& folder, const std::string& args, const std::string& prefix = "") {
   const std::string out = folder.File("stdout.txt"), err = folder.File("stderr.txt");
-  const std::string command = prefix + std::string(ZORVAT_CLI_PATH) + " solve " + args + " >" + out + " 2>" + err;
+  const std::string command =
+      prefix + std::string(ZORVAT_CLI_PATH) + " solve " + args + " >" + out + " 2>" + err;
   const int raw = std::system(command.c_str());
   return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
 }
@@ -47,13 +48,16 @@ TaskState AxisPair() {
   return task;
 }
 
-std::string Example(const std::string& file) { return std::string(ZORVAT_SOURCE_DIR_DEFAULT) + "/examples/" + file; }
+std::string Example(const std::string& file) {
+  return std::string(ZORVAT_SOURCE_DIR_DEFAULT) + "/examples/" + file;
+}
 
 TEST(SolveCli, PrintsTheCountersOneALine) {
   TempFolder folder;
   const CliRun run = Solve(folder, Save(folder, "pair.zvt", AxisPair()));
   EXPECT_EQ(run.status, 0);
-  EXPECT_TRUE(std::regex_match(run.out, std::regex("solutions: 1\nassignments: 32\ndead ends: 0\ntime: [0-9]+\\.[0-9]{3} s\n")))
+  EXPECT_TRUE(std::regex_match(
+      run.out, std::regex("solutions: 1\nassignments: 32\ndead ends: 0\ntime: [0-9]+\\.[0-9]{3} s\n")))
       << run.out;
   EXPECT_EQ(run.err, "");
 }
@@ -103,7 +107,8 @@ TEST(SolveCli, TimeLimitAndInterruptStopKeepingTheCounts) {
   EXPECT_EQ(limited.status, 0);
   EXPECT_NE(limited.out.find("\nstopped\n"), std::string::npos) << limited.out;
 
-  const CliRun interrupted = Solve(folder, Example("pentominoes_2x3x10.zvt") + " --json", "timeout --preserve-status -s INT 0.5 ");
+  const CliRun interrupted =
+      Solve(folder, Example("pentominoes_2x3x10.zvt") + " --json", "timeout --preserve-status -s INT 0.5 ");
   EXPECT_EQ(interrupted.status, 0);
   EXPECT_NE(interrupted.out.find("\"stopped\":true"), std::string::npos) << interrupted.out;
 }

@@ -32,7 +32,8 @@ inline void ExpectStoredSolutionsValid(const TaskState& task, const Solver& solv
   }
 }
 
-inline SolvedTask SolveTask(const TaskState& task, SolveObserver& observer, const SolveOptions& options = {}) {
+inline SolvedTask SolveTask(const TaskState& task, SolveObserver& observer,
+                            const SolveOptions& options = {}) {
   SolvedTask s;
   s.validation = ValidateTask(task);
   EXPECT_TRUE(s.validation.ok()) << ValidationMessage(s.validation, task.figure);
