@@ -70,6 +70,9 @@ THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::
   QPalette black = Label1->palette();
   black.setColor(QPalette::WindowText, QColor(0, 0, 0));
   Label1->setPalette(black);
+  QFont plain = Label1->font();
+  plain.setUnderline(false);
+  Label1->setFont(plain);
   Label1->move(2, 1);
   Label1->adjustSize();
   Panel1->installEventFilter(this);
@@ -87,6 +90,7 @@ THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::
   connect(ToBufBt, &QToolButton::clicked, this, &THelpForm::ToBufBtClick);
 
   resize(kClientWidth, kClientHeight);
+  Layout();
 }
 
 void THelpForm::ShowAndRaise() {
@@ -97,6 +101,10 @@ void THelpForm::ShowAndRaise() {
 
 void THelpForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  Layout();
+}
+
+void THelpForm::Layout() {
   const int w = width();
   const int h = height();
   E->setGeometry(0, 0, w, h - kStrip1Height - kStrip2Height);

@@ -32,6 +32,8 @@ class THelpForm : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The text box above the two strips, the copy panel in the bottom right corner.
+  void Layout();
   void Panel1Click();
   void Panel2Click();
   void ToBufBtClick();
