@@ -141,25 +141,33 @@ FigureState Pentominoes() {
   });
 }
 
-// The 27-cube snake: segments 3 2 2 3 2 3 2 2 3 3 2 2 2 3 3 3 3, each sharing
-// its first cube with the end of the one before, drawn as a staircase that
-// runs right and down by turns. Every segment after the first is a block of
-// its cubes but the shared corner, joined to that corner by a face-axis
-// hinge along the segment, so it may twist about its own axis.
-FigureState Snake() {
-  constexpr int kSegments[] = {3, 2, 2, 3, 2, 3, 2, 2, 3, 3, 2, 2, 2, 3, 3, 3, 3};
+// A snake of cube segments, each sharing its first cube with the end of the
+// one before, drawn as a staircase that runs right and down by turns (up
+// instead where down would leave the 30-row figure; the drawing only moves
+// right, so it never crosses itself). Every segment after the first is a
+// block of its cubes but the shared corner, joined to that corner by a
+// face-axis hinge along the segment, so it may twist about its own axis.
+FigureState Snake(std::initializer_list<int> segments) {
   FigureState f;
-  f.FigureWidth = f.FigureDepth = 14;
-  int x = 0, y = 0;
+  int x = 0, y = 0, width = 1, depth = 1;
+  for (bool alongX = true; int length : segments) {
+    (alongX ? width : depth) += length - 1;
+    alongX = !alongX;
+  }
+  f.FigureWidth = width;
+  f.FigureDepth = std::min(depth, 30);
   AddCube(f, FigureCellIndex(0, 0));
   bool alongX = true;
   bool first = true;
-  for (int length : kSegments) {
+  for (int length : segments) {
+    const int step = alongX || y + length - 1 < f.FigureDepth ? 1 : -1;
     for (int i = 1; i < length; ++i) {
-      alongX ? ++x : ++y;
+      const int fromY = y;
+      alongX ? ++x : y += step;
       AddCube(f, FigureCellIndex(x, y));
       const bool hinge = i == 1 && !first;
-      Link(f, x, y, alongX ? (hinge ? AxisX : RigidX) : (hinge ? AxisY : RigidY));
+      // Links along y are stored in the lower cube of the pair.
+      Link(f, x, std::max(y, fromY), alongX ? (hinge ? AxisX : RigidX) : (hinge ? AxisY : RigidY));
     }
     first = false;
     alongX = !alongX;
@@ -174,7 +182,14 @@ std::vector<Example> AllExamples() {
   all.push_back(Make("pentominoes_2x5x6.zvt", Pentominoes(), Box(6, 5, 2), pentominoText));
   all.push_back(Make("pentominoes_3x4x5.zvt", Pentominoes(), Box(5, 4, 3), pentominoText));
   all.push_back(Make("pentominoes_6x10.zvt", Pentominoes(), Box(10, 6, 1), pentominoText));
-  all.push_back(Make("snake_cube.zvt", Snake(), Box(3, 3, 3), "Змейка из 27 кубиков в кубе 3x3x3."));
+  // The standard 27-cube snake.
+  all.push_back(Make("snake_cube.zvt", Snake({3, 2, 2, 3, 2, 3, 2, 2, 3, 3, 2, 2, 2, 3, 3, 3, 3}), Box(3, 3, 3),
+                     "Змейка из 27 кубиков в кубе 3x3x3."));
+  // The 64-cube "King snake" in a 4 x 4 x 4 cube.
+  all.push_back(Make("king_snake.zvt",
+                     Snake({3, 4, 4, 4, 2, 4, 2, 4, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 2, 4,
+                            3, 3, 2, 4, 2, 3, 2, 2, 2, 2, 2, 3, 2, 2, 2, 2, 4, 2, 4}),
+                     Box(4, 4, 4), "Змейка King snake из 64 кубиков в кубе 4x4x4."));
 
   // Four cubes in a row, hinged on the lower and the upper edge by turns,
   // folded into a 2 x 2 square.
