@@ -194,6 +194,25 @@ class NumbersWindowTest : public QObject {
     QCOMPARE(again.geometry(), QRect(100, 120, 300, 250));
   }
 
+  void aMaximizedWindowStoresItsRestoredRectangle() {
+    QtProfile profile(IniPath());
+    {
+      TNumsForm w(profile);
+      w.setGeometry(100, 120, 300, 250);
+      w.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      w.showMaximized();
+      QTRY_VERIFY(w.isMaximized());
+    }
+    QCOMPARE(profile.Read("Numbers", "WinPosition", ""), std::string("120,100,300,250,1"));
+    TNumsForm again(profile);
+    QVERIFY(again.windowState().testFlag(Qt::WindowMaximized));
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    again.showNormal();
+    QTRY_COMPARE(again.geometry(), QRect(100, 120, 300, 250));
+  }
+
   void brokenOrOffDesktopPlacementsAreIgnored() {
     QtProfile profile(IniPath());
     profile.Write("Numbers", "WinPosition", "120,100");
