@@ -77,8 +77,7 @@ class NumberList final : public QListWidget {
 
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                       const QEvent* event) const override {
-    (void)event;
+                                                       const QEvent*) const override {
     if (!index.isValid()) return QItemSelectionModel::NoUpdate;
     return QItemSelectionModel::ClearAndSelect;
   }
