@@ -18,15 +18,17 @@ failed=0
 run_configuration() {
   local preset="$1"
   local log="build/$preset-ctest.log"
+  local start=$SECONDS
   echo "=== $preset: configure and build"
   if ! cmake --preset "$preset" || ! cmake --build --preset "$preset"; then
     echo "=== $preset: configure or build FAILED"
     failed=$((failed + 1))
     return
   fi
-  echo "=== $preset: tests"
+  echo "=== $preset: built in $((SECONDS - start)) s; tests"
   ctest --preset "$preset" 2>&1 | tee "$log"
   local status=${PIPESTATUS[0]}
+  echo "=== $preset: done after $((SECONDS - start)) s"
   local counts
   counts="$(grep -Eo '[0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)"
   if [[ -n "$counts" ]]; then
