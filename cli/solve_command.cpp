@@ -1,5 +1,7 @@
 // zorvat-cli solve TASK.zvt [--show N|all] [--json] [--memory-limit MB]
-// [--time-limit S]: reads and validates the task, runs the solver and prints
+// [--time-limit S] [--engine fast|reference] [--threads N]: reads and
+// validates the task, runs the solver (the fast engine on as many threads as
+// the machine has, unless told otherwise) and prints
 // its counters, optionally the stored solutions as the form view shows them,
 // as lines or as one JSON object. A time limit or Ctrl+C stops the run and
 // keeps what was found; the memory limit ends it with exit status 3.
@@ -14,6 +16,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "model/validation.h"
 #include "platform/ticks.h"
@@ -29,12 +32,18 @@ volatile std::sig_atomic_t interrupted = 0;
 
 extern "C" void OnInterrupt(int) { interrupted = 1; }
 
+constexpr int kMaxThreads = 256;
+
+int DefaultThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+
 struct SolveArguments {
   std::string path;
   std::optional<int> show;  // solutions to print; INT32_MAX for all
   bool json = false;
   std::size_t memoryLimit = 0;      // bytes, 0 = the solver's default
   std::optional<double> timeLimit;  // seconds
+  SolveEngine engine = SolveEngine::Fast;
+  int threads = DefaultThreads();
 };
 
 bool ParseCount(const std::string& text, long long& value) {
@@ -63,7 +72,8 @@ bool ParseArguments(const Command& self, Arguments args, SolveArguments& out) {
   bool havePath = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    const bool takesValue = word == "--show" || word == "--memory-limit" || word == "--time-limit";
+    const bool takesValue = word == "--show" || word == "--memory-limit" || word == "--time-limit" ||
+                            word == "--engine" || word == "--threads";
     if (takesValue && i + 1 == args.size()) {
       std::cerr << "zorvat-cli: " << word << " needs a value\n";
       return usage();
@@ -97,6 +107,21 @@ bool ParseArguments(const Command& self, Arguments args, SolveArguments& out) {
         return false;
       }
       out.timeLimit = seconds;
+    } else if (word == "--engine") {
+      const std::string& value = args[++i];
+      if (value != "fast" && value != "reference") {
+        std::cerr << "zorvat-cli: --engine expects 'fast' or 'reference', not '" << value << "'\n";
+        return false;
+      }
+      out.engine = value == "fast" ? SolveEngine::Fast : SolveEngine::Reference;
+    } else if (word == "--threads") {
+      const std::string& value = args[++i];
+      if (!ParseCount(value, count) || count == 0 || count > kMaxThreads) {
+        std::cerr << "zorvat-cli: --threads expects a whole number from 1 to " << kMaxThreads << ", not '" << value
+                  << "'\n";
+        return false;
+      }
+      out.threads = static_cast<int>(count);
     } else if (word.size() > 1 && word[0] == '-') {
       std::cerr << "zorvat-cli: unknown option '" << word << "'\n";
       return usage();
@@ -126,8 +151,10 @@ class CliObserver final : public SolveObserver {
     if (limitMs_ && clock_.ElapsedMs() >= *limitMs_) timeUp_ = true;
     const ProgressStep step = clock_.Advance();
     if (!showProgress_ || step.action != ProgressAction::SecondRefresh) return;
-    std::fprintf(stderr, "\r%u s, dead ends %s, solutions %d   ", step.seconds,
-                 FormatDeadEnds(stats.deadEnds).c_str(), stats.solutionCount);
+    const std::string remaining = FormatRemaining(clock_.ElapsedMs(), stats.explored);
+    std::fprintf(stderr, "\r%u s, dead ends %s, solutions %d, remaining %s s   ", step.seconds,
+                 FormatDeadEnds(stats.deadEnds).c_str(), stats.solutionCount,
+                 remaining.empty() ? "?" : remaining.c_str());
     std::fflush(stderr);
     lineShown_ = true;
   }
@@ -207,7 +234,7 @@ int RunSolve(const Command& self, Arguments args) {
   auto previous = std::signal(SIGINT, OnInterrupt);
   CliObserver observer(SystemTicks(), options.timeLimit, isatty(STDERR_FILENO) != 0);
   Solver solver;
-  const SolveOutcome outcome = solver.Solve(task, v.links, observer, SolveOptions{options.memoryLimit});
+  const SolveOutcome outcome = solver.Solve(task, v.links, observer, SolveOptions{options.memoryLimit, options.engine, options.threads});
   const std::uint32_t elapsedMs = observer.Clock().ElapsedMs();
   std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);
   observer.Finish();

@@ -22,7 +22,8 @@ class DirectHooks final : public FastSearchHooks {
   void Subtree(std::span<const std::int32_t>, double) override {}
 
   SolveStats Stats() const {
-    return SolveStats{search_->DeadEnds(), store_.Count(), store_.Assignments(), search_->SearchCalls()};
+    return SolveStats{search_->DeadEnds(), store_.Count(), store_.Assignments(), search_->SearchCalls(),
+                      search_->Explored()};
   }
 
  private:
@@ -43,7 +44,7 @@ FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, So
   FastSearch search(prep, tables, hooks);
   hooks.Attach(search);
   search.Run();
-  return FastRunResult{hooks.Stats(), search.Explored(), search.Stopped(), search.OutOfMemory()};
+  return FastRunResult{hooks.Stats(), search.Stopped(), search.OutOfMemory()};
 }
 
 }  // namespace zv

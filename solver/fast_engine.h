@@ -5,7 +5,7 @@
 //
 // Usage (after PrepareSearch and SolutionStore::Begin):
 //   zv::FastRunResult r = zv::RunFastEngine(prep, store, observer, threads);
-//   r.stats.deadEnds, r.explored, r.stopped, r.outOfMemory
+//   r.stats.deadEnds, r.stats.explored, r.stopped, r.outOfMemory
 #pragma once
 
 #include "solver/prepare.h"
@@ -16,7 +16,6 @@ namespace zv {
 
 struct FastRunResult {
   SolveStats stats;
-  double explored = 0;  // share of the search tree finished, 0..1
   bool stopped = false;
   bool outOfMemory = false;
 };

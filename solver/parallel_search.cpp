@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -49,7 +50,8 @@ class SplitHooks final : public FastSearchHooks {
 
   bool StopRequested() override { return observer_.StopRequested(); }
   void Refresh() override {
-    observer_.Refresh(SolveStats{search_->DeadEnds(), 0, pendingAssignments_, search_->SearchCalls()});
+    observer_.Refresh(
+        SolveStats{search_->DeadEnds(), 0, pendingAssignments_, search_->SearchCalls(), search_->Explored()});
   }
   bool Record(const std::int32_t* chosen) override {
     before_.insert(before_.end(), chosen, chosen + blockCount_);
@@ -84,6 +86,7 @@ struct Shared {
   std::size_t head = 0;                // first subtree not fully merged
   std::atomic<bool> stop{false};
   std::atomic<bool> storeFull{false};
+  std::atomic<bool> failed{false};     // a worker's own memory was refused
 };
 
 class WorkerHooks final : public FastSearchHooks {
@@ -136,7 +139,7 @@ class WorkerHooks final : public FastSearchHooks {
   std::uint64_t countedOnly_ = 0;
 };
 
-void Work(const PreparedSearch& prep, const FastTables& tables, Shared& shared, std::atomic<double>& explored) {
+void Search(const PreparedSearch& prep, const FastTables& tables, Shared& shared, std::atomic<double>& explored) {
   WorkerHooks hooks(shared, explored);
   FastSearch search(prep, tables, hooks);
   hooks.Attach(search);
@@ -153,6 +156,19 @@ void Work(const PreparedSearch& prep, const FastTables& tables, Shared& shared, 
     search.RunSubtree(shared.subtrees[i].path);
     explored.store(search.Explored(), std::memory_order_relaxed);
     hooks.HandOver(true, search.DeadEnds() - deadEnds, search.SearchCalls() - calls);
+  }
+}
+
+// A worker thread; running out of memory ends the run as it would in one
+// thread, with what was merged so far.
+void Work(const PreparedSearch& prep, const FastTables& tables, Shared& shared, std::atomic<double>& explored) {
+  try {
+    Search(prep, tables, shared, explored);
+  } catch (const std::bad_alloc&) {
+    shared.failed = true;
+    shared.stop = true;
+    std::lock_guard lock(shared.mutex);
+    shared.workerNews.notify_one();
   }
 }
 
@@ -185,8 +201,11 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
   std::uint32_t deadEnds = top->DeadEnds();
   std::uint64_t searchCalls = top->SearchCalls();
   std::uint64_t countedOnly = 0;
+  std::vector<std::atomic<double>> explored(static_cast<std::size_t>(threads));
   auto stats = [&] {
-    return SolveStats{deadEnds, store.Count(), store.Assignments() + countedOnly, searchCalls};
+    double share = top->Explored();
+    for (const auto& worker : explored) share += worker.load(std::memory_order_relaxed);
+    return SolveStats{deadEnds, store.Count(), store.Assignments() + countedOnly, searchCalls, share};
   };
   Shared shared{split->subtrees, prep.blockCount};
   const auto b = static_cast<std::size_t>(prep.blockCount);
@@ -200,7 +219,6 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
     return true;
   };
 
-  std::vector<std::atomic<double>> explored(static_cast<std::size_t>(threads));
   std::vector<std::thread> workers;
   if (!result.stopped && !shared.subtrees.empty())
     for (int w = 0; w < threads; ++w)
@@ -208,7 +226,7 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
 
   auto nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
   std::unique_lock lock(shared.mutex);
-  while (!result.stopped && !result.outOfMemory && shared.head < shared.subtrees.size()) {
+  while (!result.stopped && !result.outOfMemory && !shared.failed && shared.head < shared.subtrees.size()) {
     SubtreeWork& s = shared.subtrees[shared.head];
     std::vector<std::int32_t> batch = std::move(s.before);
     s.before.clear();
@@ -240,9 +258,8 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
   lock.unlock();
   for (std::thread& worker : workers) worker.join();
 
+  if (shared.failed) result.outOfMemory = true;
   if (!result.stopped && !result.outOfMemory) result.outOfMemory = !merge(split->Trailing());
-  result.explored = top->Explored();
-  for (const auto& share : explored) result.explored += share.load();
   result.stats = stats();
   return result;
 }

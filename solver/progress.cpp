@@ -1,6 +1,7 @@
 // The progress schedule and the number formats of the result figures.
 #include "solver/progress.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -46,6 +47,17 @@ std::string FormatDeadEnds(std::uint32_t deadEnds) {
   char text[32];
   std::snprintf(text, sizeof text, "%0.3g", static_cast<double>(deadEnds));
   return CleanExponent(text);
+}
+
+std::string FormatRemaining(std::uint32_t elapsedMs, double explored) {
+  if (!(explored > 0)) return {};
+  const double seconds = std::max(elapsedMs * 0.001 * (1.0 / explored - 1.0), 1.0);
+  char text[32];
+  if (seconds >= 1e6)
+    std::snprintf(text, sizeof text, "%0.3g", seconds);
+  else
+    std::snprintf(text, sizeof text, "%.0f", std::floor(seconds + 0.5));
+  return text;
 }
 
 std::string FormatSeconds3(std::uint32_t ms) {

@@ -52,6 +52,11 @@ class ProgressClock {
 
 // "%0.3g" of the count with the exponent cleaned: 1234567 -> "1.23e6", 12 -> "12".
 std::string FormatDeadEnds(std::uint32_t deadEnds);
+// Seconds still to go when `explored` (0..1) of the search tree took
+// `elapsedMs`: r = elapsed x (1/explored - 1), at least 1, as "%0.3g" from
+// 1,000,000 on (1.5e+06), else the rounded whole number; empty while nothing
+// is explored yet.
+std::string FormatRemaining(std::uint32_t elapsedMs, double explored);
 // Removes the first '+' and a '0' right after it: "4.5e+12" -> "4.5e12".
 std::string CleanExponent(std::string text);
 // Milliseconds as seconds with three decimals ("%0.3f"): 16 -> "0.016".

@@ -3,10 +3,12 @@
 #include "solver/solver.h"
 
 #include <new>
+#include <optional>
 
 #include "platform/memory_blocks.h"
 #include "solver/block_pool.h"
 #include "solver/byte_key_set.h"
+#include "solver/fast_engine.h"
 #include "solver/prepare.h"
 #include "solver/search.h"
 #include "solver/solution_store.h"
@@ -37,22 +39,33 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
   run.prepared = false;
   if (!SolvableShape(task, links)) return run.outcome = SolveOutcome::Refused;
 
+  // The fast engine takes the reference engine's levels from the pool too,
+  // unused, so that a memory limit ends both at the same stored solution.
   PlacementSearch search(run.prep, run.store, observer);
+  std::optional<SolveStats> fastStats;
   try {
     if (!PrepareSearch(task, links, run.pool, run.keys, run.prep))
       return run.outcome = SolveOutcome::OutOfMemory;
     run.prepared = true;
     if (!run.store.Begin(run.prep, run.pool, run.keys) || !search.Allocate(run.pool))
       return run.outcome = SolveOutcome::OutOfMemory;
-    search.Run();
-    run.outcome = search.OutOfMemory() ? SolveOutcome::OutOfMemory
-                  : search.Stopped()   ? SolveOutcome::Stopped
-                                       : SolveOutcome::Complete;
+    if (options.engine == SolveEngine::Reference) {
+      search.Run();
+      run.outcome = search.OutOfMemory() ? SolveOutcome::OutOfMemory
+                    : search.Stopped()   ? SolveOutcome::Stopped
+                                         : SolveOutcome::Complete;
+    } else {
+      const FastRunResult fast = RunFastEngine(run.prep, run.store, observer, options.threads);
+      fastStats = fast.stats;
+      run.outcome = fast.outOfMemory ? SolveOutcome::OutOfMemory
+                    : fast.stopped   ? SolveOutcome::Stopped
+                                     : SolveOutcome::Complete;
+    }
   } catch (const std::bad_alloc&) {
     // The key set's table comes from the general heap; what was stored stays.
     run.outcome = SolveOutcome::OutOfMemory;
   }
-  run.stats = search.Stats();
+  run.stats = fastStats ? *fastStats : search.Stats();
   return run.outcome;
 }
 

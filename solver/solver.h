@@ -36,8 +36,15 @@ namespace zv {
 
 inline constexpr int kMaxStoredSolutions = 10000;
 
+// Both engines find the same solutions in the same order with the same
+// counters; the reference engine copies its flag arrays into every level and
+// serves as the fast engine's test oracle.
+enum class SolveEngine { Fast, Reference };
+
 struct SolveOptions {
   std::size_t memoryLimit = 0;  // bytes of solver memory; 0 = DefaultMemoryLimit()
+  SolveEngine engine = SolveEngine::Fast;
+  int threads = 1;              // fast engine only: worker threads, 1 = the calling thread
 };
 
 // The counters of a run, as the progress display and the final report show them.
@@ -47,6 +54,8 @@ struct SolveStats {
   std::uint64_t assignments = 0;  // complete assignments offered to the store,
                                   // duplicates and those past 10000 included
   std::uint64_t searchCalls = 0;  // calls of the placement search
+  double explored = 0;            // share of the search tree finished, 0..1 (the fast
+                                  // engine keeps it; the reference engine leaves 0)
 };
 
 // What the search asks of its caller while it runs. StopRequested is polled at

@@ -50,6 +50,43 @@ class Quiet final : public WatchingObserver {
   void Refresh(const SolveStats&) override {}
 };
 
+// Asks to stop once `refreshes` refreshes have run.
+class StopAfterRefreshes final : public WatchingObserver {
+ public:
+  explicit StopAfterRefreshes(int refreshes) : left_(refreshes) {}
+  bool StopRequested() override { return left_ <= 0; }
+  void Refresh(const SolveStats&) override { --left_; }
+
+ private:
+  int left_;
+};
+
+// Lets the pool hand out no more memory once `keep` solutions are stored.
+class StarveAfter final : public WatchingObserver {
+ public:
+  explicit StarveAfter(int keep) : keep_(keep) {}
+  void Watch(BlockPool& pool, const SolutionStore& store) override {
+    pool_ = &pool;
+    store_ = &store;
+  }
+  bool StopRequested() override {
+    if (pool_ != nullptr && store_->Count() >= keep_) {
+      pool_->SetLimit(pool_->BytesHeld());
+      for (std::size_t size = BlockPool::kUsableBytes; size > 0; size /= 2)
+        while (pool_->Allocate(size) != nullptr) {
+        }
+      pool_ = nullptr;
+    }
+    return false;
+  }
+  void Refresh(const SolveStats&) override {}
+
+ private:
+  BlockPool* pool_ = nullptr;
+  const SolutionStore* store_ = nullptr;
+  int keep_;
+};
+
 // One run as the solver runs it: pool, preparation, store, the reference
 // engine's levels (the fast engine takes the same pool memory), search.
 EngineRun RunEngine(const TaskState& task, Engine engine, int threads, WatchingObserver& observer) {
@@ -79,7 +116,7 @@ EngineRun RunEngine(const TaskState& task, Engine engine, int threads, WatchingO
   } else {
     const FastRunResult r = RunFastEngine(prep, store, observer, threads);
     run.stats = r.stats;
-    run.explored = r.explored;
+    run.explored = r.stats.explored;
     stopped = r.stopped;
     outOfMemory = r.outOfMemory;
   }
@@ -162,6 +199,56 @@ TEST(EngineDiff, RegressionTasks) {
 
 constexpr std::uint64_t kMaxRandomCalls = 5000;
 constexpr std::uint64_t kMaxRandomAssignments = 300;
+
+TEST(EngineDiff, StopAfterRefreshesKeepsTheSameSolutionsAndCounters) {
+  // The snake makes 9961 calls, the pentominoes half a million; a refresh
+  // runs every 1002 calls.
+  const std::pair<const char*, std::vector<int>> cases[] = {{"snake_cube.zvt", {1, 5}},
+                                                            {"pentominoes_2x3x10.zvt", {1, 40}}};
+  for (const auto& [file, counts] : cases) {
+    const TaskState task = ReadTask(SourceDir() / "examples" / file);
+    for (int refreshes : counts) {
+      StopAfterRefreshes forReference(refreshes), forFast(refreshes);
+      const EngineRun reference = RunEngine(task, Engine::Reference, 1, forReference);
+      const EngineRun fast = RunEngine(task, Engine::Fast, 1, forFast);
+      const std::string what = std::string(file) + " after " + std::to_string(refreshes) + " refreshes";
+      EXPECT_EQ(reference.outcome, SolveOutcome::Stopped) << what;
+      ExpectSameRun(reference, fast, what);
+      EXPECT_GT(fast.explored, 0.0) << what;
+      EXPECT_LT(fast.explored, 1.0) << what;
+    }
+  }
+}
+
+// Several threads: a stop ends the run with a prefix of the one-thread
+// run's solutions, in order. The two-thread run refreshes every 20 ms, so
+// three refreshes come long before the 100,000 calls of the one-thread run.
+TEST(EngineDiff, ParallelStopKeepsAPrefix) {
+  const TaskState task = ReadTask(SourceDir() / "examples" / "pentominoes_2x3x10.zvt");
+  StopAfterRefreshes longer(100), shorter(3);
+  const EngineRun oneThread = RunEngine(task, Engine::Fast, 1, longer);
+  const EngineRun stopped = RunEngine(task, Engine::Fast, 2, shorter);
+  EXPECT_EQ(stopped.outcome, SolveOutcome::Stopped);
+  ASSERT_LE(stopped.solutions.size(), oneThread.solutions.size());
+  for (std::size_t i = 0; i < stopped.solutions.size(); ++i) EXPECT_EQ(stopped.solutions[i], oneThread.solutions[i]);
+}
+
+TEST(EngineDiff, RunningOutOfMemoryStopsAtTheSameSolution) {
+  const TaskState task = ReadTask(SourceDir() / "examples" / "diagonal_star.zvt");
+  for (int keep : {0, 1, 4, 8}) {
+    StarveAfter forReference(keep), forFast(keep);
+    const EngineRun reference = RunEngine(task, Engine::Reference, 1, forReference);
+    const std::string what = "starved after " + std::to_string(keep);
+    EXPECT_EQ(reference.outcome, SolveOutcome::OutOfMemory) << what;
+    EXPECT_EQ(reference.stats.solutionCount, keep) << what;
+    ExpectSameRun(reference, RunEngine(task, Engine::Fast, 1, forFast), what);
+  }
+  // With threads the pool starves before the first solution is merged.
+  StarveAfter observer(0);
+  const EngineRun parallel = RunEngine(task, Engine::Fast, 2, observer);
+  EXPECT_EQ(parallel.outcome, SolveOutcome::OutOfMemory);
+  EXPECT_TRUE(parallel.solutions.empty());
+}
 
 // Small random tasks that validation accepts: every kind of link, cycles
 // included, forms with and without cells to spare.
