@@ -3,10 +3,12 @@
 # prints one table row per puzzle: expected and found solutions, seconds,
 # search calls per second, complete assignments and dead ends.
 #
-# usage: bench/run.sh [-c CLI] [-t fast|bench|all] [-l SECONDS]
+# usage: bench/run.sh [-c CLI] [-t fast|bench|all] [-l SECONDS] [-e ENGINE] [-n THREADS]
 #   -c  the zorvat-cli to run (default build-release/cli/zorvat-cli)
 #   -t  which manifest tags to run (default all)
 #   -l  time limit per puzzle, passed on as --time-limit (default none)
+#   -e  fast or reference, passed on as --engine (default the CLI's: fast)
+#   -n  worker threads, passed on as --threads (default the CLI's: all processors)
 # Exit status 1 when a puzzle's solution count differs from the manifest.
 set -eu
 
@@ -14,12 +16,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cli="$root/build-release/cli/zorvat-cli"
 tags=all
 limit=
-while getopts c:t:l: option; do
+engine=
+threads=
+while getopts c:t:l:e:n: option; do
   case $option in
     c) cli=$OPTARG ;;
     t) tags=$OPTARG ;;
     l) limit=$OPTARG ;;
-    *) sed -n '6,10p' "$0" >&2; exit 2 ;;
+    e) engine=$OPTARG ;;
+    n) threads=$OPTARG ;;
+    *) sed -n '6,12p' "$0" >&2; exit 2 ;;
   esac
 done
 if [ ! -x "$cli" ]; then
@@ -40,6 +46,8 @@ while read -r file expected tag; do
   [ "$tags" = all ] || [ "$tags" = "$tag" ] || continue
   set -- solve "$root/examples/$file" --json
   [ -z "$limit" ] || set -- "$@" --time-limit "$limit"
+  [ -z "$engine" ] || set -- "$@" --engine "$engine"
+  [ -z "$threads" ] || set -- "$@" --threads "$threads"
   answer=$("$cli" "$@" 2>/dev/null) || true
   found=$(field "$answer" solutions)
   seconds=$(field "$answer" seconds)
