@@ -15,7 +15,7 @@ namespace {
 constexpr std::array kCommands{
     Command{"check",   "TASK.zvt",         "print the task's counters and whether it can be solved", RunCheck},
     Command{"rewrite", "IN.zvt OUT.zvt",   "read a task file and write it back with this program's writer", RunRewrite},
-    Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S]", "find every solution and print the counts", RunSolve},
+    Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S] [--engine fast|reference] [--threads N]", "find every solution and print the counts", RunSolve},
 };
 // clang-format on
 
@@ -29,7 +29,7 @@ void PrintHelp() {
     std::cout << "  " << head << std::string(head.size() < 30 ? 30 - head.size() : 1, ' ') << c.summary << '\n';
   }
   std::cout << "\nexit status: 0 done (check: the task can be solved), 1 check: the task is refused,\n"
-               "2 wrong arguments or a file that cannot be read or written\n";
+               "2 wrong arguments or a file that cannot be read or written, 3 solve: the solver ran out of memory\n";
 }
 
 int Run(const std::vector<std::string>& words) {
