@@ -2,10 +2,12 @@
 // window first; the description, help and numbering windows follow it in
 // that order), runs the event loop, and shows any escaping exception in an
 // error box. With --screenshot it renders the main window to a PNG after
-// start-up and ends without writing the settings or the autosave file.
+// start-up, in a temporary data folder so that the user's settings and
+// autosave file are neither read nor written.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <exception>
 
@@ -19,7 +21,10 @@ namespace {
 int Run(QApplication& app, const zv::CommandLine& cl) {
   zv::QtServices services;
   zv::StartOptions options;
-  options.dataFolder = zv::ProgramDataFolder(QCoreApplication::applicationDirPath());
+  QTemporaryDir screenshotFolder;
+  options.dataFolder = cl.screenshotPath.empty()
+                           ? zv::ProgramDataFolder(QCoreApplication::applicationDirPath())
+                           : screenshotFolder.path() + QLatin1Char('/');
   if (cl.startParameter) options.startParameter = QString::fromLocal8Bit(cl.startParameter->c_str());
   zv::TZvForm ZvForm(services, options);
   services.SetOwner(&ZvForm);

@@ -1,5 +1,6 @@
 // Drawing-mode images: two cubes side by side with the mode's mark (none
-// for cubes, a blue edge bar, a green axis bar, a red rigid segment).
+// for cubes, a blue edge bar, a green axis bar, a red rigid segment); the
+// colour swatch; the tick and pencil of SolveBt.
 #include "ui/button_glyphs.h"
 
 #include <QPainter>
@@ -41,6 +42,33 @@ QIcon ColorSwatchIcon(const QColor& color) {
   QPainter p(&pixmap);
   FillBox(p, 1, 1, 15, 15, color);
   FrameBox(p, 1, 1, 15, 15, kBlack);
+  return QIcon(pixmap);
+}
+
+QIcon SolveTickIcon() {
+  QPixmap pixmap(kSize, kSize);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QPoint tick[] = {{2, 8}, {6, 12}, {14, 3}};
+  p.drawPolyline(tick, 3);
+  return QIcon(pixmap);
+}
+
+QIcon EditPencilIcon() {
+  QPixmap pixmap(kSize, kSize);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  // A pencil from the lower left (tip) to the upper right (end).
+  const QPointF body[] = {{4, 9}, {11, 2}, {14, 5}, {7, 12}};
+  p.setPen(QPen(kBlack, 1));
+  p.setBrush(QColor(255, 210, 0));
+  p.drawPolygon(body, 4);
+  const QPointF tip[] = {{4, 9}, {7, 12}, {2, 14}};
+  p.setBrush(QColor(240, 200, 150));
+  p.drawPolygon(tip, 3);
   return QIcon(pixmap);
 }
 

@@ -1,5 +1,6 @@
 // Small images of the window's glyph buttons, drawn in the views' own
-// colours: the four drawing modes and the cube colour swatch.
+// colours: the four drawing modes, the cube colour swatch and the two
+// looks of SolveBt (a green tick to solve, a yellow pencil to edit).
 #pragma once
 
 #include <QColor>
@@ -11,5 +12,7 @@ namespace zv {
 
 QIcon DrawModeIcon(DrawMode mode);
 QIcon ColorSwatchIcon(const QColor& color);
+QIcon SolveTickIcon();
+QIcon EditPencilIcon();
 
 }  // namespace zv

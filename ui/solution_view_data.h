@@ -1,7 +1,8 @@
 // What the form view draws of a shown solution: the cube in every form
 // cell, the joint and hinge marks between cubes, and the selected cell with
 // its linked neighbours and the hinge-axis marks. The solution browser fills
-// it; the form view only reads it. Everything is indexed by form cell index.
+// it (ui/solution_marks.h); the form view only reads it. Everything is
+// indexed by form cell index, except the cube position table.
 #pragma once
 
 #include <array>
@@ -29,6 +30,8 @@ inline constexpr int kAxisBar = 0, kAxisDot = 8, kAxisCorner = 16, kAxisSlots = 
 
 struct SolutionViewData {
   std::array<std::uint8_t, kFormGrid> cubeAt{};          // cube index + 1 placed there; 0 = empty
+  std::array<std::uint8_t, kFormGrid> rotationAt{};      // rotation 0..23 of the cube placed there
+  std::array<std::int16_t, kNumberSlots> cubePosition{}; // by cube index: its form cell index
   std::array<std::uint8_t, kFormGrid> faceHingeMarks{};  // FaceHingeMark bits
   std::array<std::uint8_t, kFormGrid> rigidMarks{};      // RigidMark bits
   std::array<bool, kFormGrid> linkedNeighbour{};  // holds a cube hinged to the selected cube

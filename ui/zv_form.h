@@ -5,11 +5,19 @@
 // file name. Every edit runs a model operation and then the figure redraw
 // (which records and validates) or the form redraw.
 //
-// Construction is the start-up (settings, command line, first task);
-// closing is the shut-down (placement, settings, autosave) unless the
-// window was closed with close-without-saving.
+// Construction is the start-up (settings, command line, first task),
+// followed by the description, help and numbering windows in that order;
+// closing is the shut-down (the numbering and description windows store
+// their placements, then placement, settings and autosave unless the window
+// was closed with close-without-saving). Closing during a solve stops the
+// run first and shuts down when it has returned.
+//
+// Work modes: edit mode (the task can change), solving (SolveBt stops the
+// run; nothing may change the task) and solution view (the stored
+// solutions are browsed and cells selected; the task is frozen).
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +29,7 @@
 #include "model/validation.h"
 #include "platform/qt/qt_profile.h"
 #include "platform/qt/services.h"
+#include "solver/solver.h"
 #include "storage/settings.h"
 #include "ui/figure_hit_test.h"
 #include "ui/solution_view_data.h"
@@ -37,12 +46,18 @@ class QToolButton;
 namespace zv {
 
 class Picture;
+class TNumsForm;
+class TTextForm;
+class THelpForm;
+class WindowSolveObserver;
+struct ProgressStep;
 
 struct StartOptions {
   QString dataFolder;  // where "Zorvat.ini" and "Current.zvt" live, with a trailing '/'
   // The command line's first parameter: a task file, "-" for an empty task,
   // or nothing to reopen the autosaved task.
   std::optional<QString> startParameter;
+  std::size_t solverMemoryLimit = 0;  // bytes for the solver; 0 = its default
 };
 
 class TZvForm : public QWidget {
@@ -56,6 +71,14 @@ class TZvForm : public QWidget {
   const QString& currentTaskFile() const { return currentTaskFile_; }
   const Validation& validation() const { return *validation_; }
   QColor cubeColor() const;
+  WorkMode workMode() const { return workMode_; }
+  bool numberingMode() const { return numberingMode_; }
+  // The shown solution's marks, or nullptr when none is shown.
+  const SolutionViewData* shownSolution() const { return solution_; }
+  int currentSolutionIndex() const { return currentSolution_; }
+  TNumsForm* numsForm() const { return numsForm_.get(); }
+  TTextForm* textForm() const { return textForm_.get(); }
+  THelpForm* helpForm() const { return helpForm_.get(); }
 
   // Task files (the window side of reading and writing).
   bool ReadTask(const QString& path, bool rememberName);
@@ -70,8 +93,10 @@ class TZvForm : public QWidget {
   void OpenBtClick();
   void SaveBtClick();
   void ChooseColBtClick();
+  void SolveBtClick();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -120,8 +145,45 @@ class TZvForm : public QWidget {
   void RestoreSnapshot(const FigureState* snapshot);
   void NumberCBClick();
   void LinksCBClick();
+
+  // Shifts and dimensions (zv_form_shift.cpp).
+  void ShiftFigureBy(int dx, int dy);
+  void Move0BtClick();
+  void ShiftFormBy(int dx, int dy, int dz);
+  void Move0BBtClick();
+  void XASEChange();
+  void YASEChange();
+  void XBSEChange();
+  void YBSEChange();
+  void ZBSEChange();
+  // Stores `size` into `dimension` and returns true, or, when it is the
+  // present size, writes it back into the spin edit and returns false.
+  bool ApplyDimension(QSpinBox* spin, std::int32_t& dimension, int size);
+
+  // Solving and browsing (zv_form_solve.cpp).
+  void SetWorkMode(WorkMode mode);
+  void ShowProgress(const ProgressStep& step, const SolveStats& stats);
+  void ShowSolution(int i);
+  void SelectCell(int cell);
+  void FirstSolBtClick();
+  void PrevSolBtClick();
+  void NextSolBtClick();
+  void LastSolBtClick();
+  void SolutionViewFigurePress(int x, int y);
+  void SolutionViewFormPress(int x, int y);
+
+  // The description, help and numbering windows (zv_form_aux.cpp).
+  void CreateAuxWindows();
   void NumsBtClick();
   void EndNumberingMode();
+  void NumberingPress(int x, int y);
+  void NumberingMove(int x, int y);
+  void NumberCube(int cell);
+  void NormBtClick();
+  void TextBtClick();
+  void TextEdited(const std::string& text);
+  void HelpBtClick();
+  void CancelAExecute();
 
   // Task files (zv_form_files.cpp).
   void SetCaption(bool withFileName);
@@ -138,7 +200,13 @@ class TZvForm : public QWidget {
   std::unique_ptr<TaskState> task_;
   std::unique_ptr<Validation> validation_;  // the last validation's counters and boxes
   UndoHistory history_;
-  SolutionViewData* solution_ = nullptr;    // filled by the solution browser
+  SolutionViewData* solution_ = nullptr;    // the shown solution: solutionData_ or nullptr
+  std::unique_ptr<SolutionViewData> solutionData_;
+  std::unique_ptr<Solver> solver_;          // the last run's stored solutions
+  std::unique_ptr<LinkAnalysis> runLinks_;  // the link analysis the last run solved
+  WindowSolveObserver* runObserver_ = nullptr;  // the running solve's stop request
+  std::size_t solverMemoryLimit_ = 0;
+  int currentSolution_ = 0;
   std::unique_ptr<QtProfile> profile_;      // the settings file, open for the whole run
   Settings opt_;                            // switches and colour; TaskFile unused
   QString dataFolder_;
@@ -151,6 +219,9 @@ class TZvForm : public QWidget {
   bool handlerGuard_ = false;       // set while the program writes into guarded controls
   bool closeWithoutSaving_ = false; // Shift+F11
   bool shutDown_ = false;           // the shut-down steps ran
+  bool closeAfterRun_ = false;      // the window was closed during a solve
+  bool shown_ = false;              // the window has been shown once
+  int lastNumberedCell_ = 0;        // figure cell numbered last in numbering mode
   int figureDrag_ = -1;             // -1 no drag, 0 the drag erases, 1 the drag adds
   int formDrag_ = -1;               // -1 no drag, 0 the drag clears cells, 1 sets them
   int vScrollWidth_ = 0;            // scroll bar sizes of the style, read once
@@ -174,6 +245,14 @@ class TZvForm : public QWidget {
   QButtonGroup* drawModeGroup_ = nullptr;
   QCheckBox *NumberCB = nullptr, *LinksCB = nullptr, *EmptyCellsCB = nullptr;
   QLabel *NumL = nullptr, *PartsL = nullptr, *CyclesL = nullptr, *EmptyL = nullptr, *ErL = nullptr;
+  QToolButton *FirstSolBt = nullptr, *PrevSolBt = nullptr, *NextSolBt = nullptr, *LastSolBt = nullptr;
+  QLabel *SolL = nullptr, *TimePastL = nullptr, *TimeRestL = nullptr, *DeadL = nullptr;
+  QLabel* SolNumL = nullptr;
+
+  // The auxiliary windows, destroyed before the settings file is closed.
+  std::unique_ptr<TTextForm> textForm_;
+  std::unique_ptr<THelpForm> helpForm_;
+  std::unique_ptr<TNumsForm> numsForm_;
 };
 
 }  // namespace zv

@@ -12,6 +12,7 @@
 
 #include "ui/button_glyphs.h"
 #include "ui/picture.h"
+#include "ui/solve_texts.h"
 #include "ui/view_colors.h"
 #include "ui/zv_form.h"
 
@@ -51,10 +52,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int x, in
   return label;
 }
 
-QSpinBox* MakeSpin(QWidget* parent, const char* name, int maximum, int value, int x, int y) {
+// The spin edit takes any two-digit value: the change handler clamps it to
+// the dimension's limits and writes the clamped value back.
+constexpr int kSpinInputMaximum = 99;
+
+QSpinBox* MakeSpin(QWidget* parent, const char* name, int value, int x, int y) {
   auto* spin = new QSpinBox(parent);
   spin->setObjectName(QString::fromLatin1(name));
-  spin->setRange(0, maximum);
+  spin->setRange(0, kSpinInputMaximum);
   spin->setValue(value);
   QFont bold = spin->font();
   bold.setBold(true);
@@ -66,9 +71,9 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int maximum, int value, in
 
 // A caption label followed by its spin edit; returns the x after both.
 int LabelledSpin(QWidget* parent, const char* caption, QSpinBox*& spin, const char* name,
-                 int maximum, int value, int x, int y) {
+                 int value, int x, int y) {
   QLabel* label = MakeLabel(parent, nullptr, caption, x, y + 3);
-  spin = MakeSpin(parent, name, maximum, value, x + label->width() + 1, y);
+  spin = MakeSpin(parent, name, value, x + label->width() + 1, y);
   return spin->x() + spin->width() + 3;
 }
 
@@ -183,8 +188,8 @@ void TZvForm::BuildFigureStrip(QWidget* panelA) {
   UndoBt->setEnabled(false);
   RedoBt->setEnabled(false);
 
-  x = LabelledSpin(Panel3, "Ширина", XASE, "XASE", kMaxFigureSide, 4, 2, kRow[2]);
-  LabelledSpin(Panel3, "Глубина", YASE, "YASE", kMaxFigureSide, 3, x, kRow[2]);
+  x = LabelledSpin(Panel3, "Ширина", XASE, "XASE", 4, 2, kRow[2]);
+  LabelledSpin(Panel3, "Глубина", YASE, "YASE", 3, x, kRow[2]);
 
   const struct {
     const char* name;
@@ -217,20 +222,22 @@ void TZvForm::BuildFigureStrip(QWidget* panelA) {
 void TZvForm::BuildFormStrip(QWidget* panelB) {
   Panel4 = MakePanel(panelB, "Panel4", 0, 0, panelB->width(), kStripHeight);
   Panel2 = MakePanel(Panel4, "Panel2", 2, kRow[0], 258, 24);
-  int x = LabelledSpin(Panel2, "Ширина", XBSE, "XBSE", kMaxFormSide, 5, 0, 0);
+  int x = LabelledSpin(Panel2, "Ширина", XBSE, "XBSE", 5, 0, 0);
   QWidget* yName = MakePanel(Panel2, "YNameP", x, 0, 1, 24);
   QLabel* yLabel = MakeLabel(yName, nullptr, "Глубина", 0, 3);
   yName->resize(yLabel->width(), 24);
-  YBSE = MakeSpin(Panel2, "YBSE", kMaxFormSide, 3, x + yLabel->width() + 1, 0);
+  YBSE = MakeSpin(Panel2, "YBSE", 3, x + yLabel->width() + 1, 0);
   x = YBSE->x() + YBSE->width() + 3;
-  LabelledSpin(Panel2, "Высота", ZBSE, "ZBSE", kMaxFormHeight, 3, x, 0);
+  LabelledSpin(Panel2, "Высота", ZBSE, "ZBSE", 3, x, 0);
 
-  SolveBt = MakeButton(Panel4, "SolveBt", "", 265, 1, 91, 29, QStringLiteral("Решить"));
+  SolveBt = MakeButton(Panel4, "SolveBt", "", 265, 1, 91, 29, QString::fromUtf8(kSolveCaption));
   QFont solveFont = SolveBt->font();
   solveFont.setBold(true);
   solveFont.setPixelSize(13);
   SolveBt->setFont(solveFont);
-  SolveBt->setStyleSheet(QStringLiteral("#SolveBt { color: rgb(0,128,0); }"));
+  SolveBt->setStyleSheet(QStringLiteral("#SolveBt { color: %1; }").arg(kSolveColor.name()));
+  SolveBt->setIcon(SolveTickIcon());
+  SolveBt->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   SolveBt->setEnabled(false);
 
   MoveBP = MakePanel(Panel4, "MoveBP", 2, 30, 122, 76);
@@ -280,31 +287,52 @@ void TZvForm::BuildFormStrip(QWidget* panelB) {
       {"NextSolBt", "Следующее решение", "▶"},
       {"LastSolBt", "Последнее решение", "⏭"},
   };
+  QToolButton** browseButtons[] = {&FirstSolBt, &PrevSolBt, &NextSolBt, &LastSolBt};
   i = 0;
-  for (const auto& b : browse) MakeButton(SolP, b.name, b.hint, 12 + 26 * i++, 0, 24, 23, QString::fromUtf8(b.glyph));
-  QLabel* solL = MakeLabel(SolP, "SolL", "1 из 1", 0, 25);
-  solL->setToolTip(QStringLiteral("Решение"));
-  solL->setGeometry(0, 25, 127, 16);
-  solL->setAlignment(Qt::AlignHCenter);
+  for (const auto& b : browse) {
+    *browseButtons[i] = MakeButton(SolP, b.name, b.hint, 12 + 26 * i, 0, 24, 23, QString::fromUtf8(b.glyph));
+    ++i;
+  }
+  SolL = MakeLabel(SolP, "SolL", "1 из 1", 0, 25);
+  SolL->setToolTip(QStringLiteral("Решение"));
+  SolL->setGeometry(0, 25, 127, 16);
+  SolL->setAlignment(Qt::AlignHCenter);
+  QFont solFont = SolL->font();
+  solFont.setBold(true);
+  SolL->setFont(solFont);
+  QPalette solBlue = SolL->palette();
+  solBlue.setColor(QPalette::WindowText, kBlue);
+  SolL->setPalette(solBlue);
   SolP->setVisible(false);
 
   ResP = MakePanel(Panel4, "ResP", 260, 35, 98, 26);
   const struct {
+    QLabel** label;
     const char* name;
     const char* hint;
     int x, y;
     Qt::Alignment align;
+    QColor color;
+    bool bold;
   } results[] = {
-      {"TimePastL", "Потрачено секунд на решение ", 0, 0, Qt::AlignLeft},
-      {"TimeRestL", "Ожидается еще потратить времени на решение", 49, 0, Qt::AlignRight},
-      {"DeadL", "Тупиковых вариантов", 0, 13, Qt::AlignLeft},
-      {"SolNumL", "Найдено решений", 49, 13, Qt::AlignRight},
+      {&TimePastL, "TimePastL", "Потрачено секунд на решение ", 0, 0, Qt::AlignLeft, kBlack, false},
+      {&TimeRestL, "TimeRestL", "Ожидается еще потратить времени на решение", 49, 0,
+       Qt::AlignRight, kBlack, false},
+      {&DeadL, "DeadL", "Тупиковых вариантов", 0, 13, Qt::AlignLeft, kBlue, false},
+      {&SolNumL, "SolNumL", "Найдено решений", 49, 13, Qt::AlignRight, kBlue, true},
   };
   for (const auto& r : results) {
     QLabel* label = MakeLabel(ResP, r.name, "0", r.x, r.y);
     label->setToolTip(QString::fromUtf8(r.hint));
     label->setGeometry(r.x, r.y, 49, 13);
     label->setAlignment(r.align | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, r.color);
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setBold(r.bold);
+    label->setFont(font);
+    *r.label = label;
   }
   ResP->setVisible(false);
 

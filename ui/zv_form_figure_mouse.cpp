@@ -2,6 +2,8 @@
 // mode and with the right button in every mode, links by the link hit test
 // in the three link modes. A drag adds or erases (never both), so it never
 // undoes what it has just drawn; edge hinges are drawn one press at a time.
+// In numbering mode presses and drags number cubes instead; in solution
+// view a press on a cube selects the form cell it stands in.
 #include <QButtonGroup>
 
 #include "ui/window_texts.h"
@@ -20,8 +22,9 @@ bool TZvForm::RefuseAddingCube() {
 
 void TZvForm::ImAMouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, int x, int y) {
   figureDrag_ = -1;
-  if (workMode_ != WorkMode::Edit) return;  // selection in solution view comes with solving
-  if (numberingMode_) return;               // numbering by clicks comes with the numbering window
+  if (workMode_ == WorkMode::SolutionView) return SolutionViewFigurePress(x, y);
+  if (workMode_ != WorkMode::Edit) return;  // nothing while solving
+  if (numberingMode_) return NumberingPress(x, y);
   FigureState& f = task_->figure;
   const bool right = button == Qt::RightButton || (buttons & Qt::RightButton);
   if (drawMode_ == DrawMode::Cubes || right) {
@@ -45,7 +48,7 @@ void TZvForm::ImAMouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, int
 
 void TZvForm::ImAMouseMove(Qt::MouseButtons buttons, int x, int y) {
   if (workMode_ != WorkMode::Edit || figureDrag_ < 0) return;
-  if (numberingMode_) return;
+  if (numberingMode_) return NumberingMove(x, y);
   FigureState& f = task_->figure;
   if (drawMode_ == DrawMode::Cubes || (buttons & Qt::RightButton)) {
     const std::optional<int> cell = FigureCellHit(x, y, f.FigureWidth, f.FigureDepth);

@@ -1,15 +1,18 @@
 // Task files from the window: reading and writing with their message boxes,
 // the Open and Save buttons with their dialogs and the overwrite question,
-// dropped files, and the caption that names the current task file.
+// dropped files, and the caption that names the current task file. A task
+// is never loaded while a solve runs: the search works on the task in place.
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QToolButton>
 #include <QUrl>
 
 #include "storage/task_file.h"
+#include "ui/text_window.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
 
@@ -52,6 +55,7 @@ bool TZvForm::ReadTask(const QString& path, bool rememberName) {
   task_ = std::move(loaded);
   history_.Reset();
   EmptyCellsCB->setChecked(task_->EmptyCells);
+  if (textForm_ && TextBt->isChecked()) textForm_->LoadText(task_->Text);
   UpdateDescriptionMark();
   if (rememberName) currentTaskFile_ = path;
   Layout();
@@ -83,9 +87,10 @@ FileDialogRequest TZvForm::TaskDialogRequest(const char* title) const {
 }
 
 void TZvForm::OpenBtClick() {
+  if (!ControlsOf(workMode_).openEnabled) return;
   const std::optional<QString> path = services_.OpenFileName(TaskDialogRequest(kOpenTaskTitle));
   if (!path || !ReadTask(*path, true)) return;
-  workMode_ = WorkMode::Edit;
+  SetWorkMode(WorkMode::Edit);
   FormRedraw(true);
 }
 
@@ -101,13 +106,14 @@ void TZvForm::SaveBtClick() {
 }
 
 void TZvForm::OpenDroppedFiles(const QStringList& paths) {
+  if (!ControlsOf(workMode_).openEnabled) return;
   if (paths.isEmpty() || !ReadTask(paths.first(), true)) return;
-  workMode_ = WorkMode::Edit;
+  SetWorkMode(WorkMode::Edit);
   FormRedraw(true);
 }
 
 void TZvForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+  if (event->mimeData()->hasUrls() && ControlsOf(workMode_).openEnabled) event->acceptProposedAction();
 }
 
 void TZvForm::dropEvent(QDropEvent* event) {

@@ -1,6 +1,7 @@
 // Drawing the form with the mouse, layer by layer: a press sets or clears
 // the cell under it and a drag does the same to every cell it passes; the
-// layer overlay buttons and the empty-cells switch.
+// layer overlay buttons and the empty-cells switch. In solution view a
+// press selects the form cell under it, or clears the selection.
 #include <QCheckBox>
 #include <QToolButton>
 
@@ -12,7 +13,8 @@ namespace zv {
 void TZvForm::ImBMouseDown(int x, int y) {
   const FormState& b = task_->form;
   const std::optional<int> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
-  if (!cell || workMode_ != WorkMode::Edit) return;  // selection in solution view comes with solving
+  if (workMode_ == WorkMode::SolutionView) return SolutionViewFormPress(x, y);
+  if (!cell || workMode_ != WorkMode::Edit) return;
   formDrag_ = task_->form.Cells[*cell] ? 0 : 1;
   task_->form.Cells[*cell] = static_cast<std::uint8_t>(formDrag_);
   FormRedraw(true);
@@ -44,6 +46,7 @@ void TZvForm::NextLayerBtClick() {
 }
 
 void TZvForm::EmptyCellsCBClick() {
+  if (workMode_ != WorkMode::Edit) return;
   task_->EmptyCells = EmptyCellsCB->isChecked();
   ShowValidation();
 }

@@ -73,9 +73,4 @@ void TZvForm::UpdateUndoButtons() {
   RedoBt->setEnabled(history_.CanRedo());
 }
 
-void TZvForm::UpdateDescriptionMark() {
-  TextBt->setStyleSheet(task_->Text.empty() ? QStringLiteral("#TextBt { color: black; }")
-                                            : QStringLiteral("#TextBt { color: blue; }"));
-}
-
 }  // namespace zv

@@ -2,6 +2,8 @@
 // placement, the display switches and cube colour, the first task (from the
 // command line or the autosave file), and at the end the placement,
 // settings and autosave, unless the window was closed without saving.
+// Closing during a solve only asks the run to stop; the solve command
+// closes the window again when the run has returned.
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -13,6 +15,10 @@
 #include "platform/qt/color_value.h"
 #include "storage/placement.h"
 #include "ui/button_glyphs.h"
+#include "ui/help_window.h"
+#include "ui/numbers_window.h"
+#include "ui/solve_observer.h"
+#include "ui/text_window.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
 
@@ -37,7 +43,11 @@ TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* paren
     : QWidget(parent),
       services_(services),
       task_(std::make_unique<TaskState>()),
-      validation_(std::make_unique<Validation>()) {
+      validation_(std::make_unique<Validation>()),
+      solutionData_(std::make_unique<SolutionViewData>()),
+      solver_(std::make_unique<Solver>()),
+      runLinks_(std::make_unique<LinkAnalysis>()),
+      solverMemoryLimit_(options.solverMemoryLimit) {
   setObjectName(QStringLiteral("ZvForm"));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
@@ -48,6 +58,7 @@ TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* paren
   BuildControls();
   ConnectControls();
   StartUp(options);
+  CreateAuxWindows();
 }
 
 TZvForm::~TZvForm() = default;
@@ -113,6 +124,12 @@ void TZvForm::CloseWithoutSaveAExecute() {
 }
 
 void TZvForm::closeEvent(QCloseEvent* event) {
+  if (workMode_ == WorkMode::Solving) {
+    closeAfterRun_ = true;
+    if (runObserver_ != nullptr) runObserver_->RequestStop();
+    event->ignore();
+    return;
+  }
   ShutDown();
   event->accept();
 }
@@ -120,6 +137,11 @@ void TZvForm::closeEvent(QCloseEvent* event) {
 void TZvForm::ShutDown() {
   if (shutDown_) return;
   shutDown_ = true;
+  // The numbering and description windows store their placements as they
+  // go, whether or not the rest is saved.
+  numsForm_.reset();
+  textForm_.reset();
+  helpForm_.reset();
   if (!closeWithoutSaving_) {
     const QRect normal = normalGeometry();
     Placement placement{normal.top(), normal.left(), normal.width(), normal.height(),

@@ -1,6 +1,7 @@
 // Services for window tests: every message box is recorded and answered
 // with a button the test chose, dialogs return the paths and colours the
-// test chose, and nothing ever blocks. Also a helper that starts a main
+// test chose, and nothing ever blocks. Pending events are processed as the
+// program does, so clicks queued by a test reach a window during a solve. Also a helper that starts a main
 // window on a fresh data folder.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include "platform/qt/services.h"
@@ -45,7 +47,7 @@ class FakeServices final : public Services {
   std::optional<QString> ClipboardText() override { return clipboard; }
   void SetClipboardText(const QString& text) override { clipboard = text; }
   void OpenWebPage(const QString&) override {}
-  void ProcessPendingEvents() override {}
+  void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
 
  private:
   std::optional<QString> Take(const FileDialogRequest& request,
@@ -67,11 +69,13 @@ struct WindowFixture {
   QString folder() const { return dir.path() + '/'; }
   QString file(const char* name) const { return folder() + QString::fromUtf8(name); }
 
-  // Starts the window; `parameter` as the command line's first parameter.
-  TZvForm& Start(std::optional<QString> parameter = QStringLiteral("-")) {
+  // Starts the window; `parameter` as the command line's first parameter,
+  // `solverMemory` the solver's memory limit in bytes (0: its default).
+  TZvForm& Start(std::optional<QString> parameter = QStringLiteral("-"), std::size_t solverMemory = 0) {
     StartOptions options;
     options.dataFolder = folder();
     options.startParameter = std::move(parameter);
+    options.solverMemoryLimit = solverMemory;
     window = std::make_unique<TZvForm>(services, options);
     return *window;
   }

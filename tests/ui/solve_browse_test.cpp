@@ -1,0 +1,305 @@
+// Solving from the window and browsing the result: the work modes and what
+// they leave usable, SolveBt's three looks, the result labels, the browse
+// buttons, stopping a long run with a second click, closing the window
+// during a run, and a run that runs out of memory.
+#include <QFile>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include "storage/task_file.h"
+#include "tests/support/task_builder.h"
+#include "tests/ui/solve_helpers.h"
+#include "ui/solve_texts.h"
+
+namespace zv {
+
+using namespace zv::test;
+
+namespace {
+
+// Every caption SolveBt shows while events are processed during a run.
+struct CaptionSampler {
+  QTimer timer;
+  QStringList seen;
+  QColor stopColor;
+  explicit CaptionSampler(TZvForm& w) {
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [this, &w] {
+      QToolButton* b = Button(w, "SolveBt");
+      if (!seen.contains(b->text())) seen << b->text();
+      if (b->text() == QString::fromUtf8(kStopCaption))
+        stopColor = b->palette().color(QPalette::ButtonText);
+    });
+    timer.start();
+  }
+};
+
+bool Matches(const QString& text, const char* pattern) {
+  return QRegularExpression(QString::fromUtf8(pattern)).match(text).hasMatch();
+}
+
+}  // namespace
+
+class SolveBrowseTest : public QObject {
+  Q_OBJECT
+
+ private:
+  WindowFixture* fx_ = nullptr;
+  TZvForm& W() { return *fx_->window; }
+
+  void ExpectBrowseButtons(bool first, bool prev, bool next, bool last) {
+    QCOMPARE(Button(W(), "FirstSolBt")->isEnabled(), first);
+    QCOMPARE(Button(W(), "PrevSolBt")->isEnabled(), prev);
+    QCOMPARE(Button(W(), "NextSolBt")->isEnabled(), next);
+    QCOMPARE(Button(W(), "LastSolBt")->isEnabled(), last);
+  }
+
+  void ExpectEditLook() {
+    QCOMPARE(W().workMode(), WorkMode::Edit);
+    QCOMPARE(Button(W(), "SolveBt")->text(), QStringLiteral("Решить"));
+    QVERIFY(Button(W(), "SolveBt")->toolTip().isEmpty());
+    QVERIFY(!Control(W(), "SolP")->isVisible());
+    QVERIFY(!Control(W(), "ResP")->isVisible());
+    QVERIFY(Control(W(), "Edit1P")->isVisible());
+    for (const char* panel : {"Panel3", "Panel2", "MoveBP", "LinksP"}) QVERIFY(Control(W(), panel)->isEnabled());
+  }
+
+  void ExpectSolutionViewLook() {
+    QCOMPARE(W().workMode(), WorkMode::SolutionView);
+    QCOMPARE(Button(W(), "SolveBt")->text(), QStringLiteral("Редакт."));
+    QCOMPARE(Button(W(), "SolveBt")->toolTip(), QStringLiteral("Перейти в режим редактирования"));
+    QVERIFY(Control(W(), "SolP")->isVisible());
+    QVERIFY(Control(W(), "ResP")->isVisible());
+    QVERIFY(!Control(W(), "Edit1P")->isVisible());
+    for (const char* panel : {"Panel3", "Panel2", "MoveBP"}) QVERIFY(!Control(W(), panel)->isEnabled());
+    QVERIFY(Control(W(), "LinksP")->isEnabled());
+    QVERIFY(Button(W(), "OpenBt")->isEnabled());
+  }
+
+  // The labels after a run: seconds with three decimals, the dead ends as
+  // "%0.3g" without '+', the two others empty.
+  void ExpectFinalLabels() {
+    QVERIFY2(Matches(LabelText(W(), "TimePastL"), "^[0-9]+\\.[0-9]{3}$"), qPrintable(LabelText(W(), "TimePastL")));
+    QVERIFY2(Matches(LabelText(W(), "DeadL"), "^[0-9]+(\\.[0-9]+)?(e[1-9][0-9]*)?$"), qPrintable(LabelText(W(), "DeadL")));
+    QVERIFY(LabelText(W(), "SolNumL").isEmpty());
+    QVERIFY(LabelText(W(), "TimeRestL").isEmpty());
+  }
+
+ private slots:
+  void init() {
+    fx_ = new WindowFixture;
+    fx_->Start();
+    W().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&W()));
+  }
+  void cleanup() {
+    fx_->window->CloseWithoutSaveAExecute();
+    delete fx_;
+  }
+
+  void startsInEditModeWithTheResultLabelsAtZero() {
+    ExpectEditLook();
+    for (const char* label : {"TimePastL", "TimeRestL", "DeadL", "SolNumL"})
+      QCOMPARE(LabelText(W(), label), QStringLiteral("0"));
+  }
+
+  void oneSolutionDisablesEveryBrowseButtonAndEditReturns() {
+    TaskState t = MakeTask({"##"}, {{"##"}});
+    SetLink(t, 1, 0, RigidX);
+    LoadTask(*fx_, t);
+    QVERIFY(Button(W(), "SolveBt")->isEnabled());
+    ClickButton(W(), "SolveBt");
+    ExpectSolutionViewLook();
+    QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("1 из 1"));
+    ExpectBrowseButtons(false, false, false, false);
+    ExpectFinalLabels();
+    QVERIFY(W().shownSolution() != nullptr);
+
+    ClickButton(W(), "SolveBt");  // "Редакт."
+    ExpectEditLook();
+    QVERIFY(W().task() == t);
+  }
+
+  void twoSolutionsBrowseWithTheButtons() {
+    TaskState t = MakeTask({"##"}, {{"###"}});  // side by side, or with the gap between
+    t.EmptyCells = true;
+    LoadTask(*fx_, t);
+    ClickButton(W(), "SolveBt");
+    QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("1 из 2"));
+    ExpectBrowseButtons(false, false, true, true);
+    const auto first = W().shownSolution()->cubeAt;
+    ClickButton(W(), "LastSolBt");
+    QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("2 из 2"));
+    ExpectBrowseButtons(true, true, false, false);
+    QVERIFY(W().shownSolution()->cubeAt != first);
+    ClickButton(W(), "NextSolBt");  // disabled: nothing happens
+    QCOMPARE(W().currentSolutionIndex(), 1);
+    ClickButton(W(), "PrevSolBt");
+    QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("1 из 2"));
+    QVERIFY(W().shownSolution()->cubeAt == first);
+    ClickButton(W(), "NextSolBt");
+    ClickButton(W(), "FirstSolBt");
+    QCOMPARE(W().currentSolutionIndex(), 0);
+    // Exactly one of the two leaves the middle cell empty.
+    int gaps = 0;
+    for (int i = 0; i < 2; ++i) {
+      if (W().shownSolution()->cubeAt[FormCellIndex(1, 0, 0)] == 0) ++gaps;
+      ClickButton(W(), "NextSolBt");
+    }
+    QCOMPARE(gaps, 1);
+  }
+
+  void noSolutionsShowsTheBareForm() {
+    // A straight rigid tromino cannot fill an L of three cells.
+    TaskState t = MakeTask({"###"}, {{"##", "#."}});
+    SetLink(t, 1, 0, RigidX);
+    SetLink(t, 2, 0, RigidX);
+    LoadTask(*fx_, t);
+    ClickButton(W(), "SolveBt");
+    QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("Решений нет"));
+    ExpectBrowseButtons(false, false, false, false);
+    QVERIFY(W().shownSolution() == nullptr);
+    ClickFormCell(W(), 0, 0, 0);  // nothing to select
+    QVERIFY(W().shownSolution() == nullptr);
+    QCOMPARE(FormCellFill(W(), 0, 0, 0), W().cubeColor());
+    ExpectFinalLabels();
+  }
+
+  void aShortRunNeverShowsStop() {
+    LoadTask(*fx_, ReadExample("snake_cube.zvt"));
+    CaptionSampler sampler(W());
+    QElapsedTimer clock;
+    clock.start();
+    ClickButton(W(), "SolveBt");
+    const qint64 ms = clock.elapsed();
+    if (ms >= 900) QSKIP("the run took a second or more on this machine");
+    QVERIFY(!sampler.seen.contains(QStringLiteral("Стоп")));
+    QCOMPARE(Button(W(), "SolveBt")->text(), QStringLiteral("Редакт."));
+    QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("1 из 1"));
+  }
+
+  void aSecondClickStopsALongRunAndItsResultIsBrowsed() {
+    const TaskState task = ReadExample("pentominoes_6x10.zvt");
+    LoadTask(*fx_, task);
+    const QString other = fx_->file("other.zvt");
+    QVERIFY(WriteTaskFile(QFile::encodeName(other).toStdString(), MakeTask({"##"}, {{"##"}})) == WriteResult::Ok);
+    fx_->services.openPaths.push_back(other);
+
+    CaptionSampler sampler(W());
+    bool solving = false, editingOff = false, openOff = false, taskKept = false;
+    QTimer::singleShot(1300, &W(), [&] {
+      solving = W().workMode() == WorkMode::Solving;
+      editingOff = !Control(W(), "Panel3")->isEnabled() && !Control(W(), "Panel2")->isEnabled() &&
+                   !Control(W(), "MoveBP")->isEnabled() && !Control(W(), "LinksP")->isEnabled();
+      openOff = !Button(W(), "OpenBt")->isEnabled();
+      W().OpenBtClick();                  // F3 reaches the handler even so
+      W().OpenDroppedFiles({other});      // and so does a dropped file
+      ClickFormCell(W(), 0, 0, 0);        // a press on the form changes nothing
+      taskKept = W().task() == task;
+      ClickButton(W(), "SolveBt");        // "Стоп"
+    });
+    ClickButton(W(), "SolveBt");
+    QVERIFY(solving);
+    QVERIFY(editingOff);
+    QVERIFY(openOff);
+    QVERIFY(taskKept);
+    QVERIFY(W().task() == task);
+    QVERIFY(fx_->services.dialogs.empty());  // no open dialog was shown
+    QVERIFY(sampler.seen.contains(QStringLiteral("Стоп")));
+    QCOMPARE(sampler.stopColor, QColor(255, 0, 0));
+    ExpectSolutionViewLook();
+    ExpectFinalLabels();
+    QVERIFY(LabelText(W(), "TimePastL").toDouble() >= 1.3);
+    QVERIFY(LabelText(W(), "TimePastL").toDouble() < 20);  // far from the whole search
+    const QString sol = LabelText(W(), "SolL");
+    QVERIFY2(sol == QStringLiteral("Решений нет") || Matches(sol, "^1 из [0-9]+$"), qPrintable(sol));
+    // Pressing "Решить" again starts a fresh run with nothing selected.
+    if (W().shownSolution() != nullptr) {
+      ClickFormCell(W(), 0, 0, 0);
+      QVERIFY(W().shownSolution()->selectedCell != 0);
+    }
+    ClickButton(W(), "SolveBt");
+    QTimer::singleShot(200, &W(), [&] { ClickButton(W(), "SolveBt"); });
+    ClickButton(W(), "SolveBt");
+    QCOMPARE(W().workMode(), WorkMode::SolutionView);
+    if (W().shownSolution() != nullptr) QCOMPARE(W().shownSolution()->selectedCell, 0);
+  }
+
+  void closingDuringARunStopsItAndSavesAsUsual() {
+    const TaskState task = ReadExample("pentominoes_6x10.zvt");
+    LoadTask(*fx_, task);
+    bool solving = false;
+    QTimer::singleShot(300, &W(), [&] {
+      solving = W().workMode() == WorkMode::Solving;
+      W().close();
+      solving = solving && W().isVisible();  // the window waits for the run
+    });
+    ClickButton(W(), "SolveBt");
+    QVERIFY(solving);
+    QVERIFY(!W().isVisible());
+    TaskState saved;
+    QCOMPARE(ReadTaskFile(QFile::encodeName(fx_->file("Current.zvt")).toStdString(), saved), ReadResult::Ok);
+    QVERIFY(saved == task);
+    QVERIFY(QFile::exists(fx_->file("Zorvat.ini")));
+  }
+
+  void closeWithoutSavingDuringARunKeepsTheAutosaveButStoresPlacements() {
+    const TaskState task = ReadExample("pentominoes_6x10.zvt");
+    LoadTask(*fx_, task);
+    QTimer::singleShot(300, &W(), [&] { W().CloseWithoutSaveAExecute(); });
+    ClickButton(W(), "SolveBt");
+    QVERIFY(!W().isVisible());
+    QVERIFY(!QFile::exists(fx_->file("Current.zvt")));
+    QFile ini(fx_->file("Zorvat.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QByteArray text = ini.readAll();
+    QVERIFY(text.contains("[Numbers]"));
+    QVERIFY(text.contains("[Text]"));
+    QVERIFY(!text.contains("TaskFile"));
+  }
+};
+
+// A run whose solver memory runs out ends like a stopped run, with one box.
+class SolveOutOfMemoryTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theBoxIsShownOnceAndTheResultBrowsed() {
+    WindowFixture fx;
+    fx.Start(QStringLiteral("-"), 16 * 1024);
+    TZvForm& w = *fx.window;
+    w.show();
+    const TaskState task = ReadExample("pentominoes_6x10.zvt");
+    LoadTask(fx, task);
+    ClickButton(w, "SolveBt");
+    QCOMPARE(fx.services.messages.size(), std::size_t{1});
+    QCOMPARE(fx.services.messages[0].text, QStringLiteral("Not enough memory"));
+    QVERIFY(fx.services.messages[0].caption.isEmpty());
+    QCOMPARE(fx.services.messages[0].icon, MessageIcon::Error);
+    QCOMPARE(w.workMode(), WorkMode::SolutionView);
+    QVERIFY(w.task() == task);
+    const QString sol = LabelText(w, "SolL");
+    QVERIFY2(sol == QStringLiteral("Решений нет") || Matches(sol, "^1 из [0-9]+$"), qPrintable(sol));
+    ClickButton(w, "SolveBt");
+    QCOMPARE(w.workMode(), WorkMode::Edit);
+    w.CloseWithoutSaveAExecute();
+  }
+};
+
+}  // namespace zv
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int status = 0;
+  {
+    zv::SolveBrowseTest t;
+    status |= QTest::qExec(&t, argc, argv);
+  }
+  {
+    zv::SolveOutOfMemoryTest t;
+    status |= QTest::qExec(&t, argc, argv);
+  }
+  return status;
+}
+
+#include "solve_browse_test.moc"

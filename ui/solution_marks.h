@@ -1,0 +1,43 @@
+// The marks of a shown solution, computed without any drawing: where each
+// cube stands, which neighbours are joined rigidly or by face-axis hinges,
+// and for a selected cell the cubes hinged to its cube and the axes of its
+// edge hinges as bars, dots and corner strokes around the cell and its
+// neighbours in layers z-1 and z+1.
+//
+// Usage:
+//   zv::SolutionViewData view;
+//   zv::ShowSolutionMarks({cubes, rotations, formCells}, links, view);
+//   zv::SelectCellMarks(links, cell, view);   // cell 0 clears the selection
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "model/validation.h"
+#include "ui/solution_view_data.h"
+
+namespace zv {
+
+// One stored solution, by form cell number (the form cells in z, y, x order).
+struct StoredSolution {
+  std::span<const std::uint8_t> cubes;      // cube index + 1 there; 0 = empty
+  std::span<const std::uint8_t> rotations;  // rotation 0..23 of that cube
+  std::span<const std::int16_t> formCells;  // form cell index of each number
+};
+
+// Fills cubeAt, rotationAt, the cube position table and the face-hinge and
+// rigid-joint marks of `view` for `solution`; the selection is left alone.
+void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links,
+                       SolutionViewData& view);
+
+// Selects form cell `cell` (0: nothing) and recomputes the linked-neighbour
+// and axis marks from the cube the shown solution puts there. An empty cell
+// is selected without marks.
+void SelectCellMarks(const LinkAnalysis& links, int cell, SolutionViewData& view);
+
+// Bar of an edge hinge's axis for a neighbour in another layer (B4) and in
+// the same layer (B1), for cube edges 4..11 (horizontal edges).
+int BarForOtherLayer(int edge);
+int BarForSameLayer(int edge);
+
+}  // namespace zv
