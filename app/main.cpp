@@ -3,7 +3,8 @@
 // that order), runs the event loop, and shows any escaping exception in an
 // error box. With --screenshot it renders the main window to a PNG after
 // start-up, in a temporary data folder so that the user's settings and
-// autosave file are neither read nor written.
+// autosave file are neither read nor written; --solve solves the task first
+// and --select X,Y,Z then selects a form cell of the first solution.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
@@ -30,6 +31,17 @@ int Run(QApplication& app, const zv::CommandLine& cl) {
   services.SetOwner(&ZvForm);
   if (!cl.screenshotPath.empty()) {
     ZvForm.show();
+    QApplication::processEvents();
+    if (cl.solve) ZvForm.SolveBtClick();
+    if (cl.select) {
+      const auto [x, y, z] = *cl.select;
+      const bool inForm = x < zv::kMaxFormSide && y < zv::kMaxFormSide && z < zv::kMaxFormHeight;
+      if (!inForm || !ZvForm.SelectSolutionCell(zv::FormCellIndex(x, y, z))) {
+        std::fprintf(stderr, "zorvat: no solution shows a form cell at %d,%d,%d\n", x, y, z);
+        ZvForm.CloseWithoutSaveAExecute();
+        return 2;
+      }
+    }
     QApplication::processEvents();
     const QString out = QString::fromLocal8Bit(cl.screenshotPath.c_str());
     const bool saved = ZvForm.grab().save(out, "PNG");

@@ -1,6 +1,8 @@
 // Parsing of the program's command line.
 #include "ui/command_line.h"
 
+#include <cstdio>
+
 namespace zv {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -28,9 +30,34 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       cl.screenshotPath = args[++i];
       continue;
     }
+    if (arg == "--solve") {
+      cl.solve = true;
+      continue;
+    }
+    if (arg == "--select") {
+      std::array<int, 3> c{};
+      char end = 0;
+      if (i + 1 >= args.size() ||
+          std::sscanf(args[i + 1].c_str(), "%d,%d,%d%c", &c[0], &c[1], &c[2], &end) != 3 ||
+          c[0] < 0 || c[1] < 0 || c[2] < 0) {
+        cl.action = CommandLine::Action::Error;
+        cl.error = "--select needs a form cell as X,Y,Z counted from 0";
+        return cl;
+      }
+      cl.select = c;
+      ++i;
+      continue;
+    }
     cl.action = CommandLine::Action::Error;
     cl.error = "unknown option " + arg;
     return cl;
+  }
+  if ((cl.solve || cl.select) && cl.screenshotPath.empty()) {
+    cl.action = CommandLine::Action::Error;
+    cl.error = "--solve and --select work only with --screenshot";
+  } else if (cl.select && !cl.solve) {
+    cl.action = CommandLine::Action::Error;
+    cl.error = "--select needs --solve";
   }
   return cl;
 }
@@ -44,7 +71,9 @@ std::string CommandLineUsage() {
          "  --help               show this text\n"
          "  --version            show the program's version\n"
          "  --screenshot OUT.png render the main window to OUT.png after start-up and exit\n"
-         "                       without writing the settings or the autosave file\n";
+         "                       without writing the settings or the autosave file\n"
+         "  --solve              with --screenshot: solve the task first, show solution 1\n"
+         "  --select X,Y,Z       with --solve: select form cell X,Y,Z (counted from 0)\n";
 }
 
 }  // namespace zv

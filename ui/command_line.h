@@ -1,9 +1,11 @@
 // The program's command line. Parameters beginning with "--" are the
-// program's own options (--help, --version, --screenshot OUT.png); the first
+// program's own options (--help, --version, --screenshot OUT.png, and with
+// it --solve and --select X,Y,Z); the first
 // other parameter names the task file to open at start, "-" meaning start
 // with an empty task; further parameters are ignored.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,8 @@ struct CommandLine {
   // The first parameter that is no option: a task file path, or "-".
   std::optional<std::string> startParameter;
   std::string screenshotPath;  // non-empty: render the window to this PNG and exit
+  bool solve = false;          // solve before the screenshot
+  std::optional<std::array<int, 3>> select;  // form cell x, y, z (from 0) to select after solving
   std::string error;           // what was wrong, for Action::Error
 };
 

@@ -86,6 +86,10 @@ class TZvForm : public QWidget {
   // Files dropped onto the window: the first one is opened.
   void OpenDroppedFiles(const QStringList& paths);
 
+  // Selects form cell `cell` of the shown solution, as a click on it
+  // would; false when no solution is shown or the cell is not in the form.
+  bool SelectSolutionCell(int cell);
+
   // Shift+F11: close without writing placement, settings or autosave.
   void CloseWithoutSaveAExecute();
 

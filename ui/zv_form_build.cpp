@@ -282,10 +282,10 @@ void TZvForm::BuildFormStrip(QWidget* panelB) {
     const char* hint;
     const char* glyph;
   } browse[] = {
-      {"FirstSolBt", "Первое решение", "⏮"},
+      {"FirstSolBt", "Первое решение", "«"},
       {"PrevSolBt", "Предыдущее решение", "◀"},
       {"NextSolBt", "Следующее решение", "▶"},
-      {"LastSolBt", "Последнее решение", "⏭"},
+      {"LastSolBt", "Последнее решение", "»"},
   };
   QToolButton** browseButtons[] = {&FirstSolBt, &PrevSolBt, &NextSolBt, &LastSolBt};
   i = 0;

@@ -127,6 +127,13 @@ void TZvForm::ShowSolution(int i) {
   SelectCell(solutionData_->selectedCell);  // the same cell, now with this solution's cube
 }
 
+bool TZvForm::SelectSolutionCell(int cell) {
+  if (workMode_ != WorkMode::SolutionView || solution_ == nullptr) return false;
+  if (cell <= 0 || cell >= kFormGrid || task_->form.Cells[cell] == 0) return false;
+  SelectCell(cell);
+  return true;
+}
+
 void TZvForm::SelectCell(int cell) {
   SelectCellMarks(*runLinks_, cell, *solutionData_);
   FormRedraw(false);
