@@ -7,6 +7,7 @@
 #include "solver/fast_search.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zv {
 
@@ -43,6 +44,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   // Room for the top list and a few nested ones; deeper nesting grows the
   // stack, which then keeps its size for the rest of the run.
   lists_.reserve(tables.own.size() * std::min<std::size_t>(levels, 4));
+  for (int m = 0; m < prep.formCellCount; ++m) formCells_.Set(m);
   Reset();
 }
 
@@ -251,25 +253,33 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
   }
 }
 
-void FastSearch::Filter() {
+CellMask FastSearch::Filter() {
   for (int g = 0; g < prep_.blockCount; ++g) usable_[g] = 0;
-  std::fill(cellCount_.begin(), cellCount_.end(), 0);
+  CellMask reach;
   const std::size_t from = listBegin_, to = listEnd_;
   listBegin_ = lists_.size();
   for (std::size_t i = from; i < to; ++i) {
     const std::int32_t q = lists_[i];
     const int g = t_.blockOf[q];
-    if (!blockAvailable_[g] || t_.masks[q].Meets(occupiedMask_)) continue;
+    const CellMask& mask = t_.masks[q];
+    if (!blockAvailable_[g] || mask.Meets(occupiedMask_)) continue;
     lists_.push_back(q);
     ++usable_[g];
-    for (std::uint8_t cell : t_.CellsOf(q)) ++cellCount_[cell];
+    for (int w = 0; w < 4; ++w) reach.words[w] |= mask.words[w];
   }
   listEnd_ = lists_.size();
+  return reach;
+}
+
+void FastSearch::CountCells() {
+  std::fill(cellCount_.begin(), cellCount_.end(), 0);
+  for (std::size_t i = listBegin_; i < listEnd_; ++i)
+    for (std::uint8_t cell : t_.CellsOf(lists_[i])) ++cellCount_[cell];
 }
 
 void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double weight) {
   const std::size_t outerBegin = listBegin_, outerEnd = listEnd_;
-  Filter();
+  const CellMask reach = Filter();
   const std::size_t begin = listBegin_, end = listEnd_;
   auto restore = [&] {
     lists_.resize(begin);
@@ -292,23 +302,27 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
     }
   }
 
-  const int n = prep_.formCellCount;
+  // Cells no usable placement reaches and not occupied must stay empty; the
+  // reach of the kept placements tells them apart without counting per
+  // cell, which only a step that is no dead end needs.
   int uncovered = 0;
-  int bestCell = -1;
-  std::int32_t bestCellCount = kNoCountYet;
-  for (int m = 0; m < n; ++m) {
-    if (cellCount_[m] == 0) {
-      if (!occupied_[m]) ++uncovered;
-    } else if (cellCount_[m] < bestCellCount) {
-      bestCellCount = cellCount_[m];
-      bestCell = m;
-    }
-  }
+  for (int w = 0; w < 4; ++w)
+    uncovered += std::popcount(formCells_.words[w] & ~occupiedMask_.words[w] & ~reach.words[w]);
   const int slack = surplus - uncovered;
   if (slack < 0) {
     ++deadEnds_;
     explored_ += weight;
     return restore();
+  }
+
+  CountCells();
+  int bestCell = -1;
+  std::int32_t bestCellCount = kNoCountYet;
+  for (int m = 0; m < prep_.formCellCount; ++m) {
+    if (cellCount_[m] != 0 && cellCount_[m] < bestCellCount) {
+      bestCellCount = cellCount_[m];
+      bestCell = m;
+    }
   }
 
   // The list runs in placement order, which is block order, so the branches

@@ -85,8 +85,11 @@ class FastSearch {
   bool Enter(int level, int index, double weight);
   bool Halted();
   // Keeps the still usable placements of unplaced blocks from the current
-  // list in a new one on the stack, counting them per block and per cell.
-  void Filter();
+  // list in a new one on the stack, counting them per block in usable_;
+  // returns the cells they reach.
+  CellMask Filter();
+  // Counts the placements of the current list per cell in cellCount_.
+  void CountCells();
   LinkConstraint* Constraints(int level) { return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_; }
 
   static constexpr int kDeadEnd = -2;
@@ -100,6 +103,7 @@ class FastSearch {
   std::vector<std::uint8_t> blockAvailable_;  // B
   std::vector<std::uint8_t> occupied_;        // N: covered, or left empty on purpose
   CellMask occupiedMask_;
+  CellMask formCells_;                        // every form cell
   std::vector<std::int32_t> usable_;          // B: usable placements (valid at new groups)
   std::vector<std::int32_t> cellCount_;       // N: usable placements of unplaced blocks covering it
   std::vector<std::int32_t> lists_;           // stack of placement lists, ascending within each
