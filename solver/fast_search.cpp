@@ -43,8 +43,9 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   path_.resize(levels);
   // Room for the top list and a few nested ones; deeper nesting grows the
   // stack, which then keeps its size for the rest of the run.
-  lists_.reserve(tables.own.size() * std::min<std::size_t>(levels, 4));
+  lists_.resize(tables.own.size() * std::min<std::size_t>(levels, 4));
   for (int m = 0; m < prep.formCellCount; ++m) formCells_.Set(m);
+  maskWords_ = std::max(1, (prep.formCellCount + 63) / 64);
   Reset();
 }
 
@@ -56,9 +57,9 @@ void FastSearch::Reset() {
   std::fill(constraintCount_.begin(), constraintCount_.end(), 0);
   placedTop_ = 0;
   slotTop_ = 0;
-  lists_.assign(t_.own.begin(), t_.own.end());
+  std::copy(t_.own.begin(), t_.own.end(), lists_.begin());
   listBegin_ = 0;
-  listEnd_ = lists_.size();
+  listEnd_ = listTop_ = t_.own.size();
 }
 
 void FastSearch::Run() {
@@ -254,20 +255,40 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
 }
 
 CellMask FastSearch::Filter() {
+  switch (maskWords_) {
+    case 1: return FilterWith<1>();
+    case 2: return FilterWith<2>();
+    case 3: return FilterWith<3>();
+    default: return FilterWith<4>();
+  }
+}
+
+template <int kWords>
+CellMask FastSearch::FilterWith() {
   for (int g = 0; g < prep_.blockCount; ++g) usable_[g] = 0;
-  CellMask reach;
   const std::size_t from = listBegin_, to = listEnd_;
-  listBegin_ = lists_.size();
+  // The new list holds at most what its parent holds. Growing the stack
+  // happens only when a path nests deeper than any before it.
+  if (lists_.size() < listTop_ + (to - from)) lists_.resize(2 * (listTop_ + (to - from)));
+  // Without branches on the outcome, which is close to random: every entry
+  // is written at the top, and the top moves on only for those kept.
+  std::int32_t* out = lists_.data() + listTop_;
+  std::size_t kept = 0;
+  CellMask reach;
   for (std::size_t i = from; i < to; ++i) {
     const std::int32_t q = lists_[i];
     const int g = t_.blockOf[q];
     const CellMask& mask = t_.masks[q];
-    if (!blockAvailable_[g] || mask.Meets(occupiedMask_)) continue;
-    lists_.push_back(q);
-    ++usable_[g];
-    for (int w = 0; w < 4; ++w) reach.words[w] |= mask.words[w];
+    std::uint64_t meets = 0;
+    for (int w = 0; w < kWords; ++w) meets |= mask.words[w] & occupiedMask_.words[w];
+    const std::uint64_t keep = blockAvailable_[g] & static_cast<std::uint64_t>(meets == 0);
+    out[kept] = q;
+    kept += keep;
+    usable_[g] += static_cast<std::int32_t>(keep);
+    for (int w = 0; w < kWords; ++w) reach.words[w] |= mask.words[w] & (0 - keep);
   }
-  listEnd_ = lists_.size();
+  listBegin_ = listTop_;
+  listEnd_ = listTop_ = listTop_ + kept;
   return reach;
 }
 
@@ -282,7 +303,7 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   const CellMask reach = Filter();
   const std::size_t begin = listBegin_, end = listEnd_;
   auto restore = [&] {
-    lists_.resize(begin);
+    listTop_ = begin;
     listBegin_ = outerBegin;
     listEnd_ = outerEnd;
   };

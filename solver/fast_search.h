@@ -88,6 +88,8 @@ class FastSearch {
   // list in a new one on the stack, counting them per block in usable_;
   // returns the cells they reach.
   CellMask Filter();
+  template <int kWords>
+  CellMask FilterWith();
   // Counts the placements of the current list per cell in cellCount_.
   void CountCells();
   LinkConstraint* Constraints(int level) { return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_; }
@@ -104,10 +106,12 @@ class FastSearch {
   std::vector<std::uint8_t> occupied_;        // N: covered, or left empty on purpose
   CellMask occupiedMask_;
   CellMask formCells_;                        // every form cell
+  int maskWords_ = 4;                         // words of a cell mask in use: N / 64 rounded up
   std::vector<std::int32_t> usable_;          // B: usable placements (valid at new groups)
   std::vector<std::int32_t> cellCount_;       // N: usable placements of unplaced blocks covering it
   std::vector<std::int32_t> lists_;           // stack of placement lists, ascending within each
   std::size_t listBegin_ = 0, listEnd_ = 0;   // the current list: lists_[listBegin_, listEnd_)
+  std::size_t listTop_ = 0;                   // end of the stack's used part
   std::vector<std::uint8_t> slotUsed_;        // S
   std::vector<std::int32_t> chosen_;          // B
   std::vector<LinkConstraint> constraints_;   // levels x H
