@@ -38,8 +38,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       std::array<int, 3> c{};
       char end = 0;
       if (i + 1 >= args.size() ||
-          std::sscanf(args[i + 1].c_str(), "%d,%d,%d%c", &c[0], &c[1], &c[2], &end) != 3 ||
-          c[0] < 0 || c[1] < 0 || c[2] < 0) {
+          std::sscanf(args[i + 1].c_str(), "%d,%d,%d%c", &c[0], &c[1], &c[2], &end) != 3 || c[0] < 0 ||
+          c[1] < 0 || c[2] < 0) {
         cl.action = CommandLine::Action::Error;
         cl.error = "--select needs a form cell as X,Y,Z counted from 0";
         return cl;

@@ -17,10 +17,10 @@ struct CommandLine {
   Action action = Action::Run;
   // The first parameter that is no option: a task file path, or "-".
   std::optional<std::string> startParameter;
-  std::string screenshotPath;  // non-empty: render the window to this PNG and exit
-  bool solve = false;          // solve before the screenshot
+  std::string screenshotPath;                // non-empty: render the window to this PNG and exit
+  bool solve = false;                        // solve before the screenshot
   std::optional<std::array<int, 3>> select;  // form cell x, y, z (from 0) to select after solving
-  std::string error;           // what was wrong, for Action::Error
+  std::string error;                         // what was wrong, for Action::Error
 };
 
 // `args` excludes the program name.

@@ -37,15 +37,14 @@ Steps SplitDifference(int diff) {
 int BarForOtherLayer(int edge) { return edge >= 0 && edge < kEdgeCount ? kBarOtherLayer[edge] : -1; }
 int BarForSameLayer(int edge) { return edge >= 0 && edge < kEdgeCount ? kBarSameLayer[edge] : -1; }
 
-void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links,
-                       SolutionViewData& view) {
+void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links, SolutionViewData& view) {
   view.cubeAt.fill(0);
   view.rotationAt.fill(0);
   view.cubePosition.fill(0);
   view.faceHingeMarks.fill(0);
   view.rigidMarks.fill(0);
-  const std::size_t n = std::min({solution.cubes.size(), solution.rotations.size(),
-                                  solution.formCells.size()});
+  const std::size_t n =
+      std::min({solution.cubes.size(), solution.rotations.size(), solution.formCells.size()});
   for (std::size_t p = 0; p < n; ++p) {
     const int cell = solution.formCells[p];
     view.cubeAt[cell] = solution.cubes[p];

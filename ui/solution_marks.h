@@ -27,8 +27,7 @@ struct StoredSolution {
 
 // Fills cubeAt, rotationAt, the cube position table and the face-hinge and
 // rigid-joint marks of `view` for `solution`; the selection is left alone.
-void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links,
-                       SolutionViewData& view);
+void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links, SolutionViewData& view);
 
 // Selects form cell `cell` (0: nothing) and recomputes the linked-neighbour
 // and axis marks from the cube the shown solution puts there. An empty cell

@@ -15,12 +15,18 @@ namespace zv {
 // Bits of faceHingeMarks: a face-axis hinge joins this cell's cube to the
 // cube at x-1, y-1, layer z-1, layer z+1.
 enum FaceHingeMark : std::uint8_t {
-  HingeToLeft = 1, HingeToUp = 2, HingeToLayerBefore = 4, HingeToLayerAfter = 8
+  HingeToLeft = 1,
+  HingeToUp = 2,
+  HingeToLayerBefore = 4,
+  HingeToLayerAfter = 8
 };
 // Bits of rigidMarks: a rigid joint joins this cell's cube to the cube at
 // x+1, y+1, layer z-1, layer z+1.
 enum RigidMark : std::uint8_t {
-  RigidToRight = 1, RigidToDown = 2, RigidToLayerBefore = 4, RigidToLayerAfter = 8
+  RigidToRight = 1,
+  RigidToDown = 2,
+  RigidToLayerBefore = 4,
+  RigidToLayerAfter = 8
 };
 
 // Slots of one row of axis marks: 0..7 bars, 8..15 dots, 16..19 corner
@@ -29,13 +35,13 @@ enum RigidMark : std::uint8_t {
 inline constexpr int kAxisBar = 0, kAxisDot = 8, kAxisCorner = 16, kAxisSlots = 24;
 
 struct SolutionViewData {
-  std::array<std::uint8_t, kFormGrid> cubeAt{};          // cube index + 1 placed there; 0 = empty
-  std::array<std::uint8_t, kFormGrid> rotationAt{};      // rotation 0..23 of the cube placed there
-  std::array<std::int16_t, kNumberSlots> cubePosition{}; // by cube index: its form cell index
-  std::array<std::uint8_t, kFormGrid> faceHingeMarks{};  // FaceHingeMark bits
-  std::array<std::uint8_t, kFormGrid> rigidMarks{};      // RigidMark bits
-  std::array<bool, kFormGrid> linkedNeighbour{};  // holds a cube hinged to the selected cube
-  int selectedCell = 0;                           // form cell index; 0 = nothing selected
+  std::array<std::uint8_t, kFormGrid> cubeAt{};           // cube index + 1 placed there; 0 = empty
+  std::array<std::uint8_t, kFormGrid> rotationAt{};       // rotation 0..23 of the cube placed there
+  std::array<std::int16_t, kNumberSlots> cubePosition{};  // by cube index: its form cell index
+  std::array<std::uint8_t, kFormGrid> faceHingeMarks{};   // FaceHingeMark bits
+  std::array<std::uint8_t, kFormGrid> rigidMarks{};       // RigidMark bits
+  std::array<bool, kFormGrid> linkedNeighbour{};          // holds a cube hinged to the selected cube
+  int selectedCell = 0;                                   // form cell index; 0 = nothing selected
   std::array<std::array<bool, kAxisSlots>, 3> axisMarks{};
 };
 

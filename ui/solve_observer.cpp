@@ -3,8 +3,7 @@
 
 namespace zv {
 
-WindowSolveObserver::WindowSolveObserver(TickSource& ticks, Services& services,
-                                         SecondRefresh secondRefresh)
+WindowSolveObserver::WindowSolveObserver(TickSource& ticks, Services& services, SecondRefresh secondRefresh)
     : clock_(ticks), services_(services), secondRefresh_(std::move(secondRefresh)) {
   clock_.Start();
 }

@@ -17,12 +17,11 @@
 // solutions are browsed and cells selected; the task is frozen).
 #pragma once
 
+#include <QWidget>
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
-
-#include <QWidget>
 
 #include "model/task.h"
 #include "model/undo_history.h"
@@ -204,15 +203,15 @@ class TZvForm : public QWidget {
   std::unique_ptr<TaskState> task_;
   std::unique_ptr<Validation> validation_;  // the last validation's counters and boxes
   UndoHistory history_;
-  SolutionViewData* solution_ = nullptr;    // the shown solution: solutionData_ or nullptr
+  SolutionViewData* solution_ = nullptr;  // the shown solution: solutionData_ or nullptr
   std::unique_ptr<SolutionViewData> solutionData_;
-  std::unique_ptr<Solver> solver_;          // the last run's stored solutions
-  std::unique_ptr<LinkAnalysis> runLinks_;  // the link analysis the last run solved
+  std::unique_ptr<Solver> solver_;              // the last run's stored solutions
+  std::unique_ptr<LinkAnalysis> runLinks_;      // the link analysis the last run solved
   WindowSolveObserver* runObserver_ = nullptr;  // the running solve's stop request
   std::size_t solverMemoryLimit_ = 0;
   int currentSolution_ = 0;
-  std::unique_ptr<QtProfile> profile_;      // the settings file, open for the whole run
-  Settings opt_;                            // switches and colour; TaskFile unused
+  std::unique_ptr<QtProfile> profile_;  // the settings file, open for the whole run
+  Settings opt_;                        // switches and colour; TaskFile unused
   QString dataFolder_;
   QString autosavePath_;
   QString currentTaskFile_;
@@ -220,15 +219,15 @@ class TZvForm : public QWidget {
   WorkMode workMode_ = WorkMode::Edit;
   DrawMode drawMode_ = DrawMode::Cubes;
   bool numberingMode_ = false;
-  bool handlerGuard_ = false;       // set while the program writes into guarded controls
-  bool closeWithoutSaving_ = false; // Shift+F11
-  bool shutDown_ = false;           // the shut-down steps ran
-  bool closeAfterRun_ = false;      // the window was closed during a solve
-  bool shown_ = false;              // the window has been shown once
-  int lastNumberedCell_ = 0;        // figure cell numbered last in numbering mode
-  int figureDrag_ = -1;             // -1 no drag, 0 the drag erases, 1 the drag adds
-  int formDrag_ = -1;               // -1 no drag, 0 the drag clears cells, 1 sets them
-  int vScrollWidth_ = 0;            // scroll bar sizes of the style, read once
+  bool handlerGuard_ = false;        // set while the program writes into guarded controls
+  bool closeWithoutSaving_ = false;  // Shift+F11
+  bool shutDown_ = false;            // the shut-down steps ran
+  bool closeAfterRun_ = false;       // the window was closed during a solve
+  bool shown_ = false;               // the window has been shown once
+  int lastNumberedCell_ = 0;         // figure cell numbered last in numbering mode
+  int figureDrag_ = -1;              // -1 no drag, 0 the drag erases, 1 the drag adds
+  int formDrag_ = -1;                // -1 no drag, 0 the drag clears cells, 1 sets them
+  int vScrollWidth_ = 0;             // scroll bar sizes of the style, read once
   int hScrollHeight_ = 0;
 
   // Controls, named as their object names.

@@ -20,7 +20,7 @@ namespace zv {
 
 namespace {
 
-constexpr int kStripHeight = 109;  // Panel3 and Panel4
+constexpr int kStripHeight = 109;             // Panel3 and Panel4
 constexpr int kRow[5] = {1, 23, 45, 67, 87};  // tops of the strip rows
 constexpr int kGlyph = 23;                    // glyph button pitch
 
@@ -31,8 +31,8 @@ QWidget* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h
   return panel;
 }
 
-QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, int x, int y, int w,
-                        int h, const QString& text = {}, bool checkable = false) {
+QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, int x, int y, int w, int h,
+                        const QString& text = {}, bool checkable = false) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setToolTip(QString::fromUtf8(hint));
@@ -70,8 +70,8 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int value, int x, int y) {
 }
 
 // A caption label followed by its spin edit; returns the x after both.
-int LabelledSpin(QWidget* parent, const char* caption, QSpinBox*& spin, const char* name,
-                 int value, int x, int y) {
+int LabelledSpin(QWidget* parent, const char* caption, QSpinBox*& spin, const char* name, int value, int x,
+                 int y) {
   QLabel* label = MakeLabel(parent, nullptr, caption, x, y + 3);
   spin = MakeSpin(parent, name, value, x + label->width() + 1, y);
   return spin->x() + spin->width() + 3;
@@ -96,8 +96,9 @@ QLabel* MakeCounter(QWidget* parent, const char* caption, const char* name, int 
 void TZvForm::BuildControls() {
   PanelA = MakePanel(this, "PanelA", 0, 0, 290, height());
   Bevel1 = MakePanel(this, "Bevel1", 290, 0, 2, height());
-  Bevel1->setStyleSheet(QStringLiteral("#Bevel1 { border-left: 1px solid #a0a0a0; "
-                                       "border-right: 1px solid #ffffff; }"));
+  Bevel1->setStyleSheet(
+      QStringLiteral("#Bevel1 { border-left: 1px solid #a0a0a0; "
+                     "border-right: 1px solid #ffffff; }"));
   PanelB = MakePanel(this, "PanelB", 292, 0, width() - 292, height());
   BuildFigureStrip(PanelA);
   BuildFormStrip(PanelB);
@@ -141,8 +142,7 @@ void TZvForm::BuildFigureStrip(QWidget* panelA) {
   SaveBt = MakeButton(ButtonsAP, "SaveBt", "Сохранить задачу в файл", kGlyph, 0, 22, 22);
   SaveBt->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
   HelpBt = MakeButton(ButtonsAP, "HelpBt", "Справка по программе", 2 * kGlyph, 0, 22, 22, "?");
-  TextBt = MakeButton(ButtonsAP, "TextBt", "Текстовая информация о задаче", 3 * kGlyph, 0, 22, 22,
-                      "T", true);
+  TextBt = MakeButton(ButtonsAP, "TextBt", "Текстовая информация о задаче", 3 * kGlyph, 0, 22, 22, "T", true);
   ChooseColBt = MakeButton(ButtonsAP, "ChooseColBt", "Выбор цвета кубиков", 4 * kGlyph, 0, 22, 22);
   LinksP = MakePanel(panelA, "LinksP", 122, kRow[0], 62, 22);
   LinksCB = new QCheckBox(QStringLiteral("Связи"), LinksP);
@@ -181,10 +181,9 @@ void TZvForm::BuildFigureStrip(QWidget* panelA) {
     x += kGlyph;
   }
   DrawABt->setChecked(true);
-  UndoBt = MakeButton(Panel3, "UndoBt", "Отменить действие", 100, kRow[1], 22, 22,
-                      QStringLiteral("↶"));
-  RedoBt = MakeButton(Panel3, "RedoBt", "Вернуть действие", 100 + kGlyph, kRow[1], 22, 22,
-                      QStringLiteral("↷"));
+  UndoBt = MakeButton(Panel3, "UndoBt", "Отменить действие", 100, kRow[1], 22, 22, QStringLiteral("↶"));
+  RedoBt =
+      MakeButton(Panel3, "RedoBt", "Вернуть действие", 100 + kGlyph, kRow[1], 22, 22, QStringLiteral("↷"));
   UndoBt->setEnabled(false);
   RedoBt->setEnabled(false);
 
@@ -207,10 +206,10 @@ void TZvForm::BuildFigureStrip(QWidget* panelA) {
     MakeButton(Panel3, m.name, m.hint, x, kRow[3], 22, 22, QString::fromUtf8(m.glyph));
     x += kGlyph;
   }
-  ClearABt = MakeButton(Panel3, "ClearABt", "Очистить исходную конфигурацию", x + 4, kRow[3], 22,
-                        22, QStringLiteral("✕"));
-  FillABt = MakeButton(Panel3, "FillABt", "Заполнить габаритный прямоугольник кубиками", 2,
-                       kRow[4], 78, 21, QStringLiteral("Заполнить"));
+  ClearABt = MakeButton(Panel3, "ClearABt", "Очистить исходную конфигурацию", x + 4, kRow[3], 22, 22,
+                        QStringLiteral("✕"));
+  FillABt = MakeButton(Panel3, "FillABt", "Заполнить габаритный прямоугольник кубиками", 2, kRow[4], 78, 21,
+                       QStringLiteral("Заполнить"));
   ClearLinksBt = MakeButton(Panel3, "ClearLinksBt", "Очистить задачу", 84, kRow[4], 104, 21,
                             QStringLiteral("Очистить связи"));
 
@@ -246,9 +245,12 @@ void TZvForm::BuildFormStrip(QWidget* panelB) {
     const char* hint;
     const char* glyph;
   } moves[] = {
-      {"MoveX0BBt", "Сдвинуть влево", "←"},    {"MoveX1BBt", "Сдвинуть вправо", "→"},
-      {"MoveY0BBt", "Сдвинуть от себя", "↑"},  {"MoveY1BBt", "Сдвинуть на себя", "↓"},
-      {"MoveZ0BBt", "Сдвинуть вверх", "▲"},    {"MoveZ1BBt", "Сдвинуть вниз", "▼"},
+      {"MoveX0BBt", "Сдвинуть влево", "←"},
+      {"MoveX1BBt", "Сдвинуть вправо", "→"},
+      {"MoveY0BBt", "Сдвинуть от себя", "↑"},
+      {"MoveY1BBt", "Сдвинуть на себя", "↓"},
+      {"MoveZ0BBt", "Сдвинуть вверх", "▲"},
+      {"MoveZ1BBt", "Сдвинуть вниз", "▼"},
       {"Move0BBt", "Сдвинуть в начало координат", "⇱"},
   };
   int i = 0;
@@ -257,10 +259,10 @@ void TZvForm::BuildFormStrip(QWidget* panelB) {
                QString::fromUtf8(m.glyph));
     ++i;
   }
-  ClearBBt = MakeButton(MoveBP, "ClearBBt", "Очистить форму для заполнения", 3 * kGlyph, kGlyph,
-                        22, 22, QStringLiteral("✕"));
-  FillBBt = MakeButton(MoveBP, "FillBBt", "Заполнить габаритный параллелепипед формой", 0,
-                       2 * kGlyph, 78, 21, QStringLiteral("Заполнить"));
+  ClearBBt = MakeButton(MoveBP, "ClearBBt", "Очистить форму для заполнения", 3 * kGlyph, kGlyph, 22, 22,
+                        QStringLiteral("✕"));
+  FillBBt = MakeButton(MoveBP, "FillBBt", "Заполнить габаритный параллелепипед формой", 0, 2 * kGlyph, 78, 21,
+                       QStringLiteral("Заполнить"));
 
   Edit1P = MakePanel(Panel4, "Edit1P", 128, 30, 134, 48);
   PrevLayerBt = MakeButton(Edit1P, "PrevLayerBt", "Показывать предыдущий слой", 0, 0, 22, 22,
@@ -316,8 +318,8 @@ void TZvForm::BuildFormStrip(QWidget* panelB) {
     bool bold;
   } results[] = {
       {&TimePastL, "TimePastL", "Потрачено секунд на решение ", 0, 0, Qt::AlignLeft, kBlack, false},
-      {&TimeRestL, "TimeRestL", "Ожидается еще потратить времени на решение", 49, 0,
-       Qt::AlignRight, kBlack, false},
+      {&TimeRestL, "TimeRestL", "Ожидается еще потратить времени на решение", 49, 0, Qt::AlignRight, kBlack,
+       false},
       {&DeadL, "DeadL", "Тупиковых вариантов", 0, 13, Qt::AlignLeft, kBlue, false},
       {&SolNumL, "SolNumL", "Найдено решений", 49, 13, Qt::AlignRight, kBlue, true},
   };

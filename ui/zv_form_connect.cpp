@@ -30,9 +30,7 @@ QAction* MakeAction(QWidget* owner, const char* name, std::initializer_list<QKey
 }  // namespace
 
 void TZvForm::ConnectControls() {
-  const auto Button = [this](const char* name) {
-    return findChild<QToolButton*>(QString::fromLatin1(name));
-  };
+  const auto Button = [this](const char* name) { return findChild<QToolButton*>(QString::fromLatin1(name)); };
   connect(ImA, &Picture::mousePressed, this, &TZvForm::ImAMouseDown);
   connect(ImA, &Picture::mouseMoved, this, &TZvForm::ImAMouseMove);
   connect(ImA, &Picture::mouseReleased, this, [this] { ImAMouseUp(); });
@@ -75,11 +73,10 @@ void TZvForm::ConnectControls() {
   const struct {
     const char* name;
     int dx, dy, dz;
-  } formMoves[] = {{"MoveX0BBt", -1, 0, 0}, {"MoveX1BBt", 1, 0, 0}, {"MoveY0BBt", 0, -1, 0},
+  } formMoves[] = {{"MoveX0BBt", -1, 0, 0}, {"MoveX1BBt", 1, 0, 0},  {"MoveY0BBt", 0, -1, 0},
                    {"MoveY1BBt", 0, 1, 0},  {"MoveZ0BBt", 0, 0, -1}, {"MoveZ1BBt", 0, 0, 1}};
   for (const auto& m : formMoves)
-    connect(Button(m.name), &QToolButton::clicked, this,
-            [this, m] { ShiftFormBy(m.dx, m.dy, m.dz); });
+    connect(Button(m.name), &QToolButton::clicked, this, [this, m] { ShiftFormBy(m.dx, m.dy, m.dz); });
   connect(Button("Move0BBt"), &QToolButton::clicked, this, &TZvForm::Move0BBtClick);
   connect(XASE, &QSpinBox::valueChanged, this, &TZvForm::XASEChange);
   connect(YASE, &QSpinBox::valueChanged, this, &TZvForm::YASEChange);
@@ -88,29 +85,27 @@ void TZvForm::ConnectControls() {
   connect(ZBSE, &QSpinBox::valueChanged, this, &TZvForm::ZBSEChange);
 
   // F2/Ctrl+S and F3/Ctrl+O run Save and Open.
-  connect(MakeAction(this, "SaveA", {Qt::Key_F2, QKeySequence(Qt::CTRL | Qt::Key_S)}),
-          &QAction::triggered, this, &TZvForm::SaveBtClick);
-  connect(MakeAction(this, "OpenA", {Qt::Key_F3, QKeySequence(Qt::CTRL | Qt::Key_O)}),
-          &QAction::triggered, this, &TZvForm::OpenBtClick);
-  connect(MakeAction(this, "HelpA", {Qt::Key_F1}), &QAction::triggered, this,
-          &TZvForm::HelpBtClick);
+  connect(MakeAction(this, "SaveA", {Qt::Key_F2, QKeySequence(Qt::CTRL | Qt::Key_S)}), &QAction::triggered,
+          this, &TZvForm::SaveBtClick);
+  connect(MakeAction(this, "OpenA", {Qt::Key_F3, QKeySequence(Qt::CTRL | Qt::Key_O)}), &QAction::triggered,
+          this, &TZvForm::OpenBtClick);
+  connect(MakeAction(this, "HelpA", {Qt::Key_F1}), &QAction::triggered, this, &TZvForm::HelpBtClick);
   connect(HelpBt, &QToolButton::clicked, this, &TZvForm::HelpBtClick);
-  connect(MakeAction(this, "CancelA", {Qt::Key_Escape}), &QAction::triggered, this,
-          &TZvForm::CancelAExecute);
+  connect(MakeAction(this, "CancelA", {Qt::Key_Escape}), &QAction::triggered, this, &TZvForm::CancelAExecute);
   // The keys act exactly as the buttons would: only while they are enabled.
   QAction* undo = MakeAction(this, "UndoA", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
   undo->setShortcutContext(Qt::WindowShortcut);
   connect(undo, &QAction::triggered, this, [this] {
     if (UndoBt->isEnabled()) UndoBtClick();
   });
-  QAction* redo = MakeAction(this, "RedoA", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                             QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  QAction* redo = MakeAction(
+      this, "RedoA", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   redo->setShortcutContext(Qt::WindowShortcut);
   connect(redo, &QAction::triggered, this, [this] {
     if (RedoBt->isEnabled()) RedoBtClick();
   });
-  connect(MakeAction(this, "CloseWithoutSaveA", {QKeySequence(Qt::SHIFT | Qt::Key_F11)}),
-          &QAction::triggered, this, &TZvForm::CloseWithoutSaveAExecute);
+  connect(MakeAction(this, "CloseWithoutSaveA", {QKeySequence(Qt::SHIFT | Qt::Key_F11)}), &QAction::triggered,
+          this, &TZvForm::CloseWithoutSaveAExecute);
 }
 
 }  // namespace zv

@@ -13,9 +13,8 @@ namespace zv {
 
 bool TZvForm::RefuseAddingCube() {
   if (validation_->cubeCount < kMaxCubes) return false;
-  services_.ShowMessage({QString::fromUtf8(kTooManyCubesText),
-                         QString::fromUtf8(kAddCubesImpossibleCaption), MessageIcon::Exclamation,
-                         MessageButtons::Ok});
+  services_.ShowMessage({QString::fromUtf8(kTooManyCubesText), QString::fromUtf8(kAddCubesImpossibleCaption),
+                         MessageIcon::Exclamation, MessageButtons::Ok});
   figureDrag_ = -1;
   return true;
 }

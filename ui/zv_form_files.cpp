@@ -32,8 +32,8 @@ MessageIcon ReadFailureIcon(ReadResult result) {
 
 void TZvForm::SetCaption(bool withFileName) {
   if (withFileName)
-    setWindowTitle(QString::fromUtf8(kProgramCaptionWithFile)
-                       .arg(QFileInfo(currentTaskFile_).completeBaseName()));
+    setWindowTitle(
+        QString::fromUtf8(kProgramCaptionWithFile).arg(QFileInfo(currentTaskFile_).completeBaseName()));
   else
     setWindowTitle(QString::fromUtf8(kProgramCaption));
 }
@@ -98,9 +98,8 @@ void TZvForm::SaveBtClick() {
   const std::optional<QString> path = services_.SaveFileName(TaskDialogRequest(kSaveTaskTitle));
   if (!path) return;
   if (QFileInfo::exists(*path) &&
-      services_.ShowMessage({QString::fromUtf8(kOverwriteQuestion),
-                             QString::fromUtf8(kOverwriteCaption), MessageIcon::Exclamation,
-                             MessageButtons::YesNo}) != MessageAnswer::Yes)
+      services_.ShowMessage({QString::fromUtf8(kOverwriteQuestion), QString::fromUtf8(kOverwriteCaption),
+                             MessageIcon::Exclamation, MessageButtons::YesNo}) != MessageAnswer::Yes)
     return;
   WriteTask(*path, true);
 }

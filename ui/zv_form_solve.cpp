@@ -78,10 +78,9 @@ void TZvForm::SolveBtClick() {
   TimePastL->clear();
   SolNumL->clear();
   DeadL->clear();
-  WindowSolveObserver observer(SystemTicks(), services_,
-                               [this](const ProgressStep& step, const SolveStats& stats) {
-                                 ShowProgress(step, stats);
-                               });
+  WindowSolveObserver observer(
+      SystemTicks(), services_,
+      [this](const ProgressStep& step, const SolveStats& stats) { ShowProgress(step, stats); });
   solutionData_->selectedCell = 0;
   solution_ = nullptr;
   *runLinks_ = validation_->links;
@@ -103,8 +102,8 @@ void TZvForm::SolveBtClick() {
   }
   // A run that ran out of memory ends as after a stop, its solutions browsed.
   if (outcome == SolveOutcome::OutOfMemory)
-    services_.ShowMessage({QString::fromUtf8(kNotEnoughMemory), QString(), MessageIcon::Error,
-                           MessageButtons::Ok});
+    services_.ShowMessage(
+        {QString::fromUtf8(kNotEnoughMemory), QString(), MessageIcon::Error, MessageButtons::Ok});
 }
 
 void TZvForm::ShowSolution(int i) {

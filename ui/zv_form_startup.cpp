@@ -75,8 +75,7 @@ void TZvForm::StartUp(const StartOptions& options) {
   hScrollHeight_ = vScrollWidth_;
   dataFolder_ = options.dataFolder;
   profile_ = std::make_unique<QtProfile>(dataFolder_ + QString::fromLatin1(kSettingsFileName));
-  if (const std::optional<Placement> p =
-          LoadPlacement(*profile_, kMainWindowSection, kNoFrame, Desktop())) {
+  if (const std::optional<Placement> p = LoadPlacement(*profile_, kMainWindowSection, kNoFrame, Desktop())) {
     setGeometry(p->left, p->top, p->width, p->height);
     if (p->maximized) setWindowState(windowState() | Qt::WindowMaximized);
   }
@@ -144,8 +143,7 @@ void TZvForm::ShutDown() {
   helpForm_.reset();
   if (!closeWithoutSaving_) {
     const QRect normal = normalGeometry();
-    Placement placement{normal.top(), normal.left(), normal.width(), normal.height(),
-                        isMaximized()};
+    Placement placement{normal.top(), normal.left(), normal.width(), normal.height(), isMaximized()};
     SavePlacement(*profile_, kMainWindowSection, placement, kNoFrame);
     opt_.TaskFile = QFile::encodeName(currentTaskFile_).toStdString();
     opt_.ShowText = TextBt->isChecked();

@@ -122,7 +122,7 @@ class AuxWiringTest : public QObject {
     ClickFigureCell(W(), 3, 0);
     ClickFigureCell(W(), 4, 0);  // five cubes
     StartNumbering();
-    List()->setCurrentRow(4);    // the number 5
+    List()->setCurrentRow(4);  // the number 5
     ClickButton(W(), "UndoBt");
     ClickButton(W(), "UndoBt");  // three cubes again
     QCOMPARE(W().numsForm()->Count(), 3);

@@ -1,7 +1,7 @@
 // The command line: the program's own options and the task parameter.
-#include <QtTest>
-
 #include "ui/command_line.h"
+
+#include <QtTest>
 
 namespace zv {
 
@@ -31,17 +31,21 @@ class CommandLineTest : public QObject {
   }
 
   void solveAndSelectGoWithAScreenshot() {
-    const CommandLine cl = ParseCommandLine({"--screenshot", "o.png", "--solve", "--select", "1,0,2", "t.zvt"});
+    const CommandLine cl =
+        ParseCommandLine({"--screenshot", "o.png", "--solve", "--select", "1,0,2", "t.zvt"});
     QVERIFY(cl.action == CommandLine::Action::Run);
     QVERIFY(cl.solve);
     QVERIFY(cl.select == (std::array<int, 3>{1, 0, 2}));
     QCOMPARE(*cl.startParameter, std::string("t.zvt"));
     QVERIFY(ParseCommandLine({"--solve"}).action == CommandLine::Action::Error);
-    QVERIFY(ParseCommandLine({"--screenshot", "o.png", "--select", "1,0,2"}).action == CommandLine::Action::Error);
+    QVERIFY(ParseCommandLine({"--screenshot", "o.png", "--select", "1,0,2"}).action ==
+            CommandLine::Action::Error);
     for (const char* cell : {"1,0", "1,0,2,3", "a,b,c", "1,-1,0", "1,0,2x"})
       QVERIFY2(ParseCommandLine({"--screenshot", "o.png", "--solve", "--select", cell}).action ==
-                   CommandLine::Action::Error, cell);
-    QVERIFY(ParseCommandLine({"--screenshot", "o.png", "--solve", "--select"}).action == CommandLine::Action::Error);
+                   CommandLine::Action::Error,
+               cell);
+    QVERIFY(ParseCommandLine({"--screenshot", "o.png", "--solve", "--select"}).action ==
+            CommandLine::Action::Error);
   }
 };
 

@@ -5,13 +5,12 @@
 // window on a fresh data folder.
 #pragma once
 
+#include <QCoreApplication>
+#include <QTemporaryDir>
 #include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
-
-#include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include "platform/qt/services.h"
 #include "ui/zv_form.h"
@@ -50,8 +49,7 @@ class FakeServices final : public Services {
   void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
 
  private:
-  std::optional<QString> Take(const FileDialogRequest& request,
-                              std::deque<std::optional<QString>>& answers) {
+  std::optional<QString> Take(const FileDialogRequest& request, std::deque<std::optional<QString>>& answers) {
     dialogs.push_back(request);
     if (answers.empty()) return std::nullopt;
     std::optional<QString> a = answers.front();

@@ -256,7 +256,7 @@ class SelectionWindowTest : public QObject {
     ClickButton(W(), "NextSolBt");
     QCOMPARE(W().shownSolution()->selectedCell, middle);
     QVERIFY(W().shownSolution()->cubeAt[middle] != firstCube);  // one of them leaves it empty
-    QCOMPARE(FormCellFill(W(), 1, 0, 0), kLightBlue);            // empty or not, shown selected
+    QCOMPARE(FormCellFill(W(), 1, 0, 0), kLightBlue);           // empty or not, shown selected
   }
 };
 

@@ -27,8 +27,7 @@ struct CaptionSampler {
     QObject::connect(&timer, &QTimer::timeout, [this, &w] {
       QToolButton* b = Button(w, "SolveBt");
       if (!seen.contains(b->text())) seen << b->text();
-      if (b->text() == QString::fromUtf8(kStopCaption))
-        stopColor = b->palette().color(QPalette::ButtonText);
+      if (b->text() == QString::fromUtf8(kStopCaption)) stopColor = b->palette().color(QPalette::ButtonText);
     });
     timer.start();
   }
@@ -61,7 +60,8 @@ class SolveBrowseTest : public QObject {
     QVERIFY(!Control(W(), "SolP")->isVisible());
     QVERIFY(!Control(W(), "ResP")->isVisible());
     QVERIFY(Control(W(), "Edit1P")->isVisible());
-    for (const char* panel : {"Panel3", "Panel2", "MoveBP", "LinksP"}) QVERIFY(Control(W(), panel)->isEnabled());
+    for (const char* panel : {"Panel3", "Panel2", "MoveBP", "LinksP"})
+      QVERIFY(Control(W(), panel)->isEnabled());
   }
 
   void ExpectSolutionViewLook() {
@@ -79,8 +79,10 @@ class SolveBrowseTest : public QObject {
   // The labels after a run: seconds with three decimals, the dead ends as
   // "%0.3g" without '+', the two others empty.
   void ExpectFinalLabels() {
-    QVERIFY2(Matches(LabelText(W(), "TimePastL"), "^[0-9]+\\.[0-9]{3}$"), qPrintable(LabelText(W(), "TimePastL")));
-    QVERIFY2(Matches(LabelText(W(), "DeadL"), "^[0-9]+(\\.[0-9]+)?(e[1-9][0-9]*)?$"), qPrintable(LabelText(W(), "DeadL")));
+    QVERIFY2(Matches(LabelText(W(), "TimePastL"), "^[0-9]+\\.[0-9]{3}$"),
+             qPrintable(LabelText(W(), "TimePastL")));
+    QVERIFY2(Matches(LabelText(W(), "DeadL"), "^[0-9]+(\\.[0-9]+)?(e[1-9][0-9]*)?$"),
+             qPrintable(LabelText(W(), "DeadL")));
     QVERIFY(LabelText(W(), "SolNumL").isEmpty());
     QVERIFY(LabelText(W(), "TimeRestL").isEmpty());
   }
@@ -182,7 +184,8 @@ class SolveBrowseTest : public QObject {
     const TaskState task = ReadExample("pentominoes_6x10.zvt");
     LoadTask(*fx_, task);
     const QString other = fx_->file("other.zvt");
-    QVERIFY(WriteTaskFile(QFile::encodeName(other).toStdString(), MakeTask({"##"}, {{"##"}})) == WriteResult::Ok);
+    QVERIFY(WriteTaskFile(QFile::encodeName(other).toStdString(), MakeTask({"##"}, {{"##"}})) ==
+            WriteResult::Ok);
     fx_->services.openPaths.push_back(other);
 
     CaptionSampler sampler(W());
@@ -192,11 +195,11 @@ class SolveBrowseTest : public QObject {
       editingOff = !Control(W(), "Panel3")->isEnabled() && !Control(W(), "Panel2")->isEnabled() &&
                    !Control(W(), "MoveBP")->isEnabled() && !Control(W(), "LinksP")->isEnabled();
       openOff = !Button(W(), "OpenBt")->isEnabled();
-      W().OpenBtClick();                  // F3 reaches the handler even so
-      W().OpenDroppedFiles({other});      // and so does a dropped file
-      ClickFormCell(W(), 0, 0, 0);        // a press on the form changes nothing
+      W().OpenBtClick();              // F3 reaches the handler even so
+      W().OpenDroppedFiles({other});  // and so does a dropped file
+      ClickFormCell(W(), 0, 0, 0);    // a press on the form changes nothing
       taskKept = W().task() == task;
-      ClickButton(W(), "SolveBt");        // "Стоп"
+      ClickButton(W(), "SolveBt");  // "Стоп"
     });
     ClickButton(W(), "SolveBt");
     QVERIFY(solving);
