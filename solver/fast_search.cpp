@@ -31,7 +31,6 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   // Every call below level 0 places a block or leaves a cell empty on purpose.
   const std::size_t levels = b + static_cast<std::size_t>(prep.surplus) + 1;
   blockAvailable_.resize(b);
-  occupied_.resize(n);
   usable_.resize(b);
   cellCount_.resize(n);
   slotUsed_.resize(static_cast<std::size_t>(std::max(prep.latticeEdgeCount, 1)));
@@ -45,13 +44,11 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   // stack, which then keeps its size for the rest of the run.
   lists_.resize(tables.own.size() * std::min<std::size_t>(levels, 4));
   for (int m = 0; m < prep.formCellCount; ++m) formCells_.Set(m);
-  maskWords_ = std::max(1, (prep.formCellCount + 63) / 64);
   Reset();
 }
 
 void FastSearch::Reset() {
   std::fill(blockAvailable_.begin(), blockAvailable_.end(), std::uint8_t{1});
-  std::fill(occupied_.begin(), occupied_.end(), std::uint8_t{0});
   occupiedMask_ = CellMask{};
   std::fill(slotUsed_.begin(), slotUsed_.end(), std::uint8_t{0});
   std::fill(constraintCount_.begin(), constraintCount_.end(), 0);
@@ -92,17 +89,11 @@ bool FastSearch::Halted() {
 }
 
 bool FastSearch::Usable(std::int32_t placement) const {
-  return t_.available[placement] && !t_.masks[placement].Meets(occupiedMask_);
-}
-
-void FastSearch::Occupy(int cell) {
-  occupied_[cell] = 1;
-  occupiedMask_.Set(cell);
-}
-
-void FastSearch::Release(int cell) {
-  occupied_[cell] = 0;
-  occupiedMask_.Clear(cell);
+  if (!t_.available[placement]) return false;
+  const std::uint64_t* mask = t_.Mask(placement);
+  std::uint64_t meets = 0;
+  for (int w = 0; w < t_.maskWords; ++w) meets |= mask[w] & occupiedMask_.words[w];
+  return meets == 0;
 }
 
 void FastSearch::MarkSlot(int slot) {
@@ -114,7 +105,10 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
   chosen_[block] = placement;
   blockAvailable_[block] = 0;
   --blocksLeft;
-  for (std::uint8_t cell : t_.CellsOf(placement)) Occupy(cell);
+  // A placed placement never meets an occupied cell (it was usable when
+  // chosen), so removing its cells again restores the set exactly.
+  const std::uint64_t* mask = t_.Mask(placement);
+  for (int w = 0; w < t_.maskWords; ++w) occupiedMask_.words[w] |= mask[w];
   const Placement& p = prep_.placements[placement];
   LinkConstraint* list = Constraints(level);
   for (int k = 0; k < p.constraintCount; ++k) {
@@ -127,8 +121,8 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
 }
 
 void FastSearch::Unplace(int block) {
-  const auto cells = t_.CellsOf(chosen_[block]);
-  for (std::uint8_t cell : cells) Release(cell);
+  const std::uint64_t* mask = t_.Mask(chosen_[block]);
+  for (int w = 0; w < t_.maskWords; ++w) occupiedMask_.words[w] &= ~mask[w];
   blockAvailable_[block] = 1;
 }
 
@@ -255,7 +249,7 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
 }
 
 CellMask FastSearch::Filter() {
-  switch (maskWords_) {
+  switch (t_.maskWords) {
     case 1: return FilterWith<1>();
     case 2: return FilterWith<2>();
     case 3: return FilterWith<3>();
@@ -278,14 +272,14 @@ CellMask FastSearch::FilterWith() {
   for (std::size_t i = from; i < to; ++i) {
     const std::int32_t q = lists_[i];
     const int g = t_.blockOf[q];
-    const CellMask& mask = t_.masks[q];
+    const std::uint64_t* mask = t_.Mask(q);
     std::uint64_t meets = 0;
-    for (int w = 0; w < kWords; ++w) meets |= mask.words[w] & occupiedMask_.words[w];
+    for (int w = 0; w < kWords; ++w) meets |= mask[w] & occupiedMask_.words[w];
     const std::uint64_t keep = blockAvailable_[g] & static_cast<std::uint64_t>(meets == 0);
     out[kept] = q;
     kept += keep;
     usable_[g] += static_cast<std::int32_t>(keep);
-    for (int w = 0; w < kWords; ++w) reach.words[w] |= mask.words[w] & (0 - keep);
+    for (int w = 0; w < kWords; ++w) reach.words[w] |= mask[w] & (0 - keep);
   }
   listBegin_ = listTop_;
   listEnd_ = listTop_ = listTop_ + kept;
@@ -366,7 +360,7 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   int index = 0;
   for (std::size_t i = begin; i < end; ++i) {
     const std::int32_t p = lists_[i];
-    if (!t_.masks[p].Has(bestCell)) continue;
+    if (!HasCell(t_.Mask(p), bestCell)) continue;
     if (!Enter(level, index++, share)) continue;
     constraintCount_[level + 1] = 0;
     Call(level + 1, blocksLeft, t_.blockOf[p], p, surplus, share);
@@ -375,10 +369,10 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   // placements above all cover it, so without this branch every solution
   // leaving it empty would be lost.
   if (surplus > 0 && Enter(level, index, share)) {
-    Occupy(bestCell);
+    occupiedMask_.Set(bestCell);
     constraintCount_[level + 1] = 0;
     Call(level + 1, blocksLeft, -1, -1, surplus - 1, share);
-    Release(bestCell);
+    occupiedMask_.Clear(bestCell);
   }
   restore();
 }

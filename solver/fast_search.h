@@ -71,8 +71,6 @@ class FastSearch {
   void Call(int level, int blocksLeft, int block, std::int32_t placement, int surplus, double weight);
   void Place(int level, int block, std::int32_t placement, int& blocksLeft, int& pending);
   void Unplace(int block);
-  void Occupy(int cell);
-  void Release(int cell);
   void MarkSlot(int slot);
   void Undo(int placedMark, int slotMark);
   bool Usable(std::int32_t placement) const;
@@ -103,10 +101,8 @@ class FastSearch {
   std::size_t hingeRoom_;
 
   std::vector<std::uint8_t> blockAvailable_;  // B
-  std::vector<std::uint8_t> occupied_;        // N: covered, or left empty on purpose
-  CellMask occupiedMask_;
+  CellMask occupiedMask_;                     // cells covered, or left empty on purpose
   CellMask formCells_;                        // every form cell
-  int maskWords_ = 4;                         // words of a cell mask in use: N / 64 rounded up
   std::vector<std::int32_t> usable_;          // B: usable placements (valid at new groups)
   std::vector<std::int32_t> cellCount_;       // N: usable placements of unplaced blocks covering it
   std::vector<std::int32_t> lists_;           // stack of placement lists, ascending within each

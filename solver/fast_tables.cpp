@@ -1,6 +1,8 @@
 // Builds the fast search's flat tables from the prepared placements.
 #include "solver/fast_tables.h"
 
+#include <algorithm>
+
 namespace zv {
 
 void FastTables::Build(const PreparedSearch& prep) {
@@ -11,7 +13,8 @@ void FastTables::Build(const PreparedSearch& prep) {
 
   blockOf.assign(p, 0);
   available.assign(prep.placementAvailable, prep.placementAvailable + p);
-  masks.assign(p, CellMask{});
+  maskWords = std::max(1, (formCellCount + 63) / 64);
+  maskBits.assign(p * static_cast<std::size_t>(maskWords), 0);
   cellStart.assign(p + 1, 0);
   cells.clear();
   std::vector<std::int32_t> coverCount(static_cast<std::size_t>(formCellCount) + 1, 0);
@@ -21,7 +24,8 @@ void FastTables::Build(const PreparedSearch& prep) {
     const int size = prep.blocks[placement.block].cubeCount;
     cells.insert(cells.end(), placement.cells, placement.cells + size);
     cellStart[i + 1] = static_cast<std::int32_t>(cells.size());
-    for (int j = 0; j < size; ++j) masks[i].Set(placement.cells[j]);
+    std::uint64_t* mask = maskBits.data() + i * static_cast<std::size_t>(maskWords);
+    for (int j = 0; j < size; ++j) mask[placement.cells[j] >> 6] |= std::uint64_t{1} << (placement.cells[j] & 63);
     if (available[i])
       for (int j = 0; j < size; ++j) ++coverCount[placement.cells[j] + 1u];
   }

@@ -19,29 +19,31 @@
 namespace zv {
 
 // A set of form cells as bits: bit m of word m / 64 for form cell number m
-// (a form has at most 254 cells, so four words hold any set).
+// (a form has at most 254 cells, so four words hold any set). Placement
+// masks keep only the words the form uses, see FastTables::Mask.
 struct CellMask {
   std::uint64_t words[4] = {};
 
   void Set(int cell) { words[cell >> 6] |= std::uint64_t{1} << (cell & 63); }
   void Clear(int cell) { words[cell >> 6] &= ~(std::uint64_t{1} << (cell & 63)); }
-  bool Has(int cell) const { return (words[cell >> 6] >> (cell & 63) & 1) != 0; }
-  bool Meets(const CellMask& other) const {
-    return ((words[0] & other.words[0]) | (words[1] & other.words[1]) | (words[2] & other.words[2]) |
-            (words[3] & other.words[3])) != 0;
-  }
 };
+
+inline bool HasCell(const std::uint64_t* mask, int cell) { return (mask[cell >> 6] >> (cell & 63) & 1) != 0; }
 
 struct FastTables {
   int blockCount = 0;      // B
   int formCellCount = 0;   // N
   int placementCount = 0;  // P
+  int maskWords = 1;       // N / 64 rounded up: words of a placement's cell mask
 
   std::vector<std::uint8_t> blockOf;       // P: block index of each placement
   std::vector<std::int32_t> cellStart;     // P + 1: the cells of p are cells[cellStart[p] ..)
   std::vector<std::uint8_t> cells;         // form cell numbers, in block cube order
   std::vector<std::uint8_t> available;     // P: the consistency filter's flags
-  std::vector<CellMask> masks;             // P: the cells of each placement
+  // P x maskWords: the cells of each placement. Only the words the form
+  // uses are kept, so for forms up to 64 cells the masks take 8 bytes a
+  // placement and the forced moves of long hinge chains stay in the cache.
+  std::vector<std::uint64_t> maskBits;
   std::vector<std::int32_t> coverStart;    // N + 1
   std::vector<std::int32_t> cover;         // available placements covering each cell, ascending
   std::vector<std::int32_t> ownStart;      // B + 1
@@ -52,6 +54,7 @@ struct FastTables {
   std::span<const std::uint8_t> CellsOf(std::int32_t p) const {
     return {cells.data() + cellStart[p], static_cast<std::size_t>(cellStart[p + 1] - cellStart[p])};
   }
+  const std::uint64_t* Mask(std::int32_t p) const { return maskBits.data() + static_cast<std::size_t>(p) * maskWords; }
   std::span<const std::int32_t> Covering(int cell) const {
     return {cover.data() + coverStart[cell], static_cast<std::size_t>(coverStart[cell + 1] - coverStart[cell])};
   }
