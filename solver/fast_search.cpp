@@ -89,7 +89,7 @@ bool FastSearch::Halted() {
 }
 
 bool FastSearch::Usable(std::int32_t placement) const {
-  if (!t_.available[placement]) return false;
+  if (!t_.Available(placement)) return false;
   const std::uint64_t* mask = t_.Mask(placement);
   std::uint64_t meets = 0;
   for (int w = 0; w < t_.maskWords; ++w) meets |= mask[w] & occupiedMask_.words[w];
@@ -109,10 +109,8 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
   // chosen), so removing its cells again restores the set exactly.
   const std::uint64_t* mask = t_.Mask(placement);
   for (int w = 0; w < t_.maskWords; ++w) occupiedMask_.words[w] |= mask[w];
-  const Placement& p = prep_.placements[placement];
   LinkConstraint* list = Constraints(level);
-  for (int k = 0; k < p.constraintCount; ++k) {
-    const LinkConstraint& c = p.constraints[k];
+  for (const LinkConstraint& c : t_.ConstraintsOf(placement)) {
     if (!blockAvailable_[c.neighbourBlock]) continue;
     list[constraintCount_[level]++] = c;
     ++pending;

@@ -12,7 +12,11 @@ void FastTables::Build(const PreparedSearch& prep) {
   const auto p = static_cast<std::size_t>(placementCount);
 
   blockOf.assign(p, 0);
-  available.assign(prep.placementAvailable, prep.placementAvailable + p);
+  available.assign((p + 63) / 64, 0);
+  for (std::size_t i = 0; i < p; ++i)
+    if (prep.placementAvailable[i]) available[i >> 6] |= std::uint64_t{1} << (i & 63);
+  constraintStart.assign(p + 1, 0);
+  constraints.clear();
   maskWords = std::max(1, (formCellCount + 63) / 64);
   maskBits.assign(p * static_cast<std::size_t>(maskWords), 0);
   cellStart.assign(p + 1, 0);
@@ -26,7 +30,9 @@ void FastTables::Build(const PreparedSearch& prep) {
     cellStart[i + 1] = static_cast<std::int32_t>(cells.size());
     std::uint64_t* mask = maskBits.data() + i * static_cast<std::size_t>(maskWords);
     for (int j = 0; j < size; ++j) mask[placement.cells[j] >> 6] |= std::uint64_t{1} << (placement.cells[j] & 63);
-    if (available[i])
+    constraints.insert(constraints.end(), placement.constraints, placement.constraints + placement.constraintCount);
+    constraintStart[i + 1] = static_cast<std::int32_t>(constraints.size());
+    if (Available(static_cast<std::int32_t>(i)))
       for (int j = 0; j < size; ++j) ++coverCount[placement.cells[j] + 1u];
   }
 
@@ -35,14 +41,14 @@ void FastTables::Build(const PreparedSearch& prep) {
   cover.assign(static_cast<std::size_t>(coverStart[formCellCount]), 0);
   std::vector<std::int32_t> fill(coverStart.begin(), coverStart.end() - 1);
   for (std::int32_t i = 0; i < placementCount; ++i)
-    if (available[i])
+    if (Available(i))
       for (std::uint8_t cell : CellsOf(i)) cover[fill[cell]++] = i;
 
   ownStart.assign(static_cast<std::size_t>(blockCount) + 1, 0);
   own.clear();
   for (int b = 0; b < blockCount; ++b) {
     for (int i = prep.blocks[b].firstPlacement; i < prep.blocks[b].endPlacement; ++i)
-      if (available[i]) own.push_back(i);
+      if (Available(i)) own.push_back(i);
     ownStart[b + 1u] = static_cast<std::int32_t>(own.size());
   }
 }
