@@ -31,6 +31,7 @@ ProgressStep ProgressClock::Advance() {
   step.first = nextSecond_ == start_ + kSecondMs;
   nextSecond_ += kSecondMs;
   const std::uint32_t elapsed = now - start_;
+  step.elapsedMs = elapsed;
   step.seconds = static_cast<std::uint32_t>(std::floor(elapsed * 0.001 + 0.5));
   return step;
 }

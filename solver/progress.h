@@ -28,6 +28,7 @@ struct ProgressStep {
   ProgressAction action = ProgressAction::None;
   bool first = false;         // the run's first one-second refresh (the Stop button turns red)
   std::uint32_t seconds = 0;  // whole elapsed seconds, halves rounded up
+  std::uint32_t elapsedMs = 0;  // elapsed milliseconds at this refresh
 };
 
 class ProgressClock {

@@ -57,7 +57,7 @@ void TZvForm::ShowProgress(const ProgressStep& step, const SolveStats& stats) {
     SetButtonTextColor(SolveBt, kStopColor);
   }
   TimePastL->setText(QString::number(step.seconds));
-  TimeRestL->clear();
+  TimeRestL->setText(FromStd(FormatRemaining(step.elapsedMs, stats.explored)));
   DeadL->setText(FromStd(FormatDeadEnds(stats.deadEnds)));
   SolNumL->setText(QString::number(stats.solutionCount));
 }

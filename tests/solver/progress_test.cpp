@@ -68,6 +68,7 @@ TEST(ProgressClock, WholeSecondsRoundHalvesUp) {
     const ProgressStep step = clock.Advance();
     EXPECT_EQ(step.action, ProgressAction::SecondRefresh) << at;
     EXPECT_EQ(step.seconds, seconds) << at;
+    EXPECT_EQ(step.elapsedMs, at) << at;
     EXPECT_TRUE(step.first) << at;
   }
 }

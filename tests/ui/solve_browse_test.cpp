@@ -190,8 +190,10 @@ class SolveBrowseTest : public QObject {
 
     CaptionSampler sampler(W());
     bool solving = false, editingOff = false, openOff = false, taskKept = false;
+    QString remaining;
     QTimer::singleShot(1300, &W(), [&] {
       solving = W().workMode() == WorkMode::Solving;
+      remaining = LabelText(W(), "TimeRestL");
       editingOff = !Control(W(), "Panel3")->isEnabled() && !Control(W(), "Panel2")->isEnabled() &&
                    !Control(W(), "MoveBP")->isEnabled() && !Control(W(), "LinksP")->isEnabled();
       openOff = !Button(W(), "OpenBt")->isEnabled();
@@ -203,6 +205,8 @@ class SolveBrowseTest : public QObject {
     });
     ClickButton(W(), "SolveBt");
     QVERIFY(solving);
+    // The once-a-second refresh shows the estimate: whole seconds, at least 1.
+    QVERIFY2(Matches(remaining, "^[1-9][0-9]*$"), qPrintable(remaining));
     QVERIFY(editingOff);
     QVERIFY(openOff);
     QVERIFY(taskKept);
