@@ -31,7 +31,6 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   // Every call below level 0 places a block or leaves a cell empty on purpose.
   const std::size_t levels = b + static_cast<std::size_t>(prep.surplus) + 1;
   blockAvailable_.resize(b);
-  usable_.resize(b);
   cellCount_.resize(n);
   slotUsed_.resize(static_cast<std::size_t>(std::max(prep.latticeEdgeCount, 1)));
   chosen_.resize(b);
@@ -43,6 +42,9 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   // Room for the top list and a few nested ones; deeper nesting grows the
   // stack, which then keeps its size for the rest of the run.
   lists_.resize(tables.own.size() * std::min<std::size_t>(levels, 4));
+  // Each new-group step on a path places a block before the next one, so
+  // lists nest at most one deep per level.
+  listBounds_.resize((levels + 1) * (b + 1));
   for (int m = 0; m < prep.formCellCount; ++m) formCells_.Set(m);
   Reset();
 }
@@ -55,8 +57,9 @@ void FastSearch::Reset() {
   placedTop_ = 0;
   slotTop_ = 0;
   std::copy(t_.own.begin(), t_.own.end(), lists_.begin());
-  listBegin_ = 0;
-  listEnd_ = listTop_ = t_.own.size();
+  std::copy(t_.ownStart.begin(), t_.ownStart.end(), listBounds_.begin());
+  listDepth_ = 0;
+  listTop_ = t_.own.size();
 }
 
 void FastSearch::Run() {
@@ -257,60 +260,71 @@ CellMask FastSearch::Filter() {
 
 template <int kWords>
 CellMask FastSearch::FilterWith() {
-  for (int g = 0; g < prep_.blockCount; ++g) usable_[g] = 0;
-  const std::size_t from = listBegin_, to = listEnd_;
+  const std::size_t stride = static_cast<std::size_t>(prep_.blockCount) + 1;
+  const std::uint32_t* from = listBounds_.data() + listDepth_ * stride;
+  std::uint32_t* to = listBounds_.data() + (listDepth_ + 1) * stride;
   // The new list holds at most what its parent holds. Growing the stack
   // happens only when a path nests deeper than any before it.
-  if (lists_.size() < listTop_ + (to - from)) lists_.resize(2 * (listTop_ + (to - from)));
-  // Without branches on the outcome, which is close to random: every entry
-  // is written at the top, and the top moves on only for those kept.
-  std::int32_t* out = lists_.data() + listTop_;
-  std::size_t kept = 0;
+  const std::size_t most = listTop_ + (from[prep_.blockCount] - from[0]);
+  if (lists_.size() < most) lists_.resize(2 * most);
+  // Placed blocks drop out whole. Within a block there are no branches on
+  // the outcome, which is close to random: every entry is written at the
+  // top, and the top moves on only for those kept.
+  std::int32_t* list = lists_.data();
+  const std::uint64_t* masks = t_.maskBits.data();
+  std::uint64_t occupied[kWords];
+  for (int w = 0; w < kWords; ++w) occupied[w] = occupiedMask_.words[w];
+  auto out = static_cast<std::uint32_t>(listTop_);
   CellMask reach;
-  for (std::size_t i = from; i < to; ++i) {
-    const std::int32_t q = lists_[i];
-    const int g = t_.blockOf[q];
-    const std::uint64_t* mask = t_.Mask(q);
-    std::uint64_t meets = 0;
-    for (int w = 0; w < kWords; ++w) meets |= mask[w] & occupiedMask_.words[w];
-    const std::uint64_t keep = blockAvailable_[g] & static_cast<std::uint64_t>(meets == 0);
-    out[kept] = q;
-    kept += keep;
-    usable_[g] += static_cast<std::int32_t>(keep);
-    for (int w = 0; w < kWords; ++w) reach.words[w] |= mask[w] & (0 - keep);
+  for (int g = 0; g < prep_.blockCount; ++g) {
+    to[g] = out;
+    if (!blockAvailable_[g]) continue;
+    const std::uint32_t end = from[g + 1];
+    for (std::uint32_t i = from[g]; i < end; ++i) {
+      const std::int32_t q = list[i];
+      const std::uint64_t* mask = masks + static_cast<std::size_t>(q) * kWords;
+      std::uint64_t meets = 0;
+      for (int w = 0; w < kWords; ++w) meets |= mask[w] & occupied[w];
+      const std::uint64_t keep = meets == 0;
+      list[out] = q;
+      out += static_cast<std::uint32_t>(keep);
+      for (int w = 0; w < kWords; ++w) reach.words[w] |= mask[w] & (0 - keep);
+    }
   }
-  listBegin_ = listTop_;
-  listEnd_ = listTop_ = listTop_ + kept;
+  to[prep_.blockCount] = out;
+  ++listDepth_;
+  listTop_ = out;
   return reach;
 }
 
 void FastSearch::CountCells() {
   std::fill(cellCount_.begin(), cellCount_.end(), 0);
-  for (std::size_t i = listBegin_; i < listEnd_; ++i)
+  const std::uint32_t* bounds = ListBounds();
+  for (std::uint32_t i = bounds[0]; i < bounds[prep_.blockCount]; ++i)
     for (std::uint8_t cell : t_.CellsOf(lists_[i])) ++cellCount_[cell];
 }
 
 void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double weight) {
-  const std::size_t outerBegin = listBegin_, outerEnd = listEnd_;
+  const std::size_t outerTop = listTop_;
   const CellMask reach = Filter();
-  const std::size_t begin = listBegin_, end = listEnd_;
+  const std::uint32_t* bounds = ListBounds();
   auto restore = [&] {
-    listTop_ = begin;
-    listBegin_ = outerBegin;
-    listEnd_ = outerEnd;
+    listTop_ = outerTop;
+    --listDepth_;
   };
 
   int bestBlock = -1;
   std::int32_t bestBlockCount = kNoCountYet;
   for (int g = 0; g < prep_.blockCount; ++g) {
     if (!blockAvailable_[g]) continue;
-    if (usable_[g] == 0) {
+    const auto usable = static_cast<std::int32_t>(bounds[g + 1] - bounds[g]);
+    if (usable == 0) {
       ++deadEnds_;
       explored_ += weight;
       return restore();
     }
-    if (usable_[g] < bestBlockCount) {
-      bestBlockCount = usable_[g];
+    if (usable < bestBlockCount) {
+      bestBlockCount = usable;
       bestBlock = g;
     }
   }
@@ -340,23 +354,22 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
 
   // The list runs in placement order, which is block order, so the branches
   // come in the reference order: by block, then by placement. Children grow
-  // the list stack beyond `end` and cut it back, so entries are read by index.
+  // the list stack beyond the top and cut it back, so entries are read by
+  // index.
   if (bestBlockCount <= slack * slack / 2 + bestCellCount) {
     const double share = weight / bestBlockCount;
     int index = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-      const std::int32_t p = lists_[i];
-      if (t_.blockOf[p] != bestBlock) continue;
+    for (std::uint32_t i = bounds[bestBlock]; i < bounds[bestBlock + 1]; ++i) {
       if (!Enter(level, index++, share)) continue;
       constraintCount_[level + 1] = 0;
-      Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
+      Call(level + 1, blocksLeft, bestBlock, lists_[i], surplus, share);
     }
     return restore();
   }
 
   const double share = weight / (bestCellCount + (surplus > 0 ? 1 : 0));
   int index = 0;
-  for (std::size_t i = begin; i < end; ++i) {
+  for (std::uint32_t i = bounds[0]; i < bounds[prep_.blockCount]; ++i) {
     const std::int32_t p = lists_[i];
     if (!HasCell(t_.Mask(p), bestCell)) continue;
     if (!Enter(level, index++, share)) continue;

@@ -83,8 +83,8 @@ class FastSearch {
   bool Enter(int level, int index, double weight);
   bool Halted();
   // Keeps the still usable placements of unplaced blocks from the current
-  // list in a new one on the stack, counting them per block in usable_;
-  // returns the cells they reach.
+  // list in a new one on the stack, one level deeper; returns the cells
+  // they reach.
   CellMask Filter();
   template <int kWords>
   CellMask FilterWith();
@@ -103,11 +103,20 @@ class FastSearch {
   std::vector<std::uint8_t> blockAvailable_;  // B
   CellMask occupiedMask_;                     // cells covered, or left empty on purpose
   CellMask formCells_;                        // every form cell
-  std::vector<std::int32_t> usable_;          // B: usable placements (valid at new groups)
   std::vector<std::int32_t> cellCount_;       // N: usable placements of unplaced blocks covering it
-  std::vector<std::int32_t> lists_;           // stack of placement lists, ascending within each
-  std::size_t listBegin_ = 0, listEnd_ = 0;   // the current list: lists_[listBegin_, listEnd_)
+  // A stack of placement lists, one per new-group step on the current path
+  // (the top one holds every available placement), each ascending. List d
+  // keeps the placements of block g at lists_[bounds[g], bounds[g + 1]),
+  // bounds = listBounds_ + d * (B + 1); a placed block's range is empty in
+  // the lists made after it was placed, so a range's length is the block's
+  // usable count at the step that made the list.
+  std::vector<std::int32_t> lists_;
+  std::vector<std::uint32_t> listBounds_;     // (levels + 1) x (B + 1)
+  std::size_t listDepth_ = 0;                 // the current list's number
   std::size_t listTop_ = 0;                   // end of the stack's used part
+  const std::uint32_t* ListBounds() const {
+    return listBounds_.data() + listDepth_ * (static_cast<std::size_t>(prep_.blockCount) + 1);
+  }
   std::vector<std::uint8_t> slotUsed_;        // S
   std::vector<std::int32_t> chosen_;          // B
   std::vector<LinkConstraint> constraints_;   // levels x H
