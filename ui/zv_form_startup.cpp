@@ -8,36 +8,21 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
-#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 
 #include "platform/qt/color_value.h"
-#include "storage/placement.h"
 #include "ui/button_glyphs.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
 #include "ui/solve_observer.h"
 #include "ui/text_window.h"
+#include "storage/placement.h"
+#include "ui/window_placement.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
 
 namespace zv {
-
-namespace {
-
-// The stored placement is the window's client rectangle as Qt's normal
-// geometry gives it, so no frame is added or taken off and a round trip
-// restores the same geometry.
-constexpr FrameMetrics kNoFrame{};
-
-DesktopRect Desktop() {
-  QRect all;
-  for (const QScreen* screen : QGuiApplication::screens()) all = all.united(screen->geometry());
-  return {all.left(), all.top(), all.left() + all.width(), all.top() + all.height()};
-}
-
-}  // namespace
 
 TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* parent)
     : QWidget(parent),
@@ -75,10 +60,7 @@ void TZvForm::StartUp(const StartOptions& options) {
   hScrollHeight_ = vScrollWidth_;
   dataFolder_ = options.dataFolder;
   profile_ = std::make_unique<QtProfile>(dataFolder_ + QString::fromLatin1(kSettingsFileName));
-  if (const std::optional<Placement> p = LoadPlacement(*profile_, kMainWindowSection, kNoFrame, Desktop())) {
-    setGeometry(p->left, p->top, p->width, p->height);
-    if (p->maximized) setWindowState(windowState() | Qt::WindowMaximized);
-  }
+  LoadWindowPlacement(*this, *profile_, kMainWindowSection);
   autosavePath_ = dataFolder_ + QString::fromLatin1(kAutosaveFileName);
   opt_ = LoadSettings(*profile_, QFile::encodeName(autosavePath_).toStdString());
   ApplySettings();
@@ -142,9 +124,7 @@ void TZvForm::ShutDown() {
   textForm_.reset();
   helpForm_.reset();
   if (!closeWithoutSaving_) {
-    const QRect normal = normalGeometry();
-    Placement placement{normal.top(), normal.left(), normal.width(), normal.height(), isMaximized()};
-    SavePlacement(*profile_, kMainWindowSection, placement, kNoFrame);
+    SaveWindowPlacement(*this, *profile_, kMainWindowSection);
     opt_.TaskFile = QFile::encodeName(currentTaskFile_).toStdString();
     opt_.ShowText = TextBt->isChecked();
     SaveSettings(*profile_, opt_);
