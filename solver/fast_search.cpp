@@ -108,27 +108,23 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
   chosen_[block] = placement;
   blockAvailable_[block] = 0;
   --blocksLeft;
-  // A placed placement never meets an occupied cell (it was usable when
-  // chosen), so removing its cells again restores the set exactly.
   const std::uint64_t* mask = t_.Mask(placement);
   for (int w = 0; w < t_.maskWords; ++w) occupiedMask_.words[w] |= mask[w];
   LinkConstraint* list = Constraints(level);
   for (const LinkConstraint& c : t_.ConstraintsOf(placement)) {
     if (!blockAvailable_[c.neighbourBlock]) continue;
+    // The next scan tests these candidates' masks; asking for them now lets
+    // the cache misses of a long hinge chain overlap instead of queueing.
+    for (int k = 0; k < c.candidateCount; ++k) __builtin_prefetch(t_.Mask(c.candidates[k]));
     list[constraintCount_[level]++] = c;
     ++pending;
   }
   placedStack_[placedTop_++] = block;
 }
 
-void FastSearch::Unplace(int block) {
-  const std::uint64_t* mask = t_.Mask(chosen_[block]);
-  for (int w = 0; w < t_.maskWords; ++w) occupiedMask_.words[w] &= ~mask[w];
-  blockAvailable_[block] = 1;
-}
-
-void FastSearch::Undo(int placedMark, int slotMark) {
-  while (placedTop_ > placedMark) Unplace(placedStack_[--placedTop_]);
+void FastSearch::Undo(int placedMark, int slotMark, const CellMask& occupied) {
+  occupiedMask_ = occupied;
+  while (placedTop_ > placedMark) blockAvailable_[placedStack_[--placedTop_]] = 1;
   while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
 }
 
@@ -173,6 +169,8 @@ int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
         fold = kept;
       }
       c.candidates[kept++] = candidate;
+      // A kept candidate is placed soon, by a forced move or a branch.
+      __builtin_prefetch(t_.constraints.data() + t_.constraintStart[candidate]);
     }
     c.candidateCount = static_cast<std::int8_t>(kept);
     c.foldIndex = static_cast<std::int8_t>(fold);
@@ -203,6 +201,7 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
     }
   }
   const int placedMark = placedTop_;
+  const CellMask occupied = occupiedMask_;
   const int slotMark = slotTop_;
   int pending = constraintCount_[level];
   if (block >= 0) Place(level, block, placement, blocksLeft, pending);
@@ -219,7 +218,7 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   } else {
     StartNewGroup(level, blocksLeft, surplus, weight);
   }
-  Undo(placedMark, slotMark);
+  Undo(placedMark, slotMark, occupied);
 }
 
 bool FastSearch::Enter(int level, int index, double weight) {

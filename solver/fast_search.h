@@ -70,9 +70,10 @@ class FastSearch {
   void Reset();
   void Call(int level, int blocksLeft, int block, std::int32_t placement, int surplus, double weight);
   void Place(int level, int block, std::int32_t placement, int& blocksLeft, int& pending);
-  void Unplace(int block);
   void MarkSlot(int slot);
-  void Undo(int placedMark, int slotMark);
+  // Lifts the blocks placed and frees the slots marked since the marks, and
+  // gives back the occupied cells as they were.
+  void Undo(int placedMark, int slotMark, const CellMask& occupied);
   bool Usable(std::int32_t placement) const;
   int Scan(int level, int& blocksLeft, int& pending);
   int ScanPass(int level, int& blocksLeft, int& pending);
