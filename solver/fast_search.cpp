@@ -332,7 +332,7 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   // reach of the kept placements tells them apart without counting per
   // cell, which only a step that is no dead end needs.
   int uncovered = 0;
-  for (int w = 0; w < 4; ++w)
+  for (int w = 0; w < t_.maskWords; ++w)
     uncovered += std::popcount(formCells_.words[w] & ~occupiedMask_.words[w] & ~reach.words[w]);
   const int slack = surplus - uncovered;
   if (slack < 0) {
