@@ -99,7 +99,7 @@ void TZvForm::SaveBtClick() {
   if (!path) return;
   if (QFileInfo::exists(*path) &&
       services_.ShowMessage({QString::fromUtf8(kOverwriteQuestion), QString::fromUtf8(kOverwriteCaption),
-                             MessageIcon::Exclamation, MessageButtons::YesNo}) != MessageAnswer::Yes)
+                             MessageIcon::None, MessageButtons::YesNo}) != MessageAnswer::Yes)
     return;
   WriteTask(*path, true);
 }

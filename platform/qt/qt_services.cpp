@@ -16,8 +16,10 @@
 namespace zv {
 
 MessageAnswer QtServices::ShowMessage(const MessageRequest& request) {
-  QMessageBox box(request.icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Warning,
-                  request.caption, request.text,
+  const QMessageBox::Icon icon = request.icon == MessageIcon::Error  ? QMessageBox::Critical
+                                 : request.icon == MessageIcon::None ? QMessageBox::NoIcon
+                                                                     : QMessageBox::Warning;
+  QMessageBox box(icon, request.caption, request.text,
                   request.buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
                                                            : QMessageBox::Ok,
                   owner_);

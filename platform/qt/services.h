@@ -12,7 +12,7 @@
 
 namespace zv {
 
-enum class MessageIcon { Exclamation, Error };
+enum class MessageIcon { Exclamation, Error, None };  // None: the overwrite question
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 

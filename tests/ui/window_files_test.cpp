@@ -240,6 +240,7 @@ class WindowFilesTest : public QObject {
     QCOMPARE(fx.services.messages[0].text, QStringLiteral("Сохранять?"));
     QCOMPARE(fx.services.messages[0].caption, QStringLiteral("Файл уже существует"));
     QVERIFY(fx.services.messages[0].buttons == MessageButtons::YesNo);
+    QVERIFY(fx.services.messages[0].icon == MessageIcon::None);  // a plain question, no warning sign
     QCOMPARE(Bytes(target), QByteArray("old contents"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Зорват (dominoes)"));
 
