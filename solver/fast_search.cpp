@@ -341,13 +341,17 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
     return restore();
   }
 
-  CountCells();
+  // The least nonzero cell count is at least 1, so a block with at most
+  // slack^2 / 2 + 1 usable placements wins over any cell without counting.
   int bestCell = -1;
   std::int32_t bestCellCount = kNoCountYet;
-  for (int m = 0; m < prep_.formCellCount; ++m) {
-    if (cellCount_[m] != 0 && cellCount_[m] < bestCellCount) {
-      bestCellCount = cellCount_[m];
-      bestCell = m;
+  if (bestBlockCount > slack * slack / 2 + 1) {
+    CountCells();
+    for (int m = 0; m < prep_.formCellCount; ++m) {
+      if (cellCount_[m] != 0 && cellCount_[m] < bestCellCount) {
+        bestCellCount = cellCount_[m];
+        bestCell = m;
+      }
     }
   }
 
