@@ -8,9 +8,12 @@
 // and none of its cells is occupied; the engine tests that with cell bit masks.
 // A new-group step needs the usable placements of the unplaced blocks; it
 // takes them from the list the nearest new-group step above it made (or from
-// all available placements at the top), keeps those still usable in a new
-// list on a stack, and counts them per block and per cell as it goes. Lists
-// shrink with depth, so each step looks only at what its parent kept.
+// all available placements at the top) and keeps those still usable in a new
+// list on a stack, block by block, so a block's usable count is the length of
+// its range. The union of the kept masks shows the cells no placement can
+// cover; per-cell counts are made only when the step is no dead end and a
+// cell could win over the best block. Lists shrink with depth, so each step
+// looks only at what its parent kept.
 //
 // Usage:
 //   zv::FastTables tables; tables.Build(prep);
