@@ -181,7 +181,7 @@ class SolveBrowseTest : public QObject {
   }
 
   void aSecondClickStopsALongRunAndItsResultIsBrowsed() {
-    const TaskState task = ReadExample("pentominoes_6x10.zvt");
+    const TaskState task = ReadExample("pentominoes_3x4x5.zvt");
     LoadTask(*fx_, task);
     const QString other = fx_->file("other.zvt");
     QVERIFY(WriteTaskFile(QFile::encodeName(other).toStdString(), MakeTask({"##"}, {{"##"}})) ==
@@ -216,7 +216,8 @@ class SolveBrowseTest : public QObject {
     QCOMPARE(sampler.stopColor, QColor(255, 0, 0));
     ExpectSolutionViewLook();
     ExpectFinalLabels();
-    QVERIFY(LabelText(W(), "TimePastL").toDouble() >= 1.3);
+    // The stop came 1.3 s after the timer was set, a moment before the run began.
+    QVERIFY(LabelText(W(), "TimePastL").toDouble() >= 1.2);
     QVERIFY(LabelText(W(), "TimePastL").toDouble() < 20);  // far from the whole search
     const QString sol = LabelText(W(), "SolL");
     QVERIFY2(sol == QStringLiteral("Решений нет") || Matches(sol, "^1 из [0-9]+$"), qPrintable(sol));
@@ -233,7 +234,7 @@ class SolveBrowseTest : public QObject {
   }
 
   void closingDuringARunStopsItAndSavesAsUsual() {
-    const TaskState task = ReadExample("pentominoes_6x10.zvt");
+    const TaskState task = ReadExample("pentominoes_3x4x5.zvt");
     LoadTask(*fx_, task);
     bool solving = false;
     QTimer::singleShot(300, &W(), [&] {
@@ -251,7 +252,7 @@ class SolveBrowseTest : public QObject {
   }
 
   void closeWithoutSavingDuringARunKeepsTheAutosaveButStoresPlacements() {
-    const TaskState task = ReadExample("pentominoes_6x10.zvt");
+    const TaskState task = ReadExample("pentominoes_3x4x5.zvt");
     LoadTask(*fx_, task);
     QTimer::singleShot(300, &W(), [&] { W().CloseWithoutSaveAExecute(); });
     ClickButton(W(), "SolveBt");
@@ -276,7 +277,7 @@ class SolveOutOfMemoryTest : public QObject {
     fx.Start(QStringLiteral("-"), 16 * 1024);
     TZvForm& w = *fx.window;
     w.show();
-    const TaskState task = ReadExample("pentominoes_6x10.zvt");
+    const TaskState task = ReadExample("pentominoes_3x4x5.zvt");
     LoadTask(fx, task);
     ClickButton(w, "SolveBt");
     QCOMPARE(fx.services.messages.size(), std::size_t{1});
