@@ -17,7 +17,6 @@ namespace {
 // 1000: on the 1002nd call, then every 1002 calls.
 constexpr std::uint32_t kCallsBetweenRefreshes = 1000;
 constexpr int kNoCandidateYet = 10;  // more than any candidate count
-constexpr std::int32_t kNoCountYet = 10000;
 
 }  // namespace
 
@@ -27,11 +26,9 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
       hooks_(hooks),
       hingeRoom_(static_cast<std::size_t>(std::max(prep.hingeCount, 1))) {
   const auto b = static_cast<std::size_t>(prep.blockCount);
-  const auto n = static_cast<std::size_t>(prep.formCellCount);
   // Every call below level 0 places a block or leaves a cell empty on purpose.
   const std::size_t levels = b + static_cast<std::size_t>(prep.surplus) + 1;
   blockAvailable_.resize(b);
-  cellCount_.resize(n);
   slotUsed_.resize(static_cast<std::size_t>(std::max(prep.latticeEdgeCount, 1)));
   chosen_.resize(b);
   constraints_.resize(levels * hingeRoom_);
@@ -296,11 +293,92 @@ CellMask FastSearch::FilterWith() {
   return reach;
 }
 
-void FastSearch::CountCells() {
-  std::fill(cellCount_.begin(), cellCount_.end(), 0);
+FastSearch::CellChoice FastSearch::LeastCoveredCell() const {
+  switch (t_.maskWords) {
+    case 1: return LeastCoveredCellWith<1>();
+    case 2: return LeastCoveredCellWith<2>();
+    case 3: return LeastCoveredCellWith<3>();
+    default: return LeastCoveredCellWith<4>();
+  }
+}
+
+// The placements of the current list are counted per cell in bit planes:
+// bit m of plane k is bit k of cell m's count, so one word operation adds a
+// placement to 64 cells at once. Eight masks at a time go through a tree of
+// carry-save adders into planes 0 to 2 (weights 1, 2 and 4), and the carry
+// of weight 8 ripples on from plane 3; the rest are added one by one. A
+// cell's count never exceeds the placements covering it, below
+// 2^countPlanes, so no carry runs past the last plane.
+template <int kWords>
+FastSearch::CellChoice FastSearch::LeastCoveredCellWith() const {
+  const int planes = t_.countPlanes;
+  std::uint64_t plane[FastTables::kMaxCountPlanes][kWords];
+  for (int k = 0; k < planes; ++k)
+    for (int w = 0; w < kWords; ++w) plane[k][w] = 0;
   const std::uint32_t* bounds = ListBounds();
-  for (std::uint32_t i = bounds[0]; i < bounds[prep_.blockCount]; ++i)
-    for (std::uint8_t cell : t_.CellsOf(lists_[i])) ++cellCount_[cell];
+  const std::int32_t* list = lists_.data();
+  const std::uint64_t* masks = t_.maskBits.data();
+  auto maskWord = [&](std::uint32_t i, int w) { return masks[static_cast<std::size_t>(list[i]) * kWords + w]; };
+  // A full adder on whole words: sum bits into low, carries into high.
+  auto add = [](std::uint64_t& high, std::uint64_t& low, std::uint64_t a, std::uint64_t b, std::uint64_t c) {
+    const std::uint64_t u = a ^ b;
+    high = (a & b) | (u & c);
+    low = u ^ c;
+  };
+  auto ripple = [&](int from, int w, std::uint64_t carry) {
+    for (int k = from; carry != 0; ++k) {
+      const std::uint64_t next = plane[k][w] & carry;
+      plane[k][w] ^= carry;
+      carry = next;
+    }
+  };
+  std::uint32_t i = bounds[0];
+  const std::uint32_t end = bounds[prep_.blockCount];
+  for (; i + 8 <= end; i += 8) {
+    for (int w = 0; w < kWords; ++w) {
+      std::uint64_t& ones = plane[0][w];
+      std::uint64_t& twos = plane[1][w];
+      std::uint64_t& fours = plane[2][w];
+      std::uint64_t twosA, twosB, foursA, foursB, eights;
+      add(twosA, ones, ones, maskWord(i, w), maskWord(i + 1, w));
+      add(twosB, ones, ones, maskWord(i + 2, w), maskWord(i + 3, w));
+      add(foursA, twos, twos, twosA, twosB);
+      add(twosA, ones, ones, maskWord(i + 4, w), maskWord(i + 5, w));
+      add(twosB, ones, ones, maskWord(i + 6, w), maskWord(i + 7, w));
+      add(foursB, twos, twos, twosA, twosB);
+      add(eights, fours, fours, foursA, foursB);
+      ripple(3, w, eights);
+    }
+  }
+  for (; i < end; ++i)
+    for (int w = 0; w < kWords; ++w) ripple(0, w, maskWord(i, w));
+
+  // Among the covered cells keep, from the highest plane down, those with a
+  // 0 bit whenever there are any: what stays are the cells of the least
+  // count, and the lowest of them is the first such cell in form order.
+  std::uint64_t least[kWords];
+  for (int w = 0; w < kWords; ++w) {
+    least[w] = 0;
+    for (int k = 0; k < planes; ++k) least[w] |= plane[k][w];
+  }
+  for (int k = planes - 1; k >= 0; --k) {
+    std::uint64_t lower[kWords];
+    std::uint64_t any = 0;
+    for (int w = 0; w < kWords; ++w) {
+      lower[w] = least[w] & ~plane[k][w];
+      any |= lower[w];
+    }
+    if (any != 0)
+      for (int w = 0; w < kWords; ++w) least[w] = lower[w];
+  }
+  for (int w = 0; w < kWords; ++w) {
+    if (least[w] == 0) continue;
+    const int bit = std::countr_zero(least[w]);
+    std::int32_t count = 0;
+    for (int k = 0; k < planes; ++k) count |= static_cast<std::int32_t>(plane[k][w] >> bit & 1) << k;
+    return {w * 64 + bit, count};
+  }
+  return {-1, kNoCountYet};
 }
 
 void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double weight) {
@@ -346,13 +424,9 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   int bestCell = -1;
   std::int32_t bestCellCount = kNoCountYet;
   if (bestBlockCount > slack * slack / 2 + 1) {
-    CountCells();
-    for (int m = 0; m < prep_.formCellCount; ++m) {
-      if (cellCount_[m] != 0 && cellCount_[m] < bestCellCount) {
-        bestCellCount = cellCount_[m];
-        bestCell = m;
-      }
-    }
+    const CellChoice least = LeastCoveredCell();
+    bestCell = least.cell;
+    bestCellCount = least.count;
   }
 
   // The list runs in placement order, which is block order, so the branches

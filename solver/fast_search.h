@@ -92,12 +92,21 @@ class FastSearch {
   CellMask Filter();
   template <int kWords>
   CellMask FilterWith();
-  // Counts the placements of the current list per cell in cellCount_.
-  void CountCells();
+  // The form cell the fewest placements of the current list cover, among
+  // those some placement covers (the first in form order on a tie), and
+  // that number; {-1, kNoCountYet} for an empty list.
+  struct CellChoice {
+    int cell;
+    std::int32_t count;
+  };
+  CellChoice LeastCoveredCell() const;
+  template <int kWords>
+  CellChoice LeastCoveredCellWith() const;
   LinkConstraint* Constraints(int level) { return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_; }
 
   static constexpr int kDeadEnd = -2;
   static constexpr int kRestart = -3;
+  static constexpr std::int32_t kNoCountYet = 10000;  // more than a step's list is compared against
 
   const PreparedSearch& prep_;
   const FastTables& t_;
@@ -107,7 +116,6 @@ class FastSearch {
   std::vector<std::uint8_t> blockAvailable_;  // B
   CellMask occupiedMask_;                     // cells covered, or left empty on purpose
   CellMask formCells_;                        // every form cell
-  std::vector<std::int32_t> cellCount_;       // N: usable placements of unplaced blocks covering it
   // A stack of placement lists, one per new-group step on the current path
   // (the top one holds every available placement), each ascending. List d
   // keeps the placements of block g at lists_[bounds[g], bounds[g + 1]),

@@ -2,6 +2,7 @@
 #include "solver/fast_tables.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zv {
 
@@ -38,6 +39,9 @@ void FastTables::Build(const PreparedSearch& prep) {
 
   coverStart.assign(static_cast<std::size_t>(formCellCount) + 1, 0);
   for (int m = 0; m < formCellCount; ++m) coverStart[m + 1u] = coverStart[m] + coverCount[m + 1u];
+  std::int32_t mostCovering = 0;
+  for (int m = 0; m < formCellCount; ++m) mostCovering = std::max(mostCovering, coverCount[m + 1u]);
+  countPlanes = std::max(3, static_cast<int>(std::bit_width(static_cast<std::uint32_t>(mostCovering))));
   cover.assign(static_cast<std::size_t>(coverStart[formCellCount]), 0);
   std::vector<std::int32_t> fill(coverStart.begin(), coverStart.end() - 1);
   for (std::int32_t i = 0; i < placementCount; ++i)

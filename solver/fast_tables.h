@@ -35,6 +35,10 @@ struct FastTables {
   int formCellCount = 0;   // N
   int placementCount = 0;  // P
   int maskWords = 1;       // N / 64 rounded up: words of a placement's cell mask
+  // Bits of the most placements covering one cell (at least 3): a per-cell
+  // count of any list of available placements fits in that many bits.
+  static constexpr int kMaxCountPlanes = 32;
+  int countPlanes = 3;
 
   std::vector<std::uint8_t> blockOf;       // P: block index of each placement
   std::vector<std::int32_t> cellStart;     // P + 1: the cells of p are cells[cellStart[p] ..)
