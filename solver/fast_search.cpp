@@ -270,10 +270,12 @@ CellMask FastSearch::FilterWith() {
   const std::uint64_t* masks = t_.maskBits.data();
   std::uint64_t occupied[kWords];
   for (int w = 0; w < kWords; ++w) occupied[w] = occupiedMask_.words[w];
-  auto out = static_cast<std::uint32_t>(listTop_);
+  // A full-width top lets the kept flag feed the top, the index and the
+  // reach mask without narrowing copies.
+  std::size_t out = listTop_;
   CellMask reach;
   for (int g = 0; g < prep_.blockCount; ++g) {
-    to[g] = out;
+    to[g] = static_cast<std::uint32_t>(out);
     if (!blockAvailable_[g]) continue;
     const std::uint32_t end = from[g + 1];
     for (std::uint32_t i = from[g]; i < end; ++i) {
@@ -283,11 +285,11 @@ CellMask FastSearch::FilterWith() {
       for (int w = 0; w < kWords; ++w) meets |= mask[w] & occupied[w];
       const std::uint64_t keep = meets == 0;
       list[out] = q;
-      out += static_cast<std::uint32_t>(keep);
+      out += keep;
       for (int w = 0; w < kWords; ++w) reach.words[w] |= mask[w] & (0 - keep);
     }
   }
-  to[prep_.blockCount] = out;
+  to[prep_.blockCount] = static_cast<std::uint32_t>(out);
   ++listDepth_;
   listTop_ = out;
   return reach;
