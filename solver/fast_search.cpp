@@ -245,7 +245,7 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
   }
 }
 
-CellMask FastSearch::Filter() {
+FastSearch::Filtered FastSearch::Filter() {
   switch (t_.maskWords) {
     case 1: return FilterWith<1>();
     case 2: return FilterWith<2>();
@@ -255,7 +255,7 @@ CellMask FastSearch::Filter() {
 }
 
 template <int kWords>
-CellMask FastSearch::FilterWith() {
+FastSearch::Filtered FastSearch::FilterWith() {
   const std::size_t stride = static_cast<std::size_t>(prep_.blockCount) + 1;
   const std::uint32_t* from = listBounds_.data() + listDepth_ * stride;
   std::uint32_t* to = listBounds_.data() + (listDepth_ + 1) * stride;
@@ -273,10 +273,12 @@ CellMask FastSearch::FilterWith() {
   // A full-width top lets the kept flag feed the top, the index and the
   // reach mask without narrowing copies.
   std::size_t out = listTop_;
-  CellMask reach;
+  Filtered result;
+  CellMask& reach = result.reach;
   for (int g = 0; g < prep_.blockCount; ++g) {
     to[g] = static_cast<std::uint32_t>(out);
     if (!blockAvailable_[g]) continue;
+    const std::size_t start = out;
     const std::uint32_t end = from[g + 1];
     for (std::uint32_t i = from[g]; i < end; ++i) {
       const std::int32_t q = list[i];
@@ -288,11 +290,17 @@ CellMask FastSearch::FilterWith() {
       out += keep;
       for (int w = 0; w < kWords; ++w) reach.words[w] |= mask[w] & (0 - keep);
     }
+    const auto usable = static_cast<std::int32_t>(out - start);
+    result.emptyBlock |= usable == 0;
+    if (usable < result.bestBlockCount) {
+      result.bestBlockCount = usable;
+      result.bestBlock = g;
+    }
   }
   to[prep_.blockCount] = static_cast<std::uint32_t>(out);
   ++listDepth_;
   listTop_ = out;
-  return reach;
+  return result;
 }
 
 FastSearch::CellChoice FastSearch::LeastCoveredCell() const {
@@ -383,30 +391,42 @@ FastSearch::CellChoice FastSearch::LeastCoveredCellWith() const {
   return {-1, kNoCountYet};
 }
 
+std::size_t FastSearch::GatherCovering(int cell) {
+  const std::uint32_t* bounds = ListBounds();
+  const std::size_t first = listTop_;
+  const std::size_t most = first + (bounds[prep_.blockCount] - bounds[0]);
+  if (lists_.size() < most) lists_.resize(2 * most);
+  std::int32_t* list = lists_.data();
+  const std::uint64_t* masks = t_.maskBits.data() + (cell >> 6);
+  const auto words = static_cast<std::size_t>(t_.maskWords);
+  // Whether an entry covers the cell is close to random, so every entry is
+  // written at the top and the top moves on only for those that do.
+  std::size_t top = first;
+  for (std::uint32_t i = bounds[0]; i < bounds[prep_.blockCount]; ++i) {
+    const std::int32_t q = list[i];
+    list[top] = q;
+    top += masks[static_cast<std::size_t>(q) * words] >> (cell & 63) & 1;
+  }
+  listTop_ = top;
+  return first;
+}
+
 void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double weight) {
   const std::size_t outerTop = listTop_;
-  const CellMask reach = Filter();
+  const Filtered kept = Filter();
+  const CellMask& reach = kept.reach;
   const std::uint32_t* bounds = ListBounds();
   auto restore = [&] {
     listTop_ = outerTop;
     --listDepth_;
   };
-
-  int bestBlock = -1;
-  std::int32_t bestBlockCount = kNoCountYet;
-  for (int g = 0; g < prep_.blockCount; ++g) {
-    if (!blockAvailable_[g]) continue;
-    const auto usable = static_cast<std::int32_t>(bounds[g + 1] - bounds[g]);
-    if (usable == 0) {
-      ++deadEnds_;
-      explored_ += weight;
-      return restore();
-    }
-    if (usable < bestBlockCount) {
-      bestBlockCount = usable;
-      bestBlock = g;
-    }
+  if (kept.emptyBlock) {
+    ++deadEnds_;
+    explored_ += weight;
+    return restore();
   }
+  const int bestBlock = kept.bestBlock;
+  const std::int32_t bestBlockCount = kept.bestBlockCount;
 
   // Cells no usable placement reaches and not occupied must stay empty; the
   // reach of the kept placements tells them apart without counting per
@@ -447,11 +467,11 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   }
 
   const double share = weight / (bestCellCount + (surplus > 0 ? 1 : 0));
+  const std::size_t first = GatherCovering(bestCell);
   int index = 0;
-  for (std::uint32_t i = bounds[0]; i < bounds[prep_.blockCount]; ++i) {
-    const std::int32_t p = lists_[i];
-    if (!HasCell(t_.Mask(p), bestCell)) continue;
+  for (std::size_t i = first; i < listTop_; ++i) {
     if (!Enter(level, index++, share)) continue;
+    const std::int32_t p = lists_[i];
     constraintCount_[level + 1] = 0;
     Call(level + 1, blocksLeft, t_.blockOf[p], p, surplus, share);
   }

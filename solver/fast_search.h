@@ -86,12 +86,27 @@ class FastSearch {
   // another branch, or when the branch is handed over as a subtree.
   bool Enter(int level, int index, double weight);
   bool Halted();
+  static constexpr std::int32_t kNoCountYet = 10000;  // more than a step's list is compared against
+  // What a new-group step's filter found: the cells the kept placements
+  // reach, whether an unplaced block kept none, and the first unplaced
+  // block with the fewest kept (-1 and kNoCountYet when every unplaced block
+  // keeps that many or more).
+  struct Filtered {
+    CellMask reach;
+    bool emptyBlock = false;
+    int bestBlock = -1;
+    std::int32_t bestBlockCount = kNoCountYet;
+  };
   // Keeps the still usable placements of unplaced blocks from the current
-  // list in a new one on the stack, one level deeper; returns the cells
-  // they reach.
-  CellMask Filter();
+  // list in a new one on the stack, one level deeper.
+  Filtered Filter();
   template <int kWords>
-  CellMask FilterWith();
+  Filtered FilterWith();
+  // Copies the placements of the current list that cover `cell` above the
+  // stack's top, in list order, and moves the top past them, so the
+  // children's lists go above; returns where the copies start. The step's
+  // end gives the room back with its list.
+  std::size_t GatherCovering(int cell);
   // The form cell the fewest placements of the current list cover, among
   // those some placement covers (the first in form order on a tie), and
   // that number; {-1, kNoCountYet} for an empty list.
@@ -106,7 +121,6 @@ class FastSearch {
 
   static constexpr int kDeadEnd = -2;
   static constexpr int kRestart = -3;
-  static constexpr std::int32_t kNoCountYet = 10000;  // more than a step's list is compared against
 
   const PreparedSearch& prep_;
   const FastTables& t_;
