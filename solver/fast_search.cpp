@@ -89,7 +89,6 @@ bool FastSearch::Halted() {
 }
 
 bool FastSearch::Usable(std::int32_t placement) const {
-  if (!t_.Available(placement)) return false;
   const std::uint64_t* mask = t_.Mask(placement);
   std::uint64_t meets = 0;
   for (int w = 0; w < t_.maskWords; ++w) meets |= mask[w] & occupiedMask_.words[w];

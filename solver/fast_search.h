@@ -77,6 +77,8 @@ class FastSearch {
   // Lifts the blocks placed and frees the slots marked since the marks, and
   // gives back the occupied cells as they were.
   void Undo(int placedMark, int slotMark, const CellMask& occupied);
+  // Whether none of the cells of a placement taken from the tables (so an
+  // available one) is occupied.
   bool Usable(std::int32_t placement) const;
   int Scan(int level, int& blocksLeft, int& pending);
   int ScanPass(int level, int& blocksLeft, int& pending);

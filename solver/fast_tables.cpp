@@ -6,6 +6,25 @@
 
 namespace zv {
 
+// A copy of the constraint without the candidates the consistency filter
+// made unavailable, the others in their order, the fold position moved
+// along with them (-1 when the fold candidate itself goes). The search keeps
+// only usable candidates anyway, and a placed block's placement is always
+// available, so dropping them here changes no outcome.
+LinkConstraint FastTables::AvailableOnly(const LinkConstraint& c) const {
+  LinkConstraint kept = c;
+  int count = 0;
+  int fold = -1;
+  for (int k = 0; k < c.candidateCount; ++k) {
+    if (!Available(c.candidates[k])) continue;
+    if (k == c.foldIndex) fold = count;
+    kept.candidates[count++] = c.candidates[k];
+  }
+  kept.candidateCount = static_cast<std::int8_t>(count);
+  kept.foldIndex = static_cast<std::int8_t>(fold);
+  return kept;
+}
+
 void FastTables::Build(const PreparedSearch& prep) {
   blockCount = prep.blockCount;
   formCellCount = prep.formCellCount;
@@ -31,7 +50,7 @@ void FastTables::Build(const PreparedSearch& prep) {
     cellStart[i + 1] = static_cast<std::int32_t>(cells.size());
     std::uint64_t* mask = maskBits.data() + i * static_cast<std::size_t>(maskWords);
     for (int j = 0; j < size; ++j) mask[placement.cells[j] >> 6] |= std::uint64_t{1} << (placement.cells[j] & 63);
-    constraints.insert(constraints.end(), placement.constraints, placement.constraints + placement.constraintCount);
+    for (int c = 0; c < placement.constraintCount; ++c) constraints.push_back(AvailableOnly(placement.constraints[c]));
     constraintStart[i + 1] = static_cast<std::int32_t>(constraints.size());
     if (Available(static_cast<std::int32_t>(i)))
       for (int j = 0; j < size; ++j) ++coverCount[placement.cells[j] + 1u];

@@ -47,7 +47,7 @@ struct FastTables {
   // The link constraints of every placement side by side in placement
   // order, those of p at [constraintStart[p], constraintStart[p + 1]): the
   // search copies them from here rather than chasing each placement's
-  // pointer into the prepared tables.
+  // pointer into the prepared tables. Their candidates are all available.
   std::vector<std::int32_t> constraintStart;  // P + 1
   std::vector<LinkConstraint> constraints;
   // P x maskWords: the cells of each placement. Only the words the form
@@ -60,6 +60,7 @@ struct FastTables {
   std::vector<std::int32_t> own;           // available placements of each block, ascending
 
   void Build(const PreparedSearch& prep);
+  LinkConstraint AvailableOnly(const LinkConstraint& c) const;
 
   std::span<const std::uint8_t> CellsOf(std::int32_t p) const {
     return {cells.data() + cellStart[p], static_cast<std::size_t>(cellStart[p + 1] - cellStart[p])};

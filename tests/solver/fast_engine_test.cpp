@@ -1,7 +1,9 @@
 // The engine choice through the solver's entry, the explored share it
-// reports, and the remaining-time text made from that share.
+// reports, the remaining-time text made from that share, and how the fast
+// tables trim link constraints to available candidates.
 #include <gtest/gtest.h>
 
+#include "solver/fast_tables.h"
 #include "solver/progress.h"
 #include "solver/solver.h"
 #include "tests/support/solve_task.h"
@@ -84,6 +86,46 @@ TEST(SolverEngines, TheExploredShareGrowsDuringARun) {
   EXPECT_GT(watcher.last, 0.0);
   EXPECT_LT(watcher.last, 1.0);
   EXPECT_NEAR(s.solver->Stats().explored, 1.0, 1e-9);
+}
+
+// Placements 0 to 7, of which 1, 4 and 6 are unavailable.
+FastTables TablesWithUnavailable() {
+  FastTables tables;
+  tables.available = {0b1010'1101};
+  return tables;
+}
+
+LinkConstraint Constraint(std::int8_t count, std::int8_t fold, std::array<std::int32_t, 4> candidates) {
+  return LinkConstraint{0, 3, count, fold, 17, candidates};
+}
+
+TEST(FastTablesAvailableOnly, DropsUnavailableCandidatesAndMovesTheFoldAlong) {
+  const FastTables tables = TablesWithUnavailable();
+  // Fold on 5, behind the dropped 4: it moves from position 2 to 1.
+  const LinkConstraint kept = tables.AvailableOnly(Constraint(4, 2, {3, 4, 5, 7}));
+  EXPECT_EQ(kept.candidateCount, 3);
+  EXPECT_EQ(kept.foldIndex, 1);
+  EXPECT_EQ(kept.candidates[0], 3);
+  EXPECT_EQ(kept.candidates[1], 5);
+  EXPECT_EQ(kept.candidates[2], 7);
+  EXPECT_EQ(kept.neighbourBlock, 3);
+  EXPECT_EQ(kept.slot, 17);
+}
+
+TEST(FastTablesAvailableOnly, AFoldOnAnUnavailableCandidateIsGone) {
+  const FastTables tables = TablesWithUnavailable();
+  const LinkConstraint kept = tables.AvailableOnly(Constraint(3, 1, {0, 6, 2, 0}));
+  EXPECT_EQ(kept.candidateCount, 2);
+  EXPECT_EQ(kept.foldIndex, -1);
+  EXPECT_EQ(kept.candidates[0], 0);
+  EXPECT_EQ(kept.candidates[1], 2);
+}
+
+TEST(FastTablesAvailableOnly, NoAvailableCandidateLeavesAnEmptyConstraint) {
+  const FastTables tables = TablesWithUnavailable();
+  const LinkConstraint kept = tables.AvailableOnly(Constraint(2, 0, {1, 4, 0, 0}));
+  EXPECT_EQ(kept.candidateCount, 0);
+  EXPECT_EQ(kept.foldIndex, -1);
 }
 
 }  // namespace
