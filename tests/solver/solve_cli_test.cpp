@@ -103,12 +103,12 @@ TEST(SolveCli, JsonIsOneObjectWithTheShownCubes) {
 
 TEST(SolveCli, TimeLimitAndInterruptStopKeepingTheCounts) {
   TempFolder folder;
-  const CliRun limited = Solve(folder, Example("pentominoes_2x3x10.zvt") + " --time-limit 0.3");
+  const CliRun limited = Solve(folder, Example("pentominoes_3x4x5.zvt") + " --time-limit 0.3");
   EXPECT_EQ(limited.status, 0);
   EXPECT_NE(limited.out.find("\nstopped\n"), std::string::npos) << limited.out;
 
   const CliRun interrupted =
-      Solve(folder, Example("pentominoes_2x3x10.zvt") + " --json", "timeout --preserve-status -s INT 0.5 ");
+      Solve(folder, Example("pentominoes_3x4x5.zvt") + " --json", "timeout --preserve-status -s INT 0.5 ");
   EXPECT_EQ(interrupted.status, 0);
   EXPECT_NE(interrupted.out.find("\"stopped\":true"), std::string::npos) << interrupted.out;
 }
