@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <QTest>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -76,6 +77,19 @@ struct WindowFixture {
     options.solverMemoryLimit = solverMemory;
     window = std::make_unique<TZvForm>(services, options);
     return *window;
+  }
+
+  // Starts the window with an empty task and shows it; false when it was
+  // never exposed.
+  bool StartShown() {
+    Start();
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get());
+  }
+
+  // Closes the window, if still open, without writing settings or autosave.
+  void CloseWithoutSaving() {
+    if (window->isVisible()) window->CloseWithoutSaveAExecute();
   }
 };
 

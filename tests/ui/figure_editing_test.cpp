@@ -29,13 +29,11 @@ class FigureEditingTest : public QObject {
  private slots:
   void init() {
     fx_ = new WindowFixture;
-    fx_->Start();
-    W().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&W()));
+    QVERIFY(fx_->StartShown());
     LoadTask(*fx_, MakeTask({"#####", "#####", "#####", "#####"}, {{"#"}}));
   }
   void cleanup() {
-    fx_->window->CloseWithoutSaveAExecute();
+    fx_->CloseWithoutSaving();
     delete fx_;
   }
 

@@ -183,12 +183,10 @@ class SelectionWindowTest : public QObject {
  private slots:
   void init() {
     fx_ = new WindowFixture;
-    fx_->Start();
-    W().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&W()));
+    QVERIFY(fx_->StartShown());
   }
   void cleanup() {
-    fx_->window->CloseWithoutSaveAExecute();
+    fx_->CloseWithoutSaving();
     delete fx_;
   }
 
