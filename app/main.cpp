@@ -4,7 +4,9 @@
 // error box. With --screenshot it renders the main window to a PNG after
 // start-up, in a temporary data folder so that the user's settings and
 // autosave file are neither read nor written; --solve solves the task first
-// and --select X,Y,Z then selects a form cell of the first solution.
+// and --select X,Y,Z then selects a form cell of the first solution. A
+// screenshot run has no user to answer boxes: a box is printed to stderr
+// instead and the run ends with status 2 without a picture.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
@@ -14,6 +16,7 @@
 
 #include "platform/qt/program_folder.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/qt_translations.h"
 #include "ui/command_line.h"
 #include "ui/zv_form.h"
 
@@ -27,12 +30,22 @@ int Run(QApplication& app, const zv::CommandLine& cl) {
                            ? zv::ProgramDataFolder(QCoreApplication::applicationDirPath())
                            : screenshotFolder.path() + QLatin1Char('/');
   if (cl.startParameter) options.startParameter = QString::fromLocal8Bit(cl.startParameter->c_str());
+  services.SetUnattended(!cl.screenshotPath.empty());
   zv::TZvForm ZvForm(services, options);
   services.SetOwner(&ZvForm);
   if (!cl.screenshotPath.empty()) {
+    // A box at start-up (a task file that cannot be read) or after the solve
+    // means the picture would not show what was asked for.
+    auto failed = [&] {
+      if (services.UnattendedMessages() == 0) return false;
+      ZvForm.CloseWithoutSaveAExecute();
+      return true;
+    };
+    if (failed()) return 2;
     ZvForm.show();
     QApplication::processEvents();
     if (cl.solve) ZvForm.SolveBtClick();
+    if (failed()) return 2;
     if (cl.select) {
       const auto [x, y, z] = *cl.select;
       const bool inForm = x < zv::kMaxFormSide && y < zv::kMaxFormSide && z < zv::kMaxFormHeight;
@@ -75,6 +88,7 @@ int main(int argc, char* argv[]) {
       break;
   }
   QApplication app(argc, argv);
+  zv::InstallQtRussian(app);
   try {
     return Run(app, cl);
   } catch (const std::exception& e) {

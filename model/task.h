@@ -17,6 +17,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,7 @@ inline constexpr int kMaxFormCells  = 254;  // most form cells the solver takes
 inline constexpr int kFigureGrid    = 1024; // entries of a bordered figure grid
 inline constexpr int kFormGrid      = 12288;// entries of a bordered form grid
 inline constexpr int kNumberSlots   = 256;  // entries of the per-cube number arrays
+inline constexpr std::size_t kMaxTextBytes = 1 << 20;  // longest description a task keeps
 // clang-format on
 
 constexpr int FigureCellIndex(int x, int y) { return (y + 1) * 32 + (x + 1); }
@@ -51,20 +53,20 @@ inline constexpr FigureCell kHingeMask = 0x1FFE;  // bits 1..12
 // The fourteen link bits. Each names one pair of cubes by offsets from the
 // storing cell (see kLinkBits) and the kind and place of their link.
 enum LinkBit : int {
-  EdgeX1 = 1,          // edge hinge, one horizontal edge of the face between x-neighbours
-  EdgeX2 = 2,          // edge hinge, the other horizontal edge of that face
-  EdgeY1 = 3,          // edge hinge, one horizontal edge of the face between y-neighbours
-  EdgeY2 = 4,          // edge hinge, the other horizontal edge of that face
-  CornerYLeft = 5,     // edge hinges on the vertical edge at the storing cell's
-  CornerYRight = 6,    //   top-left grid point (bits 5..10)
+  EdgeX1 = 1,        // edge hinge, one horizontal edge of the face between x-neighbours
+  EdgeX2 = 2,        // edge hinge, the other horizontal edge of that face
+  EdgeY1 = 3,        // edge hinge, one horizontal edge of the face between y-neighbours
+  EdgeY2 = 4,        // edge hinge, the other horizontal edge of that face
+  CornerYLeft = 5,   // edge hinges on the vertical edge at the storing cell's
+  CornerYRight = 6,  //   top-left grid point (bits 5..10)
   CornerXUpper = 7,
   CornerXLower = 8,
   CornerDiag = 9,
   CornerAntiDiag = 10,
-  AxisX = 11,          // face-axis hinge along x
-  AxisY = 12,          // face-axis hinge along y
-  RigidX = 13,         // rigid joint between x-neighbours
-  RigidY = 14,         // rigid joint between y-neighbours
+  AxisX = 11,   // face-axis hinge along x
+  AxisY = 12,   // face-axis hinge along y
+  RigidX = 13,  // rigid joint between x-neighbours
+  RigidY = 14,  // rigid joint between y-neighbours
 };
 
 constexpr FigureCell BitMask(int bit) { return static_cast<FigureCell>(1u << bit); }
@@ -106,20 +108,20 @@ constexpr int FirstSideCode(int bit) { return bit <= 10 ? bit - 1 : 20 + 2 * (bi
 constexpr int SecondSideCode(int bit) { return bit <= 10 ? bit + 9 : 21 + 2 * (bit - 11); }
 
 struct FigureState {
-  std::int32_t FigureWidth = 4;                   // columns, 1..30
-  std::int32_t FigureDepth = 3;                   // rows, 1..30
-  std::array<FigureCell, kFigureGrid> Cells{};    // by figure cell index
-  std::array<std::uint8_t, kFigureGrid> NumberAtCell{};  // zero-based user number of the cube there
-  std::array<std::uint8_t, kNumberSlots> NumberOfCube{}; // by cube index: zero-based user number
-  std::array<std::uint8_t, kNumberSlots> CubeOfNumber{}; // by zero-based user number: cube index
+  std::int32_t FigureWidth = 4;                           // columns, 1..30
+  std::int32_t FigureDepth = 3;                           // rows, 1..30
+  std::array<FigureCell, kFigureGrid> Cells{};            // by figure cell index
+  std::array<std::uint8_t, kFigureGrid> NumberAtCell{};   // zero-based user number of the cube there
+  std::array<std::uint8_t, kNumberSlots> NumberOfCube{};  // by cube index: zero-based user number
+  std::array<std::uint8_t, kNumberSlots> CubeOfNumber{};  // by zero-based user number: cube index
   bool operator==(const FigureState&) const = default;
 };
 
 struct FormState {
-  std::int32_t FormWidth = 5;                      // 1..30
-  std::int32_t FormDepth = 3;                      // 1..30
-  std::int32_t FormHeight = 3;                     // layers, 1..10
-  std::array<std::uint8_t, kFormGrid> Cells{};     // by form cell index: 1 = part of the form
+  std::int32_t FormWidth = 5;                   // 1..30
+  std::int32_t FormDepth = 3;                   // 1..30
+  std::int32_t FormHeight = 3;                  // layers, 1..10
+  std::array<std::uint8_t, kFormGrid> Cells{};  // by form cell index: 1 = part of the form
   bool operator==(const FormState&) const = default;
 };
 

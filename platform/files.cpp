@@ -1,17 +1,24 @@
 // Whole-file access over POSIX file descriptors: existence, whole-file read
-// of regular files, and the atomic write (temporary file beside the target,
-// fsync, rename). Only regular files are read, so a folder, a pipe or a
-// device named as a task file fails instead of blocking or reading forever.
+// of regular files, the atomic write (temporary file beside the target,
+// fsync, rename) with the removal of left-over temporary files, and moving a
+// file aside. Only regular files are read or replaced, so a folder, a pipe or
+// a device named as a task file fails instead of blocking, reading forever or
+// being swapped for a plain file.
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <random>
+#include <regex>
 
 namespace zv {
 namespace {
@@ -49,28 +56,56 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
-// Creates a new, uniquely named file in the target's folder: "<target>.~XXXXXXXX".
+// The tail of a temporary save name: ".~zorvat-<pid>-<8 hex digits>".
+constexpr const char* kTemporaryMarker = ".~zorvat-";
+
+// Creates a new, uniquely named file in the target's folder (TemporarySaveName).
 // The same folder keeps the final rename on one file system, hence atomic.
 int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
   std::random_device random;
   for (int attempt = 0; attempt < 16; ++attempt) {
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, ".~%08x", static_cast<unsigned>(random()));
-    tempPath = path + suffix;
+    tempPath = TemporarySaveName(path, static_cast<long>(::getpid()), random());
     int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
 
+bool ProcessIsGone(long pid) { return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
+
+// Removes the temporary files of saves into `folder` whose process has
+// ended: a save killed half way leaves one, and no later save would. Only
+// regular files whose whole name has the temporary shape are touched, and
+// never one of a running process, which may be about to rename it.
+void RemoveLeftOverTemporaries(const std::filesystem::path& folder) {
+  static const std::regex shape(R"(.+\.~zorvat-([0-9]{1,10})-[0-9a-f]{8})");
+  std::error_code error;
+  std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
+  if (error) return;
+  for (const auto& entry : entries) {
+    const std::string name = entry.path().filename().string();
+    if (name.find(kTemporaryMarker) == std::string::npos) continue;
+    std::smatch match;
+    if (!std::regex_match(name, match, shape) || !entry.is_regular_file(error) || entry.is_symlink(error))
+      continue;
+    if (ProcessIsGone(std::stol(match[1].str()))) std::filesystem::remove(entry.path(), error);
+  }
+}
+
 }  // namespace
+
+std::string TemporarySaveName(const std::string& target, long pid, std::uint32_t random) {
+  char tail[48];
+  std::snprintf(tail, sizeof tail, "%s%ld-%08x", kTemporaryMarker, pid, static_cast<unsigned>(random));
+  return target + tail;
+}
 
 bool FileExists(const std::string& path) {
   struct stat info {};
   return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-FileReadStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+FileReadStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t cap) {
   if (path.empty()) return FileReadStatus::Missing;
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0)
@@ -79,20 +114,29 @@ FileReadStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>&
   if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileReadStatus::Failed;
 
   // Read until end of file rather than trusting the size, in case the file
-  // changes while it is read; the size only sizes the first allocation.
-  std::vector<std::uint8_t> data(static_cast<std::size_t>(info.st_size) + 1);
-  std::size_t used = 0;
-  for (;;) {
-    if (used == data.size()) data.resize(data.size() * 2);
-    ssize_t n = ::read(fd.get(), data.data() + used, data.size() - used);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return FileReadStatus::Failed;
-    if (n == 0) break;
-    used += static_cast<std::size_t>(n);
+  // changes while it is read; the size only sizes the first allocation, and
+  // never past the cap, so a huge file costs no more than cap + 1 bytes.
+  const std::size_t limit = cap == kNoSizeCap ? cap : cap + 1;
+  const auto size = static_cast<std::uintmax_t>(info.st_size);
+  try {
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(std::min<std::uintmax_t>(size + 1, limit)));
+    std::size_t used = 0;
+    while (used < limit) {
+      if (used == data.size()) data.resize(std::min(limit, data.size() * 2));
+      ssize_t n = ::read(fd.get(), data.data() + used, data.size() - used);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return FileReadStatus::Failed;
+      if (n == 0) break;
+      used += static_cast<std::size_t>(n);
+    }
+    data.resize(used);
+    bytes = std::move(data);
+  } catch (const std::bad_alloc&) {
+    return FileReadStatus::Failed;
+  } catch (const std::length_error&) {
+    return FileReadStatus::Failed;
   }
-  data.resize(used);
-  bytes = std::move(data);
-  return FileReadStatus::Ok;
+  return bytes.size() == limit && cap != kNoSizeCap ? FileReadStatus::TooLarge : FileReadStatus::Ok;
 }
 
 bool WriteWholeFileAtomic(const std::string& linkOrPath, std::span<const std::uint8_t> bytes) {
@@ -105,6 +149,12 @@ bool WriteWholeFileAtomic(const std::string& linkOrPath, std::span<const std::ui
     std::filesystem::path target = std::filesystem::canonical(path, error);
     if (!error) path = target.string();
   }
+  // Only a regular file is ever replaced: renaming over a device, a pipe or
+  // a folder would swap it for a plain file.
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return false;
+  RemoveLeftOverTemporaries(std::filesystem::path(path).parent_path());
+
   std::string tempPath;
   FileDescriptor fd(CreateTemporaryBeside(path, tempPath));
   if (fd.get() < 0) return false;
@@ -119,6 +169,18 @@ bool WriteWholeFileAtomic(const std::string& linkOrPath, std::span<const std::ui
   ok = ok && std::rename(tempPath.c_str(), path.c_str()) == 0;
   if (!ok) std::remove(tempPath.c_str());
   return ok;
+}
+
+std::optional<std::string> MoveAside(const std::string& path, const std::string& base,
+                                     const std::string& extension) {
+  for (int n = 1; n < 1000; ++n) {
+    const std::string target = n == 1 ? base + extension : base + '-' + std::to_string(n) + extension;
+    // renameat2 with RENAME_NOREPLACE fails instead of replacing a file that
+    // appeared between a check and the rename.
+    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return target;
+    if (errno != EEXIST) return std::nullopt;
+  }
+  return std::nullopt;
 }
 
 }  // namespace zv

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
 
 #include "platform/files.h"
 
@@ -166,7 +167,7 @@ bool ReadBody(std::span<const std::uint8_t> image, TaskState& loaded) {
       !InRange(form.FormWidth, 1, kMaxFormSide) || !InRange(form.FormDepth, 1, kMaxFormSide) ||
       !InRange(form.FormHeight, 1, kMaxFormHeight))
     return false;
-  if (!in.Text(loaded.Text)) return false;
+  if (!in.Text(loaded.Text) || loaded.Text.size() > kMaxTextBytes) return false;
 
   std::int32_t nf = 0, nb = 0;
   if (!in.Int32(nf) || !in.Int32(nb) || nf < 0 || nb < 0) return false;
@@ -214,12 +215,17 @@ bool ReadBody(std::span<const std::uint8_t> image, TaskState& loaded) {
 const char* ReadResultCaption(ReadResult result) {
   switch (result) {
     case ReadResult::Ok:
-    case ReadResult::Missing: return "";
-    case ReadResult::Unreadable: return "Невозможно считать файл";
+    case ReadResult::Missing:
+      return "";
+    case ReadResult::Unreadable:
+      return "Невозможно считать файл";
     case ReadResult::TooShort:
-    case ReadResult::Damaged: return "Ошибка в файле задачи";
-    case ReadResult::BadHeader: return "Неправильный заголовок файла задачи";
-    case ReadResult::NewerVersion: return "Версия файла задачи более новая, чем у программы";
+    case ReadResult::Damaged:
+      return "Ошибка в файле задачи";
+    case ReadResult::BadHeader:
+      return "Неправильный заголовок файла задачи";
+    case ReadResult::NewerVersion:
+      return "Версия файла задачи более новая, чем у программы";
   }
   return "";
 }
@@ -231,7 +237,8 @@ std::vector<std::uint8_t> BuildTaskImage(const TaskState& task) {
   ImageWriter out;
   out.Int32(static_cast<std::int32_t>(kTaskMagic));
   out.Int32(kTaskVersion);
-  out.Int32(static_cast<std::int32_t>((task.EmptyCells ? kFlagEmptyCells : 0) | (numbered ? kFlagNumbering : 0)));
+  out.Int32(
+      static_cast<std::int32_t>((task.EmptyCells ? kFlagEmptyCells : 0) | (numbered ? kFlagNumbering : 0)));
   out.Int32(figure.FigureWidth);
   out.Int32(figure.FigureDepth);
   out.Int32(form.FormWidth);
@@ -241,6 +248,7 @@ std::vector<std::uint8_t> BuildTaskImage(const TaskState& task) {
   // The text ends at its first zero byte: the file's text is zero-terminated,
   // and an inner zero would make the rest read as records and spoil the file.
   std::string_view text(task.Text.c_str());
+  text = text.substr(0, kMaxTextBytes);  // the reader's size cap counts on it
   out.Bytes(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   out.Byte(0);
 
@@ -273,10 +281,15 @@ std::vector<std::uint8_t> BuildTaskImage(const TaskState& task) {
   return out.Take();
 }
 
-ReadResult ParseTaskImage(std::span<const std::uint8_t> image, TaskState& task) {
+ReadResult CheckTaskHeader(std::span<const std::uint8_t> image) {
   if (image.size() < kSmallestTaskFile) return ReadResult::TooShort;
   if (static_cast<std::uint32_t>(ReadInt32At(image, 0)) != kTaskMagic) return ReadResult::BadHeader;
   if (ReadInt32At(image, 4) > kTaskVersion) return ReadResult::NewerVersion;
+  return ReadResult::Ok;
+}
+
+ReadResult ParseTaskImage(std::span<const std::uint8_t> image, TaskState& task) {
+  if (const ReadResult header = CheckTaskHeader(image); header != ReadResult::Ok) return header;
 
   // Loading clears the cells but keeps the number arrays' entries beyond the
   // loaded cubes, so the copy starts from the current task.
@@ -288,13 +301,25 @@ ReadResult ParseTaskImage(std::span<const std::uint8_t> image, TaskState& task) 
 }
 
 ReadResult ReadTaskFile(const std::string& path, TaskState& task) {
-  std::vector<std::uint8_t> image;
-  switch (ReadWholeFile(path, image)) {
-    case FileReadStatus::Missing: return ReadResult::Missing;
-    case FileReadStatus::Failed: return ReadResult::Unreadable;
-    case FileReadStatus::Ok: break;
+  try {
+    std::vector<std::uint8_t> image;
+    switch (ReadWholeFile(path, image, kLargestTaskFile)) {
+      case FileReadStatus::Missing:
+        return ReadResult::Missing;
+      case FileReadStatus::Failed:
+        return ReadResult::Unreadable;
+      case FileReadStatus::TooLarge: {
+        // A wrong header or a newer version says more than "too large".
+        const ReadResult header = CheckTaskHeader(image);
+        return header == ReadResult::Ok ? ReadResult::Damaged : header;
+      }
+      case FileReadStatus::Ok:
+        break;
+    }
+    return ParseTaskImage(image, task);
+  } catch (const std::bad_alloc&) {
+    return ReadResult::Unreadable;
   }
-  return ParseTaskImage(image, task);
 }
 
 WriteResult WriteTaskFile(const std::string& path, const TaskState& task) {

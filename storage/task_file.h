@@ -26,6 +26,14 @@ namespace zv {
 inline constexpr std::uint32_t kTaskMagic = 0x73470906;
 inline constexpr std::int32_t kTaskVersion = 1;
 inline constexpr std::size_t kSmallestTaskFile = 23;  // shorter files are refused before parsing
+// The largest file the writer produces: the header, the longest description
+// and its zero, the two counts, a record for every figure cell the scan
+// visits (one row and one column past the figure) with its numbering byte,
+// and a record for every form cell. Larger files are refused as damaged
+// before they are read whole.
+inline constexpr std::size_t kLargestTaskFile = 32 + kMaxTextBytes + 1 + 8 +
+                                                (kMaxFigureSide + 1) * (kMaxFigureSide + 1) * (4 + 1) +
+                                                kMaxFormSide * kMaxFormSide * kMaxFormHeight * 2;
 
 // Outcome of reading a task file, in the order the checks are made.
 enum class ReadResult {
@@ -48,12 +56,18 @@ inline constexpr const char* kWriteFailedCaption = "Невозможно зап�
 // The whole file image of a task.
 std::vector<std::uint8_t> BuildTaskImage(const TaskState& task);
 
+// The checks of the first bytes, in order: TooShort, BadHeader,
+// NewerVersion, or Ok when the body may be read.
+ReadResult CheckTaskHeader(std::span<const std::uint8_t> image);
+
 // Checks the whole image first; only on Ok is `task` replaced (ClearTask,
 // then the file's contents, numbering rebuilt or reset).
 ReadResult ParseTaskImage(std::span<const std::uint8_t> image, TaskState& task);
 
-// File-level wrappers: read the whole file, or write it atomically
-// (temporary file in the same folder, then rename).
+// File-level wrappers: read the whole file (a file larger than
+// kLargestTaskFile is refused after its header is checked, and a failed
+// allocation reads as Unreadable), or write it atomically (temporary file in
+// the same folder, then rename; a target that is no regular file fails).
 ReadResult ReadTaskFile(const std::string& path, TaskState& task);
 WriteResult WriteTaskFile(const std::string& path, const TaskState& task);
 

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "model/task.h"
 #include "platform/qt/cp1251.h"
 #include "platform/qt/services.h"
 #include "storage/placement.h"
@@ -39,11 +40,14 @@ QString BoxBreaks(QString text) {
 
 // The task's form of the box's text: Windows-1251 ('?' for characters it
 // cannot hold), CR LF breaks, and no zero bytes, since the task file ends
-// the description at its first zero byte.
+// the description at its first zero byte; at most the longest description a
+// task keeps, so every task file stays readable.
 std::string ToTaskText(QString text) {
   text.remove(QChar(0));
   text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return ToCp1251(text);
+  std::string bytes = ToCp1251(text);
+  if (bytes.size() > kMaxTextBytes) bytes.resize(kMaxTextBytes);
+  return bytes;
 }
 
 QString ToBoxText(const std::string& text) { return BoxBreaks(FromCp1251(text)); }

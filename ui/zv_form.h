@@ -30,6 +30,7 @@
 #include "platform/qt/services.h"
 #include "solver/solver.h"
 #include "storage/settings.h"
+#include "storage/task_file.h"
 #include "ui/figure_hit_test.h"
 #include "ui/solution_view_data.h"
 #include "ui/work_mode.h"
@@ -191,12 +192,27 @@ class TZvForm : public QWidget {
   // Task files (zv_form_files.cpp).
   void SetCaption(bool withFileName);
   FileDialogRequest TaskDialogRequest(const char* title) const;
-  void ShowFileError(const QString& path, const char* caption, MessageIcon icon);
+  static QString FileErrorText(const QString& path, const char* reason);
+  // A file box: the path, the reason (the caption) and `more`, one a line.
+  void ShowFileError(const QString& path, const char* caption, MessageIcon icon, const QString& more = {});
+  // Reads and applies a task file without any box; the steps of ReadTask.
+  ReadResult ApplyTaskFile(const QString& path, bool rememberName);
+  // Reads the autosave at start; one that cannot be read is moved aside
+  // (or, when that fails, held: never written over at exit) and its box
+  // says so.
+  bool ReadAutosave();
+  bool WriteTaskQuietly(const QString& path, bool rememberName);
+  // The save dialog, the overwrite question and the write; true when saved.
+  bool SaveThroughDialog();
 
   // Settings, start-up and shut-down (zv_form_startup.cpp).
   void StartUp(const StartOptions& options);
   void ApplySettings();
   void ShutDown();
+  // Writes placement, settings and autosave at exit. When one fails, asks
+  // whether to save the task elsewhere, close anyway or go on working;
+  // false: the window stays open.
+  bool SaveAtExit();
   void SetHandlerGuarded(QAbstractButton* button, bool checked);
 
   Services& services_;
@@ -223,6 +239,8 @@ class TZvForm : public QWidget {
   bool closeWithoutSaving_ = false;  // Shift+F11
   bool shutDown_ = false;            // the shut-down steps ran
   bool closeAfterRun_ = false;       // the window was closed during a solve
+  bool autosaveHeld_ = false;        // an unread autosave could not be moved aside
+  bool savedAtExit_ = false;         // SaveAtExit wrote or was told to close anyway
   bool shown_ = false;               // the window has been shown once
   int lastNumberedCell_ = 0;         // figure cell numbered last in numbering mode
   int figureDrag_ = -1;              // -1 no drag, 0 the drag erases, 1 the drag adds

@@ -66,6 +66,10 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int value, int x, int y) {
   spin->setFont(bold);
   spin->setGeometry(x, y, 38, 21);
   spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+  // A typed number takes effect when editing finishes (Enter, Tab, focus
+  // out), never digit by digit: a half-typed "1" of "12" would clamp the
+  // size and push the cubes. Arrows and the wheel still act at once.
+  spin->setKeyboardTracking(false);
   return spin;
 }
 

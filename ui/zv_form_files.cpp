@@ -1,5 +1,7 @@
-// Task files from the window: reading and writing with their message boxes,
-// the Open and Save buttons with their dialogs and the overwrite question,
+// Task files from the window: reading and writing with their message boxes
+// (path, then the reason on a line of its own), the autosave that could not
+// be read set aside, the Open and Save buttons with their dialogs and the
+// overwrite question,
 // dropped files, and the caption that names the current task file. A task
 // is never loaded while a solve runs: the search works on the task in place.
 #include <QCheckBox>
@@ -10,7 +12,9 @@
 #include <QMimeData>
 #include <QToolButton>
 #include <QUrl>
+#include <ctime>
 
+#include "storage/autosave.h"
 #include "storage/task_file.h"
 #include "ui/text_window.h"
 #include "ui/window_texts.h"
@@ -38,19 +42,42 @@ void TZvForm::SetCaption(bool withFileName) {
     setWindowTitle(QString::fromUtf8(kProgramCaption));
 }
 
-void TZvForm::ShowFileError(const QString& path, const char* caption, MessageIcon icon) {
-  services_.ShowMessage({path, QString::fromUtf8(caption), icon, MessageButtons::Ok});
+QString TZvForm::FileErrorText(const QString& path, const char* reason) {
+  // The reason stands in the text too: a narrow box may have its caption cut.
+  return path + QLatin1Char('\n') + QString::fromUtf8(reason);
+}
+
+void TZvForm::ShowFileError(const QString& path, const char* caption, MessageIcon icon, const QString& more) {
+  QString text = FileErrorText(path, caption);
+  if (!more.isEmpty()) text += QLatin1Char('\n') + more;
+  services_.ShowMessage({text, QString::fromUtf8(caption), icon, MessageButtons::Ok});
 }
 
 bool TZvForm::ReadTask(const QString& path, bool rememberName) {
-  if (path.isEmpty()) return false;
+  const ReadResult result = ApplyTaskFile(path, rememberName);
+  if (result == ReadResult::Ok || result == ReadResult::Missing) return result == ReadResult::Ok;
+  ShowFileError(path, ReadResultCaption(result), ReadFailureIcon(result));
+  return false;
+}
+
+bool TZvForm::ReadAutosave() {
+  const ReadResult result = ApplyTaskFile(autosavePath_, false);
+  if (result == ReadResult::Ok || result == ReadResult::Missing) return result == ReadResult::Ok;
+  // The exit writes the autosave: move the unread file out of its way first.
+  const std::optional<std::string> kept =
+      SetAsideUnreadAutosave(FilePath(autosavePath_), result, std::time(nullptr));
+  autosaveHeld_ = !kept;
+  const QString more = kept ? QString::fromUtf8(kAutosaveSetAsideText).arg(QFile::decodeName(kept->c_str()))
+                            : QString::fromUtf8(kAutosaveHeldText);
+  ShowFileError(autosavePath_, ReadResultCaption(result), ReadFailureIcon(result), more);
+  return false;
+}
+
+ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName) {
+  if (path.isEmpty()) return ReadResult::Missing;
   auto loaded = std::make_unique<TaskState>();
   const ReadResult result = ReadTaskFile(FilePath(path), *loaded);
-  if (result == ReadResult::Missing) return false;
-  if (result != ReadResult::Ok) {
-    ShowFileError(path, ReadResultCaption(result), ReadFailureIcon(result));
-    return false;
-  }
+  if (result != ReadResult::Ok) return result;
   EndNumberingMode();
   task_ = std::move(loaded);
   history_.Reset();
@@ -62,14 +89,19 @@ bool TZvForm::ReadTask(const QString& path, bool rememberName) {
   FigureRedraw(true);
   FormRedraw(false);
   SetCaption(true);
-  return true;
+  return ReadResult::Ok;
 }
 
 bool TZvForm::WriteTask(const QString& path, bool rememberName) {
-  if (WriteTaskFile(FilePath(path), *task_) != WriteResult::Ok) {
+  if (!WriteTaskQuietly(path, rememberName)) {
     ShowFileError(path, kWriteFailedCaption, MessageIcon::Exclamation);
     return false;
   }
+  return true;
+}
+
+bool TZvForm::WriteTaskQuietly(const QString& path, bool rememberName) {
+  if (WriteTaskFile(FilePath(path), *task_) != WriteResult::Ok) return false;
   if (rememberName) currentTaskFile_ = path;
   SetCaption(rememberName);
   return true;
@@ -94,14 +126,16 @@ void TZvForm::OpenBtClick() {
   FormRedraw(true);
 }
 
-void TZvForm::SaveBtClick() {
+void TZvForm::SaveBtClick() { SaveThroughDialog(); }
+
+bool TZvForm::SaveThroughDialog() {
   const std::optional<QString> path = services_.SaveFileName(TaskDialogRequest(kSaveTaskTitle));
-  if (!path) return;
+  if (!path) return false;
   if (QFileInfo::exists(*path) &&
       services_.ShowMessage({QString::fromUtf8(kOverwriteQuestion), QString::fromUtf8(kOverwriteCaption),
                              MessageIcon::None, MessageButtons::YesNo}) != MessageAnswer::Yes)
-    return;
-  WriteTask(*path, true);
+    return false;
+  return WriteTask(*path, true);
 }
 
 void TZvForm::OpenDroppedFiles(const QStringList& paths) {

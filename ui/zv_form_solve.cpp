@@ -97,6 +97,7 @@ void TZvForm::SolveBtClick() {
   SolNumL->clear();
   ShowSolution(0);
   if (closeAfterRun_) {
+    closeAfterRun_ = false;  // a close that fails to save keeps the window open
     close();
     return;
   }

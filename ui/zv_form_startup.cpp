@@ -1,7 +1,9 @@
 // Start-up and shut-down of the main window: the settings file, the window
 // placement, the display switches and cube colour, the first task (from the
 // command line or the autosave file), and at the end the placement,
-// settings and autosave, unless the window was closed without saving.
+// settings and autosave, unless the window was closed without saving. A
+// write that fails at exit is reported, and the user may save the task
+// elsewhere or go on working instead of losing it.
 // Closing during a solve only asks the run to stop; the solve command
 // closes the window again when the run has returned.
 #include <QApplication>
@@ -12,12 +14,12 @@
 #include <QToolButton>
 
 #include "platform/qt/color_value.h"
+#include "storage/placement.h"
 #include "ui/button_glyphs.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
 #include "ui/solve_observer.h"
 #include "ui/text_window.h"
-#include "storage/placement.h"
 #include "ui/window_placement.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
@@ -73,7 +75,8 @@ void TZvForm::StartUp(const StartOptions& options) {
   if (currentTaskFile_.isEmpty()) currentTaskFile_ = QFile::decodeName(opt_.TaskFile.c_str());
   setAcceptDrops(true);
 
-  if (!startFile.isEmpty() && ReadTask(startFile, false)) return;
+  if (!startFile.isEmpty() && (startFile == autosavePath_ ? ReadAutosave() : ReadTask(startFile, false)))
+    return;
   Layout();
   FigureRedraw(true);
   FormRedraw(false);
@@ -111,25 +114,58 @@ void TZvForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  if (!closeWithoutSaving_ && !SaveAtExit()) {
+    event->ignore();
+    return;
+  }
   ShutDown();
   event->accept();
+}
+
+bool TZvForm::SaveAtExit() {
+  if (savedAtExit_) return true;
+  for (;;) {
+    SaveWindowPlacement(*this, *profile_, kMainWindowSection);
+    opt_.TaskFile = QFile::encodeName(currentTaskFile_).toStdString();
+    opt_.ShowText = TextBt->isChecked();
+    SaveSettings(*profile_, opt_);
+    const bool settingsWritten = profile_->Flush();
+    const bool taskWritten = !autosaveHeld_ && WriteTaskQuietly(autosavePath_, false);
+    if (settingsWritten && taskWritten) break;
+
+    // Nothing is lost silently: both failures are named, and the task can
+    // still go to a file of the user's choice before the program ends.
+    QString text;
+    if (!taskWritten) text += FileErrorText(autosavePath_, kAutosaveNotWrittenText) + QLatin1Char('\n');
+    if (!settingsWritten)
+      text += FileErrorText(dataFolder_ + QString::fromLatin1(kSettingsFileName), kSettingsNotWrittenText) +
+              QLatin1Char('\n');
+    text += QString::fromUtf8(kSaveElsewhereQuestion);
+    const MessageAnswer answer =
+        services_.ShowMessage({text, QString::fromUtf8(kWriteFailedCaption), MessageIcon::Exclamation,
+                               MessageButtons::SaveDiscardCancel});
+    if (answer == MessageAnswer::Discard) break;
+    if (answer != MessageAnswer::Save) return false;
+    if (SaveThroughDialog()) {
+      // The settings then name the file the task went to.
+      opt_.TaskFile = QFile::encodeName(currentTaskFile_).toStdString();
+      SaveSettings(*profile_, opt_);
+      profile_->Flush();
+      break;
+    }
+  }
+  savedAtExit_ = true;
+  return true;
 }
 
 void TZvForm::ShutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   // The numbering and description windows store their placements as they
-  // go, whether or not the rest is saved.
+  // go, whether or not the rest is saved; SaveAtExit has written the rest.
   numsForm_.reset();
   textForm_.reset();
   helpForm_.reset();
-  if (!closeWithoutSaving_) {
-    SaveWindowPlacement(*this, *profile_, kMainWindowSection);
-    opt_.TaskFile = QFile::encodeName(currentTaskFile_).toStdString();
-    opt_.ShowText = TextBt->isChecked();
-    SaveSettings(*profile_, opt_);
-    WriteTask(autosavePath_, false);
-  }
   profile_->Flush();
 }
 

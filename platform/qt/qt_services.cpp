@@ -10,24 +10,67 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
+#include <cstdio>
 
 #include "platform/qt/color_value.h"
 
 namespace zv {
 
+namespace {
+
+// The answer that changes least: no overwrite, no save elsewhere.
+MessageAnswer CautiousAnswer(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+      return MessageAnswer::No;
+    case MessageButtons::SaveDiscardCancel:
+      return MessageAnswer::Cancel;
+  }
+  return MessageAnswer::Ok;
+}
+
+QMessageBox::StandardButtons BoxButtons(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::SaveDiscardCancel:
+      return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+}  // namespace
+
 MessageAnswer QtServices::ShowMessage(const MessageRequest& request) {
+  if (unattended_) {
+    ++unattendedMessages_;
+    std::fprintf(stderr, "zorvat: %s\n%s\n", request.caption.toLocal8Bit().constData(),
+                 request.text.toLocal8Bit().constData());
+    return CautiousAnswer(request.buttons);
+  }
   const QMessageBox::Icon icon = request.icon == MessageIcon::Error  ? QMessageBox::Critical
                                  : request.icon == MessageIcon::None ? QMessageBox::NoIcon
                                                                      : QMessageBox::Warning;
-  QMessageBox box(icon, request.caption, request.text,
-                  request.buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
-                                                           : QMessageBox::Ok,
-                  owner_);
+  QMessageBox box(icon, request.caption, request.text, BoxButtons(request.buttons), owner_);
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
+  if (request.buttons == MessageButtons::SaveDiscardCancel) box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    default: return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    case QMessageBox::Save:
+      return MessageAnswer::Save;
+    case QMessageBox::Discard:
+      return MessageAnswer::Discard;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    default:
+      return CautiousAnswer(request.buttons);
   }
 }
 
@@ -37,8 +80,7 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& re
                                      QFileDialog::AcceptMode mode) {
   QFileDialog dialog(owner, request.title, request.initialFolder, request.filter);
   dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                     : QFileDialog::AnyFile);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.defaultExtension);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.selectFile(request.initialName);
@@ -49,14 +91,17 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& re
 }  // namespace
 
 std::optional<QString> QtServices::OpenFileName(const FileDialogRequest& request) {
+  if (unattended_) return std::nullopt;
   return RunFileDialog(owner_, request, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> QtServices::SaveFileName(const FileDialogRequest& request) {
+  if (unattended_) return std::nullopt;
   return RunFileDialog(owner_, request, QFileDialog::AcceptSave);
 }
 
 std::optional<ColorValue> QtServices::ChooseColor(ColorValue preset, ColorValue custom) {
+  if (unattended_) return std::nullopt;
   QColorDialog::setCustomColor(0, ToQColor(custom));
   QColor chosen = QColorDialog::getColor(ToQColor(preset), owner_);
   if (!chosen.isValid()) return std::nullopt;

@@ -4,20 +4,21 @@
 // and processing pending window events.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include <QString>
-
 namespace zv {
 
 enum class MessageIcon { Exclamation, Error, None };  // None: the overwrite question
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// SaveDiscardCancel: a failed write at exit, answered by saving elsewhere,
+// closing without saving, or going on working.
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 // A modal message box that stays on top: the text, the caption, the icon
-// and the buttons (OK, or Yes and No).
+// and the buttons.
 struct MessageRequest {
   QString text;
   QString caption;

@@ -1,7 +1,13 @@
 // Task files on disk: whole-file reads that tell a missing file from an
-// unreadable one, and atomic writes that never destroy the old file.
+// unreadable one and never read more than a task can hold, and atomic writes
+// that never destroy the old file, never replace what is no regular file and
+// clean up after saves that were cut short.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/files.h"
@@ -73,7 +79,8 @@ TEST(WholeFiles, ReplacedFileKeepsItsPermissions) {
   namespace fs = std::filesystem;
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ASSERT_TRUE(WriteWholeFileAtomic(path, Bytes{2}));
-  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(fs::status(path).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST(WholeFiles, WriteThroughASymbolicLinkReplacesTheFileItNames) {
@@ -102,6 +109,36 @@ TEST(WholeFiles, FailedWriteLeavesEverythingAsItWas) {
   EXPECT_TRUE(std::filesystem::is_directory(folder.File("task.zvt")));
   EXPECT_EQ(ReadBytes(folder.File("task.zvt/inside")), (Bytes{4, 5}));
   EXPECT_EQ(folder.List(), std::vector<std::string>{"task.zvt"});
+
+  // A pipe, or a link to one, is refused, not swapped for a plain file (a
+  // device such as /dev/null would be replaced the same way).
+  ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+  std::filesystem::create_symlink("pipe", folder.File("to-pipe"));
+  for (const char* name : {"pipe", "to-pipe"}) {
+    EXPECT_FALSE(WriteWholeFileAtomic(folder.File(name), Bytes{1})) << name;
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
+  }
+  EXPECT_EQ(folder.List(), (std::vector<std::string>{"pipe", "task.zvt", "to-pipe"}));
+}
+
+TEST(WholeFiles, ASaveRemovesWhatInterruptedSavesLeftAndNothingElse) {
+  TempFolder folder;
+  // A process that has ended, as one killed half way through a save.
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ASSERT_GT(ended, 0);
+  ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+
+  const std::string left = TemporarySaveName(folder.File("other.zvt"), ended, 0x1234abcd);
+  const std::string running = TemporarySaveName(folder.File("other.zvt"), ::getpid(), 0x00c0ffee);
+  for (const std::string& path :
+       {left, running, folder.File("notes.~1234abcd"), folder.File("notes.~zorvat-x-1234abcd"),
+        folder.File("notes.zorvat-9-1234abcd")})
+    WriteBytes(path, {1});
+  ASSERT_TRUE(WriteWholeFileAtomic(folder.File("task.zvt"), Bytes{2}));
+  const std::vector<std::string> kept = folder.List();
+  EXPECT_EQ(std::count(kept.begin(), kept.end(), std::filesystem::path(left).filename()), 0);
+  EXPECT_EQ(kept.size(), 5u);  // the running save's file, the user's three and the task
 }
 
 TEST(TaskFiles, WriteThenReadGivesTheSameTask) {
@@ -112,6 +149,41 @@ TEST(TaskFiles, WriteThenReadGivesTheSameTask) {
   TaskState loaded;
   ASSERT_EQ(ReadTaskFile(path, loaded), ReadResult::Ok);
   EXPECT_EQ(loaded, Domino());
+}
+
+TEST(TaskFiles, AFileLargerThanAnyTaskIsRefusedAfterItsHeaderWithoutReadingIt) {
+  TempFolder folder;
+  // The largest task the writer makes still reads back.
+  TaskState largest = test::MakeTask({"#"}, {{"#"}});
+  largest.Text.assign(kMaxTextBytes, 'a');
+  for (int z = 0; z < kMaxFormHeight; ++z)
+    for (int y = 0; y < kMaxFormSide; ++y)
+      for (int x = 0; x < kMaxFormSide; ++x) largest.form.Cells[FormCellIndex(x, y, z)] = 1;
+  largest.form.FormWidth = largest.form.FormDepth = kMaxFormSide;
+  largest.form.FormHeight = kMaxFormHeight;
+  ASSERT_EQ(WriteTaskFile(folder.File("largest.zvt"), largest), WriteResult::Ok);
+  TaskState task;
+  EXPECT_EQ(ReadTaskFile(folder.File("largest.zvt"), task), ReadResult::Ok);
+  EXPECT_EQ(task, largest);
+
+  // Sparse files of 200 GB: only their first bytes are ever read.
+  const Bytes header = BuildTaskImage(Domino());
+  Bytes wrongMagic = header, newer = header;
+  wrongMagic[0] = 0;
+  newer[4] = 2;
+  const std::pair<Bytes, ReadResult> cases[] = {
+      {header, ReadResult::Damaged}, {wrongMagic, ReadResult::BadHeader}, {newer, ReadResult::NewerVersion}};
+  for (const auto& [start, result] : cases) {
+    const std::string path = folder.File("huge.zvt");
+    WriteBytes(path, start);
+    std::filesystem::resize_file(path, std::uintmax_t{200} << 30);
+    const TaskState before = task;
+    EXPECT_EQ(ReadTaskFile(path, task), result);
+    EXPECT_EQ(task, before);
+    Bytes first;
+    EXPECT_EQ(ReadWholeFile(path, first, 100), FileReadStatus::TooLarge);
+    EXPECT_EQ(first.size(), 101u);
+  }
 }
 
 TEST(TaskFiles, FailedReadsAndWritesChangeNothing) {

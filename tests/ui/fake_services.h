@@ -21,7 +21,7 @@ namespace zv::test {
 class FakeServices final : public Services {
  public:
   std::vector<MessageRequest> messages;          // every box shown, in order
-  std::deque<MessageAnswer> answers;             // next answers; Ok / No when empty
+  std::deque<MessageAnswer> answers;             // next answers; Ok / No / Cancel when empty
   std::deque<std::optional<QString>> openPaths;  // answers of the open dialog
   std::deque<std::optional<QString>> savePaths;  // answers of the save dialog
   std::vector<FileDialogRequest> dialogs;        // every dialog shown
@@ -35,7 +35,15 @@ class FakeServices final : public Services {
       answers.pop_front();
       return a;
     }
-    return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    switch (request.buttons) {
+      case MessageButtons::YesNo:
+        return MessageAnswer::No;
+      case MessageButtons::SaveDiscardCancel:
+        return MessageAnswer::Cancel;
+      case MessageButtons::Ok:
+        break;
+    }
+    return MessageAnswer::Ok;
   }
   std::optional<QString> OpenFileName(const FileDialogRequest& request) override {
     return Take(request, openPaths);

@@ -1,6 +1,8 @@
 // The built program run as a user would: --screenshot writes a PNG of the
 // main window's size and leaves no settings or autosave behind; wrong
-// options are refused with a message.
+// options are refused with a message; a task file that cannot be read never
+// leaves the run waiting on a box nobody can close.
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QtTest>
@@ -11,14 +13,19 @@ class ScreenshotTest : public QObject {
   Q_OBJECT
 
  private:
-  static int Run(const QStringList& args, const QString& home, QByteArray* err = nullptr) {
+  static int Run(const QStringList& args, const QString& home, QByteArray* err = nullptr,
+                 int waitMs = 60000) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("ZORVAT_HOME", home);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(ZORVAT_BINARY), args);
-    if (!p.waitForFinished(60000)) return -1;
+    if (!p.waitForFinished(waitMs)) {
+      p.kill();
+      p.waitForFinished();
+      return -1;
+    }
     if (err) *err = p.readAllStandardError();
     return p.exitCode();
   }
@@ -32,6 +39,38 @@ class ScreenshotTest : public QObject {
     QCOMPARE(image.size(), QSize(871, 602));
     QVERIFY(!QFile::exists(dir.filePath("Zorvat.ini")));
     QVERIFY(!QFile::exists(dir.filePath("Current.zvt")));
+  }
+
+  void unreadableTasksEndTheRunWithTheBoxOnStderr() {
+    QTemporaryDir dir;
+    QFile truncated(dir.filePath("short.zvt"));
+    QVERIFY(truncated.open(QIODevice::WriteOnly));
+    truncated.write(QByteArray(30, 'x'));
+    truncated.close();
+    QFile newer(dir.filePath("newer.zvt"));
+    QVERIFY(newer.open(QIODevice::WriteOnly));
+    newer.write(QByteArray("\x06\x09\x47\x73\x02\x00\x00\x00", 8) + QByteArray(33, '\0'));
+    newer.close();
+    QVERIFY(QDir(dir.path()).mkdir("folder.zvt"));
+    const QString fifo = dir.filePath("pipe.zvt");
+    QCOMPARE(QProcess::execute("mkfifo", {fifo}), 0);
+    struct Case {
+      QString file;
+      const char* caption;
+    };
+    const Case cases[] = {{dir.filePath("short.zvt"), "Неправильный заголовок файла задачи"},
+                          {dir.filePath("newer.zvt"), "Версия файла задачи более новая, чем у программы"},
+                          {dir.filePath("folder.zvt"), "Невозможно считать файл"},
+                          {fifo, "Невозможно считать файл"},
+                          {QStringLiteral("/dev/zero"), "Невозможно считать файл"}};
+    for (const Case& c : cases) {
+      const QString out = dir.filePath("out.png");
+      QByteArray err;
+      QCOMPARE(Run({"--screenshot", out, c.file}, dir.path(), &err, 20000), 2);
+      QVERIFY2(QString::fromLocal8Bit(err).contains(QString::fromUtf8(c.caption)), err.constData());
+      QVERIFY(QString::fromLocal8Bit(err).contains(c.file));
+      QVERIFY(!QFile::exists(out));
+    }
   }
 
   void wrongOptionsAreRefused() {

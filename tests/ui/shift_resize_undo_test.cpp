@@ -87,16 +87,34 @@ class ShiftResizeUndoTest : public QObject {
     QCOMPARE(Spin("XASE")->value(), 30);
   }
 
-  void typedDimensionsSnapToTheirLimits() {
+  void typedDimensionsApplyWhenEditingEndsAndSnapToTheirLimits() {
     QSpinBox* x = Spin("XASE");
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("40"));
+    QCOMPARE(W().task().figure.FigureWidth, 4);  // nothing yet: the number may still grow
+    QTest::keyClick(x, Qt::Key_Return);
     QCOMPARE(W().task().figure.FigureWidth, 30);
     QCOMPARE(x->value(), 30);
     QSpinBox* z = Spin("ZBSE");
     z->selectAll();
     QTest::keyClicks(z, QStringLiteral("12"));
+    QTest::keyClick(z, Qt::Key_Return);
     QCOMPARE(W().task().form.FormHeight, 10);
+
+    // Cubes at columns 6..8 of a 30-wide figure stay put while "12" is
+    // typed: its "1" alone would clamp the width to 3 and push them left.
+    TaskState t = MakeTask({std::string(6, '.') + "###" + std::string(21, '.')}, {{"###"}});
+    LoadTask(*fx_, t);
+    QCOMPARE(W().task().figure.FigureWidth, 30);
+    Activate(W());
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, QStringLiteral("12"));
+    QTest::keyClick(x, Qt::Key_Tab);
+    QCOMPARE(W().task().figure.FigureWidth, 12);
+    QVERIFY(Cube(6, 0) && Cube(8, 0) && !Cube(0, 0));
+    QTest::keyClick(x, Qt::Key_Up);  // the arrows act at once
+    QCOMPARE(W().task().figure.FigureWidth, 13);
   }
 
   void heightZeroOnAnEmptyFormIsOneAndTheSpinShowsIt() {
