@@ -1,28 +1,39 @@
 // Argument checks and task loading shared by the commands of zorvat-cli.
-#include <iostream>
+#include <algorithm>
 
 #include "cli/commands.h"
 #include "storage/task_file.h"
 
 namespace zv::cli {
 
-bool ExpectPaths(const Command& self, Arguments args, std::size_t count) {
-  for (const std::string& arg : args)
-    if (arg.size() > 1 && arg[0] == '-') {
-      std::cerr << "zorvat-cli: unknown option '" << arg << "'\n";
-      return false;
-    }
-  if (args.size() == count) return true;
-  std::cerr << "usage: zorvat-cli " << self.name << ' ' << self.arguments << '\n';
-  return false;
+std::string UsageLine(const Command& self) {
+  return std::string("usage: zorvat-cli ") + self.name + ' ' + self.arguments;
 }
 
-bool LoadTask(const std::string& path, TaskState& task) {
-  ReadResult result = ReadTaskFile(path, task);
-  if (result == ReadResult::Ok) return true;
-  const char* caption = result == ReadResult::Missing ? "Файл не найден" : ReadResultCaption(result);
-  std::cerr << caption << ": " << path << '\n';
-  return false;
+bool WantsJson(Arguments words) { return std::find(words.begin(), words.end(), "--json") != words.end(); }
+
+std::optional<Failure> ParsePaths(const Command& self, Arguments args, std::size_t count,
+                                  PathArguments& out) {
+  out = PathArguments{};
+  for (const std::string& arg : args) {
+    if (arg == "--json")
+      out.json = true;
+    else if (arg.size() > 1 && arg[0] == '-')
+      return ArgumentFailure("unknown option '" + arg + "'", UsageLine(self));
+    else
+      out.paths.push_back(arg);
+  }
+  if (out.paths.size() != count)
+    return ArgumentFailure(
+        "'" + std::string(self.name) + "' takes " + std::to_string(count) + (count == 1 ? " path" : " paths"),
+        UsageLine(self));
+  return std::nullopt;
+}
+
+std::optional<Failure> LoadTask(const std::string& path, TaskState& task) {
+  const ReadResult result = ReadTaskFile(path, task);
+  if (result == ReadResult::Ok) return std::nullopt;
+  return ReadFailure(result, path);
 }
 
 }  // namespace zv::cli

@@ -1,19 +1,17 @@
-// The commands of zorvat-cli: their entry points, exit statuses and the
-// helpers they share for arguments and task files.
+// The commands of zorvat-cli: their entry points and the helpers they share
+// for arguments and task files. Exit statuses are in cli/exit_status.h.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "cli/exit_status.h"
+#include "cli/failures.h"
 #include "model/task.h"
 
 namespace zv::cli {
-
-// clang-format off
-inline constexpr int kExitOk      = 0;  // done; for check: the task can be solved
-inline constexpr int kExitRefused = 1;  // check: validation refuses the task
-inline constexpr int kExitFailure = 2;  // wrong arguments, or a file could not be read or written
-// clang-format on
 
 using Arguments = std::span<const std::string>;  // the words after the command name
 
@@ -28,13 +26,25 @@ struct Command {
 int RunCheck(const Command& self, Arguments args);
 int RunRewrite(const Command& self, Arguments args);
 
-// True when `args` are exactly `count` paths. Otherwise prints why (an
-// unknown option, or the usage line) to stderr and returns false.
-bool ExpectPaths(const Command& self, Arguments args, std::size_t count);
+// "usage: zorvat-cli NAME ARGUMENTS".
+std::string UsageLine(const Command& self);
 
-// Reads a task file into `task`. On failure prints "CAPTION: PATH" to
-// stderr (the reader's caption, or "Файл не найден" for a missing file)
-// and leaves `task` as it was.
-bool LoadTask(const std::string& path, TaskState& task);
+// True when "--json" is among `words`: then every outcome, failures
+// included, is printed as one JSON object on stdout.
+bool WantsJson(Arguments words);
+
+// The words of a command that takes `count` paths and the option --json.
+struct PathArguments {
+  std::vector<std::string> paths;
+  bool json = false;
+};
+
+// Fills `out` from `args`; an unknown option or a wrong number of paths
+// gives the failure to report.
+std::optional<Failure> ParsePaths(const Command& self, Arguments args, std::size_t count, PathArguments& out);
+
+// Reads a task file into `task`; on failure leaves `task` as it was and
+// gives the failure to report.
+std::optional<Failure> LoadTask(const std::string& path, TaskState& task);
 
 }  // namespace zv::cli

@@ -13,8 +13,8 @@ namespace {
 
 // clang-format off
 constexpr std::array kCommands{
-    Command{"check",   "TASK.zvt",         "print the task's counters and whether it can be solved", RunCheck},
-    Command{"rewrite", "IN.zvt OUT.zvt",   "read a task file and write it back with this program's writer", RunRewrite},
+    Command{"check",   "TASK.zvt [--json]",       "print the task's counters and whether it can be solved", RunCheck},
+    Command{"rewrite", "IN.zvt OUT.zvt [--json]", "read a task file and write it back with this program's writer", RunRewrite},
     Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S] [--engine fast|reference] [--threads N]", "find every solution and print the counts", RunSolve},
 };
 // clang-format on
@@ -26,17 +26,18 @@ void PrintHelp() {
                "       zorvat-cli --help | --version\n\ncommands:\n";
   for (const Command& c : kCommands) {
     std::string head = std::string(c.name) + ' ' + c.arguments;
-    std::cout << "  " << head << std::string(head.size() < 30 ? 30 - head.size() : 1, ' ') << c.summary << '\n';
+    std::cout << "  " << head << std::string(head.size() < 30 ? 30 - head.size() : 1, ' ') << c.summary
+              << '\n';
   }
-  std::cout << "\nexit status: 0 done (check: the task can be solved), 1 check: the task is refused,\n"
-               "2 wrong arguments or a file that cannot be read or written, 3 solve: the solver ran out of memory\n";
+  std::cout
+      << "\nwith --json every outcome, failures included, is one JSON object on stdout\n\nexit status:\n";
+  for (const ExitStatusRow& row : kExitStatuses)
+    std::cout << "  " << row.status << "  " << row.meaning << '\n';
 }
 
 int Run(const std::vector<std::string>& words) {
-  if (words.empty()) {
-    std::cerr << "zorvat-cli: no command; see 'zorvat-cli --help'\n";
-    return kExitFailure;
-  }
+  const bool json = WantsJson(words);
+  if (words.empty()) return Report(ArgumentFailure("no command; see 'zorvat-cli --help'"), json);
   const std::string& first = words[0];
   if (first == "--help" || first == "-h") {
     PrintHelp();
@@ -48,16 +49,11 @@ int Run(const std::vector<std::string>& words) {
   }
   for (const Command& c : kCommands)
     if (first == c.name) return c.run(c, Arguments(words).subspan(1));
-  if (first.size() > 1 && first[0] == '-')
-    std::cerr << "zorvat-cli: unknown option '" << first << "'; see 'zorvat-cli --help'\n";
-  else
-    std::cerr << "zorvat-cli: unknown command '" << first << "'; see 'zorvat-cli --help'\n";
-  return kExitFailure;
+  const char* what = first.size() > 1 && first[0] == '-' ? "unknown option '" : "unknown command '";
+  return Report(ArgumentFailure(what + first + "'; see 'zorvat-cli --help'"), json);
 }
 
 }  // namespace
 }  // namespace zv::cli
 
-int main(int argc, char** argv) {
-  return zv::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
-}
+int main(int argc, char** argv) { return zv::cli::Run(std::vector<std::string>(argv + 1, argv + argc)); }

@@ -1,5 +1,6 @@
-// zorvat-cli rewrite IN.zvt OUT.zvt: reads a task file and writes it again
-// with the program's own writer (OUT is replaced atomically).
+// zorvat-cli rewrite IN.zvt OUT.zvt [--json]: reads a task file and writes it
+// again with the program's own writer (OUT is replaced atomically); with
+// --json it prints {"outcome":"done"} or the failure.
 #include <iostream>
 
 #include "cli/commands.h"
@@ -8,12 +9,14 @@
 namespace zv::cli {
 
 int RunRewrite(const Command& self, Arguments args) {
+  PathArguments words;
+  if (auto failure = ParsePaths(self, args, 2, words)) return Report(*failure, WantsJson(args));
   TaskState task;
-  if (!ExpectPaths(self, args, 2) || !LoadTask(args[0], task)) return kExitFailure;
-  if (WriteTaskFile(args[1], task) != WriteResult::Ok) {
-    std::cerr << kWriteFailedCaption << ": " << args[1] << '\n';
-    return kExitFailure;
-  }
+  if (auto failure = LoadTask(words.paths[0], task)) return Report(*failure, words.json);
+  const std::string& out = words.paths[1];
+  if (WriteTaskFile(out, task) != WriteResult::Ok)
+    return Report(Failure(FailureKind::WriteFailed, out, kWriteFailedCaption, out), words.json);
+  if (words.json) std::cout << JsonObject().Add("outcome", "done").Text() << '\n';
   return kExitOk;
 }
 

@@ -3,21 +3,22 @@
 // validates the task, runs the solver (the fast engine on as many threads as
 // the machine has, unless told otherwise) and prints
 // its counters, optionally the stored solutions as the form view shows them,
-// as lines or as one JSON object. A time limit or Ctrl+C stops the run and
-// keeps what was found; the memory limit ends it with exit status 3.
+// as lines or as one JSON object. The time limit or a stop signal (SIGINT,
+// SIGTERM, SIGHUP) stops the run and keeps what was found, as does the
+// memory limit; each ends with an exit status of its own.
 #include "cli/solve_command.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <thread>
 
+#include "cli/stop_signals.h"
 #include "model/validation.h"
 #include "platform/ticks.h"
 #include "solver/progress.h"
@@ -25,12 +26,6 @@
 
 namespace zv::cli {
 namespace {
-
-// A signal handler can reach nothing but static storage: this flag is the
-// only bridge from Ctrl+C to the run, read by the run's observer.
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void OnInterrupt(int) { interrupted = 1; }
 
 constexpr int kMaxThreads = 256;
 
@@ -62,22 +57,16 @@ bool ParseSeconds(const std::string& text, double& value) {
   return used == text.size() && value >= 0 && value < 1e9;
 }
 
-// Fills `out` from the words after "solve"; prints why and returns false on a
-// wrong or missing value, an unknown option or a wrong number of paths.
-bool ParseArguments(const Command& self, Arguments args, SolveArguments& out) {
-  auto usage = [&] {
-    std::cerr << "usage: zorvat-cli " << self.name << ' ' << self.arguments << '\n';
-    return false;
-  };
+// Fills `out` from the words after "solve"; a wrong or missing value, an
+// unknown option or a wrong number of paths gives the failure to report.
+std::optional<Failure> ParseArguments(const Command& self, Arguments args, SolveArguments& out) {
+  const auto wrong = [&](std::string detail) { return ArgumentFailure(std::move(detail), UsageLine(self)); };
   bool havePath = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
     const bool takesValue = word == "--show" || word == "--memory-limit" || word == "--time-limit" ||
                             word == "--engine" || word == "--threads";
-    if (takesValue && i + 1 == args.size()) {
-      std::cerr << "zorvat-cli: " << word << " needs a value\n";
-      return usage();
-    }
+    if (takesValue && i + 1 == args.size()) return wrong(word + " needs a value");
     long long count = 0;
     if (word == "--json") {
       out.json = true;
@@ -88,64 +77,67 @@ bool ParseArguments(const Command& self, Arguments args, SolveArguments& out) {
       } else if (ParseCount(value, count)) {
         out.show = static_cast<int>(std::min<long long>(count, INT32_MAX));
       } else {
-        std::cerr << "zorvat-cli: --show expects a count or 'all', not '" << value << "'\n";
-        return false;
+        return wrong("--show expects a count or 'all', not '" + value + "'");
       }
     } else if (word == "--memory-limit") {
       const std::string& value = args[++i];
-      if (!ParseCount(value, count) || count == 0 || count > (1LL << 30)) {
-        std::cerr << "zorvat-cli: --memory-limit expects megabytes (a whole number from 1), not '" << value
-                  << "'\n";
-        return false;
-      }
+      if (!ParseCount(value, count) || count == 0 || count > (1LL << 30))
+        return wrong("--memory-limit expects megabytes (a whole number from 1), not '" + value + "'");
       out.memoryLimit = static_cast<std::size_t>(count) << 20;
     } else if (word == "--time-limit") {
       const std::string& value = args[++i];
       double seconds = 0;
-      if (!ParseSeconds(value, seconds)) {
-        std::cerr << "zorvat-cli: --time-limit expects seconds (a number from 0), not '" << value << "'\n";
-        return false;
-      }
+      if (!ParseSeconds(value, seconds))
+        return wrong("--time-limit expects seconds (a number from 0), not '" + value + "'");
       out.timeLimit = seconds;
     } else if (word == "--engine") {
       const std::string& value = args[++i];
-      if (value != "fast" && value != "reference") {
-        std::cerr << "zorvat-cli: --engine expects 'fast' or 'reference', not '" << value << "'\n";
-        return false;
-      }
+      if (value != "fast" && value != "reference")
+        return wrong("--engine expects 'fast' or 'reference', not '" + value + "'");
       out.engine = value == "fast" ? SolveEngine::Fast : SolveEngine::Reference;
     } else if (word == "--threads") {
       const std::string& value = args[++i];
-      if (!ParseCount(value, count) || count == 0 || count > kMaxThreads) {
-        std::cerr << "zorvat-cli: --threads expects a whole number from 1 to " << kMaxThreads << ", not '" << value
-                  << "'\n";
-        return false;
-      }
+      if (!ParseCount(value, count) || count == 0 || count > kMaxThreads)
+        return wrong("--threads expects a whole number from 1 to " + std::to_string(kMaxThreads) + ", not '" +
+                     value + "'");
       out.threads = static_cast<int>(count);
     } else if (word.size() > 1 && word[0] == '-') {
-      std::cerr << "zorvat-cli: unknown option '" << word << "'\n";
-      return usage();
+      return wrong("unknown option '" + word + "'");
     } else if (havePath) {
-      return usage();
+      return wrong("'solve' takes one path, not also '" + word + "'");
     } else {
       out.path = word;
       havePath = true;
     }
   }
-  return havePath || usage();
+  if (!havePath) return wrong("'solve' needs the path of a task file");
+  return std::nullopt;
 }
 
-// Stops on Ctrl+C or when the time limit has passed; draws a progress line
-// on stderr once a second when stderr is a terminal.
+// Why a run that did not finish stopped.
+enum class StopReason { None, TimeLimit, Signal };
+
+// Stops on a stop signal or when the time limit has passed, noting which came
+// first; draws a progress line on stderr once a second when stderr is a
+// terminal.
 class CliObserver final : public SolveObserver {
  public:
-  CliObserver(TickSource& ticks, std::optional<double> timeLimit, bool showProgress)
-      : clock_(ticks), showProgress_(showProgress) {
+  CliObserver(TickSource& ticks, const StopSignals& signals, std::optional<double> timeLimit,
+              bool showProgress)
+      : clock_(ticks), signals_(signals), showProgress_(showProgress) {
     if (timeLimit) limitMs_ = static_cast<std::uint32_t>(std::min(*timeLimit * 1000.0, 4.0e9));
     clock_.Start();
   }
 
-  bool StopRequested() override { return interrupted != 0 || timeUp_; }
+  bool StopRequested() override {
+    if (reason_ == StopReason::None) {
+      if (signals_.Received() != 0)
+        reason_ = StopReason::Signal;
+      else if (timeUp_)
+        reason_ = StopReason::TimeLimit;
+    }
+    return reason_ != StopReason::None;
+  }
 
   void Refresh(const SolveStats& stats) override {
     if (limitMs_ && clock_.ElapsedMs() >= *limitMs_) timeUp_ = true;
@@ -165,13 +157,23 @@ class CliObserver final : public SolveObserver {
   }
 
   ProgressClock& Clock() { return clock_; }
+  StopReason Reason() const { return reason_; }
 
  private:
   ProgressClock clock_;
+  const StopSignals& signals_;
   bool showProgress_;
+  StopReason reason_ = StopReason::None;
   std::optional<std::uint32_t> limitMs_;
   bool timeUp_ = false;
   bool lineShown_ = false;
+};
+
+// How a run ended: its "stop_reason" for --json (nullptr when it finished)
+// and its exit status.
+struct StopEnd {
+  const char* stopReason;
+  int exitStatus;
 };
 
 int UserNumber(const TaskState& task, int cubeIndex) { return UserNumberOfCube(task.figure, cubeIndex); }
@@ -201,62 +203,80 @@ void PrintSolutionGrid(const TaskState& task, const Solver& solver, int i, int c
   }
 }
 
-void PrintSolutionJson(const TaskState& task, const Solver& solver, int i) {
+// One stored solution as a JSON array of the filled cells with their cube's
+// user number and rotation.
+std::string SolutionJson(const TaskState& task, const Solver& solver, int i) {
   const auto cells = solver.FormCellList();
   const auto cubes = solver.SolutionCubes(i);
   const auto rotations = solver.SolutionRotations(i);
-  std::cout << '[';
-  bool first = true;
+  std::string list = "[";
   for (std::size_t p = 0; p < cells.size(); ++p) {
     if (cubes[p] == 0) continue;
-    std::cout << (first ? "" : ",") << "{\"x\":" << FormCellX(cells[p]) << ",\"y\":" << FormCellY(cells[p])
-              << ",\"z\":" << FormCellZ(cells[p]) << ",\"cube\":" << UserNumber(task, cubes[p] - 1)
-              << ",\"rotation\":" << static_cast<int>(rotations[p]) << '}';
-    first = false;
+    if (list.size() > 1) list += ',';
+    list += JsonObject()
+                .Add("x", FormCellX(cells[p]))
+                .Add("y", FormCellY(cells[p]))
+                .Add("z", FormCellZ(cells[p]))
+                .Add("cube", UserNumber(task, cubes[p] - 1))
+                .Add("rotation", static_cast<int>(rotations[p]))
+                .Text();
   }
-  std::cout << ']';
+  return list + ']';
 }
 
 }  // namespace
 
 int RunSolve(const Command& self, Arguments args) {
+  // Installed first, so that a stop signal arriving while the task loads
+  // still ends the run cleanly, at its first search call.
+  const StopSignals signals;
   SolveArguments options;
-  if (!ParseArguments(self, args, options)) return kExitFailure;
+  if (auto failure = ParseArguments(self, args, options)) return Report(*failure, WantsJson(args));
   TaskState task;
-  if (!LoadTask(options.path, task)) return kExitFailure;
+  if (auto failure = LoadTask(options.path, task)) return Report(*failure, options.json);
   const Validation v = ValidateTask(task);
-  if (!v.ok()) {
-    std::cerr << "error: " << ValidationMessage(v, task.figure) << '\n';
-    return kExitRefused;
-  }
+  if (!v.ok()) return Report(RefusalFailure(v, task.figure), options.json);
 
-  interrupted = 0;
-  auto previous = std::signal(SIGINT, OnInterrupt);
-  CliObserver observer(SystemTicks(), options.timeLimit, isatty(STDERR_FILENO) != 0);
+  CliObserver observer(SystemTicks(), signals, options.timeLimit, isatty(STDERR_FILENO) != 0);
   Solver solver;
-  const SolveOutcome outcome = solver.Solve(task, v.links, observer, SolveOptions{options.memoryLimit, options.engine, options.threads});
+  const SolveOutcome outcome = solver.Solve(
+      task, v.links, observer, SolveOptions{options.memoryLimit, options.engine, options.threads});
   const std::uint32_t elapsedMs = observer.Clock().ElapsedMs();
-  std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);
   observer.Finish();
 
   const bool outOfMemory = outcome == SolveOutcome::OutOfMemory;
   const bool stopped = outcome != SolveOutcome::Complete;
+  const StopEnd end = !stopped                                     ? StopEnd{nullptr, kExitOk}
+                      : outOfMemory                                ? StopEnd{"memory", kExitOutOfMemory}
+                      : observer.Reason() == StopReason::TimeLimit ? StopEnd{"time_limit", kExitTimeLimit}
+                                                                   : StopEnd{"signal", kExitSignal};
+  const Failure memoryFailure(FailureKind::OutOfMemory);
   const int shown = std::min(options.show.value_or(0), solver.SolutionCount());
   if (options.json) {
-    std::cout << "{\"solutions\":" << solver.SolutionCount() << ",\"assignments\":" << solver.Assignments()
-              << ",\"deadEnds\":" << solver.DeadEnds() << ",\"searchCalls\":" << solver.SearchCalls()
-              << ",\"seconds\":" << FormatSeconds3(elapsedMs)
-              << ",\"stopped\":" << (stopped ? "true" : "false")
-              << ",\"outOfMemory\":" << (outOfMemory ? "true" : "false");
+    JsonObject object;
+    object.Add("solutions", solver.SolutionCount())
+        .Add("assignments", solver.Assignments())
+        .Add("deadEnds", solver.DeadEnds())
+        .Add("searchCalls", solver.SearchCalls())
+        .AddRaw("seconds", FormatSeconds3(elapsedMs))
+        .Add("stopped", stopped)
+        .Add("outOfMemory", outOfMemory)
+        .Add("outcome", stopped ? "stopped" : "complete");
+    if (end.stopReason != nullptr)
+      object.Add("stop_reason", end.stopReason);
+    else
+      object.AddNull("stop_reason");
+    if (end.exitStatus == kExitSignal) object.Add("signal", StopSignalName(signals.Received()));
+    if (outOfMemory) AddFailure(object, memoryFailure);
     if (options.show) {
-      std::cout << ",\"shown\":[";
+      std::string list = "[";
       for (int i = 0; i < shown; ++i) {
-        if (i > 0) std::cout << ',';
-        PrintSolutionJson(task, solver, i);
+        if (i > 0) list += ',';
+        list += SolutionJson(task, solver, i);
       }
-      std::cout << ']';
+      object.AddRaw("shown", list + ']');
     }
-    std::cout << "}\n";
+    std::cout << object.Text() << '\n';
   } else {
     std::cout << "solutions: " << solver.SolutionCount() << '\n'
               << "assignments: " << solver.Assignments() << '\n'
@@ -268,13 +288,15 @@ int RunSolve(const Command& self, Arguments args) {
       PrintSolutionGrid(task, solver, i, v.cubeCount);
     }
   }
+  std::cout.flush();
   if (outOfMemory) {
-    std::cerr << "Not enough memory\n"
-              << "zorvat-cli: the solver ran out of memory (see --memory-limit); the counts above are those "
-                 "reached until then\n";
-    return kExitOutOfMemory;
+    PrintFailureLines(memoryFailure);
+  } else if (stopped) {
+    const std::string by =
+        end.exitStatus == kExitTimeLimit ? std::string("the time limit") : StopSignalName(signals.Received());
+    std::cerr << "zorvat-cli: stopped by " << by << "; the counts are those reached until then\n";
   }
-  return kExitOk;
+  return end.exitStatus;
 }
 
 }  // namespace zv::cli

@@ -1,11 +1,13 @@
 // zorvat-cli run as a program: what check prints and returns for solvable,
-// refused, damaged and missing tasks, rewrite, and wrong arguments.
+// refused, damaged and missing tasks, rewrite, wrong arguments, and the one
+// JSON object --json prints for every outcome.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 
 #include "storage/task_file.h"
+#include "tests/support/json_check.h"
 #include "tests/support/task_builder.h"
 #include "tests/support/temp_folder.h"
 
@@ -73,17 +75,19 @@ TEST(CliCheck, RefusedTaskPrintsTheValidationMessage) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
             "cubes: 2\nparts: 2\ncycles: 0\nform cells: 3\nsurplus: 1\n"
-            "error: В форме на 1 больше кубиков, чем в условии\n");
+            "error: the form has 1 cell more than the figure has cubes\n"
+            "error_ru: В форме на 1 больше кубиков, чем в условии\n");
 
   // One cube: the link analysis never runs, so parts and cycles are unknown.
   run = RunCli(folder, "check " + SaveTask(folder, "one.zvt", test::MakeTask({"#"}, {{"#"}})));
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
             "cubes: 1\nparts: -\ncycles: -\nform cells: 1\nsurplus: 0\n"
-            "error: В исходной фигуре меньше 2 кубиков\n");
+            "error: the figure has fewer than 2 cubes\n"
+            "error_ru: В исходной фигуре меньше 2 кубиков\n");
 }
 
-TEST(CliCheck, UnreadableFilesGiveCaptionAndPath) {
+TEST(CliCheck, UnreadableFilesGiveEnglishAndRussianLinesWithThePath) {
   TempFolder folder;
   const std::vector<std::uint8_t> good = BuildTaskImage(test::MakeTask({"##"}, {{"##"}}));
 
@@ -97,18 +101,26 @@ TEST(CliCheck, UnreadableFilesGiveCaptionAndPath) {
   newer[4] = 2;
   WriteBytes(folder.File("newer.zvt"), newer);
 
-  const std::pair<const char*, const char*> cases[] = {
-      {"damaged.zvt", "Ошибка в файле задачи"},
-      {"magic.zvt", "Неправильный заголовок файла задачи"},
-      {"newer.zvt", "Версия файла задачи более новая, чем у программы"},
-      {"none.zvt", "Файл не найден"},
+  // clang-format off
+  const struct {
+    const char* name;
+    const char* english;
+    const char* caption;
+  } cases[] = {
+      {"damaged.zvt", "the task file is damaged",                             "Ошибка в файле задачи"},
+      {"magic.zvt",   "the file is not a task file (wrong header)",           "Неправильный заголовок файла задачи"},
+      {"newer.zvt",   "the task file is from a newer version of the program", "Версия файла задачи более новая, чем у программы"},
+      {"none.zvt",    "no such task file",                                    "Файл не найден"},
   };
-  for (auto [name, caption] : cases) {
+  // clang-format on
+  for (auto [name, english, caption] : cases) {
     const std::string path = folder.File(name);
     CliRun run = RunCli(folder, "check " + path);
     EXPECT_EQ(run.status, 2) << name;
     EXPECT_EQ(run.out, "") << name;
-    EXPECT_EQ(run.err, std::string(caption) + ": " + path + "\n") << name;
+    EXPECT_EQ(run.err,
+              "zorvat-cli: " + std::string(english) + ": " + path + "\n" + caption + ": " + path + "\n")
+        << name;
   }
 }
 
@@ -135,13 +147,15 @@ TEST(CliRewrite, FailuresWriteNothing) {
 
   CliRun run = RunCli(folder, "rewrite " + folder.File("bad.zvt") + " " + folder.File("out.zvt"));
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "Ошибка в файле задачи: " + folder.File("bad.zvt") + "\n");
+  EXPECT_EQ(run.err, "zorvat-cli: the task file is damaged: " + folder.File("bad.zvt") +
+                         "\nОшибка в файле задачи: " + folder.File("bad.zvt") + "\n");
   EXPECT_EQ(ReadBytes(folder.File("out.zvt")), (std::vector<std::uint8_t>{9, 9}));
 
   const std::string unwritable = folder.File("missing/out.zvt");
   run = RunCli(folder, "rewrite " + folder.File("in.zvt") + " " + unwritable);
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "Невозможно записать файл: " + unwritable + "\n");
+  EXPECT_EQ(run.err, "zorvat-cli: cannot write the file: " + unwritable +
+                         "\nНевозможно записать файл: " + unwritable + "\n");
 }
 
 TEST(CliArguments, HelpVersionAndMistakes) {
@@ -157,8 +171,9 @@ TEST(CliArguments, HelpVersionAndMistakes) {
 
   WriteBytes(folder.File("a.zvt"), BuildTaskImage(test::MakeTask({"##"}, {{"##"}})));
   const std::string a = folder.File("a.zvt");
-  for (const std::string& args : std::vector<std::string>{"", "solvee " + a, "--frob", "check", "check " + a + " " + a,
-                                   "check --all " + a, "rewrite " + a, "rewrite " + a + " " + a + " " + a}) {
+  for (const std::string& args :
+       std::vector<std::string>{"", "solvee " + a, "--frob", "check", "check " + a + " " + a,
+                                "check --all " + a, "rewrite " + a, "rewrite " + a + " " + a + " " + a}) {
     run = RunCli(folder, args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_EQ(run.out, "") << args;
@@ -166,6 +181,72 @@ TEST(CliArguments, HelpVersionAndMistakes) {
   }
   // None of the refused rewrites touched the file.
   EXPECT_EQ(ReadBytes(a), BuildTaskImage(test::MakeTask({"##"}, {{"##"}})));
+}
+
+TEST(CliJson, EveryOutcomeIsOneObjectWithItsCodeAndExitStatus) {
+  TempFolder folder;
+  const std::vector<std::uint8_t> good = BuildTaskImage(test::MakeTask({"##"}, {{"##"}}));
+  std::vector<std::uint8_t> damaged = good, badMagic = good, newer = good;
+  damaged.push_back(0);
+  badMagic[0] = 0;
+  newer[4] = 2;
+  WriteBytes(folder.File("good.zvt"), good);
+  WriteBytes(folder.File("damaged.zvt"), damaged);
+  WriteBytes(folder.File("short.zvt"), {1, 2, 3});
+  WriteBytes(folder.File("magic.zvt"), badMagic);
+  WriteBytes(folder.File("newer.zvt"), newer);
+  WriteBytes(folder.File("one.zvt"), BuildTaskImage(test::MakeTask({"#"}, {{"#"}})));
+  const auto at = [&](const char* name) { return " " + folder.File(name); };
+
+  // clang-format off
+  const struct {
+    std::string args;
+    int status;
+    const char* outcome;
+    const char* error;     // "" when the outcome is no failure
+    const char* russian;   // expected "message_ru", "" when there is none
+  } cases[] = {
+      {"check --json" + at("good.zvt"),               0, "solvable", "",                ""},
+      {"rewrite --json" + at("good.zvt") + at("copy.zvt"), 0, "done", "",               ""},
+      {"check --json" + at("none.zvt"),               2, "error",   "missing_file",    "Файл не найден"},
+      {"solve --json" + at("none.zvt"),               2, "error",   "missing_file",    "Файл не найден"},
+      {"solve --json " + folder.Path().string(),      2, "error",   "unreadable_file", "Невозможно считать файл"},
+      {"solve --json" + at("damaged.zvt"),            2, "error",   "damaged_file",    "Ошибка в файле задачи"},
+      {"solve --json" + at("short.zvt"),              2, "error",   "damaged_file",    "Ошибка в файле задачи"},
+      {"solve --json" + at("magic.zvt"),              2, "error",   "bad_header",      "Неправильный заголовок файла задачи"},
+      {"solve --json" + at("newer.zvt"),              2, "error",   "newer_version",   "Версия файла задачи более новая, чем у программы"},
+      {"solve --json" + at("one.zvt"),                1, "error",   "refused_task",    "В исходной фигуре меньше 2 кубиков"},
+      {"check --json" + at("one.zvt"),                1, "refused", "refused_task",    "В исходной фигуре меньше 2 кубиков"},
+      {"solve --json --show",                         2, "error",   "bad_arguments",   ""},
+      {"solve --json --time-limit soon" + at("good.zvt"), 2, "error", "bad_arguments", ""},
+      {"solve --json --colour" + at("good.zvt"),      2, "error",   "bad_arguments",   ""},
+      {"solve --json" + at("good.zvt") + at("good.zvt"), 2, "error", "bad_arguments",  ""},
+      {"solve --json",                                2, "error",   "bad_arguments",   ""},
+      {"check --json --all" + at("good.zvt"),         2, "error",   "bad_arguments",   ""},
+      {"solvee --json",                               2, "error",   "bad_arguments",   ""},
+      {"solve --json --memory-limit 1" + at("good.zvt"), 3, "stopped", "out_of_memory", ""},
+      {"rewrite --json" + at("good.zvt") + at("missing/out.zvt"), 2, "error", "write_failed", "Невозможно записать файл"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    const CliRun run = RunCli(folder, c.args);
+    EXPECT_EQ(run.status, c.status) << c.args;
+    const auto members = test::ParseJsonObject(run.out);
+    ASSERT_TRUE(members) << c.args << "\n" << run.out;
+    const auto member = [&](const char* key) {
+      const auto found = members->find(key);
+      return found == members->end() ? std::string() : found->second;  // no JSON value is ""
+    };
+    const auto quoted = [](const char* text) {
+      return *text ? '"' + std::string(text) + '"' : std::string();
+    };
+    EXPECT_EQ(member("outcome"), quoted(c.outcome)) << c.args;
+    EXPECT_EQ(member("error"), quoted(c.error)) << c.args;
+    EXPECT_EQ(member("message_ru"), quoted(c.russian)) << c.args;
+    // Every failure, and only a failure, says what happened in English.
+    EXPECT_EQ(member("message").size() > 2, *c.error != '\0') << c.args;
+  }
+  EXPECT_EQ(ReadBytes(folder.File("copy.zvt")), good);
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+// The ways a zorvat-cli command can fail. Each kind has one row in the table
+// of failures.cpp: its stable code for --json, its English text and its exit
+// status. A failure is printed either as an English line on stderr (followed
+// by the program's Russian text, where it has one) or, with --json, as one
+// JSON object on stdout.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "cli/json.h"
+#include "model/validation.h"
+#include "storage/task_file.h"
+
+namespace zv::cli {
+
+enum class FailureKind {
+  MissingFile,
+  UnreadableFile,
+  DamagedFile,
+  BadHeader,
+  NewerVersion,
+  RefusedTask,
+  BadArguments,
+  OutOfMemory,
+  WriteFailed,
+};
+
+struct Failure {
+  explicit Failure(FailureKind k, std::string english = "", std::string russianText = "",
+                   std::string file = "")
+      : kind(k), detail(std::move(english)), russian(std::move(russianText)), path(std::move(file)) {}
+
+  FailureKind kind;
+  std::string detail;            // English words after the kind's text; "" = none
+  std::string russian;           // the program's Russian text for it; "" = none
+  std::string path;              // the file concerned; "" = none
+  const char* reason = nullptr;  // RefusedTask: the validation check that failed, as a code
+  std::string usage;             // BadArguments: the usage line to show on stderr; "" = none
+};
+
+const char* FailureCode(FailureKind kind);  // "missing_file", ...
+int FailureExitStatus(FailureKind kind);
+
+// The English message: the kind's text, then ": " and the detail.
+std::string FailureMessage(const Failure& failure);
+
+// Adds "error" (the code), "message", and where known
+// "message_ru", "path" and "reason" to `object`.
+void AddFailure(JsonObject& object, const Failure& failure);
+
+// Prints `failure` (to stdout as a JSON object with "outcome": "error" when
+// `json`, else to stderr) and returns its exit status.
+int Report(const Failure& failure, bool json);
+
+// Prints the stderr lines of `failure` alone, whatever the output mode.
+void PrintFailureLines(const Failure& failure);
+
+// The failure for a task file `path` that ReadTaskFile did not accept.
+Failure ReadFailure(ReadResult result, const std::string& path);
+// The failure for a task that validation refuses.
+Failure RefusalFailure(const Validation& v, const FigureState& figure);
+Failure ArgumentFailure(std::string detail, std::string usage = "");
+
+}  // namespace zv::cli
