@@ -15,7 +15,7 @@ namespace {
 constexpr std::array kCommands{
     Command{"check",   "TASK.zvt [--json]",       "print the task's counters and whether it can be solved", RunCheck},
     Command{"rewrite", "IN.zvt OUT.zvt [--json]", "read a task file and write it back with this program's writer", RunRewrite},
-    Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S] [--engine fast|reference] [--threads N]", "find every solution and print the counts", RunSolve},
+    Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S] [--engine reduced|fast|reference] [--threads N]", "find every solution and print the counts", RunSolve},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 // zorvat-cli solve TASK.zvt [--show N|all] [--json] [--memory-limit MB]
-// [--time-limit S] [--engine fast|reference] [--threads N]: reads and
-// validates the task, runs the solver (the fast engine on as many threads as
+// [--time-limit S] [--engine reduced|fast|reference] [--threads N]: reads and
+// validates the task, runs the solver (the reduced engine unless told
+// otherwise; the fast engine on as many threads as
 // the machine has, unless told otherwise) and prints
 // its counters, optionally the stored solutions as the form view shows them,
 // as lines or as one JSON object. The time limit or a stop signal (SIGINT,
@@ -37,7 +38,7 @@ struct SolveArguments {
   bool json = false;
   std::size_t memoryLimit = 0;      // bytes, 0 = the solver's default
   std::optional<double> timeLimit;  // seconds
-  SolveEngine engine = SolveEngine::Fast;
+  SolveEngine engine = SolveEngine::Reduced;
   int threads = DefaultThreads();
 };
 
@@ -92,9 +93,11 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
       out.timeLimit = seconds;
     } else if (word == "--engine") {
       const std::string& value = args[++i];
-      if (value != "fast" && value != "reference")
-        return wrong("--engine expects 'fast' or 'reference', not '" + value + "'");
-      out.engine = value == "fast" ? SolveEngine::Fast : SolveEngine::Reference;
+      if (value != "reduced" && value != "fast" && value != "reference")
+        return wrong("--engine expects 'reduced', 'fast' or 'reference', not '" + value + "'");
+      out.engine = value == "reduced" ? SolveEngine::Reduced
+                   : value == "fast"  ? SolveEngine::Fast
+                                      : SolveEngine::Reference;
     } else if (word == "--threads") {
       const std::string& value = args[++i];
       if (!ParseCount(value, count) || count == 0 || count > kMaxThreads)
@@ -256,6 +259,7 @@ int RunSolve(const Command& self, Arguments args) {
     JsonObject object;
     object.Add("solutions", solver.SolutionCount())
         .Add("assignments", solver.Assignments())
+        .Add("assignmentsAtLeast", solver.Stats().assignmentsAtLeast)
         .Add("deadEnds", solver.DeadEnds())
         .Add("searchCalls", solver.SearchCalls())
         .AddRaw("seconds", FormatSeconds3(elapsedMs))
@@ -279,7 +283,8 @@ int RunSolve(const Command& self, Arguments args) {
     std::cout << object.Text() << '\n';
   } else {
     std::cout << "solutions: " << solver.SolutionCount() << '\n'
-              << "assignments: " << solver.Assignments() << '\n'
+              << "assignments: " << (solver.Stats().assignmentsAtLeast ? "at least " : "")
+              << solver.Assignments() << '\n'
               << "dead ends: " << solver.DeadEnds() << '\n'
               << "time: " << FormatSeconds3(elapsedMs) << " s\n";
     if (stopped) std::cout << "stopped\n";

@@ -18,12 +18,16 @@ class DirectHooks final : public FastSearchHooks {
 
   bool StopRequested() override { return observer_.StopRequested(); }
   void Refresh() override { observer_.Refresh(Stats()); }
-  bool Record(const std::int32_t* chosen) override { return store_.Record(chosen) != RecordResult::OutOfMemory; }
+  bool Record(const std::int32_t* chosen) override {
+    return store_.Record(chosen) != RecordResult::OutOfMemory;
+  }
   void Subtree(std::span<const std::int32_t>, double) override {}
 
   SolveStats Stats() const {
-    return SolveStats{search_->DeadEnds(), store_.Count(), store_.Assignments(), search_->SearchCalls(),
-                      search_->Explored()};
+    SolveStats stats{search_->DeadEnds(), store_.Count(), search_->Assignments(), search_->SearchCalls(),
+                     search_->Explored()};
+    stats.assignmentsAtLeast = search_->AssignmentsOverflowed();
+    return stats;
   }
 
  private:
@@ -35,13 +39,15 @@ class DirectHooks final : public FastSearchHooks {
 }  // namespace
 
 FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
-                            int threads) {
+                            int threads, const LinkAnalysis* reduceWith) {
   FastTables tables;
   tables.Build(prep);
-  if (threads > 1) return RunParallelSearch(prep, tables, store, observer, threads);
+  if (threads > 1 && reduceWith == nullptr) return RunParallelSearch(prep, tables, store, observer, threads);
 
+  ReductionTables reductions;
+  if (reduceWith != nullptr) reductions.Build(prep, *reduceWith);
   DirectHooks hooks(store, observer);
-  FastSearch search(prep, tables, hooks);
+  FastSearch search(prep, tables, hooks, reduceWith != nullptr ? &reductions : nullptr);
   hooks.Attach(search);
   search.Run();
   return FastRunResult{hooks.Stats(), search.Stopped(), search.OutOfMemory()};

@@ -22,8 +22,9 @@ struct FastRunResult {
 
 // threads <= 1 searches in the calling thread; more splits the search tree
 // into subtrees for that many workers. The observer is only ever called from
-// the calling thread.
+// the calling thread. With `reduceWith` (the task's link analysis) the
+// reduced search runs, in the calling thread.
 FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
-                            int threads);
+                            int threads, const LinkAnalysis* reduceWith = nullptr);
 
 }  // namespace zv

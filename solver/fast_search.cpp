@@ -20,11 +20,13 @@ constexpr int kNoCandidateYet = 10;  // more than any candidate count
 
 }  // namespace
 
-FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks)
+FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks,
+                       const ReductionTables* reductions)
     : prep_(prep),
       t_(tables),
       hooks_(hooks),
-      hingeRoom_(static_cast<std::size_t>(std::max(prep.hingeCount, 1))) {
+      hingeRoom_(static_cast<std::size_t>(std::max(prep.hingeCount, 1))),
+      red_(reductions) {
   const auto b = static_cast<std::size_t>(prep.blockCount);
   // Every call below level 0 places a block or leaves a cell empty on purpose.
   const std::size_t levels = b + static_cast<std::size_t>(prep.surplus) + 1;
@@ -43,6 +45,16 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   // lists nest at most one deep per level.
   listBounds_.resize((levels + 1) * (b + 1));
   for (int m = 0; m < prep.formCellCount; ++m) formCells_.Set(m);
+  if (red_ != nullptr) {
+    stamp_.assign(static_cast<std::size_t>(prep.placementCount), 0);
+    classCount_.assign(static_cast<std::size_t>(prep.placementCount), 0);
+    neighbours_.resize(static_cast<std::size_t>(prep.formCellCount));
+    for (int m = 0; m < prep.formCellCount; ++m)
+      for (int f = 0; f < kFaceCount; ++f) {
+        const int next = prep.cellNumberGrid[prep.formCells[m] + kFaceOffset[f]];
+        if (next > 0) neighbours_[m].Set(next - 1);
+      }
+  }
   Reset();
 }
 
@@ -57,6 +69,7 @@ void FastSearch::Reset() {
   std::copy(t_.ownStart.begin(), t_.ownStart.end(), listBounds_.begin());
   listDepth_ = 0;
   listTop_ = t_.own.size();
+  symmetries_ = red_ != nullptr ? red_->allSymmetries : 1;
 }
 
 void FastSearch::Run() {
@@ -116,6 +129,68 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
     ++pending;
   }
   placedStack_[placedTop_++] = block;
+  if (symmetries_ > 1) NarrowSymmetries(placement);
+}
+
+void FastSearch::NarrowSymmetries(std::int32_t placement) {
+  const std::int32_t cls = red_->classOf[placement];
+  for (std::uint64_t rest = symmetries_ & ~std::uint64_t{1}; rest != 0; rest &= rest - 1) {
+    const int s = std::countr_zero(rest);
+    if (red_->Image(s, placement) != cls) symmetries_ &= ~(std::uint64_t{1} << s);
+  }
+}
+
+void FastSearch::AddAssignments(std::uint64_t count) {
+  if (__builtin_add_overflow(assignments_, count, &assignments_)) {
+    assignments_ = ~std::uint64_t{0};
+    assignmentsOverflow_ = true;
+  }
+}
+
+std::uint64_t FastSearch::Times(std::uint64_t count, std::uint64_t factor) {
+  std::uint64_t product = 0;
+  if (__builtin_mul_overflow(count, factor, &product)) {
+    assignmentsOverflow_ = true;
+    return ~std::uint64_t{0};
+  }
+  return product;
+}
+
+bool FastSearch::ImageOfEarlier(std::int32_t cls, std::uint32_t stamp, std::uint64_t mask,
+                                std::uint64_t& count) const {
+  for (std::uint64_t rest = mask & ~std::uint64_t{1}; rest != 0; rest &= rest - 1) {
+    const std::int32_t image = red_->Image(std::countr_zero(rest), cls);
+    if (image >= 0 && image != cls && stamp_[image] == stamp) {
+      count = classCount_[image];
+      return true;
+    }
+  }
+  return false;
+}
+
+void FastSearch::Handled(std::int32_t cls, std::uint32_t stamp, std::uint64_t count) {
+  stamp_[cls] = stamp;
+  classCount_[cls] = count;
+}
+
+bool FastSearch::Coverable(int cell) const {
+  for (const std::int32_t q : t_.Covering(cell))
+    if (blockAvailable_[t_.blockOf[q]] && Usable(q)) return true;
+  return false;
+}
+
+bool FastSearch::StrandedCells(const CellMask& before, int surplus) const {
+  CellMask around;
+  for (int w = 0; w < t_.maskWords; ++w)
+    for (std::uint64_t fresh = occupiedMask_.words[w] & ~before.words[w]; fresh != 0; fresh &= fresh - 1) {
+      const CellMask& next = neighbours_[w * 64 + std::countr_zero(fresh)];
+      for (int v = 0; v < t_.maskWords; ++v) around.words[v] |= next.words[v];
+    }
+  int stranded = 0;
+  for (int w = 0; w < t_.maskWords; ++w)
+    for (std::uint64_t open = around.words[w] & ~occupiedMask_.words[w]; open != 0; open &= open - 1)
+      if (!Coverable(w * 64 + std::countr_zero(open)) && ++stranded > surplus) return true;
+  return false;
 }
 
 void FastSearch::Undo(int placedMark, int slotMark, const CellMask& occupied) {
@@ -199,10 +274,13 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   const int placedMark = placedTop_;
   const CellMask occupied = occupiedMask_;
   const int slotMark = slotTop_;
+  const std::uint64_t symmetries = symmetries_;
   int pending = constraintCount_[level];
   if (block >= 0) Place(level, block, placement, blocksLeft, pending);
 
-  const int best = Scan(level, blocksLeft, pending);
+  int best = Scan(level, blocksLeft, pending);
+  if (best != kDeadEnd && red_ != nullptr && blocksLeft > 0 && StrandedCells(occupied, surplus))
+    best = kDeadEnd;
   if (best == kDeadEnd) {
     ++deadEnds_;
     explored_ += weight;
@@ -210,11 +288,13 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
     BranchOnConstraint(level, blocksLeft, best, surplus, weight);
   } else if (blocksLeft == 0) {
     if (!hooks_.Record(chosen_.data())) outOfMemory_ = true;
+    AddAssignments(1);
     explored_ += weight;
   } else {
     StartNewGroup(level, blocksLeft, surplus, weight);
   }
   Undo(placedMark, slotMark, occupied);
+  symmetries_ = symmetries;
 }
 
 bool FastSearch::Enter(int level, int index, double weight) {
@@ -231,8 +311,25 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
   const LinkConstraint& branch = list[best];
   list[best].done = 1;
   const double share = weight / branch.candidateCount;
+  const std::uint32_t stamp = red_ != nullptr ? ++stampCounter_ : 0;
   for (int v = 0; v < branch.candidateCount; ++v) {
+    std::uint64_t copies = 1;  // this candidate and the equivalent ones after it
+    std::int32_t cls = 0;
+    if (red_ != nullptr) {
+      cls = red_->classOf[branch.candidates[v]];
+      if (stamp_[cls] == stamp) continue;  // counted with the first of its class
+      copies = 0;
+      for (int u = v; u < branch.candidateCount; ++u) copies += red_->classOf[branch.candidates[u]] == cls;
+      std::uint64_t count = 0;
+      if (ImageOfEarlier(cls, stamp, symmetries_, count)) {
+        Handled(cls, stamp, count);
+        AddAssignments(count);
+        explored_ += share * static_cast<double>(copies);
+        continue;
+      }
+    }
     if (!Enter(level, v, share)) continue;
+    const std::uint64_t before = assignments_;
     const int slotMark = slotTop_;
     if (v == branch.foldIndex) MarkSlot(branch.slot);
     int count = 0;
@@ -241,15 +338,25 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
     constraintCount_[level + 1] = count;
     Call(level + 1, blocksLeft, branch.neighbourBlock, branch.candidates[v], surplus, share);
     while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
+    if (red_ != nullptr) {
+      const std::uint64_t found = assignments_ - before;
+      AddAssignments(Times(found, copies - 1));
+      explored_ += share * static_cast<double>(copies - 1);
+      Handled(cls, stamp, Times(found, copies));
+    }
   }
 }
 
 FastSearch::Filtered FastSearch::Filter() {
   switch (t_.maskWords) {
-    case 1: return FilterWith<1>();
-    case 2: return FilterWith<2>();
-    case 3: return FilterWith<3>();
-    default: return FilterWith<4>();
+    case 1:
+      return FilterWith<1>();
+    case 2:
+      return FilterWith<2>();
+    case 3:
+      return FilterWith<3>();
+    default:
+      return FilterWith<4>();
   }
 }
 
@@ -304,10 +411,14 @@ FastSearch::Filtered FastSearch::FilterWith() {
 
 FastSearch::CellChoice FastSearch::LeastCoveredCell() const {
   switch (t_.maskWords) {
-    case 1: return LeastCoveredCellWith<1>();
-    case 2: return LeastCoveredCellWith<2>();
-    case 3: return LeastCoveredCellWith<3>();
-    default: return LeastCoveredCellWith<4>();
+    case 1:
+      return LeastCoveredCellWith<1>();
+    case 2:
+      return LeastCoveredCellWith<2>();
+    case 3:
+      return LeastCoveredCellWith<3>();
+    default:
+      return LeastCoveredCellWith<4>();
   }
 }
 
@@ -327,7 +438,9 @@ FastSearch::CellChoice FastSearch::LeastCoveredCellWith() const {
   const std::uint32_t* bounds = ListBounds();
   const std::int32_t* list = lists_.data();
   const std::uint64_t* masks = t_.maskBits.data();
-  auto maskWord = [&](std::uint32_t i, int w) { return masks[static_cast<std::size_t>(list[i]) * kWords + w]; };
+  auto maskWord = [&](std::uint32_t i, int w) {
+    return masks[static_cast<std::size_t>(list[i]) * kWords + w];
+  };
   // A full adder on whole words: sum bits into low, carries into high.
   auto add = [](std::uint64_t& high, std::uint64_t& low, std::uint64_t a, std::uint64_t b, std::uint64_t c) {
     const std::uint64_t u = a ^ b;
@@ -456,34 +569,90 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   // index.
   if (bestBlockCount <= slack * slack / 2 + bestCellCount) {
     const double share = weight / bestBlockCount;
+    const std::uint32_t stamp = red_ != nullptr ? ++stampCounter_ : 0;
     int index = 0;
     for (std::uint32_t i = bounds[bestBlock]; i < bounds[bestBlock + 1]; ++i) {
+      const std::int32_t p = lists_[i];
+      if (red_ != nullptr && SkipPlacement(p, stamp, symmetries_, share)) {
+        ++index;
+        continue;
+      }
       if (!Enter(level, index++, share)) continue;
+      const std::uint64_t before = assignments_;
       constraintCount_[level + 1] = 0;
-      Call(level + 1, blocksLeft, bestBlock, lists_[i], surplus, share);
+      Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
+      if (red_ != nullptr) CountCopies(p, stamp, before, share);
     }
     return restore();
   }
 
   const double share = weight / (bestCellCount + (surplus > 0 ? 1 : 0));
   const std::size_t first = GatherCovering(bestCell);
+  const std::uint32_t stamp = red_ != nullptr ? ++stampCounter_ : 0;
+  const std::uint64_t cellSymmetries = red_ != nullptr ? symmetries_ & red_->cellStabiliser[bestCell] : 1;
   int index = 0;
   for (std::size_t i = first; i < listTop_; ++i) {
-    if (!Enter(level, index++, share)) continue;
     const std::int32_t p = lists_[i];
+    if (red_ != nullptr && (SkipTwin(p, stamp, share) || SkipPlacement(p, stamp, cellSymmetries, share))) {
+      ++index;
+      continue;
+    }
+    if (!Enter(level, index++, share)) continue;
+    const std::uint64_t before = assignments_;
     constraintCount_[level + 1] = 0;
     Call(level + 1, blocksLeft, t_.blockOf[p], p, surplus, share);
+    if (red_ != nullptr) CountCopies(p, stamp, before, share);
   }
   // The chosen cell may also stay empty, as one of the cells to spare; the
   // placements above all cover it, so without this branch every solution
   // leaving it empty would be lost.
   if (surplus > 0 && Enter(level, index, share)) {
     occupiedMask_.Set(bestCell);
+    const std::uint64_t kept = symmetries_;
+    symmetries_ = cellSymmetries;
     constraintCount_[level + 1] = 0;
     Call(level + 1, blocksLeft, -1, -1, surplus - 1, share);
+    symmetries_ = kept;
     occupiedMask_.Clear(bestCell);
   }
   restore();
+}
+
+bool FastSearch::SkipPlacement(std::int32_t p, std::uint32_t stamp, std::uint64_t mask, double share) {
+  // A later member of a class is searched with its first, which comes
+  // first in every list of a new-group step.
+  if (red_->classOf[p] != p) return true;
+  std::uint64_t count = 0;
+  if (!ImageOfEarlier(p, stamp, mask, count)) return false;
+  Handled(p, stamp, count);
+  AddAssignments(count);
+  explored_ += share * red_->classSize[p];
+  return true;
+}
+
+bool FastSearch::SkipTwin(std::int32_t p, std::uint32_t stamp, double share) {
+  const int g = t_.blockOf[p];
+  for (int h = red_->twinOf[g]; h >= 0; h = red_->twinOf[h]) {
+    if (!blockAvailable_[h]) continue;
+    // An unplaced twin earlier in block order: its same placement stands
+    // earlier in this list and leads to the same solutions with the two
+    // blocks exchanged.
+    const std::int32_t same = p - prep_.blocks[g].firstPlacement + prep_.blocks[h].firstPlacement;
+    if (stamp_[same] != stamp) return false;
+    Handled(p, stamp, classCount_[same]);
+    AddAssignments(classCount_[same]);
+    explored_ += share;
+    return true;
+  }
+  return false;
+}
+
+void FastSearch::CountCopies(std::int32_t p, std::uint32_t stamp, std::uint64_t before, double share) {
+  const std::uint64_t copies = red_->classSize[p];
+  const std::uint64_t found = assignments_ - before;
+  AddAssignments(Times(found, copies - 1));
+  explored_ += share * static_cast<double>(copies - 1);
+  Handled(p, stamp, Times(found, copies));
 }
 
 }  // namespace zv

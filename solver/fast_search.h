@@ -22,6 +22,20 @@
 //   search.Run();                                    // or RunSplit / RunSubtree
 //   search.DeadEnds(), search.SearchCalls(), search.Explored()
 //
+// Reduced search (with ReductionTables): the same decisions at every step,
+// since every count still runs over all usable placements, but at a
+// branching a candidate is not searched when its subtree can only hold
+// copies or images of what an earlier candidate of the same branching found:
+// a placement equivalent to an earlier one (its class is searched once and
+// its count multiplied), the image of an earlier candidate under a symmetry
+// that carries the state before the branching onto itself, or a placement of
+// an unlinked block whose identical twin stands earlier in the branching. The
+// skipped candidates' complete assignments are counted from the candidate they
+// copy, so Assignments() is the full tree's count; after every step a cheap
+// test cuts subtrees in which some cell next to the blocks just placed can no
+// longer be covered and the spare cells cannot take it. Stored solutions and
+// their order stay those of the full search; calls and dead ends are its own.
+//
 // Splitting for parallel runs: RunSplit(d) searches the levels above d and
 // hands every call that would enter level d to Hooks::Subtree with the path
 // of branch numbers leading there; RunSubtree(path) walks that path silently
@@ -34,6 +48,7 @@
 
 #include "solver/fast_tables.h"
 #include "solver/prepare.h"
+#include "solver/reduction_tables.h"
 
 namespace zv {
 
@@ -54,17 +69,23 @@ class FastSearchHooks {
 
 class FastSearch {
  public:
-  FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks);
+  // Without reduction tables the search walks the full tree.
+  FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks,
+             const ReductionTables* reductions = nullptr);
 
   void Run();
   void RunSplit(int depth);
   void RunSubtree(std::span<const std::int32_t> path);
 
-  std::uint32_t DeadEnds() const { return deadEnds_; }
+  std::uint64_t DeadEnds() const { return deadEnds_; }
   std::uint64_t SearchCalls() const { return searchCalls_; }
   // Share of the search tree finished: the sum over finished calls without
   // children of the product of 1 / (number of branches) along their path.
   double Explored() const { return explored_; }
+  // Complete assignments of the full tree found so far, and whether the
+  // count passed 2^64 - 1 and is only a lower bound.
+  std::uint64_t Assignments() const { return assignments_; }
+  bool AssignmentsOverflowed() const { return assignmentsOverflow_; }
   bool Stopped() const { return stopped_; }
   bool OutOfMemory() const { return outOfMemory_; }
   const std::int32_t* Chosen() const { return chosen_.data(); }
@@ -119,7 +140,30 @@ class FastSearch {
   CellChoice LeastCoveredCell() const;
   template <int kWords>
   CellChoice LeastCoveredCellWith() const;
-  LinkConstraint* Constraints(int level) { return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_; }
+  // Reduced search: counting, symmetric copies, the dead-cell test.
+  void AddAssignments(std::uint64_t count);
+  std::uint64_t Times(std::uint64_t count, std::uint64_t factor);
+  void NarrowSymmetries(std::int32_t placement);
+  // Whether class `cls` is the image, under a symmetry of `mask`, of a
+  // candidate already handled in the branching stamped `stamp`; then `count`
+  // is that candidate's full count.
+  bool ImageOfEarlier(std::int32_t cls, std::uint32_t stamp, std::uint64_t mask, std::uint64_t& count) const;
+  // Marks a handled class of the branching with its full count.
+  void Handled(std::int32_t cls, std::uint32_t stamp, std::uint64_t count);
+  // New-group branchings: whether placement p is left out (a later class
+  // member, or an image under `mask` of a handled one, or a twin's copy),
+  // counting what it stands for; and, after p was searched, its class's
+  // copies.
+  bool SkipPlacement(std::int32_t p, std::uint32_t stamp, std::uint64_t mask, double share);
+  bool SkipTwin(std::int32_t p, std::uint32_t stamp, double share);
+  void CountCopies(std::int32_t p, std::uint32_t stamp, std::uint64_t before, double share);
+  bool Coverable(int cell) const;
+  // Whether more cells next to those occupied since `before` can no longer
+  // be covered than `surplus` spare cells can take.
+  bool StrandedCells(const CellMask& before, int surplus) const;
+  LinkConstraint* Constraints(int level) {
+    return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_;
+  }
 
   static constexpr int kDeadEnd = -2;
   static constexpr int kRestart = -3;
@@ -139,27 +183,36 @@ class FastSearch {
   // the lists made after it was placed, so a range's length is the block's
   // usable count at the step that made the list.
   std::vector<std::int32_t> lists_;
-  std::vector<std::uint32_t> listBounds_;     // (levels + 1) x (B + 1)
-  std::size_t listDepth_ = 0;                 // the current list's number
-  std::size_t listTop_ = 0;                   // end of the stack's used part
+  std::vector<std::uint32_t> listBounds_;  // (levels + 1) x (B + 1)
+  std::size_t listDepth_ = 0;              // the current list's number
+  std::size_t listTop_ = 0;                // end of the stack's used part
   const std::uint32_t* ListBounds() const {
     return listBounds_.data() + listDepth_ * (static_cast<std::size_t>(prep_.blockCount) + 1);
   }
-  std::vector<std::uint8_t> slotUsed_;        // S
-  std::vector<std::int32_t> chosen_;          // B
-  std::vector<LinkConstraint> constraints_;   // levels x H
-  std::vector<std::int32_t> constraintCount_; // levels
-  std::vector<std::int32_t> placedStack_;     // blocks placed on the current path, in order
+  std::vector<std::uint8_t> slotUsed_;         // S
+  std::vector<std::int32_t> chosen_;           // B
+  std::vector<LinkConstraint> constraints_;    // levels x H
+  std::vector<std::int32_t> constraintCount_;  // levels
+  std::vector<std::int32_t> placedStack_;      // blocks placed on the current path, in order
   int placedTop_ = 0;
-  std::vector<std::int16_t> slotStack_;       // slots marked on the current path, in order
+  std::vector<std::int16_t> slotStack_;  // slots marked on the current path, in order
   int slotTop_ = 0;
-  std::vector<std::int32_t> path_;            // branch number taken at each level
+  std::vector<std::int32_t> path_;  // branch number taken at each level
 
-  int splitDepth_ = -1;                       // RunSplit's level, -1 when not splitting
-  std::span<const std::int32_t> replay_;      // RunSubtree's path
+  int splitDepth_ = -1;                   // RunSplit's level, -1 when not splitting
+  std::span<const std::int32_t> replay_;  // RunSubtree's path
+
+  const ReductionTables* red_ = nullptr;   // null: the full tree
+  std::uint64_t symmetries_ = 1;           // branch symmetries that keep the current state
+  std::vector<std::uint32_t> stamp_;       // P: the branching that last handled a class
+  std::vector<std::uint64_t> classCount_;  // P: full count of a handled class in that branching
+  std::uint32_t stampCounter_ = 0;
+  std::vector<CellMask> neighbours_;  // N: face neighbours of each form cell
+  std::uint64_t assignments_ = 0;
+  bool assignmentsOverflow_ = false;
 
   std::uint32_t callCounter_ = 0;
-  std::uint32_t deadEnds_ = 0;
+  std::uint64_t deadEnds_ = 0;
   std::uint64_t searchCalls_ = 0;
   double explored_ = 0;
   bool stopped_ = false;

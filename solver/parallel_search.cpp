@@ -34,9 +34,9 @@ struct SubtreeWork {
   std::vector<std::int32_t> before;  // B placement numbers per assignment
 
   // Filled by the worker, under the shared mutex.
-  std::vector<std::int32_t> found;   // not yet merged, B per assignment
-  std::uint64_t countedOnly = 0;     // assignments found after the store filled up
-  std::uint32_t deadEnds = 0;
+  std::vector<std::int32_t> found;  // not yet merged, B per assignment
+  std::uint64_t countedOnly = 0;    // assignments found after the store filled up
+  std::uint64_t deadEnds = 0;
   std::uint64_t searchCalls = 0;
   bool finished = false;
 };
@@ -83,10 +83,10 @@ struct Shared {
   std::condition_variable workerNews;  // a subtree finished or handed over assignments
   std::condition_variable headMoved;   // the merge moved on to a later subtree
   std::size_t nextSubtree = 0;
-  std::size_t head = 0;                // first subtree not fully merged
+  std::size_t head = 0;  // first subtree not fully merged
   std::atomic<bool> stop{false};
   std::atomic<bool> storeFull{false};
-  std::atomic<bool> failed{false};     // a worker's own memory was refused
+  std::atomic<bool> failed{false};  // a worker's own memory was refused
 };
 
 class WorkerHooks final : public FastSearchHooks {
@@ -111,7 +111,7 @@ class WorkerHooks final : public FastSearchHooks {
 
   // Moves the collected assignments to the subtree; `last` also publishes
   // its counters. Waits while too much is held back behind an earlier subtree.
-  void HandOver(bool last, std::uint32_t deadEnds = 0, std::uint64_t searchCalls = 0) {
+  void HandOver(bool last, std::uint64_t deadEnds = 0, std::uint64_t searchCalls = 0) {
     std::unique_lock lock(shared_.mutex);
     SubtreeWork& s = shared_.subtrees[subtree_];
     s.found.insert(s.found.end(), batch_.begin(), batch_.end());
@@ -139,7 +139,8 @@ class WorkerHooks final : public FastSearchHooks {
   std::uint64_t countedOnly_ = 0;
 };
 
-void Search(const PreparedSearch& prep, const FastTables& tables, Shared& shared, std::atomic<double>& explored) {
+void Search(const PreparedSearch& prep, const FastTables& tables, Shared& shared,
+            std::atomic<double>& explored) {
   WorkerHooks hooks(shared, explored);
   FastSearch search(prep, tables, hooks);
   hooks.Attach(search);
@@ -151,7 +152,7 @@ void Search(const PreparedSearch& prep, const FastTables& tables, Shared& shared
       i = shared.nextSubtree++;
     }
     hooks.Begin(i);
-    const std::uint32_t deadEnds = search.DeadEnds();
+    const std::uint64_t deadEnds = search.DeadEnds();
     const std::uint64_t calls = search.SearchCalls();
     search.RunSubtree(shared.subtrees[i].path);
     explored.store(search.Explored(), std::memory_order_relaxed);
@@ -161,7 +162,8 @@ void Search(const PreparedSearch& prep, const FastTables& tables, Shared& shared
 
 // A worker thread; running out of memory ends the run as it would in one
 // thread, with what was merged so far.
-void Work(const PreparedSearch& prep, const FastTables& tables, Shared& shared, std::atomic<double>& explored) {
+void Work(const PreparedSearch& prep, const FastTables& tables, Shared& shared,
+          std::atomic<double>& explored) {
   try {
     Search(prep, tables, shared, explored);
   } catch (const std::bad_alloc&) {
@@ -198,7 +200,7 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
 
   FastRunResult result;
   result.stopped = top->Stopped();
-  std::uint32_t deadEnds = top->DeadEnds();
+  std::uint64_t deadEnds = top->DeadEnds();
   std::uint64_t searchCalls = top->SearchCalls();
   std::uint64_t countedOnly = 0;
   std::vector<std::atomic<double>> explored(static_cast<std::size_t>(threads));
@@ -248,8 +250,10 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
     if (std::chrono::steady_clock::now() >= nextRefresh) {
       nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
       lock.unlock();
-      if (observer.StopRequested()) result.stopped = true;
-      else observer.Refresh(stats());
+      if (observer.StopRequested())
+        result.stopped = true;
+      else
+        observer.Refresh(stats());
       lock.lock();
     }
   }

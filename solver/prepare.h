@@ -93,6 +93,10 @@ struct PreparedSearch {
   const Placement* placements = nullptr;             // P entries, block by block
   int placementCount = 0;                            // P
   const std::uint8_t* placementAvailable = nullptr;  // P flags left by the consistency filter
+  // [B][24][N]: the placement of a block with rotation t and its first cube
+  // on form cell m, or -1 (none fits, or a hinge-free block's rotation that
+  // repeats an earlier one's shape).
+  const std::int32_t* placementIndex = nullptr;
 
   const HingeLink* hinges = nullptr;  // H entries
 };

@@ -167,6 +167,7 @@ bool BuildPlacements(Context& ctx, ByteKeySet& shapes) {
   std::fill(ctx.placementAvailable, ctx.placementAvailable + out.placementCount, std::uint8_t{1});
   out.placements = ctx.placements;
   out.placementAvailable = ctx.placementAvailable;
+  out.placementIndex = ctx.placementIndex;
   return true;
 }
 

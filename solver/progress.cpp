@@ -44,7 +44,7 @@ std::string CleanExponent(std::string text) {
   return text;
 }
 
-std::string FormatDeadEnds(std::uint32_t deadEnds) {
+std::string FormatDeadEnds(std::uint64_t deadEnds) {
   char text[32];
   std::snprintf(text, sizeof text, "%0.3g", static_cast<double>(deadEnds));
   return CleanExponent(text);

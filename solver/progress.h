@@ -26,8 +26,8 @@ enum class ProgressAction {
 
 struct ProgressStep {
   ProgressAction action = ProgressAction::None;
-  bool first = false;         // the run's first one-second refresh (the Stop button turns red)
-  std::uint32_t seconds = 0;  // whole elapsed seconds, halves rounded up
+  bool first = false;           // the run's first one-second refresh (the Stop button turns red)
+  std::uint32_t seconds = 0;    // whole elapsed seconds, halves rounded up
   std::uint32_t elapsedMs = 0;  // elapsed milliseconds at this refresh
 };
 
@@ -52,7 +52,7 @@ class ProgressClock {
 };
 
 // "%0.3g" of the count with the exponent cleaned: 1234567 -> "1.23e6", 12 -> "12".
-std::string FormatDeadEnds(std::uint32_t deadEnds);
+std::string FormatDeadEnds(std::uint64_t deadEnds);
 // Seconds still to go when `explored` (0..1) of the search tree took
 // `elapsedMs`: r = elapsed x (1/explored - 1), at least 1, as "%0.3g" from
 // 1,000,000 on (1.5e+06), else the rounded whole number; empty while nothing

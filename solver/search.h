@@ -42,7 +42,7 @@ class PlacementSearch {
   bool Allocate(BlockPool& pool);
   void Run();
 
-  std::uint32_t DeadEnds() const { return deadEnds_; }
+  std::uint64_t DeadEnds() const { return deadEnds_; }
   std::uint64_t SearchCalls() const { return searchCalls_; }
   bool Stopped() const { return stopped_; }
   bool OutOfMemory() const { return outOfMemory_; }
@@ -79,7 +79,7 @@ class PlacementSearch {
   int slotCount_ = 0;                   // S
 
   std::uint32_t callCounter_ = 0;  // calls since the last refresh
-  std::uint32_t deadEnds_ = 0;
+  std::uint64_t deadEnds_ = 0;
   std::uint64_t searchCalls_ = 0;
   bool stopped_ = false;
   bool outOfMemory_ = false;

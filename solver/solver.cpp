@@ -55,7 +55,8 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
                     : search.Stopped()   ? SolveOutcome::Stopped
                                          : SolveOutcome::Complete;
     } else {
-      const FastRunResult fast = RunFastEngine(run.prep, run.store, observer, options.threads);
+      const FastRunResult fast = RunFastEngine(run.prep, run.store, observer, options.threads,
+                                               options.engine == SolveEngine::Reduced ? &links : nullptr);
       fastStats = fast.stats;
       run.outcome = fast.outOfMemory ? SolveOutcome::OutOfMemory
                     : fast.stopped   ? SolveOutcome::Stopped
@@ -72,7 +73,7 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
 SolveOutcome Solver::LastOutcome() const { return run_->outcome; }
 SolveStats Solver::Stats() const { return run_->stats; }
 int Solver::SolutionCount() const { return run_->stats.solutionCount; }
-std::uint32_t Solver::DeadEnds() const { return run_->stats.deadEnds; }
+std::uint64_t Solver::DeadEnds() const { return run_->stats.deadEnds; }
 std::uint64_t Solver::Assignments() const { return run_->stats.assignments; }
 std::uint64_t Solver::SearchCalls() const { return run_->stats.searchCalls; }
 

@@ -36,26 +36,33 @@ namespace zv {
 
 inline constexpr int kMaxStoredSolutions = 10000;
 
-// Both engines find the same solutions in the same order with the same
-// counters; the reference engine copies its flag arrays into every level and
-// serves as the fast engine's test oracle.
-enum class SolveEngine { Fast, Reference };
+// Every engine stores the same solutions in the same order and counts the
+// same complete assignments. The reference engine copies its flag arrays
+// into every level and serves as the oracle of the others; the fast engine
+// walks the same tree (same calls and dead ends) keeping one state with
+// undo; the reduced engine makes the fast engine's decisions but leaves out
+// the subtrees that can only repeat what an earlier branch found (copies
+// under equivalent placements, symmetric images, exchanged twin blocks) or
+// that provably hold no solution, so its calls and dead ends are its own.
+enum class SolveEngine { Reduced, Fast, Reference };
 
 struct SolveOptions {
   std::size_t memoryLimit = 0;  // bytes of solver memory; 0 = DefaultMemoryLimit()
-  SolveEngine engine = SolveEngine::Fast;
-  int threads = 1;              // fast engine only: worker threads, 1 = the calling thread
+  SolveEngine engine = SolveEngine::Reduced;
+  int threads = 1;  // fast engine only: worker threads, 1 = the calling thread
+                    // (the reduced engine searches in the calling thread)
 };
 
 // The counters of a run, as the progress display and the final report show them.
 struct SolveStats {
-  std::uint32_t deadEnds = 0;     // search branches that ended without a solution
-  int solutionCount = 0;          // stored solutions, 0..10000
-  std::uint64_t assignments = 0;  // complete assignments offered to the store,
-                                  // duplicates and those past 10000 included
-  std::uint64_t searchCalls = 0;  // calls of the placement search
-  double explored = 0;            // share of the search tree finished, 0..1 (the fast
-                                  // engine keeps it; the reference engine leaves 0)
+  std::uint64_t deadEnds = 0;       // search branches that ended without a solution
+  int solutionCount = 0;            // stored solutions, 0..10000
+  std::uint64_t assignments = 0;    // complete assignments of the full search tree,
+                                    // duplicates and those past 10000 included
+  std::uint64_t searchCalls = 0;    // calls of the placement search
+  double explored = 0;              // share of the search tree finished, 0..1 (the fast
+                                    // engine keeps it; the reference engine leaves 0)
+  bool assignmentsAtLeast = false;  // the assignment count passed 2^64 - 1: a lower bound
 };
 
 // What the search asks of its caller while it runs. StopRequested is polled at
@@ -98,7 +105,7 @@ class Solver {
   SolveOutcome LastOutcome() const;
   SolveStats Stats() const;
   int SolutionCount() const;
-  std::uint32_t DeadEnds() const;
+  std::uint64_t DeadEnds() const;
   std::uint64_t Assignments() const;
   std::uint64_t SearchCalls() const;
 

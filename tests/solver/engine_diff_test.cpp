@@ -1,8 +1,9 @@
-// The fast engine against the reference engine as oracle: on the example
-// puzzles, on random small tasks and on the regression tasks, one thread and
-// several, they must store the same
-// solutions in the same order and count the same complete assignments, dead
-// ends and search calls; stopped and starved runs end alike too.
+// The fast and the reduced engine against the reference engine as oracle: on
+// the example puzzles, on random small tasks and on the regression tasks, one
+// thread and several, they must store the same solutions in the same order
+// and count the same complete assignments; the fast engine also the same dead
+// ends and search calls, the reduced engine never more. Stopped and starved
+// runs end alike, and a stopped reduced run holds a prefix of the full result.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,7 +29,7 @@
 namespace zv {
 namespace {
 
-enum class Engine { Reference, Fast };
+enum class Engine { Reference, Fast, Reduced };
 
 // What a run leaves behind, everything the two engines must agree on.
 struct EngineRun {
@@ -114,15 +115,19 @@ EngineRun RunEngine(const TaskState& task, Engine engine, int threads, WatchingO
     stopped = reference.Stopped();
     outOfMemory = reference.OutOfMemory();
   } else {
-    const FastRunResult r = RunFastEngine(prep, store, observer, threads);
+    const FastRunResult r =
+        RunFastEngine(prep, store, observer, threads, engine == Engine::Reduced ? &v.links : nullptr);
     run.stats = r.stats;
     run.explored = r.stats.explored;
     stopped = r.stopped;
     outOfMemory = r.outOfMemory;
   }
-  run.outcome = outOfMemory ? SolveOutcome::OutOfMemory : stopped ? SolveOutcome::Stopped : SolveOutcome::Complete;
+  run.outcome = outOfMemory ? SolveOutcome::OutOfMemory
+                : stopped   ? SolveOutcome::Stopped
+                            : SolveOutcome::Complete;
   const auto n = static_cast<std::size_t>(prep.formCellCount);
-  for (int i = 0; i < store.Count(); ++i) run.solutions.emplace_back(store.Solution(i), store.Solution(i) + 2 * n);
+  for (int i = 0; i < store.Count(); ++i)
+    run.solutions.emplace_back(store.Solution(i), store.Solution(i) + 2 * n);
   return run;
 }
 
@@ -142,6 +147,24 @@ void ExpectSameRun(const EngineRun& expected, const EngineRun& actual, const std
     EXPECT_EQ(actual.solutions[i], expected.solutions[i]) << what << ", solution " << i;
 }
 
+// The reduced engine: the full result, from a search no larger.
+void ExpectSameResult(const EngineRun& expected, const EngineRun& actual, const std::string& what) {
+  EXPECT_EQ(actual.outcome, expected.outcome) << what;
+  EXPECT_EQ(actual.stats.solutionCount, expected.stats.solutionCount) << what;
+  EXPECT_EQ(actual.stats.assignments, expected.stats.assignments) << what;
+  EXPECT_LE(actual.stats.deadEnds, expected.stats.deadEnds) << what;
+  EXPECT_LE(actual.stats.searchCalls, expected.stats.searchCalls) << what;
+  ASSERT_EQ(actual.solutions.size(), expected.solutions.size()) << what;
+  for (std::size_t i = 0; i < expected.solutions.size(); ++i)
+    EXPECT_EQ(actual.solutions[i], expected.solutions[i]) << what << ", solution " << i;
+}
+
+void ExpectPrefix(const EngineRun& whole, const EngineRun& part, const std::string& what) {
+  ASSERT_LE(part.solutions.size(), whole.solutions.size()) << what;
+  for (std::size_t i = 0; i < part.solutions.size(); ++i)
+    EXPECT_EQ(part.solutions[i], whole.solutions[i]) << what << ", solution " << i;
+}
+
 // A complete run explores the whole tree.
 void ExpectWholeTreeExplored(const EngineRun& run, const std::string& what) {
   if (run.outcome == SolveOutcome::Complete) {
@@ -157,6 +180,11 @@ void CompareAllEngines(const TaskState& task, const std::string& what) {
   const EngineRun parallel = RunEngine(task, Engine::Fast, 3);
   ExpectSameRun(reference, parallel, what + ", 3 threads");
   ExpectWholeTreeExplored(parallel, what + ", 3 threads");
+  for (int threads : {1, 2, 3}) {
+    const EngineRun reduced = RunEngine(task, Engine::Reduced, threads);
+    ExpectSameResult(reference, reduced, what + ", reduced on " + std::to_string(threads));
+    ExpectWholeTreeExplored(reduced, what + ", reduced");
+  }
 }
 
 std::filesystem::path SourceDir() {
@@ -269,6 +297,7 @@ TEST(EngineDiff, StopAfterRefreshesKeepsTheSameSolutionsAndCounters) {
                                                             {"pentominoes_2x3x10.zvt", {1, 40}}};
   for (const auto& [file, counts] : cases) {
     const TaskState task = ReadTask(SourceDir() / "examples" / file);
+    const EngineRun whole = RunEngine(task, Engine::Reference);
     for (int refreshes : counts) {
       StopAfterRefreshes forReference(refreshes), forFast(refreshes);
       const EngineRun reference = RunEngine(task, Engine::Reference, 1, forReference);
@@ -278,6 +307,9 @@ TEST(EngineDiff, StopAfterRefreshesKeepsTheSameSolutionsAndCounters) {
       ExpectSameRun(reference, fast, what);
       EXPECT_GT(fast.explored, 0.0) << what;
       EXPECT_LT(fast.explored, 1.0) << what;
+      StopAfterRefreshes forReduced(refreshes);
+      const EngineRun reduced = RunEngine(task, Engine::Reduced, 1, forReduced);
+      ExpectPrefix(whole, reduced, what + ", reduced");
     }
   }
 }
@@ -292,7 +324,8 @@ TEST(EngineDiff, ParallelStopKeepsAPrefix) {
   const EngineRun stopped = RunEngine(task, Engine::Fast, 2, shorter);
   EXPECT_EQ(stopped.outcome, SolveOutcome::Stopped);
   ASSERT_LE(stopped.solutions.size(), oneThread.solutions.size());
-  for (std::size_t i = 0; i < stopped.solutions.size(); ++i) EXPECT_EQ(stopped.solutions[i], oneThread.solutions[i]);
+  for (std::size_t i = 0; i < stopped.solutions.size(); ++i)
+    EXPECT_EQ(stopped.solutions[i], oneThread.solutions[i]);
 }
 
 TEST(EngineDiff, RunningOutOfMemoryStopsAtTheSameSolution) {
@@ -304,6 +337,10 @@ TEST(EngineDiff, RunningOutOfMemoryStopsAtTheSameSolution) {
     EXPECT_EQ(reference.outcome, SolveOutcome::OutOfMemory) << what;
     EXPECT_EQ(reference.stats.solutionCount, keep) << what;
     ExpectSameRun(reference, RunEngine(task, Engine::Fast, 1, forFast), what);
+    StarveAfter forReduced(keep);
+    const EngineRun reduced = RunEngine(task, Engine::Reduced, 1, forReduced);
+    EXPECT_EQ(reduced.outcome, SolveOutcome::OutOfMemory) << what;
+    EXPECT_EQ(reduced.solutions, reference.solutions) << what;
   }
   // With threads the pool starves before the first solution is merged.
   StarveAfter observer(0);
@@ -326,7 +363,7 @@ TEST(EngineDiff, RandomTasks) {
   options.matchCubesChance = 0.6;
   options.formCellChance = 0.4;
   options.maxTextLength = 0;
-  int compared = 0, withHinges = 0, withSpare = 0, withSolutions = 0;
+  int compared = 0, withHinges = 0, withSpare = 0, withSolutions = 0, searchedLess = 0;
   for (int tries = 0; compared < 500 && tries < 200000; ++tries) {
     TaskState task = test::RandomTask(rng, options);
     task.EmptyCells = task.EmptyCells || test::RandomChance(rng, 0.5);
@@ -335,7 +372,8 @@ TEST(EngineDiff, RandomTasks) {
     const EngineRun reference = RunEngine(task, Engine::Reference);
     // Loose cubes in a roomy form can make hundreds of thousands of calls and
     // assignments (each tried under 48 symmetries); they add time, not cases.
-    if (reference.stats.searchCalls > kMaxRandomCalls || reference.stats.assignments > kMaxRandomAssignments) continue;
+    if (reference.stats.searchCalls > kMaxRandomCalls || reference.stats.assignments > kMaxRandomAssignments)
+      continue;
     withHinges += std::any_of(v.links.HingeCount.begin(), v.links.HingeCount.begin() + v.cubeCount,
                               [](std::uint8_t count) { return count > 0; });
     withSpare += v.formCellCount > v.cubeCount;
@@ -343,6 +381,9 @@ TEST(EngineDiff, RandomTasks) {
     const std::string what = "random task " + std::to_string(compared);
     ExpectSameRun(reference, RunEngine(task, Engine::Fast), what + ", fast");
     ExpectSameRun(reference, RunEngine(task, Engine::Fast, 2), what + ", 2 threads");
+    const EngineRun reduced = RunEngine(task, Engine::Reduced);
+    ExpectSameResult(reference, reduced, what + ", reduced");
+    searchedLess += reduced.stats.searchCalls < reference.stats.searchCalls;
     ++compared;
     if (HasFailure()) {
       ADD_FAILURE() << "first difference at " << what << "; replay with the seed above";
@@ -354,6 +395,7 @@ TEST(EngineDiff, RandomTasks) {
   EXPECT_GT(withHinges, 100);
   EXPECT_GT(withSpare, 50);
   EXPECT_GT(withSolutions, 50);
+  EXPECT_GT(searchedLess, 100);  // the reductions were at work, not only compared
 }
 
 }  // namespace

@@ -1,0 +1,246 @@
+// Building the reduced search's tables: the link-end geometry of every
+// block, the classes of equivalent placements, the branch symmetries with
+// their cell and rotation images, and the twins among the unlinked blocks.
+#include "solver/reduction_tables.h"
+
+#include <algorithm>
+#include <array>
+
+#include "solver/side_codes.h"
+
+namespace zv {
+namespace {
+
+Vec3 Add(const Vec3& a, const Vec3& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
+Vec3 Sub(const Vec3& a, const Vec3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+
+Vec3 CoordinatesOf(int formCellIndex) {
+  return {FormCellX(formCellIndex), FormCellY(formCellIndex), FormCellZ(formCellIndex)};
+}
+
+// The vectors, in the figure's frame, that fix where a block's cubes and
+// link ends lie: each cube's offset from the block's first cube, then per
+// link end its face (face-axis hinge, rigid joint) or its edge's two faces
+// in order (edge hinge, so that the edge's direction counts too).
+std::vector<Vec3> BlockVectors(const PreparedSearch& prep, const LinkAnalysis& links, int g) {
+  const BlockInfo& info = prep.blocks[g];
+  auto figure = [&](int cube) {
+    const int cell = links.CellOfCube[cube];
+    return Vec3{FigureCellX(cell), FigureCellY(cell), 0};
+  };
+  std::vector<Vec3> vectors;
+  const Vec3 first = figure(info.cubes[0]);
+  for (int j = 0; j < info.cubeCount; ++j) vectors.push_back(Sub(figure(info.cubes[j]), first));
+  for (int j = 0; j < info.cubeCount; ++j) {
+    const int cube = info.cubes[j];
+    for (int l = 0; l < links.LinkCount[cube]; ++l) {
+      const LinkEntry& entry = links.Links[cube][l];
+      if (entry.rigid) {
+        vectors.push_back(Sub(figure(entry.partner), figure(cube)));
+      } else if (IsFaceAxisSide(entry.side)) {
+        vectors.push_back(kFaceVector[FaceOfAxisSide(entry.side)]);
+      } else {
+        const CubeEdge edge = kEdgeSides[entry.side].edge;
+        vectors.push_back(kFaceVector[kEdgeFaces[edge][0]]);
+        vectors.push_back(kFaceVector[kEdgeFaces[edge][1]]);
+      }
+    }
+  }
+  return vectors;
+}
+
+std::vector<Vec3> Rotated(Rotation r, const std::vector<Vec3>& vectors) {
+  std::vector<Vec3> out;
+  out.reserve(vectors.size());
+  for (const Vec3& v : vectors) out.push_back(RotateVector(r, v));
+  return out;
+}
+
+// The cube offsets moved to their least corner and sorted: a block's shape.
+std::vector<Vec3> Shape(std::vector<Vec3> offsets) {
+  Vec3 low = offsets[0];
+  for (const Vec3& v : offsets)
+    for (int a = 0; a < 3; ++a) low[a] = std::min(low[a], v[a]);
+  for (Vec3& v : offsets) v = Sub(v, low);
+  std::sort(offsets.begin(), offsets.end());
+  return offsets;
+}
+
+Vec3 LowCorner(const std::vector<Vec3>& offsets) {
+  Vec3 low = offsets[0];
+  for (const Vec3& v : offsets)
+    for (int a = 0; a < 3; ++a) low[a] = std::min(low[a], v[a]);
+  return low;
+}
+
+}  // namespace
+
+void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& links) {
+  prep_ = &prep;
+  const int n = prep.formCellCount;
+  const int b = prep.blockCount;
+  const int p = prep.placementCount;
+  std::vector<Vec3> cellCoord(static_cast<std::size_t>(n));
+  for (int m = 0; m < n; ++m) cellCoord[m] = CoordinatesOf(prep.formCells[m]);
+  auto numberAt = [&](const Vec3& c) {
+    for (int a = 0; a < 3; ++a)
+      if (c[a] < prep.boxMin[a] || c[a] >= prep.boxMin[a] + prep.boxExtent[a]) return -1;
+    return prep.cellNumberGrid[FormCellIndex(c[0], c[1], c[2])] - 1;
+  };
+  auto placementAt = [&](int g, int r, int m) {
+    return prep.placementIndex[(static_cast<std::size_t>(g) * kRotationCount + r) * n + m];
+  };
+
+  std::vector<std::vector<Vec3>> vectors(static_cast<std::size_t>(b));
+  hingeFree_.assign(static_cast<std::size_t>(b), 0);
+  lowCorner_.assign(static_cast<std::size_t>(b) * kRotationCount, Vec3{0, 0, 0});
+  // Whether a rotation of a block has any placement (hinge-free blocks keep
+  // one rotation per shape).
+  std::vector<std::uint8_t> present(static_cast<std::size_t>(b) * kRotationCount, 0);
+  for (int g = 0; g < b; ++g) {
+    vectors[g] = BlockVectors(prep, links, g);
+    hingeFree_[g] = prep.blocks[g].hingeEnds == 0 ? 1 : 0;
+    const std::vector<Vec3> offsets(vectors[g].begin(), vectors[g].begin() + prep.blocks[g].cubeCount);
+    for (int r = 0; r < kRotationCount; ++r) {
+      lowCorner_[g * kRotationCount + r] = LowCorner(Rotated(static_cast<Rotation>(r), offsets));
+      for (int m = 0; m < n && !present[g * kRotationCount + r]; ++m)
+        present[g * kRotationCount + r] = placementAt(g, r, m) >= 0;
+    }
+  }
+
+  // Equivalent placements: rotations of a block that agree on every vector,
+  // with the first cube on the same cell.
+  classOf.resize(static_cast<std::size_t>(p));
+  classSize.assign(static_cast<std::size_t>(p), 0);
+  for (int q = 0; q < p; ++q) classOf[q] = q;
+  for (int g = 0; g < b; ++g) {
+    if (hingeFree_[g]) {
+      for (int q = prep.blocks[g].firstPlacement; q < prep.blocks[g].endPlacement; ++q)
+        classSize[q] = prep.placementAvailable[q] ? 1 : 0;
+      continue;
+    }
+    std::array<std::vector<Vec3>, kRotationCount> sig;
+    for (int r = 0; r < kRotationCount; ++r) sig[r] = Rotated(static_cast<Rotation>(r), vectors[g]);
+    for (int q = prep.blocks[g].firstPlacement; q < prep.blocks[g].endPlacement; ++q) {
+      if (!prep.placementAvailable[q]) continue;
+      const int r = prep.placements[q].rotation;
+      const int m = prep.placements[q].cells[0];
+      std::int32_t lowest = q;
+      int size = 0;
+      for (int r2 = 0; r2 < kRotationCount; ++r2) {
+        if (sig[r2] != sig[r]) continue;
+        const std::int32_t other = placementAt(g, r2, m);
+        if (other < 0 || !prep.placementAvailable[other]) continue;
+        lowest = std::min(lowest, other);
+        ++size;
+      }
+      classOf[q] = lowest;
+      classSize[q] = static_cast<std::uint8_t>(size);
+    }
+  }
+
+  // Branch symmetries: onto the form, and every block's every rotation has
+  // an image rotation that agrees with the mirrored or turned vectors.
+  symmetries.clear();
+  cellImage.clear();
+  std::vector<std::int8_t> images;  // per accepted symmetry: B x 24
+  for (int code = 0; code < kSymmetryCount; ++code) {
+    const auto s = static_cast<SymmetryCode>(code);
+    std::vector<std::uint8_t> map(static_cast<std::size_t>(n));
+    bool onto = true;
+    for (int m = 0; m < n && onto; ++m) {
+      const Vec3 image =
+          Add(ApplySymmetryToCell(s, Sub(cellCoord[m], prep.boxMin), prep.boxExtent), prep.boxMin);
+      const int number = numberAt(image);
+      onto = number >= 0;
+      map[m] = static_cast<std::uint8_t>(std::max(number, 0));
+    }
+    if (!onto) continue;
+    std::vector<std::int8_t> rotations(static_cast<std::size_t>(b) * kRotationCount, -1);
+    bool usable = true;
+    for (int g = 0; g < b && usable; ++g) {
+      const int cubes = prep.blocks[g].cubeCount;
+      for (int r = 0; r < kRotationCount && usable; ++r) {
+        std::vector<Vec3> mapped = Rotated(static_cast<Rotation>(r), vectors[g]);
+        for (Vec3& v : mapped) v = ApplySymmetryToVector(s, v);
+        int found = -1;
+        if (hingeFree_[g]) {
+          if (!present[g * kRotationCount + r]) continue;
+          const std::vector<Vec3> shape = Shape({mapped.begin(), mapped.begin() + cubes});
+          for (int r2 = 0; r2 < kRotationCount && found < 0; ++r2) {
+            if (!present[g * kRotationCount + r2]) continue;
+            const std::vector<Vec3> offsets(vectors[g].begin(), vectors[g].begin() + cubes);
+            if (Shape(Rotated(static_cast<Rotation>(r2), offsets)) == shape) found = r2;
+          }
+        } else {
+          for (int r2 = 0; r2 < kRotationCount && found < 0; ++r2)
+            if (Rotated(static_cast<Rotation>(r2), vectors[g]) == mapped) found = r2;
+        }
+        usable = found >= 0;
+        rotations[g * kRotationCount + r] = static_cast<std::int8_t>(found);
+      }
+    }
+    if (!usable) continue;
+    symmetries.push_back(s);
+    cellImage.insert(cellImage.end(), map.begin(), map.end());
+    images.insert(images.end(), rotations.begin(), rotations.end());
+  }
+  symmetryCount = static_cast<int>(symmetries.size());
+  // Block-major, so one block's images lie together.
+  rotationImage.assign(static_cast<std::size_t>(b) * symmetryCount * kRotationCount, -1);
+  for (int s = 0; s < symmetryCount; ++s)
+    for (int g = 0; g < b; ++g)
+      for (int r = 0; r < kRotationCount; ++r)
+        rotationImage[(static_cast<std::size_t>(g) * symmetryCount + s) * kRotationCount + r] =
+            images[(static_cast<std::size_t>(s) * b + g) * kRotationCount + r];
+  allSymmetries = symmetryCount >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << symmetryCount) - 1;
+  cellStabiliser.assign(static_cast<std::size_t>(n), 0);
+  for (int s = 0; s < symmetryCount; ++s)
+    for (int m = 0; m < n; ++m)
+      if (cellImage[static_cast<std::size_t>(s) * n + m] == m) cellStabiliser[m] |= std::uint64_t{1} << s;
+
+  // Twins: unlinked blocks drawn with the same cube offsets have the same
+  // placements in the same order.
+  twinOf.assign(static_cast<std::size_t>(b), -1);
+  for (int g = 0; g < b; ++g) {
+    if (!hingeFree_[g]) continue;
+    for (int h = g - 1; h >= 0; --h)
+      if (hingeFree_[h] && vectors[h] == vectors[g] &&
+          prep.blocks[h].endPlacement - prep.blocks[h].firstPlacement ==
+              prep.blocks[g].endPlacement - prep.blocks[g].firstPlacement) {
+        twinOf[g] = h;
+        break;
+      }
+  }
+  cellCoord_ = std::move(cellCoord);
+}
+
+std::int32_t ReductionTables::Image(int s, std::int32_t q) const {
+  const PreparedSearch& prep = *prep_;
+  const Placement& placement = prep.placements[q];
+  const int g = placement.block;
+  const int n = prep.formCellCount;
+  const int r2 =
+      rotationImage[(static_cast<std::size_t>(g) * symmetryCount + s) * kRotationCount + placement.rotation];
+  if (r2 < 0) return -1;
+  const std::uint8_t* map = cellImage.data() + static_cast<std::size_t>(s) * n;
+  int first = map[placement.cells[0]];
+  if (hingeFree_[g]) {
+    // The shape's image, moved so that the kept rotation's cubes cover it.
+    Vec3 low = cellCoord_[map[placement.cells[0]]];
+    for (int j = 1; j < prep.blocks[g].cubeCount; ++j) {
+      const Vec3& c = cellCoord_[map[placement.cells[j]]];
+      for (int a = 0; a < 3; ++a) low[a] = std::min(low[a], c[a]);
+    }
+    const Vec3 at = Sub(low, lowCorner_[g * kRotationCount + r2]);
+    for (int a = 0; a < 3; ++a)
+      if (at[a] < 0 || at[a] >= kMaxFormSide) return -1;
+    first = prep.cellNumberGrid[FormCellIndex(at[0], at[1], at[2])] - 1;
+    if (first < 0) return -1;
+  }
+  const std::int32_t image =
+      prep.placementIndex[(static_cast<std::size_t>(g) * kRotationCount + r2) * n + first];
+  return image < 0 ? -1 : classOf[image];
+}
+
+}  // namespace zv

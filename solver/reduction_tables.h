@@ -1,0 +1,65 @@
+// What the reduced search needs beyond the full search's tables to leave out
+// subtrees that hold only copies or images of what an earlier branch found:
+//   - equivalent placements: placements of one block that cover the same
+//     cells, each cube on the same cell, and put every link end (the face of
+//     a face-axis hinge or rigid joint, the oriented edge of an edge hinge) in
+//     the same place; they are interchangeable in every constraint and give
+//     the same solution keys (a bar spinning about its own axis, a single
+//     cube turning about its hinges). Each class is represented by its lowest
+//     placement, which is also the first of the class that any branching of
+//     the full search tries;
+//   - branch symmetries: the symmetries of space that carry the form onto
+//     itself and carry every assignment of the figure onto an assignment of
+//     it (mirror images only when no edge hinge lies on an edge of the
+//     figure's upper or lower face), with the image of any placement;
+//   - twins: blocks without links of the same drawn shape, which can be
+//     exchanged without changing any key.
+//
+// Usage:
+//   zv::ReductionTables red;
+//   red.Build(prep, links);
+//   std::int32_t q = red.Image(s, p);   // class of the image of p under symmetry s
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/validation.h"
+#include "solver/prepare.h"
+#include "solver/rotations.h"
+
+namespace zv {
+
+struct ReductionTables {
+  // Per placement: the lowest available placement of its class, and the
+  // number of available placements in the class.
+  std::vector<std::int32_t> classOf;
+  std::vector<std::uint8_t> classSize;
+
+  // Branch symmetries, identity first (at most 48, one bit each in a mask).
+  int symmetryCount = 0;
+  std::vector<SymmetryCode> symmetries;
+  std::vector<std::uint8_t> cellImage;        // symmetryCount x N: image form cell number
+  std::vector<std::int8_t> rotationImage;     // B x symmetryCount x 24: rotation of the image
+  std::vector<std::uint64_t> cellStabiliser;  // N: the branch symmetries fixing the cell
+  std::uint64_t allSymmetries = 1;            // mask of every branch symmetry
+
+  // Per block: the first lower block it can be exchanged with, or -1.
+  std::vector<std::int32_t> twinOf;
+
+  void Build(const PreparedSearch& prep, const LinkAnalysis& links);
+
+  // The class of the image of placement p under branch symmetry s, or -1
+  // when the image is no available placement (never for a branch symmetry).
+  std::int32_t Image(int s, std::int32_t p) const;
+
+ private:
+  const PreparedSearch* prep_ = nullptr;
+  // Per block: 1 when it has no hinge, so that preparation kept one rotation
+  // per shape and an image is found by its shape, moved into place.
+  std::vector<std::uint8_t> hingeFree_;
+  std::vector<Vec3> lowCorner_;  // B x 24: least x, y, z of a rotation's cube offsets from cube 0
+  std::vector<Vec3> cellCoord_;  // N: x, y, z of each form cell
+};
+
+}  // namespace zv
