@@ -49,6 +49,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
     stamp_.assign(static_cast<std::size_t>(prep.placementCount), 0);
     classCount_.assign(static_cast<std::size_t>(prep.placementCount), 0);
     neighbours_.resize(static_cast<std::size_t>(prep.formCellCount));
+    witness_.assign(static_cast<std::size_t>(prep.formCellCount), -1);
     for (int m = 0; m < prep.formCellCount; ++m)
       for (int f = 0; f < kFaceCount; ++f) {
         const int next = prep.cellNumberGrid[prep.formCells[m] + kFaceOffset[f]];
@@ -174,8 +175,14 @@ void FastSearch::Handled(std::int32_t cls, std::uint32_t stamp, std::uint64_t co
 }
 
 bool FastSearch::Coverable(int cell) const {
+  // The placement that covered the cell last time mostly still can.
+  const std::int32_t last = witness_[cell];
+  if (last >= 0 && blockAvailable_[t_.blockOf[last]] && Usable(last)) return true;
   for (const std::int32_t q : t_.Covering(cell))
-    if (blockAvailable_[t_.blockOf[q]] && Usable(q)) return true;
+    if (blockAvailable_[t_.blockOf[q]] && Usable(q)) {
+      witness_[cell] = q;
+      return true;
+    }
   return false;
 }
 
@@ -279,7 +286,10 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   if (block >= 0) Place(level, block, placement, blocksLeft, pending);
 
   int best = Scan(level, blocksLeft, pending);
-  if (best != kDeadEnd && red_ != nullptr && blocksLeft > 0 && StrandedCells(occupied, surplus))
+  // A new-group step counts the cells no placement reaches anyway; a chain
+  // of forced moves and constraint branches would not see them otherwise.
+  if (best != kDeadEnd && red_ != nullptr && blocksLeft > 0 && pending > 0 &&
+      StrandedCells(occupied, surplus))
     best = kDeadEnd;
   if (best == kDeadEnd) {
     ++deadEnds_;

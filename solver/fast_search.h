@@ -207,7 +207,8 @@ class FastSearch {
   std::vector<std::uint32_t> stamp_;       // P: the branching that last handled a class
   std::vector<std::uint64_t> classCount_;  // P: full count of a handled class in that branching
   std::uint32_t stampCounter_ = 0;
-  std::vector<CellMask> neighbours_;  // N: face neighbours of each form cell
+  std::vector<CellMask> neighbours_;           // N: face neighbours of each form cell
+  mutable std::vector<std::int32_t> witness_;  // N: a placement that could cover the cell when last asked
   std::uint64_t assignments_ = 0;
   bool assignmentsOverflow_ = false;
 

@@ -49,8 +49,10 @@ void FastTables::Build(const PreparedSearch& prep) {
     cells.insert(cells.end(), placement.cells, placement.cells + size);
     cellStart[i + 1] = static_cast<std::int32_t>(cells.size());
     std::uint64_t* mask = maskBits.data() + i * static_cast<std::size_t>(maskWords);
-    for (int j = 0; j < size; ++j) mask[placement.cells[j] >> 6] |= std::uint64_t{1} << (placement.cells[j] & 63);
-    for (int c = 0; c < placement.constraintCount; ++c) constraints.push_back(AvailableOnly(placement.constraints[c]));
+    for (int j = 0; j < size; ++j)
+      mask[placement.cells[j] >> 6] |= std::uint64_t{1} << (placement.cells[j] & 63);
+    for (int c = 0; c < placement.constraintCount; ++c)
+      constraints.push_back(AvailableOnly(placement.constraints[c]));
     constraintStart[i + 1] = static_cast<std::int32_t>(constraints.size());
     if (Available(static_cast<std::int32_t>(i)))
       for (int j = 0; j < size; ++j) ++coverCount[placement.cells[j] + 1u];

@@ -40,10 +40,10 @@ struct FastTables {
   static constexpr int kMaxCountPlanes = 32;
   int countPlanes = 3;
 
-  std::vector<std::uint8_t> blockOf;       // P: block index of each placement
-  std::vector<std::int32_t> cellStart;     // P + 1: the cells of p are cells[cellStart[p] ..)
-  std::vector<std::uint8_t> cells;         // form cell numbers, in block cube order
-  std::vector<std::uint64_t> available;    // P bits: the consistency filter's flags, bit p % 64 of word p / 64
+  std::vector<std::uint8_t> blockOf;     // P: block index of each placement
+  std::vector<std::int32_t> cellStart;   // P + 1: the cells of p are cells[cellStart[p] ..)
+  std::vector<std::uint8_t> cells;       // form cell numbers, in block cube order
+  std::vector<std::uint64_t> available;  // P bits: the consistency filter's flags, bit p % 64 of word p / 64
   // The link constraints of every placement side by side in placement
   // order, those of p at [constraintStart[p], constraintStart[p + 1]): the
   // search copies them from here rather than chasing each placement's
@@ -54,10 +54,10 @@ struct FastTables {
   // uses are kept, so for forms up to 64 cells the masks take 8 bytes a
   // placement and the forced moves of long hinge chains stay in the cache.
   std::vector<std::uint64_t> maskBits;
-  std::vector<std::int32_t> coverStart;    // N + 1
-  std::vector<std::int32_t> cover;         // available placements covering each cell, ascending
-  std::vector<std::int32_t> ownStart;      // B + 1
-  std::vector<std::int32_t> own;           // available placements of each block, ascending
+  std::vector<std::int32_t> coverStart;  // N + 1
+  std::vector<std::int32_t> cover;       // available placements covering each cell, ascending
+  std::vector<std::int32_t> ownStart;    // B + 1
+  std::vector<std::int32_t> own;         // available placements of each block, ascending
 
   void Build(const PreparedSearch& prep);
   LinkConstraint AvailableOnly(const LinkConstraint& c) const;
@@ -65,14 +65,19 @@ struct FastTables {
   std::span<const std::uint8_t> CellsOf(std::int32_t p) const {
     return {cells.data() + cellStart[p], static_cast<std::size_t>(cellStart[p + 1] - cellStart[p])};
   }
-  bool Available(std::int32_t p) const { return (available[static_cast<std::size_t>(p) >> 6] >> (p & 63) & 1) != 0; }
-  const std::uint64_t* Mask(std::int32_t p) const { return maskBits.data() + static_cast<std::size_t>(p) * maskWords; }
+  bool Available(std::int32_t p) const {
+    return (available[static_cast<std::size_t>(p) >> 6] >> (p & 63) & 1) != 0;
+  }
+  const std::uint64_t* Mask(std::int32_t p) const {
+    return maskBits.data() + static_cast<std::size_t>(p) * maskWords;
+  }
   std::span<const LinkConstraint> ConstraintsOf(std::int32_t p) const {
     return {constraints.data() + constraintStart[p],
             static_cast<std::size_t>(constraintStart[p + 1] - constraintStart[p])};
   }
   std::span<const std::int32_t> Covering(int cell) const {
-    return {cover.data() + coverStart[cell], static_cast<std::size_t>(coverStart[cell + 1] - coverStart[cell])};
+    return {cover.data() + coverStart[cell],
+            static_cast<std::size_t>(coverStart[cell + 1] - coverStart[cell])};
   }
   std::span<const std::int32_t> PlacementsOf(int block) const {
     return {own.data() + ownStart[block], static_cast<std::size_t>(ownStart[block + 1] - ownStart[block])};

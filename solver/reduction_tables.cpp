@@ -144,6 +144,15 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
   symmetries.clear();
   cellImage.clear();
   std::vector<std::int8_t> images;  // per accepted symmetry: B x 24
+  // Every rotation's vectors, and for hinge-free blocks its shape.
+  std::vector<std::array<std::vector<Vec3>, kRotationCount>> turned(static_cast<std::size_t>(b));
+  std::vector<std::array<std::vector<Vec3>, kRotationCount>> shapes(static_cast<std::size_t>(b));
+  for (int g = 0; g < b; ++g)
+    for (int r = 0; r < kRotationCount; ++r) {
+      turned[g][r] = Rotated(static_cast<Rotation>(r), vectors[g]);
+      if (hingeFree_[g] && present[g * kRotationCount + r])
+        shapes[g][r] = Shape({turned[g][r].begin(), turned[g][r].begin() + prep.blocks[g].cubeCount});
+    }
   for (int code = 0; code < kSymmetryCount; ++code) {
     const auto s = static_cast<SymmetryCode>(code);
     std::vector<std::uint8_t> map(static_cast<std::size_t>(n));
@@ -161,20 +170,17 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
     for (int g = 0; g < b && usable; ++g) {
       const int cubes = prep.blocks[g].cubeCount;
       for (int r = 0; r < kRotationCount && usable; ++r) {
-        std::vector<Vec3> mapped = Rotated(static_cast<Rotation>(r), vectors[g]);
+        if (hingeFree_[g] && !present[g * kRotationCount + r]) continue;
+        std::vector<Vec3> mapped = turned[g][r];
         for (Vec3& v : mapped) v = ApplySymmetryToVector(s, v);
         int found = -1;
         if (hingeFree_[g]) {
-          if (!present[g * kRotationCount + r]) continue;
           const std::vector<Vec3> shape = Shape({mapped.begin(), mapped.begin() + cubes});
-          for (int r2 = 0; r2 < kRotationCount && found < 0; ++r2) {
-            if (!present[g * kRotationCount + r2]) continue;
-            const std::vector<Vec3> offsets(vectors[g].begin(), vectors[g].begin() + cubes);
-            if (Shape(Rotated(static_cast<Rotation>(r2), offsets)) == shape) found = r2;
-          }
+          for (int r2 = 0; r2 < kRotationCount && found < 0; ++r2)
+            if (present[g * kRotationCount + r2] && shapes[g][r2] == shape) found = r2;
         } else {
           for (int r2 = 0; r2 < kRotationCount && found < 0; ++r2)
-            if (Rotated(static_cast<Rotation>(r2), vectors[g]) == mapped) found = r2;
+            if (turned[g][r2] == mapped) found = r2;
         }
         usable = found >= 0;
         rotations[g * kRotationCount + r] = static_cast<std::int8_t>(found);
@@ -213,9 +219,20 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
       }
   }
   cellCoord_ = std::move(cellCoord);
+
+  images_.clear();
+  constexpr std::size_t kMostKeptImages = std::size_t{1} << 22;
+  if (symmetryCount > 1 && static_cast<std::size_t>(p) * symmetryCount <= kMostKeptImages) {
+    std::vector<std::int32_t> images(static_cast<std::size_t>(p) * symmetryCount, -1);
+    for (int q = 0; q < p; ++q)
+      if (prep.placementAvailable[q])
+        for (int s = 0; s < symmetryCount; ++s)
+          images[static_cast<std::size_t>(q) * symmetryCount + s] = ComputeImage(s, q);
+    images_ = std::move(images);
+  }
 }
 
-std::int32_t ReductionTables::Image(int s, std::int32_t q) const {
+std::int32_t ReductionTables::ComputeImage(int s, std::int32_t q) const {
   const PreparedSearch& prep = *prep_;
   const Placement& placement = prep.placements[q];
   const int g = placement.block;

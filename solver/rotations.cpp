@@ -15,7 +15,9 @@ constexpr Vec3 Apply(const Matrix& m, const Vec3& v) {
 }
 
 // a first, then b.
-constexpr Matrix Then(const Matrix& a, const Matrix& b) { return {Apply(b, a[0]), Apply(b, a[1]), Apply(b, a[2])}; }
+constexpr Matrix Then(const Matrix& a, const Matrix& b) {
+  return {Apply(b, a[0]), Apply(b, a[1]), Apply(b, a[2])};
+}
 
 constexpr int FindEdge(const Vec3& v) {
   for (int e = 0; e < kEdgeCount; ++e)
@@ -50,9 +52,9 @@ struct Tables {
 // followed by pair[i-3].second.
 constexpr Matrix kQuarterX{{{1, 0, 0}, {0, 0, -1}, {0, 1, 0}}};
 constexpr Matrix kQuarterY{{{0, 0, 1}, {0, 1, 0}, {-1, 0, 0}}};
-constexpr std::array<std::array<int, 2>, 21> kProducts{{{1, 1}, {3, 1}, {2, 2}, {5, 2}, {1, 2}, {1, 5}, {1, 6},
-                                                        {4, 2}, {4, 5}, {4, 6}, {2, 1}, {2, 3}, {2, 4}, {6, 1},
-                                                        {6, 3}, {6, 4}, {7, 1}, {9, 1}, {7, 4}, {8, 4}, {9, 4}}};
+constexpr std::array<std::array<int, 2>, 21> kProducts{
+    {{1, 1}, {3, 1}, {2, 2}, {5, 2}, {1, 2}, {1, 5}, {1, 6}, {4, 2}, {4, 5}, {4, 6}, {2, 1},
+     {2, 3}, {2, 4}, {6, 1}, {6, 3}, {6, 4}, {7, 1}, {9, 1}, {7, 4}, {8, 4}, {9, 4}}};
 
 constexpr int AxisOf(const Vec3& unit) { return unit[0] != 0 ? 0 : unit[1] != 0 ? 1 : 2; }
 
@@ -61,14 +63,17 @@ constexpr Tables Build() {
   t.images[0] = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
   t.images[1] = kQuarterX;
   t.images[2] = kQuarterY;
-  for (int i = 3; i < kRotationCount; ++i) t.images[i] = Then(t.images[kProducts[i - 3][0]], t.images[kProducts[i - 3][1]]);
+  for (int i = 3; i < kRotationCount; ++i)
+    t.images[i] = Then(t.images[kProducts[i - 3][0]], t.images[kProducts[i - 3][1]]);
 
   // A rotation is fixed by where it sends edges 0 and 1.
   std::array<std::array<int, kEdgeCount>, kEdgeCount> byEdges{};
   for (int r = 0; r < kRotationCount; ++r) {
     const Matrix& m = t.images[r];
-    for (int f = 0; f < kFaceCount; ++f) t.face[r][f] = static_cast<FaceDir>(FindFace(Apply(m, kFaceVector[f])));
-    for (int e = 0; e < kEdgeCount; ++e) t.edge[r][e] = static_cast<CubeEdge>(FindEdge(Apply(m, kEdgeVector[e])));
+    for (int f = 0; f < kFaceCount; ++f)
+      t.face[r][f] = static_cast<FaceDir>(FindFace(Apply(m, kFaceVector[f])));
+    for (int e = 0; e < kEdgeCount; ++e)
+      t.edge[r][e] = static_cast<CubeEdge>(FindEdge(Apply(m, kEdgeVector[e])));
     byEdges[t.edge[r][0]][t.edge[r][1]] = r;
   }
   for (int r = 0; r < kRotationCount; ++r) {

@@ -61,7 +61,9 @@ inline constexpr std::array<std::array<int, 3>, 6> kAxisPermutations{{
 // clang-format on
 
 // Form cell index offset of neighbour direction n (0..17).
-constexpr int NeighbourOffset(int n) { return n < kFaceCount ? kFaceOffset[n] : kEdgeDiagonalOffset[n - kFaceCount]; }
+constexpr int NeighbourOffset(int n) {
+  return n < kFaceCount ? kFaceOffset[n] : kEdgeDiagonalOffset[n - kFaceCount];
+}
 
 FaceDir RotateFace(Rotation r, FaceDir f);
 CubeEdge RotateEdge(Rotation r, CubeEdge e);
