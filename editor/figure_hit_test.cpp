@@ -1,8 +1,8 @@
 // Cell and link hit tests of the figure picture.
-#include "ui/figure_hit_test.h"
+#include "editor/figure_hit_test.h"
 
+#include "editor/cell_geometry.h"
 #include "model/task.h"
-#include "ui/cell_geometry.h"
 
 namespace zv {
 
@@ -30,8 +30,8 @@ std::optional<LinkHit> FaceLinkHit(int cx, int cy, int t, int u, DrawMode mode) 
 
 std::optional<LinkHit> EdgeLinkHit(int cx, int cy, int t, int u, int w, int d) {
   const bool right = t > 25, bottom = u > 25;
-  const int dx = right ? 50 - t : t;  // distance to the nearest vertical side
-  const int dy = bottom ? 50 - u : u; // distance to the nearest horizontal side
+  const int dx = right ? 50 - t : t;   // distance to the nearest vertical side
+  const int dy = bottom ? 50 - u : u;  // distance to the nearest horizontal side
   const bool borderX = right ? cx == w - 1 : cx == 0;
   const bool borderY = bottom ? cy == d - 1 : cy == 0;
   if (dx > 16) {

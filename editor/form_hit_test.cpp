@@ -1,8 +1,8 @@
 // Hit test of the form picture.
-#include "ui/form_hit_test.h"
+#include "editor/form_hit_test.h"
 
+#include "editor/cell_geometry.h"
 #include "model/task.h"
-#include "ui/cell_geometry.h"
 
 namespace zv {
 

@@ -1,5 +1,5 @@
 // Marks of a shown solution and of its selected cell.
-#include "ui/solution_marks.h"
+#include "editor/solution_marks.h"
 
 #include <algorithm>
 

@@ -13,8 +13,8 @@
 #include <cstdint>
 #include <span>
 
+#include "editor/solution_view_data.h"
 #include "model/validation.h"
-#include "ui/solution_view_data.h"
 
 namespace zv {
 

@@ -1,7 +1,7 @@
 // What the form view draws of a shown solution: the cube in every form
 // cell, the joint and hinge marks between cubes, and the selected cell with
 // its linked neighbours and the hinge-axis marks. The solution browser fills
-// it (ui/solution_marks.h); the form view only reads it. Everything is
+// it (editor/solution_marks.h); the form view only reads it. Everything is
 // indexed by form cell index, except the cube position table.
 #pragma once
 

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "model/grid_ranges.h"
+#include "model/task_invariants.h"
 
 namespace zv {
 namespace {
@@ -94,12 +95,14 @@ int UserNumberOfCube(const FigureState& figure, int k) {
 }
 
 void AddCube(FigureState& figure, int cell) {
+  ZV_KEEPS_SOUND(figure);
   if (!InFigureGrid(cell)) return;
   figure.Cells[cell] |= kCubeBit;
   ResetNumbering(figure);
 }
 
 void RemoveCube(FigureState& figure, int cell) {
+  ZV_KEEPS_SOUND(figure);
   // Every link naming this cube as one of its two cubes: in its own cell all
   // but bits 5, 7, 10 (which join cubes of the row above and the column to
   // the left); to the right bits 1, 2, 5, 8, 10, 11, 13; below bits 3, 4, 6,
@@ -118,6 +121,7 @@ bool LinkCubesPresent(const FigureState& figure, int cell, int bit) {
 }
 
 bool ToggleLink(FigureState& figure, int cell, int bit) {
+  ZV_KEEPS_SOUND(figure);
   if (!LinkCubesPresent(figure, cell, bit)) return false;
   const FigureCell mask = BitMask(bit);
   if (figure.Cells[cell] & mask) {
@@ -131,6 +135,7 @@ bool ToggleLink(FigureState& figure, int cell, int bit) {
 }
 
 void ResetNumbering(FigureState& figure) {
+  ZV_KEEPS_SOUND(figure);
   int cells[kNumberSlots];
   const int count = ListCubeCells(figure, cells, kNumberSlots);
   for (int k = 0; k < count; ++k) {
@@ -151,6 +156,7 @@ bool IsDefaultNumbering(const FigureState& figure) {
 }
 
 void AssignNumber(FigureState& figure, int cell, int n) {
+  ZV_KEEPS_SOUND(figure);
   int cells[kNumberSlots];
   const int count = ListCubeCells(figure, cells, kNumberSlots);
   if (n < 0 || n >= count || std::find(cells, cells + count, cell) == cells + count) return;
@@ -164,9 +170,13 @@ void AssignNumber(FigureState& figure, int cell, int n) {
   for (int k = 0; k < count; ++k) figure.NumberAtCell[cells[k]] = figure.NumberOfCube[k];
 }
 
-void ClearFigure(FigureState& figure) { figure.Cells.fill(0); }
+void ClearFigure(FigureState& figure) {
+  ZV_KEEPS_SOUND(figure);
+  figure.Cells.fill(0);
+}
 
 bool FillFigure(FigureState& figure) {
+  ZV_KEEPS_SOUND(figure);
   if (CubeColumns(figure) * CubeRows(figure) > kMaxCubes) return false;
   for (int y = 0; y < CubeRows(figure); ++y)
     for (int x = 0; x < CubeColumns(figure); ++x) figure.Cells[FigureCellIndex(x, y)] |= kCubeBit;
@@ -175,6 +185,7 @@ bool FillFigure(FigureState& figure) {
 }
 
 void ClearLinks(FigureState& figure) {
+  ZV_KEEPS_SOUND(figure);
   // Links may be stored one column and one row past the cubes.
   const int columns = CubeColumns(figure) + 1, rows = CubeRows(figure) + 1;
   bool anyHinge = false;
@@ -187,13 +198,19 @@ void ClearLinks(FigureState& figure) {
 }
 
 void ClearTask(TaskState& task) {
+  ZV_KEEPS_SOUND(task.figure);
+  ZV_KEEPS_SOUND(task.form);
   task.figure.Cells.fill(0);
   task.form.Cells.fill(0);
 }
 
-void ClearForm(FormState& form) { form.Cells.fill(0); }
+void ClearForm(FormState& form) {
+  ZV_KEEPS_SOUND(form);
+  form.Cells.fill(0);
+}
 
 void FillForm(FormState& form) {
+  ZV_KEEPS_SOUND(form);
   for (int z = 0; z < FormLayers(form); ++z)
     for (int y = 0; y < FormRows(form); ++y)
       for (int x = 0; x < FormColumns(form); ++x) form.Cells[FormCellIndex(x, y, z)] = 1;
@@ -209,12 +226,14 @@ int CountFormCells(const FormState& form) {
 }
 
 void ShiftFigure(FigureState& figure, int dx, int dy) {
+  ZV_KEEPS_SOUND(figure);
   const int k = dx + 32 * dy;
   ShiftFlat(figure.Cells.data(), kFigureGrid, k);
   ShiftFlat(figure.NumberAtCell.data(), kFigureGrid, k);
 }
 
 void ShiftForm(FormState& form, int dx, int dy, int dz) {
+  ZV_KEEPS_SOUND(form);
   ShiftFlat(form.Cells.data(), kFormGrid, dx + 32 * dy + 1024 * dz);
 }
 

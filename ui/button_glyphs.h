@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QIcon>
 
-#include "ui/figure_hit_test.h"
+#include "editor/figure_hit_test.h"
 
 namespace zv {
 

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "ui/cell_geometry.h"
+#include "editor/cell_geometry.h"
 #include "ui/paint_helpers.h"
 #include "ui/view_colors.h"
 
@@ -37,8 +37,11 @@ void DrawGrid(QPainter& p, const FigureState& f) {
   Line(p, kFigureLeft, B, R, B, kBlack);
   Line(p, R, B, R, kFigureTop, kBlack);
   Line(p, R, B, R + 20, B + 20, kBlack);
-  const QPoint slab[] = {{kFigureLeft, B}, {kFigureLeft + 20, B + 20}, {R + 20, B + 20},
-                         {R + 20, kFigureTop + 20}, {R, kFigureTop}};
+  const QPoint slab[] = {{kFigureLeft, B},
+                         {kFigureLeft + 20, B + 20},
+                         {R + 20, B + 20},
+                         {R + 20, kFigureTop + 20},
+                         {R, kFigureTop}};
   p.setPen(QPen(kBlack, 1));
   p.drawPolyline(slab, 5);
 }

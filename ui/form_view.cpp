@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "ui/cell_geometry.h"
+#include "editor/cell_geometry.h"
 #include "ui/paint_helpers.h"
 #include "ui/view_colors.h"
 
@@ -30,11 +30,13 @@ constexpr Box kSelCorners[4] = {{-6, -6, 6, 6}, {44, 6, 56, -6}, {44, 44, 56, 56
 
 class FormPainter {
  public:
-  FormPainter(QPainter& p, const FormState& form, const FigureState& figure,
-              const FormViewOptions& o)
-      : p_(p), form_(form), figure_(figure), o_(o),
-        sel_(o.solutionView && o.solution != nullptr && o.solution->selectedCell != 0
-                 ? o.solution : nullptr) {}
+  FormPainter(QPainter& p, const FormState& form, const FigureState& figure, const FormViewOptions& o)
+      : p_(p),
+        form_(form),
+        figure_(figure),
+        o_(o),
+        sel_(o.solutionView && o.solution != nullptr && o.solution->selectedCell != 0 ? o.solution
+                                                                                      : nullptr) {}
 
   void Layer(int z) {
     const int X = form_.FormWidth, Y = form_.FormDepth, Z = form_.FormHeight;
@@ -55,9 +57,7 @@ class FormPainter {
   }
 
  private:
-  bool InForm(int cell) const {
-    return cell >= 0 && cell < kFormGrid && form_.Cells[cell] != 0;
-  }
+  bool InForm(int cell) const { return cell >= 0 && cell < kFormGrid && form_.Cells[cell] != 0; }
   bool Overlays() const { return !o_.solutionView; }
   const SolutionViewData* Solution() const { return o_.solutionView ? o_.solution : nullptr; }
 
@@ -86,16 +86,14 @@ class FormPainter {
         FrameBox(p_, x0 + 11, y0 + 11, x1 - 11, y1 - 11, kBlack);
         FrameBox(p_, x0 + 10, y0 + 10, x1 - 10, y1 - 10, kBlack);
       }
-      if (s->rigidMarks[cell] & RigidToLayerAfter)
-        FrameBox(p_, x0 + 8, y0 + 8, x1 - 8, y1 - 8, kBlack);
+      if (s->rigidMarks[cell] & RigidToLayerAfter) FrameBox(p_, x0 + 8, y0 + 8, x1 - 8, y1 - 8, kBlack);
       p_.setFont(ViewFont(kCubeNumberPointSize));
       CentredText(p_, x0, y0, kCellPitch, kCellPitch,
                   QString::number(UserNumberOfCube(figure_, s->cubeAt[cell] - 1)), o_.textColor);
       return;
     }
     if (!Overlays()) return;
-    if (o_.prevLayer && InForm(cell - 1024))
-      FillBox(p_, x0, y0, x1, y1, QBrush(kBlack, Qt::BDiagPattern));
+    if (o_.prevLayer && InForm(cell - 1024)) FillBox(p_, x0, y0, x1, y1, QBrush(kBlack, Qt::BDiagPattern));
     if (o_.nextLayer && InForm(cell + 1024)) FillEllipse(p_, x0 + 24, y0 + 24, x0 + 28, y0 + 28, kBlack);
   }
 
@@ -150,8 +148,8 @@ class FormPainter {
 
 }  // namespace
 
-void DrawForm(QImage& image, int width, int height, const FormState& form,
-              const FigureState& figure, const FormViewOptions& options) {
+void DrawForm(QImage& image, int width, int height, const FormState& form, const FigureState& figure,
+              const FormViewOptions& options) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, false);
   FillBox(p, 0, 0, width, height, kWhite);

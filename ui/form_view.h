@@ -8,15 +8,15 @@
 #include <QColor>
 #include <QImage>
 
+#include "editor/solution_view_data.h"
 #include "model/task.h"
-#include "ui/solution_view_data.h"
 
 namespace zv {
 
 struct FormViewOptions {
-  bool prevLayer = false;  // PrevLayerBt down
-  bool nextLayer = false;  // NextLayerBt down
-  bool solutionView = false;  // the work mode is solution view: no overlays
+  bool prevLayer = false;                      // PrevLayerBt down
+  bool nextLayer = false;                      // NextLayerBt down
+  bool solutionView = false;                   // the work mode is solution view: no overlays
   const SolutionViewData* solution = nullptr;  // the shown solution, if any
   QColor cubeColor{230, 230, 230};
   QColor textColor{0, 0, 0};
@@ -24,7 +24,7 @@ struct FormViewOptions {
 
 // Draws onto `image`, clearing the panel rectangle (width x height) first.
 // `figure` gives the user numbers of the cubes a solution shows.
-void DrawForm(QImage& image, int width, int height, const FormState& form,
-              const FigureState& figure, const FormViewOptions& options);
+void DrawForm(QImage& image, int width, int height, const FormState& form, const FigureState& figure,
+              const FormViewOptions& options);
 
 }  // namespace zv

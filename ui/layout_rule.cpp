@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "ui/cell_geometry.h"
+#include "editor/cell_geometry.h"
 
 namespace zv {
 

@@ -17,6 +17,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "editor/number_source.h"
+
 class QListWidget;
 class QPushButton;
 
@@ -24,7 +26,7 @@ namespace zv {
 
 class Profile;
 
-class TNumsForm : public QWidget {
+class TNumsForm : public QWidget, public NumberSource {
   Q_OBJECT
 
  public:
@@ -39,7 +41,8 @@ class TNumsForm : public QWidget {
   // The zero-based number to give the next cube, or nothing when the list is
   // empty. The selection moves on to the next entry, after the last one back
   // to the first. The number is always below the count last filled in.
-  std::optional<int> TakeNumber();
+  std::optional<int> TakeNumber() override;
+  bool AtFirstNumber() const override { return SelectedIndex() == 0; }
   // Index of the selected entry, -1 when the list is empty.
   int SelectedIndex() const;
   int Count() const;

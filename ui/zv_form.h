@@ -1,9 +1,10 @@
 // The main window TZvForm: the figure half (tool strip Panel3, picture ImA
 // in the scroll box ImASB) and the form half (tool strip Panel4, picture
-// ImB in ImBSB). It owns the one task, the display switches and cube
-// colour, the figure's undo history, the settings file and the current task
-// file name. Every edit runs a model operation and then the figure redraw
-// (which records and validates) or the form redraw.
+// ImB in ImBSB). It owns the editing session (the task, its validation and
+// undo history, the work and numbering modes, the solver run; see
+// editor/editor_session.h), the display switches and cube colour, the
+// settings file and the current task file name. Every handler passes its
+// event to the session and redraws from the changes it returns (Apply).
 //
 // Construction is the start-up (settings, command line, first task),
 // followed by the description, help and numbering windows in that order;
@@ -12,9 +13,6 @@
 // was closed with close-without-saving). Closing during a solve stops the
 // run first and shuts down when it has returned.
 //
-// Work modes: edit mode (the task can change), solving (SolveBt stops the
-// run; nothing may change the task) and solution view (the stored
-// solutions are browsed and cells selected; the task is frozen).
 #pragma once
 
 #include <QWidget>
@@ -23,17 +21,11 @@
 #include <optional>
 #include <string>
 
-#include "model/task.h"
-#include "model/undo_history.h"
-#include "model/validation.h"
+#include "editor/editor_session.h"
 #include "platform/qt/qt_profile.h"
 #include "platform/qt/services.h"
-#include "solver/solver.h"
 #include "storage/settings.h"
 #include "storage/task_file.h"
-#include "ui/figure_hit_test.h"
-#include "ui/solution_view_data.h"
-#include "ui/work_mode.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -49,7 +41,6 @@ class Picture;
 class TNumsForm;
 class TTextForm;
 class THelpForm;
-class WindowSolveObserver;
 struct ProgressStep;
 
 struct StartOptions {
@@ -67,15 +58,15 @@ class TZvForm : public QWidget {
   TZvForm(Services& services, const StartOptions& options, QWidget* parent = nullptr);
   ~TZvForm() override;
 
-  const TaskState& task() const { return *task_; }
+  const TaskState& task() const { return session_.task(); }
   const QString& currentTaskFile() const { return currentTaskFile_; }
-  const Validation& validation() const { return *validation_; }
+  const Validation& validation() const { return session_.validation(); }
   QColor cubeColor() const;
-  WorkMode workMode() const { return workMode_; }
-  bool numberingMode() const { return numberingMode_; }
+  WorkMode workMode() const { return session_.workMode(); }
+  bool numberingMode() const { return session_.numberingMode(); }
   // The shown solution's marks, or nullptr when none is shown.
-  const SolutionViewData* shownSolution() const { return solution_; }
-  int currentSolutionIndex() const { return currentSolution_; }
+  const SolutionViewData* shownSolution() const { return session_.shownSolution(); }
+  int currentSolutionIndex() const { return session_.currentSolution(); }
   TNumsForm* numsForm() const { return numsForm_.get(); }
   TTextForm* textForm() const { return textForm_.get(); }
   THelpForm* helpForm() const { return helpForm_.get(); }
@@ -116,29 +107,31 @@ class TZvForm : public QWidget {
   // Layout (zv_form_layout.cpp).
   void Layout();
 
-  // Redraws and validation (zv_form_redraw.cpp).
-  void FigureRedraw(bool record);
-  void FormRedraw(bool validate);
+  // Redraws from the session's changes (zv_form_redraw.cpp).
+  void Apply(const Changes& changes);
+  void ShowRefusal(Refusal refusal);
+  void ShowWorkMode();
+  void SetSolveCaption(const char* text, const QColor& color);
+  void ShowNumberingMode();
+  void ShowBrowseState();
+  void FigureRedraw();
+  void FormRedraw();
   void ShowValidation();
   void UpdateUndoButtons();
   void UpdateDescriptionMark();
 
-  // Figure editing (zv_form_figure_mouse.cpp).
+  // Editing handlers (zv_form_editing.cpp): each passes its event to the
+  // session and redraws from what changed.
   void ImAMouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, int x, int y);
   void ImAMouseMove(Qt::MouseButtons buttons, int x, int y);
   void ImAMouseUp();
-  bool RefuseAddingCube();
   void DrawABtClick(int tag);
-
-  // Form editing and form switches (zv_form_form_mouse.cpp).
   void ImBMouseDown(int x, int y);
   void ImBMouseMove(int x, int y);
   void ImBMouseUp();
   void PrevLayerBtClick();
   void NextLayerBtClick();
   void EmptyCellsCBClick();
-
-  // Whole-figure and whole-form commands (zv_form_commands.cpp).
   void ClearABtClick();
   void FillABtClick();
   void ClearLinksBtClick();
@@ -146,11 +139,9 @@ class TZvForm : public QWidget {
   void FillBBtClick();
   void UndoBtClick();
   void RedoBtClick();
-  void RestoreSnapshot(const FigureState* snapshot);
+  void ApplyRestore(const Changes& changes);  // after undo or redo
   void NumberCBClick();
   void LinksCBClick();
-
-  // Shifts and dimensions (zv_form_shift.cpp).
   void ShiftFigureBy(int dx, int dy);
   void Move0BtClick();
   void ShiftFormBy(int dx, int dy, int dz);
@@ -160,29 +151,20 @@ class TZvForm : public QWidget {
   void XBSEChange();
   void YBSEChange();
   void ZBSEChange();
-  // Stores `size` into `dimension` and returns true, or, when it is the
-  // present size, writes it back into the spin edit and returns false.
-  bool ApplyDimension(QSpinBox* spin, std::int32_t& dimension, int size);
+  // A spin edit's value asks for a new size of `axis`.
+  void SizeChange(GridAxis axis, QSpinBox* spin);
 
   // Solving and browsing (zv_form_solve.cpp).
-  void SetWorkMode(WorkMode mode);
   void ShowProgress(const ProgressStep& step, const SolveStats& stats);
-  void ShowSolution(int i);
-  void SelectCell(int cell);
   void FirstSolBtClick();
   void PrevSolBtClick();
   void NextSolBtClick();
   void LastSolBtClick();
-  void SolutionViewFigurePress(int x, int y);
-  void SolutionViewFormPress(int x, int y);
 
   // The description, help and numbering windows (zv_form_aux.cpp).
   void CreateAuxWindows();
   void NumsBtClick();
   void EndNumberingMode();
-  void NumberingPress(int x, int y);
-  void NumberingMove(int x, int y);
-  void NumberCube(int cell);
   void NormBtClick();
   void TextBtClick();
   void TextEdited(const std::string& text);
@@ -216,25 +198,14 @@ class TZvForm : public QWidget {
   void SetHandlerGuarded(QAbstractButton* button, bool checked);
 
   Services& services_;
-  std::unique_ptr<TaskState> task_;
-  std::unique_ptr<Validation> validation_;  // the last validation's counters and boxes
-  UndoHistory history_;
-  SolutionViewData* solution_ = nullptr;  // the shown solution: solutionData_ or nullptr
-  std::unique_ptr<SolutionViewData> solutionData_;
-  std::unique_ptr<Solver> solver_;              // the last run's stored solutions
-  std::unique_ptr<LinkAnalysis> runLinks_;      // the link analysis the last run solved
-  WindowSolveObserver* runObserver_ = nullptr;  // the running solve's stop request
+  EditorSession session_;
   std::size_t solverMemoryLimit_ = 0;
-  int currentSolution_ = 0;
   std::unique_ptr<QtProfile> profile_;  // the settings file, open for the whole run
   Settings opt_;                        // switches and colour; TaskFile unused
   QString dataFolder_;
   QString autosavePath_;
   QString currentTaskFile_;
 
-  WorkMode workMode_ = WorkMode::Edit;
-  DrawMode drawMode_ = DrawMode::Cubes;
-  bool numberingMode_ = false;
   bool handlerGuard_ = false;        // set while the program writes into guarded controls
   bool closeWithoutSaving_ = false;  // Shift+F11
   bool shutDown_ = false;            // the shut-down steps ran
@@ -242,9 +213,6 @@ class TZvForm : public QWidget {
   bool autosaveHeld_ = false;        // an unread autosave could not be moved aside
   bool savedAtExit_ = false;         // SaveAtExit wrote or was told to close anyway
   bool shown_ = false;               // the window has been shown once
-  int lastNumberedCell_ = 0;         // figure cell numbered last in numbering mode
-  int figureDrag_ = -1;              // -1 no drag, 0 the drag erases, 1 the drag adds
-  int formDrag_ = -1;                // -1 no drag, 0 the drag clears cells, 1 sets them
   int vScrollWidth_ = 0;             // scroll bar sizes of the style, read once
   int hScrollHeight_ = 0;
 

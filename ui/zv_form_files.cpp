@@ -75,19 +75,15 @@ bool TZvForm::ReadAutosave() {
 
 ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName) {
   if (path.isEmpty()) return ReadResult::Missing;
-  auto loaded = std::make_unique<TaskState>();
-  const ReadResult result = ReadTaskFile(FilePath(path), *loaded);
+  TaskState loaded;
+  const ReadResult result = ReadTaskFile(FilePath(path), loaded);
   if (result != ReadResult::Ok) return result;
-  EndNumberingMode();
-  task_ = std::move(loaded);
-  history_.Reset();
-  EmptyCellsCB->setChecked(task_->EmptyCells);
-  if (textForm_ && TextBt->isChecked()) textForm_->LoadText(task_->Text);
+  const Changes c = session_.ReplaceTask(std::move(loaded));
+  EmptyCellsCB->setChecked(task().EmptyCells);
+  if (textForm_ && TextBt->isChecked()) textForm_->LoadText(task().Text);
   UpdateDescriptionMark();
   if (rememberName) currentTaskFile_ = path;
-  Layout();
-  FigureRedraw(true);
-  FormRedraw(false);
+  Apply(c);
   SetCaption(true);
   return ReadResult::Ok;
 }
@@ -101,7 +97,7 @@ bool TZvForm::WriteTask(const QString& path, bool rememberName) {
 }
 
 bool TZvForm::WriteTaskQuietly(const QString& path, bool rememberName) {
-  if (WriteTaskFile(FilePath(path), *task_) != WriteResult::Ok) return false;
+  if (WriteTaskFile(FilePath(path), task()) != WriteResult::Ok) return false;
   if (rememberName) currentTaskFile_ = path;
   SetCaption(rememberName);
   return true;
@@ -119,11 +115,9 @@ FileDialogRequest TZvForm::TaskDialogRequest(const char* title) const {
 }
 
 void TZvForm::OpenBtClick() {
-  if (!ControlsOf(workMode_).openEnabled) return;
+  if (!ControlsOf(workMode()).openEnabled) return;
   const std::optional<QString> path = services_.OpenFileName(TaskDialogRequest(kOpenTaskTitle));
-  if (!path || !ReadTask(*path, true)) return;
-  SetWorkMode(WorkMode::Edit);
-  FormRedraw(true);
+  if (path && ReadTask(*path, true)) Apply(session_.ReturnToEditing());
 }
 
 void TZvForm::SaveBtClick() { SaveThroughDialog(); }
@@ -139,14 +133,12 @@ bool TZvForm::SaveThroughDialog() {
 }
 
 void TZvForm::OpenDroppedFiles(const QStringList& paths) {
-  if (!ControlsOf(workMode_).openEnabled) return;
-  if (paths.isEmpty() || !ReadTask(paths.first(), true)) return;
-  SetWorkMode(WorkMode::Edit);
-  FormRedraw(true);
+  if (!ControlsOf(workMode()).openEnabled) return;
+  if (!paths.isEmpty() && ReadTask(paths.first(), true)) Apply(session_.ReturnToEditing());
 }
 
 void TZvForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls() && ControlsOf(workMode_).openEnabled) event->acceptProposedAction();
+  if (event->mimeData()->hasUrls() && ControlsOf(workMode()).openEnabled) event->acceptProposedAction();
 }
 
 void TZvForm::dropEvent(QDropEvent* event) {

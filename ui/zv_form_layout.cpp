@@ -22,8 +22,8 @@ void ApplyScrollBox(QScrollArea* box, const ScrollBoxLayout& l) {
 }  // namespace
 
 void TZvForm::Layout() {
-  const FigureState& f = task_->figure;
-  const FormState& b = task_->form;
+  const FigureState& f = task().figure;
+  const FormState& b = task().form;
   handlerGuard_ = true;
   XASE->setValue(f.FigureWidth);
   YASE->setValue(f.FigureDepth);

@@ -27,14 +27,7 @@
 namespace zv {
 
 TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* parent)
-    : QWidget(parent),
-      services_(services),
-      task_(std::make_unique<TaskState>()),
-      validation_(std::make_unique<Validation>()),
-      solutionData_(std::make_unique<SolutionViewData>()),
-      solver_(std::make_unique<Solver>()),
-      runLinks_(std::make_unique<LinkAnalysis>()),
-      solverMemoryLimit_(options.solverMemoryLimit) {
+    : QWidget(parent), services_(services), solverMemoryLimit_(options.solverMemoryLimit) {
   setObjectName(QStringLiteral("ZvForm"));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
@@ -77,9 +70,7 @@ void TZvForm::StartUp(const StartOptions& options) {
 
   if (!startFile.isEmpty() && (startFile == autosavePath_ ? ReadAutosave() : ReadTask(startFile, false)))
     return;
-  Layout();
-  FigureRedraw(true);
-  FormRedraw(false);
+  Apply(session_.Start());
 }
 
 void TZvForm::ApplySettings() {
@@ -98,8 +89,8 @@ void TZvForm::ChooseColBtClick() {
   if (!chosen) return;
   opt_.Color = *chosen;
   ChooseColBt->setIcon(ColorSwatchIcon(cubeColor()));
-  FigureRedraw(false);
-  FormRedraw(false);
+  FigureRedraw();
+  FormRedraw();
 }
 
 void TZvForm::CloseWithoutSaveAExecute() {
@@ -108,9 +99,9 @@ void TZvForm::CloseWithoutSaveAExecute() {
 }
 
 void TZvForm::closeEvent(QCloseEvent* event) {
-  if (workMode_ == WorkMode::Solving) {
+  if (workMode() == WorkMode::Solving) {
     closeAfterRun_ = true;
-    if (runObserver_ != nullptr) runObserver_->RequestStop();
+    session_.StopSolving();
     event->ignore();
     return;
   }
@@ -163,6 +154,7 @@ void TZvForm::ShutDown() {
   shutDown_ = true;
   // The numbering and description windows store their placements as they
   // go, whether or not the rest is saved; SaveAtExit has written the rest.
+  session_.SetNumberSource(nullptr);
   numsForm_.reset();
   textForm_.reset();
   helpForm_.reset();

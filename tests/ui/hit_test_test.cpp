@@ -2,9 +2,9 @@
 // editor's zones define.
 #include <QtTest>
 
+#include "editor/figure_hit_test.h"
+#include "editor/form_hit_test.h"
 #include "model/task.h"
-#include "ui/figure_hit_test.h"
-#include "ui/form_hit_test.h"
 
 namespace zv {
 

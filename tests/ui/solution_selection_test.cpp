@@ -4,11 +4,11 @@
 // strokes, hinges to another layer as bars of the cell above or below, and
 // in the window: clicks on the form and on the figure, the selection kept
 // across solutions, and the pixels of the selected and linked cells.
+#include "editor/solution_marks.h"
 #include "model/validation.h"
 #include "solver/rotations.h"
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
-#include "ui/solution_marks.h"
 #include "ui/view_colors.h"
 
 namespace zv {

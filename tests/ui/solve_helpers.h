@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "editor/cell_geometry.h"
 #include "tests/ui/window_helpers.h"
-#include "ui/cell_geometry.h"
 
 namespace zv::test {
 

@@ -6,9 +6,9 @@
 #include <QAbstractButton>
 #include <QtTest>
 
+#include "editor/cell_geometry.h"
 #include "storage/task_file.h"
 #include "tests/ui/fake_services.h"
-#include "ui/cell_geometry.h"
 #include "ui/picture.h"
 
 namespace zv::test {

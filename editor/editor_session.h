@@ -1,0 +1,159 @@
+// The editing session: the one task with everything the editor keeps about
+// it — the last validation, the figure's undo history, the work mode, the
+// numbering mode, the drawing mode and drag states, the solver with the run
+// it made and the shown solution with its selected cell. Every command
+// checks the work mode, changes the task through model/task.h, records the
+// figure and validates, and returns what changed; the window only redraws
+// from that and shows the boxes the returned refusal names.
+//
+// Usage:
+//   zv::EditorSession session;
+//   zv::Changes c = session.FigurePress(x, y, /*right=*/false);  // picture pixels
+//   if (c.refusal == zv::Refusal::TooManyCubes) showBox();
+//   if (c.figure) draw(session.task().figure);
+//   session.FigureRelease();
+//
+// States (the work mode):
+//
+//   Edit --BeginSolving--> Solving --RunSolver returns--> SolutionView
+//     ^                                                        |
+//     +--------------------- ReturnToEditing -----------------+
+//
+// Edit commands act only in edit mode; numbering mode is a part of edit
+// mode that BeginSolving, SetDrawMode, ClearFigure, FillFigure and
+// ReplaceTask end. While solving, nothing changes the task; StopSolving
+// (called from inside the observer's event processing) ends the run.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "editor/changes.h"
+#include "editor/figure_hit_test.h"
+#include "editor/grid_axes.h"
+#include "editor/number_source.h"
+#include "editor/solution_view_data.h"
+#include "editor/work_mode.h"
+#include "model/task.h"
+#include "model/undo_history.h"
+#include "model/validation.h"
+#include "solver/solver.h"
+
+namespace zv {
+
+enum class SolutionStep { First, Previous, Next, Last };
+
+// The end of a run: the solver's outcome and what switching to solution
+// view changed.
+struct SolveRun {
+  SolveOutcome outcome = SolveOutcome::Refused;
+  Changes changes;
+};
+
+class EditorSession {
+ public:
+  EditorSession();
+  ~EditorSession();
+  EditorSession(const EditorSession&) = delete;
+  EditorSession& operator=(const EditorSession&) = delete;
+
+  const TaskState& task() const { return task_; }
+  const Validation& validation() const { return validation_; }
+  bool canUndo() const { return history_.CanUndo(); }
+  bool canRedo() const { return history_.CanRedo(); }
+  WorkMode workMode() const { return workMode_; }
+  bool numberingMode() const { return numberingMode_; }
+  DrawMode drawMode() const { return drawMode_; }
+  const Solver& solver() const { return *solver_; }
+  // The shown solution's marks, or nullptr when none is shown.
+  const SolutionViewData* shownSolution() const { return solutionShown_ ? solution_.get() : nullptr; }
+  int currentSolution() const { return currentSolution_; }
+
+  // The numbering window's list; numbering presses do nothing without one.
+  void SetNumberSource(NumberSource* numbers) { numbers_ = numbers; }
+
+  // A task read from a file replaces the present one: numbering mode ends,
+  // the history starts again from it. Refused (nothing) while solving.
+  Changes ReplaceTask(TaskState task);
+  // Records and validates the present task, as at start.
+  Changes Start();
+
+  // Figure picture: presses, drags and releases at picture pixels.
+  Changes FigurePress(int x, int y, bool rightButton);
+  Changes FigureDrag(int x, int y, bool rightButton);
+  void FigureRelease();
+  Changes SetDrawMode(DrawMode mode);
+  // Form picture.
+  Changes FormPress(int x, int y);
+  Changes FormDrag(int x, int y);
+  void FormRelease();
+
+  // Whole-figure and whole-form commands.
+  Changes ClearFigure();
+  Changes FillFigure();
+  Changes ClearLinks();
+  Changes ClearForm();
+  Changes FillForm();
+  Changes SetEmptyCells(bool on);
+  void SetText(std::string text) { task_.Text = std::move(text); }
+  Changes Undo();
+  Changes Redo();
+
+  // Shifts and sizes.
+  Changes ShiftFigureBy(int dx, int dy);
+  Changes MoveFigureToOrigin();
+  Changes ShiftFormBy(int dx, int dy, int dz);
+  Changes MoveFormToOrigin();
+  Changes Resize(GridAxis axis, int requested);
+
+  // Numbering mode and the numbering itself.
+  Changes SetNumberingMode(bool on);
+  Changes EndNumberingMode() { return SetNumberingMode(false); }
+  Changes ResetNumbering();
+
+  // Solving and browsing.
+  Changes BeginSolving();
+  SolveRun RunSolver(SolveObserver& observer, const SolveOptions& options);
+  void StopSolving() { stopRequested_ = workMode_ == WorkMode::Solving; }
+  Changes ReturnToEditing();
+  Changes Step(SolutionStep step);
+  // Selects form cell `cell` of the shown solution, as a click on it would;
+  // nothing when no solution is shown or the cell is not in the form.
+  Changes SelectSolutionCell(int cell);
+
+ private:
+  Changes FigureChanged();  // records the figure, validates
+  Changes FormChanged();    // validates
+  Changes Stroke(int x, int y, bool rightButton, bool press);
+  Changes NumberingPress(int x, int y);
+  Changes NumberingDrag(int x, int y);
+  Changes NumberCube(int cell);
+  Changes Restore(const FigureState* snapshot);
+  Changes ShowSolution(int i);
+  Changes SelectCell(int cell);
+  Changes SelectFigureCube(int x, int y);
+  Changes SelectFormCell(int x, int y);
+
+  // Drag state: no drag, or the drag erases (clears), or it adds (sets).
+  static constexpr int kNoDrag = -1, kDragErases = 0, kDragAdds = 1;
+
+  TaskState task_;
+  Validation validation_;
+  UndoHistory history_;
+  WorkMode workMode_ = WorkMode::Edit;
+  DrawMode drawMode_ = DrawMode::Cubes;
+  bool numberingMode_ = false;
+  NumberSource* numbers_ = nullptr;
+  int figureDrag_ = kNoDrag;
+  int formDrag_ = kNoDrag;
+  int lastNumberedCell_ = 0;  // figure cell numbered last in a numbering drag
+
+  std::unique_ptr<Solver> solver_;          // the last run's stored solutions
+  std::unique_ptr<LinkAnalysis> runLinks_;  // the link analysis the last run solved
+  std::unique_ptr<SolutionViewData> solution_;
+  bool solutionShown_ = false;
+  bool stopRequested_ = false;
+  int currentSolution_ = 0;
+};
+
+}  // namespace zv

@@ -1,0 +1,162 @@
+// The session's editing commands: presses and drags on the figure and the
+// form, the whole-figure and whole-form commands, shifts and sizes.
+//
+// A figure press decides what its drag does: in cube mode (or with the right
+// button in any mode) it adds a cube to an empty cell or erases the cube it
+// hits, in the face-axis and rigid modes it sets a clear link or clears a
+// set one; the drag then only does that, so it never undoes what it has
+// just drawn. Edge hinges are drawn one press at a time. The 254-cube limit
+// is read from the last validation and ends the drag.
+#include "editor/editor_session.h"
+#include "editor/form_hit_test.h"
+
+namespace zv {
+
+Changes EditorSession::FigurePress(int x, int y, bool rightButton) {
+  figureDrag_ = kNoDrag;
+  if (workMode_ == WorkMode::SolutionView) return SelectFigureCube(x, y);
+  if (workMode_ != WorkMode::Edit) return {};  // nothing while solving
+  if (numberingMode_) return NumberingPress(x, y);
+  return Stroke(x, y, rightButton, true);
+}
+
+Changes EditorSession::FigureDrag(int x, int y, bool rightButton) {
+  if (workMode_ != WorkMode::Edit || figureDrag_ == kNoDrag) return {};
+  if (numberingMode_) return NumberingDrag(x, y);
+  return Stroke(x, y, rightButton, false);
+}
+
+void EditorSession::FigureRelease() {
+  if (workMode_ == WorkMode::Edit) figureDrag_ = kNoDrag;
+}
+
+Changes EditorSession::Stroke(int x, int y, bool rightButton, bool press) {
+  FigureState& f = task_.figure;
+  if (drawMode_ == DrawMode::Cubes || rightButton) {
+    const std::optional<int> cell = FigureCellHit(x, y, f.FigureWidth, f.FigureDepth);
+    if (!cell) return {};
+    const int present = (f.Cells[*cell] & kCubeBit) ? 1 : 0;
+    if (press)
+      figureDrag_ = present ? kDragErases : kDragAdds;
+    else if (present == figureDrag_)
+      return {};
+    if (figureDrag_ == kDragAdds && validation_.cubeCount >= kMaxCubes) {
+      figureDrag_ = kNoDrag;
+      return {.refusal = Refusal::TooManyCubes};
+    }
+    if (figureDrag_ == kDragAdds)
+      AddCube(f, *cell);
+    else
+      RemoveCube(f, *cell);
+    return FigureChanged();
+  }
+  if (!press && drawMode_ == DrawMode::EdgeHinges) return {};
+  const std::optional<LinkHit> hit = FigureLinkHit(x, y, f.FigureWidth, f.FigureDepth, drawMode_);
+  if (!hit || !LinkCubesPresent(f, hit->cell, hit->bit)) return {};
+  const int set = (f.Cells[hit->cell] & BitMask(hit->bit)) ? 1 : 0;
+  if (!press && set == figureDrag_) return {};
+  if (press && drawMode_ != DrawMode::EdgeHinges) figureDrag_ = set ? kDragErases : kDragAdds;
+  ToggleLink(f, hit->cell, hit->bit);
+  return FigureChanged();
+}
+
+Changes EditorSession::SetDrawMode(DrawMode mode) {
+  Changes c = EndNumberingMode();
+  drawMode_ = mode;
+  return c;
+}
+
+Changes EditorSession::FormPress(int x, int y) {
+  const FormState& b = task_.form;
+  const std::optional<int> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
+  if (workMode_ == WorkMode::SolutionView) return SelectFormCell(x, y);
+  if (!cell || workMode_ != WorkMode::Edit) return {};
+  formDrag_ = task_.form.Cells[*cell] ? kDragErases : kDragAdds;
+  task_.form.Cells[*cell] = static_cast<std::uint8_t>(formDrag_);
+  return FormChanged();
+}
+
+Changes EditorSession::FormDrag(int x, int y) {
+  if (workMode_ != WorkMode::Edit || formDrag_ == kNoDrag) return {};
+  const FormState& b = task_.form;
+  const std::optional<int> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
+  if (!cell || task_.form.Cells[*cell] == formDrag_) return {};
+  task_.form.Cells[*cell] = static_cast<std::uint8_t>(formDrag_);
+  return FormChanged();
+}
+
+void EditorSession::FormRelease() {
+  if (workMode_ == WorkMode::Edit) formDrag_ = kNoDrag;
+}
+
+Changes EditorSession::ClearFigure() {
+  if (workMode_ != WorkMode::Edit) return {};
+  Changes c = EndNumberingMode();
+  zv::ClearFigure(task_.figure);
+  return c |= FigureChanged();
+}
+
+Changes EditorSession::FillFigure() {
+  if (workMode_ != WorkMode::Edit) return {};
+  const FigureState& f = task_.figure;
+  if (f.FigureWidth * f.FigureDepth > kMaxCubes) return {.refusal = Refusal::TooManyCubesToFill};
+  Changes c = EndNumberingMode();
+  zv::FillFigure(task_.figure);
+  return c |= FigureChanged();
+}
+
+Changes EditorSession::ClearLinks() {
+  if (workMode_ != WorkMode::Edit) return {};
+  zv::ClearLinks(task_.figure);
+  return FigureChanged();
+}
+
+Changes EditorSession::ClearForm() {
+  if (workMode_ != WorkMode::Edit) return {};
+  zv::ClearForm(task_.form);
+  return FormChanged();
+}
+
+Changes EditorSession::FillForm() {
+  if (workMode_ != WorkMode::Edit) return {};
+  zv::FillForm(task_.form);
+  return FormChanged();
+}
+
+Changes EditorSession::SetEmptyCells(bool on) {
+  if (workMode_ != WorkMode::Edit) return {};
+  task_.EmptyCells = on;
+  validation_ = ValidateTask(task_);
+  return {.counters = true};
+}
+
+Changes EditorSession::ShiftFigureBy(int dx, int dy) {
+  if (workMode_ != WorkMode::Edit || !StepFigure(task_, validation_, dx, dy)) return {};
+  return FigureChanged();
+}
+
+Changes EditorSession::MoveFigureToOrigin() {
+  if (workMode_ != WorkMode::Edit || !FigureToOrigin(task_, validation_)) return {};
+  return FigureChanged();
+}
+
+Changes EditorSession::ShiftFormBy(int dx, int dy, int dz) {
+  if (workMode_ != WorkMode::Edit || !StepForm(task_, validation_, dx, dy, dz)) return {};
+  return FormChanged();
+}
+
+Changes EditorSession::MoveFormToOrigin() {
+  if (workMode_ != WorkMode::Edit || !FormToOrigin(task_, validation_)) return {};
+  return FormChanged();
+}
+
+Changes EditorSession::Resize(GridAxis axis, int requested) {
+  if (workMode_ != WorkMode::Edit) return {};
+  // A value typed beyond the bounds snaps back to the present size.
+  if (!ResizeAxis(task_, validation_, axis, requested)) return {.sizeKept = true};
+  Changes c = axis == GridAxis::FigureX || axis == GridAxis::FigureY ? FigureChanged() : FormChanged();
+  c.size = true;
+  return c;
+}
+
+}  // namespace zv

@@ -1,0 +1,161 @@
+// The session's solve and browse rules without a window: the switch to
+// solving and to solution view, the run matching a direct solver run, the
+// browse steps at both ends, the selection by form cell and by figure cube,
+// and a stop requested from inside the run.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "editor/editor_session.h"
+#include "editor/solution_marks.h"
+#include "storage/task_file.h"
+#include "tests/editor/session_helpers.h"
+#include "tests/support/task_builder.h"
+
+namespace zv {
+namespace {
+
+TaskState Example(const char* name) {
+  const char* source = std::getenv("ZORVAT_SOURCE_DIR");
+  TaskState task;
+  EXPECT_NE(source, nullptr);
+  if (source == nullptr) return task;
+  EXPECT_EQ(ReadTaskFile(std::string(source) + "/examples/" + name, task), ReadResult::Ok) << name;
+  return task;
+}
+
+// A small task with several solutions.
+TaskState RowTask() { return Example("diagonal_star.zvt"); }
+
+// The first form cell and the first cube's figure cell, in index order.
+int FirstFormCell(const TaskState& t) {
+  for (int cell = 0; cell < kFormGrid; ++cell)
+    if (t.form.Cells[cell]) return cell;
+  return 0;
+}
+int FirstCubeCell(const TaskState& t) {
+  int cell = 0;
+  ListCubeCells(t.figure, &cell, 1);
+  return cell;
+}
+
+SolveRun Solve(EditorSession& s, SolveObserver& observer) {
+  EXPECT_TRUE(s.BeginSolving().mode);
+  EXPECT_EQ(s.workMode(), WorkMode::Solving);
+  return s.RunSolver(observer, {});
+}
+
+TEST(Solving, RunsTheTaskAndShowsSolutionZero) {
+  EditorSession s;
+  s.ReplaceTask(RowTask());
+  QuietObserver quiet;
+  const SolveRun run = Solve(s, quiet);
+  EXPECT_EQ(run.outcome, SolveOutcome::Complete);
+  EXPECT_TRUE(run.changes.mode && run.changes.selection);
+  EXPECT_EQ(s.workMode(), WorkMode::SolutionView);
+
+  Solver direct;
+  const TaskState task = RowTask();
+  direct.Solve(task, ValidateTask(task).links, quiet);
+  ASSERT_GE(direct.SolutionCount(), 2);
+  EXPECT_EQ(s.solver().SolutionCount(), direct.SolutionCount());
+  SolutionViewData expected;
+  ShowSolutionMarks({direct.SolutionCubes(0), direct.SolutionRotations(0), direct.FormCellList()},
+                    ValidateTask(task).links, expected);
+  ASSERT_NE(s.shownSolution(), nullptr);
+  EXPECT_EQ(s.shownSolution()->cubeAt, expected.cubeAt);
+  EXPECT_EQ(s.currentSolution(), 0);
+}
+
+TEST(Solving, BrowseStepsStopAtBothEnds) {
+  EditorSession s;
+  s.ReplaceTask(RowTask());
+  QuietObserver quiet;
+  Solve(s, quiet);
+  const int last = s.solver().SolutionCount() - 1;
+  EXPECT_EQ(s.Step(SolutionStep::Previous), Changes{});
+  EXPECT_EQ(s.Step(SolutionStep::First), Changes{});
+  EXPECT_TRUE(s.Step(SolutionStep::Next).selection);
+  EXPECT_EQ(s.currentSolution(), 1);
+  s.Step(SolutionStep::Last);
+  EXPECT_EQ(s.currentSolution(), last);
+  EXPECT_EQ(s.Step(SolutionStep::Next), Changes{});
+  s.Step(SolutionStep::Previous);
+  EXPECT_EQ(s.currentSolution(), last - 1);
+  s.Step(SolutionStep::First);
+  EXPECT_EQ(s.currentSolution(), 0);
+}
+
+TEST(Solving, CellsAreSelectedByFormCellAndByFigureCube) {
+  EditorSession s;
+  s.ReplaceTask(RowTask());
+  QuietObserver quiet;
+  Solve(s, quiet);
+  const TaskState& t = s.task();
+  EXPECT_EQ(s.SelectSolutionCell(0), Changes{});  // no form cell
+  const int formCell = FirstFormCell(t);
+  EXPECT_TRUE(s.SelectSolutionCell(formCell).selection);
+  EXPECT_EQ(s.shownSolution()->selectedCell, formCell);
+  // A press on a selected form cell clears the selection, a second one selects it.
+  const int px = test::FormPx(FormCellX(formCell)),
+            py = test::FormPy(FormCellY(formCell), FormCellZ(formCell), t.form.FormDepth);
+  s.FormPress(px, py);
+  EXPECT_EQ(s.shownSolution()->selectedCell, 0);
+  s.FormPress(px, py);
+  EXPECT_EQ(s.shownSolution()->selectedCell, formCell);
+  // A press on cube 0 selects the cell it lands in; the selection stays when stepping.
+  const int cube = FirstCubeCell(t);
+  s.FigurePress(test::FigurePx(FigureCellX(cube)), test::FigurePy(FigureCellY(cube)), false);
+  const int cell = s.shownSolution()->cubePosition[0];
+  EXPECT_EQ(s.shownSolution()->selectedCell, cell);
+  s.Step(SolutionStep::Next);
+  EXPECT_EQ(s.shownSolution()->selectedCell, cell);
+  // The task stays frozen, and editing starts again from the solution view.
+  EXPECT_EQ(s.FillFigure(), Changes{});
+  EXPECT_TRUE(s.ReturnToEditing().mode);
+  EXPECT_TRUE(
+      s.FigurePress(test::FigurePx(FigureCellX(cube)), test::FigurePy(FigureCellY(cube)), false).figure);
+}
+
+TEST(Solving, AStopFromInsideTheRunEndsItWithTheSolutionsSoFar) {
+  EditorSession s;
+  // A box of twelve pentominoes: far more than one refresh of search calls.
+  s.ReplaceTask(Example("pentominoes_3x4x5.zvt"));
+  test::StopAtFirstRefresh stopper(s);
+  const SolveRun run = Solve(s, stopper);
+  EXPECT_EQ(run.outcome, SolveOutcome::Stopped);
+  EXPECT_EQ(stopper.refreshes, 1);
+  EXPECT_EQ(s.workMode(), WorkMode::SolutionView);
+  // The next run starts without the old stop request.
+  EXPECT_TRUE(s.ReturnToEditing().mode);
+  s.ReplaceTask(RowTask());
+  QuietObserver quiet;
+  EXPECT_EQ(Solve(s, quiet).outcome, SolveOutcome::Complete);
+}
+
+TEST(Solving, ARunWithoutSolutionsShowsNone) {
+  EditorSession s;
+  s.ReplaceTask(RowTask());
+  test::StopAtOnce stop;
+  const SolveRun run = Solve(s, stop);
+  EXPECT_EQ(run.outcome, SolveOutcome::Stopped);
+  EXPECT_EQ(s.solver().SolutionCount(), 0);
+  EXPECT_EQ(s.shownSolution(), nullptr);
+  EXPECT_EQ(s.Step(SolutionStep::Next), Changes{});
+  const int cube = FirstCubeCell(s.task());
+  EXPECT_EQ(s.FigurePress(test::FigurePx(FigureCellX(cube)), test::FigurePy(FigureCellY(cube)), false),
+            Changes{});
+}
+
+TEST(Solving, AnInvalidTaskIsNotSolved) {
+  EditorSession s;
+  s.ReplaceTask(test::MakeTask({"###"}, {{"##"}}));  // fewer form cells than cubes
+  EXPECT_EQ(s.BeginSolving(), Changes{});
+  QuietObserver quiet;
+  EXPECT_EQ(s.RunSolver(quiet, {}).outcome, SolveOutcome::Refused);
+  EXPECT_EQ(s.workMode(), WorkMode::Edit);
+}
+
+}  // namespace
+}  // namespace zv
