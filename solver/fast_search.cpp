@@ -7,7 +7,10 @@
 #include "solver/fast_search.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+
+#include "solver/side_codes.h"
 
 namespace zv {
 
@@ -50,6 +53,18 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
     classCount_.assign(static_cast<std::size_t>(prep.placementCount), 0);
     neighbours_.resize(static_cast<std::size_t>(prep.formCellCount));
     witness_.assign(static_cast<std::size_t>(prep.formCellCount), -1);
+    // Regions join across edges too when an edge hinge may link cubes there.
+    bool edgeHinges = false;
+    for (int h = 0; h < prep.hingeCount; ++h)
+      edgeHinges = edgeHinges || prep.hinges[h].lowerEdge != kNoHingeEdge;
+    regions_.Build(prep, edgeHinges);
+    for (int h = 0; h < prep.hingeCount; ++h) {
+      const int a = prep.blockOfCube[prep.hinges[h].lower], b = prep.blockOfCube[prep.hinges[h].higher];
+      if (a != b) blockLinks_.emplace_back(a, b);
+    }
+    groupOf_.resize(static_cast<std::size_t>(prep.blockCount));
+    groupSize_.resize(static_cast<std::size_t>(prep.blockCount));
+    regionSizes_.resize(static_cast<std::size_t>(prep.formCellCount));
     for (int m = 0; m < prep.formCellCount; ++m)
       for (int f = 0; f < kFaceCount; ++f) {
         const int next = prep.cellNumberGrid[prep.formCells[m] + kFaceOffset[f]];
@@ -174,6 +189,64 @@ void FastSearch::Handled(std::int32_t cls, std::uint32_t stamp, std::uint64_t co
   classCount_[cls] = count;
 }
 
+bool FastSearch::SplitRegions(int surplus) const {
+  // The unplaced blocks fall into groups that links hold together; each
+  // group lies within one region of empty cells, so the groups must pack
+  // into the regions: a region smaller than every group stays empty, and so
+  // do all but as many regions as there are groups. One region always
+  // takes them all.
+  CellMask open;
+  for (int w = 0; w < t_.maskWords; ++w) open.words[w] = formCells_.words[w] & ~occupiedMask_.words[w];
+  const int found = regions_.Sizes(open, regionSizes_.data());
+  if (found <= 1) return false;
+
+  for (int g = 0; g < prep_.blockCount; ++g) groupOf_[g] = blockAvailable_[g] ? g : -1;
+  auto root = [&](int g) {
+    while (groupOf_[g] != g) g = groupOf_[g] = groupOf_[groupOf_[g]];
+    return g;
+  };
+  for (const auto& [a, b] : blockLinks_)
+    if (blockAvailable_[a] && blockAvailable_[b]) groupOf_[root(a)] = root(b);
+  std::fill(groupSize_.begin(), groupSize_.end(), 0);
+  for (int g = 0; g < prep_.blockCount; ++g)
+    if (blockAvailable_[g]) groupSize_[root(g)] += prep_.blocks[g].cubeCount;
+  int groups = 0, smallest = kMaxCubes + 1;
+  for (int g = 0; g < prep_.blockCount; ++g)
+    if (groupSize_[g] > 0) {
+      groupSize_[groups++] = groupSize_[g];
+      smallest = std::min(smallest, groupSize_[g]);
+    }
+
+  int regions = 0, waste = 0;
+  for (int r = 0; r < found; ++r) {
+    if (regionSizes_[r] < smallest)
+      waste += regionSizes_[r];
+    else
+      regionSizes_[regions++] = regionSizes_[r];
+  }
+  if (regions > groups) {
+    std::sort(regionSizes_.begin(), regionSizes_.begin() + regions);
+    for (int r = 0; r < regions - groups; ++r) waste += regionSizes_[r];
+  }
+  if (waste > surplus) return true;
+  // A few groups in a few regions: try every way to put the groups into
+  // regions they fit (the spare cells are those left over, whatever the way).
+  constexpr int kMostTried = 4;
+  if (groups > kMostTried || regions > kMostTried || regions <= 1) return false;
+  int ways = 1;
+  for (int g = 0; g < groups; ++g) ways *= regions;
+  for (int way = 0; way < ways; ++way) {
+    std::array<int, kMostTried> load{};
+    bool fits = true;
+    for (int g = 0, code = way; g < groups && fits; ++g, code /= regions) {
+      load[code % regions] += groupSize_[g];
+      fits = load[code % regions] <= regionSizes_[code % regions];
+    }
+    if (fits) return false;
+  }
+  return true;
+}
+
 bool FastSearch::Coverable(int cell) const {
   // The placement that covered the cell last time mostly still can.
   const std::int32_t last = witness_[cell];
@@ -289,7 +362,7 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   // A new-group step counts the cells no placement reaches anyway; a chain
   // of forced moves and constraint branches would not see them otherwise.
   if (best != kDeadEnd && red_ != nullptr && blocksLeft > 0 && pending > 0 &&
-      StrandedCells(occupied, surplus))
+      (StrandedCells(occupied, surplus) || SplitRegions(surplus)))
     best = kDeadEnd;
   if (best == kDeadEnd) {
     ++deadEnds_;
@@ -321,19 +394,36 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
   const LinkConstraint& branch = list[best];
   list[best].done = 1;
   const double share = weight / branch.candidateCount;
-  const std::uint32_t stamp = red_ != nullptr ? ++stampCounter_ : 0;
-  for (int v = 0; v < branch.candidateCount; ++v) {
+  // The reduced search keeps, per candidate, its class and the full count
+  // found for it; most constraints of a chain have no equivalent candidates
+  // and, below the first few levels, no symmetry left, and skip all that.
+  const int candidates = branch.candidateCount;
+  bool reduce = red_ != nullptr && symmetries_ > 1;
+  std::array<std::int32_t, 4> cls{};
+  std::array<std::uint64_t, 4> found{};
+  if (red_ != nullptr)
+    for (int v = 0; v < candidates; ++v) {
+      cls[v] = red_->classOf[branch.candidates[v]];
+      reduce = reduce || red_->classSize[branch.candidates[v]] > 1;
+    }
+  for (int v = 0; v < candidates; ++v) {
     std::uint64_t copies = 1;  // this candidate and the equivalent ones after it
-    std::int32_t cls = 0;
-    if (red_ != nullptr) {
-      cls = red_->classOf[branch.candidates[v]];
-      if (stamp_[cls] == stamp) continue;  // counted with the first of its class
+    if (reduce) {
+      bool counted = false;  // with the first of its class, or as an image of an earlier one
+      for (int u = 0; u < v && !counted; ++u) counted = cls[u] == cls[v];
+      if (counted) continue;
       copies = 0;
-      for (int u = v; u < branch.candidateCount; ++u) copies += red_->classOf[branch.candidates[u]] == cls;
-      std::uint64_t count = 0;
-      if (ImageOfEarlier(cls, stamp, symmetries_, count)) {
-        Handled(cls, stamp, count);
-        AddAssignments(count);
+      for (int u = v; u < candidates; ++u) copies += cls[u] == cls[v];
+      for (std::uint64_t rest = symmetries_ & ~std::uint64_t{1}; rest != 0 && !counted; rest &= rest - 1) {
+        const std::int32_t image = red_->Image(std::countr_zero(rest), cls[v]);
+        for (int u = 0; u < v && !counted; ++u)
+          if (image == cls[u] && image != cls[v]) {
+            counted = true;
+            found[v] = found[u];
+          }
+      }
+      if (counted) {
+        AddAssignments(found[v]);
         explored_ += share * static_cast<double>(copies);
         continue;
       }
@@ -348,11 +438,11 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
     constraintCount_[level + 1] = count;
     Call(level + 1, blocksLeft, branch.neighbourBlock, branch.candidates[v], surplus, share);
     while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
-    if (red_ != nullptr) {
-      const std::uint64_t found = assignments_ - before;
-      AddAssignments(Times(found, copies - 1));
+    if (reduce) {
+      const std::uint64_t below = assignments_ - before;
+      AddAssignments(Times(below, copies - 1));
       explored_ += share * static_cast<double>(copies - 1);
-      Handled(cls, stamp, Times(found, copies));
+      found[v] = Times(below, copies);
     }
   }
 }

@@ -46,6 +46,7 @@
 #include <span>
 #include <vector>
 
+#include "solver/empty_regions.h"
 #include "solver/fast_tables.h"
 #include "solver/prepare.h"
 #include "solver/reduction_tables.h"
@@ -158,6 +159,9 @@ class FastSearch {
   bool SkipTwin(std::int32_t p, std::uint32_t stamp, double share);
   void CountCopies(std::int32_t p, std::uint32_t stamp, std::uint64_t before, double share);
   bool Coverable(int cell) const;
+  // Whether the regions of empty cells waste more cells than `surplus`
+  // spare cells: too small, or more of them than groups of linked blocks.
+  bool SplitRegions(int surplus) const;
   // Whether more cells next to those occupied since `before` can no longer
   // be covered than `surplus` spare cells can take.
   bool StrandedCells(const CellMask& before, int surplus) const;
@@ -209,6 +213,10 @@ class FastSearch {
   std::uint32_t stampCounter_ = 0;
   std::vector<CellMask> neighbours_;           // N: face neighbours of each form cell
   mutable std::vector<std::int32_t> witness_;  // N: a placement that could cover the cell when last asked
+  EmptyRegions regions_;
+  std::vector<std::pair<int, int>> blockLinks_;   // blocks joined by a hinge
+  mutable std::vector<int> groupOf_, groupSize_;  // B: scratch of SplitRegions
+  mutable std::vector<int> regionSizes_;          // N: scratch of SplitRegions
   std::uint64_t assignments_ = 0;
   bool assignmentsOverflow_ = false;
 

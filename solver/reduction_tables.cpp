@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "solver/side_codes.h"
 
@@ -147,11 +148,17 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
   // Every rotation's vectors, and for hinge-free blocks its shape.
   std::vector<std::array<std::vector<Vec3>, kRotationCount>> turned(static_cast<std::size_t>(b));
   std::vector<std::array<std::vector<Vec3>, kRotationCount>> shapes(static_cast<std::size_t>(b));
+  // The rotation with given vectors (or, hinge-free, with a given shape).
+  std::vector<std::map<std::vector<Vec3>, int>> rotationWith(static_cast<std::size_t>(b));
   for (int g = 0; g < b; ++g)
-    for (int r = 0; r < kRotationCount; ++r) {
+    for (int r = kRotationCount - 1; r >= 0; --r) {
       turned[g][r] = Rotated(static_cast<Rotation>(r), vectors[g]);
       if (hingeFree_[g] && present[g * kRotationCount + r])
         shapes[g][r] = Shape({turned[g][r].begin(), turned[g][r].begin() + prep.blocks[g].cubeCount});
+      if (!hingeFree_[g])
+        rotationWith[g][turned[g][r]] = r;
+      else if (present[g * kRotationCount + r])
+        rotationWith[g][shapes[g][r]] = r;  // the lowest present rotation of the shape wins
     }
   for (int code = 0; code < kSymmetryCount; ++code) {
     const auto s = static_cast<SymmetryCode>(code);
@@ -173,15 +180,9 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
         if (hingeFree_[g] && !present[g * kRotationCount + r]) continue;
         std::vector<Vec3> mapped = turned[g][r];
         for (Vec3& v : mapped) v = ApplySymmetryToVector(s, v);
-        int found = -1;
-        if (hingeFree_[g]) {
-          const std::vector<Vec3> shape = Shape({mapped.begin(), mapped.begin() + cubes});
-          for (int r2 = 0; r2 < kRotationCount && found < 0; ++r2)
-            if (present[g * kRotationCount + r2] && shapes[g][r2] == shape) found = r2;
-        } else {
-          for (int r2 = 0; r2 < kRotationCount && found < 0; ++r2)
-            if (turned[g][r2] == mapped) found = r2;
-        }
+        const auto at =
+            rotationWith[g].find(hingeFree_[g] ? Shape({mapped.begin(), mapped.begin() + cubes}) : mapped);
+        const int found = at == rotationWith[g].end() ? -1 : at->second;
         usable = found >= 0;
         rotations[g * kRotationCount + r] = static_cast<std::int8_t>(found);
       }
@@ -222,14 +223,8 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
 
   images_.clear();
   constexpr std::size_t kMostKeptImages = std::size_t{1} << 22;
-  if (symmetryCount > 1 && static_cast<std::size_t>(p) * symmetryCount <= kMostKeptImages) {
-    std::vector<std::int32_t> images(static_cast<std::size_t>(p) * symmetryCount, -1);
-    for (int q = 0; q < p; ++q)
-      if (prep.placementAvailable[q])
-        for (int s = 0; s < symmetryCount; ++s)
-          images[static_cast<std::size_t>(q) * symmetryCount + s] = ComputeImage(s, q);
-    images_ = std::move(images);
-  }
+  if (symmetryCount > 1 && static_cast<std::size_t>(p) * symmetryCount <= kMostKeptImages)
+    images_.assign(static_cast<std::size_t>(p) * symmetryCount, kNotYet);
 }
 
 std::int32_t ReductionTables::ComputeImage(int s, std::int32_t q) const {

@@ -52,14 +52,18 @@ struct ReductionTables {
   // The class of the image of placement p under branch symmetry s, or -1
   // when the image is no available placement (never for a branch symmetry).
   std::int32_t Image(int s, std::int32_t p) const {
-    return images_.empty() ? ComputeImage(s, p) : images_[static_cast<std::size_t>(p) * symmetryCount + s];
+    if (images_.empty()) return ComputeImage(s, p);
+    std::int32_t& image = images_[static_cast<std::size_t>(p) * symmetryCount + s];
+    if (image == kNotYet) image = ComputeImage(s, p);
+    return image;
   }
 
  private:
   std::int32_t ComputeImage(int s, std::int32_t p) const;
-  // P x symmetryCount images, kept when that table is small enough;
-  // otherwise each image is worked out when asked for.
-  std::vector<std::int32_t> images_;
+  // P x symmetryCount images, each worked out when first asked for and
+  // kept, when that table is small enough.
+  static constexpr std::int32_t kNotYet = -2;
+  mutable std::vector<std::int32_t> images_;
   const PreparedSearch* prep_ = nullptr;
   // Per block: 1 when it has no hinge, so that preparation kept one rotation
   // per shape and an image is found by its shape, moved into place.

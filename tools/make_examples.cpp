@@ -33,9 +33,12 @@ FigureState DrawPieces(Art rows) {
   std::vector<std::string_view> art(rows);
   f.FigureDepth = static_cast<int>(art.size());
   f.FigureWidth = 1;
-  for (std::string_view row : art) f.FigureWidth = std::max(f.FigureWidth, static_cast<std::int32_t>(row.size()));
+  for (std::string_view row : art)
+    f.FigureWidth = std::max(f.FigureWidth, static_cast<std::int32_t>(row.size()));
   auto at = [&art](int x, int y) {
-    return y >= 0 && y < static_cast<int>(art.size()) && x >= 0 && x < static_cast<int>(art[y].size()) ? art[y][x] : '.';
+    return y >= 0 && y < static_cast<int>(art.size()) && x >= 0 && x < static_cast<int>(art[y].size())
+               ? art[y][x]
+               : '.';
   };
   for (int y = 0; y < f.FigureDepth; ++y)
     for (int x = 0; x < f.FigureWidth; ++x)
@@ -114,7 +117,8 @@ std::string ToWindows1251(std::string_view utf8) {
   return out;
 }
 
-Example Make(std::string name, FigureState figure, FormState form, std::string_view text, bool emptyCells = false) {
+Example Make(std::string name, FigureState figure, FormState form, std::string_view text,
+             bool emptyCells = false) {
   Example e{std::move(name), {}};
   e.task.figure = figure;
   e.task.form = form;
@@ -175,6 +179,84 @@ FigureState Snake(std::initializer_list<int> segments) {
   return f;
 }
 
+// The cells of a chain of straight segments in the figure, each segment
+// starting on the last cube of the one before and turning by a right angle
+// (along x first). Each segment may run either way; a depth-first search
+// picks the directions so that the chain stays inside the 30 x 30 figure
+// and never meets itself.
+struct Cell {
+  int x, y;
+};
+
+bool LayChain(const std::vector<int>& segments, std::size_t next, std::vector<Cell>& path) {
+  if (next == segments.size()) return true;
+  const bool alongX = next % 2 == 0;
+  for (int step : {+1, -1}) {
+    const std::size_t mark = path.size();
+    bool fits = true;
+    for (int i = 1; i < segments[next] && fits; ++i) {
+      Cell c = path.back();
+      (alongX ? c.x : c.y) += step;
+      fits = c.x >= 0 && c.y >= 0 && c.x < kMaxFigureSide && c.y < kMaxFigureSide &&
+             std::none_of(path.begin(), path.end(), [&](const Cell& o) { return o.x == c.x && o.y == c.y; });
+      path.push_back(c);
+    }
+    if (fits && LayChain(segments, next + 1, path)) return true;
+    path.resize(mark);
+  }
+  return false;
+}
+
+// A chain whose turning cubes (the cubes two segments share) are blocks of
+// their own, joined by face-axis hinges to the straight runs between them,
+// which are rigid: a run of one cube hinged on two opposite faces, like the
+// runs at the ends, may spin about its own axis.
+FigureState ChainWithTurningCubes(std::initializer_list<int> segments) {
+  std::vector<Cell> path{{0, 0}};
+  if (!LayChain(segments, 0, path)) std::fprintf(stderr, "the chain does not fit into the figure\n");
+  std::vector<bool> turning(path.size(), false);
+  std::size_t at = 0;
+  for (auto length = segments.begin(); length + 1 != segments.end(); ++length)
+    turning[at += *length - 1] = true;
+  FigureState f;
+  for (const Cell& c : path) {
+    f.FigureWidth = std::max(f.FigureWidth, static_cast<std::int32_t>(c.x + 1));
+    f.FigureDepth = std::max(f.FigureDepth, static_cast<std::int32_t>(c.y + 1));
+  }
+  for (const Cell& c : path) AddCube(f, FigureCellIndex(c.x, c.y));
+  for (std::size_t i = 1; i < path.size(); ++i) {
+    const bool rigid = !turning[i - 1] && !turning[i];
+    const bool alongX = path[i].y == path[i - 1].y;
+    // Links are stored in the right cube of a pair along x, the lower along y.
+    Link(f, std::max(path[i].x, path[i - 1].x), std::max(path[i].y, path[i - 1].y),
+         alongX ? (rigid ? RigidX : AxisX) : (rigid ? RigidY : AxisY));
+  }
+  return f;
+}
+
+// A chain of rigid segments as Snake draws them (each segment after the
+// first a block of its cubes but the shared corner, hinged to that corner),
+// laid out by LayChain so that chains too long for a staircase fit.
+FigureState LaidOutSnake(std::initializer_list<int> segments) {
+  std::vector<Cell> path{{0, 0}};
+  if (!LayChain(segments, 0, path)) std::fprintf(stderr, "the chain does not fit into the figure\n");
+  FigureState f;
+  for (const Cell& c : path) {
+    f.FigureWidth = std::max(f.FigureWidth, static_cast<std::int32_t>(c.x + 1));
+    f.FigureDepth = std::max(f.FigureDepth, static_cast<std::int32_t>(c.y + 1));
+  }
+  for (const Cell& c : path) AddCube(f, FigureCellIndex(c.x, c.y));
+  std::size_t i = 1;
+  for (int length : segments)
+    for (int k = 1; k < length; ++k, ++i) {
+      const bool hinge = k == 1 && i > 1;
+      const bool alongX = path[i].y == path[i - 1].y;
+      Link(f, std::max(path[i].x, path[i - 1].x), std::max(path[i].y, path[i - 1].y),
+           alongX ? (hinge ? AxisX : RigidX) : (hinge ? AxisY : RigidY));
+    }
+  return f;
+}
+
 std::vector<Example> AllExamples() {
   std::vector<Example> all;
   const char* pentominoText = "Двенадцать пентамино, каждое — жёсткий блок.";
@@ -183,13 +265,21 @@ std::vector<Example> AllExamples() {
   all.push_back(Make("pentominoes_3x4x5.zvt", Pentominoes(), Box(5, 4, 3), pentominoText));
   all.push_back(Make("pentominoes_6x10.zvt", Pentominoes(), Box(10, 6, 1), pentominoText));
   // The standard 27-cube snake.
-  all.push_back(Make("snake_cube.zvt", Snake({3, 2, 2, 3, 2, 3, 2, 2, 3, 3, 2, 2, 2, 3, 3, 3, 3}), Box(3, 3, 3),
-                     "Змейка из 27 кубиков в кубе 3x3x3."));
+  all.push_back(Make("snake_cube.zvt", Snake({3, 2, 2, 3, 2, 3, 2, 2, 3, 3, 2, 2, 2, 3, 3, 3, 3}),
+                     Box(3, 3, 3), "Змейка из 27 кубиков в кубе 3x3x3."));
   // The 64-cube "King snake" in a 4 x 4 x 4 cube.
-  all.push_back(Make("king_snake.zvt",
-                     Snake({3, 4, 4, 4, 2, 4, 2, 4, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 2, 4,
-                            3, 3, 2, 4, 2, 3, 2, 2, 2, 2, 2, 3, 2, 2, 2, 2, 4, 2, 4}),
+  all.push_back(Make("king_snake.zvt", Snake({3, 4, 4, 4, 2, 4, 2, 4, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 2, 4,
+                                              3, 3, 2, 4, 2, 3, 2, 2, 2, 2, 2, 3, 2, 2, 2, 2, 4, 2, 4}),
                      Box(4, 4, 4), "Змейка King snake из 64 кубиков в кубе 4x4x4."));
+  // A 64-cube chain of 46 segments in a 4 x 4 x 4 cube.
+  all.push_back(Make("chain_46.zvt",
+                     LaidOutSnake({3, 2, 3, 2, 2, 4, 2, 3, 2, 3, 2, 3, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 2,
+                                   2, 2, 2, 2, 3, 4, 2, 2, 2, 4, 2, 3, 2, 2, 2, 2, 2, 2, 2, 2, 2, 4, 2}),
+                     Box(4, 4, 4), "Цепочка из 64 кубиков в 46 отрезках в кубе 4x4x4."));
+  // The standard 27-cube snake again, every turning cube a block of its own.
+  all.push_back(Make("snake_turning_cubes.zvt",
+                     ChainWithTurningCubes({3, 2, 2, 3, 2, 3, 2, 2, 3, 3, 2, 2, 2, 3, 3, 3, 3}), Box(3, 3, 3),
+                     "Змейка из 27 кубиков, каждый угловой кубик — отдельный блок."));
 
   // Four cubes in a row, hinged on the lower and the upper edge by turns,
   // folded into a 2 x 2 square.
@@ -219,11 +309,11 @@ std::vector<Example> AllExamples() {
       "##..",
       "##dd",
   });
-  Link(ring, 1, 0, EdgeX1);   // (0,0) - (1,0), lower edge
-  Link(ring, 1, 1, EdgeY1);   // (1,0) - (1,1), lower edge
-  Link(ring, 1, 1, EdgeX1);   // (0,1) - (1,1), lower edge
-  Link(ring, 0, 1, EdgeY1);   // (0,0) - (0,1), lower edge
-  Link(ring, 2, 1, AxisX);    // (1,1) - the domino
+  Link(ring, 1, 0, EdgeX1);  // (0,0) - (1,0), lower edge
+  Link(ring, 1, 1, EdgeY1);  // (1,0) - (1,1), lower edge
+  Link(ring, 1, 1, EdgeX1);  // (0,1) - (1,1), lower edge
+  Link(ring, 0, 1, EdgeY1);  // (0,0) - (0,1), lower edge
+  Link(ring, 2, 1, AxisX);   // (1,1) - the domino
   all.push_back(Make("hinge_ring.zvt", ring, Box(4, 2, 2), "Кольцо из четырёх кубиков и домино.", true));
 
   // A rigid L of three cubes and a column of three single cubes: the L
@@ -238,7 +328,8 @@ std::vector<Example> AllExamples() {
   Link(corner, 2, 0, CornerXLower);  // (1,0) - (2,0)
   Link(corner, 2, 1, EdgeY1);        // (2,0) - (2,1)
   Link(corner, 2, 2, CornerYRight);  // (2,1) - (2,2)
-  all.push_back(Make("corner_hinges.zvt", corner, Box(2, 3, 2), "Угол и шарниры на вертикальных рёбрах.", true));
+  all.push_back(
+      Make("corner_hinges.zvt", corner, Box(2, 3, 2), "Угол и шарниры на вертикальных рёбрах.", true));
   return all;
 }
 
