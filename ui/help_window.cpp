@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "platform/qt/services.h"
+#include "ui/controls.h"
 #include "ui/help_text.h"
 #include "ui/text_window.h"
 
@@ -80,13 +81,9 @@ THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::
 
   ToBufP = new QWidget(this);
   ToBufP->setObjectName(QStringLiteral("ToBufP"));
-  ToBufBt = new QToolButton(ToBufP);
-  ToBufBt->setObjectName(QStringLiteral("ToBufBt"));
-  ToBufBt->setToolTip(QStringLiteral("Весь или выделенный текст в буфер обмена"));
+  ToBufBt = MakeButton(ToBufP, "ToBufBt", "Весь или выделенный текст в буфер обмена", 0, 0, kCopyPanelWidth,
+                       kCopyPanelHeight);
   ToBufBt->setIcon(ToBufIcon());
-  ToBufBt->setAutoRaise(true);
-  ToBufBt->setFocusPolicy(Qt::NoFocus);
-  ToBufBt->setGeometry(0, 0, kCopyPanelWidth, kCopyPanelHeight);
   connect(ToBufBt, &QToolButton::clicked, this, &THelpForm::ToBufBtClick);
 
   resize(kClientWidth, kClientHeight);

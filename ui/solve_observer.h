@@ -1,8 +1,8 @@
-// The window's side of a running solve: the stop request and the progress
-// schedule of one run. Every refresh of the search advances the progress
-// clock; about every 100 ms the window's pending events are processed (so a
-// second click on SolveBt reaches the window and sets the stop request), and
-// once a second the given refresh shows the counters first.
+// The window's side of a running solve: the progress schedule of one run.
+// Every refresh of the search advances the progress clock; about every
+// 100 ms the window's pending events are processed (so a second click on
+// SolveBt reaches the window and sets the session's stop request), and once
+// a second the given refresh shows the counters first.
 #pragma once
 
 #include <functional>
@@ -20,8 +20,8 @@ class WindowSolveObserver final : public SolveObserver {
   // Starts the clock: start, start + 1000 and start + 100 as in ProgressClock.
   WindowSolveObserver(TickSource& ticks, Services& services, SecondRefresh secondRefresh);
 
-  void RequestStop() { stop_ = true; }
-  bool StopRequested() override { return stop_; }
+  // The stop request is the editing session's (EditorSession::StopSolving).
+  bool StopRequested() override { return false; }
   void Refresh(const SolveStats& stats) override;
   std::uint32_t ElapsedMs() { return clock_.ElapsedMs(); }
 
@@ -29,7 +29,6 @@ class WindowSolveObserver final : public SolveObserver {
   ProgressClock clock_;
   Services& services_;
   SecondRefresh secondRefresh_;
-  bool stop_ = false;
 };
 
 }  // namespace zv

@@ -19,6 +19,7 @@
 #include "platform/qt/cp1251.h"
 #include "platform/qt/services.h"
 #include "storage/placement.h"
+#include "ui/controls.h"
 #include "ui/window_placement.h"
 
 namespace zv {
@@ -95,12 +96,8 @@ QIcon FromBufIcon() {
 }
 
 QToolButton* StripButton(QWidget* parent, const char* name, const char* hint, const QIcon& icon) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(QString::fromUtf8(hint));
+  QToolButton* button = MakeButton(parent, name, hint, 0, 0, kButtonSize, kButtonSize);
   button->setIcon(icon);
-  button->setAutoRaise(true);
-  button->setFocusPolicy(Qt::NoFocus);
   button->setFixedSize(kButtonSize, kButtonSize);
   return button;
 }

@@ -12,7 +12,6 @@
 // their placements, then placement, settings and autosave unless the window
 // was closed with close-without-saving). Closing during a solve stops the
 // run first and shuts down when it has returned.
-//
 #pragma once
 
 #include <QWidget>
@@ -174,9 +173,6 @@ class TZvForm : public QWidget {
   // Task files (zv_form_files.cpp).
   void SetCaption(bool withFileName);
   FileDialogRequest TaskDialogRequest(const char* title) const;
-  static QString FileErrorText(const QString& path, const char* reason);
-  // A file box: the path, the reason (the caption) and `more`, one a line.
-  void ShowFileError(const QString& path, const char* caption, MessageIcon icon, const QString& more = {});
   // Reads and applies a task file without any box; the steps of ReadTask.
   ReadResult ApplyTaskFile(const QString& path, bool rememberName);
   // Reads the autosave at start; one that cannot be read is moved aside

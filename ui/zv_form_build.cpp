@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "ui/button_glyphs.h"
+#include "ui/controls.h"
 #include "ui/picture.h"
 #include "ui/solve_texts.h"
 #include "ui/view_colors.h"
@@ -23,77 +24,6 @@ namespace {
 constexpr int kStripHeight = 109;             // Panel3 and Panel4
 constexpr int kRow[5] = {1, 23, 45, 67, 87};  // tops of the strip rows
 constexpr int kGlyph = 23;                    // glyph button pitch
-
-QWidget* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h) {
-  auto* panel = new QWidget(parent);
-  panel->setObjectName(QString::fromLatin1(name));
-  panel->setGeometry(x, y, w, h);
-  return panel;
-}
-
-QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, int x, int y, int w, int h,
-                        const QString& text = {}, bool checkable = false) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(QString::fromUtf8(hint));
-  button->setGeometry(x, y, w, h);
-  button->setAutoRaise(true);
-  button->setCheckable(checkable);
-  button->setFocusPolicy(Qt::NoFocus);
-  if (!text.isEmpty()) button->setText(text);
-  return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
-  label->move(x, y);
-  label->adjustSize();
-  return label;
-}
-
-// The spin edit takes any two-digit value: the change handler clamps it to
-// the dimension's limits and writes the clamped value back.
-constexpr int kSpinInputMaximum = 99;
-
-QSpinBox* MakeSpin(QWidget* parent, const char* name, int value, int x, int y) {
-  auto* spin = new QSpinBox(parent);
-  spin->setObjectName(QString::fromLatin1(name));
-  spin->setRange(0, kSpinInputMaximum);
-  spin->setValue(value);
-  QFont bold = spin->font();
-  bold.setBold(true);
-  spin->setFont(bold);
-  spin->setGeometry(x, y, 38, 21);
-  spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-  // A typed number takes effect when editing finishes (Enter, Tab, focus
-  // out), never digit by digit: a half-typed "1" of "12" would clamp the
-  // size and push the cubes. Arrows and the wheel still act at once.
-  spin->setKeyboardTracking(false);
-  return spin;
-}
-
-// A caption label followed by its spin edit; returns the x after both.
-int LabelledSpin(QWidget* parent, const char* caption, QSpinBox*& spin, const char* name, int value, int x,
-                 int y) {
-  QLabel* label = MakeLabel(parent, nullptr, caption, x, y + 3);
-  spin = MakeSpin(parent, name, value, x + label->width() + 1, y);
-  return spin->x() + spin->width() + 3;
-}
-
-QLabel* MakeCounter(QWidget* parent, const char* caption, const char* name, int x, int y) {
-  MakeLabel(parent, nullptr, caption, x, y + 3);
-  QLabel* counter = MakeLabel(parent, name, "0", x + 52, y + 1);
-  QFont font = counter->font();
-  font.setBold(true);
-  font.setPointSize(10);
-  counter->setFont(font);
-  QPalette palette = counter->palette();
-  palette.setColor(QPalette::WindowText, kBlue);
-  counter->setPalette(palette);
-  counter->resize(34, 18);
-  return counter;
-}
 
 }  // namespace
 

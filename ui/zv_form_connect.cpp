@@ -2,6 +2,7 @@
 // actions: F1, F2, F3, Esc and Shift+F11 act in every window of the
 // program; the undo and redo keys only in the main window, so that they stay
 // the text boxes' own keys in the description and help windows.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -9,6 +10,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
+#include <utility>
 
 #include "ui/picture.h"
 #include "ui/zv_form.h"
@@ -40,28 +42,26 @@ void TZvForm::ConnectControls() {
   connect(ImB, &Picture::mouseReleased, this, [this] { ImBMouseUp(); });
 
   connect(drawModeGroup_, &QButtonGroup::idClicked, this, &TZvForm::DrawABtClick);
-  connect(OpenBt, &QToolButton::clicked, this, &TZvForm::OpenBtClick);
-  connect(SaveBt, &QToolButton::clicked, this, &TZvForm::SaveBtClick);
-  connect(ChooseColBt, &QToolButton::clicked, this, &TZvForm::ChooseColBtClick);
-  connect(NumberCB, &QCheckBox::clicked, this, &TZvForm::NumberCBClick);
-  connect(LinksCB, &QCheckBox::clicked, this, &TZvForm::LinksCBClick);
-  connect(NumsBt, &QToolButton::toggled, this, &TZvForm::NumsBtClick);
-  connect(PrevLayerBt, &QToolButton::toggled, this, &TZvForm::PrevLayerBtClick);
-  connect(NextLayerBt, &QToolButton::toggled, this, &TZvForm::NextLayerBtClick);
-  connect(EmptyCellsCB, &QCheckBox::clicked, this, &TZvForm::EmptyCellsCBClick);
-  connect(ClearABt, &QToolButton::clicked, this, &TZvForm::ClearABtClick);
-  connect(FillABt, &QToolButton::clicked, this, &TZvForm::FillABtClick);
-  connect(ClearLinksBt, &QToolButton::clicked, this, &TZvForm::ClearLinksBtClick);
-  connect(ClearBBt, &QToolButton::clicked, this, &TZvForm::ClearBBtClick);
-  connect(FillBBt, &QToolButton::clicked, this, &TZvForm::FillBBtClick);
-  connect(UndoBt, &QToolButton::clicked, this, &TZvForm::UndoBtClick);
-  connect(RedoBt, &QToolButton::clicked, this, &TZvForm::RedoBtClick);
-  connect(SolveBt, &QToolButton::clicked, this, &TZvForm::SolveBtClick);
-  connect(FirstSolBt, &QToolButton::clicked, this, &TZvForm::FirstSolBtClick);
-  connect(PrevSolBt, &QToolButton::clicked, this, &TZvForm::PrevSolBtClick);
-  connect(NextSolBt, &QToolButton::clicked, this, &TZvForm::NextSolBtClick);
-  connect(LastSolBt, &QToolButton::clicked, this, &TZvForm::LastSolBtClick);
-  connect(TextBt, &QToolButton::toggled, this, &TZvForm::TextBtClick);
+  using Handler = void (TZvForm::*)();
+  // clang-format off
+  const std::pair<QAbstractButton*, Handler> clicks[] = {
+      {OpenBt, &TZvForm::OpenBtClick},             {SaveBt, &TZvForm::SaveBtClick},
+      {ChooseColBt, &TZvForm::ChooseColBtClick},   {HelpBt, &TZvForm::HelpBtClick},
+      {NumberCB, &TZvForm::NumberCBClick},         {LinksCB, &TZvForm::LinksCBClick},
+      {EmptyCellsCB, &TZvForm::EmptyCellsCBClick}, {ClearLinksBt, &TZvForm::ClearLinksBtClick},
+      {ClearABt, &TZvForm::ClearABtClick},         {FillABt, &TZvForm::FillABtClick},
+      {ClearBBt, &TZvForm::ClearBBtClick},         {FillBBt, &TZvForm::FillBBtClick},
+      {UndoBt, &TZvForm::UndoBtClick},             {RedoBt, &TZvForm::RedoBtClick},
+      {SolveBt, &TZvForm::SolveBtClick},           {FirstSolBt, &TZvForm::FirstSolBtClick},
+      {PrevSolBt, &TZvForm::PrevSolBtClick},       {NextSolBt, &TZvForm::NextSolBtClick},
+      {LastSolBt, &TZvForm::LastSolBtClick}};
+  // The toggle buttons act on every change of state, also when the program sets it.
+  const std::pair<QAbstractButton*, Handler> toggles[] = {
+      {NumsBt, &TZvForm::NumsBtClick},             {TextBt, &TZvForm::TextBtClick},
+      {PrevLayerBt, &TZvForm::PrevLayerBtClick},   {NextLayerBt, &TZvForm::NextLayerBtClick}};
+  // clang-format on
+  for (const auto& [button, handler] : clicks) connect(button, &QAbstractButton::clicked, this, handler);
+  for (const auto& [button, handler] : toggles) connect(button, &QAbstractButton::toggled, this, handler);
 
   const struct {
     const char* name;
@@ -90,7 +90,6 @@ void TZvForm::ConnectControls() {
   connect(MakeAction(this, "OpenA", {Qt::Key_F3, QKeySequence(Qt::CTRL | Qt::Key_O)}), &QAction::triggered,
           this, &TZvForm::OpenBtClick);
   connect(MakeAction(this, "HelpA", {Qt::Key_F1}), &QAction::triggered, this, &TZvForm::HelpBtClick);
-  connect(HelpBt, &QToolButton::clicked, this, &TZvForm::HelpBtClick);
   connect(MakeAction(this, "CancelA", {Qt::Key_Escape}), &QAction::triggered, this, &TZvForm::CancelAExecute);
   // The keys act exactly as the buttons would: only while they are enabled.
   QAction* undo = MakeAction(this, "UndoA", {QKeySequence(Qt::CTRL | Qt::Key_Z)});

@@ -16,6 +16,7 @@
 
 #include "storage/autosave.h"
 #include "storage/task_file.h"
+#include "ui/file_boxes.h"
 #include "ui/text_window.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
@@ -25,12 +26,6 @@ namespace zv {
 namespace {
 
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// Damaged contents carry the error icon; a file that cannot be read at all
-// the exclamation icon.
-MessageIcon ReadFailureIcon(ReadResult result) {
-  return result == ReadResult::Unreadable ? MessageIcon::Exclamation : MessageIcon::Error;
-}
 
 }  // namespace
 
@@ -42,21 +37,10 @@ void TZvForm::SetCaption(bool withFileName) {
     setWindowTitle(QString::fromUtf8(kProgramCaption));
 }
 
-QString TZvForm::FileErrorText(const QString& path, const char* reason) {
-  // The reason stands in the text too: a narrow box may have its caption cut.
-  return path + QLatin1Char('\n') + QString::fromUtf8(reason);
-}
-
-void TZvForm::ShowFileError(const QString& path, const char* caption, MessageIcon icon, const QString& more) {
-  QString text = FileErrorText(path, caption);
-  if (!more.isEmpty()) text += QLatin1Char('\n') + more;
-  services_.ShowMessage({text, QString::fromUtf8(caption), icon, MessageButtons::Ok});
-}
-
 bool TZvForm::ReadTask(const QString& path, bool rememberName) {
   const ReadResult result = ApplyTaskFile(path, rememberName);
   if (result == ReadResult::Ok || result == ReadResult::Missing) return result == ReadResult::Ok;
-  ShowFileError(path, ReadResultCaption(result), ReadFailureIcon(result));
+  services_.ShowMessage(FileErrorBox(path, ReadResultCaption(result), ReadFailureIcon(result)));
   return false;
 }
 
@@ -69,7 +53,8 @@ bool TZvForm::ReadAutosave() {
   autosaveHeld_ = !kept;
   const QString more = kept ? QString::fromUtf8(kAutosaveSetAsideText).arg(QFile::decodeName(kept->c_str()))
                             : QString::fromUtf8(kAutosaveHeldText);
-  ShowFileError(autosavePath_, ReadResultCaption(result), ReadFailureIcon(result), more);
+  services_.ShowMessage(
+      FileErrorBox(autosavePath_, ReadResultCaption(result), ReadFailureIcon(result), more));
   return false;
 }
 
@@ -90,7 +75,7 @@ ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName) {
 
 bool TZvForm::WriteTask(const QString& path, bool rememberName) {
   if (!WriteTaskQuietly(path, rememberName)) {
-    ShowFileError(path, kWriteFailedCaption, MessageIcon::Exclamation);
+    services_.ShowMessage(FileErrorBox(path, kWriteFailedCaption, MessageIcon::Exclamation));
     return false;
   }
   return true;

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "editor/figure_counters.h"
 #include "platform/qt/color_value.h"
 #include "ui/button_glyphs.h"
 #include "ui/figure_view.h"
@@ -89,19 +90,13 @@ void TZvForm::ShowValidation() {
   ErL->setText(QString::fromStdString(ValidationMessage(v, task().figure)));
   EmptyL->setVisible(task().EmptyCells);
   EmptyL->setText(QString::number(v.surplus));
-  NumL->setText(QString::number(v.cubeCount));
-  if (v.linksAnalysed) {
-    PartsL->setText(QString::number(v.links.PartCount));
-    CyclesL->setText(QString::number(v.links.CycleCount));
-  } else if (v.cubeCount < 2) {
-    // Without the link analysis: none or one cube is that many parts and no cycle.
-    PartsL->setText(QString::number(v.cubeCount));
-    CyclesL->setText(QStringLiteral("0"));
-  } else {
-    // More than 254 cubes are never analysed: no counts to show.
-    PartsL->clear();
-    CyclesL->clear();
-  }
+  const FigureCounters counters = CountersOf(v);
+  const auto show = [](QLabel* label, std::optional<int> n) {
+    label->setText(n ? QString::number(*n) : QString());
+  };
+  show(NumL, counters.cubes);
+  show(PartsL, counters.parts);
+  show(CyclesL, counters.cycles);
 }
 
 void TZvForm::FigureRedraw() {

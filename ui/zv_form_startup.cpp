@@ -16,6 +16,7 @@
 #include "platform/qt/color_value.h"
 #include "storage/placement.h"
 #include "ui/button_glyphs.h"
+#include "ui/file_boxes.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
 #include "ui/solve_observer.h"
