@@ -1,9 +1,7 @@
-// The marks of a shown solution and the selection of a cell: the examples
-// of two cubes side by side (edge hinges on either horizontal edge, a
-// face-axis hinge, a rigid joint), vertical edges as dots and corner
-// strokes, hinges to another layer as bars of the cell above or below, and
-// in the window: clicks on the form and on the figure, the selection kept
-// across solutions, and the pixels of the selected and linked cells.
+// The selection of a cell in the window: clicks on the form and on the
+// figure, the selection kept across solutions, and the pixels of the
+// selected and linked cells (the marks themselves are checked in
+// tests/editor/solution_marks_test.cpp).
 #include "editor/solution_marks.h"
 #include "model/validation.h"
 #include "solver/rotations.h"
@@ -16,18 +14,6 @@ namespace zv {
 using namespace zv::test;
 
 namespace {
-
-// Two cubes placed side by side in one layer with rotation 0: cube 0 in
-// (0, 0, 0) and cube 1 in (1, 0, 0); the links are those of `figure`.
-struct SideBySide {
-  Validation v;
-  SolutionViewData view;
-  explicit SideBySide(const TaskState& task) : v(ValidateTask(task)) {
-    const std::uint8_t cubes[] = {1, 2}, rotations[] = {0, 0};
-    const std::int16_t cells[] = {FormCellIndex(0, 0, 0), FormCellIndex(1, 0, 0)};
-    ShowSolutionMarks({cubes, rotations, cells}, v.links, view);
-  }
-};
 
 TaskState Pair(int bit) {
   TaskState t = MakeTask({"##"}, {{"##"}});
@@ -46,118 +32,6 @@ QList<int> SetSlots(const SolutionViewData& view, int row) {
 }
 
 }  // namespace
-
-class SolutionMarksTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void edgeHingesOnTheLowerEdgeAreBarsOutsideTheSelectedCell() {
-    SideBySide s(Pair(EdgeX1));
-    SelectCellMarks(s.v.links, kLeft, s.view);
-    QCOMPARE(SetSlots(s.view, 1), QList<int>{kAxisBar + 1});  // outside the right side
-    QVERIFY(SetSlots(s.view, 0).isEmpty() && SetSlots(s.view, 2).isEmpty());
-    QVERIFY(s.view.linkedNeighbour[kRight]);
-    QVERIFY(!s.view.linkedNeighbour[kLeft]);
-    SelectCellMarks(s.v.links, kRight, s.view);
-    QCOMPARE(SetSlots(s.view, 1), QList<int>{kAxisBar + 3});  // outside the left side
-    QVERIFY(s.view.linkedNeighbour[kLeft]);
-    QVERIFY(!s.view.linkedNeighbour[kRight]);
-  }
-
-  void edgeHingesOnTheUpperEdgeAreBarsInsideTheSelectedCell() {
-    SideBySide s(Pair(EdgeX2));
-    SelectCellMarks(s.v.links, kLeft, s.view);
-    QCOMPARE(SetSlots(s.view, 1), QList<int>{kAxisBar + 5});  // inside the right side
-    SelectCellMarks(s.v.links, kRight, s.view);
-    QCOMPARE(SetSlots(s.view, 1), QList<int>{kAxisBar + 7});  // inside the left side
-  }
-
-  void faceAxisHingeIsMarkedOnTheRightCubeOnly() {
-    SideBySide s(Pair(AxisX));
-    QCOMPARE(int(s.view.faceHingeMarks[kRight]), int(HingeToLeft));
-    QCOMPARE(int(s.view.faceHingeMarks[kLeft]), 0);
-    QCOMPARE(int(s.view.rigidMarks[kLeft] | s.view.rigidMarks[kRight]), 0);
-    SelectCellMarks(s.v.links, kLeft, s.view);
-    QVERIFY(s.view.linkedNeighbour[kRight]);  // a hinge, though without axis marks
-    QVERIFY(SetSlots(s.view, 1).isEmpty());
-  }
-
-  void rigidJointIsMarkedOnTheLeftCubeAndLinksNothing() {
-    SideBySide s(Pair(RigidX));
-    QCOMPARE(int(s.view.rigidMarks[kLeft]), int(RigidToRight));
-    QCOMPARE(int(s.view.rigidMarks[kRight]), 0);
-    QCOMPARE(int(s.view.faceHingeMarks[kLeft] | s.view.faceHingeMarks[kRight]), 0);
-    SelectCellMarks(s.v.links, kLeft, s.view);
-    QCOMPARE(s.view.selectedCell, kLeft);
-    QVERIFY(!s.view.linkedNeighbour[kRight]);
-    for (int row = 0; row < 3; ++row) QVERIFY(SetSlots(s.view, row).isEmpty());
-  }
-
-  void verticalEdgesAreDotsOnTheSideFacingTheNeighbour() {
-    // CornerXLower: the vertical edge at the top of the face between the two
-    // cubes, the left cube's corner (+x, -y) and the right cube's (-x, -y).
-    SideBySide s(Pair(CornerXLower));
-    SelectCellMarks(s.v.links, kLeft, s.view);
-    QCOMPARE(SetSlots(s.view, 1), QList<int>{kAxisDot + 1});  // right side, near the top
-    SelectCellMarks(s.v.links, kRight, s.view);
-    QCOMPARE(SetSlots(s.view, 1), QList<int>{kAxisDot + 7});  // left side, near the top
-  }
-
-  void diagonalNeighboursGetCornerStrokes() {
-    TaskState t = MakeTask({"#.", ".#"}, {{"#.", ".#"}});
-    SetLink(t, 1, 1, CornerDiag);
-    const Validation v = ValidateTask(t);
-    SolutionViewData view;
-    const std::uint8_t cubes[] = {1, 2}, rotations[] = {0, 0};
-    const std::int16_t cells[] = {FormCellIndex(0, 0, 0), FormCellIndex(1, 1, 0)};
-    ShowSolutionMarks({cubes, rotations, cells}, v.links, view);
-    SelectCellMarks(v.links, FormCellIndex(0, 0, 0), view);
-    QCOMPARE(SetSlots(view, 1), QList<int>{kAxisCorner + 2});  // corner (+x, +y)
-    SelectCellMarks(v.links, FormCellIndex(1, 1, 0), view);
-    QCOMPARE(SetSlots(view, 1), QList<int>{kAxisCorner + 0});  // corner (-x, -y)
-  }
-
-  void aHingeToTheLayerAboveIsAnInnerBarOfThatCell() {
-    // Cube 0 turned so that its hinge edge lies on its top face (toward
-    // z + 1), with cube 1 straight above it: an inner bar of the cell above,
-    // on the side where the edge runs. Every rotation that lifts the edge is
-    // tried; the side follows from the edge's direction alone.
-    TaskState t = Pair(EdgeX1);
-    const Validation v = ValidateTask(t);
-    int tried = 0;
-    for (int r = 0; r < kRotationCount; ++r) {
-      const int e = RotateEdge(static_cast<Rotation>(r), 5);  // edge of side code 0
-      const Vec3& ev = kEdgeVector[e];
-      if (ev[2] != 1) continue;
-      ++tried;
-      SolutionViewData view;
-      const std::uint8_t cubes[] = {1, 2}, rotations[] = {static_cast<std::uint8_t>(r), 0};
-      const std::int16_t cells[] = {FormCellIndex(0, 0, 0), FormCellIndex(0, 0, 1)};
-      ShowSolutionMarks({cubes, rotations, cells}, v.links, view);
-      SelectCellMarks(v.links, FormCellIndex(0, 0, 0), view);
-      // Inner bars 4..7: top, right, bottom, left.
-      const int side = ev[0] == 1 ? 1 : ev[0] == -1 ? 3 : ev[1] == 1 ? 2 : 0;
-      QCOMPARE(SetSlots(view, 2), QList<int>{kAxisBar + 4 + side});
-      QVERIFY(SetSlots(view, 0).isEmpty() && SetSlots(view, 1).isEmpty());
-      QVERIFY(view.linkedNeighbour[FormCellIndex(0, 0, 1)]);
-    }
-    QCOMPARE(tried, 8);  // each of the top face's four edges, by two rotations each
-  }
-
-  void anEmptyCellIsSelectedWithoutMarks() {
-    TaskState t = Pair(EdgeX1);
-    const Validation v = ValidateTask(t);
-    SolutionViewData view;
-    const std::uint8_t cubes[] = {1, 0, 2}, rotations[] = {0, 0, 0};
-    const std::int16_t cells[] = {FormCellIndex(0, 0, 0), FormCellIndex(1, 0, 0), FormCellIndex(2, 0, 0)};
-    ShowSolutionMarks({cubes, rotations, cells}, v.links, view);
-    QCOMPARE(int(view.cubePosition[1]), FormCellIndex(2, 0, 0));
-    SelectCellMarks(v.links, FormCellIndex(1, 0, 0), view);
-    QCOMPARE(view.selectedCell, FormCellIndex(1, 0, 0));
-    for (int row = 0; row < 3; ++row) QVERIFY(SetSlots(view, row).isEmpty());
-    QVERIFY(std::none_of(view.linkedNeighbour.begin(), view.linkedNeighbour.end(), [](bool b) { return b; }));
-  }
-};
 
 class SelectionWindowTest : public QObject {
   Q_OBJECT
@@ -263,10 +137,6 @@ class SelectionWindowTest : public QObject {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int status = 0;
-  {
-    zv::SolutionMarksTest t;
-    status |= QTest::qExec(&t, argc, argv);
-  }
   {
     zv::SelectionWindowTest t;
     status |= QTest::qExec(&t, argc, argv);
