@@ -1,6 +1,8 @@
 // The message boxes about task and settings files (ui/file_boxes.h).
 #include "ui/file_boxes.h"
 
+#include "ui/window_texts.h"
+
 namespace zv {
 
 QString FileErrorText(const QString& path, const char* reason) {
@@ -11,6 +13,16 @@ MessageRequest FileErrorBox(const QString& path, const char* caption, MessageIco
   QString text = FileErrorText(path, caption);
   if (!more.isEmpty()) text += QLatin1Char('\n') + more;
   return {text, QString::fromUtf8(caption), icon, MessageButtons::Ok};
+}
+
+MessageRequest ExitWriteFailedBox(const QString& autosavePath, bool taskWritten, const QString& settingsPath,
+                                  bool settingsWritten) {
+  QString text;
+  if (!taskWritten) text += FileErrorText(autosavePath, kAutosaveNotWrittenText) + QLatin1Char('\n');
+  if (!settingsWritten) text += FileErrorText(settingsPath, kSettingsNotWrittenText) + QLatin1Char('\n');
+  text += QString::fromUtf8(kSaveElsewhereQuestion);
+  return {text, QString::fromUtf8(kWriteFailedCaption), MessageIcon::Exclamation,
+          MessageButtons::SaveDiscardCancel};
 }
 
 MessageIcon ReadFailureIcon(ReadResult result) {

@@ -18,6 +18,12 @@ QString FileErrorText(const QString& path, const char* reason);
 MessageRequest FileErrorBox(const QString& path, const char* caption, MessageIcon icon,
                             const QString& more = {});
 
+// The box at exit when the autosave or the settings file could not be
+// written: each failure under its path, then the question whether to save
+// the task elsewhere (Save, Discard = close anyway, Cancel = go on working).
+MessageRequest ExitWriteFailedBox(const QString& autosavePath, bool taskWritten, const QString& settingsPath,
+                                  bool settingsWritten);
+
 // Damaged contents carry the error icon; a file that cannot be read at all
 // the exclamation icon.
 MessageIcon ReadFailureIcon(ReadResult result);

@@ -127,15 +127,8 @@ bool TZvForm::SaveAtExit() {
 
     // Nothing is lost silently: both failures are named, and the task can
     // still go to a file of the user's choice before the program ends.
-    QString text;
-    if (!taskWritten) text += FileErrorText(autosavePath_, kAutosaveNotWrittenText) + QLatin1Char('\n');
-    if (!settingsWritten)
-      text += FileErrorText(dataFolder_ + QString::fromLatin1(kSettingsFileName), kSettingsNotWrittenText) +
-              QLatin1Char('\n');
-    text += QString::fromUtf8(kSaveElsewhereQuestion);
-    const MessageAnswer answer =
-        services_.ShowMessage({text, QString::fromUtf8(kWriteFailedCaption), MessageIcon::Exclamation,
-                               MessageButtons::SaveDiscardCancel});
+    const MessageAnswer answer = services_.ShowMessage(ExitWriteFailedBox(
+        autosavePath_, taskWritten, dataFolder_ + QString::fromLatin1(kSettingsFileName), settingsWritten));
     if (answer == MessageAnswer::Discard) break;
     if (answer != MessageAnswer::Save) return false;
     if (SaveThroughDialog()) {
