@@ -1,0 +1,69 @@
+// The reduced engine on copies: a task whose full tree holds millions of
+// copies of one solution, which the full-tree engines cannot follow, and
+// identical loose cubes, which they can. Copies are counted, never searched;
+// the stored solutions are those the full search stores first.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "storage/task_file.h"
+#include "tests/support/solve_task.h"
+#include "tests/support/task_builder.h"
+
+namespace zv {
+namespace {
+
+std::string ExamplesFolder() {
+  const char* root = std::getenv("ZORVAT_SOURCE_DIR");
+  return std::string(root != nullptr ? root : ".") + "/examples/";
+}
+
+// `count` loose single cubes, none linked, in rows of `width`, and a flat
+// form of the same drawing: every cube can go to every cell.
+TaskState LooseCubes(int count, int width) {
+  TaskState task = test::MakeTask({"#"}, {{"#"}});
+  task.figure.Cells.fill(0);
+  task.form.Cells.fill(0);
+  task.figure.FigureWidth = task.form.FormWidth = width;
+  task.figure.FigureDepth = task.form.FormDepth = (count + width - 1) / width;
+  for (int k = 0; k < count; ++k) {
+    task.figure.Cells[FigureCellIndex(k % width, k / width)] = kCubeBit;
+    task.form.Cells[FormCellIndex(k % width, k / width, 0)] = 1;
+  }
+  ResetNumbering(task.figure);
+  return task;
+}
+
+TEST(ReducedEngine, SpinningCubesAreCountedNotSearched) {
+  // Nine cubes of the snake turn about their hinge axes: 4^9 copies of each
+  // of the 48 images of the one solution.
+  TaskState task;
+  ASSERT_EQ(ReadTaskFile(ExamplesFolder() + "snake_turning_cubes.zvt", task), ReadResult::Ok);
+  const auto s = test::SolveTask(task);
+  EXPECT_EQ(s.outcome, SolveOutcome::Complete);
+  EXPECT_EQ(s.solver->SolutionCount(), 1);
+  EXPECT_EQ(s.solver->Assignments(), 48u * 262144u);
+  EXPECT_FALSE(s.solver->Stats().assignmentsAtLeast);
+  EXPECT_LT(s.solver->SearchCalls(), 1000u);
+}
+
+TEST(ReducedEngine, IdenticalLooseCubesCountAsTheReferenceDoes) {
+  // Six loose cubes in six cells: 6! assignments, all one solution.
+  const TaskState task = LooseCubes(6, 3);
+  QuietObserver quiet;
+  const auto reference = test::SolveTask(task, quiet, SolveOptions{0, SolveEngine::Reference, 1});
+  const auto reduced = test::SolveTask(task);
+  EXPECT_EQ(reference.solver->Assignments(), 720u);
+  EXPECT_EQ(reduced.solver->Assignments(), 720u);
+  ASSERT_EQ(reduced.solver->SolutionCount(), reference.solver->SolutionCount());
+  for (int i = 0; i < reduced.solver->SolutionCount(); ++i) {
+    EXPECT_EQ(
+        std::vector(reduced.solver->SolutionCubes(i).begin(), reduced.solver->SolutionCubes(i).end()),
+        std::vector(reference.solver->SolutionCubes(i).begin(), reference.solver->SolutionCubes(i).end()));
+  }
+  EXPECT_LT(reduced.solver->SearchCalls(), reference.solver->SearchCalls());
+}
+
+}  // namespace
+}  // namespace zv
