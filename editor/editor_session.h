@@ -75,7 +75,7 @@ class EditorSession {
   // A task read from a file replaces the present one: numbering mode ends,
   // the history starts again from it. Refused (nothing) while solving.
   Changes ReplaceTask(TaskState task);
-  // Records and validates the present task, as at start.
+  // Everything as changed, for the window's first drawing of the task.
   Changes Start();
 
   // Figure picture: presses, drags and releases at picture pixels.

@@ -210,6 +210,11 @@ TEST(UndoRedo, RestoreRecordedFiguresAndTheirSizes) {
   s.Redo();
   EXPECT_EQ(s.task().figure.FigureWidth, 5);
   EXPECT_FALSE(s.canRedo());
+  // A new session starts its history with its empty figure.
+  EditorSession fresh;
+  fresh.FigurePress(FigurePx(0), FigurePy(0), false);
+  EXPECT_TRUE(fresh.Undo().figure);
+  EXPECT_EQ(fresh.validation().cubeCount, 0);
 }
 
 TEST(Numbering, PressesAndDragsHandOutTheListsNumbers) {
