@@ -7,7 +7,7 @@
 #   -c  the zorvat-cli to run (default build-release/cli/zorvat-cli)
 #   -t  which manifest tags to run (default all)
 #   -l  time limit per puzzle, passed on as --time-limit (default none)
-#   -e  fast or reference, passed on as --engine (default the CLI's: fast)
+#   -e  reduced, fast or reference, passed on as --engine (default the CLI's: reduced)
 #   -n  worker threads, passed on as --threads (default the CLI's: all processors)
 # Exit status 1 when a puzzle's solution count differs from the manifest.
 set -eu

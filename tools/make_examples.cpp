@@ -281,6 +281,12 @@ std::vector<Example> AllExamples() {
                      ChainWithTurningCubes({3, 2, 2, 3, 2, 3, 2, 2, 3, 3, 2, 2, 2, 3, 3, 3, 3}), Box(3, 3, 3),
                      "Змейка из 27 кубиков, каждый угловой кубик — отдельный блок."));
 
+  // Four separate pairs of single cubes, each pair joined by a face-axis
+  // hinge, in a 3 x 2 x 2 box with four cells to spare.
+  FigureState pairs = DrawPieces({"#.#.#.#", "#.#.#.#"});
+  for (int x : {0, 2, 4, 6}) Link(pairs, x, 1, AxisY);
+  all.push_back(Make("hinged_pairs.zvt", pairs, Box(3, 2, 2), "Четыре пары кубиков на осевых шарнирах.", true));
+
   // Four cubes in a row, hinged on the lower and the upper edge by turns,
   // folded into a 2 x 2 square.
   FigureState zigzag = DrawPieces({"####"});
