@@ -27,7 +27,8 @@ TEST(SearchCounts, AxisPairInTwoCellsGivesThirtyTwoAssignmentsAndOneSolution) {
   // each leaves 4 turns of the partner: 32 assignments, all one solution.
   TaskState task = MakeTask({"##"}, {{"##"}});
   SetLink(task, 1, 0, AxisX);
-  auto s = SolveTask(task);
+  QuietObserver quiet;
+  auto s = SolveTask(task, quiet, SolveOptions{0, SolveEngine::Fast, 1});  // the full tree's calls
   EXPECT_EQ(s.outcome, SolveOutcome::Complete);
   EXPECT_EQ(s.solver->Assignments(), 32u);
   EXPECT_EQ(s.solver->SolutionCount(), 1);

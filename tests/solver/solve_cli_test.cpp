@@ -93,10 +93,11 @@ TEST(SolveCli, ShowCountLimitsTheGrids) {
 
 TEST(SolveCli, JsonIsOneObjectWithTheShownCubes) {
   TempFolder folder;
-  const CliRun run = Solve(folder, "--json --show all " + Save(folder, "pair.zvt", AxisPair()));
+  const CliRun run = Solve(folder, "--json --engine fast --show all " + Save(folder, "pair.zvt", AxisPair()));
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(std::regex_match(
-      run.out, std::regex("\\{\"solutions\":1,\"assignments\":32,\"deadEnds\":0,\"searchCalls\":41,"
+      run.out, std::regex("\\{\"solutions\":1,\"assignments\":32,\"assignmentsAtLeast\":false,\"deadEnds\":0,"
+                          "\"searchCalls\":41,"
                           "\"seconds\":[0-9]+\\.[0-9]{3},\"stopped\":false,\"outOfMemory\":false,"
                           "\"outcome\":\"complete\",\"stop_reason\":null,"
                           "\"shown\":\\[\\[\\{\"x\":0,\"y\":0,\"z\":0,\"cube\":[12],\"rotation\":[0-9]+\\},"
