@@ -14,17 +14,6 @@ using namespace zv::test;
 
 namespace {
 
-QByteArray Bytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
 void WriteTask(const QString& path, const TaskState& t) {
   QVERIFY(WriteTaskFile(QFile::encodeName(path).toStdString(), t) == WriteResult::Ok);
 }

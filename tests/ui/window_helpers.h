@@ -13,6 +13,18 @@
 
 namespace zv::test {
 
+// A file's bytes (empty when it cannot be read), and writing them.
+inline QByteArray Bytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
 inline void LoadTask(WindowFixture& fx, const TaskState& task, const char* name = "loaded.zvt") {
   const QString path = fx.file(name);
   QVERIFY(WriteTaskFile(QFile::encodeName(path).toStdString(), task) == WriteResult::Ok);

@@ -17,17 +17,6 @@ using namespace zv::test;
 
 namespace {
 
-QByteArray Bytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
 QByteArray TaskBytes(const TaskState& t) {
   const std::vector<std::uint8_t> image = BuildTaskImage(t);
   return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<int>(image.size()));
