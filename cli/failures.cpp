@@ -1,11 +1,13 @@
 // The table of zorvat-cli's failures, the English words for validation's
-// refusals, and the two ways of printing a failure.
+// refusals, and the two ways of printing a failure. The Russian text beside
+// them ("message_ru") is the window's, from ui/texts/core_texts.h.
 #include "cli/failures.h"
 
 #include <array>
 #include <iostream>
 
 #include "cli/exit_status.h"
+#include "ui/texts/core_texts.h"
 
 namespace zv::cli {
 namespace {
@@ -41,10 +43,6 @@ constexpr bool RowsInEnumOrder() {
 static_assert(RowsInEnumOrder(), "kFailures needs one row per FailureKind, in order");
 
 const FailureRow& Row(FailureKind kind) { return kFailures[static_cast<std::size_t>(kind)]; }
-
-// Russian text of a missing file: the storage reader shows nothing for it,
-// so the command line keeps its own.
-constexpr const char* kMissingFileCaption = "Файл не найден";
 
 struct RefusalWords {
   const char* code;

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "storage/task_file.h"
+#include "ui/texts/core_texts.h"
 
 namespace zv::cli {
 

@@ -11,7 +11,7 @@ enum class WorkMode { Edit = 0, SolutionView = 1, Solving = 2 };
 struct ModeControls {
   bool solPVisible;     // SolP: the four browse buttons and SolL
   bool resPVisible;     // ResP: the four result labels
-  bool linksPEnabled;   // LinksP: the "Связи" switch
+  bool linksPEnabled;   // LinksP: the switch that shows the links
   bool edit1PVisible;   // Edit1P: layer overlays, empty cells switch and counter
   bool editingEnabled;  // Panel3 (figure tools), Panel2 (form size), MoveBP (form shifts)
   bool openEnabled;     // OpenBt, OpenA and dropped files: loading replaces the task

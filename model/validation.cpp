@@ -1,10 +1,8 @@
 // Task validation: counters, occupied boxes, the checks in their fixed order,
-// the link analysis (cube link lists, blocks, parts, cycles) and the Russian
-// messages.
+// the link analysis (cube link lists, blocks, parts, cycles).
 #include "model/validation.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "model/grid_ranges.h"
 
@@ -183,12 +181,6 @@ void FloodParts(LinkAnalysis& out, Conflict& conflict) {
   out.CycleCount = tally / 2;
 }
 
-std::string Format(const char* pattern, int first, int second = 0) {
-  char text[128];
-  std::snprintf(text, sizeof text, pattern, first, second);
-  return text;
-}
-
 // The checks after counting, in order, on the counters already in `v`: the
 // first one that fails.
 ValidationError FirstError(const TaskState& task, Validation& v) {
@@ -262,30 +254,6 @@ Validation ValidateTask(const TaskState& task) {
   v.surplus = v.formCellCount - v.cubeCount;
   v.error = FirstError(task, v);
   return v;
-}
-
-std::string ValidationMessage(const Validation& v, const FigureState& figure) {
-  switch (v.error) {
-    case ValidationError::None:
-      return {};
-    case ValidationError::TooFewCubes:
-      return "В исходной фигуре меньше 2 кубиков";
-    case ValidationError::TooManyCubes:
-      return "В исходной фигуре больше 254 кубиков";
-    case ValidationError::MustBeRigid:
-      return Format("Кубики %d и %d должны быть жестко связаны", UserNumberOfCube(figure, v.cubeA),
-                    UserNumberOfCube(figure, v.cubeB));
-    case ValidationError::CannotBeHinged:
-      return Format("Кубики %d и %d не могут быть шарнирно связаны", UserNumberOfCube(figure, v.cubeA),
-                    UserNumberOfCube(figure, v.cubeB));
-    case ValidationError::FormTooLarge:
-      return "В форме больше 254 кубиков";
-    case ValidationError::FormTooSmall:
-      return Format("В форме на %d меньше кубиков, чем в условии", v.count);
-    case ValidationError::FormTooBig:
-      return Format("В форме на %d больше кубиков, чем в условии", v.count);
-  }
-  return {};
 }
 
 }  // namespace zv

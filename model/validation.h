@@ -4,13 +4,12 @@
 //
 // Usage:
 //   zv::Validation v = zv::ValidateTask(task);
-//   if (!v.ok()) show(zv::ValidationMessage(v, task.figure));   // UTF-8 text
+//   if (!v.ok()) refuse(v.error, v.cubeA, v.cubeB, v.count);   // texts: ui/texts/core_texts.h
 //   else solve(task, v.links);
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "model/task.h"
 
@@ -85,9 +84,5 @@ Validation ValidateTask(const TaskState& task);
 // Builds the link analysis alone (the link part of ValidateTask); returns the
 // first conflict found, or ValidationError::None. Expects 2..254 cubes.
 ValidationError AnalyseLinks(const FigureState& figure, LinkAnalysis& out, int& cubeA, int& cubeB);
-
-// The program's Russian message (UTF-8) for a failed validation, with cubes
-// named by their user numbers; empty when v.ok().
-std::string ValidationMessage(const Validation& v, const FigureState& figure);
 
 }  // namespace zv

@@ -212,24 +212,6 @@ bool ReadBody(std::span<const std::uint8_t> image, TaskState& loaded) {
 
 }  // namespace
 
-const char* ReadResultCaption(ReadResult result) {
-  switch (result) {
-    case ReadResult::Ok:
-    case ReadResult::Missing:
-      return "";
-    case ReadResult::Unreadable:
-      return "Невозможно считать файл";
-    case ReadResult::TooShort:
-    case ReadResult::Damaged:
-      return "Ошибка в файле задачи";
-    case ReadResult::BadHeader:
-      return "Неправильный заголовок файла задачи";
-    case ReadResult::NewerVersion:
-      return "Версия файла задачи более новая, чем у программы";
-  }
-  return "";
-}
-
 std::vector<std::uint8_t> BuildTaskImage(const TaskState& task) {
   const FigureState& figure = task.figure;
   const FormState& form = task.form;

@@ -48,11 +48,6 @@ enum class ReadResult {
 
 enum class WriteResult { Ok, Failed };
 
-// The Russian caption (UTF-8) of the message box for a failed read, shown
-// with the path as its text; "" for Ok and Missing, which show nothing.
-const char* ReadResultCaption(ReadResult result);
-inline constexpr const char* kWriteFailedCaption = "Невозможно записать файл";
-
 // The whole file image of a task.
 std::vector<std::uint8_t> BuildTaskImage(const TaskState& task);
 

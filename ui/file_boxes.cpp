@@ -1,6 +1,7 @@
 // The message boxes about task and settings files (ui/file_boxes.h).
 #include "ui/file_boxes.h"
 
+#include "ui/texts/core_texts.h"
 #include "ui/window_texts.h"
 
 namespace zv {

@@ -18,6 +18,7 @@
 #include "storage/task_file.h"
 #include "ui/file_boxes.h"
 #include "ui/text_window.h"
+#include "ui/texts/core_texts.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
 

@@ -14,6 +14,7 @@
 #include "ui/numbers_window.h"
 #include "ui/picture.h"
 #include "ui/solve_texts.h"
+#include "ui/texts/core_texts.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
 

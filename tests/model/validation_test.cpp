@@ -1,9 +1,10 @@
-// Task validation: the checks in order with their messages and counters, the
-// link analysis (lists, blocks, parts, cycles) and damaged figures.
+// Task validation: the checks in order with the numbers their texts name and
+// the counters, the link analysis (lists, blocks, parts, cycles) and damaged figures.
 #include "model/validation.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,33 @@ using test::SetLink;
 
 constexpr int Cell(int x, int y) { return FigureCellIndex(x, y); }
 
-std::string Message(const TaskState& t) { return ValidationMessage(ValidateTask(t), t.figure); }
+// A verdict as its text names it (ui/texts/core_texts.h): the check that
+// failed and its numbers, the user numbers of the pair for MustBeRigid and
+// CannotBeHinged, the count for FormTooSmall and FormTooBig, else none.
+struct Named {
+  ValidationError error = ValidationError::None;
+  int first = 0, second = 0;
+  bool operator==(const Named&) const = default;
+};
+
+void PrintTo(const Named& n, std::ostream* out) {
+  *out << "{error " << static_cast<int>(n.error) << ", " << n.first << ", " << n.second << "}";
+}
+
+Named Refusal(const Validation& v, const FigureState& figure) {
+  switch (v.error) {
+    case ValidationError::MustBeRigid:
+    case ValidationError::CannotBeHinged:
+      return {v.error, UserNumberOfCube(figure, v.cubeA), UserNumberOfCube(figure, v.cubeB)};
+    case ValidationError::FormTooSmall:
+    case ValidationError::FormTooBig:
+      return {v.error, v.count};
+    default:
+      return {v.error};
+  }
+}
+
+Named Refusal(const TaskState& t) { return Refusal(ValidateTask(t), t.figure); }
 
 // A figure of `rows` with a form of exactly as many cells in one row.
 TaskState WithMatchingForm(std::initializer_list<std::string_view> rows) {
@@ -36,7 +63,7 @@ TEST(ValidateTask, TooFewCubes) {
     const Validation v = ValidateTask(t);
     EXPECT_EQ(v.error, ValidationError::TooFewCubes);
     EXPECT_FALSE(v.linksAnalysed);
-    EXPECT_EQ(ValidationMessage(v, t.figure), "В исходной фигуре меньше 2 кубиков");
+    EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::TooFewCubes}));
   }
 }
 
@@ -45,12 +72,12 @@ TEST(ValidateTask, FormWithMoreCellsNeedsEmptyCells) {
   Validation v = ValidateTask(t);
   EXPECT_EQ(v.error, ValidationError::FormTooBig);
   EXPECT_EQ(v.surplus, 1);
-  EXPECT_EQ(ValidationMessage(v, t.figure), "В форме на 1 больше кубиков, чем в условии");
+  EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::FormTooBig, 1}));
   t.EmptyCells = true;
   v = ValidateTask(t);
   EXPECT_TRUE(v.ok());
   EXPECT_EQ(v.surplus, 1);
-  EXPECT_EQ(ValidationMessage(v, t.figure), "");
+  EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::None}));
 }
 
 TEST(ValidateTask, FormWithFewerCellsFailsWhateverEmptyCellsSays) {
@@ -60,7 +87,7 @@ TEST(ValidateTask, FormWithFewerCellsFailsWhateverEmptyCellsSays) {
     const Validation v = ValidateTask(t);
     EXPECT_EQ(v.error, ValidationError::FormTooSmall);
     EXPECT_EQ(v.surplus, -2);
-    EXPECT_EQ(ValidationMessage(v, t.figure), "В форме на 2 меньше кубиков, чем в условии");
+    EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::FormTooSmall, 2}));
   }
 }
 
@@ -81,7 +108,7 @@ TEST(ValidateTask, FigureChecksComeBeforeTheFormChecks) {
   EXPECT_EQ(v.cubeCount, 255);
   EXPECT_EQ(v.formCellCount, 255);
   EXPECT_FALSE(v.linksAnalysed);
-  EXPECT_EQ(ValidationMessage(v, t.figure), "В исходной фигуре больше 254 кубиков");
+  EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::TooManyCubes}));
 }
 
 TEST(ValidateTask, FormOver254CellsBeforeTheSurplus) {
@@ -93,7 +120,7 @@ TEST(ValidateTask, FormOver254CellsBeforeTheSurplus) {
   const Validation v = ValidateTask(t);
   EXPECT_EQ(v.error, ValidationError::FormTooLarge);
   EXPECT_EQ(v.formCellCount, 900);
-  EXPECT_EQ(ValidationMessage(v, t.figure), "В форме больше 254 кубиков");
+  EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::FormTooLarge}));
 }
 
 TEST(ValidateTask, LinkConflictComesBeforeTheFormChecks) {
@@ -255,7 +282,7 @@ TEST(AnalyseLinks, BlockMissingOneRigidJointNamesThatPair) {
   EXPECT_EQ(v.error, ValidationError::MustBeRigid);
   EXPECT_EQ(v.cubeA, 2);
   EXPECT_EQ(v.cubeB, 3);
-  EXPECT_EQ(ValidationMessage(v, t.figure), "Кубики 3 и 4 должны быть жестко связаны");
+  EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::MustBeRigid, 3, 4}));
 
   TaskState u = WithMatchingForm({"##", "##"});  // the top pair unjoined this time
   ToggleLink(u.figure, Cell(0, 1), RigidY);
@@ -265,7 +292,7 @@ TEST(AnalyseLinks, BlockMissingOneRigidJointNamesThatPair) {
   EXPECT_EQ(v.error, ValidationError::MustBeRigid);
   EXPECT_EQ(v.cubeA, 0);  // lower cube index first
   EXPECT_EQ(v.cubeB, 1);
-  EXPECT_EQ(ValidationMessage(v, u.figure), "Кубики 1 и 2 должны быть жестко связаны");
+  EXPECT_EQ(Refusal(v, u.figure), (Named{ValidationError::MustBeRigid, 1, 2}));
 }
 
 TEST(AnalyseLinks, HingeInsideABlockCannotBe) {
@@ -277,7 +304,7 @@ TEST(AnalyseLinks, HingeInsideABlockCannotBe) {
   ToggleLink(t.figure, Cell(1, 1), CornerAntiDiag);
   const Validation v = ValidateTask(t);
   EXPECT_EQ(v.error, ValidationError::CannotBeHinged);
-  EXPECT_EQ(ValidationMessage(v, t.figure), "Кубики 2 и 3 не могут быть шарнирно связаны");
+  EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::CannotBeHinged, 2, 3}));
 }
 
 TEST(AnalyseLinks, MustBeRigidWinsOverAHingeInsideABlock) {
@@ -285,12 +312,12 @@ TEST(AnalyseLinks, MustBeRigidWinsOverAHingeInsideABlock) {
   TaskState t = WithMatchingForm({"##", "##"});
   SetLink(t, 1, 0, RigidX);
   SetLink(t, 1, 0, EdgeX1);
-  EXPECT_EQ(Message(t), "Кубики 1 и 2 не могут быть шарнирно связаны");
+  EXPECT_EQ(Refusal(t), (Named{ValidationError::CannotBeHinged, 1, 2}));
   SetLink(t, 0, 1, RigidY);
   SetLink(t, 1, 1, RigidY);  // block of four without the bottom joint
   const Validation v = ValidateTask(t);
   EXPECT_EQ(v.error, ValidationError::MustBeRigid);
-  EXPECT_EQ(ValidationMessage(v, t.figure), "Кубики 3 и 4 должны быть жестко связаны");
+  EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::MustBeRigid, 3, 4}));
 }
 
 TEST(AnalyseLinks, MessagesNameCubesByUserNumberInCubeIndexOrder) {
@@ -299,7 +326,7 @@ TEST(AnalyseLinks, MessagesNameCubesByUserNumberInCubeIndexOrder) {
   ToggleLink(t.figure, Cell(0, 1), RigidY);
   ToggleLink(t.figure, Cell(1, 1), RigidY);
   AssignNumber(t.figure, Cell(1, 1), 0);  // cube 3 becomes 1, cube 0 becomes 4
-  EXPECT_EQ(Message(t), "Кубики 3 и 1 должны быть жестко связаны");
+  EXPECT_EQ(Refusal(t), (Named{ValidationError::MustBeRigid, 3, 1}));
 }
 
 // --- damaged figures (task files only) -------------------------------------
@@ -357,7 +384,7 @@ TEST(AnalyseLinks, MoreThanEightLinkEndsNeverOverrunAList) {
   EXPECT_EQ(v.error, ValidationError::CannotBeHinged);
   EXPECT_EQ(v.cubeA, 3);
   EXPECT_EQ(v.cubeB, 4);
-  EXPECT_EQ(ValidationMessage(v, t.figure), "Кубики 4 и 5 не могут быть шарнирно связаны");
+  EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::CannotBeHinged, 4, 5}));
 }
 
 TEST(AnalyseLinks, EveryBitEverywhereStaysInBounds) {

@@ -205,16 +205,6 @@ TEST(TaskFileRead, CheckOrderShortThenMagicThenVersion) {
   }
 }
 
-TEST(TaskFileRead, CaptionsNameTheProblem) {
-  EXPECT_STREQ(ReadResultCaption(ReadResult::Ok), "");
-  EXPECT_STREQ(ReadResultCaption(ReadResult::Missing), "");
-  EXPECT_STREQ(ReadResultCaption(ReadResult::Unreadable), "Невозможно считать файл");
-  EXPECT_STREQ(ReadResultCaption(ReadResult::TooShort), "Ошибка в файле задачи");
-  EXPECT_STREQ(ReadResultCaption(ReadResult::Damaged), "Ошибка в файле задачи");
-  EXPECT_STREQ(ReadResultCaption(ReadResult::BadHeader), "Неправильный заголовок файла задачи");
-  EXPECT_STREQ(ReadResultCaption(ReadResult::NewerVersion), "Версия файла задачи более новая, чем у программы");
-}
-
 TEST(TaskFileRead, SmallestFileGivesAnEmptyTaskOfTheStoredSizes) {
   Bytes image = Header(1, 7, 5, 9, 8, 4);
   image.push_back(0);

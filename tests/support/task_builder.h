@@ -9,6 +9,8 @@
 // The figure's size is the art's size (rows may be padded with '.'), the
 // form's size the layers' size. Links are set as raw bits, without the
 // editor's conflict rules, so damaged or unusual figures can be made too.
+// Tests that validate what they build print a refusal in the window's words
+// (ValidationMessage, from ui/texts/core_texts.h, included here for them).
 #pragma once
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include <string_view>
 
 #include "model/task.h"
+#include "ui/texts/core_texts.h"
 
 namespace zv::test {
 
