@@ -19,7 +19,8 @@ constexpr std::array kCommands{
 };
 // clang-format on
 
-constexpr const char* kVersion = "zorvat-cli 2.0.0";
+// ZORVAT_VERSION: the project version of the top CMakeLists.txt.
+constexpr const char* kVersion = "zorvat-cli " ZORVAT_VERSION;
 
 void PrintHelp() {
   std::cout << "usage: zorvat-cli COMMAND ARGUMENTS...\n"

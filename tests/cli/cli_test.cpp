@@ -162,7 +162,7 @@ TEST(CliArguments, HelpVersionAndMistakes) {
   TempFolder folder;
   CliRun run = RunCli(folder, "--version");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "zorvat-cli 2.0.0\n");
+  EXPECT_EQ(run.out, "zorvat-cli " ZORVAT_VERSION "\n");  // the version of the top CMakeLists.txt
 
   run = RunCli(folder, "--help");
   EXPECT_EQ(run.status, 0);
