@@ -36,8 +36,17 @@ void EmptyRegions::Build(const PreparedSearch& prep, bool acrossEdges) {
   const int n = prep.formCellCount;
   words_ = (n + 63) / 64;
   const Vec3& e = prep.boxExtent;
-  box_ = !acrossEdges && n == e[0] * e[1] * e[2];
-  if (box_) {
+  wholeBox_ = n == e[0] * e[1] * e[2];
+  box_ = !acrossEdges && wholeBox_;
+  faces_.assign(static_cast<std::size_t>(n), CellMask{});
+  for (int m = 0; m < n; ++m) {
+    form_.Set(m);
+    for (int k = 0; k < kFaceCount; ++k) {
+      const int next = prep.cellNumberGrid[prep.formCells[m] + kFaceOffset[k]];
+      if (next > 0) faces_[m].Set(next - 1);
+    }
+  }
+  if (wholeBox_) {
     // Form cells are numbered by z, then y, then x: in a whole box cell
     // (x, y, z) is number x + e0 * (y + e1 * z).
     strideY_ = e[0];
@@ -49,6 +58,9 @@ void EmptyRegions::Build(const PreparedSearch& prep, bool acrossEdges) {
       if (y + 1 < e[1]) notLastY_.Set(m);
       if (y > 0) notFirstY_.Set(m);
     }
+  }
+  if (!acrossEdges) {
+    neighbours_ = faces_;
     return;
   }
   neighbours_.assign(static_cast<std::size_t>(n), CellMask{});
@@ -65,11 +77,7 @@ CellMask EmptyRegions::Grow(const CellMask& from) const {
     for (int w = 0; w < words_; ++w) out.words[w] |= m.words[w];
   };
   if (box_ && words_ == 1) {
-    const std::uint64_t m = from.words[0];
-    out.words[0] = m | (m & notLastX_.words[0]) << 1 | (m & notFirstX_.words[0]) >> 1 |
-                   (m & notLastY_.words[0]) << strideY_ | (m & notFirstY_.words[0]) >> strideY_;
-    // A one-layer box may fill the word: no shift by its whole width.
-    if (strideZ_ < 64) out.words[0] |= m << strideZ_ | m >> strideZ_;
+    out.words[0] = GrowWord(from.words[0]);
     return out;
   }
   if (box_) {
@@ -92,8 +100,19 @@ CellMask EmptyRegions::Grow(const CellMask& from) const {
   return out;
 }
 
-int EmptyRegions::Sizes(CellMask cells, int* sizes) const {
+int EmptyRegions::Sizes(CellMask cells, int* sizes, CellMask* masks) const {
   int count = 0;
+  if (box_ && words_ == 1) {
+    for (std::uint64_t rest = cells.words[0]; rest != 0;) {
+      std::uint64_t region = rest & (0 - rest);
+      for (std::uint64_t grown; (grown = GrowWord(region) & rest) != region;) region = grown;
+      masks[count] = CellMask{};
+      masks[count].words[0] = region;
+      sizes[count++] = std::popcount(region);
+      rest &= ~region;
+    }
+    return count;
+  }
   for (int w = 0; w < words_; ++w)
     while (cells.words[w] != 0) {
       CellMask region;
@@ -116,9 +135,101 @@ int EmptyRegions::Sizes(CellMask cells, int* sizes) const {
         size += std::popcount(region.words[v]);
         cells.words[v] &= ~region.words[v];
       }
+      masks[count] = region;
       sizes[count++] = size;
     }
   return count;
+}
+
+bool EmptyRegions::Joined(const CellMask& cells, const CellMask& targets) const {
+  CellMask region;
+  int first = -1;
+  for (int w = 0; w < words_ && first < 0; ++w)
+    if (targets.words[w] != 0) first = w * 64 + std::countr_zero(targets.words[w]);
+  if (first < 0) return true;
+  if (box_ && words_ == 1) {
+    const std::uint64_t within = cells.words[0], all = targets.words[0];
+    std::uint64_t part = std::uint64_t{1} << first;
+    for (std::uint64_t grown; (part & all) != all; part = grown)
+      if ((grown = GrowWord(part) & within) == part) return false;
+    return true;
+  }
+  region.Set(first);
+  for (;;) {
+    const CellMask grown = Grow(region);
+    bool more = false, all = true;
+    for (int w = 0; w < words_; ++w) {
+      const std::uint64_t next = grown.words[w] & cells.words[w];
+      more = more || next != region.words[w];
+      region.words[w] = next;
+      all = all && (targets.words[w] & ~next) == 0;
+    }
+    if (all) return true;
+    if (!more) return false;
+  }
+}
+
+void EmptyRegions::CountNeighbours(const CellMask& of, const CellMask& at, CellMask& one,
+                                   CellMask& two) const {
+  one = CellMask{};
+  two = CellMask{};
+  auto add = [&](const CellMask& m) {
+    for (int w = 0; w < words_; ++w) {
+      two.words[w] |= one.words[w] & m.words[w];
+      one.words[w] |= m.words[w];
+    }
+  };
+  if (wholeBox_ && words_ == 1) {
+    // Each shift moves every cell onto the neighbour it sees in one direction.
+    const std::uint64_t m = of.words[0];
+    const std::uint64_t form = form_.words[0];
+    const std::uint64_t dirs[] = {
+        m >> 1 & notLastX_.words[0],        m << 1 & notFirstX_.words[0],
+        m >> strideY_ & notLastY_.words[0], m << strideY_ & notFirstY_.words[0],
+        strideZ_ < 64 ? m >> strideZ_ : 0,  strideZ_ < 64 ? m << strideZ_ & form : 0};
+    std::uint64_t o = 0, t = 0;
+    for (const std::uint64_t d : dirs) {
+      t |= o & d;
+      o |= d;
+    }
+    one.words[0] = o & at.words[0];
+    two.words[0] = t & at.words[0];
+    return;
+  }
+  if (wholeBox_) {
+    CellMask part;
+    for (int w = 0; w < words_; ++w) part.words[w] = of.words[w];
+    CellMask d = Shifted(part, -1, words_);
+    for (int w = 0; w < words_; ++w) d.words[w] &= notLastX_.words[w];
+    add(d);
+    d = Shifted(part, 1, words_);
+    for (int w = 0; w < words_; ++w) d.words[w] &= notFirstX_.words[w];
+    add(d);
+    d = Shifted(part, -strideY_, words_);
+    for (int w = 0; w < words_; ++w) d.words[w] &= notLastY_.words[w];
+    add(d);
+    d = Shifted(part, strideY_, words_);
+    for (int w = 0; w < words_; ++w) d.words[w] &= notFirstY_.words[w];
+    add(d);
+    add(Shifted(part, -strideZ_, words_));
+    d = Shifted(part, strideZ_, words_);
+    for (int w = 0; w < words_; ++w) d.words[w] &= form_.words[w];
+    add(d);
+    for (int w = 0; w < words_; ++w) {
+      one.words[w] &= at.words[w];
+      two.words[w] &= at.words[w];
+    }
+    return;
+  }
+  for (int w = 0; w < words_; ++w)
+    for (std::uint64_t bits = at.words[w]; bits != 0; bits &= bits - 1) {
+      const int cell = w * 64 + std::countr_zero(bits);
+      int count = 0;
+      for (int v = 0; v < words_ && count < 2; ++v)
+        count += std::popcount(faces_[cell].words[v] & of.words[v]);
+      if (count >= 1) one.Set(cell);
+      if (count >= 2) two.Set(cell);
+    }
 }
 
 }  // namespace zv

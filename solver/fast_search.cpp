@@ -51,25 +51,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   if (red_ != nullptr) {
     stamp_.assign(static_cast<std::size_t>(prep.placementCount), 0);
     classCount_.assign(static_cast<std::size_t>(prep.placementCount), 0);
-    neighbours_.resize(static_cast<std::size_t>(prep.formCellCount));
-    witness_.assign(static_cast<std::size_t>(prep.formCellCount), -1);
-    // Regions join across edges too when an edge hinge may link cubes there.
-    bool edgeHinges = false;
-    for (int h = 0; h < prep.hingeCount; ++h)
-      edgeHinges = edgeHinges || prep.hinges[h].lowerEdge != kNoHingeEdge;
-    regions_.Build(prep, edgeHinges);
-    for (int h = 0; h < prep.hingeCount; ++h) {
-      const int a = prep.blockOfCube[prep.hinges[h].lower], b = prep.blockOfCube[prep.hinges[h].higher];
-      if (a != b) blockLinks_.emplace_back(a, b);
-    }
-    groupOf_.resize(static_cast<std::size_t>(prep.blockCount));
-    groupSize_.resize(static_cast<std::size_t>(prep.blockCount));
-    regionSizes_.resize(static_cast<std::size_t>(prep.formCellCount));
-    for (int m = 0; m < prep.formCellCount; ++m)
-      for (int f = 0; f < kFaceCount; ++f) {
-        const int next = prep.cellNumberGrid[prep.formCells[m] + kFaceOffset[f]];
-        if (next > 0) neighbours_[m].Set(next - 1);
-      }
+    PrepareCuts();
   }
   Reset();
 }
@@ -86,6 +68,17 @@ void FastSearch::Reset() {
   listDepth_ = 0;
   listTop_ = t_.own.size();
   symmetries_ = red_ != nullptr ? red_->allSymmetries : 1;
+  fewLeft_[0] = fewLeft_[1] = 0;
+  looseLinks_ = static_cast<int>(blockLinks_.size());
+  std::fill(placedInPart_.begin(), placedInPart_.end(), 0);
+  freeParts_ = static_cast<int>(placedInPart_.size());
+  for (std::size_t k = 0; k < fewPartners_.size(); ++k) fewLeft_[k % 2] += fewPartners_[k];
+  if (red_ != nullptr) {
+    int regions = 0;
+    if (prep_.formCellCount > 0)
+      regions = regions_.Sizes(formCells_, regionSizes_.data(), regionMasks_.data());
+    oneRegion_ = regions <= 1;
+  }
 }
 
 void FastSearch::Run() {
@@ -145,6 +138,7 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
     ++pending;
   }
   placedStack_[placedTop_++] = block;
+  if (red_ != nullptr) CountPartners(block, +1);
   if (symmetries_ > 1) NarrowSymmetries(placement);
 }
 
@@ -189,93 +183,13 @@ void FastSearch::Handled(std::int32_t cls, std::uint32_t stamp, std::uint64_t co
   classCount_[cls] = count;
 }
 
-bool FastSearch::SplitRegions(int surplus) const {
-  // The unplaced blocks fall into groups that links hold together; each
-  // group lies within one region of empty cells, so the groups must pack
-  // into the regions: a region smaller than every group stays empty, and so
-  // do all but as many regions as there are groups. One region always
-  // takes them all.
-  CellMask open;
-  for (int w = 0; w < t_.maskWords; ++w) open.words[w] = formCells_.words[w] & ~occupiedMask_.words[w];
-  const int found = regions_.Sizes(open, regionSizes_.data());
-  if (found <= 1) return false;
-
-  for (int g = 0; g < prep_.blockCount; ++g) groupOf_[g] = blockAvailable_[g] ? g : -1;
-  auto root = [&](int g) {
-    while (groupOf_[g] != g) g = groupOf_[g] = groupOf_[groupOf_[g]];
-    return g;
-  };
-  for (const auto& [a, b] : blockLinks_)
-    if (blockAvailable_[a] && blockAvailable_[b]) groupOf_[root(a)] = root(b);
-  std::fill(groupSize_.begin(), groupSize_.end(), 0);
-  for (int g = 0; g < prep_.blockCount; ++g)
-    if (blockAvailable_[g]) groupSize_[root(g)] += prep_.blocks[g].cubeCount;
-  int groups = 0, smallest = kMaxCubes + 1;
-  for (int g = 0; g < prep_.blockCount; ++g)
-    if (groupSize_[g] > 0) {
-      groupSize_[groups++] = groupSize_[g];
-      smallest = std::min(smallest, groupSize_[g]);
-    }
-
-  int regions = 0, waste = 0;
-  for (int r = 0; r < found; ++r) {
-    if (regionSizes_[r] < smallest)
-      waste += regionSizes_[r];
-    else
-      regionSizes_[regions++] = regionSizes_[r];
-  }
-  if (regions > groups) {
-    std::sort(regionSizes_.begin(), regionSizes_.begin() + regions);
-    for (int r = 0; r < regions - groups; ++r) waste += regionSizes_[r];
-  }
-  if (waste > surplus) return true;
-  // A few groups in a few regions: try every way to put the groups into
-  // regions they fit (the spare cells are those left over, whatever the way).
-  constexpr int kMostTried = 4;
-  if (groups > kMostTried || regions > kMostTried || regions <= 1) return false;
-  int ways = 1;
-  for (int g = 0; g < groups; ++g) ways *= regions;
-  for (int way = 0; way < ways; ++way) {
-    std::array<int, kMostTried> load{};
-    bool fits = true;
-    for (int g = 0, code = way; g < groups && fits; ++g, code /= regions) {
-      load[code % regions] += groupSize_[g];
-      fits = load[code % regions] <= regionSizes_[code % regions];
-    }
-    if (fits) return false;
-  }
-  return true;
-}
-
-bool FastSearch::Coverable(int cell) const {
-  // The placement that covered the cell last time mostly still can.
-  const std::int32_t last = witness_[cell];
-  if (last >= 0 && blockAvailable_[t_.blockOf[last]] && Usable(last)) return true;
-  for (const std::int32_t q : t_.Covering(cell))
-    if (blockAvailable_[t_.blockOf[q]] && Usable(q)) {
-      witness_[cell] = q;
-      return true;
-    }
-  return false;
-}
-
-bool FastSearch::StrandedCells(const CellMask& before, int surplus) const {
-  CellMask around;
-  for (int w = 0; w < t_.maskWords; ++w)
-    for (std::uint64_t fresh = occupiedMask_.words[w] & ~before.words[w]; fresh != 0; fresh &= fresh - 1) {
-      const CellMask& next = neighbours_[w * 64 + std::countr_zero(fresh)];
-      for (int v = 0; v < t_.maskWords; ++v) around.words[v] |= next.words[v];
-    }
-  int stranded = 0;
-  for (int w = 0; w < t_.maskWords; ++w)
-    for (std::uint64_t open = around.words[w] & ~occupiedMask_.words[w]; open != 0; open &= open - 1)
-      if (!Coverable(w * 64 + std::countr_zero(open)) && ++stranded > surplus) return true;
-  return false;
-}
-
 void FastSearch::Undo(int placedMark, int slotMark, const CellMask& occupied) {
   occupiedMask_ = occupied;
-  while (placedTop_ > placedMark) blockAvailable_[placedStack_[--placedTop_]] = 1;
+  while (placedTop_ > placedMark) {
+    const int block = placedStack_[--placedTop_];
+    blockAvailable_[block] = 1;
+    if (red_ != nullptr) CountPartners(block, -1);
+  }
   while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
 }
 
@@ -355,15 +269,20 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   const CellMask occupied = occupiedMask_;
   const int slotMark = slotTop_;
   const std::uint64_t symmetries = symmetries_;
+  const bool oneRegion = oneRegion_;
   int pending = constraintCount_[level];
   if (block >= 0) Place(level, block, placement, blocksLeft, pending);
 
   int best = Scan(level, blocksLeft, pending);
   // A new-group step counts the cells no placement reaches anyway; a chain
-  // of forced moves and constraint branches would not see them otherwise.
-  if (best != kDeadEnd && red_ != nullptr && blocksLeft > 0 && pending > 0 &&
-      (StrandedCells(occupied, surplus) || SplitRegions(surplus)))
-    best = kDeadEnd;
+  // of forced moves and constraint branches would not see them otherwise,
+  // so the reduced search runs its cuts there. Wherever they do not run,
+  // what they knew of the empty regions is stale.
+  if (best != kDeadEnd && red_ != nullptr && blocksLeft > 0 && pending > 0) {
+    if (Cut(level, occupied, blocksLeft, surplus)) best = kDeadEnd;
+  } else {
+    oneRegion_ = false;
+  }
   if (best == kDeadEnd) {
     ++deadEnds_;
     explored_ += weight;
@@ -378,6 +297,7 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   }
   Undo(placedMark, slotMark, occupied);
   symmetries_ = symmetries;
+  oneRegion_ = oneRegion;
 }
 
 bool FastSearch::Enter(int level, int index, double weight) {

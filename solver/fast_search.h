@@ -158,14 +158,34 @@ class FastSearch {
   bool SkipPlacement(std::int32_t p, std::uint32_t stamp, std::uint64_t mask, double share);
   bool SkipTwin(std::int32_t p, std::uint32_t stamp, double share);
   void CountCopies(std::int32_t p, std::uint32_t stamp, std::uint64_t before, double share);
+  // Builds what the cuts below need.
+  void PrepareCuts();
   bool Coverable(int cell) const;
   // Whether the regions of empty cells waste more cells than `surplus`
   // spare cells: too small, or more of them than groups of linked blocks.
-  bool SplitRegions(int surplus) const;
+  // `one` tells whether the empty cells form one region.
+  bool SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int blocksLeft, int surplus,
+                    bool& one) const;
+  // The groups of unplaced blocks, their sizes and the regions each may go
+  // into, into groupSize_ and groupRegions_; returns how many, or -1 when a
+  // group may go nowhere. Anchored: found from the unsettled hinges of
+  // `list`, when every group hangs from one; loose: every group, anywhere.
+  int AnchoredGroups(const LinkConstraint* list, int count, int blocksLeft, int cubesLeft, int found) const;
+  int LooseGroups() const;
+  int GroupSize(int start, int group) const;  // the cubes of start's group, marking its blocks
+  // The cuts after a chain step's forced moves, `before` being the cells
+  // occupied when the step began; keeps oneRegion_ up to date.
+  bool Cut(int level, const CellMask& before, int blocksLeft, int surplus);
   // Whether more cells next to those occupied since `before` can no longer
   // be covered than `surplus` spare cells can take.
   bool StrandedCells(const CellMask& before, int surplus) const;
+  // Whether more open cells lack room for their cube's face partners than
+  // spare cells and unplaced cubes with that few partners can account for.
+  bool ThinCells(const CellMask& open, const CellMask& ends, int surplus) const;
   LinkConstraint* Constraints(int level) {
+    return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_;
+  }
+  const LinkConstraint* Constraints(int level) const {
     return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_;
   }
 
@@ -211,10 +231,41 @@ class FastSearch {
   std::vector<std::uint32_t> stamp_;       // P: the branching that last handled a class
   std::vector<std::uint64_t> classCount_;  // P: full count of a handled class in that branching
   std::uint32_t stampCounter_ = 0;
-  std::vector<CellMask> neighbours_;           // N: face neighbours of each form cell
   mutable std::vector<std::int32_t> witness_;  // N: a placement that could cover the cell when last asked
   EmptyRegions regions_;
-  std::vector<std::pair<int, int>> blockLinks_;   // blocks joined by a hinge
+  std::vector<std::pair<int, int>> blockLinks_;  // blocks joined by a hinge
+  std::vector<std::uint8_t> fewPartners_;  // B x 2: a block's cubes with no face partner, with at most one
+  int fewLeft_[2] = {0, 0};                // the same summed over the unplaced blocks
+  // The blocks each block is linked to, each once; when these links make
+  // no cycle, the unplaced blocks fall into (unplaced blocks - links
+  // between them) groups.
+  std::vector<std::int32_t> linkedStart_;  // B + 1
+  std::vector<std::int32_t> linked_;
+  bool linksFormForest_ = false;
+  int looseLinks_ = 0;             // links between two unplaced blocks
+  std::vector<int> partOf_;        // B: the part of the figure each block belongs to
+  std::vector<int> placedInPart_;  // per part: its blocks placed
+  int freeParts_ = 0;              // parts with no block placed
+  // Scratch of SplitRegions.
+  mutable std::vector<CellMask> regionMasks_;         // N: the cells of each region
+  mutable std::vector<std::uint64_t> groupRegions_;   // B: regions a group may go into, bit per region
+  mutable std::vector<int> groupIndex_, groupStack_;  // B
+  mutable std::vector<std::uint32_t> visited_;        // B: groupStamp_ when seen
+  mutable std::uint32_t groupStamp_ = 0;
+  // Whether the empty cells formed one region when the cuts last ran on
+  // the current path; false when unknown.
+  bool oneRegion_ = false;
+  // Counts the cubes with few face partners of a block being placed (+1)
+  // or lifted (-1).
+  void CountPartners(int block, int by) {
+    fewLeft_[0] -= by * fewPartners_[2 * block];
+    fewLeft_[1] -= by * fewPartners_[2 * block + 1];
+    for (std::int32_t k = linkedStart_[block]; k < linkedStart_[block + 1]; ++k)
+      looseLinks_ -= by * blockAvailable_[linked_[k]];
+    const int before = placedInPart_[partOf_[block]];
+    placedInPart_[partOf_[block]] += by;
+    freeParts_ -= (before == 0) - (before + by == 0);
+  }
   mutable std::vector<int> groupOf_, groupSize_;  // B: scratch of SplitRegions
   mutable std::vector<int> regionSizes_;          // N: scratch of SplitRegions
   std::uint64_t assignments_ = 0;

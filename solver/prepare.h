@@ -30,6 +30,7 @@ struct LinkConstraint {
   std::int8_t candidateCount;              // 0..4 valid entries in `candidates`
   std::int8_t foldIndex;                   // position of the fold candidate, -1 when none
   std::int16_t slot;                       // lattice edge slot the fold candidate uses
+  std::uint8_t fromCell;                   // form cell number of the hinged cube of the placement
   std::array<std::int32_t, 4> candidates;  // placement numbers of the neighbour block
 };
 

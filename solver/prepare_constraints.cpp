@@ -112,7 +112,7 @@ bool BuildConstraints(Context& ctx) {
         const LinkEntry& entry = links.Links[cube][l];
         if (entry.rigid) continue;
         LinkConstraint& c = p.constraints[next++];
-        c = LinkConstraint{0, ctx.blockOfCube[entry.partner], 0, -1, kNoSlot, {0, 0, 0, 0}};
+        c = LinkConstraint{0, ctx.blockOfCube[entry.partner], 0, -1, kNoSlot, p.cells[j], {0, 0, 0, 0}};
         const int q = ctx.positionInBlock[entry.partner];
         if (IsEdgeHingeSide(entry.side)) {
           anyEdgeHinge = true;

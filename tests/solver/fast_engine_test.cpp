@@ -18,9 +18,9 @@ TEST(FormatRemaining, EmptyUntilSomethingIsExplored) {
 }
 
 TEST(FormatRemaining, ElapsedTimesTheShareStillToGo) {
-  EXPECT_EQ(FormatRemaining(10000, 0.5), "10");   // 10 s x (2 - 1)
-  EXPECT_EQ(FormatRemaining(3000, 0.25), "9");    // 3 s x (4 - 1)
-  EXPECT_EQ(FormatRemaining(2500, 0.5), "3");     // 2.5 rounds up
+  EXPECT_EQ(FormatRemaining(10000, 0.5), "10");  // 10 s x (2 - 1)
+  EXPECT_EQ(FormatRemaining(3000, 0.25), "9");   // 3 s x (4 - 1)
+  EXPECT_EQ(FormatRemaining(2500, 0.5), "3");    // 2.5 rounds up
   EXPECT_EQ(FormatRemaining(2400, 0.5), "2");
   EXPECT_EQ(FormatRemaining(999999, 0.5), "1000");
 }
@@ -31,9 +31,9 @@ TEST(FormatRemaining, AtLeastOneSecond) {
 }
 
 TEST(FormatRemaining, ThreeDigitsFromAMillionSeconds) {
-  EXPECT_EQ(FormatRemaining(1000, 1.0 / 2000001.0), "2e+06");      // 2,000,000 s
-  EXPECT_EQ(FormatRemaining(2000, 1.0 / 1234568.0), "2.47e+06");   // 2 x 1,234,567 s
-  EXPECT_EQ(FormatRemaining(1000, 1.0 / 1000000.0), "999999");     // just below
+  EXPECT_EQ(FormatRemaining(1000, 1.0 / 2000001.0), "2e+06");     // 2,000,000 s
+  EXPECT_EQ(FormatRemaining(2000, 1.0 / 1234568.0), "2.47e+06");  // 2 x 1,234,567 s
+  EXPECT_EQ(FormatRemaining(1000, 1.0 / 1000000.0), "999999");    // just below
 }
 
 // Two cubes on a face-axis hinge in two cells: 32 assignments, one solution.
@@ -96,7 +96,7 @@ FastTables TablesWithUnavailable() {
 }
 
 LinkConstraint Constraint(std::int8_t count, std::int8_t fold, std::array<std::int32_t, 4> candidates) {
-  return LinkConstraint{0, 3, count, fold, 17, candidates};
+  return LinkConstraint{0, 3, count, fold, 17, 0, candidates};
 }
 
 TEST(FastTablesAvailableOnly, DropsUnavailableCandidatesAndMovesTheFoldAlong) {
