@@ -35,17 +35,20 @@ inline constexpr int kMaxLinksPerCube = 8;
 // Rigid slot order: right, left, below, above (offsets +1, -1, +32, -32).
 enum RigidSlot : int { SlotRight = 0, SlotLeft = 1, SlotBelow = 2, SlotAbove = 3 };
 
+// One cube's link list, in the order the links are met.
+using CubeLinkList = std::array<LinkEntry, kMaxLinksPerCube>;
+
 struct LinkAnalysis {
-  std::array<std::uint8_t, kFigureGrid> CubeAtCell{};  // cube index there; 0 where no cube
-  std::array<std::int16_t, kNumberSlots> CellOfCube{}; // figure cell index of each cube
-  std::array<std::array<LinkEntry, kMaxLinksPerCube>, kNumberSlots> Links{};  // in the order met
-  std::array<std::uint8_t, kNumberSlots> LinkCount{};  // entries in Links, 0..8
-  std::array<std::uint8_t, kNumberSlots> HingeCount{}; // entries that are hinges (bits 1..12)
+  std::array<std::uint8_t, kFigureGrid> CubeAtCell{};                  // cube index there; 0 where no cube
+  std::array<std::int16_t, kNumberSlots> CellOfCube{};                 // figure cell index of each cube
+  std::array<CubeLinkList, kNumberSlots> Links{};                      // by cube index
+  std::array<std::uint8_t, kNumberSlots> LinkCount{};                  // entries in Links, 0..8
+  std::array<std::uint8_t, kNumberSlots> HingeCount{};                 // entries that are hinges (bits 1..12)
   std::array<std::array<std::uint8_t, 4>, kNumberSlots> RigidSlots{};  // partner + 1, 0 = none
-  std::array<std::uint8_t, kNumberSlots> BlockLabel{}; // from 1, numbered by lowest cube index
-  std::array<std::uint8_t, kNumberSlots> PartLabel{};  // from 1
-  int CubeCount = 0;   // C
-  int BlockCount = 0;  // B
+  std::array<std::uint8_t, kNumberSlots> BlockLabel{};  // from 1, numbered by lowest cube index
+  std::array<std::uint8_t, kNumberSlots> PartLabel{};   // from 1
+  int CubeCount = 0;                                    // C
+  int BlockCount = 0;                                   // B
   int PartCount = 0;
   int CycleCount = 0;
 };
@@ -53,13 +56,13 @@ struct LinkAnalysis {
 // Why a task cannot be solved; the first failing check in validation order.
 enum class ValidationError {
   None,
-  TooFewCubes,       // fewer than 2 cubes
-  TooManyCubes,      // more than 254 cubes
-  MustBeRigid,       // cubes a, b of one block lack their rigid joint
-  CannotBeHinged,    // cubes a, b of one block are hinged
-  FormTooLarge,      // more than 254 form cells
-  FormTooSmall,      // count fewer form cells than cubes
-  FormTooBig,        // count more form cells than cubes, EmptyCells off
+  TooFewCubes,     // fewer than 2 cubes
+  TooManyCubes,    // more than 254 cubes
+  MustBeRigid,     // cubes a, b of one block lack their rigid joint
+  CannotBeHinged,  // cubes a, b of one block are hinged
+  FormTooLarge,    // more than 254 form cells
+  FormTooSmall,    // count fewer form cells than cubes
+  FormTooBig,      // count more form cells than cubes, EmptyCells off
 };
 
 struct Validation {
@@ -69,8 +72,8 @@ struct Validation {
 
   int cubeCount = 0;
   int formCellCount = 0;
-  int surplus = 0;             // form cells - cubes (may be negative)
-  OccupiedBox figureBox;       // z fields unused
+  int surplus = 0;        // form cells - cubes (may be negative)
+  OccupiedBox figureBox;  // z fields unused
   OccupiedBox formBox;
   bool linksAnalysed = false;  // the link analysis ran (2..254 cubes)
   LinkAnalysis links;          // valid when linksAnalysed

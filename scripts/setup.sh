@@ -13,13 +13,14 @@ cd "$ZORVAT_ROOT" || return 1
 #   libgl1-mesa-dev    OpenGL headers: Qt6Gui's CMake config requires them
 #   libgtest-dev, libgmock-dev, libbenchmark-dev      tests and benchmarks
 #   clang, libclang-rt-14-dev   the clang build with libFuzzer and sanitizers
+#   clang-format       the formatting check of scripts/format.sh
 #   fonts-dejavu-core  a font for the offscreen window tests and screenshots
 #   xvfb, xauth        a virtual X display for screenshot checks
 ZORVAT_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
   xvfb xauth
 )

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test headless in three
-# configurations (their settings live in CMakePresets.json):
+# Installs what is missing, checks the formatting (scripts/format.sh, one
+# result, first because it takes seconds), then builds and runs every test
+# headless in three configurations (their settings live in CMakePresets.json):
 #   test  everything, warnings as errors, build/test
 #   asan  the core under AddressSanitizer and UndefinedBehaviorSanitizer, build/asan
 #   fuzz  the core with clang and libFuzzer, only the fuzz tests, build/fuzz
-# Ends with the line "N passed, M failed" (a configuration that does not
-# configure or build counts as one failure) and exits 0 only when M is 0.
+# Ends with the line "N passed, M failed" (formatting differences, and a
+# configuration that does not configure or build, count as one failure each)
+# and exits 0 only when M is 0.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh" || exit 1
 
@@ -47,6 +49,15 @@ run_configuration() {
     echo "=== $preset: no tests"
   fi
 }
+
+# The formatting check: one result, listing the files that differ.
+echo "=== format: clang-format check"
+if bash scripts/format.sh; then
+  passed=$((passed + 1))
+else
+  echo "=== format: FAILED (the files above differ from .clang-format; scripts/format.sh --fix rewrites them)"
+  failed=$((failed + 1))
+fi
 
 mkdir -p build
 run_configuration test

@@ -286,7 +286,8 @@ std::vector<Example> AllExamples() {
   // hinge, in a 3 x 2 x 2 box with four cells to spare.
   FigureState pairs = DrawPieces({"#.#.#.#", "#.#.#.#"});
   for (int x : {0, 2, 4, 6}) Link(pairs, x, 1, AxisY);
-  all.push_back(Make("hinged_pairs.zvt", pairs, Box(3, 2, 2), "Четыре пары кубиков на осевых шарнирах.", true));
+  all.push_back(
+      Make("hinged_pairs.zvt", pairs, Box(3, 2, 2), "Четыре пары кубиков на осевых шарнирах.", true));
 
   // Four cubes in a row, hinged on the lower and the upper edge by turns,
   // folded into a 2 x 2 square.

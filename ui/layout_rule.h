@@ -15,15 +15,15 @@ inline constexpr int kMinFigureHalf = 290;
 inline constexpr int kMinFormHalf = 359;
 
 struct LayoutInput {
-  int figureWidth, figureDepth;             // FigureWidth, FigureDepth
-  int formWidth, formDepth, formHeight;     // FormWidth, FormDepth, FormHeight
-  int halvesWidth;       // PanelA + PanelB widths (= PanelAI + PanelBI widths)
-  int figureAreaHeight;  // PanelAI height: the room below the figure tool strip
-  int formAreaHeight;    // PanelBI height
-  int figureBoxLeft;     // ImASB left, 0
-  int formBoxLeft;       // ImBSB left, 3
-  int vScrollWidth;      // width of a vertical scroll bar
-  int hScrollHeight;     // height of a horizontal scroll bar
+  int figureWidth, figureDepth;          // FigureWidth, FigureDepth
+  int formWidth, formDepth, formHeight;  // FormWidth, FormDepth, FormHeight
+  int halvesWidth;                       // PanelA + PanelB widths (= PanelAI + PanelBI widths)
+  int figureAreaHeight;                  // PanelAI height: the room below the figure tool strip
+  int formAreaHeight;                    // PanelBI height
+  int figureBoxLeft;                     // ImASB left, 0
+  int formBoxLeft;                       // ImBSB left, 3
+  int vScrollWidth;                      // width of a vertical scroll bar
+  int hScrollHeight;                     // height of a horizontal scroll bar
 };
 
 struct ScrollBoxLayout {

@@ -2,10 +2,9 @@
 // shows and edits them as Unicode. These convert at that edge.
 #pragma once
 
+#include <QString>
 #include <string>
 #include <string_view>
-
-#include <QString>
 
 namespace zv {
 

@@ -7,8 +7,7 @@ namespace zv {
 
 QtProfile::QtProfile(const QString& path) : settings_(path, QSettings::IniFormat) {}
 
-std::string QtProfile::Read(const std::string& section, const std::string& key,
-                            const std::string& fallback) {
+std::string QtProfile::Read(const std::string& section, const std::string& key, const std::string& fallback) {
   settings_.beginGroup(QString::fromStdString(section));
   const QString wanted = QString::fromStdString(key);
   QString found;

@@ -15,8 +15,7 @@ class QtProfile final : public Profile {
  public:
   explicit QtProfile(const QString& path);
 
-  std::string Read(const std::string& section, const std::string& key,
-                   const std::string& fallback) override;
+  std::string Read(const std::string& section, const std::string& key, const std::string& fallback) override;
   void Write(const std::string& section, const std::string& key, const std::string& value) override;
 
   // Writes pending changes to the file (replacing it whole); false when the

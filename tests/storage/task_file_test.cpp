@@ -17,14 +17,16 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Little-endian fields for hand-made images.
 void Put32(Bytes& b, std::int32_t v) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i)));
+  for (int i = 0; i < 4; ++i)
+    b.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i)));
 }
 void Put16(Bytes& b, int v) {
   b.push_back(static_cast<std::uint8_t>(v));
   b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 std::int32_t Get32(const Bytes& b, std::size_t at) {
-  return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24);
+  return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
+                                   static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 int Get16(const Bytes& b, std::size_t at) { return b[at] | b[at + 1] << 8; }
 

@@ -146,7 +146,8 @@ class Search {
     std::set<std::vector<Point3>> shapes;
     for (int r = 0; r < 24; ++r) {
       Orientation o{r, {}};
-      for (int k : block.cubes) o.offsets.push_back(Apply(kRotationMatrices[r], Sub(fm_.at[k], fm_.at[block.cubes[0]])));
+      for (int k : block.cubes)
+        o.offsets.push_back(Apply(kRotationMatrices[r], Sub(fm_.at[k], fm_.at[block.cubes[0]])));
       if (!hinged) {
         std::vector<Point3> shape = o.offsets;
         Point3 low = shape[0];
@@ -197,7 +198,9 @@ class Search {
       for (const Point3& p : centre)
         for (int a = 0; a < 3; ++a) shift[a] = std::min(shift[a], p[a]);
     }
-    auto code = [&shift](const Point3& p) { return (p[0] - shift[0] + 2) + 128 * (p[1] - shift[1] + 2) + 16384 * (p[2] - shift[2] + 2); };
+    auto code = [&shift](const Point3& p) {
+      return (p[0] - shift[0] + 2) + 128 * (p[1] - shift[1] + 2) + 16384 * (p[2] - shift[2] + 2);
+    };
     Signature s;
     for (const Block& block : blocks_) {
       std::vector<int> cells;
@@ -211,7 +214,8 @@ class Search {
       int edge = -1;
       if (l.kind == CheckedLinkKind::EdgeHinge) {
         const Point3 cell = form_.cells[cellOfCube_[l.a]];
-        const Point3 midpoint = Add(Scale(2, cell), Apply(kRotationMatrices[rotationOfCube_[l.a]], kCheckedEdgeVectors[l.edgeA]));
+        const Point3 midpoint =
+            Add(Scale(2, cell), Apply(kRotationMatrices[rotationOfCube_[l.a]], kCheckedEdgeVectors[l.edgeA]));
         edge = code(MapPoint(map, midpoint));
       }
       const int a = code(centre[l.a]), b = code(centre[l.b]);
@@ -287,6 +291,8 @@ class Search {
 
 }  // namespace brute_force_detail
 
-inline BruteForceResult BruteForceSolve(const TaskState& task) { return brute_force_detail::Search(task).Run(); }
+inline BruteForceResult BruteForceSolve(const TaskState& task) {
+  return brute_force_detail::Search(task).Run();
+}
 
 }  // namespace zv::test

@@ -49,7 +49,7 @@ inline constexpr std::array<PrintedRotation, 24> kPrintedRotations{{
 }};
 // clang-format on
 
-using Point3 = std::array<int, 3>;                // x, y, z
+using Point3 = std::array<int, 3>;                  // x, y, z
 using Matrix3 = std::array<std::array<int, 3>, 3>;  // m[row][column]
 
 // The matrix whose column i is the image of unit vector i.

@@ -41,12 +41,14 @@ inline bool CheckSolution(const TaskState& task, std::span<const std::uint8_t> c
   for (int p = 0; p < n; ++p) {
     const int value = cubes[p];
     if (value == 0) {
-      if (!task.EmptyCells) return fail("form cell " + std::to_string(p) + " is empty without empty cells allowed");
+      if (!task.EmptyCells)
+        return fail("form cell " + std::to_string(p) + " is empty without empty cells allowed");
       if (rotations[p] != 0) return fail("empty form cell " + std::to_string(p) + " carries a rotation");
       continue;
     }
     if (value > c) return fail("form cell " + std::to_string(p) + " names cube " + std::to_string(value - 1));
-    if (rotations[p] >= 24) return fail("form cell " + std::to_string(p) + " has rotation " + std::to_string(rotations[p]));
+    if (rotations[p] >= 24)
+      return fail("form cell " + std::to_string(p) + " has rotation " + std::to_string(rotations[p]));
     if (cellOfCube[value - 1] >= 0) return fail("cube " + std::to_string(value - 1) + " stands in two cells");
     cellOfCube[value - 1] = p;
   }

@@ -88,14 +88,15 @@ inline FigureModel ReadFigureModel(const FigureState& f) {
       for (int bit = 1; bit <= 14; ++bit) {
         if (!(f.Cells[FigureCellIndex(x, y)] >> bit & 1)) continue;
         const CheckedLinkBit& info = kCheckedLinkBits[bit];
-        const int fx = x + info.firstDx, fy = y + info.firstDy, sx = x + info.secondDx, sy = y + info.secondDy;
-        const bool inside = fx >= 0 && fy >= 0 && sx >= 0 && sy >= 0 && fx < f.FigureWidth && sx < f.FigureWidth &&
-                            fy < f.FigureDepth && sy < f.FigureDepth;
+        const int fx = x + info.firstDx, fy = y + info.firstDy, sx = x + info.secondDx,
+                  sy = y + info.secondDy;
+        const bool inside = fx >= 0 && fy >= 0 && sx >= 0 && sy >= 0 && fx < f.FigureWidth &&
+                            sx < f.FigureWidth && fy < f.FigureDepth && sy < f.FigureDepth;
         const int a = inside ? cubeAt[FigureCellIndex(fx, fy)] : -1;
         const int b = inside ? cubeAt[FigureCellIndex(sx, sy)] : -1;
         if (a < 0 || b < 0) {
-          fm.problem = "link bit " + std::to_string(bit) + " at (" + std::to_string(x) + ", " + std::to_string(y) +
-                       ") joins a missing cube";
+          fm.problem = "link bit " + std::to_string(bit) + " at (" + std::to_string(x) + ", " +
+                       std::to_string(y) + ") joins a missing cube";
           continue;
         }
         fm.links.push_back({a, b, info.kind, info.firstEdge, info.secondEdge, bit});
@@ -157,8 +158,8 @@ inline FormCellList ListFormCells(const FormState& form) {
 // about the hinge edge. So R_b = R_a * S with S fixing the line's direction u,
 // and the second cube's centre is where T_a puts the figure centre turned by
 // S about the line's point m.
-inline bool LinkHolds(const FigureModel& fm, const CheckedLink& l, const Point3& posA, int rotA, const Point3& posB,
-                      int rotB) {
+inline bool LinkHolds(const FigureModel& fm, const CheckedLink& l, const Point3& posA, int rotA,
+                      const Point3& posB, int rotB) {
   const Matrix3& ra = kRotationMatrices[rotA];
   const Matrix3& rb = kRotationMatrices[rotB];
   const Matrix3 s = Multiply(Transpose(ra), rb);

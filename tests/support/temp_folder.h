@@ -50,8 +50,8 @@ class TempFolder {
 
 // Whole-file helpers that bypass the program's own file access.
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {

@@ -60,7 +60,8 @@ TEST(CoreTexts, ReadCaptionsNameTheProblem) {
   EXPECT_STREQ(ReadResultCaption(ReadResult::TooShort), "Ошибка в файле задачи");
   EXPECT_STREQ(ReadResultCaption(ReadResult::Damaged), "Ошибка в файле задачи");
   EXPECT_STREQ(ReadResultCaption(ReadResult::BadHeader), "Неправильный заголовок файла задачи");
-  EXPECT_STREQ(ReadResultCaption(ReadResult::NewerVersion), "Версия файла задачи более новая, чем у программы");
+  EXPECT_STREQ(ReadResultCaption(ReadResult::NewerVersion),
+               "Версия файла задачи более новая, чем у программы");
 }
 
 TEST(CoreTexts, FillNumbersReplacesEachPlaceholder) {

@@ -127,10 +127,10 @@ class FigureEditingTest : public QObject {
     std::string rows[30];
     for (int y = 0; y < 30; ++y) rows[y] = std::string(30, '.');
     for (int k = 0; k < 254; ++k) rows[k / 30][k % 30] = '#';
-    SetFigure(big, {rows[0], rows[1], rows[2], rows[3], rows[4], rows[5], rows[6], rows[7],
-                    rows[8], rows[9], rows[10], rows[11], rows[12], rows[13], rows[14], rows[15],
-                    rows[16], rows[17], rows[18], rows[19], rows[20], rows[21], rows[22],
-                    rows[23], rows[24], rows[25], rows[26], rows[27], rows[28], rows[29]});
+    SetFigure(big, {rows[0],  rows[1],  rows[2],  rows[3],  rows[4],  rows[5],  rows[6],  rows[7],
+                    rows[8],  rows[9],  rows[10], rows[11], rows[12], rows[13], rows[14], rows[15],
+                    rows[16], rows[17], rows[18], rows[19], rows[20], rows[21], rows[22], rows[23],
+                    rows[24], rows[25], rows[26], rows[27], rows[28], rows[29]});
     LoadTask(*fx_, big, "big.zvt");
     QCOMPARE(W().validation().cubeCount, 254);
     const FigureState before = W().task().figure;

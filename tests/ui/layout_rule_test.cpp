@@ -1,7 +1,7 @@
 // The split of the window's width and the scroll bar rules.
-#include <QtTest>
-
 #include "ui/layout_rule.h"
+
+#include <QtTest>
 
 namespace zv {
 

@@ -28,8 +28,9 @@ class PlatformQtTest : public QObject {
     const QString path = dir.filePath("Zorvat.ini");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("; written by hand\r\n[0]\r\nWinPosition=120,80,640,480,1\r\n"
-               "[Opt]\r\nnumbers=1\r\nTaskFile=\"/home/u/tasks/a, b.zvt\"\r\nColor=255\r\n");
+    file.write(
+        "; written by hand\r\n[0]\r\nWinPosition=120,80,640,480,1\r\n"
+        "[Opt]\r\nnumbers=1\r\nTaskFile=\"/home/u/tasks/a, b.zvt\"\r\nColor=255\r\n");
     file.close();
     QtProfile profile(path);
     QCOMPARE(profile.Read("0", "WinPosition", ""), std::string("120,80,640,480,1"));

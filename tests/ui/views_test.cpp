@@ -46,15 +46,15 @@ class ViewsTest : public QObject {
     TaskState t = MakeTask({"##.", "..."}, {{"#"}});
     SetLink(t, 1, 0, RigidX);
     LoadTask(*fx_, t);
-    QCOMPARE(A(30, 20), kCube);          // cube (0, 0)
-    QCOMPARE(A(130, 20), kWhitePx);      // empty cell (2, 0)
-    QCOMPARE(A(10, 20), kBlackPx);       // left side of cell (0, 0)
-    QCOMPARE(A(110, 20), kBlackPx);      // between the cube (1, 0) and the empty cell
-    QCOMPARE(A(60, 20), kCube);          // no grid line between rigidly joined cubes
-    QCOMPARE(A(60, 35), kRedPx);         // the link segment through the centres
-    QCOMPARE(A(160, 110), kBlackPx);     // outline corner (R, B) = (160, 110)
-    QCOMPARE(A(170, 120), kBlackPx);     // slab edge from (R, B) to (R + 20, B + 20)
-    QCOMPARE(A(100, 130), kBlackPx);     // bottom slab line at B + 20
+    QCOMPARE(A(30, 20), kCube);       // cube (0, 0)
+    QCOMPARE(A(130, 20), kWhitePx);   // empty cell (2, 0)
+    QCOMPARE(A(10, 20), kBlackPx);    // left side of cell (0, 0)
+    QCOMPARE(A(110, 20), kBlackPx);   // between the cube (1, 0) and the empty cell
+    QCOMPARE(A(60, 20), kCube);       // no grid line between rigidly joined cubes
+    QCOMPARE(A(60, 35), kRedPx);      // the link segment through the centres
+    QCOMPARE(A(160, 110), kBlackPx);  // outline corner (R, B) = (160, 110)
+    QCOMPARE(A(170, 120), kBlackPx);  // slab edge from (R, B) to (R + 20, B + 20)
+    QCOMPARE(A(100, 130), kBlackPx);  // bottom slab line at B + 20
     QCOMPARE(A(5, 5), kWhitePx);
   }
 
@@ -94,10 +94,10 @@ class ViewsTest : public QObject {
 
   void hingeGlyphsInTheirColoursAndPlaces() {
     TaskState t = MakeTask({"###", "###"}, {{"#"}});
-    SetLink(t, 1, 0, EdgeX1);     // P = (60, 10): bar (51..56, 26..44)
-    SetLink(t, 2, 0, EdgeX2);     // P = (110, 10): bar (114..119, 26..44)
-    SetLink(t, 1, 1, AxisY);      // P = (60, 60): bar (82..87, 51..69)
-    SetLink(t, 2, 1, CornerDiag); // P = (110, 60): thick stroke through P
+    SetLink(t, 1, 0, EdgeX1);      // P = (60, 10): bar (51..56, 26..44)
+    SetLink(t, 2, 0, EdgeX2);      // P = (110, 10): bar (114..119, 26..44)
+    SetLink(t, 1, 1, AxisY);       // P = (60, 60): bar (82..87, 51..69)
+    SetLink(t, 2, 1, CornerDiag);  // P = (110, 60): thick stroke through P
     LoadTask(*fx_, t);
     Control<QAbstractButton>(W(), "LinksCB")->click();  // glyphs stay without links
     QCOMPARE(A(53, 35), kBluePx);
