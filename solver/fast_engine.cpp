@@ -42,12 +42,13 @@ FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, So
                             int threads, const LinkAnalysis* reduceWith) {
   FastTables tables;
   tables.Build(prep);
-  if (threads > 1 && reduceWith == nullptr) return RunParallelSearch(prep, tables, store, observer, threads);
-
   ReductionTables reductions;
   if (reduceWith != nullptr) reductions.Build(prep, *reduceWith);
+  const ReductionTables* reduce = reduceWith != nullptr ? &reductions : nullptr;
+  if (threads > 1) return RunParallelSearch(prep, tables, store, observer, threads, reduce);
+
   DirectHooks hooks(store, observer);
-  FastSearch search(prep, tables, hooks, reduceWith != nullptr ? &reductions : nullptr);
+  FastSearch search(prep, tables, hooks, reduce);
   hooks.Attach(search);
   search.Run();
   return FastRunResult{hooks.Stats(), search.Stopped(), search.OutOfMemory()};

@@ -96,11 +96,26 @@ void FastSearch::RunSplit(int depth) {
   splitDepth_ = -1;
 }
 
+void FastSearch::RunResolved(int depth, std::span<const std::uint64_t> counts) {
+  splitDepth_ = depth;
+  replay_ = {};
+  resolving_ = true;
+  resolved_ = counts;
+  resolvedNext_ = 0;
+  constraintCount_[0] = 0;
+  Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
+  resolving_ = false;
+  splitDepth_ = -1;
+}
+
 void FastSearch::RunSubtree(std::span<const std::int32_t> path) {
   splitDepth_ = -1;
   replay_ = path;
+  subtreeAssignments_ = 0;
+  subtreeOverflow_ = false;
   constraintCount_[0] = 0;
   Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
+  explored_ = subtreesExplored_;
   replay_ = {};
 }
 
@@ -265,6 +280,13 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
       hooks_.Refresh();
     }
   }
+  // A worker's count is the subtree's alone, whatever the walk down to it added.
+  const bool subtreeRoot = !replay_.empty() && level == static_cast<int>(replay_.size());
+  if (subtreeRoot) {
+    assignments_ = 0;
+    assignmentsOverflow_ = false;
+    explored_ = subtreesExplored_;
+  }
   const int placedMark = placedTop_;
   const CellMask occupied = occupiedMask_;
   const int slotMark = slotTop_;
@@ -298,14 +320,25 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   Undo(placedMark, slotMark, occupied);
   symmetries_ = symmetries;
   oneRegion_ = oneRegion;
+  if (subtreeRoot) {
+    subtreeAssignments_ = assignments_;
+    subtreeOverflow_ = assignmentsOverflow_;
+    subtreesExplored_ = explored_;
+  }
 }
 
-bool FastSearch::Enter(int level, int index, double weight) {
-  if (level < static_cast<int>(replay_.size()) && replay_[level] != index) return false;
+FastSearch::Branch FastSearch::Enter(int level, int index, double weight) {
+  if (level < static_cast<int>(replay_.size()) && replay_[level] != index) return Branch::Skip;
   path_[level] = index;
-  if (level + 1 != splitDepth_) return true;
-  if (!stopped_ && !outOfMemory_) hooks_.Subtree({path_.data(), static_cast<std::size_t>(level) + 1}, weight);
-  return false;
+  if (level + 1 != splitDepth_) return Branch::Search;
+  if (resolving_) {
+    // The subtree's own count stands in for its search.
+    if (resolvedNext_ < resolved_.size()) AddAssignments(resolved_[resolvedNext_++]);
+    explored_ += weight;
+  } else if (!stopped_ && !outOfMemory_) {
+    hooks_.Subtree({path_.data(), static_cast<std::size_t>(level) + 1}, weight);
+  }
+  return Branch::Handed;
 }
 
 void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int surplus, double weight) {
@@ -348,16 +381,19 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
         continue;
       }
     }
-    if (!Enter(level, v, share)) continue;
     const std::uint64_t before = assignments_;
-    const int slotMark = slotTop_;
-    if (v == branch.foldIndex) MarkSlot(branch.slot);
-    int count = 0;
-    for (int i = 0; i < constraintCount_[level]; ++i)
-      if (!list[i].done) next[count++] = list[i];
-    constraintCount_[level + 1] = count;
-    Call(level + 1, blocksLeft, branch.neighbourBlock, branch.candidates[v], surplus, share);
-    while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
+    const Branch entered = Enter(level, v, share);
+    if (entered == Branch::Skip) continue;
+    if (entered == Branch::Search) {
+      const int slotMark = slotTop_;
+      if (v == branch.foldIndex) MarkSlot(branch.slot);
+      int count = 0;
+      for (int i = 0; i < constraintCount_[level]; ++i)
+        if (!list[i].done) next[count++] = list[i];
+      constraintCount_[level + 1] = count;
+      Call(level + 1, blocksLeft, branch.neighbourBlock, branch.candidates[v], surplus, share);
+      while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
+    }
     if (reduce) {
       const std::uint64_t below = assignments_ - before;
       AddAssignments(Times(below, copies - 1));
@@ -597,10 +633,13 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
         ++index;
         continue;
       }
-      if (!Enter(level, index++, share)) continue;
       const std::uint64_t before = assignments_;
-      constraintCount_[level + 1] = 0;
-      Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
+      const Branch entered = Enter(level, index++, share);
+      if (entered == Branch::Skip) continue;
+      if (entered == Branch::Search) {
+        constraintCount_[level + 1] = 0;
+        Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
+      }
       if (red_ != nullptr) CountCopies(p, stamp, before, share);
     }
     return restore();
@@ -617,16 +656,19 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
       ++index;
       continue;
     }
-    if (!Enter(level, index++, share)) continue;
     const std::uint64_t before = assignments_;
-    constraintCount_[level + 1] = 0;
-    Call(level + 1, blocksLeft, t_.blockOf[p], p, surplus, share);
+    const Branch entered = Enter(level, index++, share);
+    if (entered == Branch::Skip) continue;
+    if (entered == Branch::Search) {
+      constraintCount_[level + 1] = 0;
+      Call(level + 1, blocksLeft, t_.blockOf[p], p, surplus, share);
+    }
     if (red_ != nullptr) CountCopies(p, stamp, before, share);
   }
   // The chosen cell may also stay empty, as one of the cells to spare; the
   // placements above all cover it, so without this branch every solution
   // leaving it empty would be lost.
-  if (surplus > 0 && Enter(level, index, share)) {
+  if (surplus > 0 && Enter(level, index, share) == Branch::Search) {
     occupiedMask_.Set(bestCell);
     const std::uint64_t kept = symmetries_;
     symmetries_ = cellSymmetries;

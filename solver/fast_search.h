@@ -39,7 +39,12 @@
 // Splitting for parallel runs: RunSplit(d) searches the levels above d and
 // hands every call that would enter level d to Hooks::Subtree with the path
 // of branch numbers leading there; RunSubtree(path) walks that path silently
-// (nothing counted) and searches the subtree below it.
+// (nothing counted) and searches the subtree below it, whose complete
+// assignments of the full tree SubtreeAssignments() then gives. A reduced
+// search counts the branches it leaves out from those it searched, so the
+// levels above d know their count only once every subtree's is known:
+// RunResolved(d, counts) walks them again with those counts (in subtree
+// order), and Assignments() is then the whole tree's.
 #pragma once
 
 #include <cstdint>
@@ -77,6 +82,9 @@ class FastSearch {
   void Run();
   void RunSplit(int depth);
   void RunSubtree(std::span<const std::int32_t> path);
+  void RunResolved(int depth, std::span<const std::uint64_t> counts);
+  std::uint64_t SubtreeAssignments() const { return subtreeAssignments_; }
+  bool SubtreeOverflowed() const { return subtreeOverflow_; }
 
   std::uint64_t DeadEnds() const { return deadEnds_; }
   std::uint64_t SearchCalls() const { return searchCalls_; }
@@ -106,9 +114,11 @@ class FastSearch {
   int ScanPass(int level, int& blocksLeft, int& pending);
   void BranchOnConstraint(int level, int blocksLeft, int best, int surplus, double weight);
   void StartNewGroup(int level, int blocksLeft, int surplus, double weight);
-  // Whether a branch is to be searched now: false when a replay follows
-  // another branch, or when the branch is handed over as a subtree.
-  bool Enter(int level, int index, double weight);
+  // What becomes of a branch: skipped when a replay follows another one,
+  // handed over as a subtree (or counted from its subtree's known count
+  // when resolving), or searched now.
+  enum class Branch { Skip, Handed, Search };
+  Branch Enter(int level, int index, double weight);
   bool Halted();
   static constexpr std::int32_t kNoCountYet = 10000;  // more than a step's list is compared against
   // What a new-group step's filter found: the cells the kept placements
@@ -225,6 +235,14 @@ class FastSearch {
 
   int splitDepth_ = -1;                   // RunSplit's level, -1 when not splitting
   std::span<const std::int32_t> replay_;  // RunSubtree's path
+  bool resolving_ = false;                // RunResolved: subtrees are counted, not handed over
+  std::span<const std::uint64_t> resolved_;
+  std::size_t resolvedNext_ = 0;
+  std::uint64_t subtreeAssignments_ = 0;
+  bool subtreeOverflow_ = false;
+  // The share the subtrees searched so far explored; the walk down to a
+  // subtree counts the shares of branches it passes, which are not its own.
+  double subtreesExplored_ = 0;
 
   const ReductionTables* red_ = nullptr;   // null: the full tree
   std::uint64_t symmetries_ = 1;           // branch symmetries that keep the current state

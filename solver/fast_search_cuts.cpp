@@ -99,7 +99,7 @@ bool FastSearch::Cut(int level, const CellMask& before, int blocksLeft, int surp
   const LinkConstraint* list = Constraints(level);
   for (int i = 0; i < constraintCount_[level]; ++i)
     if (!list[i].done) ends.Set(list[i].fromCell);
-  if (ThinCells(open, ends, surplus) || StrandedCells(before, surplus)) return true;
+  if (ThinCells(open, ends, surplus)) return true;
   // The empty cells formed one region before this step: they still do when
   // the empty cells next to those just filled all lie in one region, since
   // every other empty cell reached the filled ones through one of them.

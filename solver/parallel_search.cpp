@@ -38,7 +38,15 @@ struct SubtreeWork {
   std::uint64_t countedOnly = 0;    // assignments found after the store filled up
   std::uint64_t deadEnds = 0;
   std::uint64_t searchCalls = 0;
+  std::uint64_t assignments = 0;  // of the full tree below the subtree's root
+  bool overflow = false;          // that count passed 2^64 - 1
   bool finished = false;
+};
+
+// What a worker has done in the subtree it is searching, for live progress.
+struct WorkerProgress {
+  std::atomic<double> explored{0};
+  std::atomic<std::uint64_t> deadEnds{0}, searchCalls{0}, assignments{0};
 };
 
 // The top of the tree: complete assignments and subtrees in one-thread order.
@@ -59,12 +67,16 @@ class SplitHooks final : public FastSearchHooks {
     return true;
   }
   void Subtree(std::span<const std::int32_t> path, double) override {
-    subtrees.push_back(SubtreeWork{{path.begin(), path.end()}, std::move(before_), {}, 0, 0, 0, false});
+    SubtreeWork work;
+    work.path.assign(path.begin(), path.end());
+    work.before = std::move(before_);
+    subtrees.push_back(std::move(work));
     before_.clear();
   }
 
   std::vector<SubtreeWork> subtrees;
   std::vector<std::int32_t>& Trailing() { return before_; }
+  std::uint64_t Records() const { return pendingAssignments_; }
 
  private:
   SolveObserver& observer_;
@@ -87,17 +99,28 @@ struct Shared {
   std::atomic<bool> stop{false};
   std::atomic<bool> storeFull{false};
   std::atomic<bool> failed{false};  // a worker's own memory was refused
+  // The counters of the subtrees searched to the end (or to a stop).
+  std::atomic<std::uint64_t> deadEnds{0}, searchCalls{0}, assignments{0};
 };
 
 class WorkerHooks final : public FastSearchHooks {
  public:
-  WorkerHooks(Shared& shared, std::atomic<double>& explored) : shared_(shared), explored_(explored) {}
+  WorkerHooks(Shared& shared, WorkerProgress& progress) : shared_(shared), progress_(progress) {}
 
   void Attach(const FastSearch& search) { search_ = &search; }
-  void Begin(std::size_t subtree) { subtree_ = subtree; }
+  void Begin(std::size_t subtree) {
+    subtree_ = subtree;
+    deadEnds_ = search_->DeadEnds();
+    searchCalls_ = search_->SearchCalls();
+  }
 
   bool StopRequested() override { return shared_.stop.load(std::memory_order_relaxed); }
-  void Refresh() override { explored_.store(search_->Explored(), std::memory_order_relaxed); }
+  void Refresh() override {
+    progress_.explored.store(search_->Explored(), std::memory_order_relaxed);
+    progress_.deadEnds.store(search_->DeadEnds() - deadEnds_, std::memory_order_relaxed);
+    progress_.searchCalls.store(search_->SearchCalls() - searchCalls_, std::memory_order_relaxed);
+    progress_.assignments.store(search_->Assignments(), std::memory_order_relaxed);
+  }
   bool Record(const std::int32_t* chosen) override {
     if (shared_.storeFull.load(std::memory_order_relaxed)) {
       ++countedOnly_;
@@ -111,17 +134,25 @@ class WorkerHooks final : public FastSearchHooks {
 
   // Moves the collected assignments to the subtree; `last` also publishes
   // its counters. Waits while too much is held back behind an earlier subtree.
-  void HandOver(bool last, std::uint64_t deadEnds = 0, std::uint64_t searchCalls = 0) {
+  void HandOver(bool last) {
     std::unique_lock lock(shared_.mutex);
     SubtreeWork& s = shared_.subtrees[subtree_];
     s.found.insert(s.found.end(), batch_.begin(), batch_.end());
     batch_.clear();
     if (last) {
       s.countedOnly = countedOnly_;
-      s.deadEnds = deadEnds;
-      s.searchCalls = searchCalls;
+      s.deadEnds = search_->DeadEnds() - deadEnds_;
+      s.searchCalls = search_->SearchCalls() - searchCalls_;
+      s.assignments = search_->SubtreeAssignments();
+      s.overflow = search_->SubtreeOverflowed();
       s.finished = true;
       countedOnly_ = 0;
+      progress_.deadEnds.store(0, std::memory_order_relaxed);
+      progress_.searchCalls.store(0, std::memory_order_relaxed);
+      progress_.assignments.store(0, std::memory_order_relaxed);
+      shared_.deadEnds += s.deadEnds;
+      shared_.searchCalls += s.searchCalls;
+      shared_.assignments += s.assignments;
     }
     shared_.workerNews.notify_one();
     shared_.headMoved.wait(lock, [&] {
@@ -132,17 +163,18 @@ class WorkerHooks final : public FastSearchHooks {
 
  private:
   Shared& shared_;
-  std::atomic<double>& explored_;
+  WorkerProgress& progress_;
   const FastSearch* search_ = nullptr;
   std::size_t subtree_ = 0;
+  std::uint64_t deadEnds_ = 0, searchCalls_ = 0;  // the search's counters when the subtree began
   std::vector<std::int32_t> batch_;
   std::uint64_t countedOnly_ = 0;
 };
 
-void Search(const PreparedSearch& prep, const FastTables& tables, Shared& shared,
-            std::atomic<double>& explored) {
-  WorkerHooks hooks(shared, explored);
-  FastSearch search(prep, tables, hooks);
+void Search(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+            Shared& shared, WorkerProgress& progress) {
+  WorkerHooks hooks(shared, progress);
+  FastSearch search(prep, tables, hooks, reductions);
   hooks.Attach(search);
   for (;;) {
     std::size_t i = 0;
@@ -152,20 +184,18 @@ void Search(const PreparedSearch& prep, const FastTables& tables, Shared& shared
       i = shared.nextSubtree++;
     }
     hooks.Begin(i);
-    const std::uint64_t deadEnds = search.DeadEnds();
-    const std::uint64_t calls = search.SearchCalls();
     search.RunSubtree(shared.subtrees[i].path);
-    explored.store(search.Explored(), std::memory_order_relaxed);
-    hooks.HandOver(true, search.DeadEnds() - deadEnds, search.SearchCalls() - calls);
+    progress.explored.store(search.Explored(), std::memory_order_relaxed);
+    hooks.HandOver(true);
   }
 }
 
 // A worker thread; running out of memory ends the run as it would in one
 // thread, with what was merged so far.
-void Work(const PreparedSearch& prep, const FastTables& tables, Shared& shared,
-          std::atomic<double>& explored) {
+void Work(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+          Shared& shared, WorkerProgress& progress) {
   try {
-    Search(prep, tables, shared, explored);
+    Search(prep, tables, reductions, shared, progress);
   } catch (const std::bad_alloc&) {
     shared.failed = true;
     shared.stop = true;
@@ -176,13 +206,14 @@ void Work(const PreparedSearch& prep, const FastTables& tables, Shared& shared,
 
 // The top search to the shallowest split level that gives enough subtrees;
 // when the whole tree ends above it, the top search was the whole search.
-int SplitDepth(const PreparedSearch& prep, const FastTables& tables, SolveObserver& observer, int threads,
-               std::unique_ptr<SplitHooks>& hooks, std::unique_ptr<FastSearch>& top) {
+int SplitDepth(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+               SolveObserver& observer, int threads, std::unique_ptr<SplitHooks>& hooks,
+               std::unique_ptr<FastSearch>& top) {
   const std::size_t wanted = kSubtreesPerWorker * static_cast<std::size_t>(threads);
   const int deepest = prep.blockCount + prep.surplus;
   for (int depth = 1;; ++depth) {
     hooks = std::make_unique<SplitHooks>(observer, prep.blockCount);
-    top = std::make_unique<FastSearch>(prep, tables, *hooks);
+    top = std::make_unique<FastSearch>(prep, tables, *hooks, reductions);
     hooks->Attach(*top);
     top->RunSplit(depth);
     if (top->Stopped() || hooks->subtrees.empty() || hooks->subtrees.size() >= wanted || depth >= deepest)
@@ -190,26 +221,42 @@ int SplitDepth(const PreparedSearch& prep, const FastTables& tables, SolveObserv
   }
 }
 
+// The levels above the split walked again, with every subtree's count.
+class ResolveHooks final : public FastSearchHooks {
+ public:
+  bool StopRequested() override { return false; }
+  void Refresh() override {}
+  bool Record(const std::int32_t*) override { return true; }
+  void Subtree(std::span<const std::int32_t>, double) override {}
+};
+
 }  // namespace
 
 FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& tables, SolutionStore& store,
-                                SolveObserver& observer, int threads) {
+                                SolveObserver& observer, int threads, const ReductionTables* reductions) {
   std::unique_ptr<SplitHooks> split;
   std::unique_ptr<FastSearch> top;
-  SplitDepth(prep, tables, observer, threads, split, top);
+  const int depth = SplitDepth(prep, tables, reductions, observer, threads, split, top);
 
   FastRunResult result;
   result.stopped = top->Stopped();
-  std::uint64_t deadEnds = top->DeadEnds();
-  std::uint64_t searchCalls = top->SearchCalls();
   std::uint64_t countedOnly = 0;
-  std::vector<std::atomic<double>> explored(static_cast<std::size_t>(threads));
+  std::vector<WorkerProgress> progress(static_cast<std::size_t>(threads));
+  Shared shared{split->subtrees, prep.blockCount};
+  // Live counters: those of the finished subtrees and of the workers' current ones.
   auto stats = [&] {
     double share = top->Explored();
-    for (const auto& worker : explored) share += worker.load(std::memory_order_relaxed);
-    return SolveStats{deadEnds, store.Count(), store.Assignments() + countedOnly, searchCalls, share};
+    std::uint64_t deadEnds = top->DeadEnds() + shared.deadEnds.load();
+    std::uint64_t calls = top->SearchCalls() + shared.searchCalls.load();
+    std::uint64_t assignments = split->Records() + shared.assignments.load();
+    for (const WorkerProgress& worker : progress) {
+      share += worker.explored.load(std::memory_order_relaxed);
+      deadEnds += worker.deadEnds.load(std::memory_order_relaxed);
+      calls += worker.searchCalls.load(std::memory_order_relaxed);
+      assignments += worker.assignments.load(std::memory_order_relaxed);
+    }
+    return SolveStats{deadEnds, store.Count(), assignments, calls, share};
   };
-  Shared shared{split->subtrees, prep.blockCount};
   const auto b = static_cast<std::size_t>(prep.blockCount);
   // Offers assignments in order; false when the store ran out of memory.
   auto merge = [&](const std::vector<std::int32_t>& assignments) {
@@ -224,7 +271,8 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
   std::vector<std::thread> workers;
   if (!result.stopped && !shared.subtrees.empty())
     for (int w = 0; w < threads; ++w)
-      workers.emplace_back(Work, std::cref(prep), std::cref(tables), std::ref(shared), std::ref(explored[w]));
+      workers.emplace_back(Work, std::cref(prep), std::cref(tables), reductions, std::ref(shared),
+                           std::ref(progress[w]));
 
   auto nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
   std::unique_lock lock(shared.mutex);
@@ -239,8 +287,6 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
       result.outOfMemory = !merge(batch);
       lock.lock();
     } else if (done) {
-      deadEnds += s.deadEnds;
-      searchCalls += s.searchCalls;
       countedOnly += s.countedOnly;
       ++shared.head;
       shared.headMoved.notify_all();
@@ -265,6 +311,24 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
   if (shared.failed) result.outOfMemory = true;
   if (!result.stopped && !result.outOfMemory) result.outOfMemory = !merge(split->Trailing());
   result.stats = stats();
+  if (reductions == nullptr) {
+    result.stats.assignments = store.Assignments() + countedOnly;
+    return result;
+  }
+  // The reduced search counted the branches it left out above the split
+  // from subtrees it had not searched yet: count them again, now known.
+  std::vector<std::uint64_t> counts;
+  bool overflow = false;
+  for (const SubtreeWork& s : shared.subtrees) {
+    counts.push_back(s.assignments);
+    overflow = overflow || s.overflow;
+  }
+  ResolveHooks quiet;
+  FastSearch resolve(prep, tables, quiet, reductions);
+  resolve.RunResolved(depth, counts);
+  result.stats.assignments = resolve.Assignments();
+  result.stats.assignmentsAtLeast =
+      overflow || resolve.AssignmentsOverflowed() || top->AssignmentsOverflowed();
   return result;
 }
 

@@ -9,15 +9,21 @@
 // subtree order through the one solution store, so the stored solutions,
 // their order, the counters and the 10000 limit are those of the one-thread
 // run, whatever the number of threads and the scheduling. It alone talks to
-// the observer: it polls the stop request and refreshes about every 20 ms.
+// the observer: it polls the stop request and refreshes about every 20 ms,
+// with counters that include the work of subtrees still being searched.
+// The reduced search (with reduction tables) counts complete assignments
+// per subtree and, at the end, walks the top of the tree once more with
+// those counts to count what it left out there.
 #pragma once
 
 #include "solver/fast_engine.h"
 #include "solver/fast_tables.h"
+#include "solver/reduction_tables.h"
 
 namespace zv {
 
 FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& tables, SolutionStore& store,
-                                SolveObserver& observer, int threads);
+                                SolveObserver& observer, int threads,
+                                const ReductionTables* reductions = nullptr);
 
 }  // namespace zv
