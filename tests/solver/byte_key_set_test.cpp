@@ -103,7 +103,8 @@ TEST(ByteKeySetGrowth, FindOnASetNeverResetMakesTheFirstTable) {
 }
 
 TEST(ByteKeySetContents, FoundExactlyWhenPresentAcrossGrowth) {
-  const unsigned seed = std::getenv("ZORVAT_SEED") ? std::strtoul(std::getenv("ZORVAT_SEED"), nullptr, 10) : 20240611u;
+  const unsigned seed =
+      std::getenv("ZORVAT_SEED") ? std::strtoul(std::getenv("ZORVAT_SEED"), nullptr, 10) : 20240611u;
   SCOPED_TRACE("ZORVAT_SEED=" + std::to_string(seed));
   std::mt19937 random(seed);
   // Short keys of 5 bytes over a small alphabet: many repeats among the

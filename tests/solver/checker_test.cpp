@@ -34,7 +34,8 @@ void ExpectEveryCorruptionRefused(const TaskState& task, const Bytes& cubes, con
 
 // Cube 0 at (0, 0) and cube 1 at (1, 0) joined by EdgeX1: the hinge is cube
 // 0's edge 5 (+x side, towards z-1) and cube 1's edge 4.
-TaskState EdgeHingedPair(std::initializer_list<std::initializer_list<std::string_view>> form, bool emptyCells) {
+TaskState EdgeHingedPair(std::initializer_list<std::initializer_list<std::string_view>> form,
+                         bool emptyCells) {
   TaskState task = MakeTask({"##"}, form);
   SetLink(task, 1, 0, EdgeX1);
   task.EmptyCells = emptyCells;

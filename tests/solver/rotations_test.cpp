@@ -18,7 +18,8 @@ TEST(RotationTable, MatchesThePrintedTableRowByRow) {
     SCOPED_TRACE("rotation " + std::to_string(r));
     const test::PrintedRotation& row = test::kPrintedRotations[r];
     const test::Matrix3 m = test::RotationMatrix(r);
-    for (int axis = 0; axis < 3; ++axis) EXPECT_EQ(RotationImages(r)[axis], (Vec3{m[0][axis], m[1][axis], m[2][axis]}));
+    for (int axis = 0; axis < 3; ++axis)
+      EXPECT_EQ(RotationImages(r)[axis], (Vec3{m[0][axis], m[1][axis], m[2][axis]}));
     for (int f = 0; f < kFaceCount; ++f) EXPECT_EQ(RotateFace(r, f), row.faces[f]) << "face " << f;
     for (int e = 0; e < kEdgeCount; ++e) EXPECT_EQ(RotateEdge(r, e), row.edges[e]) << "edge " << e;
     EXPECT_EQ(InverseRotation(r), row.inverse);
@@ -41,8 +42,10 @@ TEST(RotationTable, CompositionActsAsOneRotationAfterTheOther) {
   for (int j = 0; j < kRotationCount; ++j)
     for (int k = 0; k < kRotationCount; ++k) {
       const Rotation t = ComposeRotations(j, k);
-      for (int e = 0; e < kEdgeCount; ++e) ASSERT_EQ(RotateEdge(t, e), RotateEdge(k, RotateEdge(j, e))) << j << " then " << k;
-      for (int f = 0; f < kFaceCount; ++f) ASSERT_EQ(RotateFace(t, f), RotateFace(k, RotateFace(j, f))) << j << " then " << k;
+      for (int e = 0; e < kEdgeCount; ++e)
+        ASSERT_EQ(RotateEdge(t, e), RotateEdge(k, RotateEdge(j, e))) << j << " then " << k;
+      for (int f = 0; f < kFaceCount; ++f)
+        ASSERT_EQ(RotateFace(t, f), RotateFace(k, RotateFace(j, f))) << j << " then " << k;
     }
   for (int r = 0; r < kRotationCount; ++r) {
     EXPECT_EQ(ComposeRotations(r, InverseRotation(r)), 0);
@@ -69,8 +72,10 @@ TEST(RotationTable, SymmetryCodeOfARotationActsLikeTheRotation) {
   std::set<int> codes;
   for (int r = 0; r < kRotationCount; ++r) {
     codes.insert(CodeOfRotation(r));
-    for (const Vec3& v : kEdgeVector) EXPECT_EQ(ApplySymmetryToVector(CodeOfRotation(r), v), RotateVector(r, v));
-    for (int e = 0; e < kEdgeCount; ++e) EXPECT_EQ(ApplySymmetryToEdge(CodeOfRotation(r), e), RotateEdge(r, e));
+    for (const Vec3& v : kEdgeVector)
+      EXPECT_EQ(ApplySymmetryToVector(CodeOfRotation(r), v), RotateVector(r, v));
+    for (int e = 0; e < kEdgeCount; ++e)
+      EXPECT_EQ(ApplySymmetryToEdge(CodeOfRotation(r), e), RotateEdge(r, e));
   }
   EXPECT_EQ(codes.size(), 24u);
 }
@@ -91,7 +96,8 @@ int Determinant(int code) {
 TEST(SymmetryCodes, RotationsAreExactlyTheCodesWithDeterminantPlusOne) {
   std::set<int> rotationCodes;
   for (int r = 0; r < kRotationCount; ++r) rotationCodes.insert(CodeOfRotation(r));
-  for (int code = 0; code < kSymmetryCount; ++code) EXPECT_EQ(rotationCodes.count(code) == 1, Determinant(code) == 1) << code;
+  for (int code = 0; code < kSymmetryCount; ++code)
+    EXPECT_EQ(rotationCodes.count(code) == 1, Determinant(code) == 1) << code;
 }
 
 TEST(SymmetryCodes, CellsMirrorWithTheSourceAxisExtent) {
