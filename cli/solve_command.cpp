@@ -1,8 +1,7 @@
 // zorvat-cli solve TASK.zvt [--show N|all] [--json] [--memory-limit MB]
 // [--time-limit S] [--engine reduced|fast|reference] [--threads N]: reads and
-// validates the task, runs the solver (the reduced engine unless told
-// otherwise; the fast engine on as many threads as
-// the machine has, unless told otherwise) and prints
+// validates the task, runs the solver (the reduced engine, on as many
+// threads as the machine has, unless told otherwise) and prints
 // its counters, optionally the stored solutions as the form view shows them,
 // as lines or as one JSON object. The time limit or a stop signal (SIGINT,
 // SIGTERM, SIGHUP) stops the run and keeps what was found, as does the
@@ -17,7 +16,6 @@
 #include <iostream>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "cli/stop_signals.h"
 #include "model/validation.h"
@@ -28,9 +26,7 @@
 namespace zv::cli {
 namespace {
 
-constexpr int kMaxThreads = 256;
 
-int DefaultThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 struct SolveArguments {
   std::string path;
@@ -39,7 +35,7 @@ struct SolveArguments {
   std::size_t memoryLimit = 0;      // bytes, 0 = the solver's default
   std::optional<double> timeLimit;  // seconds
   SolveEngine engine = SolveEngine::Reduced;
-  int threads = DefaultThreads();
+  int threads = DefaultThreadCount();
 };
 
 bool ParseCount(const std::string& text, long long& value) {

@@ -2,8 +2,10 @@
 // the Solve entry that releases the previous run, prepares and searches.
 #include "solver/solver.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
+#include <thread>
 
 #include "platform/memory_blocks.h"
 #include "solver/block_pool.h"
@@ -14,6 +16,8 @@
 #include "solver/solution_store.h"
 
 namespace zv {
+
+int DefaultThreadCount() { return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kMaxThreads))); }
 
 struct SolverRun {
   BlockPool pool;

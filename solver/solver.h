@@ -46,11 +46,14 @@ inline constexpr int kMaxStoredSolutions = 10000;
 // that provably hold no solution, so its calls and dead ends are its own.
 enum class SolveEngine { Reduced, Fast, Reference };
 
+// The most worker threads a run takes, and one per processor.
+inline constexpr int kMaxThreads = 256;
+int DefaultThreadCount();
+
 struct SolveOptions {
   std::size_t memoryLimit = 0;  // bytes of solver memory; 0 = DefaultMemoryLimit()
   SolveEngine engine = SolveEngine::Reduced;
-  int threads = 1;  // fast engine only: worker threads, 1 = the calling thread
-                    // (the reduced engine searches in the calling thread)
+  int threads = 1;  // worker threads of the fast and the reduced engine, 1 = the calling thread
 };
 
 // The counters of a run, as the progress display and the final report show them.

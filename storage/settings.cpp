@@ -1,6 +1,7 @@
 // Reading and writing section "Opt" of the settings file through a Profile.
 #include "storage/settings.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace zv {
@@ -16,6 +17,7 @@ constexpr const char* kNextLayerKey = "NextLayer";
 constexpr const char* kShowTextKey = "ShowText";
 constexpr const char* kColorKey = "Color";
 constexpr const char* kTaskFileKey = "TaskFile";
+constexpr const char* kThreadsKey = "Threads";
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -73,6 +75,7 @@ Settings LoadSettings(Profile& profile, const std::string& defaultTaskFile) {
   settings.ShowText = ReadOptBool(profile, kShowTextKey, false);
   settings.Color = ReadCubeColor(profile);
   settings.TaskFile = profile.Read(kOptSection, kTaskFileKey, "");
+  settings.Threads = std::max(0, ReadOptInt(profile, kThreadsKey, 0));
   if (settings.TaskFile.empty()) settings.TaskFile = defaultTaskFile;
   return settings;
 }

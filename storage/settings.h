@@ -65,12 +65,13 @@ struct Settings {
   bool ShowText = false;   // description window shown
   std::uint32_t Color = kDefaultCubeColor;
   std::string TaskFile;  // current task file name
+  int Threads = 0;       // solver threads, 0 = one per processor; set by hand, never written
   bool operator==(const Settings&) const = default;
 };
 
 // Reads "Numbers", "Links", "PrevLayer", "NextLayer", "ShowText", "Color",
 // then "TaskFile" (absent or empty: `defaultTaskFile`, the program folder's
-// autosave file). The caller keeps TaskFile only when the command line named no task.
+// autosave file) and "Threads" (absent, negative or not a number: 0). The caller keeps TaskFile only when the command line named no task.
 Settings LoadSettings(Profile& profile, const std::string& defaultTaskFile);
 
 // Writes "TaskFile", "Numbers", "Links", "PrevLayer", "NextLayer",

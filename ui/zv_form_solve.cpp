@@ -4,6 +4,7 @@
 // and the shown solution.
 #include <QLabel>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/solve_observer.h"
 #include "ui/solve_texts.h"
@@ -40,6 +41,7 @@ void TZvForm::SolveBtClick() {
       [this](const ProgressStep& step, const SolveStats& stats) { ShowProgress(step, stats); });
   SolveOptions options;
   options.memoryLimit = solverMemoryLimit_;
+  options.threads = opt_.Threads > 0 ? std::min(opt_.Threads, kMaxThreads) : DefaultThreadCount();
   const SolveRun run = session_.RunSolver(observer, options);
 
   Apply(run.changes);

@@ -131,6 +131,20 @@ TEST(SettingsTest, EmptyTaskFileFallsBackToTheAutosaveFile) {
   EXPECT_EQ(LoadSettings(profile, "/p/Current.zvt").TaskFile, "/p/Current.zvt");
 }
 
+// The solver's thread count is set by hand: anything but a positive number
+// means one thread per processor, and saving leaves the key as it was.
+TEST(SettingsTest, ThreadsAreReadAndNeverWritten) {
+  for (const auto& [stored, threads] : std::vector<std::pair<std::string, int>>{
+           {"", 0}, {"3", 3}, {"-2", 0}, {"two", 0}, {"0", 0}}) {
+    MemoryProfile profile;
+    profile.values[{"Opt", "Threads"}] = stored;
+    const Settings loaded = LoadSettings(profile, "/p/Current.zvt");
+    EXPECT_EQ(loaded.Threads, threads) << stored;
+    SaveSettings(profile, loaded);
+    EXPECT_EQ(profile.Stored("Opt", "Threads"), stored);
+  }
+}
+
 // Sizing border 8 pixels on each side, caption 23 pixels.
 constexpr FrameMetrics kFrame{8, 8, 23};
 constexpr DesktopRect kFullHd{0, 0, 1920, 1080};
