@@ -13,15 +13,16 @@ enum class Refusal {
 };
 
 struct Changes {
-  bool figure = false;     // the figure changed: draw it again
-  bool form = false;       // the form changed: draw it again
-  bool size = false;       // a dimension changed: lay the window out again
-  bool counters = false;   // validation ran again: counters, message line, Solve button
-  bool history = false;    // the undo history changed: undo and redo buttons
-  bool mode = false;       // the work mode changed
-  bool numbering = false;  // numbering mode was switched on or off
-  bool selection = false;  // another solution is shown or another cell selected
-  bool sizeKept = false;   // a size request was the present size: show it again
+  bool figure = false;      // the figure changed: draw it again
+  bool form = false;        // the form changed: draw it again
+  bool size = false;        // a dimension changed: lay the window out again
+  bool counters = false;    // validation ran again: counters, message line, Solve button
+  bool history = false;     // the undo history changed: undo and redo buttons
+  bool mode = false;        // the work mode changed
+  bool numbering = false;   // numbering mode was switched on or off
+  bool selection = false;   // another solution is shown or another cell selected
+  bool sizeKept = false;    // a size request was the present size: show it again
+  bool numberList = false;  // undo or redo in numbering mode: fill the numbering list again
   Refusal refusal = Refusal::None;
 
   Changes& operator|=(const Changes& other) {
@@ -34,6 +35,7 @@ struct Changes {
     numbering |= other.numbering;
     selection |= other.selection;
     sizeKept |= other.sizeKept;
+    numberList |= other.numberList;
     if (other.refusal != Refusal::None) refusal = other.refusal;
     return *this;
   }

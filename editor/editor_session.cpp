@@ -47,7 +47,9 @@ Changes EditorSession::Restore(const FigureState* snapshot) {
   if (snapshot == nullptr) return {};
   const bool resized = RestoreFigure(*snapshot, task_.figure);
   validation_ = ValidateTask(task_);
-  return {.figure = true, .size = resized, .counters = true, .history = true};
+  // Undo and redo stay usable in numbering mode and may change the number of
+  // cubes, so the numbering list is filled again.
+  return {.figure = true, .size = resized, .counters = true, .history = true, .numberList = numberingMode_};
 }
 
 Changes EditorSession::Undo() { return workMode_ == WorkMode::Edit ? Restore(history_.Undo()) : Changes{}; }

@@ -25,6 +25,7 @@
 // (called from inside the observer's event processing) ends the run.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -68,6 +69,8 @@ class EditorSession {
   // The shown solution's marks, or nullptr when none is shown.
   const SolutionViewData* shownSolution() const { return solutionShown_ ? solution_.get() : nullptr; }
   int currentSolution() const { return currentSolution_; }
+  // How many numbers the numbering window lists: one per cube, at most 254.
+  int NumberListSize() const { return std::min(validation_.cubeCount, kMaxCubes); }
 
   // The numbering window's list; numbering presses do nothing without one.
   void SetNumberSource(NumberSource* numbers) { numbers_ = numbers; }

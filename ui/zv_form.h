@@ -138,7 +138,6 @@ class TZvForm : public QWidget {
   void FillBBtClick();
   void UndoBtClick();
   void RedoBtClick();
-  void ApplyRestore(const Changes& changes);  // after undo or redo
   void NumberCBClick();
   void LinksCBClick();
   void ShiftFigureBy(int dx, int dy);

@@ -33,7 +33,7 @@ void TZvForm::showEvent(QShowEvent* event) {
 
 void TZvForm::NumsBtClick() {
   if (handlerGuard_ || !numsForm_) return;
-  if (NumsBt->isChecked()) numsForm_->Fill(std::min(validation().cubeCount, kMaxCubes));
+  if (NumsBt->isChecked()) numsForm_->Fill(session_.NumberListSize());
   Apply(session_.SetNumberingMode(NumsBt->isChecked()));
 }
 

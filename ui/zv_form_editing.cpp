@@ -2,14 +2,11 @@
 // pictures, the drawing mode buttons, the whole-figure and whole-form
 // commands, undo and redo, shifts and the spin edits of the sizes, and the
 // display switches. The session holds the rules; each handler passes its
-// event on and redraws from what changed. Undo and redo stay usable in
-// numbering mode and may change the number of cubes, so the numbering
-// window's list is refilled after them.
+// event on and redraws from what changed.
 #include <QCheckBox>
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "ui/numbers_window.h"
 #include "ui/zv_form.h"
 
 namespace zv {
@@ -47,14 +44,8 @@ void TZvForm::SizeChange(GridAxis axis, QSpinBox* spin) {
   if (!handlerGuard_) Apply(session_.Resize(axis, spin->value()));
 }
 
-void TZvForm::UndoBtClick() { ApplyRestore(session_.Undo()); }
-void TZvForm::RedoBtClick() { ApplyRestore(session_.Redo()); }
-
-void TZvForm::ApplyRestore(const Changes& c) {
-  Apply(c);
-  if (c.figure && session_.numberingMode() && numsForm_)
-    numsForm_->Refill(std::min(validation().cubeCount, kMaxCubes));
-}
+void TZvForm::UndoBtClick() { Apply(session_.Undo()); }
+void TZvForm::RedoBtClick() { Apply(session_.Redo()); }
 
 void TZvForm::PrevLayerBtClick() {
   if (handlerGuard_) return;

@@ -1,7 +1,7 @@
 // Redrawing the window from what a session command changed: the refusal
 // boxes, the controls of the work mode, the numbering window, the layout,
 // the undo buttons, the validation display (Solve button, error line,
-// counters), the browse buttons and the two pictures.
+// counters), the browse buttons, the two pictures and the numbering list.
 #include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
@@ -32,6 +32,7 @@ void TZvForm::Apply(const Changes& c) {
   if (c.figure || c.mode || c.numbering) FigureRedraw();
   if (c.selection) ShowBrowseState();
   if (c.form || c.mode || c.selection) FormRedraw();
+  if (c.numberList && numsForm_) numsForm_->Refill(session_.NumberListSize());
 }
 
 void TZvForm::ShowRefusal(Refusal refusal) {

@@ -246,6 +246,30 @@ TEST(Numbering, PressesAndDragsHandOutTheListsNumbers) {
   EXPECT_TRUE(IsDefaultNumbering(s.task().figure));
 }
 
+TEST(Numbering, UndoInNumberingModeFillsTheListAgain) {
+  EditorSession s;
+  Load(s, test::MakeTask({"#.."}, {{"#"}}));
+  s.FigurePress(FigurePx(1), FigurePy(0), false);
+  s.FigureRelease();
+  EXPECT_EQ(s.NumberListSize(), 2);
+  EXPECT_FALSE(s.Undo().numberList);  // outside numbering mode there is no list
+  s.Redo();
+  s.SetNumberingMode(true);
+  EXPECT_TRUE(s.Undo().numberList);
+  EXPECT_EQ(s.NumberListSize(), 1);
+  EXPECT_TRUE(s.Redo().numberList);
+  EXPECT_EQ(s.NumberListSize(), 2);
+  // A task file may hold more cubes than the list can number.
+  TaskState big = test::MakeTask({"###############"}, {{"#"}});
+  big.figure.FigureDepth = 17;
+  for (int y = 1; y < 17; ++y)
+    for (int x = 0; x < 15; ++x) big.figure.Cells[FigureCellIndex(x, y)] = kCubeBit;
+  ResetNumbering(big.figure);
+  Load(s, big);
+  EXPECT_EQ(s.validation().cubeCount, 255);
+  EXPECT_EQ(s.NumberListSize(), 254);
+}
+
 TEST(WorkMode, NoEditOutsideEditModeAndTheTableOfControls) {
   EditorSession s;
   Load(s, test::MakeTask({"##"}, {{"##"}}));
