@@ -3,9 +3,11 @@
 # prints one table row per puzzle: expected and found solutions, seconds,
 # search calls per second, complete assignments and dead ends.
 #
-# usage: bench/run.sh [-c CLI] [-t fast|bench|all] [-l SECONDS] [-e ENGINE] [-n THREADS]
+# usage: bench/run.sh [-c CLI] [-t fast|bench|all] [-p FILE] [-l SECONDS] [-e ENGINE] [-n THREADS] [-q]
 #   -c  the zorvat-cli to run (default build-release/cli/zorvat-cli)
 #   -t  which manifest tags to run (default all)
+#   -p  only this puzzle of the manifest (a file name such as king_snake.zvt)
+#   -q  no header line
 #   -l  time limit per puzzle, passed on as --time-limit (default none)
 #   -e  reduced, fast or reference, passed on as --engine (default the CLI's: reduced)
 #   -n  worker threads, passed on as --threads (default the CLI's: all processors)
@@ -15,17 +17,21 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli="$root/build-release/cli/zorvat-cli"
 tags=all
+puzzle=
+header=1
 limit=
 engine=
 threads=
-while getopts c:t:l:e:n: option; do
+while getopts c:t:p:l:e:n:q option; do
   case $option in
     c) cli=$OPTARG ;;
     t) tags=$OPTARG ;;
+    p) puzzle=$OPTARG ;;
+    q) header=0 ;;
     l) limit=$OPTARG ;;
     e) engine=$OPTARG ;;
     n) threads=$OPTARG ;;
-    *) sed -n '6,12p' "$0" >&2; exit 2 ;;
+    *) sed -n '6,14p' "$0" >&2; exit 2 ;;
   esac
 done
 if [ ! -x "$cli" ]; then
@@ -38,12 +44,14 @@ fi
 field() { printf '%s\n' "$1" | sed -n "s/.*\"$2\":\([^,}]*\).*/\1/p"; }
 
 status=0
-printf '%-24s %9s %9s %9s %14s %14s %14s %s\n' puzzle expected found seconds calls/s assignments "dead ends" note
+[ "$header" = 0 ] ||
+  printf '%-24s %9s %9s %9s %14s %14s %14s %s\n' puzzle expected found seconds calls/s assignments "dead ends" note
 grep -v '^#' "$root/examples/manifest.txt" | {
 failed=0
 while read -r file expected tag; do
   [ -n "$file" ] || continue
   [ "$tags" = all ] || [ "$tags" = "$tag" ] || continue
+  [ -z "$puzzle" ] || [ "$puzzle" = "$file" ] || continue
   set -- solve "$root/examples/$file" --json
   [ -z "$limit" ] || set -- "$@" --time-limit "$limit"
   [ -z "$engine" ] || set -- "$@" --engine "$engine"

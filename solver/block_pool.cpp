@@ -25,6 +25,7 @@ BlockPool::BlockPool(std::size_t limitBytes) : limit_(limitBytes) {}
 BlockPool::~BlockPool() { ReleaseAll(); }
 
 void* BlockPool::Allocate(std::size_t size) {
+  std::lock_guard lock(mutex_);
   if (next_ != nullptr && size <= static_cast<std::size_t>(end_ - next_)) {
     std::uint8_t* area = next_;
     next_ += size;
@@ -34,6 +35,7 @@ void* BlockPool::Allocate(std::size_t size) {
 }
 
 void* BlockPool::AllocateAligned(std::size_t size, std::size_t alignment) {
+  std::lock_guard lock(mutex_);
   if (next_ != nullptr) {
     const auto address = reinterpret_cast<std::uintptr_t>(next_);
     const std::size_t padding = (alignment - address % alignment) % alignment;

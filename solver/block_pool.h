@@ -11,12 +11,14 @@
 // ReleaseAll, so fresh memory always reads as zero (blocks come zero-filled
 // from the system). Each block keeps 16,777,204 usable bytes; a request larger
 // than that gets a block of its own size. Once the system or the limit refuses
-// a block, Exhausted() stays true until ReleaseAll.
+// a block, Exhausted() stays true until ReleaseAll. Allocations may come
+// from several threads at once (the workers of a parallel search).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <type_traits>
 
 namespace zv {
@@ -75,6 +77,7 @@ class BlockPool {
   void* FreshArea(std::size_t size);  // from a new block, at a multiple of 16
   BlockHeader* NewBlock(std::size_t usable);
 
+  std::mutex mutex_;  // around Allocate and AllocateAligned
   std::size_t limit_;
   std::size_t bytesHeld_ = 0;
   std::size_t blockCount_ = 0;

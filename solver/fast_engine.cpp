@@ -2,6 +2,9 @@
 // the store records.
 #include "solver/fast_engine.h"
 
+#include <new>
+#include <optional>
+
 #include "solver/fast_search.h"
 #include "solver/fast_tables.h"
 #include "solver/parallel_search.h"
@@ -39,19 +42,30 @@ class DirectHooks final : public FastSearchHooks {
 }  // namespace
 
 FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
-                            int threads, const LinkAnalysis* reduceWith) {
+                            int threads, const LinkAnalysis* reduceWith, BlockPool* pool) {
   FastTables tables;
-  tables.Build(prep);
   ReductionTables reductions;
-  if (reduceWith != nullptr) reductions.Build(prep, *reduceWith);
-  const ReductionTables* reduce = reduceWith != nullptr ? &reductions : nullptr;
-  if (threads > 1) return RunParallelSearch(prep, tables, store, observer, threads, reduce);
-
-  DirectHooks hooks(store, observer);
-  FastSearch search(prep, tables, hooks, reduce);
-  hooks.Attach(search);
-  search.Run();
-  return FastRunResult{hooks.Stats(), search.Stopped(), search.OutOfMemory()};
+  std::optional<DirectHooks> hooks;
+  std::optional<FastSearch> search;
+  try {
+    tables.Build(prep, pool);
+    if (reduceWith != nullptr) reductions.Build(prep, *reduceWith, pool);
+    const ReductionTables* reduce = reduceWith != nullptr ? &reductions : nullptr;
+    if (threads > 1) return RunParallelSearch(prep, tables, store, observer, threads, reduce);
+    hooks.emplace(store, observer);
+    search.emplace(prep, tables, *hooks, reduce);
+    hooks->Attach(*search);
+    search->Run();
+    return FastRunResult{hooks->Stats(), search->Stopped(), search->OutOfMemory()};
+  } catch (const std::bad_alloc&) {
+    // The pool refused room for the tables or the search's lists: the run
+    // ends with what it stored, as when a solution finds no room.
+    FastRunResult result;
+    if (search) result.stats = hooks->Stats();
+    result.stats.solutionCount = store.Count();
+    result.outOfMemory = true;
+    return result;
+  }
 }
 
 }  // namespace zv

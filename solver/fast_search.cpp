@@ -30,6 +30,10 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
       hooks_(hooks),
       hingeRoom_(static_cast<std::size_t>(std::max(prep.hingeCount, 1))),
       red_(reductions) {
+  UsePool(tables.pool, blockAvailable_, lists_, listBounds_, slotUsed_, chosen_, constraints_,
+          constraintCount_, placedStack_, slotStack_, path_, stamp_, classCount_, blockLinks_, fewPartners_,
+          linkedStart_, linked_, partOf_, placedInPart_, regionMasks_, groupRegions_, groupIndex_,
+          groupStack_, visited_, groupOf_, groupSize_, regionSizes_);
   const auto b = static_cast<std::size_t>(prep.blockCount);
   // Every call below level 0 places a block or leaves a cell empty on purpose.
   const std::size_t levels = b + static_cast<std::size_t>(prep.surplus) + 1;

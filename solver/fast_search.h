@@ -170,7 +170,6 @@ class FastSearch {
   void CountCopies(std::int32_t p, std::uint32_t stamp, std::uint64_t before, double share);
   // Builds what the cuts below need.
   void PrepareCuts();
-  bool Coverable(int cell) const;
   // Whether the regions of empty cells waste more cells than `surplus`
   // spare cells: too small, or more of them than groups of linked blocks.
   // `one` tells whether the empty cells form one region.
@@ -186,9 +185,6 @@ class FastSearch {
   // The cuts after a chain step's forced moves, `before` being the cells
   // occupied when the step began; keeps oneRegion_ up to date.
   bool Cut(int level, const CellMask& before, int blocksLeft, int surplus);
-  // Whether more cells next to those occupied since `before` can no longer
-  // be covered than `surplus` spare cells can take.
-  bool StrandedCells(const CellMask& before, int surplus) const;
   // Whether more open cells lack room for their cube's face partners than
   // spare cells and unplaced cubes with that few partners can account for.
   bool ThinCells(const CellMask& open, const CellMask& ends, int surplus) const;
@@ -207,31 +203,31 @@ class FastSearch {
   FastSearchHooks& hooks_;
   std::size_t hingeRoom_;
 
-  std::vector<std::uint8_t> blockAvailable_;  // B
-  CellMask occupiedMask_;                     // cells covered, or left empty on purpose
-  CellMask formCells_;                        // every form cell
+  PoolVector<std::uint8_t> blockAvailable_;  // B
+  CellMask occupiedMask_;                    // cells covered, or left empty on purpose
+  CellMask formCells_;                       // every form cell
   // A stack of placement lists, one per new-group step on the current path
   // (the top one holds every available placement), each ascending. List d
   // keeps the placements of block g at lists_[bounds[g], bounds[g + 1]),
   // bounds = listBounds_ + d * (B + 1); a placed block's range is empty in
   // the lists made after it was placed, so a range's length is the block's
   // usable count at the step that made the list.
-  std::vector<std::int32_t> lists_;
-  std::vector<std::uint32_t> listBounds_;  // (levels + 1) x (B + 1)
-  std::size_t listDepth_ = 0;              // the current list's number
-  std::size_t listTop_ = 0;                // end of the stack's used part
+  PoolVector<std::int32_t> lists_;
+  PoolVector<std::uint32_t> listBounds_;  // (levels + 1) x (B + 1)
+  std::size_t listDepth_ = 0;             // the current list's number
+  std::size_t listTop_ = 0;               // end of the stack's used part
   const std::uint32_t* ListBounds() const {
     return listBounds_.data() + listDepth_ * (static_cast<std::size_t>(prep_.blockCount) + 1);
   }
-  std::vector<std::uint8_t> slotUsed_;         // S
-  std::vector<std::int32_t> chosen_;           // B
-  std::vector<LinkConstraint> constraints_;    // levels x H
-  std::vector<std::int32_t> constraintCount_;  // levels
-  std::vector<std::int32_t> placedStack_;      // blocks placed on the current path, in order
+  PoolVector<std::uint8_t> slotUsed_;         // S
+  PoolVector<std::int32_t> chosen_;           // B
+  PoolVector<LinkConstraint> constraints_;    // levels x H
+  PoolVector<std::int32_t> constraintCount_;  // levels
+  PoolVector<std::int32_t> placedStack_;      // blocks placed on the current path, in order
   int placedTop_ = 0;
-  std::vector<std::int16_t> slotStack_;  // slots marked on the current path, in order
+  PoolVector<std::int16_t> slotStack_;  // slots marked on the current path, in order
   int slotTop_ = 0;
-  std::vector<std::int32_t> path_;  // branch number taken at each level
+  PoolVector<std::int32_t> path_;  // branch number taken at each level
 
   int splitDepth_ = -1;                   // RunSplit's level, -1 when not splitting
   std::span<const std::int32_t> replay_;  // RunSubtree's path
@@ -244,31 +240,34 @@ class FastSearch {
   // subtree counts the shares of branches it passes, which are not its own.
   double subtreesExplored_ = 0;
 
-  const ReductionTables* red_ = nullptr;   // null: the full tree
-  std::uint64_t symmetries_ = 1;           // branch symmetries that keep the current state
-  std::vector<std::uint32_t> stamp_;       // P: the branching that last handled a class
-  std::vector<std::uint64_t> classCount_;  // P: full count of a handled class in that branching
+  const ReductionTables* red_ = nullptr;  // null: the full tree
+  std::uint64_t symmetries_ = 1;          // branch symmetries that keep the current state
+  PoolVector<std::uint32_t> stamp_;       // P: the branching that last handled a class
+  PoolVector<std::uint64_t> classCount_;  // P: full count of a handled class in that branching
   std::uint32_t stampCounter_ = 0;
-  mutable std::vector<std::int32_t> witness_;  // N: a placement that could cover the cell when last asked
   EmptyRegions regions_;
-  std::vector<std::pair<int, int>> blockLinks_;  // blocks joined by a hinge
-  std::vector<std::uint8_t> fewPartners_;  // B x 2: a block's cubes with no face partner, with at most one
-  int fewLeft_[2] = {0, 0};                // the same summed over the unplaced blocks
+  struct BlockLink {
+    int a, b;
+    auto operator<=>(const BlockLink&) const = default;
+  };
+  PoolVector<BlockLink> blockLinks_;      // blocks joined by a hinge, each pair once
+  PoolVector<std::uint8_t> fewPartners_;  // B x 2: a block's cubes with no face partner, with at most one
+  int fewLeft_[2] = {0, 0};               // the same summed over the unplaced blocks
   // The blocks each block is linked to, each once; when these links make
   // no cycle, the unplaced blocks fall into (unplaced blocks - links
   // between them) groups.
-  std::vector<std::int32_t> linkedStart_;  // B + 1
-  std::vector<std::int32_t> linked_;
+  PoolVector<std::int32_t> linkedStart_;  // B + 1
+  PoolVector<std::int32_t> linked_;
   bool linksFormForest_ = false;
-  int looseLinks_ = 0;             // links between two unplaced blocks
-  std::vector<int> partOf_;        // B: the part of the figure each block belongs to
-  std::vector<int> placedInPart_;  // per part: its blocks placed
-  int freeParts_ = 0;              // parts with no block placed
+  int looseLinks_ = 0;            // links between two unplaced blocks
+  PoolVector<int> partOf_;        // B: the part of the figure each block belongs to
+  PoolVector<int> placedInPart_;  // per part: its blocks placed
+  int freeParts_ = 0;             // parts with no block placed
   // Scratch of SplitRegions.
-  mutable std::vector<CellMask> regionMasks_;         // N: the cells of each region
-  mutable std::vector<std::uint64_t> groupRegions_;   // B: regions a group may go into, bit per region
-  mutable std::vector<int> groupIndex_, groupStack_;  // B
-  mutable std::vector<std::uint32_t> visited_;        // B: groupStamp_ when seen
+  mutable PoolVector<CellMask> regionMasks_;         // N: the cells of each region
+  mutable PoolVector<std::uint64_t> groupRegions_;   // B: regions a group may go into, bit per region
+  mutable PoolVector<int> groupIndex_, groupStack_;  // B
+  mutable PoolVector<std::uint32_t> visited_;        // B: groupStamp_ when seen
   mutable std::uint32_t groupStamp_ = 0;
   // Whether the empty cells formed one region when the cuts last ran on
   // the current path; false when unknown.
@@ -284,8 +283,8 @@ class FastSearch {
     placedInPart_[partOf_[block]] += by;
     freeParts_ -= (before == 0) - (before + by == 0);
   }
-  mutable std::vector<int> groupOf_, groupSize_;  // B: scratch of SplitRegions
-  mutable std::vector<int> regionSizes_;          // N: scratch of SplitRegions
+  mutable PoolVector<int> groupOf_, groupSize_;  // B: scratch of SplitRegions
+  mutable PoolVector<int> regionSizes_;          // N: scratch of SplitRegions
   std::uint64_t assignments_ = 0;
   bool assignmentsOverflow_ = false;
 

@@ -12,7 +12,6 @@ namespace zv {
 
 void FastSearch::PrepareCuts() {
   const auto b = static_cast<std::size_t>(prep_.blockCount);
-  witness_.assign(static_cast<std::size_t>(prep_.formCellCount), -1);
   // Regions join across edges too when an edge hinge may link cubes there.
   bool edgeHinges = false;
   for (int h = 0; h < prep_.hingeCount; ++h)
@@ -40,7 +39,7 @@ void FastSearch::PrepareCuts() {
     const HingeLink& link = prep_.hinges[h];
     const int a = prep_.blockOfCube[link.lower], c = prep_.blockOfCube[link.higher];
     if (a == c) continue;
-    blockLinks_.emplace_back(a, c);
+    blockLinks_.push_back({a, c});
     if (link.lowerEdge != kNoHingeEdge) continue;
     ++partners[link.lower];
     ++partners[link.higher];
@@ -276,32 +275,6 @@ int FastSearch::LooseGroups() const {
       groupRegions_[groups++] = ~std::uint64_t{0};
     }
   return groups;
-}
-
-bool FastSearch::Coverable(int cell) const {
-  // The placement that covered the cell last time mostly still can.
-  const std::int32_t last = witness_[cell];
-  if (last >= 0 && blockAvailable_[t_.blockOf[last]] && Usable(last)) return true;
-  for (const std::int32_t q : t_.Covering(cell))
-    if (blockAvailable_[t_.blockOf[q]] && Usable(q)) {
-      witness_[cell] = q;
-      return true;
-    }
-  return false;
-}
-
-bool FastSearch::StrandedCells(const CellMask& before, int surplus) const {
-  CellMask around;
-  for (int w = 0; w < t_.maskWords; ++w)
-    for (std::uint64_t fresh = occupiedMask_.words[w] & ~before.words[w]; fresh != 0; fresh &= fresh - 1) {
-      const CellMask& next = regions_.Faces(w * 64 + std::countr_zero(fresh));
-      for (int v = 0; v < t_.maskWords; ++v) around.words[v] |= next.words[v];
-    }
-  int stranded = 0;
-  for (int w = 0; w < t_.maskWords; ++w)
-    for (std::uint64_t open = around.words[w] & ~occupiedMask_.words[w]; open != 0; open &= open - 1)
-      if (!Coverable(w * 64 + std::countr_zero(open)) && ++stranded > surplus) return true;
-  return false;
 }
 
 bool FastSearch::ThinCells(const CellMask& open, const CellMask& ends, int surplus) const {

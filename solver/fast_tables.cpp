@@ -25,7 +25,10 @@ LinkConstraint FastTables::AvailableOnly(const LinkConstraint& c) const {
   return kept;
 }
 
-void FastTables::Build(const PreparedSearch& prep) {
+void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
+  pool = from;
+  UsePool(pool, blockOf, cellStart, cells, available, constraintStart, constraints, maskBits, coverStart,
+          cover, ownStart, own);
   blockCount = prep.blockCount;
   formCellCount = prep.formCellCount;
   placementCount = prep.placementCount;

@@ -14,6 +14,7 @@
 #include <span>
 #include <vector>
 
+#include "solver/pool_vector.h"
 #include "solver/prepare.h"
 
 namespace zv {
@@ -40,26 +41,29 @@ struct FastTables {
   static constexpr int kMaxCountPlanes = 32;
   int countPlanes = 3;
 
-  std::vector<std::uint8_t> blockOf;     // P: block index of each placement
-  std::vector<std::int32_t> cellStart;   // P + 1: the cells of p are cells[cellStart[p] ..)
-  std::vector<std::uint8_t> cells;       // form cell numbers, in block cube order
-  std::vector<std::uint64_t> available;  // P bits: the consistency filter's flags, bit p % 64 of word p / 64
+  PoolVector<std::uint8_t> blockOf;     // P: block index of each placement
+  PoolVector<std::int32_t> cellStart;   // P + 1: the cells of p are cells[cellStart[p] ..)
+  PoolVector<std::uint8_t> cells;       // form cell numbers, in block cube order
+  PoolVector<std::uint64_t> available;  // P bits: the consistency filter's flags, bit p % 64 of word p / 64
   // The link constraints of every placement side by side in placement
   // order, those of p at [constraintStart[p], constraintStart[p + 1]): the
   // search copies them from here rather than chasing each placement's
   // pointer into the prepared tables. Their candidates are all available.
-  std::vector<std::int32_t> constraintStart;  // P + 1
-  std::vector<LinkConstraint> constraints;
+  PoolVector<std::int32_t> constraintStart;  // P + 1
+  PoolVector<LinkConstraint> constraints;
   // P x maskWords: the cells of each placement. Only the words the form
   // uses are kept, so for forms up to 64 cells the masks take 8 bytes a
   // placement and the forced moves of long hinge chains stay in the cache.
-  std::vector<std::uint64_t> maskBits;
-  std::vector<std::int32_t> coverStart;  // N + 1
-  std::vector<std::int32_t> cover;       // available placements covering each cell, ascending
-  std::vector<std::int32_t> ownStart;    // B + 1
-  std::vector<std::int32_t> own;         // available placements of each block, ascending
+  PoolVector<std::uint64_t> maskBits;
+  PoolVector<std::int32_t> coverStart;  // N + 1
+  PoolVector<std::int32_t> cover;       // available placements covering each cell, ascending
+  PoolVector<std::int32_t> ownStart;    // B + 1
+  PoolVector<std::int32_t> own;         // available placements of each block, ascending
 
-  void Build(const PreparedSearch& prep);
+  // Builds the tables, taking their room from `pool` (nullptr: the heap).
+  // Throws std::bad_alloc when the pool refuses.
+  void Build(const PreparedSearch& prep, BlockPool* pool = nullptr);
+  BlockPool* pool = nullptr;  // where the tables and the searches over them take room
   LinkConstraint AvailableOnly(const LinkConstraint& c) const;
 
   std::span<const std::uint8_t> CellsOf(std::int32_t p) const {

@@ -76,8 +76,10 @@ Vec3 LowCorner(const std::vector<Vec3>& offsets) {
 
 }  // namespace
 
-void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& links) {
+void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& links, BlockPool* pool) {
   prep_ = &prep;
+  UsePool(pool, classOf, classSize, symmetries, cellImage, rotationImage, cellStabiliser, twinOf, images_,
+          hingeFree_, lowCorner_, cellCoord_);
   const int n = prep.formCellCount;
   const int b = prep.blockCount;
   const int p = prep.placementCount;
@@ -219,7 +221,7 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
         break;
       }
   }
-  cellCoord_ = std::move(cellCoord);
+  cellCoord_.assign(cellCoord.begin(), cellCoord.end());
 
   images_.clear();
   constexpr std::size_t kMostKeptImages = std::size_t{1} << 22;

@@ -21,10 +21,12 @@
 //   std::int32_t q = red.Image(s, p);   // class of the image of p under symmetry s
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "model/validation.h"
+#include "solver/pool_vector.h"
 #include "solver/prepare.h"
 #include "solver/rotations.h"
 
@@ -33,29 +35,37 @@ namespace zv {
 struct ReductionTables {
   // Per placement: the lowest available placement of its class, and the
   // number of available placements in the class.
-  std::vector<std::int32_t> classOf;
-  std::vector<std::uint8_t> classSize;
+  PoolVector<std::int32_t> classOf;
+  PoolVector<std::uint8_t> classSize;
 
   // Branch symmetries, identity first (at most 48, one bit each in a mask).
   int symmetryCount = 0;
-  std::vector<SymmetryCode> symmetries;
-  std::vector<std::uint8_t> cellImage;        // symmetryCount x N: image form cell number
-  std::vector<std::int8_t> rotationImage;     // B x symmetryCount x 24: rotation of the image
-  std::vector<std::uint64_t> cellStabiliser;  // N: the branch symmetries fixing the cell
-  std::uint64_t allSymmetries = 1;            // mask of every branch symmetry
+  PoolVector<SymmetryCode> symmetries;
+  PoolVector<std::uint8_t> cellImage;        // symmetryCount x N: image form cell number
+  PoolVector<std::int8_t> rotationImage;     // B x symmetryCount x 24: rotation of the image
+  PoolVector<std::uint64_t> cellStabiliser;  // N: the branch symmetries fixing the cell
+  std::uint64_t allSymmetries = 1;           // mask of every branch symmetry
 
   // Per block: the first lower block it can be exchanged with, or -1.
-  std::vector<std::int32_t> twinOf;
+  PoolVector<std::int32_t> twinOf;
 
-  void Build(const PreparedSearch& prep, const LinkAnalysis& links);
+  // Builds the tables, taking their room from `pool` (nullptr: the heap).
+  // Throws std::bad_alloc when the pool refuses.
+  void Build(const PreparedSearch& prep, const LinkAnalysis& links, BlockPool* pool = nullptr);
 
   // The class of the image of placement p under branch symmetry s, or -1
   // when the image is no available placement (never for a branch symmetry).
+  // The workers of a parallel search share the memo; an entry only ever
+  // goes from kNotYet to its one value, so relaxed atomic access suffices.
   std::int32_t Image(int s, std::int32_t p) const {
     if (images_.empty()) return ComputeImage(s, p);
-    std::int32_t& image = images_[static_cast<std::size_t>(p) * symmetryCount + s];
-    if (image == kNotYet) image = ComputeImage(s, p);
-    return image;
+    std::atomic_ref<std::int32_t> image(images_[static_cast<std::size_t>(p) * symmetryCount + s]);
+    std::int32_t known = image.load(std::memory_order_relaxed);
+    if (known == kNotYet) {
+      known = ComputeImage(s, p);
+      image.store(known, std::memory_order_relaxed);
+    }
+    return known;
   }
 
  private:
@@ -63,13 +73,13 @@ struct ReductionTables {
   // P x symmetryCount images, each worked out when first asked for and
   // kept, when that table is small enough.
   static constexpr std::int32_t kNotYet = -2;
-  mutable std::vector<std::int32_t> images_;
+  mutable PoolVector<std::int32_t> images_;
   const PreparedSearch* prep_ = nullptr;
   // Per block: 1 when it has no hinge, so that preparation kept one rotation
   // per shape and an image is found by its shape, moved into place.
-  std::vector<std::uint8_t> hingeFree_;
-  std::vector<Vec3> lowCorner_;  // B x 24: least x, y, z of a rotation's cube offsets from cube 0
-  std::vector<Vec3> cellCoord_;  // N: x, y, z of each form cell
+  PoolVector<std::uint8_t> hingeFree_;
+  PoolVector<Vec3> lowCorner_;  // B x 24: least x, y, z of a rotation's cube offsets from cube 0
+  PoolVector<Vec3> cellCoord_;  // N: x, y, z of each form cell
 };
 
 }  // namespace zv

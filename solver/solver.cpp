@@ -17,7 +17,10 @@
 
 namespace zv {
 
-int DefaultThreadCount() { return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kMaxThreads))); }
+int DefaultThreadCount() {
+  return static_cast<int>(
+      std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kMaxThreads)));
+}
 
 struct SolverRun {
   BlockPool pool;
@@ -43,24 +46,25 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
   run.prepared = false;
   if (!SolvableShape(task, links)) return run.outcome = SolveOutcome::Refused;
 
-  // The fast engine takes the reference engine's levels from the pool too,
-  // unused, so that a memory limit ends both at the same stored solution.
+  // Every engine's tables come from the run's pool, so the memory limit
+  // covers them; only the reference engine takes levels for its search.
   PlacementSearch search(run.prep, run.store, observer);
   std::optional<SolveStats> fastStats;
   try {
     if (!PrepareSearch(task, links, run.pool, run.keys, run.prep))
       return run.outcome = SolveOutcome::OutOfMemory;
     run.prepared = true;
-    if (!run.store.Begin(run.prep, run.pool, run.keys) || !search.Allocate(run.pool))
-      return run.outcome = SolveOutcome::OutOfMemory;
+    if (!run.store.Begin(run.prep, run.pool, run.keys)) return run.outcome = SolveOutcome::OutOfMemory;
     if (options.engine == SolveEngine::Reference) {
+      if (!search.Allocate(run.pool)) return run.outcome = SolveOutcome::OutOfMemory;
       search.Run();
       run.outcome = search.OutOfMemory() ? SolveOutcome::OutOfMemory
                     : search.Stopped()   ? SolveOutcome::Stopped
                                          : SolveOutcome::Complete;
     } else {
-      const FastRunResult fast = RunFastEngine(run.prep, run.store, observer, options.threads,
-                                               options.engine == SolveEngine::Reduced ? &links : nullptr);
+      const FastRunResult fast =
+          RunFastEngine(run.prep, run.store, observer, options.threads,
+                        options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool);
       fastStats = fast.stats;
       run.outcome = fast.outOfMemory ? SolveOutcome::OutOfMemory
                     : fast.stopped   ? SolveOutcome::Stopped

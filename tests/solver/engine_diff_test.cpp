@@ -349,6 +349,32 @@ TEST(EngineDiff, RunningOutOfMemoryStopsAtTheSameSolution) {
   EXPECT_TRUE(parallel.solutions.empty());
 }
 
+// The fast and reduced engines' tables come from the run's pool: with the
+// pool full before the search, the run ends out of memory before its first
+// call, on one thread and on two.
+TEST(EngineDiff, TablesComeFromThePool) {
+  const TaskState task = ReadTask(SourceDir() / "examples" / "king_snake.zvt");
+  const Validation v = ValidateTask(task);
+  ASSERT_TRUE(v.ok());
+  for (const int threads : {1, 2})
+    for (const LinkAnalysis* reduce : {static_cast<const LinkAnalysis*>(nullptr), &v.links}) {
+      BlockPool pool;
+      ByteKeySet keys;
+      PreparedSearch prep;
+      SolutionStore store;
+      ASSERT_TRUE(PrepareSearch(task, v.links, pool, keys, prep) && store.Begin(prep, pool, keys));
+      pool.SetLimit(pool.BytesHeld());
+      for (std::size_t size = BlockPool::kUsableBytes; size > 0; size /= 2)
+        while (pool.Allocate(size) != nullptr) {
+        }
+      Quiet quiet;
+      const FastRunResult r = RunFastEngine(prep, store, quiet, threads, reduce, &pool);
+      EXPECT_TRUE(r.outOfMemory) << threads << (reduce != nullptr ? " reduced" : " fast");
+      EXPECT_EQ(r.stats.searchCalls, 0u);  // refused before the search began
+      EXPECT_EQ(store.Count(), 0);
+    }
+}
+
 // Small random tasks that validation accepts: every kind of link, cycles
 // included, forms with and without cells to spare.
 TEST(EngineDiff, RandomTasks) {
