@@ -26,8 +26,6 @@
 namespace zv::cli {
 namespace {
 
-
-
 struct SolveArguments {
   std::string path;
   std::optional<int> show;  // solutions to print; INT32_MAX for all

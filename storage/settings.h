@@ -71,7 +71,8 @@ struct Settings {
 
 // Reads "Numbers", "Links", "PrevLayer", "NextLayer", "ShowText", "Color",
 // then "TaskFile" (absent or empty: `defaultTaskFile`, the program folder's
-// autosave file) and "Threads" (absent, negative or not a number: 0). The caller keeps TaskFile only when the command line named no task.
+// autosave file) and "Threads" (absent, negative or not a number: 0). The
+// caller keeps TaskFile only when the command line named no task.
 Settings LoadSettings(Profile& profile, const std::string& defaultTaskFile);
 
 // Writes "TaskFile", "Numbers", "Links", "PrevLayer", "NextLayer",

@@ -134,8 +134,8 @@ TEST(SettingsTest, EmptyTaskFileFallsBackToTheAutosaveFile) {
 // The solver's thread count is set by hand: anything but a positive number
 // means one thread per processor, and saving leaves the key as it was.
 TEST(SettingsTest, ThreadsAreReadAndNeverWritten) {
-  for (const auto& [stored, threads] : std::vector<std::pair<std::string, int>>{
-           {"", 0}, {"3", 3}, {"-2", 0}, {"two", 0}, {"0", 0}}) {
+  for (const auto& [stored, threads] :
+       std::vector<std::pair<std::string, int>>{{"", 0}, {"3", 3}, {"-2", 0}, {"two", 0}, {"0", 0}}) {
     MemoryProfile profile;
     profile.values[{"Opt", "Threads"}] = stored;
     const Settings loaded = LoadSettings(profile, "/p/Current.zvt");
