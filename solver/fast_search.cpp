@@ -388,6 +388,10 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
     const std::uint64_t before = assignments_;
     const Branch entered = Enter(level, v, share);
     if (entered == Branch::Skip) continue;
+    if (entered == Branch::Search && red_ != nullptr && DeadOnArrival(level, branch, branch.candidates[v])) {
+      explored_ += share * static_cast<double>(copies);
+      continue;
+    }
     if (entered == Branch::Search) {
       const int slotMark = slotTop_;
       if (v == branch.foldIndex) MarkSlot(branch.slot);

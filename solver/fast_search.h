@@ -185,6 +185,10 @@ class FastSearch {
   // The cuts after a chain step's forced moves, `before` being the cells
   // occupied when the step began; keeps oneRegion_ up to date.
   bool Cut(int level, const CellMask& before, int blocksLeft, int surplus);
+  // Whether placing candidate `q` of the branching constraint `branch` at
+  // `level` would leave a link constraint without a usable candidate, so
+  // that the call would end at once.
+  bool DeadOnArrival(int level, const LinkConstraint& branch, std::int32_t q) const;
   // Whether more open cells lack room for their cube's face partners than
   // spare cells and unplaced cubes with that few partners can account for.
   bool ThinCells(const CellMask& open, const CellMask& ends, int surplus) const;

@@ -277,6 +277,53 @@ int FastSearch::LooseGroups() const {
   return groups;
 }
 
+bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int32_t q) const {
+  // The scan of the call would find the same: a constraint none of whose
+  // candidates fits beside q (lattice slots aside, which only lets more
+  // candidates pass), either one of q's own or one still open at this level.
+  const std::uint64_t* own = t_.Mask(q);
+  CellMask taken;
+  for (int w = 0; w < t_.maskWords; ++w) taken.words[w] = occupiedMask_.words[w] | own[w];
+  const bool oneWord = t_.maskWords == 1;
+  auto fits = [&](std::int32_t candidate) {
+    const std::uint64_t* mask = t_.Mask(candidate);
+    if (oneWord) return (mask[0] & taken.words[0]) == 0;
+    std::uint64_t meets = 0;
+    for (int w = 0; w < t_.maskWords; ++w) meets |= mask[w] & taken.words[w];
+    return meets == 0;
+  };
+  auto noneFits = [&](const LinkConstraint& c) {
+    for (int k = 0; k < c.candidateCount; ++k)
+      if (fits(c.candidates[k])) return false;
+    return true;
+  };
+  const int block = branch.neighbourBlock;
+  for (const LinkConstraint& c : t_.ConstraintsOf(q)) {
+    if (c.neighbourBlock == block) continue;
+    if (blockAvailable_[c.neighbourBlock]) {
+      if (noneFits(c)) return true;
+      continue;
+    }
+    bool partnerThere = false;
+    for (int k = 0; k < c.candidateCount && !partnerThere; ++k)
+      partnerThere = c.candidates[k] == chosen_[c.neighbourBlock];
+    if (!partnerThere) return true;
+  }
+  const LinkConstraint* list = Constraints(level);
+  for (int i = 0; i < constraintCount_[level]; ++i) {
+    const LinkConstraint& c = list[i];
+    if (c.done || &c == &branch) continue;
+    if (c.neighbourBlock == block) {
+      bool listed = false;
+      for (int k = 0; k < c.candidateCount && !listed; ++k) listed = c.candidates[k] == q;
+      if (!listed) return true;
+    } else if (noneFits(c)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 bool FastSearch::ThinCells(const CellMask& open, const CellMask& ends, int surplus) const {
   // The cube that will stand on an open cell needs a cell for each of its
   // face partners among the cell's face neighbours: an open one, or one
@@ -288,12 +335,14 @@ bool FastSearch::ThinCells(const CellMask& open, const CellMask& ends, int surpl
   for (int w = 0; w < t_.maskWords; ++w) seen.words[w] = open.words[w] | ends.words[w];
   CellMask one, two;
   regions_.CountNeighbours(seen, open, one, two);
-  int none = 0, single = 0;
-  for (int w = 0; w < t_.maskWords; ++w) {
-    none += std::popcount(open.words[w] & ~one.words[w]);
-    single += std::popcount(open.words[w] & ~two.words[w]);
-  }
-  return none > fewLeft_[0] + surplus || single > fewLeft_[1] + surplus;
+  // The limits are small, so the cells are counted only up to them.
+  auto moreThan = [&](const CellMask& lacking, int limit) {
+    for (int w = 0; w < t_.maskWords; ++w)
+      for (std::uint64_t bits = open.words[w] & ~lacking.words[w]; bits != 0; bits &= bits - 1)
+        if (--limit < 0) return true;
+    return false;
+  };
+  return moreThan(one, fewLeft_[0] + surplus) || moreThan(two, fewLeft_[1] + surplus);
 }
 
 }  // namespace zv

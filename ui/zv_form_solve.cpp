@@ -37,7 +37,7 @@ void TZvForm::SolveBtClick() {
   SolNumL->clear();
   DeadL->clear();
   WindowSolveObserver observer(
-      SystemTicks(), services_,
+      services_.SolveClock(), services_,
       [this](const ProgressStep& step, const SolveStats& stats) { ShowProgress(step, stats); });
   SolveOptions options;
   options.memoryLimit = solverMemoryLimit_;

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/ticks.h"
+
 namespace zv {
 
 enum class MessageIcon { Exclamation, Error, None };  // None: the overwrite question
@@ -56,6 +58,8 @@ class Services {
   virtual void OpenWebPage(const QString& url) = 0;
   // Runs every pending window event, and so any enabled handler.
   virtual void ProcessPendingEvents() = 0;
+  // The clock that times a solve run's progress.
+  virtual TickSource& SolveClock() { return SystemTicks(); }
 };
 
 }  // namespace zv

@@ -56,6 +56,14 @@ class FakeServices final : public Services {
   void SetClipboardText(const QString& text) override { clipboard = text; }
   void OpenWebPage(const QString&) override {}
   void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
+  // A clock that stands still unless a test moves it; nothing when the
+  // system clock times the runs.
+  struct StillTicks final : TickSource {
+    Ticks now = 0;
+    Ticks Now() override { return now; }
+  };
+  std::optional<StillTicks> ticks;
+  TickSource& SolveClock() override { return ticks ? static_cast<TickSource&>(*ticks) : SystemTicks(); }
 
  private:
   std::optional<QString> Take(const FileDialogRequest& request, std::deque<std::optional<QString>>& answers) {

@@ -33,6 +33,17 @@ struct CaptionSampler {
   }
 };
 
+// A run that lasts for hours on any machine: the twelve pentominoes in
+// their 3 x 4 x 5 box grown by one layer, whose cells are to spare.
+TaskState LongTask() {
+  TaskState task = ReadExample("pentominoes_3x4x5.zvt");
+  const int top = task.form.FormHeight++;
+  for (int y = 0; y < task.form.FormDepth; ++y)
+    for (int x = 0; x < task.form.FormWidth; ++x) task.form.Cells[FormCellIndex(x, y, top)] = 1;
+  task.EmptyCells = true;
+  return task;
+}
+
 bool Matches(const QString& text, const char* pattern) {
   return QRegularExpression(QString::fromUtf8(pattern)).match(text).hasMatch();
 }
@@ -166,20 +177,19 @@ class SolveBrowseTest : public QObject {
   }
 
   void aShortRunNeverShowsStop() {
+    // On a clock that stands still, every run is shorter than a second.
     LoadTask(*fx_, ReadExample("snake_cube.zvt"));
+    fx_->services.ticks.emplace();
     CaptionSampler sampler(W());
-    QElapsedTimer clock;
-    clock.start();
     ClickButton(W(), "SolveBt");
-    const qint64 ms = clock.elapsed();
-    if (ms >= 900) QSKIP("the run took a second or more on this machine");
+    fx_->services.ticks.reset();
     QVERIFY(!sampler.seen.contains(QStringLiteral("Стоп")));
     QCOMPARE(Button(W(), "SolveBt")->text(), QStringLiteral("Редакт."));
     QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("1 из 1"));
   }
 
   void aSecondClickStopsALongRunAndItsResultIsBrowsed() {
-    const TaskState task = ReadExample("pentominoes_3x4x5.zvt");
+    const TaskState task = LongTask();
     LoadTask(*fx_, task);
     const QString other = fx_->file("other.zvt");
     QVERIFY(WriteTaskFile(QFile::encodeName(other).toStdString(), MakeTask({"##"}, {{"##"}})) ==
@@ -203,8 +213,9 @@ class SolveBrowseTest : public QObject {
     });
     ClickButton(W(), "SolveBt");
     QVERIFY(solving);
-    // The once-a-second refresh shows the estimate: whole seconds, at least 1.
-    QVERIFY2(Matches(remaining, "^[1-9][0-9]*$"), qPrintable(remaining));
+    // The once-a-second refresh shows the estimate: whole seconds, at least
+    // 1, or three digits and a power of ten past a million seconds.
+    QVERIFY2(Matches(remaining, "^([1-9][0-9]*|[1-9](\\.[0-9]+)?e\\+?[0-9]+)$"), qPrintable(remaining));
     QVERIFY(editingOff);
     QVERIFY(openOff);
     QVERIFY(taskKept);
@@ -232,7 +243,7 @@ class SolveBrowseTest : public QObject {
   }
 
   void closingDuringARunStopsItAndSavesAsUsual() {
-    const TaskState task = ReadExample("pentominoes_3x4x5.zvt");
+    const TaskState task = LongTask();
     LoadTask(*fx_, task);
     bool solving = false;
     QTimer::singleShot(300, &W(), [&] {
@@ -250,7 +261,7 @@ class SolveBrowseTest : public QObject {
   }
 
   void closeWithoutSavingDuringARunKeepsTheAutosaveButStoresPlacements() {
-    const TaskState task = ReadExample("pentominoes_3x4x5.zvt");
+    const TaskState task = LongTask();
     LoadTask(*fx_, task);
     QTimer::singleShot(300, &W(), [&] { W().CloseWithoutSaveAExecute(); });
     ClickButton(W(), "SolveBt");
