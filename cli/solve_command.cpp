@@ -252,6 +252,8 @@ int RunSolve(const Command& self, Arguments args) {
   if (options.json) {
     JsonObject object;
     object.Add("solutions", solver.SolutionCount())
+        .Add("found", solver.Stats().found)
+        .Add("foundAtLeast", solver.Stats().foundAtLeast)
         .Add("assignments", solver.Assignments())
         .Add("assignmentsAtLeast", solver.Stats().assignmentsAtLeast)
         .Add("deadEnds", solver.DeadEnds())
@@ -276,7 +278,12 @@ int RunSolve(const Command& self, Arguments args) {
     }
     std::cout << object.Text() << '\n';
   } else {
-    std::cout << "solutions: " << solver.SolutionCount() << '\n'
+    // Past the solutions kept, the line also gives how many were found.
+    const SolveStats& stats = solver.Stats();
+    std::cout << "solutions: " << solver.SolutionCount();
+    if (stats.found > static_cast<std::uint64_t>(solver.SolutionCount()) || stats.foundAtLeast)
+      std::cout << " kept of " << (stats.foundAtLeast ? "at least " : "") << stats.found << " found";
+    std::cout << '\n'
               << "assignments: " << (solver.Stats().assignmentsAtLeast ? "at least " : "")
               << solver.Assignments() << '\n'
               << "dead ends: " << solver.DeadEnds() << '\n'

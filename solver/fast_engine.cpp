@@ -30,6 +30,8 @@ class DirectHooks final : public FastSearchHooks {
     SolveStats stats{search_->DeadEnds(), store_.Count(), search_->Assignments(), search_->SearchCalls(),
                      search_->Explored()};
     stats.assignmentsAtLeast = search_->AssignmentsOverflowed();
+    stats.found = store_.Found();
+    stats.foundAtLeast = store_.FoundAtLeast();
     return stats;
   }
 
@@ -63,6 +65,8 @@ FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, So
     FastRunResult result;
     if (search) result.stats = hooks->Stats();
     result.stats.solutionCount = store.Count();
+    result.stats.found = store.Found();
+    result.stats.foundAtLeast = store.FoundAtLeast();
     result.outOfMemory = true;
     return result;
   }

@@ -255,7 +255,10 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
       calls += worker.searchCalls.load(std::memory_order_relaxed);
       assignments += worker.assignments.load(std::memory_order_relaxed);
     }
-    return SolveStats{deadEnds, store.Count(), assignments, calls, share};
+    SolveStats live{deadEnds, store.Count(), assignments, calls, share};
+    live.found = store.Found();
+    live.foundAtLeast = store.FoundAtLeast();
+    return live;
   };
   const auto b = static_cast<std::size_t>(prep.blockCount);
   // Offers assignments in order; false when the store ran out of memory.
@@ -263,7 +266,8 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
     for (std::size_t at = 0; at + b <= assignments.size(); at += b) {
       const RecordResult r = store.Record(assignments.data() + at);
       if (r == RecordResult::OutOfMemory) return false;
-      if (store.Count() == kMaxStoredSolutions) shared.storeFull = true;
+      // Once the store can tell new solutions no longer, the workers only count.
+      if (store.FoundAtLeast()) shared.storeFull = true;
     }
     return true;
   };

@@ -59,7 +59,10 @@ bool PlacementSearch::Allocate(BlockPool& pool) {
 void PlacementSearch::Run() { Call(0, prep_.blockCount, -1, -1, prep_.surplus); }
 
 SolveStats PlacementSearch::Stats() const {
-  return SolveStats{deadEnds_, store_.Count(), store_.Assignments(), searchCalls_};
+  SolveStats stats{deadEnds_, store_.Count(), store_.Assignments(), searchCalls_};
+  stats.found = store_.Found();
+  stats.foundAtLeast = store_.FoundAtLeast();
+  return stats;
 }
 
 bool PlacementSearch::Halted() {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <new>
 
 #include "solver/side_codes.h"
 #include "solver/solver.h"
@@ -17,6 +18,8 @@ bool SolutionStore::Begin(const PreparedSearch& prep, BlockPool& pool, ByteKeySe
   pool_ = &pool;
   keys_ = &keys;
   count_ = 0;
+  found_ = 0;
+  foundAtLeast_ = false;
   assignments_ = 0;
   const std::size_t c = static_cast<std::size_t>(prep.cubeCount);
   const std::size_t n = static_cast<std::size_t>(prep.formCellCount);
@@ -107,24 +110,45 @@ void SolutionStore::BuildKey(const FormSymmetry& s, std::uint8_t* key) {
     for (int byte = 0; byte < 4; ++byte) *out++ = static_cast<std::uint8_t>(records_[i] >> (8 * byte));
 }
 
-RecordResult SolutionStore::Record(const std::int32_t* chosen) {
-  ++assignments_;
-  if (count_ == kMaxStoredSolutions) return RecordResult::Full;
-  FillScratch(chosen);
+bool SolutionStore::Known() {
   const PreparedSearch& prep = *prep_;
   for (int i = 0; i < prep.symmetryCount; ++i) {
     std::uint8_t* key = i == 0 ? identityKey_ : key_;
     BuildKey(prep.symmetries[i], key);
-    if (keys_->Find(key) != nullptr) return RecordResult::Duplicate;
+    if (keys_->Find(key) != nullptr) return true;
   }
-  const std::size_t n = static_cast<std::size_t>(prep.formCellCount);
+  return false;
+}
+
+RecordResult SolutionStore::Record(const std::int32_t* chosen) {
+  ++assignments_;
+  if (foundAtLeast_) return RecordResult::Full;
+  FillScratch(chosen);
+  if (Known()) return RecordResult::Duplicate;
   auto* keptKey = pool_->AllocateArray<std::uint8_t>(static_cast<std::size_t>(keyLength_));
+  if (count_ == kMaxStoredSolutions) {
+    // Past the kept solutions only the key is kept; without room for it the
+    // run goes on, counting assignments only.
+    try {
+      if (keptKey != nullptr) {
+        std::memcpy(keptKey, identityKey_, static_cast<std::size_t>(keyLength_));
+        keys_->Insert(keptKey);
+        ++found_;
+        return RecordResult::Full;
+      }
+    } catch (const std::bad_alloc&) {
+    }
+    foundAtLeast_ = true;
+    return RecordResult::Full;
+  }
+  const std::size_t n = static_cast<std::size_t>(prep_->formCellCount);
   auto* solution = pool_->AllocateArray<std::uint8_t>(2 * n);
   if (keptKey == nullptr || solution == nullptr) return RecordResult::OutOfMemory;
   std::memcpy(keptKey, identityKey_, static_cast<std::size_t>(keyLength_));
   keys_->Insert(keptKey);
   std::memcpy(solution, image_, 2 * n);
   solutions_[count_++] = solution;
+  ++found_;
   return RecordResult::Stored;
 }
 

@@ -1,7 +1,10 @@
 // The solution store: keeps at most 10000 solutions in the order found and
 // drops every solution that a symmetry of the form (followed by a move, when
 // the form has empty cells) carries onto a kept one, with the cells of each
-// block and every hinge with its edge coinciding.
+// block and every hinge with its edge coinciding. Past 10000 it keeps only
+// the keys of new solutions, so that it goes on counting them (Found());
+// when the pool refuses room for a key, that count becomes a lower bound
+// and later assignments are only counted.
 //
 // Usage:
 //   zv::SolutionStore store;
@@ -28,6 +31,8 @@
 
 namespace zv {
 
+// Full: a new solution past the 10000 kept (counted, or no longer
+// recognised once FoundAtLeast()).
 enum class RecordResult { Stored, Duplicate, Full, OutOfMemory };
 
 class SolutionStore {
@@ -40,6 +45,9 @@ class SolutionStore {
   RecordResult Record(const std::int32_t* chosen);
 
   int Count() const { return count_; }
+  // Solutions found, kept or not, and whether that is only a lower bound.
+  std::uint64_t Found() const { return found_; }
+  bool FoundAtLeast() const { return foundAtLeast_; }
   std::uint64_t Assignments() const { return assignments_; }
   // Solution i: N bytes cube index + 1 (0 = empty cell), then N rotation bytes.
   const std::uint8_t* Solution(int i) const { return solutions_[i]; }
@@ -47,6 +55,9 @@ class SolutionStore {
 
  private:
   void FillScratch(const std::int32_t* chosen);
+  // Whether the scratch solution's key under some symmetry is known; leaves
+  // its identity key in identityKey_.
+  bool Known();
   // The key of the scratch solution under symmetry s.
   void BuildKey(const FormSymmetry& s, std::uint8_t* key);
 
@@ -55,6 +66,8 @@ class SolutionStore {
   ByteKeySet* keys_ = nullptr;
   int keyLength_ = 0;
   int count_ = 0;
+  std::uint64_t found_ = 0;
+  bool foundAtLeast_ = false;
   std::uint64_t assignments_ = 0;
   const std::uint8_t** solutions_ = nullptr;  // room for 10000
 

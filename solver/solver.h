@@ -66,6 +66,8 @@ struct SolveStats {
   double explored = 0;              // share of the search tree finished, 0..1 (the fast
                                     // engine keeps it; the reference engine leaves 0)
   bool assignmentsAtLeast = false;  // the assignment count passed 2^64 - 1: a lower bound
+  std::uint64_t found = 0;          // solutions found, the stored ones and those past 10000
+  bool foundAtLeast = false;        // memory for the keys ran out: `found` is a lower bound
 };
 
 // What the search asks of its caller while it runs. StopRequested is polled at

@@ -4,8 +4,10 @@
 // the stored solutions are those the full search stores first.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "storage/task_file.h"
 #include "tests/support/solve_task.h"
@@ -63,6 +65,45 @@ TEST(ReducedEngine, IdenticalLooseCubesCountAsTheReferenceDoes) {
         std::vector(reference.solver->SolutionCubes(i).begin(), reference.solver->SolutionCubes(i).end()));
   }
   EXPECT_LT(reduced.solver->SearchCalls(), reference.solver->SearchCalls());
+}
+
+// The classes of domino tilings of a 2 x n strip under its flips: a tiling
+// is a sequence of upright dominoes (1) and stacked lying pairs (2), and
+// only the flip along the strip changes it, reversing the sequence.
+std::uint64_t StripTilingClasses(int n, std::vector<int>& sequence, int left) {
+  if (left == 0) {
+    const std::vector<int> reversed(sequence.rbegin(), sequence.rend());
+    return sequence <= reversed ? 1 : 0;
+  }
+  std::uint64_t classes = 0;
+  for (int step = 1; step <= std::min(2, left); ++step) {
+    sequence.push_back(step);
+    classes += StripTilingClasses(n, sequence, left - step);
+    sequence.pop_back();
+  }
+  return classes;
+}
+
+TEST(ReducedEngine, SolutionsPastTheKeptOnesAreCounted) {
+  // Twenty-two loose dominoes in a 2 x 22 strip: more classes than the
+  // store keeps, and 22! labelled copies of each tiling, past 2^64.
+  const std::string row(29, '.'), ten = "##.##.##.##.##.##.##.##.##.##";
+  TaskState task = test::MakeTask({ten, row, ten, row, "##.##" + std::string(24, '.')},
+                                  {{std::string(22, '#'), std::string(22, '#')}});
+  for (int y = 0; y <= 4; y += 2)
+    for (int x = 1; x < (y < 4 ? 29 : 5); x += 3) test::SetLink(task, x, y, RigidX);
+  std::vector<int> sequence;
+  const std::uint64_t classes = StripTilingClasses(22, sequence, 22);
+  ASSERT_GT(classes, 10000u);
+  for (const int threads : {1, 2}) {
+    QuietObserver quiet;
+    const auto s = test::SolveTask(task, quiet, SolveOptions{0, SolveEngine::Reduced, threads});
+    EXPECT_EQ(s.outcome, SolveOutcome::Complete);
+    EXPECT_EQ(s.solver->SolutionCount(), 10000);
+    EXPECT_EQ(s.solver->Stats().found, classes) << threads;
+    EXPECT_FALSE(s.solver->Stats().foundAtLeast);
+    EXPECT_TRUE(s.solver->Stats().assignmentsAtLeast);
+  }
 }
 
 }  // namespace

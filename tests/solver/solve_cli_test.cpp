@@ -96,7 +96,8 @@ TEST(SolveCli, JsonIsOneObjectWithTheShownCubes) {
   const CliRun run = Solve(folder, "--json --engine fast --show all " + Save(folder, "pair.zvt", AxisPair()));
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(std::regex_match(
-      run.out, std::regex("\\{\"solutions\":1,\"assignments\":32,\"assignmentsAtLeast\":false,\"deadEnds\":0,"
+      run.out, std::regex("\\{\"solutions\":1,\"found\":1,\"foundAtLeast\":false,\"assignments\":32,"
+                          "\"assignmentsAtLeast\":false,\"deadEnds\":0,"
                           "\"searchCalls\":41,"
                           "\"seconds\":[0-9]+\\.[0-9]{3},\"stopped\":false,\"outOfMemory\":false,"
                           "\"outcome\":\"complete\",\"stop_reason\":null,"
