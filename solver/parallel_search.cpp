@@ -262,12 +262,30 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
   };
   const auto b = static_cast<std::size_t>(prep.blockCount);
   // Offers assignments in order; false when the store ran out of memory.
+  auto nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
+  // The observer's turn, every 20 ms, also while a long batch is merged
+  // (each record compares keys under every symmetry); called without the lock.
+  auto poll = [&] {
+    if (std::chrono::steady_clock::now() < nextRefresh) return;
+    nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
+    if (observer.StopRequested())
+      result.stopped = true;
+    else
+      observer.Refresh(stats());
+  };
+  constexpr std::size_t kRecordsBetweenPolls = 64;
+  // Offers assignments in order, until a stop; false when the store ran out of memory.
   auto merge = [&](const std::vector<std::int32_t>& assignments) {
-    for (std::size_t at = 0; at + b <= assignments.size(); at += b) {
+    std::size_t sincePoll = 0;
+    for (std::size_t at = 0; at + b <= assignments.size() && !result.stopped; at += b) {
       const RecordResult r = store.Record(assignments.data() + at);
       if (r == RecordResult::OutOfMemory) return false;
       // Once the store can tell new solutions no longer, the workers only count.
       if (store.FoundAtLeast()) shared.storeFull = true;
+      if (++sincePoll == kRecordsBetweenPolls) {
+        sincePoll = 0;
+        poll();
+      }
     }
     return true;
   };
@@ -278,7 +296,6 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
       workers.emplace_back(Work, std::cref(prep), std::cref(tables), reductions, std::ref(shared),
                            std::ref(progress[w]));
 
-  auto nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
   std::unique_lock lock(shared.mutex);
   while (!result.stopped && !result.outOfMemory && !shared.failed && shared.head < shared.subtrees.size()) {
     SubtreeWork& s = shared.subtrees[shared.head];
@@ -298,12 +315,8 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
       shared.workerNews.wait_until(lock, nextRefresh);
     }
     if (std::chrono::steady_clock::now() >= nextRefresh) {
-      nextRefresh = std::chrono::steady_clock::now() + kRefreshPeriod;
       lock.unlock();
-      if (observer.StopRequested())
-        result.stopped = true;
-      else
-        observer.Refresh(stats());
+      poll();
       lock.lock();
     }
   }

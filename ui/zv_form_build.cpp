@@ -230,7 +230,7 @@ void TZvForm::BuildFormStrip(QWidget* panelB) {
     ++i;
   }
   SolL = MakeLabel(SolP, "SolL", "1 из 1", 0, 25);
-  SolL->setToolTip(QStringLiteral("Решение"));
+  SolL->setToolTip(QString::fromUtf8(kSolutionHint));
   SolL->setGeometry(0, 25, 127, 16);
   SolL->setAlignment(Qt::AlignHCenter);
   QFont solFont = SolL->font();

@@ -81,6 +81,16 @@ void TZvForm::ShowBrowseState() {
   PrevSolBt->setEnabled(i != 0);
   NextSolBt->setEnabled(i < count - 1);
   LastSolBt->setEnabled(i < count - 1);
+  const SolveStats& stats = session_.solver().Stats();
+  if (count > 0 && (stats.found > static_cast<std::uint64_t>(count) || stats.foundAtLeast)) {
+    // More were found than kept: the label says how many, the tooltip why.
+    const QString found =
+        (stats.foundAtLeast ? QString::fromUtf8(kAtLeast) : QString()) + QString::number(stats.found);
+    SolL->setText(QString::fromUtf8(kSolutionOfKeptFound).arg(i + 1).arg(count).arg(found));
+    SolL->setToolTip(QString::fromUtf8(kSolutionsFoundHint).arg(found).arg(count));
+    return;
+  }
+  SolL->setToolTip(QString::fromUtf8(kSolutionHint));
   SolL->setText(count == 0 ? QString::fromUtf8(kNoSolutions)
                            : QString::fromUtf8(kSolutionOfCount).arg(i + 1).arg(count));
 }

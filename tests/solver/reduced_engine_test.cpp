@@ -85,13 +85,9 @@ std::uint64_t StripTilingClasses(int n, std::vector<int>& sequence, int left) {
 }
 
 TEST(ReducedEngine, SolutionsPastTheKeptOnesAreCounted) {
-  // Twenty-two loose dominoes in a 2 x 22 strip: more classes than the
-  // store keeps, and 22! labelled copies of each tiling, past 2^64.
-  const std::string row(29, '.'), ten = "##.##.##.##.##.##.##.##.##.##";
-  TaskState task = test::MakeTask({ten, row, ten, row, "##.##" + std::string(24, '.')},
-                                  {{std::string(22, '#'), std::string(22, '#')}});
-  for (int y = 0; y <= 4; y += 2)
-    for (int x = 1; x < (y < 4 ? 29 : 5); x += 3) test::SetLink(task, x, y, RigidX);
+  // More classes than the store keeps, and 22! labelled copies of each
+  // tiling, past 2^64.
+  const TaskState task = test::DominoStrip();
   std::vector<int> sequence;
   const std::uint64_t classes = StripTilingClasses(22, sequence, 22);
   ASSERT_GT(classes, 10000u);

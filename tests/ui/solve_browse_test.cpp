@@ -176,6 +176,15 @@ class SolveBrowseTest : public QObject {
     ExpectFinalLabels();
   }
 
+  void solutionsPastTheKeptOnesAreCountedInTheLabel() {
+    LoadTask(*fx_, DominoStrip());
+    ClickButton(W(), "SolveBt");
+    QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("1 из 10000 (14445)"));
+    QVERIFY(Control<QLabel>(W(), "SolL")->toolTip().contains(QStringLiteral("14445")));
+    ClickButton(W(), "LastSolBt");
+    QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("10000 из 10000 (14445)"));
+  }
+
   void aShortRunNeverShowsStop() {
     // On a clock that stands still, every run is shorter than a second.
     LoadTask(*fx_, ReadExample("snake_cube.zvt"));
