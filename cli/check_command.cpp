@@ -24,7 +24,7 @@ int RunCheck(const Command& self, Arguments args) {
     JsonObject object;
     object.Add("cubes", v.cubeCount);
     if (v.linksAnalysed)
-      object.Add("parts", v.links.PartCount).Add("cycles", v.links.CycleCount);
+      object.Add("parts", v.links.partCount).Add("cycles", v.links.cycleCount);
     else
       object.AddNull("parts").AddNull("cycles");
     object.Add("formCells", v.formCellCount).Add("surplus", v.surplus);
@@ -36,8 +36,8 @@ int RunCheck(const Command& self, Arguments args) {
   } else {
     auto linkCount = [&](int n) { return v.linksAnalysed ? std::to_string(n) : std::string("-"); };
     std::cout << "cubes: " << v.cubeCount << '\n'
-              << "parts: " << linkCount(v.links.PartCount) << '\n'
-              << "cycles: " << linkCount(v.links.CycleCount) << '\n'
+              << "parts: " << linkCount(v.links.partCount) << '\n'
+              << "cycles: " << linkCount(v.links.cycleCount) << '\n'
               << "form cells: " << v.formCellCount << '\n'
               << "surplus: " << v.surplus << '\n';
     if (refusal)

@@ -17,7 +17,7 @@ struct FigureCounters {
 };
 
 inline FigureCounters CountersOf(const Validation& v) {
-  if (v.linksAnalysed) return {v.cubeCount, v.links.PartCount, v.links.CycleCount};
+  if (v.linksAnalysed) return {v.cubeCount, v.links.partCount, v.links.cycleCount};
   if (v.cubeCount < 2) return {v.cubeCount, v.cubeCount, 0};
   return {v.cubeCount, std::nullopt, std::nullopt};
 }

@@ -101,7 +101,7 @@ Changes EditorSession::SelectFigureCube(int x, int y) {
   const FigureState& f = task_.figure;
   const std::optional<int> cell = FigureCellHit(x, y, f.FigureWidth, f.FigureDepth);
   if (!cell || !(f.Cells[*cell] & kCubeBit)) return {};
-  const int q = solution_->cubePosition[runLinks_->CubeAtCell[*cell]];
+  const int q = solution_->cubePosition[runLinks_->cubeAtCell[*cell]];
   return SelectCell(q == solution_->selectedCell ? 0 : q);
 }
 

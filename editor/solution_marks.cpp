@@ -55,8 +55,8 @@ void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links
     if (solution.cubes[p] == 0) continue;
     const int cell = solution.formCells[p];
     const int k = solution.cubes[p] - 1;
-    for (int j = 0; j < links.LinkCount[k]; ++j) {
-      const LinkEntry& link = links.Links[k][j];
+    for (int j = 0; j < links.linkCount[k]; ++j) {
+      const LinkEntry& link = links.cubeLinks[k][j];
       const int d = view.cubePosition[link.partner] - cell;
       if (IsFaceAxisSide(link.side)) {
         // A horizontal face-axis hinge is marked once, on the cell with the
@@ -83,8 +83,8 @@ void SelectCellMarks(const LinkAnalysis& links, int cell, SolutionViewData& view
   const int k = view.cubeAt[cell] - 1;
   const auto rotation = static_cast<Rotation>(view.rotationAt[cell]);
   auto& same = view.axisMarks[1];
-  for (int j = 0; j < links.LinkCount[k]; ++j) {
-    const LinkEntry& link = links.Links[k][j];
+  for (int j = 0; j < links.linkCount[k]; ++j) {
+    const LinkEntry& link = links.cubeLinks[k][j];
     const int q = view.cubePosition[link.partner];
     if (q <= 0) continue;  // a cube the solution does not place
     if (!link.rigid) view.linkedNeighbour[q] = true;

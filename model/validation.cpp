@@ -32,22 +32,22 @@ struct Conflict {
 };
 
 // Cube index at `cell`, or kNoCube when no cube of the figure stands there.
-// CubeAtCell alone cannot tell: it holds 0 both for cube 0 and for no cube.
+// cubeAtCell alone cannot tell: it holds 0 both for cube 0 and for no cube.
 int CubeAt(const FigureState& figure, const LinkAnalysis& out, int cell) {
-  return CubeInFigure(figure, cell) ? out.CubeAtCell[cell] : kNoCube;
+  return CubeInFigure(figure, cell) ? out.cubeAtCell[cell] : kNoCube;
 }
 
 // Appends one link end to cube `cube`'s list, which has room for it.
 void AppendEnd(LinkAnalysis& out, int cube, int partner, int side, bool rigid) {
-  out.Links[cube][out.LinkCount[cube]++] = {static_cast<std::uint8_t>(partner),
-                                            static_cast<std::uint8_t>(side),
-                                            static_cast<std::uint8_t>(rigid ? 1 : 0)};
+  out.cubeLinks[cube][out.linkCount[cube]++] = {static_cast<std::uint8_t>(partner),
+                                                static_cast<std::uint8_t>(side),
+                                                static_cast<std::uint8_t>(rigid ? 1 : 0)};
 }
 
 // A partner listed twice among cube `cube`'s entries and the one that did not
 // fit; some partner must repeat, as a cube has only eight neighbours.
 int RepeatedPartner(const LinkAnalysis& out, int cube, int extraPartner) {
-  const auto& list = out.Links[cube];
+  const auto& list = out.cubeLinks[cube];
   for (int i = 0; i < kMaxLinksPerCube; ++i) {
     if (list[i].partner == extraPartner) return extraPartner;
     for (int j = 0; j < i; ++j)
@@ -68,11 +68,11 @@ void CollectLinks(const FigureState& figure, LinkAnalysis& out, Conflict& overfl
     for (int x = 0; x < CubeColumns(figure); ++x) {
       const int cell = FigureCellIndex(x, y);
       if ((figure.Cells[cell] & kCubeBit) == 0) continue;
-      out.CubeAtCell[cell] = static_cast<std::uint8_t>(k);
-      out.CellOfCube[k] = static_cast<std::int16_t>(cell);
+      out.cubeAtCell[cell] = static_cast<std::uint8_t>(k);
+      out.cellOfCube[k] = static_cast<std::int16_t>(cell);
       ++k;
     }
-  out.CubeCount = k;
+  out.cubeCount = k;
 
   for (int y = 0; y <= CubeRows(figure); ++y)
     for (int x = 0; x <= CubeColumns(figure); ++x) {
@@ -86,9 +86,9 @@ void CollectLinks(const FigureState& figure, LinkAnalysis& out, Conflict& overfl
         if (a == kNoCube || b == kNoCube) continue;
         const bool rigid = bit >= RigidX;
         int full = kNoCube;
-        if (out.LinkCount[a] >= kMaxLinksPerCube)
+        if (out.linkCount[a] >= kMaxLinksPerCube)
           full = a;
-        else if (out.LinkCount[b] >= kMaxLinksPerCube)
+        else if (out.linkCount[b] >= kMaxLinksPerCube)
           full = b;
         if (full != kNoCube) {
           const int repeated = RepeatedPartner(out, full, full == a ? b : a);
@@ -98,14 +98,14 @@ void CollectLinks(const FigureState& figure, LinkAnalysis& out, Conflict& overfl
         AppendEnd(out, a, b, FirstSideCode(bit), rigid);
         AppendEnd(out, b, a, SecondSideCode(bit), rigid);
         if (!rigid) {
-          ++out.HingeCount[a];
-          ++out.HingeCount[b];
+          ++out.hingeCount[a];
+          ++out.hingeCount[b];
         } else if (bit == RigidX) {  // a is the right cube, b the left
-          out.RigidSlots[a][SlotLeft] = static_cast<std::uint8_t>(b + 1);
-          out.RigidSlots[b][SlotRight] = static_cast<std::uint8_t>(a + 1);
+          out.rigidSlots[a][SlotLeft] = static_cast<std::uint8_t>(b + 1);
+          out.rigidSlots[b][SlotRight] = static_cast<std::uint8_t>(a + 1);
         } else {  // RigidY: a is the lower cube, b the upper
-          out.RigidSlots[a][SlotAbove] = static_cast<std::uint8_t>(b + 1);
-          out.RigidSlots[b][SlotBelow] = static_cast<std::uint8_t>(a + 1);
+          out.rigidSlots[a][SlotAbove] = static_cast<std::uint8_t>(b + 1);
+          out.rigidSlots[b][SlotBelow] = static_cast<std::uint8_t>(a + 1);
         }
       }
     }
@@ -116,24 +116,24 @@ void CollectLinks(const FigureState& figure, LinkAnalysis& out, Conflict& overfl
 // that lacks its rigid joint recorded as must-be-rigid.
 void FloodBlocks(const FigureState& figure, LinkAnalysis& out, Conflict& conflict) {
   int queue[kNumberSlots];
-  for (int j = 0; j < out.CubeCount; ++j) {
-    if (out.BlockLabel[j] != 0) continue;
-    const auto block = static_cast<std::uint8_t>(++out.BlockCount);
-    out.BlockLabel[j] = block;
+  for (int j = 0; j < out.cubeCount; ++j) {
+    if (out.blockLabel[j] != 0) continue;
+    const auto block = static_cast<std::uint8_t>(++out.blockCount);
+    out.blockLabel[j] = block;
     int head = 0, tail = 0;
     queue[tail++] = j;
     while (head < tail) {
       const int c = queue[head++];
       for (int s = 0; s < 4 && conflict.kind == ValidationError::None; ++s) {
-        const int n = CubeAt(figure, out, out.CellOfCube[c] + kSlotOffsets[s]);
-        if (n != kNoCube && out.BlockLabel[n] == block && out.RigidSlots[c][s] == 0) {
+        const int n = CubeAt(figure, out, out.cellOfCube[c] + kSlotOffsets[s]);
+        if (n != kNoCube && out.blockLabel[n] == block && out.rigidSlots[c][s] == 0) {
           conflict.Record(ValidationError::MustBeRigid, c, n);
         }
       }
       for (int s = 0; s < 4; ++s) {
-        const int partner = out.RigidSlots[c][s] - 1;
-        if (partner >= 0 && out.BlockLabel[partner] == 0) {
-          out.BlockLabel[partner] = block;
+        const int partner = out.rigidSlots[c][s] - 1;
+        if (partner >= 0 && out.blockLabel[partner] == 0) {
+          out.blockLabel[partner] = block;
           queue[tail++] = partner;
         }
       }
@@ -149,28 +149,28 @@ void FloodParts(LinkAnalysis& out, Conflict& conflict) {
   int parent[kNumberSlots];
   std::uint8_t blockPart[kNumberSlots] = {};  // part in which a block is present, 0 = none
   int tally = 0;
-  for (int j = 0; j < out.CubeCount; ++j) {
-    if (out.PartLabel[j] != 0) continue;
-    const auto part = static_cast<std::uint8_t>(++out.PartCount);
+  for (int j = 0; j < out.cubeCount; ++j) {
+    if (out.partLabel[j] != 0) continue;
+    const auto part = static_cast<std::uint8_t>(++out.partCount);
     int head = 0, tail = 0;
     auto visit = [&](int g, int from) {
-      blockPart[out.BlockLabel[g]] = part;
-      out.PartLabel[g] = part;
+      blockPart[out.blockLabel[g]] = part;
+      out.partLabel[g] = part;
       parent[g] = from;
       queue[tail++] = g;
     };
     visit(j, kNoCube);
     while (head < tail) {
       const int c = queue[head++];
-      for (int e = 0; e < out.LinkCount[c]; ++e) {
-        const LinkEntry& entry = out.Links[c][e];
+      for (int e = 0; e < out.linkCount[c]; ++e) {
+        const LinkEntry& entry = out.cubeLinks[c][e];
         const int g = entry.partner;
         if (g == parent[c]) continue;
-        const bool visited = out.PartLabel[g] != 0;
+        const bool visited = out.partLabel[g] != 0;
         if (!entry.rigid) {
-          if (out.BlockLabel[g] == out.BlockLabel[c]) {
+          if (out.blockLabel[g] == out.blockLabel[c]) {
             conflict.Record(ValidationError::CannotBeHinged, c, g);
-          } else if (blockPart[out.BlockLabel[g]] == part) {
+          } else if (blockPart[out.blockLabel[g]] == part) {
             tally += visited ? 1 : 2;
           }
         }
@@ -178,7 +178,7 @@ void FloodParts(LinkAnalysis& out, Conflict& conflict) {
       }
     }
   }
-  out.CycleCount = tally / 2;
+  out.cycleCount = tally / 2;
 }
 
 // The checks after counting, in order, on the counters already in `v`: the
@@ -206,8 +206,8 @@ ValidationError FirstError(const TaskState& task, Validation& v) {
 ValidationError AnalyseLinks(const FigureState& figure, LinkAnalysis& out, int& cubeA, int& cubeB) {
   out = LinkAnalysis{};
   cubeA = cubeB = kNoCube;
-  out.CubeCount = CountCubes(figure);
-  if (out.CubeCount > kMaxCubes) return ValidationError::TooManyCubes;
+  out.cubeCount = CountCubes(figure);
+  if (out.cubeCount > kMaxCubes) return ValidationError::TooManyCubes;
 
   Conflict overflow, conflict;
   CollectLinks(figure, out, overflow);

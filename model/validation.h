@@ -39,18 +39,18 @@ enum RigidSlot : int { SlotRight = 0, SlotLeft = 1, SlotBelow = 2, SlotAbove = 3
 using CubeLinkList = std::array<LinkEntry, kMaxLinksPerCube>;
 
 struct LinkAnalysis {
-  std::array<std::uint8_t, kFigureGrid> CubeAtCell{};                  // cube index there; 0 where no cube
-  std::array<std::int16_t, kNumberSlots> CellOfCube{};                 // figure cell index of each cube
-  std::array<CubeLinkList, kNumberSlots> Links{};                      // by cube index
-  std::array<std::uint8_t, kNumberSlots> LinkCount{};                  // entries in Links, 0..8
-  std::array<std::uint8_t, kNumberSlots> HingeCount{};                 // entries that are hinges (bits 1..12)
-  std::array<std::array<std::uint8_t, 4>, kNumberSlots> RigidSlots{};  // partner + 1, 0 = none
-  std::array<std::uint8_t, kNumberSlots> BlockLabel{};  // from 1, numbered by lowest cube index
-  std::array<std::uint8_t, kNumberSlots> PartLabel{};   // from 1
-  int CubeCount = 0;                                    // C
-  int BlockCount = 0;                                   // B
-  int PartCount = 0;
-  int CycleCount = 0;
+  std::array<std::uint8_t, kFigureGrid> cubeAtCell{};                  // cube index there; 0 where no cube
+  std::array<std::int16_t, kNumberSlots> cellOfCube{};                 // figure cell index of each cube
+  std::array<CubeLinkList, kNumberSlots> cubeLinks{};                  // by cube index
+  std::array<std::uint8_t, kNumberSlots> linkCount{};                  // entries in cubeLinks, 0..8
+  std::array<std::uint8_t, kNumberSlots> hingeCount{};                 // entries that are hinges (bits 1..12)
+  std::array<std::array<std::uint8_t, 4>, kNumberSlots> rigidSlots{};  // partner + 1, 0 = none
+  std::array<std::uint8_t, kNumberSlots> blockLabel{};  // from 1, numbered by lowest cube index
+  std::array<std::uint8_t, kNumberSlots> partLabel{};   // from 1
+  int cubeCount = 0;                                    // C
+  int blockCount = 0;                                   // B
+  int partCount = 0;
+  int cycleCount = 0;
 };
 
 // Why a task cannot be solved; the first failing check in validation order.

@@ -9,8 +9,8 @@ namespace zv {
 bool PrepareSearch(const TaskState& task, const LinkAnalysis& links, BlockPool& pool, ByteKeySet& shapes,
                    PreparedSearch& out) {
   out = PreparedSearch{};
-  out.cubeCount = links.CubeCount;
-  out.blockCount = links.BlockCount;
+  out.cubeCount = links.cubeCount;
+  out.blockCount = links.blockCount;
   prepare::Context ctx{task, links, pool, out};
   if (!prepare::BuildFormCells(ctx)) return false;
   out.surplus = out.formCellCount - out.cubeCount;
@@ -22,18 +22,18 @@ bool PrepareSearch(const TaskState& task, const LinkAnalysis& links, BlockPool& 
 }
 
 bool SolvableShape(const TaskState& task, const LinkAnalysis& links) {
-  const int c = links.CubeCount;
+  const int c = links.cubeCount;
   int n = 0;
   for (int z = 0; z < task.form.FormHeight; ++z)
     for (int y = 0; y < task.form.FormDepth; ++y)
       for (int x = 0; x < task.form.FormWidth; ++x) n += task.form.Cells[FormCellIndex(x, y, z)] != 0 ? 1 : 0;
   if (c < 2 || c > kMaxCubes || n > kMaxFormCells || n < c || (n > c && !task.EmptyCells)) return false;
-  if (links.BlockCount < 1 || links.BlockCount > c || CountCubes(task.figure) != c) return false;
+  if (links.blockCount < 1 || links.blockCount > c || CountCubes(task.figure) != c) return false;
   for (int k = 0; k < c; ++k) {
-    if (links.BlockLabel[k] < 1 || links.BlockLabel[k] > links.BlockCount) return false;
-    if (links.LinkCount[k] > kMaxLinksPerCube) return false;
-    for (int l = 0; l < links.LinkCount[k]; ++l)
-      if (links.Links[k][l].partner >= c || links.Links[k][l].side > 27) return false;
+    if (links.blockLabel[k] < 1 || links.blockLabel[k] > links.blockCount) return false;
+    if (links.linkCount[k] > kMaxLinksPerCube) return false;
+    for (int l = 0; l < links.linkCount[k]; ++l)
+      if (links.cubeLinks[k][l].partner >= c || links.cubeLinks[k][l].side > 27) return false;
   }
   return true;
 }

@@ -108,8 +108,8 @@ bool BuildConstraints(Context& ctx) {
     int next = 0;
     for (int j = 0; j < info.cubeCount; ++j) {
       const int cube = info.cubes[j];
-      for (int l = 0; l < links.LinkCount[cube]; ++l) {
-        const LinkEntry& entry = links.Links[cube][l];
+      for (int l = 0; l < links.linkCount[cube]; ++l) {
+        const LinkEntry& entry = links.cubeLinks[cube][l];
         if (entry.rigid) continue;
         LinkConstraint& c = p.constraints[next++];
         c = LinkConstraint{0, ctx.blockOfCube[entry.partner], 0, -1, kNoSlot, p.cells[j], {0, 0, 0, 0}};
@@ -160,14 +160,14 @@ bool BuildHingeList(Context& ctx) {
   const int c = ctx.out.cubeCount;
   int h = 0;
   for (int i = 0; i < c; ++i)
-    for (int l = 0; l < links.LinkCount[i]; ++l)
-      h += !links.Links[i][l].rigid && links.Links[i][l].partner > i ? 1 : 0;
+    for (int l = 0; l < links.linkCount[i]; ++l)
+      h += !links.cubeLinks[i][l].rigid && links.cubeLinks[i][l].partner > i ? 1 : 0;
   auto* hinges = ctx.pool.AllocateArray<HingeLink>(static_cast<std::size_t>(std::max(h, 1)));
   if (hinges == nullptr) return false;
   int next = 0;
   for (int i = 0; i < c; ++i)
-    for (int l = 0; l < links.LinkCount[i]; ++l) {
-      const LinkEntry& entry = links.Links[i][l];
+    for (int l = 0; l < links.linkCount[i]; ++l) {
+      const LinkEntry& entry = links.cubeLinks[i][l];
       if (entry.rigid || entry.partner <= i) continue;
       hinges[next++] = {static_cast<std::uint8_t>(i), entry.partner,
                         static_cast<std::uint8_t>(HingeEdgeOfSide(entry.side)),

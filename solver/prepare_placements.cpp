@@ -23,13 +23,13 @@ bool BuildBlocks(Context& ctx) {
 
   for (int g = 0; g < b; ++g) ctx.blocks[g] = BlockInfo{0, 0, nullptr, 0, 0};
   for (int k = 0; k < c; ++k) {
-    const int block = links.BlockLabel[k] - 1;
+    const int block = links.blockLabel[k] - 1;
     ctx.blockOfCube[k] = static_cast<std::uint8_t>(block);
-    ctx.cubeFigure[k] = {FigureCellX(links.CellOfCube[k]), FigureCellY(links.CellOfCube[k]), 0};
+    ctx.cubeFigure[k] = {FigureCellX(links.cellOfCube[k]), FigureCellY(links.cellOfCube[k]), 0};
     BlockInfo& info = ctx.blocks[block];
     ctx.positionInBlock[k] = static_cast<std::uint8_t>(info.cubeCount);
     ++info.cubeCount;
-    for (int l = 0; l < links.LinkCount[k]; ++l) info.hingeEnds += links.Links[k][l].rigid ? 0 : 1;
+    for (int l = 0; l < links.linkCount[k]; ++l) info.hingeEnds += links.cubeLinks[k][l].rigid ? 0 : 1;
   }
   // One array of all cube indexes, grouped by block, ascending within a block.
   auto* grouped = ctx.pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(c));

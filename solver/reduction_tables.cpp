@@ -26,7 +26,7 @@ Vec3 CoordinatesOf(int formCellIndex) {
 std::vector<Vec3> BlockVectors(const PreparedSearch& prep, const LinkAnalysis& links, int g) {
   const BlockInfo& info = prep.blocks[g];
   auto figure = [&](int cube) {
-    const int cell = links.CellOfCube[cube];
+    const int cell = links.cellOfCube[cube];
     return Vec3{FigureCellX(cell), FigureCellY(cell), 0};
   };
   std::vector<Vec3> vectors;
@@ -34,8 +34,8 @@ std::vector<Vec3> BlockVectors(const PreparedSearch& prep, const LinkAnalysis& l
   for (int j = 0; j < info.cubeCount; ++j) vectors.push_back(Sub(figure(info.cubes[j]), first));
   for (int j = 0; j < info.cubeCount; ++j) {
     const int cube = info.cubes[j];
-    for (int l = 0; l < links.LinkCount[cube]; ++l) {
-      const LinkEntry& entry = links.Links[cube][l];
+    for (int l = 0; l < links.linkCount[cube]; ++l) {
+      const LinkEntry& entry = links.cubeLinks[cube][l];
       if (entry.rigid) {
         vectors.push_back(Sub(figure(entry.partner), figure(cube)));
       } else if (IsFaceAxisSide(entry.side)) {

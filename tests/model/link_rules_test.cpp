@@ -210,17 +210,17 @@ TEST(LinkRules, AnalysisAgreesWithBlocksAndPartsFoundIndependently) {
       const int b = blocks.Find(cellOf(k)), p = parts.Find(cellOf(k));
       if (!blockNumber.count(b)) blockNumber[b] = static_cast<int>(blockNumber.size()) + 1;
       if (!partNumber.count(p)) partNumber[p] = static_cast<int>(partNumber.size()) + 1;
-      ASSERT_EQ(a.BlockLabel[k], blockNumber[b]) << "cube " << k;
-      ASSERT_EQ(a.PartLabel[k], partNumber[p]) << "cube " << k;
+      ASSERT_EQ(a.blockLabel[k], blockNumber[b]) << "cube " << k;
+      ASSERT_EQ(a.partLabel[k], partNumber[p]) << "cube " << k;
     }
-    ASSERT_EQ(a.BlockCount, static_cast<int>(blockNumber.size()));
-    ASSERT_EQ(a.PartCount, static_cast<int>(partNumber.size()));
+    ASSERT_EQ(a.blockCount, static_cast<int>(blockNumber.size()));
+    ASSERT_EQ(a.partCount, static_cast<int>(partNumber.size()));
 
     // Each link gives one entry to each of its cubes.
     int ends = 0, hingeEnds = 0;
     for (int k = 0; k < static_cast<int>(cubes.size()); ++k) {
-      ends += a.LinkCount[k];
-      hingeEnds += a.HingeCount[k];
+      ends += a.linkCount[k];
+      hingeEnds += a.hingeCount[k];
     }
     ASSERT_EQ(ends, 2 * static_cast<int>(links.size()));
     ASSERT_EQ(hingeEnds, 2 * static_cast<int>(links.size() - rigidPairs.size()));
@@ -229,7 +229,7 @@ TEST(LinkRules, AnalysisAgreesWithBlocksAndPartsFoundIndependently) {
     if (error == ValidationError::None) {
       int hinges = 0;
       for (const StoredLink& l : links) hinges += l.bit < RigidX;
-      ASSERT_EQ(a.CycleCount, hinges - a.BlockCount + a.PartCount);
+      ASSERT_EQ(a.cycleCount, hinges - a.blockCount + a.partCount);
     }
   }
   // The random figures must reach both outcomes for this test to mean much.

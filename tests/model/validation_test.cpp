@@ -190,42 +190,42 @@ TEST(AnalyseLinks, ListsBlocksAndCountersOfASmallFigure) {
       {{1, 13, 0}, {0, 18, 0}},
   };
   for (int k = 0; k < 4; ++k) {
-    ASSERT_EQ(a.LinkCount[k], expected[k].size()) << "cube " << k;
+    ASSERT_EQ(a.linkCount[k], expected[k].size()) << "cube " << k;
     for (std::size_t e = 0; e < expected[k].size(); ++e) {
-      EXPECT_EQ(a.Links[k][e].partner, expected[k][e].partner) << k << "/" << e;
-      EXPECT_EQ(a.Links[k][e].side, expected[k][e].side) << k << "/" << e;
-      EXPECT_EQ(a.Links[k][e].rigid, expected[k][e].rigid) << k << "/" << e;
+      EXPECT_EQ(a.cubeLinks[k][e].partner, expected[k][e].partner) << k << "/" << e;
+      EXPECT_EQ(a.cubeLinks[k][e].side, expected[k][e].side) << k << "/" << e;
+      EXPECT_EQ(a.cubeLinks[k][e].rigid, expected[k][e].rigid) << k << "/" << e;
     }
   }
-  EXPECT_EQ(a.HingeCount[0], 2);
-  EXPECT_EQ(a.HingeCount[1], 1);
-  EXPECT_EQ(a.HingeCount[2], 1);
-  EXPECT_EQ(a.HingeCount[3], 2);
-  EXPECT_EQ(a.RigidSlots[0][SlotRight], 2);
-  EXPECT_EQ(a.RigidSlots[1][SlotLeft], 1);
-  EXPECT_EQ(a.RigidSlots[0][SlotBelow], 0);
-  EXPECT_EQ(a.CubeAtCell[Cell(1, 1)], 3);
-  EXPECT_EQ(a.CellOfCube[2], Cell(0, 1));
-  EXPECT_EQ(a.CubeCount, 4);
-  EXPECT_EQ(a.BlockCount, 3);
-  EXPECT_EQ(a.BlockLabel[0], 1);
-  EXPECT_EQ(a.BlockLabel[1], 1);
-  EXPECT_EQ(a.BlockLabel[2], 2);
-  EXPECT_EQ(a.BlockLabel[3], 3);
-  EXPECT_EQ(a.PartCount, 1);
+  EXPECT_EQ(a.hingeCount[0], 2);
+  EXPECT_EQ(a.hingeCount[1], 1);
+  EXPECT_EQ(a.hingeCount[2], 1);
+  EXPECT_EQ(a.hingeCount[3], 2);
+  EXPECT_EQ(a.rigidSlots[0][SlotRight], 2);
+  EXPECT_EQ(a.rigidSlots[1][SlotLeft], 1);
+  EXPECT_EQ(a.rigidSlots[0][SlotBelow], 0);
+  EXPECT_EQ(a.cubeAtCell[Cell(1, 1)], 3);
+  EXPECT_EQ(a.cellOfCube[2], Cell(0, 1));
+  EXPECT_EQ(a.cubeCount, 4);
+  EXPECT_EQ(a.blockCount, 3);
+  EXPECT_EQ(a.blockLabel[0], 1);
+  EXPECT_EQ(a.blockLabel[1], 1);
+  EXPECT_EQ(a.blockLabel[2], 2);
+  EXPECT_EQ(a.blockLabel[3], 3);
+  EXPECT_EQ(a.partCount, 1);
   // Three hinges between three blocks: 3 - (3 - 1) = 1 cycle.
-  EXPECT_EQ(a.CycleCount, 1);
+  EXPECT_EQ(a.cycleCount, 1);
 }
 
 TEST(AnalyseLinks, RigidSlotsOfAVerticalJoint) {
   TaskState t = WithMatchingForm({"#", "#"});
   ToggleLink(t.figure, Cell(0, 1), RigidY);
   const Validation v = ValidateTask(t);
-  EXPECT_EQ(v.links.RigidSlots[1][SlotAbove], 1);  // cube 1 is the lower one
-  EXPECT_EQ(v.links.RigidSlots[0][SlotBelow], 2);
-  EXPECT_EQ(v.links.BlockCount, 1);
-  EXPECT_EQ(v.links.Links[1][0].side, 26);
-  EXPECT_EQ(v.links.Links[0][0].side, 27);
+  EXPECT_EQ(v.links.rigidSlots[1][SlotAbove], 1);  // cube 1 is the lower one
+  EXPECT_EQ(v.links.rigidSlots[0][SlotBelow], 2);
+  EXPECT_EQ(v.links.blockCount, 1);
+  EXPECT_EQ(v.links.cubeLinks[1][0].side, 26);
+  EXPECT_EQ(v.links.cubeLinks[0][0].side, 27);
 }
 
 TEST(AnalyseLinks, RingOfFourHingedCubesIsOneCycle) {
@@ -236,9 +236,9 @@ TEST(AnalyseLinks, RingOfFourHingedCubesIsOneCycle) {
   ToggleLink(t.figure, Cell(1, 1), EdgeX2);
   const Validation v = ValidateTask(t);
   ASSERT_TRUE(v.ok());
-  EXPECT_EQ(v.links.BlockCount, 4);
-  EXPECT_EQ(v.links.PartCount, 1);
-  EXPECT_EQ(v.links.CycleCount, 1);
+  EXPECT_EQ(v.links.blockCount, 4);
+  EXPECT_EQ(v.links.partCount, 1);
+  EXPECT_EQ(v.links.cycleCount, 1);
 }
 
 TEST(AnalyseLinks, SeparatePairsAndLooseCubesAreParts) {
@@ -246,14 +246,14 @@ TEST(AnalyseLinks, SeparatePairsAndLooseCubesAreParts) {
   ToggleLink(t.figure, Cell(1, 0), EdgeX1);
   ToggleLink(t.figure, Cell(4, 0), AxisX);
   Validation v = ValidateTask(t);
-  EXPECT_EQ(v.links.PartCount, 4);  // two hinged pairs, two loose cubes
-  EXPECT_EQ(v.links.CycleCount, 0);
-  EXPECT_EQ(v.links.PartLabel[0], 1);
-  EXPECT_EQ(v.links.PartLabel[1], 1);
-  EXPECT_EQ(v.links.PartLabel[2], 2);
-  EXPECT_EQ(v.links.PartLabel[3], 2);
-  EXPECT_EQ(v.links.PartLabel[4], 3);
-  EXPECT_EQ(v.links.PartLabel[5], 4);
+  EXPECT_EQ(v.links.partCount, 4);  // two hinged pairs, two loose cubes
+  EXPECT_EQ(v.links.cycleCount, 0);
+  EXPECT_EQ(v.links.partLabel[0], 1);
+  EXPECT_EQ(v.links.partLabel[1], 1);
+  EXPECT_EQ(v.links.partLabel[2], 2);
+  EXPECT_EQ(v.links.partLabel[3], 2);
+  EXPECT_EQ(v.links.partLabel[4], 3);
+  EXPECT_EQ(v.links.partLabel[5], 4);
 }
 
 TEST(AnalyseLinks, RigidDominoesJoinedByTwoHingesCloseACycle) {
@@ -263,13 +263,13 @@ TEST(AnalyseLinks, RigidDominoesJoinedByTwoHingesCloseACycle) {
   ToggleLink(t.figure, Cell(0, 1), EdgeY1);
   Validation v = ValidateTask(t);
   ASSERT_TRUE(v.ok());
-  EXPECT_EQ(v.links.BlockCount, 2);
-  EXPECT_EQ(v.links.CycleCount, 0);
+  EXPECT_EQ(v.links.blockCount, 2);
+  EXPECT_EQ(v.links.cycleCount, 0);
   ToggleLink(t.figure, Cell(1, 1), EdgeY2);
   v = ValidateTask(t);
   ASSERT_TRUE(v.ok());
-  EXPECT_EQ(v.links.PartCount, 1);
-  EXPECT_EQ(v.links.CycleCount, 1);
+  EXPECT_EQ(v.links.partCount, 1);
+  EXPECT_EQ(v.links.cycleCount, 1);
 }
 
 TEST(AnalyseLinks, BlockMissingOneRigidJointNamesThatPair) {
@@ -344,13 +344,13 @@ TEST(AnalyseLinks, LinksWithAMissingCubeAreSkipped) {
   const Validation v = ValidateTask(t);
   ASSERT_TRUE(v.ok()) << ValidationMessage(v, t.figure);
   EXPECT_EQ(v.cubeCount, 3);
-  EXPECT_EQ(v.links.LinkCount[0], 1);
-  EXPECT_EQ(v.links.Links[0][0].partner, 2);
-  EXPECT_EQ(v.links.LinkCount[1], 0);
-  EXPECT_EQ(v.links.LinkCount[2], 1);
-  EXPECT_EQ(v.links.RigidSlots[0][SlotLeft], 0);
-  EXPECT_EQ(v.links.BlockCount, 2);
-  EXPECT_EQ(v.links.PartCount, 2);
+  EXPECT_EQ(v.links.linkCount[0], 1);
+  EXPECT_EQ(v.links.cubeLinks[0][0].partner, 2);
+  EXPECT_EQ(v.links.linkCount[1], 0);
+  EXPECT_EQ(v.links.linkCount[2], 1);
+  EXPECT_EQ(v.links.rigidSlots[0][SlotLeft], 0);
+  EXPECT_EQ(v.links.blockCount, 2);
+  EXPECT_EQ(v.links.partCount, 2);
 }
 
 TEST(AnalyseLinks, TwoHingesBetweenOnePairLoad) {
@@ -359,13 +359,13 @@ TEST(AnalyseLinks, TwoHingesBetweenOnePairLoad) {
   SetLink(t, 1, 0, AxisX);
   const Validation v = ValidateTask(t);
   ASSERT_TRUE(v.ok());
-  EXPECT_EQ(v.links.LinkCount[0], 2);
-  EXPECT_EQ(v.links.LinkCount[1], 2);
-  EXPECT_EQ(v.links.HingeCount[0], 2);
-  EXPECT_EQ(v.links.PartCount, 1);
+  EXPECT_EQ(v.links.linkCount[0], 2);
+  EXPECT_EQ(v.links.linkCount[1], 2);
+  EXPECT_EQ(v.links.hingeCount[0], 2);
+  EXPECT_EQ(v.links.partCount, 1);
   // From cube 0 the second hinge leads into a block already in the part
   // (tally 1); from cube 1 both lead back to its parent and are skipped.
-  EXPECT_EQ(v.links.CycleCount, 0);
+  EXPECT_EQ(v.links.cycleCount, 0);
 }
 
 TEST(AnalyseLinks, MoreThanEightLinkEndsNeverOverrunAList) {
@@ -379,8 +379,8 @@ TEST(AnalyseLinks, MoreThanEightLinkEndsNeverOverrunAList) {
   }
   SetLink(t, 1, 2, CornerXUpper);
   const Validation v = ValidateTask(t);
-  EXPECT_EQ(v.links.LinkCount[4], 8);
-  EXPECT_EQ(v.links.LinkCount[3], 4);  // the end that did not fit is not listed on either side
+  EXPECT_EQ(v.links.linkCount[4], 8);
+  EXPECT_EQ(v.links.linkCount[3], 4);  // the end that did not fit is not listed on either side
   EXPECT_EQ(v.error, ValidationError::CannotBeHinged);
   EXPECT_EQ(v.cubeA, 3);
   EXPECT_EQ(v.cubeB, 4);
@@ -398,7 +398,7 @@ TEST(AnalyseLinks, EveryBitEverywhereStaysInBounds) {
     for (int x = 0; x <= 15; ++x) t.figure.Cells[Cell(x, y)] |= kLinkMask;
   const Validation v = ValidateTask(t);
   ASSERT_TRUE(v.linksAnalysed);
-  for (int k = 0; k < 240; ++k) EXPECT_LE(v.links.LinkCount[k], kMaxLinksPerCube);
+  for (int k = 0; k < 240; ++k) EXPECT_LE(v.links.linkCount[k], kMaxLinksPerCube);
   EXPECT_NE(v.error, ValidationError::None);
 }
 

@@ -400,7 +400,7 @@ TEST(EngineDiff, RandomTasks) {
     // assignments (each tried under 48 symmetries); they add time, not cases.
     if (reference.stats.searchCalls > kMaxRandomCalls || reference.stats.assignments > kMaxRandomAssignments)
       continue;
-    withHinges += std::any_of(v.links.HingeCount.begin(), v.links.HingeCount.begin() + v.cubeCount,
+    withHinges += std::any_of(v.links.hingeCount.begin(), v.links.hingeCount.begin() + v.cubeCount,
                               [](std::uint8_t count) { return count > 0; });
     withSpare += v.formCellCount > v.cubeCount;
     withSolutions += reference.stats.solutionCount > 0;
