@@ -284,10 +284,8 @@ bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int
   const std::uint64_t* own = t_.Mask(q);
   CellMask taken;
   for (int w = 0; w < t_.maskWords; ++w) taken.words[w] = occupiedMask_.words[w] | own[w];
-  const bool oneWord = t_.maskWords == 1;
   auto fits = [&](std::int32_t candidate) {
     const std::uint64_t* mask = t_.Mask(candidate);
-    if (oneWord) return (mask[0] & taken.words[0]) == 0;
     std::uint64_t meets = 0;
     for (int w = 0; w < t_.maskWords; ++w) meets |= mask[w] & taken.words[w];
     return meets == 0;
