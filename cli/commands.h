@@ -25,6 +25,7 @@ struct Command {
 
 int RunCheck(const Command& self, Arguments args);
 int RunRewrite(const Command& self, Arguments args);
+int RunExport(const Command& self, Arguments args);
 
 // "usage: zorvat-cli NAME ARGUMENTS".
 std::string UsageLine(const Command& self);

@@ -251,3 +251,36 @@ TEST(CliJson, EveryOutcomeIsOneObjectWithItsCodeAndExitStatus) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+// export: a model of the chosen solution, and the failures that write nothing.
+TEST(CliExport, WritesTheModelOrFailsWithStatusTwo) {
+  TempFolder folder;
+  TaskState t = test::MakeTask({"##"}, {{"#", "#"}});
+  test::SetLink(t, 1, 0, AxisX);
+  const std::string task = SaveTask(folder, "pair.zvt", t);
+  // Two cubes in a column: 10 outer faces, 20 triangles of 50 bytes.
+  CliRun run =
+      RunCli(folder, "export " + task + " --solution 1 --format stl " + folder.File("a.stl") + " --scale 3");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(folder.File("a.stl")).size(), 84u + 20 * 50);
+  run = RunCli(folder, "export " + task + " --format obj --solution 1 " + folder.File("a.obj"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(ReadBytes(folder.File("a.mtl")).empty());
+
+  WriteBytes(folder.File("kept.stl"), {7});
+  for (const std::string& wrong : {"--solution 2 --format stl " + folder.File("kept.stl"),
+                                   "--solution 1 --format dxf " + folder.File("kept.stl"),
+                                   "--solution 0 --format stl " + folder.File("kept.stl"),
+                                   "--solution 1 --format stl " + folder.File("no/x.stl")}) {
+    run = RunCli(folder, "export " + task + " " + wrong);
+    EXPECT_EQ(run.status, 2) << wrong;
+    EXPECT_FALSE(run.err.empty()) << wrong;
+  }
+  EXPECT_EQ(ReadBytes(folder.File("kept.stl")), std::vector<std::uint8_t>{7});
+}
+
+}  // namespace
+}  // namespace zv

@@ -9,8 +9,7 @@
 
 #include <cmath>
 
-#include "storage/task_file.h"
-#include "tests/support/example_manifest.h"
+#include "tests/solid/solved_examples.h"
 #include "tests/support/rotation_table.h"
 #include "tests/support/solve_task.h"
 #include "tests/support/task_builder.h"
@@ -67,18 +66,11 @@ void CheckFold(const SolidSolution& s, const Solver& solver, int index) {
 
 TEST(Fold, EndsInEveryStoredSolutionOfTheQuickExamples) {
   int checked = 0;
-  for (const ExampleEntry& e : ReadExampleManifest()) {
-    if (!e.fast) continue;
+  for (const SolvedExample& e : SolveQuickExamples()) {
     SCOPED_TRACE(e.file);
-    TaskState task;
-    ASSERT_EQ(ReadTaskFile(e.path, task), ReadResult::Ok);
-    SolvedTask solved = SolveTask(task);
-    for (int i = 0; i < solved.solver->SolutionCount(); ++i) {
+    for (int i = 0; i < e.solver().SolutionCount(); ++i) {
       SCOPED_TRACE(i);
-      const SolidSolution s = MakeSolidSolution(
-          solved.validation.links, {solved.solver->SolutionCubes(i), solved.solver->SolutionRotations(i),
-                                    solved.solver->FormCellList()});
-      CheckFold(s, *solved.solver, i);
+      CheckFold(e.Solid(i), e.solver(), i);
       ++checked;
     }
   }

@@ -1,0 +1,105 @@
+// zorvat-cli export TASK.zvt --solution N --format stl|obj OUT [--scale S]
+// [--json]: solves the task with the default engine and writes stored
+// solution N (counted from 1) as a 3-D model: binary STL, or OBJ with its
+// MTL beside it (solid/mesh_files.h), one unit per cube edge times S. OUT is
+// replaced atomically; N out of range, an unknown format or an unwritable
+// OUT is a failure with exit status 2.
+#include <cmath>
+#include <iostream>
+#include <optional>
+
+#include "cli/commands.h"
+#include "model/validation.h"
+#include "solid/mesh_files.h"
+#include "solver/solver.h"
+#include "ui/texts/core_texts.h"
+
+namespace zv::cli {
+namespace {
+
+// A whole number or decimal fraction filling all of `text`.
+bool ParseNumber(const std::string& text, double& value) {
+  std::size_t used = 0;
+  try {
+    value = std::stod(text, &used);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return used == text.size() && std::isfinite(value);
+}
+
+struct ExportArguments {
+  std::string task, out, format;
+  long solution = 0;
+  double scale = 1;
+  bool json = false;
+};
+
+std::optional<Failure> ParseExport(const Command& self, Arguments args, ExportArguments& out) {
+  const auto wrong = [&](std::string detail) { return ArgumentFailure(std::move(detail), UsageLine(self)); };
+  std::vector<std::string> paths;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    const bool takesValue = word == "--solution" || word == "--format" || word == "--scale";
+    if (takesValue && i + 1 == args.size()) return wrong(word + " needs a value");
+    if (word == "--json") {
+      out.json = true;
+    } else if (word == "--solution") {
+      const std::string& value = args[++i];
+      double number = 0;
+      if (!ParseNumber(value, number) || number < 1 || number > 1e9 || number != std::floor(number))
+        return wrong("--solution expects a number from 1, not '" + value + "'");
+      out.solution = static_cast<long>(number);
+    } else if (word == "--format") {
+      out.format = args[++i];
+      if (out.format != "stl" && out.format != "obj")
+        return wrong("unknown format '" + out.format + "' (stl or obj)");
+    } else if (word == "--scale") {
+      const std::string& value = args[++i];
+      if (!ParseNumber(value, out.scale) || !(out.scale > 0 && out.scale < 1e6))
+        return wrong("--scale expects a positive number, not '" + value + "'");
+    } else if (word.size() > 1 && word[0] == '-') {
+      return wrong("unknown option '" + word + "'");
+    } else {
+      paths.push_back(word);
+    }
+  }
+  if (paths.size() != 2) return wrong("'export' takes a task file and an output file");
+  if (out.solution == 0) return wrong("--solution is missing");
+  if (out.format.empty()) return wrong("--format is missing");
+  out.task = paths[0];
+  out.out = paths[1];
+  return std::nullopt;
+}
+
+}  // namespace
+
+int RunExport(const Command& self, Arguments args) {
+  ExportArguments words;
+  if (auto failure = ParseExport(self, args, words)) return Report(*failure, WantsJson(args));
+  TaskState task;
+  if (auto failure = LoadTask(words.task, task)) return Report(*failure, words.json);
+  const Validation v = ValidateTask(task);
+  if (!v.ok()) return Report(RefusalFailure(v, task.figure), words.json);
+  Solver solver;
+  QuietObserver quiet;
+  if (solver.Solve(task, v.links, quiet) == SolveOutcome::OutOfMemory)
+    return Report(Failure(FailureKind::OutOfMemory), words.json);
+  if (words.solution > solver.SolutionCount())
+    return Report(
+        ArgumentFailure("--solution " + std::to_string(words.solution) + " is out of range: the task has " +
+                        std::to_string(solver.SolutionCount()) + " stored solutions"),
+        words.json);
+  const int i = static_cast<int>(words.solution - 1);
+  const SolidSolution solid = MakeSolidSolution(
+      v.links, {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()});
+  const std::vector<Mesh> meshes = PartMeshes(solid);
+  const bool written = words.format == "stl" ? WriteStl(words.out, meshes, words.scale)
+                                             : WriteObj(words.out, meshes, words.scale);
+  if (!written)
+    return Report(Failure(FailureKind::WriteFailed, words.out, kWriteFailedCaption, words.out), words.json);
+  if (words.json) std::cout << JsonObject().Add("outcome", "done").Text() << '\n';
+  return kExitOk;
+}
+
+}  // namespace zv::cli

@@ -1,0 +1,155 @@
+// The part meshes read back from their files, for the first stored solution
+// of every quick example: the OBJ's meshes are closed (every edge in exactly
+// two triangles of its part) and consistently oriented, enclose one unit of
+// volume per cube, have no face between two cubes of one part, fill exactly
+// the occupied box, and carry one material per part; the STL holds the same
+// triangles, its attribute numbering the parts.
+#include "solid/mesh_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "platform/files.h"
+#include "tests/solid/solved_examples.h"
+#include "tests/support/temp_folder.h"
+
+namespace zv {
+namespace {
+
+using namespace zv::test;
+
+struct ReadMesh {
+  std::vector<Point> vertices;
+  std::vector<std::array<int, 3>> triangles;
+};
+
+// The objects of an OBJ file, with the material each uses.
+std::vector<ReadMesh> ReadObj(const std::string& text, std::vector<std::string>& materials) {
+  std::vector<ReadMesh> parts;
+  std::vector<Point> all;
+  std::istringstream in(text);
+  for (std::string word; in >> word;) {
+    if (word == "o") {
+      parts.emplace_back();
+    } else if (word == "usemtl") {
+      materials.emplace_back();
+      in >> materials.back();
+    } else if (word == "v") {
+      Point p;
+      in >> p[0] >> p[1] >> p[2];
+      all.push_back(p);
+    } else if (word == "f") {
+      std::array<int, 3> t;
+      in >> t[0] >> t[1] >> t[2];
+      parts.back().triangles.push_back({t[0] - 1, t[1] - 1, t[2] - 1});  // OBJ counts from 1
+    } else {
+      std::getline(in, word);
+    }
+  }
+  for (ReadMesh& m : parts) m.vertices = all;
+  return parts;
+}
+
+// Where the cubes of each part stand, in the export frame: lowest corners.
+std::set<std::array<int, 4>> ExportCells(const SolidSolution& s) {
+  std::set<std::array<int, 4>> cells;
+  for (int k = 0; k < s.cubeCount; ++k)
+    cells.insert({s.part[k], s.formCell[k][0] - s.boxMin[0], s.boxMax[1] - s.formCell[k][1],
+                  s.boxMax[2] - s.formCell[k][2]});
+  return cells;
+}
+
+void CheckPartMesh(const ReadMesh& m, int part, const SolidSolution& s, double scale, Point& low,
+                   Point& high) {
+  const std::set<std::array<int, 4>> cells = ExportCells(s);
+  auto inside = [&](const Point& p) {
+    std::array<int, 4> key{part};
+    for (int i = 0; i < 3; ++i) key[i + 1] = static_cast<int>(std::floor(p[i] / scale));
+    return cells.count(key) > 0;
+  };
+  std::map<std::pair<int, int>, int> directed;
+  double volume = 0;
+  for (const auto& t : m.triangles) {
+    for (int i = 0; i < 3; ++i) ++directed[{t[i], t[(i + 1) % 3]}];
+    const Point &a = m.vertices[t[0]], &b = m.vertices[t[1]], &c = m.vertices[t[2]];
+    volume += Dot(a, Cross(b, c)) / 6;
+    const Point n = Cross(b - a, c - a), centre = (1.0 / 3) * (a + b + c);
+    const Point step = (0.25 * scale / Length(n)) * n;
+    EXPECT_TRUE(inside(centre - step) && !inside(centre + step)) << "a face inside the part or facing in";
+    for (const Point* p : {&a, &b, &c})
+      for (int i = 0; i < 3; ++i) {
+        low[i] = std::min(low[i], (*p)[i]);
+        high[i] = std::max(high[i], (*p)[i]);
+      }
+  }
+  for (const auto& [edge, count] : directed) {
+    EXPECT_EQ(count, 1) << "an edge met twice in one direction";
+    EXPECT_EQ(directed.count({edge.second, edge.first}), 1u) << "an edge of one triangle only";
+  }
+  int cubes = 0;
+  for (int k = 0; k < s.cubeCount; ++k) cubes += s.part[k] == part;
+  EXPECT_NEAR(volume, cubes * scale * scale * scale, 1e-6);
+}
+
+float FloatAt(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+  float f;
+  std::memcpy(&f, bytes.data() + at, 4);
+  return f;
+}
+
+TEST(MeshFiles, PartMeshesReadBackClosedOrientedAndInTheOccupiedBox) {
+  TempFolder folder;
+  const double scale = 2.5;
+  for (const SolvedExample& e : SolveQuickExamples()) {
+    SCOPED_TRACE(e.file);
+    const SolidSolution s = e.Solid(0);
+    const std::vector<Mesh> meshes = PartMeshes(s);
+    const std::string obj = (folder.Path() / "solution.obj").string(),
+                      stl = (folder.Path() / "solution.stl").string();
+    ASSERT_TRUE(WriteObj(obj, meshes, scale));
+    ASSERT_TRUE(WriteStl(stl, meshes, scale));
+
+    std::vector<std::uint8_t> objBytes, mtlBytes, stlBytes;
+    ASSERT_EQ(ReadWholeFile(obj, objBytes), FileReadStatus::Ok);
+    ASSERT_EQ(ReadWholeFile((folder.Path() / "solution.mtl").string(), mtlBytes), FileReadStatus::Ok);
+    ASSERT_EQ(ReadWholeFile(stl, stlBytes), FileReadStatus::Ok);
+    std::vector<std::string> materials;
+    const std::vector<ReadMesh> parts = ReadObj({objBytes.begin(), objBytes.end()}, materials);
+    ASSERT_EQ(static_cast<int>(parts.size()), s.partCount);
+    EXPECT_EQ(std::set<std::string>(materials.begin(), materials.end()).size(), parts.size());
+    for (const std::string& m : materials)
+      EXPECT_NE(std::string(mtlBytes.begin(), mtlBytes.end()).find("newmtl " + m + "\n"), std::string::npos);
+    Point low{1e9, 1e9, 1e9}, high{-1e9, -1e9, -1e9};
+    std::size_t triangles = 0;
+    for (int p = 0; p < s.partCount; ++p) {
+      CheckPartMesh(parts[p], p, s, scale, low, high);
+      triangles += parts[p].triangles.size();
+    }
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_NEAR(low[i], 0, 1e-9);
+      EXPECT_NEAR(high[i], scale * (s.boxMax[i] - s.boxMin[i] + 1), 1e-9);
+    }
+    // The STL: the same triangles, part by part, and the same box.
+    ASSERT_EQ(stlBytes.size(), 84 + 50 * triangles);
+    std::uint32_t count;
+    std::memcpy(&count, stlBytes.data() + 80, 4);
+    EXPECT_EQ(count, triangles);
+    std::size_t at = 84;
+    for (int p = 0; p < s.partCount; ++p)
+      for (const auto& t : parts[p].triangles) {
+        for (int corner = 0; corner < 3; ++corner)
+          for (int i = 0; i < 3; ++i)
+            ASSERT_NEAR(FloatAt(stlBytes, at + 12 + 12 * corner + 4 * i), parts[p].vertices[t[corner]][i],
+                        1e-5);
+        EXPECT_EQ(stlBytes[at + 48] | stlBytes[at + 49] << 8, p + 1);
+        at += 50;
+      }
+  }
+}
+
+}  // namespace
+}  // namespace zv
