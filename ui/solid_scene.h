@@ -1,0 +1,54 @@
+// Drawing a solution's cubes in 3-D with QPainter: every visible cube face,
+// shaded by its turn towards the light and sorted far to near, with the
+// cube's user number; faces two cubes share are left out, and so are the
+// outline edges between cubes of one block (rigid joints show no seam).
+// Edge hinges are knuckles along their edge (dark when folded, hollow when
+// flat), face-axis hinges short axes through their face (drawn over the
+// cubes; solid when turned, dashed when not). The selected cube is light
+// blue with a blue outline, colliding cubes have a red one. The projection
+// is parallel, so hit tests and the tests' projected centres are exact.
+//
+// Usage:
+//   zv::SolidScene scene{&solid, fold.Poses(t), colours, numbers};
+//   zv::PaintSolid(painter, rect, scene, camera);
+//   int cube = zv::CubeAt(scene, camera, rect, point);   // -1: none
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QRect>
+#include <vector>
+
+#include "solid/solid_solution.h"
+
+namespace zv {
+
+// How the scene is looked at: a turn of the world (view x to the right, y
+// down, z away from the viewer) and a zoom factor.
+struct SolidCamera {
+  Matrix turn = DefaultTurn();
+  double zoom = 1.0;
+
+  static Matrix DefaultTurn();
+  // Turns the view as a drag by (dx, dy) pixels does (a trackball).
+  void Drag(double dx, double dy);
+};
+
+struct SolidScene {
+  const SolidSolution* solid = nullptr;
+  std::vector<Rigid> poses;     // of every cube
+  std::vector<QColor> colours;  // of every cube
+  std::vector<int> numbers;     // user number of every cube
+  int selectedCube = -1;
+  int collidingA = -1, collidingB = -1;
+  int lastLayer = 1000;      // cubes whose form layer is past this are cut away
+  std::vector<Point> frame;  // points the view keeps in sight (centred, fitted)
+};
+
+void PaintSolid(QPainter& painter, const QRect& rect, const SolidScene& scene, const SolidCamera& camera);
+// The cube whose face is in front at `point`, or -1.
+int CubeAt(const SolidScene& scene, const SolidCamera& camera, const QRect& rect, const QPointF& point);
+// Where a world point appears.
+QPointF Project(const SolidScene& scene, const SolidCamera& camera, const QRect& rect, const Point& p);
+
+}  // namespace zv

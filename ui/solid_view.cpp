@@ -1,0 +1,311 @@
+// The 3-D view widget: controls, the canvas, the fold's timeline.
+#include "ui/solid_view.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "solid/part_colours.h"
+#include "ui/solid_texts.h"
+
+namespace zv {
+
+namespace {
+constexpr int kSliderSteps = 1000;
+constexpr int kTickMs = 30;
+}  // namespace
+
+// The picture: paints the scene and turns presses, drags and the wheel into
+// the view's clicks, turns and zoom.
+class SolidCanvas : public QWidget {
+ public:
+  explicit SolidCanvas(SolidView* view) : QWidget(view), view_(view) {
+    setMinimumSize(200, 200);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    view_->Paint(painter, rect());
+  }
+  void mousePressEvent(QMouseEvent* e) override {
+    press_ = last_ = e->position();
+    dragged_ = false;
+  }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    if (!(e->buttons() & Qt::LeftButton)) return;
+    const QPointF d = e->position() - last_;
+    last_ = e->position();
+    if ((e->position() - press_).manhattanLength() > 3) dragged_ = true;
+    if (dragged_) view_->CanvasDragged(d.x(), d.y());
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (!dragged_ && e->button() == Qt::LeftButton) view_->CanvasClicked(e->position());
+  }
+  void wheelEvent(QWheelEvent* e) override { view_->CanvasWheel(e->angleDelta().y() / 120); }
+
+ private:
+  SolidView* view_;
+  QPointF press_, last_;
+  bool dragged_ = false;
+};
+
+SolidView::SolidView(QWidget* parent) : QWidget(parent) {
+  setObjectName("SolidView");
+  auto* strip = new QHBoxLayout;
+  strip->setContentsMargins(2, 2, 2, 2);
+  auto button = [&](QToolButton*& b, const char* name, const QString& text, const char* hint) {
+    b = new QToolButton(this);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setToolTip(QString::fromUtf8(hint));
+    strip->addWidget(b);
+  };
+  button(ResetBt, "ResetBt", QStringLiteral("⟲"), kSolidResetHint);
+  LayersSE = new QSpinBox(this);
+  LayersSE->setObjectName("LayersSE");
+  LayersSE->setRange(1, kMaxFormHeight);
+  LayersSE->setValue(kMaxFormHeight);
+  LayersSE->setToolTip(QString::fromUtf8(kSolidLayersHint));
+  strip->addWidget(LayersSE);
+  button(BackBt, "BackBt", QStringLiteral("◀"), kFoldBackHint);
+  button(PlayBt, "PlayBt", QStringLiteral("▶"), kFoldPlayHint);
+  button(ForwardBt, "ForwardBt", QStringLiteral("▶|"), kFoldForwardHint);
+  FoldSl = new QSlider(Qt::Horizontal, this);
+  FoldSl->setObjectName("FoldSl");
+  FoldSl->setRange(0, kSliderSteps);
+  FoldSl->setValue(kSliderSteps);
+  FoldSl->setToolTip(QString::fromUtf8(kFoldSliderHint));
+  strip->addWidget(FoldSl, 1);
+  SpeedSE = new QSpinBox(this);
+  SpeedSE->setObjectName("SpeedSE");
+  SpeedSE->setRange(1, 20);
+  SpeedSE->setValue(2);
+  SpeedSE->setToolTip(QString::fromUtf8(kFoldSpeedHint));
+  strip->addWidget(SpeedSE);
+
+  canvas_ = new SolidCanvas(this);
+  FoldL = new QLabel(this);
+  FoldL->setObjectName("FoldL");
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addLayout(strip);
+  column->addWidget(canvas_, 1);
+  column->addWidget(FoldL);
+
+  timer_ = new QTimer(this);
+  timer_->setInterval(kTickMs);
+  connect(timer_, &QTimer::timeout, this, &SolidView::Tick);
+  connect(ResetBt, &QToolButton::clicked, this, &SolidView::ResetView);
+  connect(PlayBt, &QToolButton::clicked, this, [this] { playing() ? Pause() : Play(); });
+  connect(BackBt, &QToolButton::clicked, this, &SolidView::StepBack);
+  connect(ForwardBt, &QToolButton::clicked, this, &SolidView::StepForward);
+  connect(FoldSl, &QSlider::valueChanged, this, [this](int v) {
+    if (std::lround(t_ * kSliderSteps) != v) SetFold(double(v) / kSliderSteps);
+  });
+  connect(LayersSE, &QSpinBox::valueChanged, this, [this](int v) { SetLastLayer(v - 1); });
+}
+
+SolidView::~SolidView() = default;
+
+QWidget* SolidView::canvas() const { return canvas_; }
+
+void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& links,
+                             const StoredSolution& solution, const QColor& cubeColour) {
+  Pause();
+  solid_ = std::make_unique<SolidSolution>(MakeSolidSolution(links, solution));
+  fold_.reset();
+  check_.reset();
+  const SolidSolution& s = *solid_;
+  scene_.solid = solid_.get();
+  scene_.colours.assign(s.cubeCount, cubeColour);
+  if (s.partCount > 1)
+    for (int k = 0; k < s.cubeCount; ++k) scene_.colours[k] = QColor::fromRgb(PartColour(s.part[k]));
+  scene_.numbers.resize(s.cubeCount);
+  for (int k = 0; k < s.cubeCount; ++k) scene_.numbers[k] = figure.NumberOfCube[k] + 1;
+  endPoses_.resize(s.cubeCount);
+  for (int k = 0; k < s.cubeCount; ++k) endPoses_[k] = s.Placed(k);
+  const QSignalBlocker block(LayersSE);
+  const int layers = s.boxMax[2] + 1;
+  const bool allShown = LayersSE->value() >= LayersSE->maximum();
+  LayersSE->setMaximum(std::max(1, layers));
+  if (allShown) LayersSE->setValue(layers);
+  scene_.lastLayer = LayersSE->value() - 1;
+  SelectCell(selectedCell_);
+  Rebuild();
+}
+
+void SolidView::Clear() {
+  Pause();
+  solid_.reset();
+  fold_.reset();
+  check_.reset();
+  scene_ = SolidScene{};
+  FoldL->clear();
+  canvas_->update();
+}
+
+void SolidView::SelectCell(int cell) {
+  selectedCell_ = cell;
+  scene_.selectedCube = -1;
+  if (solid_ && cell != 0) {
+    const Vec3 c = FormCellCoordinates(cell);
+    for (int k = 0; k < solid_->cubeCount; ++k)
+      if (solid_->formCell[k] == c) scene_.selectedCube = k;
+  }
+  canvas_->update();
+}
+
+void SolidView::EnsureFold() {
+  if (!solid_ || fold_) return;
+  fold_ = std::make_unique<Fold>(*solid_);
+  check_ = FindFoldOrder(*fold_);
+}
+
+const FoldCheck& SolidView::foldCheck() {
+  EnsureFold();
+  static const FoldCheck none;
+  return check_ ? *check_ : none;
+}
+
+void SolidView::SetFold(double t) {
+  t_ = std::clamp(t, 0.0, 1.0);
+  if (t_ < 1) EnsureFold();
+  const QSignalBlocker block(FoldSl);
+  FoldSl->setValue(static_cast<int>(std::lround(t_ * kSliderSteps)));
+  Rebuild();
+}
+
+void SolidView::Rebuild() {
+  if (!solid_) return;
+  const bool folding = fold_ && (t_ < 1 || playing());
+  scene_.poses = folding ? fold_->Poses(t_) : endPoses_;
+  scene_.frame.clear();
+  const SolidSolution& s = *solid_;
+  for (int k = 0; k < s.cubeCount; ++k) {
+    scene_.frame.push_back(endPoses_[k].Apply(s.FigureCentre(k)));
+    if (folding) scene_.frame.push_back(s.FigureCentre(k) + fold_->FigureOffset());
+  }
+  scene_.collidingA = scene_.collidingB = -1;
+  if (folding && check_ && !check_->found && check_->collidingStep == fold_->StepAt(t_) && t_ < 1) {
+    scene_.collidingA = check_->cubeA;
+    scene_.collidingB = check_->cubeB;
+  }
+  ShowResult();
+  canvas_->update();
+}
+
+void SolidView::ShowResult() {
+  FoldL->setText(resultLine());
+  QPalette palette = FoldL->palette();
+  palette.setColor(QPalette::WindowText, check_ && !check_->found ? Qt::red : Qt::black);
+  FoldL->setPalette(palette);
+}
+
+QString SolidView::resultLine() const {
+  if (!fold_ || !check_) return {};
+  const int steps = static_cast<int>(fold_->Steps().size());
+  if (check_->found) return QString::fromUtf8(kFoldFreeText).arg(steps);
+  if (check_->collidingStep < 0) return QString::fromUtf8(kFoldOrderUnknownText);
+  return QString::fromUtf8(kFoldCollisionText)
+      .arg(scene_.numbers[check_->cubeA])
+      .arg(scene_.numbers[check_->cubeB])
+      .arg(check_->collidingStep + 1)
+      .arg(steps);
+}
+
+void SolidView::Play() {
+  if (!solid_) return;
+  EnsureFold();
+  if (t_ >= 1) t_ = 0;
+  timer_->start();
+  PlayBt->setText(QStringLiteral("❚❚"));
+  Rebuild();
+}
+
+void SolidView::Pause() {
+  timer_->stop();
+  PlayBt->setText(QStringLiteral("▶"));
+}
+
+bool SolidView::playing() const { return timer_->isActive(); }
+
+void SolidView::Tick() {
+  if (!fold_) return Pause();
+  const double share = SpeedSE->value() * kTickMs / 1000.0 / fold_->Steps().size();
+  if (t_ + share >= 1) {
+    Pause();
+    SetFold(1);
+    return;
+  }
+  SetFold(t_ + share);
+}
+
+void SolidView::StepForward() {
+  EnsureFold();
+  if (!fold_ || fold_->Steps().empty()) return;
+  Pause();
+  const int count = static_cast<int>(fold_->Steps().size());
+  const int next = std::min(count, static_cast<int>(std::floor(t_ * count + 1e-9)) + 1);
+  SetFold(double(next) / count);
+}
+
+void SolidView::StepBack() {
+  EnsureFold();
+  if (!fold_ || fold_->Steps().empty()) return;
+  Pause();
+  const int count = static_cast<int>(fold_->Steps().size());
+  const int previous = std::max(0, static_cast<int>(std::ceil(t_ * count - 1e-9)) - 1);
+  SetFold(double(previous) / count);
+}
+
+void SolidView::ResetView() {
+  camera_ = SolidCamera{};
+  canvas_->update();
+}
+
+void SolidView::SetLastLayer(int layer) {
+  scene_.lastLayer = layer;
+  {
+    const QSignalBlocker block(LayersSE);
+    LayersSE->setValue(layer + 1);
+  }
+  canvas_->update();
+}
+
+QPointF SolidView::ProjectedCentre(int cube) const {
+  return Project(scene_, camera_, canvas_->rect(), scene_.poses[cube].Apply(solid_->FigureCentre(cube)));
+}
+
+void SolidView::Paint(QPainter& painter, const QRect& rect) const {
+  PaintSolid(painter, rect, scene_, camera_);
+}
+
+void SolidView::CanvasClicked(const QPointF& point) {
+  const int cube = CubeAt(scene_, camera_, canvas_->rect(), point);
+  if (cube < 0) return;
+  const Vec3& c = solid_->formCell[cube];
+  emit cellClicked(FormCellIndex(c[0], c[1], c[2]));
+}
+
+void SolidView::CanvasDragged(double dx, double dy) {
+  camera_.Drag(dx, dy);
+  canvas_->update();
+}
+
+void SolidView::CanvasWheel(int steps) {
+  camera_.zoom = std::clamp(camera_.zoom * std::pow(1.15, steps), 0.2, 8.0);
+  canvas_->update();
+}
+
+}  // namespace zv

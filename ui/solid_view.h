@@ -1,0 +1,95 @@
+// The 3-D view of a shown solution with its fold animation: a strip of
+// controls (reset the view, the last layer shown, play/pause, step back and
+// forth, the fold position and the speed), the picture (drag to turn, wheel
+// to zoom, click to select a cube's form cell) and the fold's result line.
+// The window gives it the shown solution and the selected cell and hears
+// back which cell a click selects; turning and zoom stay when the solution
+// changes. The fold and its collision check are computed when the fold is
+// first wanted (a position below 1 or play).
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "solid/fold.h"
+#include "ui/solid_scene.h"
+
+class QLabel;
+class QSlider;
+class QSpinBox;
+class QTimer;
+class QToolButton;
+
+namespace zv {
+
+class SolidCanvas;
+
+class SolidView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SolidView(QWidget* parent = nullptr);
+  ~SolidView() override;
+
+  // Shows `solution` of the task whose figure and links are given; the
+  // cubes take `cubeColour` when the figure is one part, else part colours.
+  void ShowSolution(const FigureState& figure, const LinkAnalysis& links, const StoredSolution& solution,
+                    const QColor& cubeColour);
+  void Clear();
+  // Highlights the cube in form cell `cell` (a form cell index; 0: none).
+  void SelectCell(int cell);
+
+  // The fold position, 0 (flat figure) .. 1 (the solution).
+  void SetFold(double t);
+  double fold() const { return t_; }
+  void Play();
+  void Pause();
+  void StepForward();
+  void StepBack();
+  bool playing() const;
+
+  void ResetView();
+  void SetLastLayer(int layer);
+  // The fold's check (computed on first call), and its words.
+  const FoldCheck& foldCheck();
+  QString resultLine() const;
+
+  const SolidCamera& camera() const { return camera_; }
+  const SolidScene& scene() const { return scene_; }
+  QWidget* canvas() const;
+  // Where the centre of cube k appears on the canvas.
+  QPointF ProjectedCentre(int cube) const;
+
+ signals:
+  void cellClicked(int cell);
+
+ private:
+  friend class SolidCanvas;
+  void Rebuild();
+  void Tick();
+  void ShowResult();
+  void CanvasClicked(const QPointF& point);
+  void CanvasDragged(double dx, double dy);
+  void CanvasWheel(int steps);
+  void Paint(QPainter& painter, const QRect& rect) const;
+  void EnsureFold();
+
+  std::unique_ptr<SolidSolution> solid_;
+  std::unique_ptr<Fold> fold_;
+  std::optional<FoldCheck> check_;
+  SolidScene scene_;
+  SolidCamera camera_;
+  std::vector<Rigid> endPoses_;
+  int selectedCell_ = 0;
+  double t_ = 1.0;
+
+  SolidCanvas* canvas_ = nullptr;
+  QToolButton *ResetBt = nullptr, *PlayBt = nullptr, *BackBt = nullptr, *ForwardBt = nullptr;
+  QSpinBox *LayersSE = nullptr, *SpeedSE = nullptr;
+  QSlider* FoldSl = nullptr;
+  QLabel* FoldL = nullptr;
+  QTimer* timer_ = nullptr;
+};
+
+}  // namespace zv
