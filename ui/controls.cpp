@@ -1,6 +1,8 @@
 // The program's controls as its windows make them (ui/controls.h).
 #include "ui/controls.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
@@ -27,14 +29,27 @@ QWidget* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h
 QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, int x, int y, int w, int h,
                         const QString& text, bool checkable) {
   auto* button = new QToolButton(parent);
+  SetUpButton(button, name, hint, x, y, w, h);
+  button->setCheckable(checkable);
+  if (!text.isEmpty()) button->setText(text);
+  return button;
+}
+
+void SetUpButton(QToolButton* button, const char* name, const char* hint, int x, int y, int w, int h) {
   button->setObjectName(QString::fromLatin1(name));
   button->setToolTip(QString::fromUtf8(hint));
   button->setGeometry(x, y, w, h);
   button->setAutoRaise(true);
-  button->setCheckable(checkable);
   button->setFocusPolicy(Qt::NoFocus);
-  if (!text.isEmpty()) button->setText(text);
-  return button;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* text, const char* hint, int x, int y,
+                        int w) {
+  auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setToolTip(QString::fromUtf8(hint));
+  box->setGeometry(x, y, w, 22);
+  return box;
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
@@ -70,16 +85,31 @@ int LabelledSpin(QWidget* parent, const char* caption, QSpinBox*& spin, const ch
   return spin->x() + spin->width() + 3;
 }
 
+QAction* MakeAction(QWidget* owner, const char* name, const QList<QKeySequence>& keys) {
+  auto* action = new QAction(owner);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcuts(keys);
+  action->setShortcutContext(Qt::ApplicationShortcut);
+  owner->addAction(action);
+  return action;
+}
+
+void SetLabelLook(QLabel* label, const QColor& color, bool bold) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, color);
+  label->setPalette(palette);
+  QFont font = label->font();
+  font.setBold(bold);
+  label->setFont(font);
+}
+
 QLabel* MakeCounter(QWidget* parent, const char* caption, const char* name, int x, int y) {
   MakeLabel(parent, nullptr, caption, x, y + 3);
   QLabel* counter = MakeLabel(parent, name, "0", x + 52, y + 1);
+  SetLabelLook(counter, kBlue, true);
   QFont font = counter->font();
-  font.setBold(true);
   font.setPointSize(10);
   counter->setFont(font);
-  QPalette palette = counter->palette();
-  palette.setColor(QPalette::WindowText, kBlue);
-  counter->setPalette(palette);
   counter->resize(34, 18);
   return counter;
 }

@@ -1,6 +1,7 @@
-// The main window TZvForm: the figure half (tool strip Panel3, picture ImA
-// in the scroll box ImASB) and the form half (tool strip Panel4, picture
-// ImB in ImBSB). It owns the editing session (the task, its validation and
+// The main window TZvForm: the figure half (FigureHalf: tool strip Panel3,
+// picture ImA in the scroll box ImASB) and the form half (FormHalf: tool
+// strip Panel4, picture ImB in ImBSB), which build and show the controls.
+// It owns the editing session (the task, its validation and
 // undo history, the work and numbering modes, the solver run; see
 // editor/editor_session.h), the display switches and cube colour, the
 // settings file and the current task file name. Every handler passes its
@@ -27,20 +28,16 @@
 #include "storage/task_file.h"
 
 class QAbstractButton;
-class QButtonGroup;
-class QCheckBox;
-class QLabel;
-class QScrollArea;
 class QSpinBox;
 class QToolButton;
 
 namespace zv {
 
-class Picture;
+class FigureHalf;
+class FormHalf;
 class TNumsForm;
 class TTextForm;
 class THelpForm;
-struct ProgressStep;
 
 struct StartOptions {
   QString dataFolder;  // where "Zorvat.ini" and "Current.zvt" live, with a trailing '/'
@@ -69,6 +66,9 @@ class TZvForm : public QWidget {
   TNumsForm* numsForm() const { return numsForm_.get(); }
   TTextForm* textForm() const { return textForm_.get(); }
   THelpForm* helpForm() const { return helpForm_.get(); }
+  // The two halves with their controls.
+  FigureHalf& figureHalf() const { return *figureHalf_; }
+  FormHalf& formHalf() const { return *formHalf_; }
 
   // Task files (the window side of reading and writing).
   bool ReadTask(const QString& path, bool rememberName);
@@ -97,20 +97,15 @@ class TZvForm : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  // Building the controls (zv_form_build.cpp).
-  void BuildControls();
-  void BuildFigureStrip(QWidget* panelA);
-  void BuildFormStrip(QWidget* panelB);
+  // Wiring the controls to their handlers, and the keyboard actions
+  // (zv_form_connect.cpp).
   void ConnectControls();
 
-  // Layout (zv_form_layout.cpp).
-  void Layout();
-
-  // Redraws from the session's changes (zv_form_redraw.cpp).
+  // Redraws from the session's changes, and the layout (zv_form_redraw.cpp).
   void Apply(const Changes& changes);
+  void Layout();
   void ShowRefusal(Refusal refusal);
   void ShowWorkMode();
-  void SetSolveCaption(const char* text, const QColor& color);
   void ShowNumberingMode();
   void ShowBrowseState();
   void FigureRedraw();
@@ -153,7 +148,6 @@ class TZvForm : public QWidget {
   void SizeChange(GridAxis axis, QSpinBox* spin);
 
   // Solving and browsing (zv_form_solve.cpp).
-  void ShowProgress(const ProgressStep& step, const SolveStats& stats);
   void FirstSolBtClick();
   void PrevSolBtClick();
   void NextSolBtClick();
@@ -165,6 +159,7 @@ class TZvForm : public QWidget {
   void EndNumberingMode();
   void NormBtClick();
   void TextBtClick();
+  QToolButton* TextBt() const;  // the description window's button
   void TextEdited(const std::string& text);
   void HelpBtClick();
   void CancelAExecute();
@@ -211,27 +206,11 @@ class TZvForm : public QWidget {
   int vScrollWidth_ = 0;             // scroll bar sizes of the style, read once
   int hScrollHeight_ = 0;
 
-  // Controls, named as their object names.
-  QWidget *PanelA = nullptr, *Panel3 = nullptr, *PanelAI = nullptr, *ImAP = nullptr;
-  QWidget *Bevel1 = nullptr, *PanelB = nullptr, *Panel4 = nullptr, *Panel6 = nullptr;
-  QWidget *PanelBI = nullptr, *ImBP = nullptr;
-  QWidget *ButtonsAP = nullptr, *LinksP = nullptr, *Panel2 = nullptr, *MoveBP = nullptr;
-  QWidget *Edit1P = nullptr, *SolP = nullptr, *ResP = nullptr, *ErP = nullptr;
-  QScrollArea *ImASB = nullptr, *ImBSB = nullptr;
-  Picture *ImA = nullptr, *ImB = nullptr;
-  QSpinBox *XASE = nullptr, *YASE = nullptr, *XBSE = nullptr, *YBSE = nullptr, *ZBSE = nullptr;
-  QToolButton *OpenBt = nullptr, *SaveBt = nullptr, *HelpBt = nullptr, *TextBt = nullptr;
-  QToolButton *ChooseColBt = nullptr, *NumsBt = nullptr, *SolveBt = nullptr;
-  QToolButton *DrawABt = nullptr, *EdgeBt = nullptr, *FaceBt = nullptr, *MergeBt = nullptr;
-  QToolButton *UndoBt = nullptr, *RedoBt = nullptr, *ClearABt = nullptr, *FillABt = nullptr;
-  QToolButton *ClearLinksBt = nullptr, *ClearBBt = nullptr, *FillBBt = nullptr;
-  QToolButton *PrevLayerBt = nullptr, *NextLayerBt = nullptr;
-  QButtonGroup* drawModeGroup_ = nullptr;
-  QCheckBox *NumberCB = nullptr, *LinksCB = nullptr, *EmptyCellsCB = nullptr;
-  QLabel *NumL = nullptr, *PartsL = nullptr, *CyclesL = nullptr, *EmptyL = nullptr, *ErL = nullptr;
-  QToolButton *FirstSolBt = nullptr, *PrevSolBt = nullptr, *NextSolBt = nullptr, *LastSolBt = nullptr;
-  QLabel *SolL = nullptr, *TimePastL = nullptr, *TimeRestL = nullptr, *DeadL = nullptr;
-  QLabel* SolNumL = nullptr;
+  // The two halves and the bevel between them; the halves hold the
+  // controls, named as their object names.
+  FigureHalf* figureHalf_ = nullptr;  // PanelA
+  QWidget* Bevel1 = nullptr;
+  FormHalf* formHalf_ = nullptr;  // PanelB
 
   // The auxiliary windows, destroyed before the settings file is closed.
   std::unique_ptr<TTextForm> textForm_;

@@ -5,8 +5,10 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "ui/figure_half.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
+#include "ui/task_buttons.h"
 #include "ui/text_window.h"
 #include "ui/zv_form.h"
 
@@ -18,7 +20,7 @@ void TZvForm::CreateAuxWindows() {
   numsForm_ = std::make_unique<TNumsForm>(*profile_);
   session_.SetNumberSource(numsForm_.get());
   connect(textForm_.get(), &TTextForm::textEdited, this, &TZvForm::TextEdited);
-  connect(textForm_.get(), &TTextForm::closed, this, [this] { SetHandlerGuarded(TextBt, false); });
+  connect(textForm_.get(), &TTextForm::closed, this, [this] { SetHandlerGuarded(TextBt(), false); });
   connect(numsForm_.get(), &TNumsForm::normBtClicked, this, &TZvForm::NormBtClick);
   connect(numsForm_.get(), &TNumsForm::closed, this, &TZvForm::EndNumberingMode);
 }
@@ -27,14 +29,14 @@ void TZvForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_ || !textForm_) return;
   shown_ = true;
-  if (TextBt->isChecked()) textForm_->LoadText(task().Text);
-  textForm_->setVisible(TextBt->isChecked());
+  if (TextBt()->isChecked()) textForm_->LoadText(task().Text);
+  textForm_->setVisible(TextBt()->isChecked());
 }
 
 void TZvForm::NumsBtClick() {
   if (handlerGuard_ || !numsForm_) return;
-  if (NumsBt->isChecked()) numsForm_->Fill(session_.NumberListSize());
-  Apply(session_.SetNumberingMode(NumsBt->isChecked()));
+  if (figureHalf_->NumsBt->isChecked()) numsForm_->Fill(session_.NumberListSize());
+  Apply(session_.SetNumberingMode(figureHalf_->NumsBt->isChecked()));
 }
 
 void TZvForm::EndNumberingMode() { Apply(session_.EndNumberingMode()); }
@@ -42,8 +44,8 @@ void TZvForm::NormBtClick() { Apply(session_.ResetNumbering()); }
 
 void TZvForm::TextBtClick() {
   if (handlerGuard_ || !textForm_) return;
-  if (TextBt->isChecked()) textForm_->LoadText(task().Text);
-  textForm_->setVisible(TextBt->isChecked());
+  if (TextBt()->isChecked()) textForm_->LoadText(task().Text);
+  textForm_->setVisible(TextBt()->isChecked());
 }
 
 void TZvForm::TextEdited(const std::string& text) {
@@ -51,7 +53,9 @@ void TZvForm::TextEdited(const std::string& text) {
   UpdateDescriptionMark();
 }
 
-void TZvForm::UpdateDescriptionMark() { ShowDescriptionMark(*TextBt, task().Text); }
+QToolButton* TZvForm::TextBt() const { return figureHalf_->buttons->TextBt; }
+
+void TZvForm::UpdateDescriptionMark() { ShowDescriptionMark(*TextBt(), task().Text); }
 
 void TZvForm::HelpBtClick() {
   if (helpForm_) helpForm_->ShowAndRaise();

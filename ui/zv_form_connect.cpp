@@ -2,109 +2,95 @@
 // actions: F1, F2, F3, Esc and Shift+F11 act in every window of the
 // program; the undo and redo keys only in the main window, so that they stay
 // the text boxes' own keys in the description and help windows.
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
 #include <utility>
 
+#include "ui/controls.h"
+#include "ui/figure_half.h"
+#include "ui/form_half.h"
 #include "ui/picture.h"
+#include "ui/solution_browser.h"
+#include "ui/solve_button.h"
+#include "ui/task_buttons.h"
 #include "ui/zv_form.h"
 
 namespace zv {
 
-namespace {
-
-// A named action with application-wide shortcuts.
-QAction* MakeAction(QWidget* owner, const char* name, std::initializer_list<QKeySequence> keys) {
-  auto* action = new QAction(owner);
-  action->setObjectName(QString::fromLatin1(name));
-  action->setShortcuts(QList<QKeySequence>(keys));
-  action->setShortcutContext(Qt::ApplicationShortcut);
-  owner->addAction(action);
-  return action;
-}
-
-}  // namespace
-
 void TZvForm::ConnectControls() {
-  const auto Button = [this](const char* name) { return findChild<QToolButton*>(QString::fromLatin1(name)); };
-  connect(ImA, &Picture::mousePressed, this, &TZvForm::ImAMouseDown);
-  connect(ImA, &Picture::mouseMoved, this, &TZvForm::ImAMouseMove);
-  connect(ImA, &Picture::mouseReleased, this, [this] { ImAMouseUp(); });
-  connect(ImB, &Picture::mousePressed, this,
+  const FigureHalf& a = *figureHalf_;
+  const FormHalf& b = *formHalf_;
+  const TaskButtons& t = *a.buttons;
+  connect(a.image.picture, &Picture::mousePressed, this, &TZvForm::ImAMouseDown);
+  connect(a.image.picture, &Picture::mouseMoved, this, &TZvForm::ImAMouseMove);
+  connect(a.image.picture, &Picture::mouseReleased, this, [this] { ImAMouseUp(); });
+  connect(b.image.picture, &Picture::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons, int x, int y) { ImBMouseDown(x, y); });
-  connect(ImB, &Picture::mouseMoved, this, [this](Qt::MouseButtons, int x, int y) { ImBMouseMove(x, y); });
-  connect(ImB, &Picture::mouseReleased, this, [this] { ImBMouseUp(); });
+  connect(b.image.picture, &Picture::mouseMoved, this,
+          [this](Qt::MouseButtons, int x, int y) { ImBMouseMove(x, y); });
+  connect(b.image.picture, &Picture::mouseReleased, this, [this] { ImBMouseUp(); });
+  connect(a.drawModeGroup, &QButtonGroup::idClicked, this, &TZvForm::DrawABtClick);
+  connect(figureHalf_, &FigureHalf::shiftClicked, this, &TZvForm::ShiftFigureBy);
+  connect(formHalf_, &FormHalf::shiftClicked, this, &TZvForm::ShiftFormBy);
 
-  connect(drawModeGroup_, &QButtonGroup::idClicked, this, &TZvForm::DrawABtClick);
   using Handler = void (TZvForm::*)();
   // clang-format off
   const std::pair<QAbstractButton*, Handler> clicks[] = {
-      {OpenBt, &TZvForm::OpenBtClick},             {SaveBt, &TZvForm::SaveBtClick},
-      {ChooseColBt, &TZvForm::ChooseColBtClick},   {HelpBt, &TZvForm::HelpBtClick},
-      {NumberCB, &TZvForm::NumberCBClick},         {LinksCB, &TZvForm::LinksCBClick},
-      {EmptyCellsCB, &TZvForm::EmptyCellsCBClick}, {ClearLinksBt, &TZvForm::ClearLinksBtClick},
-      {ClearABt, &TZvForm::ClearABtClick},         {FillABt, &TZvForm::FillABtClick},
-      {ClearBBt, &TZvForm::ClearBBtClick},         {FillBBt, &TZvForm::FillBBtClick},
-      {UndoBt, &TZvForm::UndoBtClick},             {RedoBt, &TZvForm::RedoBtClick},
-      {SolveBt, &TZvForm::SolveBtClick},           {FirstSolBt, &TZvForm::FirstSolBtClick},
-      {PrevSolBt, &TZvForm::PrevSolBtClick},       {NextSolBt, &TZvForm::NextSolBtClick},
-      {LastSolBt, &TZvForm::LastSolBtClick}};
+      {t.OpenBt, &TZvForm::OpenBtClick},             {t.SaveBt, &TZvForm::SaveBtClick},
+      {t.ChooseColBt, &TZvForm::ChooseColBtClick},   {t.HelpBt, &TZvForm::HelpBtClick},
+      {a.NumberCB, &TZvForm::NumberCBClick},         {a.LinksCB, &TZvForm::LinksCBClick},
+      {b.EmptyCellsCB, &TZvForm::EmptyCellsCBClick}, {a.ClearLinksBt, &TZvForm::ClearLinksBtClick},
+      {a.ClearABt, &TZvForm::ClearABtClick},         {a.FillABt, &TZvForm::FillABtClick},
+      {b.ClearBBt, &TZvForm::ClearBBtClick},         {b.FillBBt, &TZvForm::FillBBtClick},
+      {a.UndoBt, &TZvForm::UndoBtClick},             {a.RedoBt, &TZvForm::RedoBtClick},
+      {a.Move0Bt, &TZvForm::Move0BtClick},           {b.Move0BBt, &TZvForm::Move0BBtClick},
+      {b.SolveBt, &TZvForm::SolveBtClick},           {b.SolP->FirstSolBt, &TZvForm::FirstSolBtClick},
+      {b.SolP->PrevSolBt, &TZvForm::PrevSolBtClick}, {b.SolP->NextSolBt, &TZvForm::NextSolBtClick},
+      {b.SolP->LastSolBt, &TZvForm::LastSolBtClick}};
   // The toggle buttons act on every change of state, also when the program sets it.
   const std::pair<QAbstractButton*, Handler> toggles[] = {
-      {NumsBt, &TZvForm::NumsBtClick},             {TextBt, &TZvForm::TextBtClick},
-      {PrevLayerBt, &TZvForm::PrevLayerBtClick},   {NextLayerBt, &TZvForm::NextLayerBtClick}};
+      {a.NumsBt, &TZvForm::NumsBtClick},             {t.TextBt, &TZvForm::TextBtClick},
+      {b.PrevLayerBt, &TZvForm::PrevLayerBtClick},   {b.NextLayerBt, &TZvForm::NextLayerBtClick}};
+  const std::pair<QSpinBox*, Handler> spins[] = {
+      {a.XASE, &TZvForm::XASEChange}, {a.YASE, &TZvForm::YASEChange}, {b.XBSE, &TZvForm::XBSEChange},
+      {b.YBSE, &TZvForm::YBSEChange}, {b.ZBSE, &TZvForm::ZBSEChange}};
   // clang-format on
   for (const auto& [button, handler] : clicks) connect(button, &QAbstractButton::clicked, this, handler);
   for (const auto& [button, handler] : toggles) connect(button, &QAbstractButton::toggled, this, handler);
+  for (const auto& [spin, handler] : spins) connect(spin, &QSpinBox::valueChanged, this, handler);
 
   const struct {
     const char* name;
-    int dx, dy;
-  } figureMoves[] = {{"MoveX0Bt", -1, 0}, {"MoveX1Bt", 1, 0}, {"MoveY0Bt", 0, -1}, {"MoveY2Bt", 0, 1}};
-  for (const auto& m : figureMoves)
-    connect(Button(m.name), &QToolButton::clicked, this, [this, m] { ShiftFigureBy(m.dx, m.dy); });
-  connect(Button("Move0Bt"), &QToolButton::clicked, this, &TZvForm::Move0BtClick);
+    QList<QKeySequence> keys;
+    Handler handler;
+  } actions[] = {
+      {"SaveA", {Qt::Key_F2, QKeySequence(Qt::CTRL | Qt::Key_S)}, &TZvForm::SaveBtClick},
+      {"OpenA", {Qt::Key_F3, QKeySequence(Qt::CTRL | Qt::Key_O)}, &TZvForm::OpenBtClick},
+      {"HelpA", {Qt::Key_F1}, &TZvForm::HelpBtClick},
+      {"CancelA", {Qt::Key_Escape}, &TZvForm::CancelAExecute},
+      {"CloseWithoutSaveA", {QKeySequence(Qt::SHIFT | Qt::Key_F11)}, &TZvForm::CloseWithoutSaveAExecute},
+  };
+  for (const auto& action : actions)
+    connect(MakeAction(this, action.name, action.keys), &QAction::triggered, this, action.handler);
+  // The undo and redo keys press their buttons, which do nothing while disabled.
   const struct {
     const char* name;
-    int dx, dy, dz;
-  } formMoves[] = {{"MoveX0BBt", -1, 0, 0}, {"MoveX1BBt", 1, 0, 0},  {"MoveY0BBt", 0, -1, 0},
-                   {"MoveY1BBt", 0, 1, 0},  {"MoveZ0BBt", 0, 0, -1}, {"MoveZ1BBt", 0, 0, 1}};
-  for (const auto& m : formMoves)
-    connect(Button(m.name), &QToolButton::clicked, this, [this, m] { ShiftFormBy(m.dx, m.dy, m.dz); });
-  connect(Button("Move0BBt"), &QToolButton::clicked, this, &TZvForm::Move0BBtClick);
-  connect(XASE, &QSpinBox::valueChanged, this, &TZvForm::XASEChange);
-  connect(YASE, &QSpinBox::valueChanged, this, &TZvForm::YASEChange);
-  connect(XBSE, &QSpinBox::valueChanged, this, &TZvForm::XBSEChange);
-  connect(YBSE, &QSpinBox::valueChanged, this, &TZvForm::YBSEChange);
-  connect(ZBSE, &QSpinBox::valueChanged, this, &TZvForm::ZBSEChange);
-
-  // F2/Ctrl+S and F3/Ctrl+O run Save and Open.
-  connect(MakeAction(this, "SaveA", {Qt::Key_F2, QKeySequence(Qt::CTRL | Qt::Key_S)}), &QAction::triggered,
-          this, &TZvForm::SaveBtClick);
-  connect(MakeAction(this, "OpenA", {Qt::Key_F3, QKeySequence(Qt::CTRL | Qt::Key_O)}), &QAction::triggered,
-          this, &TZvForm::OpenBtClick);
-  connect(MakeAction(this, "HelpA", {Qt::Key_F1}), &QAction::triggered, this, &TZvForm::HelpBtClick);
-  connect(MakeAction(this, "CancelA", {Qt::Key_Escape}), &QAction::triggered, this, &TZvForm::CancelAExecute);
-  // The keys act exactly as the buttons would: only while they are enabled.
-  QAction* undo = MakeAction(this, "UndoA", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-  undo->setShortcutContext(Qt::WindowShortcut);
-  connect(undo, &QAction::triggered, this, [this] {
-    if (UndoBt->isEnabled()) UndoBtClick();
-  });
-  QAction* redo = MakeAction(
-      this, "RedoA", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  redo->setShortcutContext(Qt::WindowShortcut);
-  connect(redo, &QAction::triggered, this, [this] {
-    if (RedoBt->isEnabled()) RedoBtClick();
-  });
-  connect(MakeAction(this, "CloseWithoutSaveA", {QKeySequence(Qt::SHIFT | Qt::Key_F11)}), &QAction::triggered,
-          this, &TZvForm::CloseWithoutSaveAExecute);
+    QList<QKeySequence> keys;
+    QAbstractButton* button;
+  } windowKeys[] = {
+      {"UndoA", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, a.UndoBt},
+      {"RedoA",
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+       a.RedoBt},
+  };
+  for (const auto& key : windowKeys) {
+    QAction* action = MakeAction(this, key.name, key.keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, key.button, &QAbstractButton::click);
+  }
 }
 
 }  // namespace zv

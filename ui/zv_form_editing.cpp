@@ -7,6 +7,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "ui/figure_half.h"
+#include "ui/form_half.h"
 #include "ui/zv_form.h"
 
 namespace zv {
@@ -24,7 +26,7 @@ void TZvForm::DrawABtClick(int tag) { Apply(session_.SetDrawMode(static_cast<Dra
 void TZvForm::ImBMouseDown(int x, int y) { Apply(session_.FormPress(x, y)); }
 void TZvForm::ImBMouseMove(int x, int y) { Apply(session_.FormDrag(x, y)); }
 void TZvForm::ImBMouseUp() { session_.FormRelease(); }
-void TZvForm::EmptyCellsCBClick() { Apply(session_.SetEmptyCells(EmptyCellsCB->isChecked())); }
+void TZvForm::EmptyCellsCBClick() { Apply(session_.SetEmptyCells(formHalf_->EmptyCellsCB->isChecked())); }
 void TZvForm::ClearABtClick() { Apply(session_.ClearFigure()); }
 void TZvForm::FillABtClick() { Apply(session_.FillFigure()); }
 void TZvForm::ClearLinksBtClick() { Apply(session_.ClearLinks()); }
@@ -34,11 +36,11 @@ void TZvForm::ShiftFigureBy(int dx, int dy) { Apply(session_.ShiftFigureBy(dx, d
 void TZvForm::Move0BtClick() { Apply(session_.MoveFigureToOrigin()); }
 void TZvForm::ShiftFormBy(int dx, int dy, int dz) { Apply(session_.ShiftFormBy(dx, dy, dz)); }
 void TZvForm::Move0BBtClick() { Apply(session_.MoveFormToOrigin()); }
-void TZvForm::XASEChange() { SizeChange(GridAxis::FigureX, XASE); }
-void TZvForm::YASEChange() { SizeChange(GridAxis::FigureY, YASE); }
-void TZvForm::XBSEChange() { SizeChange(GridAxis::FormX, XBSE); }
-void TZvForm::YBSEChange() { SizeChange(GridAxis::FormY, YBSE); }
-void TZvForm::ZBSEChange() { SizeChange(GridAxis::FormZ, ZBSE); }
+void TZvForm::XASEChange() { SizeChange(GridAxis::FigureX, figureHalf_->XASE); }
+void TZvForm::YASEChange() { SizeChange(GridAxis::FigureY, figureHalf_->YASE); }
+void TZvForm::XBSEChange() { SizeChange(GridAxis::FormX, formHalf_->XBSE); }
+void TZvForm::YBSEChange() { SizeChange(GridAxis::FormY, formHalf_->YBSE); }
+void TZvForm::ZBSEChange() { SizeChange(GridAxis::FormZ, formHalf_->ZBSE); }
 
 void TZvForm::SizeChange(GridAxis axis, QSpinBox* spin) {
   if (!handlerGuard_) Apply(session_.Resize(axis, spin->value()));
@@ -49,23 +51,23 @@ void TZvForm::RedoBtClick() { Apply(session_.Redo()); }
 
 void TZvForm::PrevLayerBtClick() {
   if (handlerGuard_) return;
-  opt_.PrevLayer = PrevLayerBt->isChecked();
+  opt_.PrevLayer = formHalf_->PrevLayerBt->isChecked();
   FormRedraw();
 }
 
 void TZvForm::NextLayerBtClick() {
   if (handlerGuard_) return;
-  opt_.NextLayer = NextLayerBt->isChecked();
+  opt_.NextLayer = formHalf_->NextLayerBt->isChecked();
   FormRedraw();
 }
 
 void TZvForm::NumberCBClick() {
-  opt_.Numbers = NumberCB->isChecked();
+  opt_.Numbers = figureHalf_->NumberCB->isChecked();
   FigureRedraw();
 }
 
 void TZvForm::LinksCBClick() {
-  opt_.Links = LinksCB->isChecked();
+  opt_.Links = figureHalf_->LinksCB->isChecked();
   FigureRedraw();
 }
 

@@ -16,7 +16,10 @@
 
 #include "storage/autosave.h"
 #include "storage/task_file.h"
+#include "ui/figure_half.h"
 #include "ui/file_boxes.h"
+#include "ui/form_half.h"
+#include "ui/task_buttons.h"
 #include "ui/text_window.h"
 #include "ui/texts/core_texts.h"
 #include "ui/window_texts.h"
@@ -65,8 +68,8 @@ ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName) {
   const ReadResult result = ReadTaskFile(FilePath(path), loaded);
   if (result != ReadResult::Ok) return result;
   const Changes c = session_.ReplaceTask(std::move(loaded));
-  EmptyCellsCB->setChecked(task().EmptyCells);
-  if (textForm_ && TextBt->isChecked()) textForm_->LoadText(task().Text);
+  formHalf_->EmptyCellsCB->setChecked(task().EmptyCells);
+  if (textForm_ && TextBt()->isChecked()) textForm_->LoadText(task().Text);
   UpdateDescriptionMark();
   if (rememberName) currentTaskFile_ = path;
   Apply(c);

@@ -1,19 +1,25 @@
 // Redrawing the window from what a session command changed: the refusal
-// boxes, the controls of the work mode, the numbering window, the layout,
-// the undo buttons, the validation display (Solve button, error line,
-// counters), the browse buttons, the two pictures and the numbering list.
-#include <QLabel>
-#include <QSpinBox>
+// boxes, the controls of the work mode, the numbering window, the layout
+// (the spin edits show the sizes, the layout rule splits the width between
+// the halves, which size their pictures' panels and scroll boxes), the undo
+// buttons, the validation display (Solve button, error line, counters), the
+// browse buttons, the two pictures and the numbering list.
+#include <QResizeEvent>
+#include <QScrollArea>
 #include <QToolButton>
 
 #include "editor/figure_counters.h"
 #include "platform/qt/color_value.h"
-#include "ui/button_glyphs.h"
+#include "ui/controls.h"
+#include "ui/figure_half.h"
 #include "ui/figure_view.h"
+#include "ui/form_half.h"
 #include "ui/form_view.h"
+#include "ui/layout_rule.h"
 #include "ui/numbers_window.h"
 #include "ui/picture.h"
-#include "ui/solve_texts.h"
+#include "ui/solution_browser.h"
+#include "ui/solve_button.h"
 #include "ui/texts/core_texts.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
@@ -35,6 +41,41 @@ void TZvForm::Apply(const Changes& c) {
   if (c.numberList && numsForm_) numsForm_->Refill(session_.NumberListSize());
 }
 
+void TZvForm::Layout() {
+  const FigureState& f = task().figure;
+  const FormState& b = task().form;
+  handlerGuard_ = true;
+  figureHalf_->ShowSizes(f.FigureWidth, f.FigureDepth);
+  formHalf_->ShowSizes(b.FormWidth, b.FormDepth, b.FormHeight);
+  handlerGuard_ = false;
+
+  const int areaHeight = height() - kMainStripHeight;
+  LayoutInput in{};
+  in.figureWidth = f.FigureWidth;
+  in.figureDepth = f.FigureDepth;
+  in.formWidth = b.FormWidth;
+  in.formDepth = b.FormDepth;
+  in.formHeight = b.FormHeight;
+  in.halvesWidth = width() - Bevel1->width();
+  in.figureAreaHeight = areaHeight;
+  in.formAreaHeight = areaHeight;
+  in.figureBoxLeft = figureHalf_->image.box->x();
+  in.formBoxLeft = formHalf_->image.box->x();
+  in.vScrollWidth = vScrollWidth_;
+  in.hScrollHeight = hScrollHeight_;
+  const LayoutResult r = ComputeLayout(in);
+
+  const int halfA = r.figureHalfWidth, halfB = in.halvesWidth - halfA;
+  figureHalf_->Arrange({0, 0, halfA, height()}, r.figure);
+  Bevel1->setGeometry(halfA, 0, Bevel1->width(), height());
+  formHalf_->Arrange({halfA + Bevel1->width(), 0, halfB, height()}, r.form);
+}
+
+void TZvForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (formHalf_ != nullptr) Layout();  // not before the controls exist
+}
+
 void TZvForm::ShowRefusal(Refusal refusal) {
   const char* caption =
       refusal == Refusal::TooManyCubes ? kAddCubesImpossibleCaption : kOperationImpossibleCaption;
@@ -43,99 +84,52 @@ void TZvForm::ShowRefusal(Refusal refusal) {
 }
 
 void TZvForm::ShowWorkMode() {
-  const WorkMode mode = session_.workMode();
-  // While solving, the first progress step turns the caption into the stop caption.
-  if (mode == WorkMode::Edit) {
-    SetSolveCaption(kSolveCaption, kSolveColor);
-    SolveBt->setIcon(SolveTickIcon());
-    SolveBt->setToolTip({});
-  } else if (mode == WorkMode::SolutionView) {
-    SetSolveCaption(kEditCaption, kEditColor);
-    SolveBt->setIcon(EditPencilIcon());
-    SolveBt->setToolTip(QString::fromUtf8(kEditHint));
-  }
-  const ModeControls c = ControlsOf(mode);
-  SolP->setVisible(c.solPVisible);
-  ResP->setVisible(c.resPVisible);
-  LinksP->setEnabled(c.linksPEnabled);
-  Edit1P->setVisible(c.edit1PVisible);
-  Panel3->setEnabled(c.editingEnabled);
-  Panel2->setEnabled(c.editingEnabled);
-  MoveBP->setEnabled(c.editingEnabled);
-  OpenBt->setEnabled(c.openEnabled);
-}
-
-void TZvForm::SetSolveCaption(const char* text, const QColor& color) {
-  SolveBt->setText(QString::fromUtf8(text));
-  SolveBt->setStyleSheet(QStringLiteral("#SolveBt { color: %1; }").arg(color.name()));
+  formHalf_->SolveBt->ShowMode(workMode());
+  figureHalf_->ShowMode(ControlsOf(workMode()));
+  formHalf_->ShowMode(ControlsOf(workMode()));
 }
 
 void TZvForm::ShowNumberingMode() {
-  if (numsForm_) numsForm_->setVisible(session_.numberingMode());
-  SetHandlerGuarded(NumsBt, session_.numberingMode());
+  if (numsForm_) numsForm_->setVisible(numberingMode());
+  SetHandlerGuarded(figureHalf_->NumsBt, numberingMode());
 }
 
 void TZvForm::ShowBrowseState() {
-  const int i = session_.currentSolution(), count = session_.solver().SolutionCount();
-  FirstSolBt->setEnabled(i != 0);
-  PrevSolBt->setEnabled(i != 0);
-  NextSolBt->setEnabled(i < count - 1);
-  LastSolBt->setEnabled(i < count - 1);
-  const SolveStats& stats = session_.solver().Stats();
-  if (count > 0 && (stats.found > static_cast<std::uint64_t>(count) || stats.foundAtLeast)) {
-    // More were found than kept: the label says how many, the tooltip why.
-    const QString found =
-        (stats.foundAtLeast ? QString::fromUtf8(kAtLeast) : QString()) + QString::number(stats.found);
-    SolL->setText(QString::fromUtf8(kSolutionOfKeptFound).arg(i + 1).arg(count).arg(found));
-    SolL->setToolTip(QString::fromUtf8(kSolutionsFoundHint).arg(found).arg(count));
-    return;
-  }
-  SolL->setToolTip(QString::fromUtf8(kSolutionHint));
-  SolL->setText(count == 0 ? QString::fromUtf8(kNoSolutions)
-                           : QString::fromUtf8(kSolutionOfCount).arg(i + 1).arg(count));
+  formHalf_->SolP->ShowBrowseState(currentSolutionIndex(), session_.solver().SolutionCount(),
+                                   session_.solver().Stats());
 }
 
 void TZvForm::ShowValidation() {
-  const Validation& v = session_.validation();
-  SolveBt->setEnabled(v.ok());
-  ErP->setVisible(!v.ok());
-  ErL->setText(QString::fromStdString(ValidationMessage(v, task().figure)));
-  EmptyL->setVisible(task().EmptyCells);
-  EmptyL->setText(QString::number(v.surplus));
-  const FigureCounters counters = CountersOf(v);
-  const auto show = [](QLabel* label, std::optional<int> n) {
-    label->setText(n ? QString::number(*n) : QString());
-  };
-  show(NumL, counters.cubes);
-  show(PartsL, counters.parts);
-  show(CyclesL, counters.cycles);
+  const Validation& v = validation();
+  formHalf_->ShowValidation(v.ok(), QString::fromStdString(ValidationMessage(v, task().figure)),
+                            task().EmptyCells, v.surplus);
+  figureHalf_->ShowCounters(CountersOf(v));
 }
 
 void TZvForm::FigureRedraw() {
   FigureViewOptions o;
   o.links = opt_.Links;
-  o.numbers = opt_.Numbers || session_.numberingMode() || session_.workMode() == WorkMode::SolutionView;
+  o.numbers = opt_.Numbers || numberingMode() || workMode() == WorkMode::SolutionView;
   o.cubeColor = cubeColor();
   o.textColor = palette().color(QPalette::WindowText);
-  DrawFigure(ImA->image(), ImAP->width(), ImAP->height(), task().figure, o);
-  ImA->update();
+  const PictureBox& p = figureHalf_->image;
+  DrawFigure(p.picture->image(), p.panel->width(), p.panel->height(), task().figure, o);
+  p.picture->update();
 }
 
 void TZvForm::FormRedraw() {
   FormViewOptions o;
   o.prevLayer = opt_.PrevLayer;
   o.nextLayer = opt_.NextLayer;
-  o.solutionView = session_.workMode() == WorkMode::SolutionView;
-  o.solution = session_.shownSolution();
+  o.solutionView = workMode() == WorkMode::SolutionView;
+  o.solution = shownSolution();
   o.cubeColor = cubeColor();
   o.textColor = palette().color(QPalette::WindowText);
-  DrawForm(ImB->image(), ImBP->width(), ImBP->height(), task().form, task().figure, o);
-  ImB->update();
+  const PictureBox& p = formHalf_->image;
+  DrawForm(p.picture->image(), p.panel->width(), p.panel->height(), task().form, task().figure, o);
+  p.picture->update();
 }
 
-void TZvForm::UpdateUndoButtons() {
-  UndoBt->setEnabled(session_.canUndo());
-  RedoBt->setEnabled(session_.canRedo());
-}
+void TZvForm::UpdateUndoButtons() { figureHalf_->ShowHistory(session_.canUndo(), session_.canRedo()); }
 
 }  // namespace zv

@@ -16,10 +16,14 @@
 #include "platform/qt/color_value.h"
 #include "storage/placement.h"
 #include "ui/button_glyphs.h"
+#include "ui/controls.h"
+#include "ui/figure_half.h"
 #include "ui/file_boxes.h"
+#include "ui/form_half.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
 #include "ui/solve_observer.h"
+#include "ui/task_buttons.h"
 #include "ui/text_window.h"
 #include "ui/window_placement.h"
 #include "ui/window_texts.h"
@@ -36,7 +40,11 @@ TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* paren
   setFont(font);
   resize(871, 602);
   setWindowTitle(QString::fromUtf8(kProgramCaption));
-  BuildControls();
+  figureHalf_ = new FigureHalf(this, height());
+  Bevel1 = MakePanel(this, "Bevel1", 290, 0, 2, height());
+  Bevel1->setStyleSheet(
+      QStringLiteral("#Bevel1 { border-left: 1px solid #a0a0a0; border-right: 1px solid #ffffff; }"));
+  formHalf_ = new FormHalf(this, {292, 0, width() - 292, height()});
   ConnectControls();
   StartUp(options);
   CreateAuxWindows();
@@ -76,20 +84,20 @@ void TZvForm::StartUp(const StartOptions& options) {
 
 void TZvForm::ApplySettings() {
   handlerGuard_ = true;
-  TextBt->setChecked(opt_.ShowText);
-  NumberCB->setChecked(opt_.Numbers);
-  LinksCB->setChecked(opt_.Links);
-  PrevLayerBt->setChecked(opt_.PrevLayer);
-  NextLayerBt->setChecked(opt_.NextLayer);
+  TextBt()->setChecked(opt_.ShowText);
+  figureHalf_->NumberCB->setChecked(opt_.Numbers);
+  figureHalf_->LinksCB->setChecked(opt_.Links);
+  formHalf_->PrevLayerBt->setChecked(opt_.PrevLayer);
+  formHalf_->NextLayerBt->setChecked(opt_.NextLayer);
   handlerGuard_ = false;
-  ChooseColBt->setIcon(ColorSwatchIcon(cubeColor()));
+  figureHalf_->buttons->ChooseColBt->setIcon(ColorSwatchIcon(cubeColor()));
 }
 
 void TZvForm::ChooseColBtClick() {
   const std::optional<ColorValue> chosen = services_.ChooseColor(opt_.Color, kDefaultCubeColor);
   if (!chosen) return;
   opt_.Color = *chosen;
-  ChooseColBt->setIcon(ColorSwatchIcon(cubeColor()));
+  figureHalf_->buttons->ChooseColBt->setIcon(ColorSwatchIcon(cubeColor()));
   FigureRedraw();
   FormRedraw();
 }
@@ -119,7 +127,7 @@ bool TZvForm::SaveAtExit() {
   for (;;) {
     SaveWindowPlacement(*this, *profile_, kMainWindowSection);
     opt_.TaskFile = QFile::encodeName(currentTaskFile_).toStdString();
-    opt_.ShowText = TextBt->isChecked();
+    opt_.ShowText = TextBt()->isChecked();
     SaveSettings(*profile_, opt_);
     const bool settingsWritten = profile_->Flush();
     const bool taskWritten = !autosaveHeld_ && WriteTaskQuietly(autosavePath_, false);

@@ -1,0 +1,131 @@
+// The form half of the main window (ui/form_half.h).
+#include "ui/form_half.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "editor/work_mode.h"
+#include "ui/controls.h"
+#include "ui/result_panel.h"
+#include "ui/solution_browser.h"
+#include "ui/solve_button.h"
+#include "ui/view_colors.h"
+
+namespace zv {
+
+FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
+  setObjectName(QStringLiteral("PanelB"));
+  setGeometry(area);
+  Panel4 = MakePanel(this, "Panel4", 0, 0, width(), kMainStripHeight);
+  BuildSizes();
+  SolveBt = new SolveButton(Panel4);
+  BuildShifts();
+  BuildLayerTools();
+  SolP = new SolutionBrowser(Panel4);
+  ResP = new ResultPanel(Panel4);
+  BuildErrorLine();
+  Panel6 = MakePanel(this, "Panel6", 0, kMainStripHeight, width(), height() - kMainStripHeight);
+  PanelBI = MakePanel(Panel6, "PanelBI", 0, 0, Panel6->width(), Panel6->height());
+  image = MakePictureBox(PanelBI, "ImB", 3, 2);
+}
+
+void FormHalf::BuildSizes() {
+  Panel2 = MakePanel(Panel4, "Panel2", 2, kMainStripRow[0], 258, 24);
+  int x = LabelledSpin(Panel2, "Ширина", XBSE, "XBSE", 5, 0, 0);
+  QWidget* yName = MakePanel(Panel2, "YNameP", x, 0, 1, 24);
+  QLabel* yLabel = MakeLabel(yName, nullptr, "Глубина", 0, 3);
+  yName->resize(yLabel->width(), 24);
+  YBSE = MakeSpin(Panel2, "YBSE", 3, x + yLabel->width() + 1, 0);
+  x = YBSE->x() + YBSE->width() + 3;
+  LabelledSpin(Panel2, "Высота", ZBSE, "ZBSE", 3, x, 0);
+}
+
+void FormHalf::BuildShifts() {
+  MoveBP = MakePanel(Panel4, "MoveBP", 2, 30, 122, 76);
+  const struct {
+    const char* name;
+    const char* hint;
+    const char* glyph;
+    int dx, dy, dz;
+  } moves[] = {
+      {"MoveX0BBt", "Сдвинуть влево", "←", -1, 0, 0},   {"MoveX1BBt", "Сдвинуть вправо", "→", 1, 0, 0},
+      {"MoveY0BBt", "Сдвинуть от себя", "↑", 0, -1, 0}, {"MoveY1BBt", "Сдвинуть на себя", "↓", 0, 1, 0},
+      {"MoveZ0BBt", "Сдвинуть вверх", "▲", 0, 0, -1},   {"MoveZ1BBt", "Сдвинуть вниз", "▼", 0, 0, 1},
+  };
+  int i = 0;
+  for (const auto& m : moves) {
+    QToolButton* b = MakeButton(MoveBP, m.name, m.hint, (i % 4) * kGlyphPitch, (i / 4) * kGlyphPitch, 22, 22,
+                                QString::fromUtf8(m.glyph));
+    connect(b, &QToolButton::clicked, this, [this, m] { emit shiftClicked(m.dx, m.dy, m.dz); });
+    ++i;
+  }
+  Move0BBt = MakeButton(MoveBP, "Move0BBt", "Сдвинуть в начало координат", 2 * kGlyphPitch, kGlyphPitch, 22,
+                        22, QStringLiteral("⇱"));
+  ClearBBt = MakeButton(MoveBP, "ClearBBt", "Очистить форму для заполнения", 3 * kGlyphPitch, kGlyphPitch, 22,
+                        22, QStringLiteral("✕"));
+  FillBBt = MakeButton(MoveBP, "FillBBt", "Заполнить габаритный параллелепипед формой", 0, 2 * kGlyphPitch,
+                       78, 21, QStringLiteral("Заполнить"));
+}
+
+void FormHalf::BuildLayerTools() {
+  Edit1P = MakePanel(Panel4, "Edit1P", 128, 30, 134, 48);
+  PrevLayerBt = MakeButton(Edit1P, "PrevLayerBt", "Показывать предыдущий слой", 0, 0, 22, 22,
+                           QStringLiteral("▨"), true);
+  NextLayerBt = MakeButton(Edit1P, "NextLayerBt", "Показывать следующий слой", kGlyphPitch, 0, 22, 22,
+                           QStringLiteral("∴"), true);
+  EmptyL = MakeLabel(Edit1P, "EmptyL", "0", 2 * kGlyphPitch + 6, 3);
+  EmptyL->setToolTip(QStringLiteral("Количество пустых клеток"));
+  EmptyL->resize(40, 16);
+  EmptyL->setVisible(false);
+  EmptyCellsCB =
+      MakeCheckBox(Edit1P, "EmptyCellsCB", "Пустые клетки", "Показ границ клеток внутри формы", 0, 24, 134);
+}
+
+void FormHalf::BuildErrorLine() {
+  ErP = MakePanel(Panel4, "ErP", 128, 80, Panel4->width() - 130, 28);
+  ErP->setAutoFillBackground(true);
+  QPalette white = ErP->palette();
+  white.setColor(QPalette::Window, kWhite);
+  ErP->setPalette(white);
+  ErL = MakeLabel(ErP, "ErL", "", 2, 0);
+  ErL->setWordWrap(true);
+  ErL->setGeometry(2, 0, ErP->width() - 4, 28);
+  SetLabelLook(ErL, kRed, false);
+}
+
+void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& picture) {
+  setGeometry(area);
+  const int w = area.width(), below = area.height() - Panel4->height();
+  Panel4->resize(w, Panel4->height());
+  Panel6->setGeometry(0, Panel4->height(), w, below);
+  PanelBI->setGeometry(0, 0, w, below);
+  ErP->resize(std::max(1, w - ErP->x() - 2), ErP->height());
+  ErL->resize(ErP->width() - 4, ErL->height());
+  ArrangePictureBox(image, picture);
+}
+
+void FormHalf::ShowSizes(int width, int depth, int height) {
+  XBSE->setValue(width);
+  YBSE->setValue(depth);
+  ZBSE->setValue(height);
+}
+
+void FormHalf::ShowMode(const ModeControls& controls) {
+  SolP->setVisible(controls.solPVisible);
+  ResP->setVisible(controls.resPVisible);
+  Edit1P->setVisible(controls.edit1PVisible);
+  Panel2->setEnabled(controls.editingEnabled);
+  MoveBP->setEnabled(controls.editingEnabled);
+}
+
+void FormHalf::ShowValidation(bool ok, const QString& error, bool emptyCells, int spareCells) {
+  SolveBt->setEnabled(ok);
+  ErP->setVisible(!ok);
+  ErL->setText(error);
+  EmptyL->setVisible(emptyCells);
+  EmptyL->setText(QString::number(spareCells));
+}
+
+}  // namespace zv

@@ -1,0 +1,63 @@
+// The form half of the main window (PanelB): the form tool strip Panel4
+// (the size spin edits in Panel2, SolveBt, the shifts with fill and clear
+// in MoveBP, the layer overlays and empty cells switch in Edit1P, the
+// solution browser SolP and the result labels ResP, the error line ErP),
+// and below it the form's picture in its scroll box (Panel6, PanelBI). It
+// shows what the window hands it; the window connects the controls to its
+// handlers.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/picture_box.h"
+
+class QCheckBox;
+class QLabel;
+class QSpinBox;
+class QToolButton;
+
+namespace zv {
+
+class ResultPanel;
+class SolutionBrowser;
+class SolveButton;
+struct ModeControls;
+
+class FormHalf : public QWidget {
+  Q_OBJECT
+
+ public:
+  FormHalf(QWidget* parent, const QRect& area);
+
+  // The half's place and the layout rule's result for its picture.
+  void Arrange(const QRect& area, const ScrollBoxLayout& picture);
+  // Sets the size spin edits; the window guards its change handlers meanwhile.
+  void ShowSizes(int width, int depth, int height);
+  void ShowMode(const ModeControls& controls);
+  // SolveBt is enabled exactly for a task without error; otherwise the
+  // error line shows `error`. With the empty cells switch on, EmptyL shows
+  // the spare cells.
+  void ShowValidation(bool ok, const QString& error, bool emptyCells, int spareCells);
+
+  QWidget *Panel4, *Panel2, *MoveBP, *Edit1P, *ErP, *Panel6, *PanelBI;
+  PictureBox image;  // ImBSB, ImBP, ImB
+  QSpinBox *XBSE, *YBSE, *ZBSE;
+  SolveButton* SolveBt;
+  QToolButton *Move0BBt, *ClearBBt, *FillBBt, *PrevLayerBt, *NextLayerBt;
+  QCheckBox* EmptyCellsCB;
+  QLabel *EmptyL, *ErL;
+  SolutionBrowser* SolP;
+  ResultPanel* ResP;
+
+ signals:
+  // One of the six shift buttons: shift the form by (dx, dy, dz) cells.
+  void shiftClicked(int dx, int dy, int dz);
+
+ private:
+  void BuildSizes();
+  void BuildShifts();
+  void BuildLayerTools();
+  void BuildErrorLine();
+};
+
+}  // namespace zv

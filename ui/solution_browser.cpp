@@ -1,0 +1,59 @@
+// The solution browser of the form half (ui/solution_browser.h).
+#include "ui/solution_browser.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+#include "solver/solver.h"
+#include "ui/controls.h"
+#include "ui/solve_texts.h"
+#include "ui/view_colors.h"
+
+namespace zv {
+
+SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("SolP"));
+  setGeometry(125, 30, 130, 43);
+  const struct {
+    QToolButton** button;
+    const char* name;
+    const char* hint;
+    const char* glyph;
+  } browse[] = {
+      {&FirstSolBt, "FirstSolBt", "Первое решение", "«"},
+      {&PrevSolBt, "PrevSolBt", "Предыдущее решение", "◀"},
+      {&NextSolBt, "NextSolBt", "Следующее решение", "▶"},
+      {&LastSolBt, "LastSolBt", "Последнее решение", "»"},
+  };
+  int x = 12;
+  for (const auto& b : browse) {
+    *b.button = MakeButton(this, b.name, b.hint, x, 0, 24, 23, QString::fromUtf8(b.glyph));
+    x += 26;
+  }
+  SolL = MakeLabel(this, "SolL", "1 из 1", 0, 25);
+  SolL->setToolTip(QString::fromUtf8(kSolutionHint));
+  SolL->setGeometry(0, 25, 127, 16);
+  SolL->setAlignment(Qt::AlignHCenter);
+  SetLabelLook(SolL, kBlue, true);
+  setVisible(false);
+}
+
+void SolutionBrowser::ShowBrowseState(int index, int count, const SolveStats& stats) {
+  FirstSolBt->setEnabled(index != 0);
+  PrevSolBt->setEnabled(index != 0);
+  NextSolBt->setEnabled(index < count - 1);
+  LastSolBt->setEnabled(index < count - 1);
+  if (count > 0 && (stats.found > static_cast<std::uint64_t>(count) || stats.foundAtLeast)) {
+    // More were found than kept: the label says how many, the tooltip why.
+    const QString found =
+        (stats.foundAtLeast ? QString::fromUtf8(kAtLeast) : QString()) + QString::number(stats.found);
+    SolL->setText(QString::fromUtf8(kSolutionOfKeptFound).arg(index + 1).arg(count).arg(found));
+    SolL->setToolTip(QString::fromUtf8(kSolutionsFoundHint).arg(found).arg(count));
+    return;
+  }
+  SolL->setToolTip(QString::fromUtf8(kSolutionHint));
+  SolL->setText(count == 0 ? QString::fromUtf8(kNoSolutions)
+                           : QString::fromUtf8(kSolutionOfCount).arg(index + 1).arg(count));
+}
+
+}  // namespace zv
