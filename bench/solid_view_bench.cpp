@@ -19,7 +19,7 @@
 
 #include "model/validation.h"
 #include "solid/fold.h"
-#include "ui/solid_scene.h"
+#include "ui/pictures/solid_scene.h"
 
 namespace {
 

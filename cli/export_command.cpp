@@ -1,14 +1,17 @@
-// zorvat-cli export TASK.zvt --solution N --format stl|obj OUT [--scale S]
-// [--json]: solves the task with the default engine and writes stored
-// solution N (counted from 1) as a 3-D model: binary STL, or OBJ with its
-// MTL beside it (solid/mesh_files.h), one unit per cube edge times S. OUT is
+// zorvat-cli export TASK.zvt --solution N --format stl|obj|svg|png OUT
+// [--scale S] [--json]: solves the task with the default engine and writes
+// stored solution N (counted from 1) as a 3-D model: binary STL, or OBJ with
+// its MTL beside it (solid/mesh_files.h), one unit per cube edge times S; or
+// as a picture of the 3-D view, S times 400 pixels square. OUT is
 // replaced atomically; N out of range, an unknown format or an unwritable
 // OUT is a failure with exit status 2.
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/picture_files.h"
 #include "model/validation.h"
 #include "solid/mesh_files.h"
 #include "solver/solver.h"
@@ -52,8 +55,8 @@ std::optional<Failure> ParseExport(const Command& self, Arguments args, ExportAr
       out.solution = static_cast<long>(number);
     } else if (word == "--format") {
       out.format = args[++i];
-      if (out.format != "stl" && out.format != "obj")
-        return wrong("unknown format '" + out.format + "' (stl or obj)");
+      if (out.format != "stl" && out.format != "obj" && out.format != "svg" && out.format != "png")
+        return wrong("unknown format '" + out.format + "' (stl, obj, svg or png)");
     } else if (word == "--scale") {
       const std::string& value = args[++i];
       if (!ParseNumber(value, out.scale) || !(out.scale > 0 && out.scale < 1e6))
@@ -93,9 +96,21 @@ int RunExport(const Command& self, Arguments args) {
   const int i = static_cast<int>(words.solution - 1);
   const SolidSolution solid = MakeSolidSolution(
       v.links, {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()});
-  const std::vector<Mesh> meshes = PartMeshes(solid);
-  const bool written = words.format == "stl" ? WriteStl(words.out, meshes, words.scale)
-                                             : WriteObj(words.out, meshes, words.scale);
+  bool written = false;
+  if (words.format == "svg" || words.format == "png") {
+    const int size = static_cast<int>(std::clamp(400 * words.scale, 16.0, 8000.0));
+    const PictureResult result =
+        WriteSolutionPicture(words.out, words.format == "svg", size, solid, task.figure);
+    if (result == PictureResult::NotBuilt)
+      return Report(
+          ArgumentFailure("this zorvat-cli was built without the window program and draws no pictures"),
+          words.json);
+    written = result == PictureResult::Written;
+  } else {
+    const std::vector<Mesh> meshes = PartMeshes(solid);
+    written = words.format == "stl" ? WriteStl(words.out, meshes, words.scale)
+                                    : WriteObj(words.out, meshes, words.scale);
+  }
   if (!written)
     return Report(Failure(FailureKind::WriteFailed, words.out, kWriteFailedCaption, words.out), words.json);
   if (words.json) std::cout << JsonObject().Add("outcome", "done").Text() << '\n';

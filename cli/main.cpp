@@ -16,7 +16,7 @@ constexpr std::array kCommands{
     Command{"check",   "TASK.zvt [--json]",       "print the task's counters and whether it can be solved", RunCheck},
     Command{"rewrite", "IN.zvt OUT.zvt [--json]", "read a task file and write it back with this program's writer", RunRewrite},
     Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S] [--engine reduced|fast|reference] [--threads N]", "find every solution and print the counts", RunSolve},
-    Command{"export",  "TASK.zvt --solution N --format stl|obj OUT [--scale S] [--json]", "solve the task and write stored solution N as a 3-D model", RunExport},
+    Command{"export",  "TASK.zvt --solution N --format stl|obj|svg|png OUT [--scale S] [--json]", "solve the task and write stored solution N as a 3-D model or picture", RunExport},
 };
 // clang-format on
 

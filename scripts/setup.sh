@@ -10,6 +10,7 @@ cd "$ZORVAT_ROOT" || return 1
 #   build-essential, cmake, ninja-build, pkg-config  the C++20 build
 #   qt6-base-dev       Qt 6 Widgets and Qt Test for the window program
 #   qt6-translations-l10n  Qt's Russian texts for its standard dialogs and buttons
+#   qt6-svg-dev        Qt's SVG generator and renderer: pictures of solutions as SVG
 #   libgl1-mesa-dev    OpenGL headers: Qt6Gui's CMake config requires them
 #   libgtest-dev, libgmock-dev, libbenchmark-dev      tests and benchmarks
 #   clang, libclang-rt-14-dev   the clang build with libFuzzer and sanitizers
@@ -18,7 +19,7 @@ cd "$ZORVAT_ROOT" || return 1
 #   xvfb, xauth        a virtual X display for screenshot checks
 ZORVAT_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
+  qt6-base-dev qt6-translations-l10n qt6-svg-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core

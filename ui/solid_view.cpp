@@ -13,7 +13,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "solid/part_colours.h"
+#include "ui/pictures/solid_pictures.h"
 #include "ui/solid_texts.h"
 
 namespace zv {
@@ -128,9 +128,7 @@ void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& link
   check_.reset();
   const SolidSolution& s = *solid_;
   scene_.solid = solid_.get();
-  scene_.colours.assign(s.cubeCount, cubeColour);
-  if (s.partCount > 1)
-    for (int k = 0; k < s.cubeCount; ++k) scene_.colours[k] = QColor::fromRgb(PartColour(s.part[k]));
+  scene_.colours = CubeColours(s, cubeColour);
   scene_.numbers.resize(s.cubeCount);
   for (int k = 0; k < s.cubeCount; ++k) scene_.numbers[k] = figure.NumberOfCube[k] + 1;
   endPoses_.resize(s.cubeCount);

@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "solid/fold.h"
-#include "ui/solid_scene.h"
+#include "ui/pictures/solid_scene.h"
 
 class QLabel;
 class QSlider;

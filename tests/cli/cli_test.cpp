@@ -269,6 +269,18 @@ TEST(CliExport, WritesTheModelOrFailsWithStatusTwo) {
   run = RunCli(folder, "export " + task + " --format obj --solution 1 " + folder.File("a.obj"));
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_FALSE(ReadBytes(folder.File("a.mtl")).empty());
+  // Pictures, where this build draws them.
+  run = RunCli(folder, "export " + task + " --solution 1 --format png " + folder.File("a.png"));
+  if (run.status == 0) {
+    const std::vector<std::uint8_t> png = ReadBytes(folder.File("a.png"));
+    EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+    run = RunCli(folder, "export " + task + " --solution 1 --format svg " + folder.File("a.svg"));
+    const std::vector<std::uint8_t> svg = ReadBytes(folder.File("a.svg"));
+    EXPECT_NE(std::string(svg.begin(), svg.end()).find("<svg"), std::string::npos);
+  } else {
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("draws no pictures"), std::string::npos);
+  }
 
   WriteBytes(folder.File("kept.stl"), {7});
   for (const std::string& wrong : {"--solution 2 --format stl " + folder.File("kept.stl"),

@@ -1,5 +1,5 @@
 // The painter's algorithm over cube faces, with hinge marks.
-#include "ui/solid_scene.h"
+#include "ui/pictures/solid_scene.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

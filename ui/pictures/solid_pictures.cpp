@@ -1,0 +1,84 @@
+// Scenes at rest, sheets of solutions and the PNG/SVG writer.
+#include "ui/pictures/solid_pictures.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "platform/files.h"
+#include "solid/part_colours.h"
+#include "ui/view_colors.h"
+
+namespace zv {
+
+std::vector<QColor> CubeColours(const SolidSolution& solid, const QColor& cubeColour) {
+  std::vector<QColor> colours(solid.cubeCount, cubeColour);
+  if (solid.partCount > 1)
+    for (int k = 0; k < solid.cubeCount; ++k) colours[k] = QColor::fromRgb(PartColour(solid.part[k]));
+  return colours;
+}
+
+SolidScene RestingScene(const SolidSolution& solid, const FigureState& figure, const QColor& cubeColour) {
+  SolidScene scene;
+  scene.solid = &solid;
+  scene.colours = CubeColours(solid, cubeColour);
+  for (int k = 0; k < solid.cubeCount; ++k) {
+    scene.numbers.push_back(figure.NumberOfCube[k] + 1);
+    scene.poses.push_back(solid.Placed(k));
+    scene.frame.push_back(scene.poses[k].Apply(solid.FigureCentre(k)));
+  }
+  return scene;
+}
+
+void PaintSheet(QPainter& painter, const QRect& rect, const std::vector<SolidScene>& scenes, int first,
+                const SolidCamera& camera) {
+  painter.fillRect(rect, kWhite);
+  if (scenes.empty()) return;
+  const int columns = static_cast<int>(std::ceil(std::sqrt(double(scenes.size()))));
+  const int rows = (static_cast<int>(scenes.size()) + columns - 1) / columns;
+  const int w = rect.width() / columns, h = rect.height() / rows;
+  QFont font = ViewFont(kLayerNumberPointSize);
+  font.setPixelSize(std::max(8, h / 14));
+  for (std::size_t i = 0; i < scenes.size(); ++i) {
+    const QRect cell(rect.left() + static_cast<int>(i) % columns * w,
+                     rect.top() + static_cast<int>(i) / columns * h, w, h);
+    PaintSolid(painter, cell.adjusted(2, font.pixelSize() + 4, -2, -2), scenes[i], camera);
+    painter.setFont(font);
+    painter.setPen(kBlack);
+    painter.drawText(cell.adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop,
+                     QString::number(first + static_cast<int>(i)));
+    painter.setPen(kGridGrey);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(0, 0, -1, -1));
+  }
+}
+
+bool WritePicture(const std::string& path, PictureFormat format, const QSize& size,
+                  const PicturePainter& paint) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const QRect rect(QPoint(0, 0), size);
+  if (format == PictureFormat::Svg) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(rect);
+    QPainter painter(&svg);
+    paint(painter, rect);
+  } else {
+    QImage image(size, QImage::Format_RGB32);
+    {
+      QPainter painter(&image);
+      paint(painter, rect);
+    }
+    if (!image.save(&buffer, "PNG")) return false;
+  }
+  buffer.close();
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+  return WriteWholeFileAtomic(path, {data, static_cast<std::size_t>(bytes.size())});
+}
+
+}  // namespace zv

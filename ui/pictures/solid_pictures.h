@@ -1,0 +1,39 @@
+// Picture files of solutions: a scene of a solution at rest in the 3-D
+// view's colours, a sheet of several solutions side by side, and the writer
+// that paints any of them (or another picture) into a PNG or, through Qt's
+// SVG generator, an SVG file, replacing the file atomically.
+//
+// Usage:
+//   zv::SolidScene scene = zv::RestingScene(solid, figure, cubeColour);
+//   bool ok = zv::WritePicture("out.svg", zv::PictureFormat::Svg, {800, 800},
+//       [&](QPainter& p, const QRect& r) { zv::PaintSolid(p, r, scene, zv::SolidCamera{}); });
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/pictures/solid_scene.h"
+
+namespace zv {
+
+enum class PictureFormat { Png, Svg };
+
+// A solution's cubes where it puts them, each in its part's colour (in
+// `cubeColour` when the figure is one part), with the user numbers.
+SolidScene RestingScene(const SolidSolution& solid, const FigureState& figure, const QColor& cubeColour);
+// The colours of the cubes: part colours, or `cubeColour` for a single part.
+std::vector<QColor> CubeColours(const SolidSolution& solid, const QColor& cubeColour);
+
+// A grid of the given scenes, each labelled with its number (first + i).
+void PaintSheet(QPainter& painter, const QRect& rect, const std::vector<SolidScene>& scenes, int first,
+                const SolidCamera& camera);
+
+using PicturePainter = std::function<void(QPainter&, const QRect&)>;
+// False when the file could not be written; the old file then stays.
+bool WritePicture(const std::string& path, PictureFormat format, const QSize& size,
+                  const PicturePainter& paint);
+
+}  // namespace zv
