@@ -18,7 +18,6 @@ namespace zv {
 
 namespace {
 
-constexpr std::size_t kSubtreesPerWorker = 48;
 // Complete assignments a worker collects before handing them over, and the
 // most (in placement numbers) a subtree may hold back while an earlier one
 // is still being merged; past that its worker waits, so memory stays bounded

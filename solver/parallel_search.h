@@ -1,7 +1,7 @@
 // The fast search over several worker threads, with the one-thread results.
 //
 // The calling thread first searches the top of the tree down to a split level
-// chosen so that there are a few dozen subtrees per worker; every call that
+// chosen so that there are a few hundred subtrees per worker; every call that
 // would enter the split level becomes a subtree, numbered in the order the
 // one-thread search would enter it. Workers take the subtrees in that order
 // as they free up, search each one with their own state, and keep its
@@ -21,6 +21,11 @@
 #include "solver/reduction_tables.h"
 
 namespace zv {
+
+// The top search goes down level by level until it hands over at least this
+// many subtrees per worker: many small subtrees, taken in order, leave
+// little to wait for when the last ones end.
+inline constexpr std::size_t kSubtreesPerWorker = 256;
 
 FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& tables, SolutionStore& store,
                                 SolveObserver& observer, int threads,
