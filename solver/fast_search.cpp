@@ -33,7 +33,8 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   UsePool(tables.pool, blockAvailable_, lists_, listBounds_, slotUsed_, chosen_, constraints_,
           constraintCount_, placedStack_, slotStack_, path_, stamp_, classCount_, blockLinks_, fewPartners_,
           linkedStart_, linked_, partOf_, placedInPart_, regionMasks_, groupRegions_, groupIndex_,
-          groupStack_, visited_, groupOf_, groupSize_, regionSizes_);
+          groupStack_, visited_, groupOf_, groupSize_, regionSizes_, familyOf_, familySize_, twinsLeft_,
+          twinBound_);
   const auto b = static_cast<std::size_t>(prep.blockCount);
   // Every call below level 0 places a block or leaves a cell empty on purpose.
   const std::size_t levels = b + static_cast<std::size_t>(prep.surplus) + 1;
@@ -56,6 +57,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
     stamp_.assign(static_cast<std::size_t>(prep.placementCount), 0);
     classCount_.assign(static_cast<std::size_t>(prep.placementCount), 0);
     PrepareCuts();
+    PrepareTwins();
   }
   Reset();
 }
@@ -77,6 +79,8 @@ void FastSearch::Reset() {
   std::fill(placedInPart_.begin(), placedInPart_.end(), 0);
   freeParts_ = static_cast<int>(placedInPart_.size());
   for (std::size_t k = 0; k < fewPartners_.size(); ++k) fewLeft_[k % 2] += fewPartners_[k];
+  std::copy(familySize_.begin(), familySize_.end(), twinsLeft_.begin());
+  std::fill(twinBound_.begin(), twinBound_.end(), -1);
   if (red_ != nullptr) {
     int regions = 0;
     if (prep_.formCellCount > 0)
@@ -634,9 +638,30 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   if (bestBlockCount <= slack * slack / 2 + bestCellCount) {
     const double share = weight / bestBlockCount;
     const std::uint32_t stamp = red_ != nullptr ? ++stampCounter_ : 0;
+    // Twin order: with other twins of the block unplaced, each branch keeps
+    // them beyond the block's placement, symmetric images are not compared
+    // (an image of that order is another order), and the count is taken
+    // once for each twin that could stand first.
+    const int family = red_ != nullptr ? familyOf_[bestBlock] : -1;
+    const int twins = family >= 0 ? twinsLeft_[family] : 0;
+    const int last = twins > 1 ? TwinCutoff(bestBlock, slack) : bestBlockCount;
+    const std::uint64_t outer = symmetries_;
+    const std::uint64_t start = assignments_;
+    if (twins > 1) symmetries_ = 1;
     int index = 0;
     for (std::uint32_t i = bounds[bestBlock]; i < bounds[bestBlock + 1]; ++i) {
       const std::int32_t p = lists_[i];
+      if (index > last) {
+        // No branch from here on completes: each leaves a cell that only
+        // twins placed below the block could cover.
+        explored_ += share * static_cast<double>(bounds[bestBlock + 1] - i);
+        break;
+      }
+      if (red_ != nullptr && TwinOutOfOrder(p)) {
+        explored_ += share;
+        ++index;
+        continue;
+      }
       if (red_ != nullptr && SkipPlacement(p, stamp, symmetries_, share)) {
         ++index;
         continue;
@@ -646,10 +671,15 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
       if (entered == Branch::Skip) continue;
       if (entered == Branch::Search) {
         constraintCount_[level + 1] = 0;
+        const std::int32_t bound = twins > 1 ? twinBound_[family] : 0;
+        if (twins > 1) twinBound_[family] = p - prep_.blocks[bestBlock].firstPlacement;
         Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
+        if (twins > 1) twinBound_[family] = bound;
       }
       if (red_ != nullptr) CountCopies(p, stamp, before, share);
     }
+    symmetries_ = outer;
+    if (twins > 1) AddAssignments(Times(assignments_ - start, static_cast<std::uint64_t>(twins - 1)));
     return restore();
   }
 
@@ -660,6 +690,11 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   int index = 0;
   for (std::size_t i = first; i < listTop_; ++i) {
     const std::int32_t p = lists_[i];
+    if (red_ != nullptr && TwinOutOfOrder(p)) {
+      explored_ += share;
+      ++index;
+      continue;
+    }
     if (red_ != nullptr && (SkipTwin(p, stamp, share) || SkipPlacement(p, stamp, cellSymmetries, share))) {
       ++index;
       continue;

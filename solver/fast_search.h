@@ -29,7 +29,10 @@
 // a placement equivalent to an earlier one (its class is searched once and
 // its count multiplied), the image of an earlier candidate under a symmetry
 // that carries the state before the branching onto itself, or a placement of
-// an unlinked block whose identical twin stands earlier in the branching. The
+// an unlinked block whose identical twin stands earlier in the branching. At
+// a block branching on one of several unplaced twins, each branch keeps the
+// other twins beyond the block's placement, and the branching's count is
+// multiplied by the number of twins that could have stood there. The
 // skipped candidates' complete assignments are counted from the candidate they
 // copy, so Assignments() is the full tree's count; after every step a cheap
 // test cuts subtrees in which some cell next to the blocks just placed can no
@@ -170,6 +173,15 @@ class FastSearch {
   void CountCopies(std::int32_t p, std::uint32_t stamp, std::uint64_t before, double share);
   // Builds what the cuts below need.
   void PrepareCuts();
+  // Twin order: the family tables below.
+  void PrepareTwins();
+  // Whether placement p puts a twin at or below its family's bound.
+  bool TwinOutOfOrder(std::int32_t p) const;
+  // At a block branching on the lowest unplaced member of a family with
+  // others unplaced: the last entry of its range in the current list whose
+  // branch can still complete with the other members beyond it, -1 when
+  // none can; `slack` is how many more cells may stay empty.
+  int TwinCutoff(int block, int slack) const;
   // Whether the regions of empty cells waste more cells than `surplus`
   // spare cells: too small, or more of them than groups of linked blocks.
   // `one` tells whether the empty cells form one region.
@@ -286,9 +298,15 @@ class FastSearch {
     const int before = placedInPart_[partOf_[block]];
     placedInPart_[partOf_[block]] += by;
     freeParts_ -= (before == 0) - (before + by == 0);
+    if (familyOf_[block] >= 0) twinsLeft_[familyOf_[block]] -= by;
   }
-  mutable PoolVector<int> groupOf_, groupSize_;  // B: scratch of SplitRegions
-  mutable PoolVector<int> regionSizes_;          // N: scratch of SplitRegions
+  // Twin families: identical unlinked blocks whose placements are classes
+  // of their own. familyOf_ is the family's lowest block, or -1 for a
+  // block without twins; by that block: the members, those unplaced, and
+  // the placement offset every unplaced member must lie beyond (-1: none).
+  PoolVector<std::int32_t> familyOf_, familySize_, twinsLeft_, twinBound_;  // B
+  mutable PoolVector<int> groupOf_, groupSize_;                             // B: scratch of SplitRegions
+  mutable PoolVector<int> regionSizes_;                                     // N: scratch of SplitRegions
   std::uint64_t assignments_ = 0;
   bool assignmentsOverflow_ = false;
 

@@ -50,21 +50,71 @@ TEST(ReducedEngine, SpinningCubesAreCountedNotSearched) {
   EXPECT_LT(s.solver->SearchCalls(), 1000u);
 }
 
+// Stops the search after a fixed number of calls, so a test bounds the work
+// of a run without depending on the machine's speed.
+class CallLimit final : public SolveObserver {
+ public:
+  explicit CallLimit(int calls) : left_(calls) {}
+  bool StopRequested() override { return --left_ < 0; }
+  void Refresh(const SolveStats&) override {}
+
+ private:
+  int left_;
+};
+
+TEST(ReducedEngine, ManyLooseCubesExchangeAtBlockBranchings) {
+  // 254 loose cubes in 254 cells: one solution and 254! assignments, which
+  // the full tree cannot enumerate; exchanging the cubes leaves one branch
+  // per step.
+  const TaskState task = LooseCubes(254, 16);
+  CallLimit limit(1000);
+  const auto s = test::SolveTask(task, limit);
+  EXPECT_EQ(s.outcome, SolveOutcome::Complete);
+  EXPECT_EQ(s.solver->SolutionCount(), 1);
+  EXPECT_TRUE(s.solver->Stats().assignmentsAtLeast);
+  EXPECT_EQ(s.solver->Assignments(), ~std::uint64_t{0});
+}
+
 TEST(ReducedEngine, IdenticalLooseCubesCountAsTheReferenceDoes) {
-  // Six loose cubes in six cells: 6! assignments, all one solution.
-  const TaskState task = LooseCubes(6, 3);
-  QuietObserver quiet;
-  const auto reference = test::SolveTask(task, quiet, SolveOptions{0, SolveEngine::Reference, 1});
-  const auto reduced = test::SolveTask(task);
-  EXPECT_EQ(reference.solver->Assignments(), 720u);
-  EXPECT_EQ(reduced.solver->Assignments(), 720u);
-  ASSERT_EQ(reduced.solver->SolutionCount(), reference.solver->SolutionCount());
-  for (int i = 0; i < reduced.solver->SolutionCount(); ++i) {
-    EXPECT_EQ(
-        std::vector(reduced.solver->SolutionCubes(i).begin(), reduced.solver->SolutionCubes(i).end()),
-        std::vector(reference.solver->SolutionCubes(i).begin(), reference.solver->SolutionCubes(i).end()));
+  // Six loose cubes in six cells: 6! assignments, all one solution. Then
+  // twins beside other blocks and spare cells, where the twin order meets
+  // block branchings, cell branchings, symmetric forms and split runs.
+  TaskState twinDominoes = test::MakeTask({"##.##", "#.#.."}, {{"##", "##"}, {"##", "##"}});
+  test::SetLink(twinDominoes, 1, 0, RigidX);
+  test::SetLink(twinDominoes, 4, 0, RigidX);
+  TaskState cubesAndDomino = test::MakeTask({"###", "##."}, {{"###", "###"}});
+  test::SetLink(cubesAndDomino, 1, 1, RigidX);
+  std::vector<TaskState> tasks = {LooseCubes(6, 3),
+                                  test::MakeTask({"####"}, {{"###", "###"}}),
+                                  cubesAndDomino,
+                                  twinDominoes,
+                                  test::MakeTask({"#####"}, {{"##", "##"}, {"##", "##"}}),
+                                  LooseCubes(7, 4)};
+  for (TaskState& task : tasks) task.EmptyCells = true;
+  for (std::size_t t = 0; t < tasks.size(); ++t) {
+    QuietObserver quiet;
+    const auto reference = test::SolveTask(tasks[t], quiet, SolveOptions{0, SolveEngine::Reference, 1});
+    if (t == 0) {
+      EXPECT_EQ(reference.solver->Assignments(), 720u);
+    }
+    for (const int threads : {1, 2}) {
+      const auto reduced = test::SolveTask(tasks[t], quiet, SolveOptions{0, SolveEngine::Reduced, threads});
+      EXPECT_EQ(reduced.solver->Assignments(), reference.solver->Assignments()) << t << " on " << threads;
+      ASSERT_EQ(reduced.solver->SolutionCount(), reference.solver->SolutionCount()) << t;
+      for (int i = 0; i < reduced.solver->SolutionCount(); ++i) {
+        EXPECT_EQ(
+            std::vector(reduced.solver->SolutionCubes(i).begin(), reduced.solver->SolutionCubes(i).end()),
+            std::vector(reference.solver->SolutionCubes(i).begin(), reference.solver->SolutionCubes(i).end()))
+            << t << ", solution " << i;
+        EXPECT_EQ(std::vector(reduced.solver->SolutionRotations(i).begin(),
+                              reduced.solver->SolutionRotations(i).end()),
+                  std::vector(reference.solver->SolutionRotations(i).begin(),
+                              reference.solver->SolutionRotations(i).end()))
+            << t << ", solution " << i;
+      }
+      EXPECT_LT(reduced.solver->SearchCalls(), reference.solver->SearchCalls()) << t;
+    }
   }
-  EXPECT_LT(reduced.solver->SearchCalls(), reference.solver->SearchCalls());
 }
 
 // The classes of domino tilings of a 2 x n strip under its flips: a tiling
