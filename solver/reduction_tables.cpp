@@ -122,8 +122,13 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
         classSize[q] = prep.placementAvailable[q] ? 1 : 0;
       continue;
     }
+    // Which rotations agree on every vector, compared once per block.
     std::array<std::vector<Vec3>, kRotationCount> sig;
     for (int r = 0; r < kRotationCount; ++r) sig[r] = Rotated(static_cast<Rotation>(r), vectors[g]);
+    std::array<std::uint32_t, kRotationCount> agree{};
+    for (int r = 0; r < kRotationCount; ++r)
+      for (int r2 = 0; r2 < kRotationCount; ++r2)
+        if (sig[r2] == sig[r]) agree[r] |= std::uint32_t{1} << r2;
     for (int q = prep.blocks[g].firstPlacement; q < prep.blocks[g].endPlacement; ++q) {
       if (!prep.placementAvailable[q]) continue;
       const int r = prep.placements[q].rotation;
@@ -131,7 +136,7 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
       std::int32_t lowest = q;
       int size = 0;
       for (int r2 = 0; r2 < kRotationCount; ++r2) {
-        if (sig[r2] != sig[r]) continue;
+        if ((agree[r] >> r2 & 1) == 0) continue;
         const std::int32_t other = placementAt(g, r2, m);
         if (other < 0 || !prep.placementAvailable[other]) continue;
         lowest = std::min(lowest, other);
@@ -175,12 +180,13 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
     }
     if (!onto) continue;
     std::vector<std::int8_t> rotations(static_cast<std::size_t>(b) * kRotationCount, -1);
+    std::vector<Vec3> mapped;  // one buffer for every rotation's image
     bool usable = true;
     for (int g = 0; g < b && usable; ++g) {
       const int cubes = prep.blocks[g].cubeCount;
       for (int r = 0; r < kRotationCount && usable; ++r) {
         if (hingeFree_[g] && !present[g * kRotationCount + r]) continue;
-        std::vector<Vec3> mapped = turned[g][r];
+        mapped.assign(turned[g][r].begin(), turned[g][r].end());
         for (Vec3& v : mapped) v = ApplySymmetryToVector(s, v);
         const auto at =
             rotationWith[g].find(hingeFree_[g] ? Shape({mapped.begin(), mapped.begin() + cubes}) : mapped);
