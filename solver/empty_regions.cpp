@@ -32,7 +32,8 @@ CellMask Shifted(const CellMask& m, int by, int words) {
 
 }  // namespace
 
-void EmptyRegions::Build(const PreparedSearch& prep, bool acrossEdges) {
+void EmptyRegions::Build(const PreparedSearch& prep, bool acrossEdges, BlockPool* pool) {
+  UsePool(pool, faces_, neighbours_);
   const int n = prep.formCellCount;
   words_ = (n + 63) / 64;
   const Vec3& e = prep.boxExtent;

@@ -6,7 +6,7 @@
 //
 // Usage:
 //   zv::EmptyRegions regions;
-//   regions.Build(prep, acrossEdges);
+//   regions.Build(prep, acrossEdges, pool);   // pool: nullptr for the heap
 //   int count = regions.Sizes(openCells, sizes);   // sizes[0 .. count)
 //   regions.CountNeighbours(of, at, one, two);
 #pragma once
@@ -14,13 +14,14 @@
 #include <vector>
 
 #include "solver/fast_tables.h"
+#include "solver/pool_vector.h"
 #include "solver/prepare.h"
 
 namespace zv {
 
 class EmptyRegions {
  public:
-  void Build(const PreparedSearch& prep, bool acrossEdges);
+  void Build(const PreparedSearch& prep, bool acrossEdges, BlockPool* pool);
   // Writes the size and the cells of every region of `cells` and returns
   // how many there are (at most the form's cell count).
   int Sizes(CellMask cells, int* sizes, CellMask* masks) const;
@@ -51,9 +52,9 @@ class EmptyRegions {
   int strideY_ = 0, strideZ_ = 0;  // cell number steps of y and z in the box
   CellMask notLastX_, notFirstX_;  // cells with a neighbour at x + 1, at x - 1
   CellMask notLastY_, notFirstY_;
-  CellMask form_;                     // every form cell
-  std::vector<CellMask> faces_;       // per cell, its face neighbours
-  std::vector<CellMask> neighbours_;  // with edges too, when regions join across them
+  CellMask form_;                    // every form cell
+  PoolVector<CellMask> faces_;       // per cell, its face neighbours
+  PoolVector<CellMask> neighbours_;  // with edges too, when regions join across them
 };
 
 }  // namespace zv

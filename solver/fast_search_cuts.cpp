@@ -16,7 +16,7 @@ void FastSearch::PrepareCuts() {
   bool edgeHinges = false;
   for (int h = 0; h < prep_.hingeCount; ++h)
     edgeHinges = edgeHinges || prep_.hinges[h].lowerEdge != kNoHingeEdge;
-  regions_.Build(prep_, edgeHinges);
+  regions_.Build(prep_, edgeHinges, t_.pool);
   groupOf_.resize(b);
   groupSize_.resize(b);
   regionSizes_.resize(static_cast<std::size_t>(prep_.formCellCount));
