@@ -1,0 +1,51 @@
+#!/bin/sh
+# The reduced engine's speed figures in one command: builds the release
+# zorvat-cli when it is missing, then, in each round, alternates the fast
+# and the reduced engine on one thread and the reduced engine on one and two
+# threads (bench/alternate.sh), and prints every run's row, the load before
+# each round and the ratios: fast / reduced on one thread, one / two threads.
+#
+# usage: bench/targets.sh [-r ROUNDS] [-c CLI]
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+rounds=3
+cli="$root/build-release/cli/zorvat-cli"
+while getopts r:c: option; do
+  case $option in
+    r) rounds=$OPTARG ;;
+    c) cli=$OPTARG ;;
+    *) sed -n '8p' "$0" >&2; exit 2 ;;
+  esac
+done
+if [ ! -x "$cli" ]; then
+  cmake -S "$root" -B "$root/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORVAT_BUILD_UI=OFF \
+    -DZORVAT_BUILD_TESTS=OFF >/dev/null
+  ninja -C "$root/build-release" -j2 zorvat-cli >/dev/null
+  cli="$root/build-release/cli/zorvat-cli"
+fi
+
+rows=$(mktemp)
+trap 'rm -f "$rows"' EXIT
+{
+  "$here/alternate.sh" -c "$cli" -r "$rounds" -l 120 "fast:1 reduced:1" \
+    king_snake.zvt pentominoes_3x4x5.zvt pentominoes_6x10.zvt pentominoes_2x5x6.zvt
+  "$here/alternate.sh" -c "$cli" -r "$rounds" -l 120 "reduced:1 reduced:2" pentominoes_3x4x5.zvt chain_46.zvt
+} | tee "$rows"
+
+# Rows are "SETTING PUZZLE expected found seconds ..."; "round" lines count rounds.
+echo
+awk '
+  /^round/ { ++round; next }
+  { key = $2 " " round; seconds[key, $1] = $5; if (!(key in seen)) { seen[key] = 1; order[++n] = key } }
+  END {
+    printf "%-24s %6s %16s %16s\n", "puzzle", "round", "fast/reduced", "1 / 2 threads"
+    for (i = 1; i <= n; ++i) {
+      k = order[i]; split(k, part, " ")
+      f = seconds[k, "fast:1"]; r = seconds[k, "reduced:1"]; t = seconds[k, "reduced:2"]
+      a = (f != "" && r > 0) ? sprintf("%.1fx", f / r) : "-"
+      b = (r != "" && t > 0) ? sprintf("%.2fx", r / t) : "-"
+      printf "%-24s %6s %16s %16s\n", part[1], part[2], a, b
+    }
+  }' "$rows"
