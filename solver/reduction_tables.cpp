@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <new>
 
 #include "solver/side_codes.h"
 
@@ -78,8 +79,8 @@ Vec3 LowCorner(const std::vector<Vec3>& offsets) {
 
 void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& links, BlockPool* pool) {
   prep_ = &prep;
-  UsePool(pool, classOf, classSize, symmetries, cellImage, rotationImage, cellStabiliser, twinOf, images_,
-          hingeFree_, lowCorner_, cellCoord_);
+  UsePool(pool, classOf, classSize, symmetries, cellImage, rotationImage, cellStabiliser, twinOf,
+          imagesOnHeap_, hingeFree_, lowCorner_, cellCoord_);
   const int n = prep.formCellCount;
   const int b = prep.blockCount;
   const int p = prep.placementCount;
@@ -229,10 +230,18 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
   }
   cellCoord_.assign(cellCoord.begin(), cellCoord.end());
 
-  images_.clear();
+  images_ = nullptr;
   constexpr std::size_t kMostKeptImages = std::size_t{1} << 22;
-  if (symmetryCount > 1 && static_cast<std::size_t>(p) * symmetryCount <= kMostKeptImages)
-    images_.assign(static_cast<std::size_t>(p) * symmetryCount, kNotYet);
+  const std::size_t kept = static_cast<std::size_t>(p) * symmetryCount;
+  if (symmetryCount > 1 && kept <= kMostKeptImages) {
+    if (pool != nullptr) {
+      images_ = pool->AllocateArray<std::int32_t>(kept);
+      if (images_ == nullptr) throw std::bad_alloc();
+    } else {
+      imagesOnHeap_.assign(kept, kNotYet);
+      images_ = imagesOnHeap_.data();
+    }
+  }
 }
 
 std::int32_t ReductionTables::ComputeImage(int s, std::int32_t q) const {

@@ -58,22 +58,27 @@ struct ReductionTables {
   // The workers of a parallel search share the memo; an entry only ever
   // goes from kNotYet to its one value, so relaxed atomic access suffices.
   std::int32_t Image(int s, std::int32_t p) const {
-    if (images_.empty()) return ComputeImage(s, p);
+    if (images_ == nullptr) return ComputeImage(s, p);
     std::atomic_ref<std::int32_t> image(images_[static_cast<std::size_t>(p) * symmetryCount + s]);
     std::int32_t known = image.load(std::memory_order_relaxed);
     if (known == kNotYet) {
-      known = ComputeImage(s, p);
+      known = ComputeImage(s, p) + kKeptAbove;
       image.store(known, std::memory_order_relaxed);
     }
-    return known;
+    return known - kKeptAbove;
   }
 
  private:
   std::int32_t ComputeImage(int s, std::int32_t p) const;
   // P x symmetryCount images, each worked out when first asked for and
-  // kept, when that table is small enough.
-  static constexpr std::int32_t kNotYet = -2;
-  mutable PoolVector<std::int32_t> images_;
+  // kept (as image + kKeptAbove, so 0 means not yet), when that table is
+  // small enough. Pool memory reads as zero until written, so only the
+  // pages of images asked for are ever touched; without a pool the table
+  // is imagesOnHeap_.
+  static constexpr std::int32_t kNotYet = 0;
+  static constexpr std::int32_t kKeptAbove = 2;  // images are -1 or more
+  mutable std::int32_t* images_ = nullptr;
+  PoolVector<std::int32_t> imagesOnHeap_;
   const PreparedSearch* prep_ = nullptr;
   // Per block: 1 when it has no hinge, so that preparation kept one rotation
   // per shape and an image is found by its shape, moved into place.
