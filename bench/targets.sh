@@ -34,10 +34,11 @@ trap 'rm -f "$rows"' EXIT
   "$here/alternate.sh" -c "$cli" -r "$rounds" -l 120 "reduced:1 reduced:2" pentominoes_3x4x5.zvt chain_46.zvt
 } | tee "$rows"
 
-# Rows are "SETTING PUZZLE expected found seconds ..."; "round" lines count rounds.
+# Rows are "SETTING PUZZLE expected found seconds ..." after "round N:" lines;
+# the first comparison's rounds are 1.N, the second's 2.N.
 echo
 awk '
-  /^round/ { ++round; next }
+  /^round/ { n_ = $2 + 0; if (n_ == 1) ++pass; round = pass "." n_; next }
   { key = $2 " " round; seconds[key, $1] = $5; if (!(key in seen)) { seen[key] = 1; order[++n] = key } }
   END {
     printf "%-24s %6s %16s %16s\n", "puzzle", "round", "fast/reduced", "1 / 2 threads"
