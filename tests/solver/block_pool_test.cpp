@@ -1,10 +1,13 @@
 // BlockPool: bump allocation, alignment, blocks of their own, release, the
-// memory limit and the sticky exhausted state.
+// memory limit and the sticky exhausted state; pool vectors on cache lines
+// of their own.
 #include "solver/block_pool.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+
+#include "solver/pool_vector.h"
 
 namespace zv {
 namespace {
@@ -157,6 +160,31 @@ TEST(BlockPool, GrowArrayCopiesIntoANewArea) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(grown[i], 10 * i + 1);
   for (int i = 4; i < 8; ++i) EXPECT_EQ(grown[i], 0);
   EXPECT_EQ(small[3], 31);  // the old area is left alone
+}
+
+}  // namespace
+}  // namespace zv
+
+namespace zv {
+namespace {
+
+TEST(PoolVector, EachVectorKeepsCacheLinesOfItsOwn) {
+  // Two workers' small state arrays taken one after another must never
+  // share a cache line, or every write moves the line between processors.
+  BlockPool pool;
+  PoolVector<std::uint8_t> a{PoolAllocator<std::uint8_t>(&pool)};
+  PoolVector<std::int32_t> b{PoolAllocator<std::int32_t>(&pool)};
+  PoolVector<std::uint8_t> c{PoolAllocator<std::uint8_t>(&pool)};
+  a.resize(3);
+  b.resize(5);
+  c.resize(70);
+  auto line = [](const void* p) { return Address(p) / 64; };
+  EXPECT_EQ(Address(a.data()) % 64, 0u);
+  EXPECT_EQ(Address(b.data()) % 64, 0u);
+  EXPECT_EQ(Address(c.data()) % 64, 0u);
+  EXPECT_LT(line(a.data() + a.size() - 1), line(b.data()));
+  EXPECT_LT(line(b.data() + b.size() - 1), line(c.data()));
+  EXPECT_EQ(c[69], 0);
 }
 
 }  // namespace
