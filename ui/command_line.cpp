@@ -48,16 +48,42 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       ++i;
       continue;
     }
+    if (arg == "--view") {
+      if (i + 1 >= args.size() || args[i + 1] != "3d") {
+        cl.action = CommandLine::Action::Error;
+        cl.error = "--view takes 3d";
+        return cl;
+      }
+      cl.view3d = true;
+      ++i;
+      continue;
+    }
+    if (arg == "--fold") {
+      double t = -1;
+      char end = 0;
+      if (i + 1 >= args.size() || std::sscanf(args[i + 1].c_str(), "%lf%c", &t, &end) != 1 ||
+          !(t >= 0 && t <= 1)) {
+        cl.action = CommandLine::Action::Error;
+        cl.error = "--fold needs a position from 0 (the flat figure) to 1 (the solution)";
+        return cl;
+      }
+      cl.fold = t;
+      ++i;
+      continue;
+    }
     cl.action = CommandLine::Action::Error;
     cl.error = "unknown option " + arg;
     return cl;
   }
-  if ((cl.solve || cl.select) && cl.screenshotPath.empty()) {
+  if ((cl.solve || cl.select || cl.view3d || cl.fold) && cl.screenshotPath.empty()) {
     cl.action = CommandLine::Action::Error;
-    cl.error = "--solve and --select work only with --screenshot";
-  } else if (cl.select && !cl.solve) {
+    cl.error = "--solve, --select, --view and --fold work only with --screenshot";
+  } else if ((cl.select || cl.view3d) && !cl.solve) {
     cl.action = CommandLine::Action::Error;
-    cl.error = "--select needs --solve";
+    cl.error = "--select and --view need --solve";
+  } else if (cl.fold && !cl.view3d) {
+    cl.action = CommandLine::Action::Error;
+    cl.error = "--fold needs --view 3d";
   }
   return cl;
 }
@@ -73,7 +99,9 @@ std::string CommandLineUsage() {
          "  --screenshot OUT.png render the main window to OUT.png after start-up and exit\n"
          "                       without writing the settings or the autosave file\n"
          "  --solve              with --screenshot: solve the task first, show solution 1\n"
-         "  --select X,Y,Z       with --solve: select form cell X,Y,Z (counted from 0)\n";
+         "  --select X,Y,Z       with --solve: select form cell X,Y,Z (counted from 0)\n"
+         "  --view 3d            with --solve: show the solution in the 3-D view\n"
+         "  --fold T             with --view 3d: show the fold at T, 0 (flat figure) .. 1 (solution)\n";
 }
 
 }  // namespace zv

@@ -1,6 +1,6 @@
 // The program's command line. Parameters beginning with "--" are the
 // program's own options (--help, --version, --screenshot OUT.png, and with
-// it --solve and --select X,Y,Z); the first
+// it --solve, --select X,Y,Z, --view 3d and --fold T); the first
 // other parameter names the task file to open at start, "-" meaning start
 // with an empty task; further parameters are ignored.
 #pragma once
@@ -20,6 +20,8 @@ struct CommandLine {
   std::string screenshotPath;                // non-empty: render the window to this PNG and exit
   bool solve = false;                        // solve before the screenshot
   std::optional<std::array<int, 3>> select;  // form cell x, y, z (from 0) to select after solving
+  bool view3d = false;                       // show the solution in the 3-D view
+  std::optional<double> fold;                // with view3d: the fold position 0..1
   std::string error;                         // what was wrong, for Action::Error
 };
 

@@ -47,6 +47,21 @@ class CommandLineTest : public QObject {
     QVERIFY(ParseCommandLine({"--screenshot", "o.png", "--solve", "--select"}).action ==
             CommandLine::Action::Error);
   }
+
+  void theViewAndFoldGoWithASolve() {
+    const CommandLine cl =
+        ParseCommandLine({"--screenshot", "o.png", "--solve", "--view", "3d", "--fold", "0.5"});
+    QVERIFY(cl.action == CommandLine::Action::Run);
+    QVERIFY(cl.view3d && cl.fold == 0.5);
+    for (std::vector<std::string> wrong : std::vector<std::vector<std::string>>{
+             {"--screenshot", "o.png", "--view", "3d"},
+             {"--screenshot", "o.png", "--solve", "--view", "2d"},
+             {"--screenshot", "o.png", "--solve", "--fold", "0.5"},
+             {"--screenshot", "o.png", "--solve", "--view", "3d", "--fold", "1.5"},
+             {"--screenshot", "o.png", "--solve", "--view", "3d", "--fold", "x"},
+             {"--solve", "--view", "3d"}})
+      QVERIFY(ParseCommandLine(wrong).action == CommandLine::Action::Error);
+  }
 };
 
 }  // namespace zv
