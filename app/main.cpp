@@ -4,13 +4,15 @@
 // error box. With --screenshot it renders the main window to a PNG after
 // start-up, in a temporary data folder so that the user's settings and
 // autosave file are neither read nor written; --solve solves the task first
-// and --select X,Y,Z then selects a form cell of the first solution. A
+// and --select X,Y,Z then selects a form cell of the first solution; --view
+// 3d shows it in the 3-D view, --fold T at fold position T. A
 // screenshot run has no user to answer boxes: a box is printed to stderr
 // instead and the run ends with status 2 without a picture.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <cstdio>
 #include <exception>
 
@@ -18,6 +20,9 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_translations.h"
 #include "ui/command_line.h"
+#include "ui/form_half.h"
+#include "ui/solid_view.h"
+#include "ui/solution_browser.h"
 #include "ui/zv_form.h"
 
 namespace {
@@ -54,6 +59,10 @@ int Run(QApplication& app, const zv::CommandLine& cl) {
         ZvForm.CloseWithoutSaveAExecute();
         return 2;
       }
+    }
+    if (cl.view3d) {
+      ZvForm.formHalf().SolP->SolidBt->setChecked(true);
+      if (cl.fold) ZvForm.formHalf().solidView->SetFold(*cl.fold);
     }
     QApplication::processEvents();
     const QString out = QString::fromLocal8Bit(cl.screenshotPath.c_str());

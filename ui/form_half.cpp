@@ -9,6 +9,7 @@
 #include "editor/work_mode.h"
 #include "ui/controls.h"
 #include "ui/result_panel.h"
+#include "ui/solid_view.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/view_colors.h"
@@ -29,7 +30,17 @@ FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
   Panel6 = MakePanel(this, "Panel6", 0, kMainStripHeight, width(), height() - kMainStripHeight);
   PanelBI = MakePanel(Panel6, "PanelBI", 0, 0, Panel6->width(), Panel6->height());
   image = MakePictureBox(PanelBI, "ImB", 3, 2);
+  solidView = new SolidView(Panel6);
+  solidView->setGeometry(PanelBI->geometry());
+  solidView->setVisible(false);
 }
+
+void FormHalf::ShowSolid(bool on) {
+  solidView->setVisible(on);
+  PanelBI->setVisible(!on);
+}
+
+bool FormHalf::solidShown() const { return !solidView->isHidden(); }
 
 void FormHalf::BuildSizes() {
   Panel2 = MakePanel(Panel4, "Panel2", 2, kMainStripRow[0], 258, 24);
@@ -101,6 +112,7 @@ void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& picture) {
   Panel4->resize(w, Panel4->height());
   Panel6->setGeometry(0, Panel4->height(), w, below);
   PanelBI->setGeometry(0, 0, w, below);
+  solidView->setGeometry(0, 0, w, below);
   ErP->resize(std::max(1, w - ErP->x() - 2), ErP->height());
   ErL->resize(ErP->width() - 4, ErL->height());
   ArrangePictureBox(image, picture);
@@ -114,6 +126,7 @@ void FormHalf::ShowSizes(int width, int depth, int height) {
 
 void FormHalf::ShowMode(const ModeControls& controls) {
   SolP->setVisible(controls.solPVisible);
+  if (!controls.solPVisible) SolP->SolidBt->setChecked(false);
   ResP->setVisible(controls.resPVisible);
   Edit1P->setVisible(controls.edit1PVisible);
   Panel2->setEnabled(controls.editingEnabled);

@@ -4,7 +4,8 @@
 // solution browser SolP and the result labels ResP, the error line ErP),
 // and below it the form's picture in its scroll box (Panel6, PanelBI). It
 // shows what the window hands it; the window connects the controls to its
-// handlers.
+// handlers. In solution view the 3-D view (SolidView) can take the place of
+// the picture's panel PanelBI; with it off the half is as it was.
 #pragma once
 
 #include <QWidget>
@@ -19,6 +20,7 @@ class QToolButton;
 namespace zv {
 
 class ResultPanel;
+class SolidView;
 class SolutionBrowser;
 class SolveButton;
 struct ModeControls;
@@ -38,6 +40,9 @@ class FormHalf : public QWidget {
   // error line shows `error`. With the empty cells switch on, EmptyL shows
   // the spare cells.
   void ShowValidation(bool ok, const QString& error, bool emptyCells, int spareCells);
+  // Shows the 3-D view instead of the picture, or the picture again.
+  void ShowSolid(bool on);
+  bool solidShown() const;
 
   QWidget *Panel4, *Panel2, *MoveBP, *Edit1P, *ErP, *Panel6, *PanelBI;
   PictureBox image;  // ImBSB, ImBP, ImB
@@ -48,6 +53,7 @@ class FormHalf : public QWidget {
   QLabel *EmptyL, *ErL;
   SolutionBrowser* SolP;
   ResultPanel* ResP;
+  SolidView* solidView;
 
  signals:
   // One of the six shift buttons: shift the form by (dx, dy, dz) cells.

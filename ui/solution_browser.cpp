@@ -6,6 +6,7 @@
 
 #include "solver/solver.h"
 #include "ui/controls.h"
+#include "ui/solid_texts.h"
 #include "ui/solve_texts.h"
 #include "ui/view_colors.h"
 
@@ -13,7 +14,7 @@ namespace zv {
 
 SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("SolP"));
-  setGeometry(125, 30, 130, 43);
+  setGeometry(125, 30, 130, 68);
   const struct {
     QToolButton** button;
     const char* name;
@@ -35,6 +36,7 @@ SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
   SolL->setGeometry(0, 25, 127, 16);
   SolL->setAlignment(Qt::AlignHCenter);
   SetLabelLook(SolL, kBlue, true);
+  SolidBt = MakeButton(this, "SolidBt", kSolidViewToggleHint, 38, 44, 52, 22, QStringLiteral("3D"), true);
   setVisible(false);
 }
 

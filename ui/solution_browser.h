@@ -1,7 +1,7 @@
 // The solution browser of the form half (SolP), shown in solution view:
 // the first, previous, next and last buttons over SolL, which names the
 // shown solution and the count ("3 из 12"), or, past the solutions kept,
-// also the count found.
+// also the count found; below them the toggle SolidBt of the 3-D view.
 #pragma once
 
 #include <QWidget>
@@ -23,6 +23,7 @@ class SolutionBrowser : public QWidget {
   void ShowBrowseState(int index, int count, const SolveStats& stats);
 
   QToolButton *FirstSolBt, *PrevSolBt, *NextSolBt, *LastSolBt;
+  QToolButton* SolidBt;  // checked: the 3-D view stands in for the form's picture
   QLabel* SolL;
 };
 

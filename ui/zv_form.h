@@ -110,6 +110,8 @@ class TZvForm : public QWidget {
   void ShowBrowseState();
   void FigureRedraw();
   void FormRedraw();
+  // The 3-D view, when shown: the shown solution and its selected cell.
+  void SolidRedraw();
   void ShowValidation();
   void UpdateUndoButtons();
   void UpdateDescriptionMark();
@@ -210,7 +212,8 @@ class TZvForm : public QWidget {
   // controls, named as their object names.
   FigureHalf* figureHalf_ = nullptr;  // PanelA
   QWidget* Bevel1 = nullptr;
-  FormHalf* formHalf_ = nullptr;  // PanelB
+  FormHalf* formHalf_ = nullptr;              // PanelB
+  const std::uint8_t* solidShown_ = nullptr;  // the stored solution the 3-D view shows
 
   // The auxiliary windows, destroyed before the settings file is closed.
   std::unique_ptr<TTextForm> textForm_;

@@ -13,6 +13,7 @@
 #include "ui/figure_half.h"
 #include "ui/form_half.h"
 #include "ui/picture.h"
+#include "ui/solid_view.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/task_buttons.h"
@@ -35,6 +36,12 @@ void TZvForm::ConnectControls() {
   connect(a.drawModeGroup, &QButtonGroup::idClicked, this, &TZvForm::DrawABtClick);
   connect(figureHalf_, &FigureHalf::shiftClicked, this, &TZvForm::ShiftFigureBy);
   connect(formHalf_, &FormHalf::shiftClicked, this, &TZvForm::ShiftFormBy);
+  connect(b.SolP->SolidBt, &QToolButton::toggled, this, [this](bool on) {
+    formHalf_->ShowSolid(on);
+    solidShown_ = nullptr;
+    SolidRedraw();
+  });
+  connect(b.solidView, &SolidView::cellClicked, this, &TZvForm::SelectSolutionCell);
 
   using Handler = void (TZvForm::*)();
   // clang-format off

@@ -185,30 +185,50 @@ void DrawFace(QPainter& painter, const SolidScene& scene, const SolidCamera& cam
 // Whether the link's two cubes lie in the solution as in the flat figure.
 bool Flat(const SolidSolution& s, const SolidLink& l) { return s.rotation[l.a] == s.rotation[l.b]; }
 
-void DrawHinges(QPainter& painter, const SolidScene& scene, const SolidCamera& camera, const ViewFit& fit,
-                bool edges) {
-  const SolidSolution& s = *scene.solid;
-  for (const SolidLink& l : s.links) {
-    if (l.kind == SolidLinkKind::Rigid || !Visible(scene, l.a) || !Visible(scene, l.b)) continue;
-    if ((l.kind == SolidLinkKind::EdgeHinge) != edges) continue;
-    const Rigid& pose = scene.poses[l.a];
-    const double half = edges ? 0.45 : 0.3;
-    const QPointF from = fit.Pixel(fit.View(camera, pose.Apply(l.point - half * l.axis)));
-    const QPointF to = fit.Pixel(fit.View(camera, pose.Apply(l.point + half * l.axis)));
-    const double width = std::max(2.0, fit.scale * 0.12);
-    const bool flat = Flat(s, l);
-    if (edges) {
-      painter.setPen(QPen(kKnuckle, width, Qt::SolidLine, Qt::RoundCap));
-      painter.drawLine(from, to);
-      if (flat) {
-        painter.setPen(QPen(kWhite, width * 0.5, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(from, to);
-      }
-    } else {
-      painter.setPen(QPen(kGreen, width * 0.7, flat ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap));
+void DrawHinge(QPainter& painter, const SolidScene& scene, const SolidCamera& camera, const ViewFit& fit,
+               const SolidLink& l) {
+  const bool edge = l.kind == SolidLinkKind::EdgeHinge;
+  const Rigid& pose = scene.poses[l.a];
+  const double half = edge ? 0.45 : 0.3;
+  const QPointF from = fit.Pixel(fit.View(camera, pose.Apply(l.point - half * l.axis)));
+  const QPointF to = fit.Pixel(fit.View(camera, pose.Apply(l.point + half * l.axis)));
+  const double width = std::max(2.0, fit.scale * 0.12);
+  const bool flat = Flat(*scene.solid, l);
+  if (edge) {
+    painter.setPen(QPen(kKnuckle, width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(from, to);
+    if (flat) {
+      painter.setPen(QPen(kWhite, width * 0.5, Qt::SolidLine, Qt::RoundCap));
       painter.drawLine(from, to);
     }
+  } else {
+    painter.setPen(QPen(kGreen, width * 0.7, flat ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(from, to);
   }
+}
+
+// The hinges of visible cubes: edge hinges with the depth that sorts them
+// among the faces (half a cube nearer than their edge, so in front of the
+// faces along it and behind the cubes before them), face-axis hinges apart
+// (their axis lies inside the two cubes and is drawn over everything).
+struct HingeMarks {
+  std::vector<std::pair<double, const SolidLink*>> knuckles;  // far ones first
+  std::vector<const SolidLink*> axes;
+};
+
+HingeMarks CollectHinges(const SolidScene& scene, const SolidCamera& camera, const ViewFit& fit) {
+  HingeMarks marks;
+  for (const SolidLink& l : scene.solid->links) {
+    if (l.kind == SolidLinkKind::Rigid || !Visible(scene, l.a) || !Visible(scene, l.b)) continue;
+    if (l.kind == SolidLinkKind::FaceAxisHinge) {
+      marks.axes.push_back(&l);
+      continue;
+    }
+    marks.knuckles.push_back({fit.View(camera, scene.poses[l.a].Apply(l.point))[2] - 0.5, &l});
+  }
+  std::stable_sort(marks.knuckles.begin(), marks.knuckles.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  return marks;
 }
 
 }  // namespace
@@ -236,9 +256,16 @@ void PaintSolid(QPainter& painter, const QRect& rect, const SolidScene& scene, c
   painter.setRenderHint(QPainter::Antialiasing, true);
   const ViewFit fit(scene, camera, rect);
   const FigureCubes at = CubesOfFigure(*scene.solid);
-  for (const ScreenFace& f : SortedFaces(scene, camera, fit)) DrawFace(painter, scene, camera, fit, at, f);
-  DrawHinges(painter, scene, camera, fit, true);
-  DrawHinges(painter, scene, camera, fit, false);
+  const HingeMarks hinges = CollectHinges(scene, camera, fit);
+  std::size_t next = 0;
+  for (const ScreenFace& f : SortedFaces(scene, camera, fit)) {
+    for (; next < hinges.knuckles.size() && hinges.knuckles[next].first > f.depth; ++next)
+      DrawHinge(painter, scene, camera, fit, *hinges.knuckles[next].second);
+    DrawFace(painter, scene, camera, fit, at, f);
+  }
+  for (; next < hinges.knuckles.size(); ++next)
+    DrawHinge(painter, scene, camera, fit, *hinges.knuckles[next].second);
+  for (const SolidLink* l : hinges.axes) DrawHinge(painter, scene, camera, fit, *l);
   painter.restore();
 }
 
