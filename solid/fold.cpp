@@ -246,7 +246,7 @@ namespace {
 // nowhere.
 struct OrderSearch {
   const Fold& fold;
-  std::vector<int> hinges;  // the part's hinges in plain order
+  std::vector<int> hinges;  // the part's hinges in the order they are tried
   std::vector<double> angles;
   std::vector<bool> turned;
   std::vector<int> order;
@@ -284,13 +284,15 @@ FoldCheck FindFoldOrder(Fold& fold, int budget) {
   const int parts = fold.Solid().partCount;
   for (int part = 0; part < parts; ++part) {
     const std::vector<int> plain = fold.HingeOrder(part);
+    const std::vector<int> leavesFirst(plain.rbegin(), plain.rend());
+    const int sweeps = budget >= 0 ? budget : 10 * static_cast<int>(plain.size()) + 100;
     OrderSearch search{fold,
-                       plain,
+                       leavesFirst,
                        std::vector<double>(fold.Hinges().size(), 0.0),
                        std::vector<bool>(plain.size(), false),
                        {},
                        {},
-                       budget};
+                       sweeps};
     if (search.Run()) {
       fold.SetHingeOrder(part, search.order);
       continue;

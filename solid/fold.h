@@ -88,9 +88,11 @@ bool SweepCollides(const Fold& fold, int hinge, const std::vector<double>& angle
                    int* cubeB = nullptr);
 
 // Searches, part by part, an order of the hinge turns in which no two cubes
-// pass through each other, trying at most `budget` sweeps; sets that order
-// in `fold`. When a part has none within the budget, its plain order stays
-// and the result names the first colliding step.
-FoldCheck FindFoldOrder(Fold& fold, int budget = 4000);
+// pass through each other, trying at most `budget` sweeps per part (by
+// default 10 per hinge and 100 more); sets that order in `fold`. Turns far
+// from the part's root block are tried first, as they swing fewer cubes.
+// When a part has none within the budget, its plain order stays and the
+// result names the first colliding step.
+FoldCheck FindFoldOrder(Fold& fold, int budget = -1);
 
 }  // namespace zv
