@@ -17,6 +17,13 @@ cd "$ZORVAT_ROOT" || return 1
 #   clang-format       the formatting check of scripts/format.sh
 #   fonts-dejavu-core  a font for the offscreen window tests and screenshots
 #   xvfb, xauth        a virtual X display for screenshot checks
+#   clang-tidy         the static checks of scripts/tidy.sh (.clang-tidy)
+#   librsvg2-bin       rsvg-convert draws the icon's PNG sizes from its SVG
+#   dpkg-dev           dpkg-shlibdeps: the Debian package's library dependencies
+#   desktop-file-utils, shared-mime-info, xdg-utils, libfile-mimeinfo-perl, groff-base
+#                      the installation test: desktop-file-validate, update-mime-database,
+#                      xdg-mime (answering through mimetype from libfile-mimeinfo-perl outside
+#                      a desktop session), and groff for the manual pages
 ZORVAT_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n qt6-svg-dev libgl1-mesa-dev
@@ -24,6 +31,8 @@ ZORVAT_PACKAGES=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
   xvfb xauth
+  clang-tidy librsvg2-bin dpkg-dev
+  desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base
 )
 
 zorvat_missing_packages() {

@@ -20,7 +20,10 @@ QString ProgramDataFolder(const QString& executableFolder) {
     QDir().mkpath(home);
     return WithSeparator(QDir(home).absolutePath());
   }
-  if (!executableFolder.isEmpty() && QFileInfo(executableFolder).isWritable())
+  // An installed program (its data folder share/zorvat beside its bin/) never
+  // writes into bin/, not even when run as root.
+  const bool installed = QFileInfo(executableFolder + QStringLiteral("/../share/zorvat")).isDir();
+  if (!executableFolder.isEmpty() && !installed && QFileInfo(executableFolder).isWritable())
     return WithSeparator(QDir(executableFolder).absolutePath());
   QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
   if (config.isEmpty()) config = QDir::homePath() + QStringLiteral("/.config");

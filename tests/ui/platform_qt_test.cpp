@@ -68,6 +68,12 @@ class PlatformQtTest : public QObject {
     QVERIFY(QDir(dir.path() + "/sub").exists());
     qunsetenv("ZORVAT_HOME");
     QCOMPARE(ProgramDataFolder(dir.path()), dir.path() + '/');  // writable program folder
+    // A writable bin/ of an installation is left alone: the files go to the config folder.
+    QVERIFY(QDir().mkpath(dir.path() + "/usr/bin") && QDir().mkpath(dir.path() + "/usr/share/zorvat"));
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
+    QCOMPARE(ProgramDataFolder(dir.path() + "/usr/bin"), dir.path() + "/config/zorvat/");
+    qputenv("XDG_CONFIG_HOME", savedConfig);
     qputenv("ZORVAT_HOME", saved);
   }
 };
