@@ -2,11 +2,12 @@
 # Installs what is missing, checks the formatting (scripts/format.sh, one
 # result, first because it takes seconds), then builds and runs every test
 # headless in three configurations (their settings live in CMakePresets.json):
-#   test  everything, warnings as errors, build/test
+#   test  everything, warnings as errors, build/test; then clang-tidy over
+#         every source with its compile commands (scripts/tidy.sh, one result)
 #   asan  the core under AddressSanitizer and UndefinedBehaviorSanitizer, build/asan
 #   fuzz  the core with clang and libFuzzer, only the fuzz tests, build/fuzz
-# Ends with the line "N passed, M failed" (formatting differences, and a
-# configuration that does not configure or build, count as one failure each)
+# Ends with the line "N passed, M failed" (formatting differences, tidy
+# findings, and a configuration that does not configure or build, count as one failure each)
 # and exits 0 only when M is 0.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh" || exit 1
@@ -61,6 +62,18 @@ fi
 
 mkdir -p build
 run_configuration test
+
+# clang-tidy (scripts/tidy.sh, checks in .clang-tidy) over every source with
+# the compile commands of the test build: one result, listing the findings.
+echo "=== tidy: clang-tidy"
+start=$SECONDS
+if bash scripts/tidy.sh build/test; then
+  passed=$((passed + 1))
+else
+  echo "=== tidy: FAILED (the findings above)"
+  failed=$((failed + 1))
+fi
+echo "=== tidy: done after $((SECONDS - start)) s"
 run_configuration asan
 run_configuration fuzz
 

@@ -70,7 +70,7 @@ bool IsNewShape(BlockPool& pool, ByteKeySet& shapes, const Vec3* images, int siz
   std::array<std::uint8_t, 2 * kMaxCubes> scratch;
   ShapeKey(images, size, scratch.data());
   if (shapes.Find(scratch.data()) != nullptr) return false;
-  auto* kept = pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(2 * size));
+  auto* kept = pool.AllocateArray<std::uint8_t>(2 * static_cast<std::size_t>(size));
   if (kept == nullptr) {
     ok = false;
     return false;
@@ -113,7 +113,7 @@ bool BuildBlockPlacements(Context& ctx, ByteKeySet& shapes, int g) {
     for (int a = 0; a < 2; ++a) extent[a] = std::max(extent[a], rel[j][a] + 1);
   }
 
-  shapes.Reset(static_cast<std::size_t>(2 * size));
+  shapes.Reset(2 * static_cast<std::size_t>(size));
   bool ok = true;
   IsNewShape(ctx.pool, shapes, rel.data(), size, ok);  // the unrotated shape
   if (!ok) return false;

@@ -249,7 +249,7 @@ std::int32_t ReductionTables::ComputeImage(int s, std::int32_t q) const {
   const Placement& placement = prep.placements[q];
   const int g = placement.block;
   const int n = prep.formCellCount;
-  const int r2 =
+  const std::int8_t r2 =
       rotationImage[(static_cast<std::size_t>(g) * symmetryCount + s) * kRotationCount + placement.rotation];
   if (r2 < 0) return -1;
   const std::uint8_t* map = cellImage.data() + static_cast<std::size_t>(s) * n;

@@ -25,7 +25,7 @@ TEST(TaskInvariants, ASoundTaskPasses) {
 }
 
 TEST(TaskInvariants, EachBreachIsNamed) {
-  const int c00 = FigureCellIndex(0, 0), c10 = FigureCellIndex(1, 0), c11 = FigureCellIndex(1, 1);
+  constexpr int c00 = FigureCellIndex(0, 0), c10 = FigureCellIndex(1, 0), c11 = FigureCellIndex(1, 1);
   const struct {
     const char* what;
     std::function<void(TaskState&)> breakIt;
@@ -36,8 +36,8 @@ TEST(TaskInvariants, EachBreachIsNamed) {
       {"no form layer", [](TaskState& t) { t.form.FormHeight = 0; }, TaskFault::FormSize, -1},
       {"cube past the width", [](TaskState& t) { t.figure.Cells[FigureCellIndex(3, 0)] = kCubeBit; },
        TaskFault::CubeOutside, FigureCellIndex(3, 0)},
-      {"bit 15", [c00](TaskState& t) { t.figure.Cells[c00] |= 0x8000; }, TaskFault::StrayBit, c00},
-      {"joint to no cube", [c11](TaskState& t) { t.figure.Cells[c11] |= BitMask(RigidX); },
+      {"bit 15", [](TaskState& t) { t.figure.Cells[c00] |= 0x8000; }, TaskFault::StrayBit, c00},
+      {"joint to no cube", [](TaskState& t) { t.figure.Cells[c11] |= BitMask(RigidX); },
        TaskFault::LinkWithoutCubes, c11},
       {"number twice", [](TaskState& t) { t.figure.NumberOfCube[1] = t.figure.NumberOfCube[0]; },
        TaskFault::NumberRepeated, 1},
@@ -45,7 +45,7 @@ TEST(TaskInvariants, EachBreachIsNamed) {
        2},
       {"tables disagree", [](TaskState& t) { t.figure.CubeOfNumber[t.figure.NumberOfCube[0]] = 2; },
        TaskFault::NumberTables, 2},  // the number of cube 0
-      {"cell shows another number", [c10](TaskState& t) { t.figure.NumberAtCell[c10] ^= 1; },
+      {"cell shows another number", [](TaskState& t) { t.figure.NumberAtCell[c10] ^= 1; },
        TaskFault::NumberAtCell, c10},
       {"form cell 2", [](TaskState& t) { t.form.Cells[FormCellIndex(0, 0, 0)] = 2; },
        TaskFault::FormCellValue, FormCellIndex(0, 0, 0)},
