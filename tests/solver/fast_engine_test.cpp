@@ -3,9 +3,13 @@
 // tables trim link constraints to available candidates.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "solver/fast_tables.h"
 #include "solver/progress.h"
 #include "solver/solver.h"
+#include "storage/task_file.h"
+#include "tests/support/example_manifest.h"
 #include "tests/support/solve_task.h"
 #include "tests/support/task_builder.h"
 
@@ -76,16 +80,24 @@ class ShareWatcher final : public SolveObserver {
 
 TEST(SolverEngines, TheExploredShareGrowsDuringARun) {
   // Seven loose cubes in a row of eight cells: 8!/1! orders of which the
-  // search tries many, well over one refresh's 1002 calls.
-  TaskState task = test::MakeTask({"#.#.#.#", ".......", "#.#.#.."}, {{"########"}});
-  task.EmptyCells = true;
-  ShareWatcher watcher;
-  auto s = test::SolveTask(task, watcher);
-  EXPECT_EQ(s.outcome, SolveOutcome::Complete);
-  EXPECT_GT(watcher.refreshes, 0);
-  EXPECT_GT(watcher.last, 0.0);
-  EXPECT_LT(watcher.last, 1.0);
-  EXPECT_NEAR(s.solver->Stats().explored, 1.0, 1e-9);
+  // full search tries many, well over one refresh's 1002 calls (the
+  // reduced search keeps identical cubes in order and needs few); the
+  // pentominoes of 2 x 3 x 10 take the reduced search far past that.
+  TaskState cubes = test::MakeTask({"#.#.#.#", ".......", "#.#.#.."}, {{"########"}});
+  cubes.EmptyCells = true;
+  TaskState pentominoes;
+  ASSERT_EQ(ReadTaskFile(test::ExamplesFolder() + "/pentominoes_2x3x10.zvt", pentominoes), ReadResult::Ok);
+  const std::pair<const TaskState*, SolveEngine> runs[] = {{&cubes, SolveEngine::Fast},
+                                                           {&pentominoes, SolveEngine::Reduced}};
+  for (const auto& [task, engine] : runs) {
+    ShareWatcher watcher;
+    auto s = test::SolveTask(*task, watcher, SolveOptions{0, engine, 1});
+    EXPECT_EQ(s.outcome, SolveOutcome::Complete);
+    EXPECT_GT(watcher.refreshes, 0);
+    EXPECT_GT(watcher.last, 0.0);
+    EXPECT_LT(watcher.last, 1.0);
+    EXPECT_NEAR(s.solver->Stats().explored, 1.0, 1e-9);
+  }
 }
 
 // Placements 0 to 7, of which 1, 4 and 6 are unavailable.
