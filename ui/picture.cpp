@@ -1,8 +1,10 @@
 // The growing picture control.
 #include "ui/picture.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace zv {
 
@@ -20,6 +22,19 @@ void Picture::Grow(int width, int height) {
     image_ = std::move(grown);
   }
   resize(std::max(width, this->width()), std::max(height, this->height()));
+}
+
+bool Picture::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip || !toolTipAt) return QWidget::event(event);
+  const QPoint pos = static_cast<QHelpEvent*>(event)->pos();
+  const QString text = toolTipAt(pos.x(), pos.y());
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, this);
+  }
+  return true;
 }
 
 void Picture::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, image_); }

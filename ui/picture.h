@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace zv {
 
@@ -19,6 +21,9 @@ class Picture : public QWidget {
   // makes either smaller. The image's old content stays.
   void Grow(int width, int height);
 
+  // The tooltip text at picture pixel (x, y); empty or unset: no tooltip.
+  std::function<QString(int x, int y)> toolTipAt;
+
   QImage& image() { return image_; }
   const QImage& image() const { return image_; }
 
@@ -28,6 +33,7 @@ class Picture : public QWidget {
   void mouseReleased(Qt::MouseButton button, int x, int y);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

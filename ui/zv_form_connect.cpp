@@ -12,6 +12,7 @@
 #include "ui/controls.h"
 #include "ui/figure_half.h"
 #include "ui/form_half.h"
+#include "ui/hinge_tips.h"
 #include "ui/picture.h"
 #include "ui/solid_view.h"
 #include "ui/solution_browser.h"
@@ -28,6 +29,7 @@ void TZvForm::ConnectControls() {
   connect(a.image.picture, &Picture::mousePressed, this, &TZvForm::ImAMouseDown);
   connect(a.image.picture, &Picture::mouseMoved, this, &TZvForm::ImAMouseMove);
   connect(a.image.picture, &Picture::mouseReleased, this, [this] { ImAMouseUp(); });
+  a.image.picture->toolTipAt = [this](int x, int y) { return HingeFaceTip(task().figure, x, y); };
   connect(b.image.picture, &Picture::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons, int x, int y) { ImBMouseDown(x, y); });
   connect(b.image.picture, &Picture::mouseMoved, this,

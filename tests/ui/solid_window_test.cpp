@@ -1,8 +1,13 @@
 // The 3-D view in the main window: the toggle beside the form's picture
 // (off, the picture is back as it was), the selection in step both ways,
-// and the view's angle kept while stepping through solutions.
+// and the view's angle kept while stepping through solutions; and the
+// figure's tooltip naming the face of an edge hinge.
+#include <QToolTip>
+
+#include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
 #include "ui/form_half.h"
+#include "ui/hinge_tips.h"
 #include "ui/solid_view.h"
 
 namespace zv {
@@ -77,6 +82,21 @@ class SolidWindowTest : public QObject {
       QCOMPARE(int(W().shownSolution()->rotationAt[FormCellOf(k)]), int(View().scene().solid->rotation[k]));
     }
     QVERIFY(View().camera().turn == turned);
+  }
+
+  // The figure's tooltip over an edge hinge names the face it lies in.
+  void theHingeTooltipNamesTheFace() {
+    TaskState t = MakeTask({"##"}, {{"##"}});
+    SetLink(t, 1, 0, EdgeX2);
+    LoadTask(*fx_, t);
+    Picture* a = ImA(W());
+    for (const QPoint& at : {FigurePoint(0, 0, 45, 25), FigurePoint(1, 0, 5, 25)}) {
+      QHelpEvent help(QEvent::ToolTip, at, a->mapToGlobal(at));
+      QApplication::sendEvent(a, &help);
+      QCOMPARE(QToolTip::text(), QString::fromUtf8(kLowerFaceHingeTip));
+    }
+    const QPoint middle = FigurePoint(0, 0, 25, 25);  // no hinge there: no tooltip
+    QVERIFY(a->toolTipAt(middle.x(), middle.y()).isEmpty());
   }
 };
 
