@@ -140,6 +140,7 @@ void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& link
   if (allShown) LayersSE->setValue(layers);
   scene_.lastLayer = LayersSE->value() - 1;
   SelectCell(selectedCell_);
+  if (t_ < 1) EnsureFold();  // the new solution's fold at the position shown
   Rebuild();
 }
 

@@ -158,6 +158,13 @@ class SolidViewTest : public QObject {
     view_->StepBack();
     QCOMPARE(view_->fold(), 0.0);
     QVERIFY(view_->foldCheck().found);
+    // Another solution shown keeps the position, with its own fold.
+    view_->ShowSolution(task_.figure, v_.links,
+                        {solver_.SolutionCubes(0), solver_.SolutionRotations(0), solver_.FormCellList()},
+                        QColor(230, 230, 230));
+    QCOMPARE(view_->fold(), 0.0);
+    for (int k = 0; k < 4; ++k)
+      QVERIFY(view_->scene().poses[k].t[0] < 0);  // the flat figure lies left of the form
     view_->Play();
     QTRY_VERIFY(view_->fold() > 0.2);
     view_->Pause();
