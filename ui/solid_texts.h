@@ -11,6 +11,9 @@ inline constexpr const char* kFoldBackHint = "Шаг назад";
 inline constexpr const char* kFoldForwardHint = "Шаг вперёд";
 inline constexpr const char* kFoldSliderHint = "Ход складывания: от плоской фигуры до решения";
 inline constexpr const char* kFoldSpeedHint = "Скорость: шагов в секунду";
+inline constexpr const char* kSolidExportHint = "Сохранить решение: модель STL или OBJ, рисунок PNG или SVG";
+inline constexpr const char* kSolidExportTitle = "Сохранить решение";
+inline constexpr const char* kSolidExportFilter = "*.stl *.obj *.png *.svg";
 // %1: steps of the fold.
 inline constexpr const char* kFoldFreeText = "Фигура складывается без столкновений (%1 шагов)";
 // %1, %2: user numbers of the cubes; %3: the step; %4: steps of the fold.

@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "solid/mesh_files.h"
 #include "ui/pictures/solid_pictures.h"
 #include "ui/solid_texts.h"
 
@@ -92,6 +93,7 @@ SolidView::SolidView(QWidget* parent) : QWidget(parent) {
   SpeedSE->setValue(2);
   SpeedSE->setToolTip(QString::fromUtf8(kFoldSpeedHint));
   strip->addWidget(SpeedSE);
+  button(ExportBt, "ExportBt", QStringLiteral("⤓"), kSolidExportHint);
 
   canvas_ = new SolidCanvas(this);
   FoldL = new QLabel(this);
@@ -107,6 +109,7 @@ SolidView::SolidView(QWidget* parent) : QWidget(parent) {
   timer_->setInterval(kTickMs);
   connect(timer_, &QTimer::timeout, this, &SolidView::Tick);
   connect(ResetBt, &QToolButton::clicked, this, &SolidView::ResetView);
+  connect(ExportBt, &QToolButton::clicked, this, &SolidView::exportRequested);
   connect(PlayBt, &QToolButton::clicked, this, [this] { playing() ? Pause() : Play(); });
   connect(BackBt, &QToolButton::clicked, this, &SolidView::StepBack);
   connect(ForwardBt, &QToolButton::clicked, this, &SolidView::StepForward);
@@ -280,6 +283,18 @@ void SolidView::SetLastLayer(int layer) {
     LayersSE->setValue(layer + 1);
   }
   canvas_->update();
+}
+
+bool SolidView::Export(const QString& path) const {
+  if (!solid_) return false;
+  const std::string file = path.toStdString();
+  const QString extension = path.section(QLatin1Char('.'), -1).toLower();
+  if (extension == QLatin1String("stl")) return WriteStl(file, PartMeshes(*solid_), 1.0);
+  if (extension == QLatin1String("obj")) return WriteObj(file, PartMeshes(*solid_), 1.0);
+  if (extension != QLatin1String("png") && extension != QLatin1String("svg")) return false;
+  const PictureFormat format = extension == QLatin1String("png") ? PictureFormat::Png : PictureFormat::Svg;
+  return WritePicture(file, format, canvas_->size(),
+                      [this](QPainter& p, const QRect& r) { PaintSolid(p, r, scene_, camera_); });
 }
 
 QPointF SolidView::ProjectedCentre(int cube) const {

@@ -50,6 +50,10 @@ class SolidView : public QWidget {
   bool playing() const;
 
   void ResetView();
+  // Writes the shown solution by the path's extension: .stl or .obj (the
+  // part meshes, one unit per cube edge), .png or .svg (the view as shown).
+  // False for another extension or a file that could not be written.
+  bool Export(const QString& path) const;
   void SetLastLayer(int layer);
   // The fold's check (computed on first call), and its words.
   const FoldCheck& foldCheck();
@@ -63,6 +67,7 @@ class SolidView : public QWidget {
 
  signals:
   void cellClicked(int cell);
+  void exportRequested();  // ExportBt: the window asks where to write
 
  private:
   friend class SolidCanvas;
@@ -86,6 +91,7 @@ class SolidView : public QWidget {
 
   SolidCanvas* canvas_ = nullptr;
   QToolButton *ResetBt = nullptr, *PlayBt = nullptr, *BackBt = nullptr, *ForwardBt = nullptr;
+  QToolButton* ExportBt = nullptr;
   QSpinBox *LayersSE = nullptr, *SpeedSE = nullptr;
   QSlider* FoldSl = nullptr;
   QLabel* FoldL = nullptr;

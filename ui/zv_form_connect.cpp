@@ -14,10 +14,12 @@
 #include "ui/form_half.h"
 #include "ui/hinge_tips.h"
 #include "ui/picture.h"
+#include "ui/solid_texts.h"
 #include "ui/solid_view.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/task_buttons.h"
+#include "ui/texts/core_texts.h"
 #include "ui/zv_form.h"
 
 namespace zv {
@@ -44,6 +46,16 @@ void TZvForm::ConnectControls() {
     SolidRedraw();
   });
   connect(b.solidView, &SolidView::cellClicked, this, &TZvForm::SelectSolutionCell);
+  connect(b.solidView, &SolidView::exportRequested, this, [this] {
+    const FileDialogRequest ask{QString::fromUtf8(kSolidExportTitle),
+                                QStringLiteral("stl"),
+                                QString::fromUtf8(kSolidExportFilter),
+                                {},
+                                {}};
+    const std::optional<QString> path = services_.SaveFileName(ask);
+    if (path && !formHalf_->solidView->Export(*path))
+      services_.ShowMessage({*path, QString::fromUtf8(kWriteFailedCaption), MessageIcon::Error});
+  });
 
   using Handler = void (TZvForm::*)();
   // clang-format off

@@ -84,6 +84,15 @@ class SolidWindowTest : public QObject {
     QVERIFY(View().camera().turn == turned);
   }
 
+  void theExportButtonWritesWhatTheDialogNames() {
+    ClickButton(W(), "SolidBt");
+    fx_->services.savePaths = {fx_->file("s.stl"), fx_->file("s.png"), fx_->file("no/s.svg")};
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(View().findChild<QToolButton*>("ExportBt"), Qt::LeftButton);
+    QCOMPARE(Bytes(fx_->file("s.stl")).size(), 84 + 50 * 2 * 24);  // the flat ring: 24 outer faces
+    QVERIFY(QImage(fx_->file("s.png")).size() == View().canvas()->size());
+    QCOMPARE(fx_->services.messages.size(), 1u);  // the unwritable SVG
+  }
+
   // The figure's tooltip over an edge hinge names the face it lies in.
   void theHingeTooltipNamesTheFace() {
     TaskState t = MakeTask({"##"}, {{"##"}});
