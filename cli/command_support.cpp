@@ -36,4 +36,11 @@ std::optional<Failure> LoadTask(const std::string& path, TaskState& task) {
   return ReadFailure(result, path);
 }
 
+std::optional<Failure> LoadSolvableTask(const std::string& path, TaskState& task, Validation& v) {
+  if (auto failure = LoadTask(path, task)) return failure;
+  v = ValidateTask(task);
+  if (!v.ok()) return RefusalFailure(v, task.figure);
+  return std::nullopt;
+}
+
 }  // namespace zv::cli

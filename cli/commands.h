@@ -10,6 +10,7 @@
 #include "cli/exit_status.h"
 #include "cli/failures.h"
 #include "model/task.h"
+#include "model/validation.h"
 
 namespace zv::cli {
 
@@ -25,6 +26,7 @@ struct Command {
 
 int RunCheck(const Command& self, Arguments args);
 int RunRewrite(const Command& self, Arguments args);
+int RunMerge(const Command& self, Arguments args);
 int RunExport(const Command& self, Arguments args);
 
 // "usage: zorvat-cli NAME ARGUMENTS".
@@ -47,5 +49,7 @@ std::optional<Failure> ParsePaths(const Command& self, Arguments args, std::size
 // Reads a task file into `task`; on failure leaves `task` as it was and
 // gives the failure to report.
 std::optional<Failure> LoadTask(const std::string& path, TaskState& task);
+// Reads a task file and validates it, for the commands that solve.
+std::optional<Failure> LoadSolvableTask(const std::string& path, TaskState& task, Validation& v);
 
 }  // namespace zv::cli

@@ -24,6 +24,8 @@ enum class FailureKind {
   BadArguments,
   OutOfMemory,
   WriteFailed,
+  UnusableUnitFile,
+  IncompleteParts,
 };
 
 struct Failure {

@@ -1,11 +1,19 @@
 // zorvat-cli solve TASK.zvt [--show N|all] [--json] [--memory-limit MB]
-// [--time-limit S] [--engine reduced|fast|reference] [--threads N]: reads and
-// validates the task, runs the solver (the reduced engine, on as many
-// threads as the machine has, unless told otherwise) and prints
-// its counters, optionally the stored solutions as the form view shows them,
-// as lines or as one JSON object. The time limit or a stop signal (SIGINT,
-// SIGTERM, SIGHUP) stops the run and keeps what was found, as does the
-// memory limit; each ends with an exit status of its own.
+// [--time-limit S] [--engine reduced|fast|reference] [--threads N]
+// [--checkpoint FILE [--every MIN]] [--resume FILE] [--part K/N --out FILE]:
+// reads and validates the task, runs the solver (the reduced engine, on as
+// many threads as the machine has, unless told otherwise) and prints its
+// counters, optionally the stored solutions as the form view shows them, as
+// lines or as one JSON object (cli/solve_report.h). The time limit or a stop
+// signal (SIGINT, SIGTERM, SIGHUP) stops the run and keeps what was found,
+// as does the memory limit; each ends with an exit status of its own.
+//
+// With a checkpoint, a resume or a part the run goes by work units
+// (solver/work_units.h): the finished units are written to the checkpoint
+// (--resume's file unless --checkpoint names another; a part's --out) every
+// MIN minutes, when the run stops and when it ends; --resume goes on from
+// them; --part K/N searches part K of N alone and writes its units to --out
+// for `merge`.
 #include "cli/solve_command.h"
 
 #include <unistd.h>
@@ -13,11 +21,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "cli/solve_report.h"
 #include "cli/stop_signals.h"
+#include "cli/unit_files.h"
 #include "model/validation.h"
 #include "platform/ticks.h"
 #include "solver/progress.h"
@@ -28,17 +39,28 @@ namespace {
 
 struct SolveArguments {
   std::string path;
-  std::optional<int> show;  // solutions to print; INT32_MAX for all
-  bool json = false;
+  ReportOptions report;
   std::size_t memoryLimit = 0;      // bytes, 0 = the solver's default
   std::optional<double> timeLimit;  // seconds
   SolveEngine engine = SolveEngine::Reduced;
+  bool engineGiven = false;
   int threads = DefaultThreadCount();
+  std::string checkpoint, resume, out;
+  std::optional<double> everyMinutes;
+  int part = 0, parts = 0;  // 0: not a part
+
+  bool ByUnits() const { return !checkpoint.empty() || !resume.empty() || parts != 0; }
 };
 
-bool ParseCount(const std::string& text, long long& value) {
-  if (text.empty() || text.size() > 12 || !std::all_of(text.begin(), text.end(), ::isdigit)) return false;
-  value = std::stoll(text);
+// "K/N" with 1 <= K <= N <= kMaxParts.
+bool ParsePart(const std::string& text, int& part, int& parts) {
+  const std::size_t slash = text.find('/');
+  long long k = 0, n = 0;
+  if (slash == std::string::npos || !ParseCount(text.substr(0, slash), k) ||
+      !ParseCount(text.substr(slash + 1), n) || k < 1 || k > n || n > kMaxParts)
+    return false;
+  part = static_cast<int>(k);
+  parts = static_cast<int>(n);
   return true;
 }
 
@@ -60,20 +82,28 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
     const bool takesValue = word == "--show" || word == "--memory-limit" || word == "--time-limit" ||
-                            word == "--engine" || word == "--threads";
+                            word == "--engine" || word == "--threads" || word == "--checkpoint" ||
+                            word == "--every" || word == "--resume" || word == "--part" || word == "--out";
     if (takesValue && i + 1 == args.size()) return wrong(word + " needs a value");
     long long count = 0;
     if (word == "--json") {
-      out.json = true;
+      out.report.json = true;
     } else if (word == "--show") {
       const std::string& value = args[++i];
-      if (value == "all") {
-        out.show = INT32_MAX;
-      } else if (ParseCount(value, count)) {
-        out.show = static_cast<int>(std::min<long long>(count, INT32_MAX));
-      } else {
-        return wrong("--show expects a count or 'all', not '" + value + "'");
-      }
+      if (!ParseShow(value, out.report)) return wrong("--show expects a count or 'all', not '" + value + "'");
+    } else if (word == "--checkpoint" || word == "--resume" || word == "--out") {
+      (word == "--checkpoint" ? out.checkpoint : word == "--resume" ? out.resume : out.out) = args[++i];
+    } else if (word == "--every") {
+      const std::string& value = args[++i];
+      double seconds = 0;
+      if (!ParseSeconds(value, seconds))
+        return wrong("--every expects minutes (a number from 0), not '" + value + "'");
+      out.everyMinutes = seconds;
+    } else if (word == "--part") {
+      const std::string& value = args[++i];
+      if (!ParsePart(value, out.part, out.parts))
+        return wrong("--part expects K/N with 1 <= K <= N <= " + std::to_string(kMaxParts) + ", not '" +
+                     value + "'");
     } else if (word == "--memory-limit") {
       const std::string& value = args[++i];
       if (!ParseCount(value, count) || count == 0 || count > (1LL << 30))
@@ -89,6 +119,7 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
       const std::string& value = args[++i];
       if (value != "reduced" && value != "fast" && value != "reference")
         return wrong("--engine expects 'reduced', 'fast' or 'reference', not '" + value + "'");
+      out.engineGiven = true;
       out.engine = value == "reduced" ? SolveEngine::Reduced
                    : value == "fast"  ? SolveEngine::Fast
                                       : SolveEngine::Reference;
@@ -108,11 +139,13 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
     }
   }
   if (!havePath) return wrong("'solve' needs the path of a task file");
+  if (out.everyMinutes && out.checkpoint.empty() && out.resume.empty() && out.out.empty())
+    return wrong("--every needs --checkpoint, --resume or --part with --out");
+  if ((out.parts != 0) != !out.out.empty()) return wrong("--part and --out go together");
+  if (out.ByUnits() && out.engine == SolveEngine::Reference)
+    return wrong("the reference engine runs in one piece; checkpoints and parts take 'reduced' or 'fast'");
   return std::nullopt;
 }
-
-// Why a run that did not finish stopped.
-enum class StopReason { None, TimeLimit, Signal };
 
 // Stops on a stop signal or when the time limit has passed, noting which came
 // first; draws a progress line on stderr once a second when stderr is a
@@ -166,59 +199,67 @@ class CliObserver final : public SolveObserver {
   bool lineShown_ = false;
 };
 
-// How a run ended: its "stop_reason" for --json (nullptr when it finished)
-// and its exit status.
-struct StopEnd {
-  const char* stopReason;
-  int exitStatus;
-};
+// Writes the checkpoint every so many minutes, as units finish; a write
+// that fails is said once and the run goes on.
+class CheckpointJob final : public UnitJob {
+ public:
+  CheckpointJob(std::function<bool()> write, ProgressClock& clock, std::optional<double> everyMinutes)
+      : write_(std::move(write)), clock_(clock) {
+    if (everyMinutes) everyMs_ = static_cast<std::uint32_t>(std::min(*everyMinutes * 60000.0, 4.0e9));
+  }
 
-int UserNumber(const TaskState& task, int cubeIndex) { return UserNumberOfCube(task.figure, cubeIndex); }
-
-// One stored solution as the form view shows it: layer by layer, one line
-// per row, the user number of the cube in each cell, '.' outside the form,
-// '_' for an empty form cell; a blank line between layers.
-void PrintSolutionGrid(const TaskState& task, const Solver& solver, int i, int cubeCount) {
-  const int width = static_cast<int>(std::to_string(cubeCount).size());
-  const auto cubes = solver.SolutionCubes(i);
-  std::cout << "solution " << i + 1 << ":\n";
-  for (int z = 0; z < task.form.FormHeight; ++z) {
-    if (z > 0) std::cout << '\n';
-    for (int y = 0; y < task.form.FormDepth; ++y) {
-      for (int x = 0; x < task.form.FormWidth; ++x) {
-        const int number = solver.FormCellNumber(FormCellIndex(x, y, z));
-        std::string text = number < 0           ? "."
-                           : cubes[number] == 0 ? "_"
-                                                : std::to_string(UserNumber(task, cubes[number] - 1));
-        if (x > 0) std::cout << ' ';
-        std::cout << std::string(static_cast<std::size_t>(width) - std::min<std::size_t>(text.size(), width),
-                                 ' ')
-                  << text;
-      }
-      std::cout << '\n';
+  void UnitFinished() override {
+    if (!everyMs_ || clock_.ElapsedMs() - lastMs_ < *everyMs_) return;
+    lastMs_ = clock_.ElapsedMs();
+    if (!write_() && !warned_) {
+      std::cerr << "zorvat-cli: cannot write the checkpoint; the run goes on\n";
+      warned_ = true;
     }
   }
-}
 
-// One stored solution as a JSON array of the filled cells with their cube's
-// user number and rotation.
-std::string SolutionJson(const TaskState& task, const Solver& solver, int i) {
-  const auto cells = solver.FormCellList();
-  const auto cubes = solver.SolutionCubes(i);
-  const auto rotations = solver.SolutionRotations(i);
-  std::string list = "[";
-  for (std::size_t p = 0; p < cells.size(); ++p) {
-    if (cubes[p] == 0) continue;
-    if (list.size() > 1) list += ',';
-    list += JsonObject()
-                .Add("x", FormCellX(cells[p]))
-                .Add("y", FormCellY(cells[p]))
-                .Add("z", FormCellZ(cells[p]))
-                .Add("cube", UserNumber(task, cubes[p] - 1))
-                .Add("rotation", static_cast<int>(rotations[p]))
-                .Text();
+ private:
+  std::function<bool()> write_;
+  ProgressClock& clock_;
+  std::optional<std::uint32_t> everyMs_;
+  std::uint32_t lastMs_ = 0;
+  bool warned_ = false;
+};
+
+// A part's report: its units, their counters and where they were written.
+int PrintPartReport(const SolveArguments& options, const UnitJob& job, const Solver& solver,
+                    const RunEnd& run) {
+  std::uint32_t units = 0;
+  for (std::uint32_t u = 0; u < job.cut.unitCount; ++u) units += job.InPart(u) ? 1 : 0;
+  const SolveStats stats = solver.Stats();
+  const bool stopped = run.outcome != SolveOutcome::Complete;
+  const int status = !stopped                                   ? kExitOk
+                     : run.outcome == SolveOutcome::OutOfMemory ? kExitOutOfMemory
+                     : run.reason == StopReason::TimeLimit      ? kExitTimeLimit
+                                                                : kExitSignal;
+  if (options.report.json) {
+    std::cout << JsonObject()
+                     .Add("part", job.part)
+                     .Add("parts", job.parts)
+                     .Add("units", static_cast<std::uint64_t>(units))
+                     .Add("unitsDone", static_cast<std::uint64_t>(job.done.size()))
+                     .Add("assignments", stats.assignments)
+                     .Add("deadEnds", stats.deadEnds)
+                     .Add("searchCalls", stats.searchCalls)
+                     .AddRaw("seconds", FormatSeconds3(run.elapsedMs))
+                     .Add("out", options.out)
+                     .Add("outcome", stopped ? "stopped" : "complete")
+                     .Text()
+              << '\n';
+  } else {
+    std::cout << "part: " << job.part << " of " << job.parts << '\n'
+              << "units: " << job.done.size() << " of " << units << " done\n"
+              << "assignments: " << stats.assignments << '\n'
+              << "dead ends: " << stats.deadEnds << '\n'
+              << "time: " << FormatSeconds3(run.elapsedMs) << " s\n"
+              << "written: " << options.out << '\n';
+    if (stopped) std::cout << "stopped\n";
   }
-  return list + ']';
+  return status;
 }
 
 }  // namespace
@@ -229,80 +270,66 @@ int RunSolve(const Command& self, Arguments args) {
   const StopSignals signals;
   SolveArguments options;
   if (auto failure = ParseArguments(self, args, options)) return Report(*failure, WantsJson(args));
+  const bool json = options.report.json;
   TaskState task;
-  if (auto failure = LoadTask(options.path, task)) return Report(*failure, options.json);
-  const Validation v = ValidateTask(task);
-  if (!v.ok()) return Report(RefusalFailure(v, task.figure), options.json);
+  Validation v;
+  if (auto failure = LoadSolvableTask(options.path, task, v)) return Report(*failure, json);
 
   CliObserver observer(SystemTicks(), signals, options.timeLimit, isatty(STDERR_FILENO) != 0);
   Solver solver;
-  const SolveOutcome outcome = solver.Solve(
-      task, v.links, observer, SolveOptions{options.memoryLimit, options.engine, options.threads});
-  const std::uint32_t elapsedMs = observer.Clock().ElapsedMs();
-  observer.Finish();
+  RunEnd run;
+  if (!options.ByUnits()) {
+    run.outcome = solver.Solve(task, v.links, observer,
+                               SolveOptions{options.memoryLimit, options.engine, options.threads});
+    run.elapsedMs = observer.Clock().ElapsedMs();
+    run.reason = observer.Reason();
+    run.signal = signals.Received();
+    observer.Finish();
+    return PrintSolveReport(task, v, solver, run, options.report);
+  }
 
-  const bool outOfMemory = outcome == SolveOutcome::OutOfMemory;
-  const bool stopped = outcome != SolveOutcome::Complete;
-  const StopEnd end = !stopped                                     ? StopEnd{nullptr, kExitOk}
-                      : outOfMemory                                ? StopEnd{"memory", kExitOutOfMemory}
-                      : observer.Reason() == StopReason::TimeLimit ? StopEnd{"time_limit", kExitTimeLimit}
-                                                                   : StopEnd{"signal", kExitSignal};
-  const Failure memoryFailure(FailureKind::OutOfMemory);
-  const int shown = std::min(options.show.value_or(0), solver.SolutionCount());
-  if (options.json) {
-    JsonObject object;
-    object.Add("solutions", solver.SolutionCount())
-        .Add("found", solver.Stats().found)
-        .Add("foundAtLeast", solver.Stats().foundAtLeast)
-        .Add("assignments", solver.Assignments())
-        .Add("assignmentsAtLeast", solver.Stats().assignmentsAtLeast)
-        .Add("deadEnds", solver.DeadEnds())
-        .Add("searchCalls", solver.SearchCalls())
-        .AddRaw("seconds", FormatSeconds3(elapsedMs))
-        .Add("stopped", stopped)
-        .Add("outOfMemory", outOfMemory)
-        .Add("outcome", stopped ? "stopped" : "complete");
-    if (end.stopReason != nullptr)
-      object.Add("stop_reason", end.stopReason);
-    else
-      object.AddNull("stop_reason");
-    if (end.exitStatus == kExitSignal) object.Add("signal", StopSignalName(signals.Received()));
-    if (outOfMemory) AddFailure(object, memoryFailure);
-    if (options.show) {
-      std::string list = "[";
-      for (int i = 0; i < shown; ++i) {
-        if (i > 0) list += ',';
-        list += SolutionJson(task, solver, i);
-      }
-      object.AddRaw("shown", list + ']');
-    }
-    std::cout << object.Text() << '\n';
-  } else {
-    // Past the solutions kept, the line also gives how many were found.
-    const SolveStats& stats = solver.Stats();
-    std::cout << "solutions: " << solver.SolutionCount();
-    if (stats.found > static_cast<std::uint64_t>(solver.SolutionCount()) || stats.foundAtLeast)
-      std::cout << " kept of " << (stats.foundAtLeast ? "at least " : "") << stats.found << " found";
-    std::cout << '\n'
-              << "assignments: " << (solver.Stats().assignmentsAtLeast ? "at least " : "")
-              << solver.Assignments() << '\n'
-              << "dead ends: " << solver.DeadEnds() << '\n'
-              << "time: " << FormatSeconds3(elapsedMs) << " s\n";
-    if (stopped) std::cout << "stopped\n";
-    for (int i = 0; i < shown; ++i) {
-      std::cout << '\n';
-      PrintSolutionGrid(task, solver, i, v.cubeCount);
-    }
+  // By work units: from a checkpoint, whose engine and part the run keeps.
+  const std::string target = !options.checkpoint.empty() ? options.checkpoint
+                             : !options.resume.empty()   ? options.resume
+                                                         : options.out;
+  SolveEngine engine = options.engine;
+  CheckpointJob job([&] { return WriteUnitFile(target, MakeUnitFile(task, v, engine, job)); },
+                    observer.Clock(), options.everyMinutes);
+  if (options.parts != 0) {
+    job.part = options.part;
+    job.parts = options.parts;
   }
-  std::cout.flush();
-  if (outOfMemory) {
-    PrintFailureLines(memoryFailure);
-  } else if (stopped) {
-    const std::string by =
-        end.exitStatus == kExitTimeLimit ? std::string("the time limit") : StopSignalName(signals.Received());
-    std::cerr << "zorvat-cli: stopped by " << by << "; the counts are those reached until then\n";
+  if (!options.resume.empty()) {
+    UnitFile file;
+    if (auto failure = LoadUnitFile(options.resume, task, v, file)) return Report(*failure, json);
+    if (options.engineGiven && options.engine != file.engine)
+      return Report(ArgumentFailure(options.resume + " was made by the " + EngineName(file.engine) +
+                                    " engine, not the " + EngineName(options.engine) + " one"),
+                    json);
+    if (options.parts != 0 && (options.part != file.part || options.parts != file.parts))
+      return Report(ArgumentFailure(options.resume + " holds part " + std::to_string(file.part) + "/" +
+                                    std::to_string(file.parts)),
+                    json);
+    engine = file.engine;
+    job.part = file.part;
+    job.parts = file.parts;
+    job.expectedCut = file.cut;
+    job.haveExpectedCut = true;
+    job.done = std::move(file.results);
   }
-  return end.exitStatus;
+  run.outcome = solver.SolveUnits(task, v.links, observer,
+                                  SolveOptions{options.memoryLimit, engine, options.threads}, job);
+  run.elapsedMs = observer.Clock().ElapsedMs();
+  run.reason = observer.Reason();
+  run.signal = signals.Received();
+  observer.Finish();
+  if (run.outcome == SolveOutcome::Refused) return Report(UnitCheckFailure(job.check, options.resume), json);
+  if (auto failure = SaveUnitFile(target, MakeUnitFile(task, v, engine, job))) {
+    if (run.outcome == SolveOutcome::Complete || options.parts != 0) return Report(*failure, json);
+    PrintFailureLines(*failure);  // the stopped run's counts are still worth printing
+  }
+  if (options.parts != 0) return PrintPartReport(options, job, solver, run);
+  return PrintSolveReport(task, v, solver, run, options.report);
 }
 
 }  // namespace zv::cli

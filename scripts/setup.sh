@@ -24,6 +24,7 @@ cd "$ZORVAT_ROOT" || return 1
 #                      the installation test: desktop-file-validate, update-mime-database,
 #                      xdg-mime (answering through mimetype from libfile-mimeinfo-perl outside
 #                      a desktop session), and groff for the manual pages
+#   slurmctld, slurmd, slurm-client, munge  the test that runs a split solve as a Slurm job array
 ZORVAT_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n qt6-svg-dev libgl1-mesa-dev
@@ -33,6 +34,7 @@ ZORVAT_PACKAGES=(
   xvfb xauth
   clang-tidy librsvg2-bin dpkg-dev
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base
+  slurmctld slurmd slurm-client munge
 )
 
 zorvat_missing_packages() {

@@ -14,6 +14,7 @@
 #include "solver/prepare.h"
 #include "solver/search.h"
 #include "solver/solution_store.h"
+#include "solver/unit_engine.h"
 
 namespace zv {
 
@@ -35,8 +36,8 @@ struct SolverRun {
 Solver::Solver() : run_(std::make_unique<SolverRun>()) {}
 Solver::~Solver() = default;
 
-SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
-                           const SolveOptions& options) {
+std::optional<SolveOutcome> Solver::Prepare(const TaskState& task, const LinkAnalysis& links,
+                                            const SolveOptions& options) {
   SolverRun& run = *run_;
   run.pool.ReleaseAll();
   run.pool.SetLimit(options.memoryLimit != 0 ? options.memoryLimit : DefaultMemoryLimit());
@@ -45,16 +46,36 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
   run.stats = SolveStats{};
   run.prepared = false;
   if (!SolvableShape(task, links)) return run.outcome = SolveOutcome::Refused;
-
   // Every engine's tables come from the run's pool, so the memory limit
   // covers them; only the reference engine takes levels for its search.
-  PlacementSearch search(run.prep, run.store, observer);
-  std::optional<SolveStats> fastStats;
   try {
     if (!PrepareSearch(task, links, run.pool, run.keys, run.prep))
       return run.outcome = SolveOutcome::OutOfMemory;
     run.prepared = true;
     if (!run.store.Begin(run.prep, run.pool, run.keys)) return run.outcome = SolveOutcome::OutOfMemory;
+  } catch (const std::bad_alloc&) {
+    return run.outcome = SolveOutcome::OutOfMemory;
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+SolveOutcome OutcomeOf(const FastRunResult& fast) {
+  return fast.outOfMemory ? SolveOutcome::OutOfMemory
+         : fast.stopped   ? SolveOutcome::Stopped
+                          : SolveOutcome::Complete;
+}
+
+}  // namespace
+
+SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
+                           const SolveOptions& options) {
+  if (auto end = Prepare(task, links, options)) return *end;
+  SolverRun& run = *run_;
+  PlacementSearch search(run.prep, run.store, observer);
+  std::optional<SolveStats> fastStats;
+  try {
     if (options.engine == SolveEngine::Reference) {
       if (!search.Allocate(run.pool)) return run.outcome = SolveOutcome::OutOfMemory;
       search.Run();
@@ -66,15 +87,31 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
           RunFastEngine(run.prep, run.store, observer, options.threads,
                         options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool);
       fastStats = fast.stats;
-      run.outcome = fast.outOfMemory ? SolveOutcome::OutOfMemory
-                    : fast.stopped   ? SolveOutcome::Stopped
-                                     : SolveOutcome::Complete;
+      run.outcome = OutcomeOf(fast);
     }
   } catch (const std::bad_alloc&) {
     // The key set's table comes from the general heap; what was stored stays.
     run.outcome = SolveOutcome::OutOfMemory;
   }
   run.stats = fastStats ? *fastStats : search.Stats();
+  return run.outcome;
+}
+
+SolveOutcome Solver::SolveUnits(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
+                                const SolveOptions& options, UnitJob& job) {
+  job.check = UnitCheck::Ok;
+  if (auto end = Prepare(task, links, options)) return *end;
+  SolverRun& run = *run_;
+  try {
+    const UnitRunResult units =
+        RunUnitEngine(run.prep, run.store, observer, options.threads, run.pool.Limit(), job,
+                      options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool);
+    run.stats = units.run.stats;
+    run.outcome = units.refused ? SolveOutcome::Refused : OutcomeOf(units.run);
+  } catch (const std::bad_alloc&) {
+    run.stats.solutionCount = run.store.Count();
+    run.outcome = SolveOutcome::OutOfMemory;
+  }
   return run.outcome;
 }
 

@@ -27,10 +27,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "model/task.h"
 #include "model/validation.h"
+#include "solver/work_units.h"
 
 namespace zv {
 
@@ -90,7 +92,8 @@ enum class SolveOutcome {
   Complete,     // the search ran to its end
   Stopped,      // the observer asked to stop; what was stored stays
   OutOfMemory,  // the memory limit or the system refused; what was stored stays
-  Refused,      // the task is outside what validation accepts; nothing was done
+  Refused,      // the task is outside what validation accepts, or work units handed
+                // in do not fit it; nothing was done
 };
 
 struct SolverRun;  // everything of one run: pool, prepared tables, store, counters
@@ -106,6 +109,15 @@ class Solver {
   // link analysis of a successful ValidateTask(task).
   SolveOutcome Solve(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
                      const SolveOptions& options = {});
+
+  // The same search cut into work units (solver/work_units.h): searches the
+  // units of job's part not yet in job.done, adding each to it as it
+  // finishes. A run that has every unit merges them, and then stores and
+  // counts exactly what Solve does. Results in job.done that do not fit the
+  // cut or the task make the run Refused (job.check says why). The
+  // reference engine runs as the fast one, whose tree it walks.
+  SolveOutcome SolveUnits(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
+                          const SolveOptions& options, UnitJob& job);
 
   SolveOutcome LastOutcome() const;
   SolveStats Stats() const;
@@ -125,6 +137,11 @@ class Solver {
   int FormCellNumber(int formCellIndex) const;
 
  private:
+  // Releases the previous run and prepares this one's tables and store;
+  // an outcome when the run ends there.
+  std::optional<SolveOutcome> Prepare(const TaskState& task, const LinkAnalysis& links,
+                                      const SolveOptions& options);
+
   std::unique_ptr<SolverRun> run_;
 };
 

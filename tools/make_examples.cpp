@@ -128,8 +128,9 @@ Example Make(std::string name, FigureState figure, FormState form, std::string_v
   return e;
 }
 
-// The twelve pentominoes, each a rigid block, apart from one another.
-FigureState Pentominoes() {
+// The twelve pentominoes, each a rigid block, apart from one another; with
+// `square`, also the 2 x 2 square.
+FigureState Pentominoes(bool square = false) {
   return DrawPieces({
       // clang-format off
       ".FF..I..L....N..PP..TTT.......",
@@ -140,8 +141,8 @@ FigureState Pentominoes() {
       "..............................",
       "V.....W.....X....Y....ZZ......",
       "V.....WW...XXX..YY.....Z......",
-      "VVV....WW...X....Y.....ZZ.....",
-      ".................Y............",
+      square ? "VVV....WW...X....Y.....ZZ..OO." : "VVV....WW...X....Y.....ZZ.....",
+      square ? ".................Y.........OO." : ".................Y............",
       // clang-format on
   });
 }
@@ -265,6 +266,9 @@ std::vector<Example> AllExamples() {
   all.push_back(Make("pentominoes_2x5x6.zvt", Pentominoes(), Box(6, 5, 2), pentominoText));
   all.push_back(Make("pentominoes_3x4x5.zvt", Pentominoes(), Box(5, 4, 3), pentominoText));
   all.push_back(Make("pentominoes_6x10.zvt", Pentominoes(), Box(10, 6, 1), pentominoText));
+  // More solutions than the store keeps: 10000 kept of 16146 found.
+  all.push_back(Make("pentominoes_square_8x8.zvt", Pentominoes(true), Box(8, 8, 1),
+                     "Двенадцать пентамино и квадрат 2x2 в квадрате 8x8."));
   // The standard 27-cube snake.
   all.push_back(Make("snake_cube.zvt", Snake({3, 2, 2, 3, 2, 3, 2, 2, 3, 3, 2, 2, 2, 3, 3, 3, 3}),
                      Box(3, 3, 3), "Змейка из 27 кубиков в кубе 3x3x3."));

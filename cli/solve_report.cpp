@@ -1,0 +1,158 @@
+// The report of a run as `solve` and `merge` print it.
+#include "cli/solve_report.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+#include <string>
+
+#include "cli/exit_status.h"
+#include "cli/failures.h"
+#include "cli/stop_signals.h"
+#include "solver/progress.h"
+
+namespace zv::cli {
+namespace {
+
+// How a run ended: its "stop_reason" for --json (nullptr when it finished)
+// and its exit status.
+struct StopEnd {
+  const char* stopReason;
+  int exitStatus;
+};
+
+int UserNumber(const TaskState& task, int cubeIndex) { return UserNumberOfCube(task.figure, cubeIndex); }
+
+// One stored solution as the form view shows it: layer by layer, one line
+// per row, the user number of the cube in each cell, '.' outside the form,
+// '_' for an empty form cell; a blank line between layers.
+void PrintSolutionGrid(const TaskState& task, const Solver& solver, int i, int cubeCount) {
+  const int width = static_cast<int>(std::to_string(cubeCount).size());
+  const auto cubes = solver.SolutionCubes(i);
+  std::cout << "solution " << i + 1 << ":\n";
+  for (int z = 0; z < task.form.FormHeight; ++z) {
+    if (z > 0) std::cout << '\n';
+    for (int y = 0; y < task.form.FormDepth; ++y) {
+      for (int x = 0; x < task.form.FormWidth; ++x) {
+        const int number = solver.FormCellNumber(FormCellIndex(x, y, z));
+        std::string text = number < 0           ? "."
+                           : cubes[number] == 0 ? "_"
+                                                : std::to_string(UserNumber(task, cubes[number] - 1));
+        if (x > 0) std::cout << ' ';
+        std::cout << std::string(static_cast<std::size_t>(width) - std::min<std::size_t>(text.size(), width),
+                                 ' ')
+                  << text;
+      }
+      std::cout << '\n';
+    }
+  }
+}
+
+// One stored solution as a JSON array of the filled cells with their cube's
+// user number and rotation.
+std::string SolutionJson(const TaskState& task, const Solver& solver, int i) {
+  const auto cells = solver.FormCellList();
+  const auto cubes = solver.SolutionCubes(i);
+  const auto rotations = solver.SolutionRotations(i);
+  std::string list = "[";
+  for (std::size_t p = 0; p < cells.size(); ++p) {
+    if (cubes[p] == 0) continue;
+    if (list.size() > 1) list += ',';
+    list += JsonObject()
+                .Add("x", FormCellX(cells[p]))
+                .Add("y", FormCellY(cells[p]))
+                .Add("z", FormCellZ(cells[p]))
+                .Add("cube", UserNumber(task, cubes[p] - 1))
+                .Add("rotation", static_cast<int>(rotations[p]))
+                .Text();
+  }
+  return list + ']';
+}
+
+}  // namespace
+
+bool ParseCount(const std::string& text, long long& value) {
+  if (text.empty() || text.size() > 12 || !std::all_of(text.begin(), text.end(), ::isdigit)) return false;
+  value = std::stoll(text);
+  return true;
+}
+
+bool ParseShow(const std::string& value, ReportOptions& out) {
+  long long count = 0;
+  if (value == "all")
+    out.show = INT32_MAX;
+  else if (ParseCount(value, count))
+    out.show = static_cast<int>(std::min<long long>(count, INT32_MAX));
+  else
+    return false;
+  return true;
+}
+
+int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& solver, const RunEnd& run,
+                     const ReportOptions& options) {
+  const SolveOutcome outcome = run.outcome;
+  const bool outOfMemory = outcome == SolveOutcome::OutOfMemory;
+  const bool stopped = outcome != SolveOutcome::Complete;
+  const StopEnd end = !stopped                              ? StopEnd{nullptr, kExitOk}
+                      : outOfMemory                         ? StopEnd{"memory", kExitOutOfMemory}
+                      : run.reason == StopReason::TimeLimit ? StopEnd{"time_limit", kExitTimeLimit}
+                                                            : StopEnd{"signal", kExitSignal};
+  const Failure memoryFailure(FailureKind::OutOfMemory);
+  const int shown = std::min(options.show.value_or(0), solver.SolutionCount());
+  if (options.json) {
+    JsonObject object;
+    object.Add("solutions", solver.SolutionCount())
+        .Add("found", solver.Stats().found)
+        .Add("foundAtLeast", solver.Stats().foundAtLeast)
+        .Add("assignments", solver.Assignments())
+        .Add("assignmentsAtLeast", solver.Stats().assignmentsAtLeast)
+        .Add("deadEnds", solver.DeadEnds())
+        .Add("searchCalls", solver.SearchCalls())
+        .AddRaw("seconds", FormatSeconds3(run.elapsedMs))
+        .Add("stopped", stopped)
+        .Add("outOfMemory", outOfMemory)
+        .Add("outcome", stopped ? "stopped" : "complete");
+    if (end.stopReason != nullptr)
+      object.Add("stop_reason", end.stopReason);
+    else
+      object.AddNull("stop_reason");
+    if (end.exitStatus == kExitSignal) object.Add("signal", StopSignalName(run.signal));
+    if (outOfMemory) AddFailure(object, memoryFailure);
+    if (options.show) {
+      std::string list = "[";
+      for (int i = 0; i < shown; ++i) {
+        if (i > 0) list += ',';
+        list += SolutionJson(task, solver, i);
+      }
+      object.AddRaw("shown", list + ']');
+    }
+    std::cout << object.Text() << '\n';
+  } else {
+    // Past the solutions kept, the line also gives how many were found.
+    const SolveStats& stats = solver.Stats();
+    std::cout << "solutions: " << solver.SolutionCount();
+    if (stats.found > static_cast<std::uint64_t>(solver.SolutionCount()) || stats.foundAtLeast)
+      std::cout << " kept of " << (stats.foundAtLeast ? "at least " : "") << stats.found << " found";
+    std::cout << '\n'
+              << "assignments: " << (solver.Stats().assignmentsAtLeast ? "at least " : "")
+              << solver.Assignments() << '\n'
+              << "dead ends: " << solver.DeadEnds() << '\n'
+              << "time: " << FormatSeconds3(run.elapsedMs) << " s\n";
+    if (stopped) std::cout << "stopped\n";
+    for (int i = 0; i < shown; ++i) {
+      std::cout << '\n';
+      PrintSolutionGrid(task, solver, i, v.cubeCount);
+    }
+  }
+  std::cout.flush();
+  if (outOfMemory) {
+    PrintFailureLines(memoryFailure);
+  } else if (stopped) {
+    const std::string by =
+        end.exitStatus == kExitTimeLimit ? std::string("the time limit") : StopSignalName(run.signal);
+    std::cerr << "zorvat-cli: stopped by " << by << "; the counts are those reached until then\n";
+  }
+  return end.exitStatus;
+}
+
+}  // namespace zv::cli

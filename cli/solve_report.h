@@ -1,0 +1,41 @@
+// What `solve` prints about a run, shared with `merge`, which prints the
+// same for the run its parts make up: the counters as lines or as one JSON
+// object, optionally the stored solutions, and on a stop why it stopped.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/validation.h"
+#include "solver/solver.h"
+
+namespace zv::cli {
+
+// Why a run that did not finish stopped.
+enum class StopReason { None, TimeLimit, Signal };
+
+struct ReportOptions {
+  std::optional<int> show;  // solutions to print; INT32_MAX for all
+  bool json = false;
+};
+
+// How the run ended, for the report.
+struct RunEnd {
+  SolveOutcome outcome = SolveOutcome::Complete;
+  StopReason reason = StopReason::None;
+  int signal = 0;  // the stop signal received, 0 = none
+  std::uint32_t elapsedMs = 0;
+};
+
+// Takes the value of --show (a count or "all"); false when it is neither.
+bool ParseShow(const std::string& value, ReportOptions& out);
+
+// Whole numbers of up to 12 digits.
+bool ParseCount(const std::string& text, long long& value);
+
+// Prints the report and returns the exit status of the run's end.
+int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& solver, const RunEnd& end,
+                     const ReportOptions& options);
+
+}  // namespace zv::cli

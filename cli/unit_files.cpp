@@ -1,0 +1,73 @@
+// Reading and writing work-unit files for solve and merge, and the English
+// words for what makes one unusable.
+#include "cli/unit_files.h"
+
+namespace zv::cli {
+namespace {
+
+Failure Unusable(std::string why, const std::string& path) {
+  return Failure(FailureKind::UnusableUnitFile, path + ": " + why, "", path);
+}
+
+const char* StatusWords(UnitFileStatus status) {
+  switch (status) {
+    case UnitFileStatus::Ok:
+      return "";
+    case UnitFileStatus::Missing:
+      return "no such file";
+    case UnitFileStatus::Unreadable:
+      return "cannot read the file";
+    case UnitFileStatus::NotUnitFile:
+      return "not a checkpoint or part file";
+    case UnitFileStatus::NewerFormat:
+      return "written by a newer version of the program";
+    case UnitFileStatus::Damaged:
+      return "the file is damaged";
+  }
+  return "";
+}
+
+}  // namespace
+
+const char* EngineName(SolveEngine engine) {
+  return engine == SolveEngine::Reduced ? "reduced" : engine == SolveEngine::Fast ? "fast" : "reference";
+}
+
+std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& task, const Validation& v,
+                                    UnitFile& out) {
+  UnitFile file;
+  if (const UnitFileStatus status = ReadUnitFile(path, file); status != UnitFileStatus::Ok)
+    return Unusable(StatusWords(status), path);
+  if (file.taskFingerprint != TaskFingerprint(task)) return Unusable("it belongs to another task", path);
+  if (file.blockCount != v.links.blockCount) return Unusable("the file is damaged", path);
+  out = std::move(file);
+  return std::nullopt;
+}
+
+UnitFile MakeUnitFile(const TaskState& task, const Validation& v, SolveEngine engine, const UnitJob& job) {
+  return UnitFile{TaskFingerprint(task), engine, job.cut, job.part, job.parts, v.links.blockCount, job.done};
+}
+
+std::optional<Failure> SaveUnitFile(const std::string& path, const UnitFile& file) {
+  if (WriteUnitFile(path, file)) return std::nullopt;
+  return Failure(FailureKind::WriteFailed, path, "", path);
+}
+
+Failure UnitCheckFailure(UnitCheck check, const std::string& path) {
+  switch (check) {
+    case UnitCheck::OtherCut:
+      return Unusable("it was cut otherwise (another engine or program version)", path);
+    case UnitCheck::OutsidePart:
+      return Unusable("it holds units outside its part", path);
+    case UnitCheck::DuplicateUnit:
+      return Unusable("it holds a unit twice", path);
+    case UnitCheck::MissingUnit:
+      return Failure(FailureKind::IncompleteParts, "a unit is missing", "", path);
+    case UnitCheck::BadResult:
+    case UnitCheck::Ok:
+      break;
+  }
+  return Unusable("its results do not fit the task", path);
+}
+
+}  // namespace zv::cli

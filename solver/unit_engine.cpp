@@ -1,0 +1,503 @@
+// Runs over work units: the fixed cut, the check of results handed in, the
+// unit searches (each with its own solution store that keeps the first
+// member of every class met in the unit) and the merge in unit order.
+#include "solver/unit_engine.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <span>
+#include <thread>
+#include <vector>
+
+#include "solver/fast_search.h"
+#include "solver/fast_tables.h"
+#include "solver/reduction_tables.h"
+
+namespace zv {
+
+bool UnitJob::PartComplete() const {
+  std::uint32_t inPart = 0;
+  for (std::uint32_t u = 0; u < cut.unitCount; ++u) inPart += InPart(u) ? 1 : 0;
+  return done.size() == inPart;
+}
+
+namespace {
+
+// The cut's split depth is the shallowest that gives this many units,
+// enough for 64 parts of several units each and for balancing the threads
+// of one machine; or, in small trees, the first whose top takes this many
+// calls (the top is searched again by every part, resume and merge), or the
+// deepest level.
+constexpr std::size_t kUnitsWanted = 512;
+constexpr std::uint64_t kTopCalls = 4096;
+constexpr auto kRefreshPeriod = std::chrono::milliseconds(20);
+
+struct CutUnit {
+  std::vector<std::int32_t> path;
+  double weight = 0;                 // its share of the whole tree
+  std::vector<std::int32_t> before;  // complete assignments the top finds just before it, B each
+};
+
+// The top of the tree: the units and the complete assignments between them.
+class CutHooks final : public FastSearchHooks {
+ public:
+  explicit CutHooks(int blockCount) : blockCount_(blockCount) {}
+  bool StopRequested() override { return false; }
+  void Refresh() override {}
+  bool Record(const std::int32_t* chosen) override {
+    trailing.insert(trailing.end(), chosen, chosen + blockCount_);
+    return true;
+  }
+  void Subtree(std::span<const std::int32_t> path, double weight) override {
+    units.push_back(CutUnit{{path.begin(), path.end()}, weight, std::move(trailing)});
+    trailing.clear();
+  }
+
+  std::vector<CutUnit> units;
+  std::vector<std::int32_t> trailing;  // after the last unit
+
+ private:
+  int blockCount_;
+};
+
+struct TopOfTree {
+  UnitCut cut;
+  std::vector<CutUnit> units;
+  std::vector<std::int32_t> trailing;
+  std::uint64_t searchCalls = 0, deadEnds = 0, records = 0;
+  double explored = 0;
+};
+
+std::uint64_t HashWords(std::uint64_t hash, std::span<const std::int32_t> words) {
+  for (const std::int32_t w : words)
+    for (int byte = 0; byte < 4; ++byte) {
+      hash ^= static_cast<std::uint8_t>(static_cast<std::uint32_t>(w) >> (8 * byte));
+      hash *= 0x100000001b3ull;  // FNV-1a
+    }
+  return hash;
+}
+
+// The top search to `depth`, silent.
+TopOfTree SearchTop(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+                    int depth) {
+  CutHooks hooks(prep.blockCount);
+  FastSearch top(prep, tables, hooks, reductions);
+  top.RunSplit(depth);
+  TopOfTree out;
+  out.cut.depth = depth;
+  out.cut.unitCount = static_cast<std::uint32_t>(hooks.units.size());
+  std::uint64_t hash = 0xcbf29ce484222325ull;
+  for (const CutUnit& unit : hooks.units) {
+    const std::int32_t length = static_cast<std::int32_t>(unit.path.size());
+    hash = HashWords(HashWords(hash, {&length, 1}), unit.path);
+  }
+  out.cut.pathHash = hash;
+  out.units = std::move(hooks.units);
+  out.trailing = std::move(hooks.trailing);
+  out.searchCalls = top.SearchCalls();
+  out.deadEnds = top.DeadEnds();
+  out.explored = top.Explored();
+  return out;
+}
+
+// The cut: not stoppable, since every part and every resume must make the
+// same one. A tree that ends above a depth has no units there; then the
+// depth before serves, or none (a tree so small that its top is all of it).
+TopOfTree CutTree(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions) {
+  const int deepest = prep.blockCount + prep.surplus;
+  TopOfTree last = SearchTop(prep, tables, reductions, 1);
+  for (int depth = 2; last.cut.unitCount > 0 && last.cut.unitCount < kUnitsWanted &&
+                      last.searchCalls < kTopCalls && depth <= deepest;
+       ++depth) {
+    TopOfTree next = SearchTop(prep, tables, reductions, depth);
+    if (next.cut.unitCount == 0) break;
+    last = std::move(next);
+  }
+  return last;
+}
+
+// Whether every first member places each block with one of its available
+// placements and no two blocks share a cell: results read from a file are
+// never trusted further than that.
+bool ValidFirsts(const PreparedSearch& prep, const UnitResult& result) {
+  const auto b = static_cast<std::size_t>(prep.blockCount);
+  if (b == 0 || result.firsts.size() % b != 0) return false;
+  if (!result.assignmentsOverflow && result.firsts.size() / b > result.assignments) return false;
+  std::vector<std::uint8_t> used(static_cast<std::size_t>(prep.formCellCount));
+  for (std::size_t at = 0; at < result.firsts.size(); at += b) {
+    std::fill(used.begin(), used.end(), std::uint8_t{0});
+    for (std::size_t k = 0; k < b; ++k) {
+      const std::int32_t p = result.firsts[at + k];
+      const BlockInfo& block = prep.blocks[k];
+      if (p < block.firstPlacement || p >= block.endPlacement || prep.placementAvailable[p] == 0)
+        return false;
+      for (int j = 0; j < block.cubeCount; ++j) {
+        std::uint8_t& cell = used[prep.placements[p].cells[j]];
+        if (cell != 0) return false;
+        cell = 1;
+      }
+    }
+  }
+  return true;
+}
+
+// Searches single units with its own fast search and solution store.
+class UnitSearcher final : public FastSearchHooks {
+ public:
+  UnitSearcher(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+               std::size_t memoryLimit)
+      : prep_(prep), pool_(memoryLimit), search_(prep, tables, *this, reductions) {}
+
+  std::function<bool()> stop;
+  std::function<void()> refresh;
+
+  // Searches `unit` into `out`; false when it stopped or ran out of memory.
+  bool Search(const CutUnit& unit, std::uint32_t number, UnitResult& out) {
+    pool_.ReleaseAll();
+    out = UnitResult{};
+    out.unit = number;
+    result_ = &out;
+    if (!store_.Begin(prep_, pool_, keys_)) return !(outOfMemory = true);
+    calls_ = search_.SearchCalls();
+    deadEnds_ = search_.DeadEnds();
+    search_.RunSubtree(unit.path);
+    outOfMemory = search_.OutOfMemory();
+    if (search_.Stopped() || outOfMemory) return false;
+    out.searchCalls = search_.SearchCalls() - calls_;
+    out.deadEnds = search_.DeadEnds() - deadEnds_;
+    out.assignments = search_.SubtreeAssignments();
+    out.assignmentsOverflow = search_.SubtreeOverflowed();
+    out.foundAtLeast = store_.FoundAtLeast();
+    return true;
+  }
+
+  // Of the unit being searched.
+  std::uint64_t Calls() const { return search_.SearchCalls() - calls_; }
+  std::uint64_t DeadEnds() const { return search_.DeadEnds() - deadEnds_; }
+  double Explored() const { return search_.Explored(); }  // of every unit it searched
+
+  bool StopRequested() override { return stop(); }
+  void Refresh() override {
+    if (refresh) refresh();
+  }
+  bool Record(const std::int32_t* chosen) override {
+    const std::uint64_t before = store_.Found();
+    if (store_.Record(chosen) == RecordResult::OutOfMemory) return false;
+    if (store_.Found() != before)
+      result_->firsts.insert(result_->firsts.end(), chosen, chosen + prep_.blockCount);
+    return true;
+  }
+  void Subtree(std::span<const std::int32_t>, double) override {}
+
+  bool outOfMemory = false;
+
+ private:
+  const PreparedSearch& prep_;
+  BlockPool pool_;
+  ByteKeySet keys_;
+  SolutionStore store_;
+  FastSearch search_;
+  UnitResult* result_ = nullptr;
+  std::uint64_t calls_ = 0, deadEnds_ = 0;
+};
+
+// What the worker threads share with the calling thread.
+struct WorkerShared {
+  std::mutex mutex;
+  std::condition_variable news;
+  std::size_t next = 0;  // in the list of units to do
+  std::vector<UnitResult> finished;
+  std::atomic<bool> stop{false};
+  std::atomic<bool> failed{false};
+  int running = 0;
+};
+
+struct WorkerProgress {
+  std::atomic<std::uint64_t> calls{0}, deadEnds{0};
+  std::atomic<double> explored{0};
+};
+
+class UnitDriver {
+ public:
+  UnitDriver(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+             SolutionStore& store, SolveObserver& observer, UnitJob& job, std::size_t memoryLimit)
+      : prep_(prep),
+        tables_(tables),
+        red_(reductions),
+        store_(store),
+        observer_(observer),
+        job_(job),
+        memoryLimit_(memoryLimit) {}
+
+  UnitRunResult Run(int threads) {
+    top_ = CutTree(prep_, tables_, red_);
+    job_.cut = top_.cut;
+    UnitRunResult out;
+    if (!CheckDone()) {
+      out.refused = true;
+      return out;
+    }
+    for (std::uint32_t u = 0; u < top_.cut.unitCount; ++u) {
+      if (!job_.InPart(u)) continue;
+      partWeight_ += top_.units[u].weight;
+      if (slot_[u] < 0) todo_.push_back(u);
+    }
+    if (job_.mergeOnly && !todo_.empty()) {
+      Refuse(UnitCheck::MissingUnit);
+      out.refused = true;
+      return out;
+    }
+    if (job_.parts == 1) partWeight_ += top_.explored;
+    MergeReady();
+    if (threads <= 1 || todo_.size() <= 1)
+      SearchHere();
+    else
+      SearchOnWorkers(threads);
+    out.run.stopped = stopped_;
+    out.run.outOfMemory = outOfMemory_;
+    if (!stopped_ && !outOfMemory_) MergeReady();
+    out.run.stats = Stats(0, 0, 0);
+    if (!stopped_ && !outOfMemory_ && job_.parts == 1) Resolve(out.run.stats);
+    return out;
+  }
+
+ private:
+  bool Refuse(UnitCheck why) {
+    job_.check = why;
+    return false;
+  }
+
+  bool CheckDone() {
+    if (job_.haveExpectedCut && !(job_.expectedCut == top_.cut)) return Refuse(UnitCheck::OtherCut);
+    slot_.assign(top_.cut.unitCount, -1);
+    for (std::size_t i = 0; i < job_.done.size(); ++i) {
+      const UnitResult& r = job_.done[i];
+      if (r.unit >= top_.cut.unitCount || !job_.InPart(r.unit)) return Refuse(UnitCheck::OutsidePart);
+      if (slot_[r.unit] >= 0) return Refuse(UnitCheck::DuplicateUnit);
+      if (!ValidFirsts(prep_, r)) return Refuse(UnitCheck::BadResult);
+      slot_[r.unit] = static_cast<std::int64_t>(i);
+      doneWeight_ += top_.units[r.unit].weight;
+    }
+    return true;
+  }
+
+  // Feeds complete assignments to the store, B placement numbers each.
+  void Feed(const std::vector<std::int32_t>& assignments) {
+    const auto b = static_cast<std::size_t>(prep_.blockCount);
+    for (std::size_t at = 0; at + b <= assignments.size() && !outOfMemory_; at += b)
+      if (store_.Record(assignments.data() + at) == RecordResult::OutOfMemory) outOfMemory_ = true;
+  }
+
+  // Feeds the units finished in order after those fed already and, once
+  // every unit is in, what the top found after the last one. Only a whole
+  // run merges: a part holds only every N-th unit.
+  void MergeReady() {
+    if (job_.parts != 1) return;
+    while (merged_ < top_.cut.unitCount && slot_[merged_] >= 0 && !outOfMemory_) {
+      const UnitResult& r = job_.done[static_cast<std::size_t>(slot_[merged_])];
+      Feed(top_.units[merged_].before);
+      Feed(r.firsts);
+      foundAtLeast_ = foundAtLeast_ || r.foundAtLeast;
+      ++merged_;
+    }
+    if (merged_ == top_.cut.unitCount && !trailingFed_) {
+      Feed(top_.trailing);
+      trailingFed_ = true;
+    }
+  }
+
+  void Finished(UnitResult&& result) {
+    doneWeight_ += top_.units[result.unit].weight;
+    slot_[result.unit] = static_cast<std::int64_t>(job_.done.size());
+    job_.done.push_back(std::move(result));
+    MergeReady();
+    job_.UnitFinished();
+  }
+
+  // The counters so far; `calls`, `deadEnds` and `explored` of units being searched.
+  SolveStats Stats(std::uint64_t calls, std::uint64_t deadEnds, double explored) const {
+    SolveStats s;
+    const bool whole = job_.parts == 1;
+    s.searchCalls = (whole ? top_.searchCalls : 0) + calls;
+    s.deadEnds = (whole ? top_.deadEnds : 0) + deadEnds;
+    for (const UnitResult& r : job_.done) {
+      s.searchCalls += r.searchCalls;
+      s.deadEnds += r.deadEnds;
+      s.assignments += r.assignments;
+      s.assignmentsAtLeast = s.assignmentsAtLeast || r.assignmentsOverflow;
+    }
+    const double own = doneWeight_ + explored + (whole ? top_.explored : 0);
+    s.explored = partWeight_ > 0 ? std::min(1.0, own / partWeight_) : 1.0;
+    s.solutionCount = store_.Count();
+    s.found = store_.Found();
+    s.foundAtLeast = store_.FoundAtLeast() || foundAtLeast_;
+    return s;
+  }
+
+  // The whole tree's assignment count: the top walked again with every
+  // unit's count, which also counts what the reduced top left out.
+  void Resolve(SolveStats& stats) const {
+    std::vector<std::uint64_t> counts(top_.cut.unitCount);
+    bool overflow = false;
+    for (const UnitResult& r : job_.done) {
+      counts[r.unit] = r.assignments;
+      overflow = overflow || r.assignmentsOverflow;
+    }
+    CutHooks quiet(prep_.blockCount);
+    FastSearch resolve(prep_, tables_, quiet, red_);
+    resolve.RunResolved(top_.cut.depth, counts);
+    stats.assignments = resolve.Assignments();
+    stats.assignmentsAtLeast = overflow || resolve.AssignmentsOverflowed();
+  }
+
+  void SearchHere() {
+    UnitSearcher searcher(prep_, tables_, red_, memoryLimit_);
+    const double before = doneWeight_;
+    searcher.stop = [&] { return observer_.StopRequested(); };
+    searcher.refresh = [&] {
+      observer_.Refresh(
+          Stats(searcher.Calls(), searcher.DeadEnds(), searcher.Explored() - (doneWeight_ - before)));
+    };
+    for (const std::uint32_t u : todo_) {
+      UnitResult result;
+      if (observer_.StopRequested() || !searcher.Search(top_.units[u], u, result)) {
+        stopped_ = !searcher.outOfMemory;
+        outOfMemory_ = searcher.outOfMemory;
+        return;
+      }
+      Finished(std::move(result));
+      if (outOfMemory_) return;
+    }
+  }
+
+  void Work(WorkerShared& shared, WorkerProgress& progress) {
+    try {
+      UnitSearcher searcher(prep_, tables_, red_, memoryLimit_);
+      searcher.stop = [&] { return shared.stop.load(std::memory_order_relaxed); };
+      double explored = 0;  // of the units this worker finished
+      searcher.refresh = [&] {
+        progress.calls.store(searcher.Calls(), std::memory_order_relaxed);
+        progress.deadEnds.store(searcher.DeadEnds(), std::memory_order_relaxed);
+        progress.explored.store(searcher.Explored() - explored, std::memory_order_relaxed);
+      };
+      for (;;) {
+        std::uint32_t u = 0;
+        {
+          std::lock_guard lock(shared.mutex);
+          if (shared.stop || shared.next == todo_.size()) break;
+          u = todo_[shared.next++];
+        }
+        UnitResult result;
+        const bool ok = searcher.Search(top_.units[u], u, result);
+        explored = searcher.Explored();
+        progress.calls = 0;
+        progress.deadEnds = 0;
+        progress.explored = 0;
+        std::lock_guard lock(shared.mutex);
+        if (!ok) {
+          if (searcher.outOfMemory) shared.failed = true;
+          break;
+        }
+        shared.finished.push_back(std::move(result));
+        shared.news.notify_one();
+      }
+    } catch (const std::bad_alloc&) {
+      shared.failed = true;
+    }
+    std::lock_guard lock(shared.mutex);
+    --shared.running;
+    shared.news.notify_one();
+  }
+
+  void SearchOnWorkers(int threads) {
+    WorkerShared shared;
+    const auto count = std::min<std::size_t>(static_cast<std::size_t>(threads), todo_.size());
+    std::vector<WorkerProgress> progress(count);
+    std::vector<std::thread> workers;
+    shared.running = static_cast<int>(count);
+    for (std::size_t w = 0; w < count; ++w) workers.emplace_back([&, w] { Work(shared, progress[w]); });
+    auto live = [&] {
+      std::uint64_t calls = 0, deadEnds = 0;
+      double explored = 0;
+      for (const WorkerProgress& p : progress) {
+        calls += p.calls.load(std::memory_order_relaxed);
+        deadEnds += p.deadEnds.load(std::memory_order_relaxed);
+        explored += p.explored.load(std::memory_order_relaxed);
+      }
+      return Stats(calls, deadEnds, explored);
+    };
+    std::unique_lock lock(shared.mutex);
+    for (;;) {
+      shared.news.wait_for(lock, kRefreshPeriod);
+      std::vector<UnitResult> arrived = std::move(shared.finished);
+      shared.finished.clear();
+      const bool ended = shared.running == 0;
+      lock.unlock();
+      for (UnitResult& r : arrived) Finished(std::move(r));
+      if (shared.failed || outOfMemory_) {
+        outOfMemory_ = true;
+        shared.stop = true;
+      } else if (!stopped_ && observer_.StopRequested()) {
+        stopped_ = true;
+        shared.stop = true;
+      } else if (!ended) {
+        observer_.Refresh(live());
+      }
+      lock.lock();
+      if (ended && shared.finished.empty()) break;
+    }
+    lock.unlock();
+    for (std::thread& worker : workers) worker.join();
+    // Workers that stopped for a stop request leave their unit undone.
+    if (!outOfMemory_ && !job_.PartComplete()) stopped_ = true;
+  }
+
+  const PreparedSearch& prep_;
+  const FastTables& tables_;
+  const ReductionTables* red_;
+  SolutionStore& store_;
+  SolveObserver& observer_;
+  UnitJob& job_;
+  std::size_t memoryLimit_;
+
+  TopOfTree top_;
+  std::vector<std::int64_t> slot_;   // per unit: its place in job_.done, -1 when not done
+  std::vector<std::uint32_t> todo_;  // units of the part to search, ascending
+  std::uint32_t merged_ = 0;         // units fed to the store, in order
+  bool trailingFed_ = false;
+  bool foundAtLeast_ = false;  // some unit's class list was cut short
+  double partWeight_ = 0, doneWeight_ = 0;
+  bool stopped_ = false;
+  bool outOfMemory_ = false;
+};
+
+}  // namespace
+
+UnitRunResult RunUnitEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
+                            int threads, std::size_t memoryLimit, UnitJob& job,
+                            const LinkAnalysis* reduceWith, BlockPool* pool) {
+  FastTables tables;
+  ReductionTables reductions;
+  try {
+    tables.Build(prep, pool);
+    if (reduceWith != nullptr) reductions.Build(prep, *reduceWith, pool);
+    UnitDriver driver(prep, tables, reduceWith != nullptr ? &reductions : nullptr, store, observer, job,
+                      memoryLimit);
+    return driver.Run(threads);
+  } catch (const std::bad_alloc&) {
+    UnitRunResult result;
+    result.run.outOfMemory = true;
+    result.run.stats.solutionCount = store.Count();
+    result.run.stats.found = store.Found();
+    result.run.stats.foundAtLeast = store.FoundAtLeast();
+    return result;
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,189 @@
+// Work-unit files: the writer and the checking reader.
+#include "storage/unit_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "platform/files.h"
+#include "storage/task_file.h"
+
+namespace zv {
+
+namespace {
+
+constexpr std::uint8_t kMagic[8] = {'Z', 'V', 'U', 'N', 'I', 'T', 'S', 0x1a};
+constexpr std::size_t kHeaderBytes = 8 + 4 + 8 + 1 + 4 + 4 + 8 + 4 + 4 + 4 + 4;
+constexpr std::size_t kResultHeadBytes = 4 + 8 + 8 + 8 + 1 + 4;
+// Files past this size are refused unread: far more than 10000 first
+// members in every unit of a cut.
+constexpr std::size_t kLargestUnitFile = std::size_t{1} << 34;
+
+std::uint64_t Fnv(std::span<const std::uint8_t> bytes) {
+  std::uint64_t hash = 0xcbf29ce484222325ull;
+  for (const std::uint8_t b : bytes) {
+    hash ^= b;
+    hash *= 0x100000001b3ull;
+  }
+  return hash;
+}
+
+class Writer {
+ public:
+  template <class T>
+  void Put(T value) {
+    const auto v = static_cast<std::uint64_t>(value);
+    for (std::size_t i = 0; i < sizeof(T); ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  }
+  std::vector<std::uint8_t> bytes;
+};
+
+class Reader {
+ public:
+  explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  template <class T>
+  bool Get(T& value) {
+    if (bytes_.size() - at_ < sizeof(T)) return false;
+    std::uint64_t v = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i) v |= static_cast<std::uint64_t>(bytes_[at_ + i]) << (8 * i);
+    at_ += sizeof(T);
+    value = static_cast<T>(v);
+    return true;
+  }
+  std::size_t Left() const { return bytes_.size() - at_; }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+  std::size_t at_ = 0;
+};
+
+}  // namespace
+
+std::uint64_t TaskFingerprint(const TaskState& task) { return Fnv(BuildTaskImage(task)); }
+
+std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file) {
+  std::vector<const UnitResult*> sorted;
+  for (const UnitResult& r : file.results) sorted.push_back(&r);
+  std::sort(sorted.begin(), sorted.end(), [](auto* a, auto* b) { return a->unit < b->unit; });
+  Writer w;
+  w.bytes.assign(std::begin(kMagic), std::end(kMagic));
+  w.Put(kUnitFileFormat);
+  w.Put(file.taskFingerprint);
+  w.Put(static_cast<std::uint8_t>(file.engine == SolveEngine::Fast ? 1 : 0));
+  w.Put(file.cut.depth);
+  w.Put(file.cut.unitCount);
+  w.Put(file.cut.pathHash);
+  w.Put(static_cast<std::int32_t>(file.part));
+  w.Put(static_cast<std::int32_t>(file.parts));
+  w.Put(static_cast<std::int32_t>(file.blockCount));
+  w.Put(static_cast<std::uint32_t>(sorted.size()));
+  const auto b = static_cast<std::size_t>(std::max(file.blockCount, 1));
+  for (const UnitResult* r : sorted) {
+    w.Put(r->unit);
+    w.Put(r->assignments);
+    w.Put(r->searchCalls);
+    w.Put(r->deadEnds);
+    w.Put(static_cast<std::uint8_t>((r->assignmentsOverflow ? 1 : 0) | (r->foundAtLeast ? 2 : 0)));
+    w.Put(static_cast<std::uint32_t>(r->firsts.size() / b));
+    for (const std::int32_t p : r->firsts) w.Put(p);
+  }
+  w.Put(Fnv(w.bytes));
+  return std::move(w.bytes);
+}
+
+UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out) {
+  if (image.size() < sizeof kMagic || std::memcmp(image.data(), kMagic, sizeof kMagic) != 0)
+    return UnitFileStatus::NotUnitFile;
+  Reader head(image.subspan(sizeof kMagic));
+  std::uint32_t format = 0;
+  if (!head.Get(format)) return UnitFileStatus::Damaged;
+  if (format > kUnitFileFormat) return UnitFileStatus::NewerFormat;
+  if (format != kUnitFileFormat || image.size() < kHeaderBytes + 8) return UnitFileStatus::Damaged;
+  const auto body = image.first(image.size() - 8);
+  std::uint64_t sum = 0;
+  Reader tail(image.last(8));
+  tail.Get(sum);
+  if (Fnv(body) != sum) return UnitFileStatus::Damaged;
+
+  UnitFile file;
+  Reader r(body.subspan(sizeof kMagic + 4));
+  std::uint8_t engine = 0;
+  std::int32_t part = 0, parts = 0, blocks = 0;
+  std::uint32_t count = 0;
+  r.Get(file.taskFingerprint);
+  r.Get(engine);
+  r.Get(file.cut.depth);
+  r.Get(file.cut.unitCount);
+  r.Get(file.cut.pathHash);
+  r.Get(part);
+  r.Get(parts);
+  r.Get(blocks);
+  r.Get(count);
+  if (engine > 1 || parts < 1 || parts > kMaxParts || part < 1 || part > parts || blocks < 1 ||
+      blocks > 254 || file.cut.depth < 1 || count > file.cut.unitCount)
+    return UnitFileStatus::Damaged;
+  file.engine = engine == 1 ? SolveEngine::Fast : SolveEngine::Reduced;
+  file.part = part;
+  file.parts = parts;
+  file.blockCount = blocks;
+  UnitJob scope;  // tells which units belong to the part
+  scope.part = part;
+  scope.parts = parts;
+  try {
+    file.results.resize(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+      UnitResult& u = file.results[i];
+      std::uint8_t flags = 0;
+      std::uint32_t members = 0;
+      if (r.Left() < kResultHeadBytes) return UnitFileStatus::Damaged;
+      r.Get(u.unit);
+      r.Get(u.assignments);
+      r.Get(u.searchCalls);
+      r.Get(u.deadEnds);
+      r.Get(flags);
+      r.Get(members);
+      if (u.unit >= file.cut.unitCount || !scope.InPart(u.unit) ||
+          (i > 0 && u.unit <= file.results[i - 1].unit) || flags > 3 ||
+          static_cast<std::uint64_t>(members) * static_cast<std::uint64_t>(blocks) * 4 > r.Left())
+        return UnitFileStatus::Damaged;
+      u.assignmentsOverflow = (flags & 1) != 0;
+      u.foundAtLeast = (flags & 2) != 0;
+      u.firsts.resize(static_cast<std::size_t>(members) * static_cast<std::size_t>(blocks));
+      for (std::int32_t& p : u.firsts) r.Get(p);
+    }
+  } catch (const std::bad_alloc&) {
+    return UnitFileStatus::Unreadable;
+  }
+  if (r.Left() != 0) return UnitFileStatus::Damaged;
+  out = std::move(file);
+  return UnitFileStatus::Ok;
+}
+
+UnitFileStatus ReadUnitFile(const std::string& path, UnitFile& out) {
+  try {
+    std::vector<std::uint8_t> image;
+    switch (ReadWholeFile(path, image, kLargestUnitFile)) {
+      case FileReadStatus::Missing:
+        return UnitFileStatus::Missing;
+      case FileReadStatus::Failed:
+        return UnitFileStatus::Unreadable;
+      case FileReadStatus::TooLarge:
+        return UnitFileStatus::Damaged;
+      case FileReadStatus::Ok:
+        break;
+    }
+    return ParseUnitImage(image, out);
+  } catch (const std::bad_alloc&) {
+    return UnitFileStatus::Unreadable;
+  }
+}
+
+bool WriteUnitFile(const std::string& path, const UnitFile& file) {
+  try {
+    return WriteWholeFileAtomic(path, BuildUnitImage(file));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+}  // namespace zv

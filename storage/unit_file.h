@@ -1,0 +1,69 @@
+// Work-unit files: a run's checkpoint and one part's output share this
+// layout (a part's output is the checkpoint of a part with every unit done).
+// They hold the task's fingerprint, the engine, the cut, the part and the
+// finished units' results (solver/work_units.h). The reader checks the
+// layout and a checksum; whether the results fit the task's cut and blocks
+// the solver checks when it is handed them.
+//
+// Usage:
+//   zv::UnitFile file;
+//   file.taskFingerprint = zv::TaskFingerprint(task); ... file.results = job.done;
+//   if (!zv::WriteUnitFile(path, file)) -> cannot write
+//   if (zv::ReadUnitFile(path, file) == zv::UnitFileStatus::Ok) ...
+//
+// Layout (little-endian): "ZVUNITS" and byte 0x1a, format 1 (uint32), the
+// task fingerprint (uint64), the engine (uint8: 0 reduced, 1 fast), the
+// cut's depth (int32), unit count (uint32) and path hash (uint64), part and
+// parts (int32 each), the block count B (int32), the result count (uint32);
+// per result, by ascending unit: unit (uint32), assignments, search calls,
+// dead ends (uint64 each), flags (uint8: bit 0 assignments overflowed, bit 1
+// class list cut short), the first members' count F (uint32) and F x B
+// placement numbers (int32); last the FNV-1a 64 hash of every byte before.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/task.h"
+#include "solver/solver.h"
+#include "solver/work_units.h"
+
+namespace zv {
+
+inline constexpr std::uint32_t kUnitFileFormat = 1;
+inline constexpr int kMaxParts = 1000000;
+
+enum class UnitFileStatus {
+  Ok,
+  Missing,      // no such file
+  Unreadable,   // cannot be read
+  NotUnitFile,  // does not start as a work-unit file
+  NewerFormat,  // written by a later program
+  Damaged,      // checksum or layout broken
+};
+
+struct UnitFile {
+  std::uint64_t taskFingerprint = 0;
+  SolveEngine engine = SolveEngine::Reduced;  // Reduced or Fast
+  UnitCut cut;
+  int part = 1;
+  int parts = 1;
+  int blockCount = 0;
+  std::vector<UnitResult> results;  // ascending unit, each in the part
+};
+
+// FNV-1a 64 of the task's file image: equal for equal tasks.
+std::uint64_t TaskFingerprint(const TaskState& task);
+
+// Results are written by ascending unit, whatever their order in `file`.
+std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file);
+// Replaces `out` only on Ok.
+UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out);
+
+UnitFileStatus ReadUnitFile(const std::string& path, UnitFile& out);
+// Atomic (platform/files.h); false when it could not be written.
+bool WriteUnitFile(const std::string& path, const UnitFile& file);
+
+}  // namespace zv

@@ -1,0 +1,290 @@
+// Runs cut into work units against the one-run search: uninterrupted, on
+// worker threads, stopped and resumed again and again through checkpoint
+// images, and split into N parts and merged, they must store the same
+// solutions in the same order and count the same, on the fast examples and
+// on random tasks, with both engines. Results that do not fit are refused.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/validation.h"
+#include "solver/solver.h"
+#include "storage/task_file.h"
+#include "storage/unit_file.h"
+#include "tests/support/example_manifest.h"
+#include "tests/support/random_task.h"
+#include "tests/support/task_builder.h"
+
+namespace zv {
+namespace {
+
+// Everything a finished run must reproduce.
+struct Snapshot {
+  SolveOutcome outcome;
+  std::uint64_t deadEnds, assignments, searchCalls, found;
+  bool assignmentsAtLeast, foundAtLeast;
+  std::vector<std::vector<std::uint8_t>> solutions;
+  bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot Take(const Solver& solver) {
+  const SolveStats s = solver.Stats();
+  Snapshot out{solver.LastOutcome(), s.deadEnds, s.assignments, s.searchCalls, s.found, s.assignmentsAtLeast,
+               s.foundAtLeast,       {}};
+  for (int i = 0; i < solver.SolutionCount(); ++i) {
+    const auto cubes = solver.SolutionCubes(i), rotations = solver.SolutionRotations(i);
+    out.solutions.emplace_back(cubes.begin(), cubes.end());
+    out.solutions.back().insert(out.solutions.back().end(), rotations.begin(), rotations.end());
+  }
+  return out;
+}
+
+// Asks to stop at the `polls`-th stop poll.
+class StopAfterPolls final : public SolveObserver {
+ public:
+  explicit StopAfterPolls(long polls) : left_(polls) {}
+  bool StopRequested() override { return --left_ < 0; }
+  void Refresh(const SolveStats&) override {}
+
+ private:
+  long left_;
+};
+
+// Asks to stop after `refreshes` refreshes.
+class StopAfterRefreshes final : public SolveObserver {
+ public:
+  explicit StopAfterRefreshes(int refreshes) : left_(refreshes) {}
+  bool StopRequested() override { return left_ <= 0; }
+  void Refresh(const SolveStats&) override { --left_; }
+
+ private:
+  int left_;
+};
+
+struct Case {
+  TaskState task;
+  Validation v;
+  std::string name;
+};
+
+// The job's results written to a file image and read back, as a checkpoint
+// or a part's output passes between runs.
+UnitFile RoundTrip(const Case& c, SolveEngine engine, const UnitJob& job) {
+  UnitFile file{TaskFingerprint(c.task), engine,  job.cut, job.part, job.parts,
+                c.v.links.blockCount,    job.done};
+  UnitFile back;
+  EXPECT_EQ(ParseUnitImage(BuildUnitImage(file), back), UnitFileStatus::Ok);
+  return back;
+}
+
+UnitJob JobFrom(const UnitFile& file) {
+  UnitJob job;
+  job.part = file.part;
+  job.parts = file.parts;
+  job.expectedCut = file.cut;
+  job.haveExpectedCut = true;
+  job.done = file.results;
+  return job;
+}
+
+// Stops after `budget(attempt)` and resumes from the checkpoint until the
+// run completes; the budget grows so that every attempt finishes a unit.
+template <class Observer>
+Snapshot ResumeUntilDone(const Case& c, const SolveOptions& options, long first, int& resumes) {
+  UnitJob job;
+  Solver solver;
+  for (long budget = first;; budget *= 3) {
+    Observer stop(static_cast<int>(budget));
+    const SolveOutcome outcome = solver.SolveUnits(c.task, c.v.links, stop, options, job);
+    if (outcome != SolveOutcome::Stopped) return Take(solver);
+    job = JobFrom(RoundTrip(c, options.engine, job));
+    ++resumes;
+  }
+}
+
+Snapshot MergeOfParts(const Case& c, const SolveOptions& options, int parts) {
+  UnitJob merge;
+  merge.mergeOnly = true;
+  Solver solver;
+  for (int part = 1; part <= parts; ++part) {
+    UnitJob job;
+    job.part = part;
+    job.parts = parts;
+    QuietObserver quiet;
+    EXPECT_EQ(solver.SolveUnits(c.task, c.v.links, quiet, options, job), SolveOutcome::Complete) << part;
+    const UnitFile file = RoundTrip(c, options.engine, job);
+    merge.done.insert(merge.done.end(), file.results.begin(), file.results.end());
+    merge.expectedCut = file.cut;
+    merge.haveExpectedCut = true;
+  }
+  QuietObserver quiet;
+  solver.SolveUnits(c.task, c.v.links, quiet, options, merge);
+  return Take(solver);
+}
+
+// Full: several stop schedules, worker threads, `partCounts` parts;
+// light: one stop schedule and 7 parts.
+void CheckCase(const Case& c, SolveEngine engine, bool full, std::vector<int> partCounts = {7}) {
+  const std::string what = c.name + (engine == SolveEngine::Fast ? ", fast" : ", reduced");
+  const SolveOptions options{0, engine, 1};
+  Solver one;
+  QuietObserver quiet;
+  one.Solve(c.task, c.v.links, quiet, options);
+  const Snapshot whole = Take(one);
+  ASSERT_EQ(whole.outcome, SolveOutcome::Complete) << what;
+
+  UnitJob job;
+  Solver units;
+  units.SolveUnits(c.task, c.v.links, quiet, full ? SolveOptions{0, engine, 3} : options, job);
+  EXPECT_EQ(Take(units), whole) << what << ", in units";
+  for (long first : full ? std::vector<long>{1, 100} : std::vector<long>{10}) {
+    int resumes = 0;
+    EXPECT_EQ(ResumeUntilDone<StopAfterPolls>(c, options, first, resumes), whole)
+        << what << ", resumed from stops after " << first << " polls, " << resumes << " resumes";
+  }
+  for (int k : full ? std::vector<int>{1, 2, 3, 5} : std::vector<int>{}) {
+    int resumes = 0;
+    EXPECT_EQ(ResumeUntilDone<StopAfterRefreshes>(c, options, k, resumes), whole)
+        << what << ", resumed from stops after " << k << " refreshes, " << resumes << " resumes";
+  }
+  for (int parts : partCounts)
+    EXPECT_EQ(MergeOfParts(c, options, parts), whole) << what << ", merged from " << parts << " parts";
+}
+
+TEST(WorkUnits, ExamplesResumedAndMergedEqualOneRun) {
+  int count = 0;
+  for (const test::ExampleEntry& e : test::ReadExampleManifest()) {
+    if (!e.fast) continue;
+    Case c;
+    ASSERT_EQ(ReadTaskFile(e.path, c.task), ReadResult::Ok) << e.path;
+    c.v = ValidateTask(c.task);
+    c.name = e.file;
+    // Engines take turns; the larger trees are also split 64 ways.
+    const bool large = e.file == "snake_cube.zvt" || e.file == "diagonal_star.zvt";
+    CheckCase(c, ++count % 2 == 0 ? SolveEngine::Fast : SolveEngine::Reduced, true,
+              large ? std::vector<int>{1, 2, 7, 64} : std::vector<int>{2, 7});
+  }
+}
+
+TEST(WorkUnits, RandomTasksResumedAndMergedEqualOneRun) {
+  std::mt19937 rng(test::TestSeed());
+  test::RandomTaskOptions options;
+  options.maxFigureSide = 4;
+  options.maxCubes = 7;
+  options.cubeChance = 0.5;
+  options.linkTries = 30;
+  options.maxFormSide = 3;
+  options.matchCubesChance = 0.6;
+  options.formCellChance = 0.4;
+  options.maxTextLength = 0;
+  int checked = 0, split = 0;
+  for (int tries = 0; checked < 200 && tries < 100000 && !HasFailure(); ++tries) {
+    Case c;
+    c.task = test::RandomTask(rng, options);
+    c.task.EmptyCells = c.task.EmptyCells || test::RandomChance(rng, 0.5);
+    c.v = ValidateTask(c.task);
+    if (!c.v.ok() || c.v.formCellCount > 10) continue;
+    c.name = "random task " + std::to_string(checked);
+    const SolveEngine engine = checked % 2 == 0 ? SolveEngine::Reduced : SolveEngine::Fast;
+    CheckCase(c, engine, checked < 4,
+              checked < 4        ? std::vector<int>{1, 2, 7, 64}
+              : checked % 4 == 0 ? std::vector<int>{7}
+                                 : std::vector<int>{});
+    UnitJob job;
+    Solver solver;
+    QuietObserver quiet;
+    solver.SolveUnits(c.task, c.v.links, quiet, SolveOptions{0, engine, 1}, job);
+    split += job.cut.unitCount > 1;
+    ++checked;
+  }
+  EXPECT_EQ(checked, 200);
+  EXPECT_GT(split, 50);  // most tasks are really cut
+}
+
+// Past the 10000 kept: the merge goes on telling classes apart by keys.
+TEST(WorkUnits, MergedPastTheKeptSolutions) {
+  Case c{test::DominoStrip(), {}, "domino strip"};
+  c.v = ValidateTask(c.task);
+  const SolveOptions options{0, SolveEngine::Reduced, 1};
+  Solver one;
+  QuietObserver quiet;
+  one.Solve(c.task, c.v.links, quiet, options);
+  const Snapshot whole = Take(one);
+  EXPECT_EQ(whole.found, 14445u);
+  EXPECT_EQ(MergeOfParts(c, options, 2), whole);
+}
+
+TEST(WorkUnits, ResultsThatDoNotFitAreRefused) {
+  Case c;
+  ASSERT_EQ(ReadTaskFile(test::ExamplesFolder() + "/diagonal_star.zvt", c.task), ReadResult::Ok);
+  c.v = ValidateTask(c.task);
+  const SolveOptions options{0, SolveEngine::Reduced, 1};
+  QuietObserver quiet;
+  Solver solver;
+  UnitJob full;
+  ASSERT_EQ(solver.SolveUnits(c.task, c.v.links, quiet, options, full), SolveOutcome::Complete);
+  ASSERT_GT(full.cut.unitCount, 2u);
+  const UnitFile good = RoundTrip(c, options.engine, full);
+
+  struct Row {
+    const char* what;
+    void (*spoil)(UnitJob&);
+    UnitCheck check;
+  };
+  const Row rows[] = {
+      {"another cut", [](UnitJob& j) { j.expectedCut.pathHash ^= 1; }, UnitCheck::OtherCut},
+      {"a unit past the cut", [](UnitJob& j) { j.done[0].unit = j.expectedCut.unitCount; },
+       UnitCheck::OutsidePart},
+      {"a unit of another part",
+       [](UnitJob& j) {
+         j.parts = 2;
+         j.part = 2;
+       },
+       UnitCheck::OutsidePart},
+      {"a unit twice", [](UnitJob& j) { j.done.push_back(j.done[0]); }, UnitCheck::DuplicateUnit},
+      {"a placement of another block",
+       [](UnitJob& j) {
+         for (UnitResult& r : j.done)
+           if (r.firsts.size() >= 2) std::swap(r.firsts[0], r.firsts[1]);
+       },
+       UnitCheck::BadResult},
+      {"a missing unit in a merge",
+       [](UnitJob& j) {
+         j.done.pop_back();
+         j.mergeOnly = true;
+       },
+       UnitCheck::MissingUnit},
+  };
+  for (const Row& row : rows) {
+    UnitJob job = JobFrom(good);
+    row.spoil(job);
+    EXPECT_EQ(solver.SolveUnits(c.task, c.v.links, quiet, options, job), SolveOutcome::Refused) << row.what;
+    EXPECT_EQ(job.check, row.check) << row.what;
+  }
+
+  // The file itself: another task's fingerprint, damage anywhere, a later format.
+  Case other;
+  ASSERT_EQ(ReadTaskFile(test::ExamplesFolder() + "/hinge_ring.zvt", other.task), ReadResult::Ok);
+  EXPECT_NE(TaskFingerprint(other.task), good.taskFingerprint);
+  const std::vector<std::uint8_t> image = BuildUnitImage(good);
+  UnitFile read;
+  for (std::size_t at = 0; at < image.size(); at += 3) {
+    std::vector<std::uint8_t> damaged = image;
+    damaged[at] ^= 0x10;
+    const UnitFileStatus status = ParseUnitImage(damaged, read);
+    EXPECT_TRUE(status == UnitFileStatus::Damaged || status == UnitFileStatus::NotUnitFile ||
+                status == UnitFileStatus::NewerFormat)
+        << "byte " << at;
+    EXPECT_NE(ParseUnitImage(std::span(image).first(at), read), UnitFileStatus::Ok) << "cut at " << at;
+  }
+  std::vector<std::uint8_t> newer = image;
+  newer[8] = 2;
+  EXPECT_EQ(ParseUnitImage(newer, read), UnitFileStatus::NewerFormat);
+  newer[0] = 'X';
+  EXPECT_EQ(ParseUnitImage(newer, read), UnitFileStatus::NotUnitFile);
+}
+
+}  // namespace
+}  // namespace zv
