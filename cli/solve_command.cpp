@@ -324,7 +324,10 @@ int RunSolve(const Command& self, Arguments args) {
   run.signal = signals.Received();
   observer.Finish();
   if (run.outcome == SolveOutcome::Refused) return Report(UnitCheckFailure(job.check, options.resume), json);
-  if (auto failure = SaveUnitFile(target, MakeUnitFile(task, v, engine, job))) {
+  // A run that ended before its cut (out of memory while preparing) leaves
+  // the file as it was.
+  const bool cut = job.cut.depth > 0;
+  if (auto failure = cut ? SaveUnitFile(target, MakeUnitFile(task, v, engine, job)) : std::nullopt) {
     if (run.outcome == SolveOutcome::Complete || options.parts != 0) return Report(*failure, json);
     PrintFailureLines(*failure);  // the stopped run's counts are still worth printing
   }

@@ -111,6 +111,9 @@ TEST(SplitCli, ResumedRunsEndWithTheUninterruptedResult) {
     run = Cli(folder, "solve " + box10 + " --threads 1 --time-limit 0 --resume " + checkpoint);
     EXPECT_EQ(run.status, 4) << run.err;
   }
+  // A resume the memory limit ends before it starts keeps the checkpoint.
+  run = Cli(folder, "solve " + box10 + " --memory-limit 1 --resume " + checkpoint);
+  EXPECT_EQ(run.status, 3) << run.err;
   run = Cli(folder, "solve " + box10 + " --every 0 --resume " + checkpoint + " --show 3");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Timeless(run.out), Timeless(whole.out));
