@@ -9,20 +9,27 @@
 // screenshot run has no user to answer boxes: a box is printed to stderr
 // instead and the run ends with status 2 without a picture.
 #include <QApplication>
+#include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "platform/qt/program_folder.h"
+#include "platform/qt/qt_profile.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_translations.h"
 #include "ui/command_line.h"
 #include "ui/form_half.h"
 #include "ui/solid_view.h"
 #include "ui/solution_browser.h"
+#include "ui/tr.h"
+#include "ui/window_texts.h"
 #include "ui/zv_form.h"
 
 namespace {
@@ -35,6 +42,15 @@ int Run(QApplication& app, const zv::CommandLine& cl) {
                            ? zv::ProgramDataFolder(QCoreApplication::applicationDirPath())
                            : screenshotFolder.path() + QLatin1Char('/');
   if (cl.startParameter) options.startParameter = QString::fromLocal8Bit(cl.startParameter->c_str());
+  {
+    zv::QtProfile profile(options.dataFolder + QString::fromLatin1(zv::kSettingsFileName));
+    std::vector<std::string> uiLanguages;
+    for (const QString& name : QLocale::system().uiLanguages()) uiLanguages.push_back(name.toStdString());
+    // ZORVAT_TRANSLATIONS: the build tree's folder of zorvat_en.qm.
+    zv::InstallTranslations(
+        app, zv::ChooseLanguage(profile, uiLanguages),
+        zv::TranslationFolders(QCoreApplication::applicationDirPath(), QStringLiteral(ZORVAT_TRANSLATIONS)));
+  }
   services.SetUnattended(!cl.screenshotPath.empty());
   zv::TZvForm ZvForm(services, options);
   services.SetOwner(&ZvForm);
@@ -97,11 +113,12 @@ int main(int argc, char* argv[]) {
       break;
   }
   QApplication app(argc, argv);
-  zv::InstallQtRussian(app);
+  QGuiApplication::setDesktopFileName(QStringLiteral("zorvat"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvat")));
   try {
     return Run(app, cl);
   } catch (const std::exception& e) {
-    QMessageBox::critical(nullptr, QStringLiteral("Зорват"), QString::fromLocal8Bit(e.what()));
+    QMessageBox::critical(nullptr, zv::Tr(zv::kProgramCaption), QString::fromLocal8Bit(e.what()));
     return 1;
   }
 }

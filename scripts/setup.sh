@@ -17,6 +17,8 @@ cd "$ZORVAT_ROOT" || return 1
 #   clang-format       the formatting check of scripts/format.sh
 #   fonts-dejavu-core  a font for the offscreen window tests and screenshots
 #   xvfb, xauth        a virtual X display for screenshot checks
+#   qt6-tools-dev, qt6-l10n-tools  Qt Linguist's CMake functions, lupdate and lrelease:
+#                      translations/zorvat_en.ts compiled into zorvat_en.qm
 #   clang-tidy         the static checks of scripts/tidy.sh (.clang-tidy)
 #   librsvg2-bin       rsvg-convert draws the icon's PNG sizes from its SVG
 #   dpkg-dev           dpkg-shlibdeps: the Debian package's library dependencies
@@ -32,6 +34,7 @@ ZORVAT_PACKAGES=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
   xvfb xauth
+  qt6-tools-dev qt6-l10n-tools
   clang-tidy librsvg2-bin dpkg-dev
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base
   slurmctld slurmd slurm-client munge

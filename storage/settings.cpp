@@ -18,6 +18,7 @@ constexpr const char* kShowTextKey = "ShowText";
 constexpr const char* kColorKey = "Color";
 constexpr const char* kTaskFileKey = "TaskFile";
 constexpr const char* kThreadsKey = "Threads";
+constexpr const char* kLanguageKey = "Language";
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -26,6 +27,23 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<Language> ParseLanguage(std::string_view name) {
+  if (name.size() < 2 || (name.size() > 2 && name[2] != '-' && name[2] != '_' && name[2] != '.'))
+    return std::nullopt;
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  const std::string code{lower(name[0]), lower(name[1])};
+  if (code == "ru") return Language::Russian;
+  if (code == "en") return Language::English;
+  return std::nullopt;
+}
+
+Language ChooseLanguage(Profile& profile, const std::vector<std::string>& uiLanguages) {
+  if (auto chosen = ParseLanguage(TrimBlanks(profile.Read(kOptSection, kLanguageKey, "")))) return *chosen;
+  for (const std::string& name : uiLanguages)
+    if (auto preferred = ParseLanguage(name)) return *preferred;
+  return Language::Russian;
+}
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
   text = TrimBlanks(text);

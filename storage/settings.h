@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zv {
 
@@ -68,6 +69,19 @@ struct Settings {
   int Threads = 0;       // solver threads, 0 = one per processor; set by hand, never written
   bool operator==(const Settings&) const = default;
 };
+
+// The language of the window's texts. Russian is the language they are
+// written in; English comes from the translation.
+enum class Language { Russian, English };
+
+// A language name: "ru" or "en" in any case, alone or followed by a region
+// ("en-GB", "ru_RU", "en_US.UTF-8"); anything else gives nullopt.
+std::optional<Language> ParseLanguage(std::string_view name);
+
+// "Language" of section "Opt" when it names a language; otherwise the first
+// of `uiLanguages` (the system's UI languages, most preferred first) that is
+// English or Russian; otherwise Russian. Set by hand, never written.
+Language ChooseLanguage(Profile& profile, const std::vector<std::string>& uiLanguages);
 
 // Reads "Numbers", "Links", "PrevLayer", "NextLayer", "ShowText", "Color",
 // then "TaskFile" (absent or empty: `defaultTaskFile`, the program folder's

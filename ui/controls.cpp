@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "ui/tr.h"
 #include "ui/view_colors.h"
 
 namespace zv {
@@ -37,7 +38,7 @@ QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, int
 
 void SetUpButton(QToolButton* button, const char* name, const char* hint, int x, int y, int w, int h) {
   button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(QString::fromUtf8(hint));
+  button->setToolTip(Tr(hint));
   button->setGeometry(x, y, w, h);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
@@ -45,15 +46,15 @@ void SetUpButton(QToolButton* button, const char* name, const char* hint, int x,
 
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* text, const char* hint, int x, int y,
                         int w) {
-  auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+  auto* box = new QCheckBox(Tr(text), parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setToolTip(QString::fromUtf8(hint));
+  box->setToolTip(Tr(hint));
   box->setGeometry(x, y, w, 22);
   return box;
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(Tr(text), parent);
   if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
   label->move(x, y);
   label->adjustSize();

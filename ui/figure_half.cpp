@@ -13,6 +13,7 @@
 #include "ui/button_glyphs.h"
 #include "ui/controls.h"
 #include "ui/task_buttons.h"
+#include "ui/tr.h"
 
 namespace zv {
 
@@ -24,7 +25,8 @@ FigureHalf::FigureHalf(QWidget* parent, int height) : QWidget(parent) {
   Panel3 = MakePanel(this, "Panel3", 0, 0, width(), kMainStripHeight);
   buttons = new TaskButtons(this);
   LinksP = MakePanel(this, "LinksP", 122, kMainStripRow[0], 62, 22);
-  LinksCB = MakeCheckBox(LinksP, "LinksCB", "Связи", "Показывать связи кубиков отрезками", 2, 0, 60);
+  LinksCB = MakeCheckBox(LinksP, "LinksCB", QT_TRANSLATE_NOOP("Zorvat", "Связи"),
+                         QT_TRANSLATE_NOOP("Zorvat", "Показывать связи кубиков отрезками"), 2, 0, 60);
   buttons->raise();
   LinksP->raise();
   BuildTools();
@@ -33,9 +35,10 @@ FigureHalf::FigureHalf(QWidget* parent, int height) : QWidget(parent) {
 }
 
 void FigureHalf::BuildTools() {
-  NumberCB = MakeCheckBox(Panel3, "NumberCB", "№", "Показывать номера кубиков", 186, kMainStripRow[0], 40);
-  NumsBt = MakeButton(Panel3, "NumsBt", "Задать свои номера кубиков", 228, kMainStripRow[0], 26, 22,
-                      QStringLiteral("№"), true);
+  NumberCB = MakeCheckBox(Panel3, "NumberCB", "№", QT_TRANSLATE_NOOP("Zorvat", "Показывать номера кубиков"),
+                          186, kMainStripRow[0], 40);
+  NumsBt = MakeButton(Panel3, "NumsBt", QT_TRANSLATE_NOOP("Zorvat", "Задать свои номера кубиков"), 228,
+                      kMainStripRow[0], 26, 22, QStringLiteral("№"), true);
 
   const struct {
     QToolButton** button;
@@ -43,10 +46,11 @@ void FigureHalf::BuildTools() {
     const char* hint;
     DrawMode mode;
   } modes[] = {
-      {&DrawABt, "DrawABt", "Рисовать кубики", DrawMode::Cubes},
-      {&MergeBt, "MergeBt", "Рисовать жесткое соединение кубиков", DrawMode::Rigid},
-      {&FaceBt, "FaceBt", "Рисовать оси по центру граней", DrawMode::FaceAxes},
-      {&EdgeBt, "EdgeBt", "Рисовать реберные шарниры", DrawMode::EdgeHinges},
+      {&DrawABt, "DrawABt", QT_TRANSLATE_NOOP("Zorvat", "Рисовать кубики"), DrawMode::Cubes},
+      {&MergeBt, "MergeBt", QT_TRANSLATE_NOOP("Zorvat", "Рисовать жесткое соединение кубиков"),
+       DrawMode::Rigid},
+      {&FaceBt, "FaceBt", QT_TRANSLATE_NOOP("Zorvat", "Рисовать оси по центру граней"), DrawMode::FaceAxes},
+      {&EdgeBt, "EdgeBt", QT_TRANSLATE_NOOP("Zorvat", "Рисовать реберные шарниры"), DrawMode::EdgeHinges},
   };
   drawModeGroup = new QButtonGroup(this);
   drawModeGroup->setExclusive(true);
@@ -58,14 +62,14 @@ void FigureHalf::BuildTools() {
     x += kGlyphPitch;
   }
   DrawABt->setChecked(true);
-  UndoBt =
-      MakeButton(Panel3, "UndoBt", "Отменить действие", 100, kMainStripRow[1], 22, 22, QStringLiteral("↶"));
-  RedoBt = MakeButton(Panel3, "RedoBt", "Вернуть действие", 100 + kGlyphPitch, kMainStripRow[1], 22, 22,
-                      QStringLiteral("↷"));
+  UndoBt = MakeButton(Panel3, "UndoBt", QT_TRANSLATE_NOOP("Zorvat", "Отменить действие"), 100,
+                      kMainStripRow[1], 22, 22, QStringLiteral("↶"));
+  RedoBt = MakeButton(Panel3, "RedoBt", QT_TRANSLATE_NOOP("Zorvat", "Вернуть действие"), 100 + kGlyphPitch,
+                      kMainStripRow[1], 22, 22, QStringLiteral("↷"));
   ShowHistory(false, false);
 
-  x = LabelledSpin(Panel3, "Ширина", XASE, "XASE", 4, 2, kMainStripRow[2]);
-  LabelledSpin(Panel3, "Глубина", YASE, "YASE", 3, x, kMainStripRow[2]);
+  x = LabelledSpin(Panel3, QT_TRANSLATE_NOOP("Zorvat", "Ширина"), XASE, "XASE", 4, 2, kMainStripRow[2]);
+  LabelledSpin(Panel3, QT_TRANSLATE_NOOP("Zorvat", "Глубина"), YASE, "YASE", 3, x, kMainStripRow[2]);
 
   const struct {
     const char* name;
@@ -73,10 +77,10 @@ void FigureHalf::BuildTools() {
     const char* glyph;
     int dx, dy;
   } moves[] = {
-      {"MoveX0Bt", "Сдвинуть влево", "←", -1, 0},
-      {"MoveX1Bt", "Сдвинуть вправо", "→", 1, 0},
-      {"MoveY0Bt", "Сдвинуть вверх", "↑", 0, -1},
-      {"MoveY2Bt", "Сдвинуть вниз", "↓", 0, 1},
+      {"MoveX0Bt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть влево"), "←", -1, 0},
+      {"MoveX1Bt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть вправо"), "→", 1, 0},
+      {"MoveY0Bt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть вверх"), "↑", 0, -1},
+      {"MoveY2Bt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть вниз"), "↓", 0, 1},
   };
   x = 2;
   for (const auto& m : moves) {
@@ -85,19 +89,20 @@ void FigureHalf::BuildTools() {
     connect(b, &QToolButton::clicked, this, [this, m] { emit shiftClicked(m.dx, m.dy); });
     x += kGlyphPitch;
   }
-  Move0Bt = MakeButton(Panel3, "Move0Bt", "Сдвинуть в верхний левый угол", x, kMainStripRow[3], 22, 22,
-                       QStringLiteral("⇱"));
+  Move0Bt = MakeButton(Panel3, "Move0Bt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть в верхний левый угол"), x,
+                       kMainStripRow[3], 22, 22, QStringLiteral("⇱"));
   x += kGlyphPitch;
-  ClearABt = MakeButton(Panel3, "ClearABt", "Очистить исходную конфигурацию", x + 4, kMainStripRow[3], 22, 22,
-                        QStringLiteral("✕"));
-  FillABt = MakeButton(Panel3, "FillABt", "Заполнить габаритный прямоугольник кубиками", 2, kMainStripRow[4],
-                       78, 21, QStringLiteral("Заполнить"));
-  ClearLinksBt = MakeButton(Panel3, "ClearLinksBt", "Очистить задачу", 84, kMainStripRow[4], 104, 21,
-                            QStringLiteral("Очистить связи"));
+  ClearABt = MakeButton(Panel3, "ClearABt", QT_TRANSLATE_NOOP("Zorvat", "Очистить исходную конфигурацию"),
+                        x + 4, kMainStripRow[3], 22, 22, QStringLiteral("✕"));
+  FillABt = MakeButton(Panel3, "FillABt",
+                       QT_TRANSLATE_NOOP("Zorvat", "Заполнить габаритный прямоугольник кубиками"), 2,
+                       kMainStripRow[4], 78, 21, Tr(QT_TRANSLATE_NOOP("Zorvat", "Заполнить")));
+  ClearLinksBt = MakeButton(Panel3, "ClearLinksBt", QT_TRANSLATE_NOOP("Zorvat", "Очистить задачу"), 84,
+                            kMainStripRow[4], 104, 21, Tr(QT_TRANSLATE_NOOP("Zorvat", "Очистить связи")));
 
-  NumL = MakeCounter(Panel3, "Кубиков", "NumL", 200, kMainStripRow[1]);
-  PartsL = MakeCounter(Panel3, "Частей", "PartsL", 200, kMainStripRow[2]);
-  CyclesL = MakeCounter(Panel3, "Циклов", "CyclesL", 200, kMainStripRow[3]);
+  NumL = MakeCounter(Panel3, QT_TRANSLATE_NOOP("Zorvat", "Кубиков"), "NumL", 200, kMainStripRow[1]);
+  PartsL = MakeCounter(Panel3, QT_TRANSLATE_NOOP("Zorvat", "Частей"), "PartsL", 200, kMainStripRow[2]);
+  CyclesL = MakeCounter(Panel3, QT_TRANSLATE_NOOP("Zorvat", "Циклов"), "CyclesL", 200, kMainStripRow[3]);
 }
 
 void FigureHalf::Arrange(const QRect& area, const ScrollBoxLayout& picture) {

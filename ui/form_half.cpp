@@ -12,6 +12,7 @@
 #include "ui/solid_view.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
+#include "ui/tr.h"
 #include "ui/view_colors.h"
 
 namespace zv {
@@ -44,13 +45,13 @@ bool FormHalf::solidShown() const { return !solidView->isHidden(); }
 
 void FormHalf::BuildSizes() {
   Panel2 = MakePanel(Panel4, "Panel2", 2, kMainStripRow[0], 258, 24);
-  int x = LabelledSpin(Panel2, "Ширина", XBSE, "XBSE", 5, 0, 0);
+  int x = LabelledSpin(Panel2, QT_TRANSLATE_NOOP("Zorvat", "Ширина"), XBSE, "XBSE", 5, 0, 0);
   QWidget* yName = MakePanel(Panel2, "YNameP", x, 0, 1, 24);
-  QLabel* yLabel = MakeLabel(yName, nullptr, "Глубина", 0, 3);
+  QLabel* yLabel = MakeLabel(yName, nullptr, QT_TRANSLATE_NOOP("Zorvat", "Глубина"), 0, 3);
   yName->resize(yLabel->width(), 24);
   YBSE = MakeSpin(Panel2, "YBSE", 3, x + yLabel->width() + 1, 0);
   x = YBSE->x() + YBSE->width() + 3;
-  LabelledSpin(Panel2, "Высота", ZBSE, "ZBSE", 3, x, 0);
+  LabelledSpin(Panel2, QT_TRANSLATE_NOOP("Zorvat", "Высота"), ZBSE, "ZBSE", 3, x, 0);
 }
 
 void FormHalf::BuildShifts() {
@@ -61,9 +62,12 @@ void FormHalf::BuildShifts() {
     const char* glyph;
     int dx, dy, dz;
   } moves[] = {
-      {"MoveX0BBt", "Сдвинуть влево", "←", -1, 0, 0},   {"MoveX1BBt", "Сдвинуть вправо", "→", 1, 0, 0},
-      {"MoveY0BBt", "Сдвинуть от себя", "↑", 0, -1, 0}, {"MoveY1BBt", "Сдвинуть на себя", "↓", 0, 1, 0},
-      {"MoveZ0BBt", "Сдвинуть вверх", "▲", 0, 0, -1},   {"MoveZ1BBt", "Сдвинуть вниз", "▼", 0, 0, 1},
+      {"MoveX0BBt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть влево"), "←", -1, 0, 0},
+      {"MoveX1BBt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть вправо"), "→", 1, 0, 0},
+      {"MoveY0BBt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть от себя"), "↑", 0, -1, 0},
+      {"MoveY1BBt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть на себя"), "↓", 0, 1, 0},
+      {"MoveZ0BBt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть вверх"), "▲", 0, 0, -1},
+      {"MoveZ1BBt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть вниз"), "▼", 0, 0, 1},
   };
   int i = 0;
   for (const auto& m : moves) {
@@ -72,26 +76,27 @@ void FormHalf::BuildShifts() {
     connect(b, &QToolButton::clicked, this, [this, m] { emit shiftClicked(m.dx, m.dy, m.dz); });
     ++i;
   }
-  Move0BBt = MakeButton(MoveBP, "Move0BBt", "Сдвинуть в начало координат", 2 * kGlyphPitch, kGlyphPitch, 22,
-                        22, QStringLiteral("⇱"));
-  ClearBBt = MakeButton(MoveBP, "ClearBBt", "Очистить форму для заполнения", 3 * kGlyphPitch, kGlyphPitch, 22,
-                        22, QStringLiteral("✕"));
-  FillBBt = MakeButton(MoveBP, "FillBBt", "Заполнить габаритный параллелепипед формой", 0, 2 * kGlyphPitch,
-                       78, 21, QStringLiteral("Заполнить"));
+  Move0BBt = MakeButton(MoveBP, "Move0BBt", QT_TRANSLATE_NOOP("Zorvat", "Сдвинуть в начало координат"),
+                        2 * kGlyphPitch, kGlyphPitch, 22, 22, QStringLiteral("⇱"));
+  ClearBBt = MakeButton(MoveBP, "ClearBBt", QT_TRANSLATE_NOOP("Zorvat", "Очистить форму для заполнения"),
+                        3 * kGlyphPitch, kGlyphPitch, 22, 22, QStringLiteral("✕"));
+  FillBBt =
+      MakeButton(MoveBP, "FillBBt", QT_TRANSLATE_NOOP("Zorvat", "Заполнить габаритный параллелепипед формой"),
+                 0, 2 * kGlyphPitch, 78, 21, Tr(QT_TRANSLATE_NOOP("Zorvat", "Заполнить")));
 }
 
 void FormHalf::BuildLayerTools() {
   Edit1P = MakePanel(Panel4, "Edit1P", 128, 30, 134, 48);
-  PrevLayerBt = MakeButton(Edit1P, "PrevLayerBt", "Показывать предыдущий слой", 0, 0, 22, 22,
-                           QStringLiteral("▨"), true);
-  NextLayerBt = MakeButton(Edit1P, "NextLayerBt", "Показывать следующий слой", kGlyphPitch, 0, 22, 22,
-                           QStringLiteral("∴"), true);
+  PrevLayerBt = MakeButton(Edit1P, "PrevLayerBt", QT_TRANSLATE_NOOP("Zorvat", "Показывать предыдущий слой"),
+                           0, 0, 22, 22, QStringLiteral("▨"), true);
+  NextLayerBt = MakeButton(Edit1P, "NextLayerBt", QT_TRANSLATE_NOOP("Zorvat", "Показывать следующий слой"),
+                           kGlyphPitch, 0, 22, 22, QStringLiteral("∴"), true);
   EmptyL = MakeLabel(Edit1P, "EmptyL", "0", 2 * kGlyphPitch + 6, 3);
-  EmptyL->setToolTip(QStringLiteral("Количество пустых клеток"));
+  EmptyL->setToolTip(Tr(QT_TRANSLATE_NOOP("Zorvat", "Количество пустых клеток")));
   EmptyL->resize(40, 16);
   EmptyL->setVisible(false);
-  EmptyCellsCB =
-      MakeCheckBox(Edit1P, "EmptyCellsCB", "Пустые клетки", "Показ границ клеток внутри формы", 0, 24, 134);
+  EmptyCellsCB = MakeCheckBox(Edit1P, "EmptyCellsCB", QT_TRANSLATE_NOOP("Zorvat", "Пустые клетки"),
+                              QT_TRANSLATE_NOOP("Zorvat", "Показ границ клеток внутри формы"), 0, 24, 134);
 }
 
 void FormHalf::BuildErrorLine() {

@@ -1,4 +1,5 @@
-// The program's built-in help in Russian, as UTF-8 with '\n' line breaks:
+// The program's built-in help in Russian, as UTF-8 with '\n' line breaks,
+// marked for translation as one text:
 // what the program is for, editing, saving and opening files, solving and
 // viewing solutions.
 #pragma once

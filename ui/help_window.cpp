@@ -1,17 +1,20 @@
 // The help window: the help text box, the two link strips with the version
-// label, and the copy button in the bottom right corner.
+// label, the copy button in the bottom right corner and the language switch
+// beside it.
 #include "ui/help_window.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include "platform/qt/services.h"
 #include "ui/controls.h"
 #include "ui/help_text.h"
 #include "ui/text_window.h"
+#include "ui/tr.h"
 
 namespace zv {
 
@@ -24,17 +27,23 @@ constexpr int kStrip2Height = 16;
 constexpr int kCopyPanelWidth = 26;
 constexpr int kCopyPanelHeight = 25;
 
-constexpr const char* kPuzzleAuthor = "Автор головоломки: команда Зорват";
-constexpr const char* kProgramAuthor = "Автор программы: разработчики Зорват, zorvat@example.org";
-constexpr const char* kSiteHint = "Зайти на сайт ";  // followed by the page's address
+constexpr const char* kPuzzleAuthor = QT_TRANSLATE_NOOP("Zorvat", "Автор головоломки: команда Зорват");
+constexpr const char* kProgramAuthor =
+    QT_TRANSLATE_NOOP("Zorvat", "Автор программы: разработчики Зорват, zorvat@example.org");
+constexpr const char* kSiteHint =
+    QT_TRANSLATE_NOOP("Zorvat", "Зайти на сайт ");  // followed by the page's address
+
+constexpr const char* kHelpCaption = QT_TRANSLATE_NOOP("Zorvat", "Справка по программе");
+constexpr const char* kVersionText = QT_TRANSLATE_NOOP("Zorvat", "Версия 2.0");
+constexpr const char* kCopyHint = QT_TRANSLATE_NOOP("Zorvat", "Весь или выделенный текст в буфер обмена");
+constexpr const char* kEnglishHint = QT_TRANSLATE_NOOP("Zorvat", "Справка на английском языке");
 
 // A link strip: blue underlined 11-pixel sans-serif caption, centred, with
-// the page's address in its hint.
-QLabel* LinkStrip(QWidget* parent, const char* name, const char* caption) {
-  auto* strip = new QLabel(QString::fromUtf8(caption), parent);
+// the page's address in its hint (both set by ShowLanguage).
+QLabel* LinkStrip(QWidget* parent, const char* name) {
+  auto* strip = new QLabel(parent);
   strip->setObjectName(QString::fromLatin1(name));
   strip->setAlignment(Qt::AlignCenter);
-  strip->setToolTip(QString::fromUtf8(kSiteHint) + QString::fromLatin1(kProjectUrl));
   strip->setCursor(Qt::PointingHandCursor);
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
@@ -51,7 +60,6 @@ QLabel* LinkStrip(QWidget* parent, const char* name, const char* caption) {
 
 THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::Window), services_(services) {
   setObjectName(QStringLiteral("HelpForm"));
-  setWindowTitle(QStringLiteral("Справка по программе"));
   setAttribute(Qt::WA_QuitOnClose, false);
 
   E = new QPlainTextEdit(this);
@@ -62,11 +70,10 @@ THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::
   E->setFont(font);
   E->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   E->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  E->setPlainText(QString::fromUtf8(HelpText().data(), static_cast<qsizetype>(HelpText().size())));
 
-  Panel1 = LinkStrip(this, "Panel1", kPuzzleAuthor);
-  Panel2 = LinkStrip(this, "Panel2", kProgramAuthor);
-  Label1 = new QLabel(QStringLiteral("Версия 2.0"), Panel1);
+  Panel1 = LinkStrip(this, "Panel1");
+  Panel2 = LinkStrip(this, "Panel2");
+  Label1 = new QLabel(Panel1);
   Label1->setObjectName(QStringLiteral("Label1"));
   QPalette black = Label1->palette();
   black.setColor(QPalette::WindowText, QColor(0, 0, 0));
@@ -75,19 +82,37 @@ THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::
   plain.setUnderline(false);
   Label1->setFont(plain);
   Label1->move(2, 1);
-  Label1->adjustSize();
   Panel1->installEventFilter(this);
   Panel2->installEventFilter(this);
 
   ToBufP = new QWidget(this);
   ToBufP->setObjectName(QStringLiteral("ToBufP"));
-  ToBufBt = MakeButton(ToBufP, "ToBufBt", "Весь или выделенный текст в буфер обмена", 0, 0, kCopyPanelWidth,
-                       kCopyPanelHeight);
+  ToBufBt = MakeButton(ToBufP, "ToBufBt", kCopyHint, 0, 0, kCopyPanelWidth, kCopyPanelHeight);
   ToBufBt->setIcon(ToBufIcon());
   connect(ToBufBt, &QToolButton::clicked, this, &THelpForm::ToBufBtClick);
+  LangBt = MakeButton(this, "LangBt", kEnglishHint, 0, 0, kCopyPanelWidth, kCopyPanelHeight,
+                      QStringLiteral("EN"), true);
+  connect(LangBt, &QToolButton::toggled, this,
+          [this](bool english) { ShowLanguage(english ? Language::English : Language::Russian); });
 
+  ShowLanguage(InstalledLanguage());
   resize(kClientWidth, kClientHeight);
   Layout();
+}
+
+void THelpForm::ShowLanguage(Language language) {
+  setWindowTitle(TextIn(language, kHelpCaption));
+  E->setPlainText(TextIn(language, HelpText().data()));
+  Panel1->setText(TextIn(language, kPuzzleAuthor));
+  Panel2->setText(TextIn(language, kProgramAuthor));
+  for (QLabel* strip : {Panel1, Panel2})
+    strip->setToolTip(TextIn(language, kSiteHint) + QString::fromLatin1(kProjectUrl));
+  Label1->setText(TextIn(language, kVersionText));
+  Label1->adjustSize();
+  ToBufBt->setToolTip(TextIn(language, kCopyHint));
+  LangBt->setToolTip(TextIn(language, kEnglishHint));
+  const QSignalBlocker quiet(LangBt);
+  LangBt->setChecked(language == Language::English);
 }
 
 void THelpForm::ShowAndRaise() {
@@ -109,6 +134,8 @@ void THelpForm::Layout() {
   Panel2->setGeometry(0, h - kStrip2Height, w, kStrip2Height);
   ToBufP->setGeometry(w - kCopyPanelWidth, h - kCopyPanelHeight, kCopyPanelWidth, kCopyPanelHeight);
   ToBufP->raise();
+  LangBt->move(w - 2 * kCopyPanelWidth, h - kCopyPanelHeight);
+  LangBt->raise();
 }
 
 bool THelpForm::eventFilter(QObject* watched, QEvent* event) {

@@ -1,11 +1,14 @@
 // The help window THelpForm, caption "Справка по программе": the program's
 // help in the text box E (editable, never saved), two link strips that open
-// the project's web page, the version label Label1 and the copy button
-// ToBufBt. It keeps no placement. Esc hides it, also from inside the text;
-// the main window shows it for HelpBt and F1 through ShowAndRaise().
+// the project's web page, the version label Label1, the copy button
+// ToBufBt and the switch LangBt ("EN"), which shows the window in English
+// when down and in Russian when up, whichever language the program speaks. It keeps no placement. Esc hides
+// it, also from inside the text; the main window shows it for HelpBt and F1 through ShowAndRaise().
 #pragma once
 
 #include <QWidget>
+
+#include "storage/settings.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -25,6 +28,8 @@ class THelpForm : public QWidget {
   explicit THelpForm(Services& services, QWidget* parent = nullptr);
 
   void ShowAndRaise();
+  // Every text of the window in `language`; the switch follows.
+  void ShowLanguage(Language language);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,7 +47,7 @@ class THelpForm : public QWidget {
   QPlainTextEdit* E = nullptr;
   QLabel *Panel1 = nullptr, *Panel2 = nullptr, *Label1 = nullptr;
   QWidget* ToBufP = nullptr;
-  QToolButton* ToBufBt = nullptr;
+  QToolButton *ToBufBt = nullptr, *LangBt = nullptr;
 };
 
 }  // namespace zv

@@ -2,13 +2,14 @@
 #include "ui/hinge_tips.h"
 
 #include "editor/hinge_sides.h"
+#include "ui/tr.h"
 
 namespace zv {
 
 QString HingeFaceTip(const FigureState& figure, int x, int y) {
   const std::optional<FaceHinge> h = EdgeHingeUnder(figure, x, y);
   if (!h) return {};
-  return QString::fromUtf8(h->face == HingeFace::Upper ? kUpperFaceHingeTip : kLowerFaceHingeTip);
+  return Tr(h->face == HingeFace::Upper ? kUpperFaceHingeTip : kLowerFaceHingeTip);
 }
 
 }  // namespace zv

@@ -3,13 +3,15 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include "model/task.h"
 
 namespace zv {
 
-inline constexpr const char* kUpperFaceHingeTip = "Шарнир на ребре верхней грани";
-inline constexpr const char* kLowerFaceHingeTip = "Шарнир на ребре нижней грани";
+inline constexpr const char* kUpperFaceHingeTip =
+    QT_TRANSLATE_NOOP("Zorvat", "Шарнир на ребре верхней грани");
+inline constexpr const char* kLowerFaceHingeTip = QT_TRANSLATE_NOOP("Zorvat", "Шарнир на ребре нижней грани");
 
 // Empty where no such hinge is under picture pixel (x, y).
 QString HingeFaceTip(const FigureState& figure, int x, int y);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "storage/placement.h"
+#include "ui/tr.h"
 #include "ui/window_placement.h"
 
 namespace zv {
@@ -99,7 +100,7 @@ QWidget* Strip(QWidget* parent, int height) {
 
 TNumsForm::TNumsForm(Profile& profile, QWidget* parent) : QWidget(parent, Qt::Window), profile_(profile) {
   setObjectName(QStringLiteral("NumsForm"));
-  setWindowTitle(QStringLiteral("Номер кубика"));
+  setWindowTitle(Tr(QT_TRANSLATE_NOOP("Zorvat", "Номер кубика")));
   setAttribute(Qt::WA_QuitOnClose, false);
   QFont font(QStringLiteral("DejaVu Sans"));  // the main window's small sans-serif
   font.setStyleHint(QFont::SansSerif);
@@ -107,7 +108,7 @@ TNumsForm::TNumsForm(Profile& profile, QWidget* parent) : QWidget(parent, Qt::Wi
   setFont(font);
 
   QWidget* top = Strip(this, kTopStripHeight);
-  NormBt = new QPushButton(QStringLiteral("Занумеровать подряд"), top);
+  NormBt = new QPushButton(Tr(QT_TRANSLATE_NOOP("Zorvat", "Занумеровать подряд")), top);
   NormBt->setObjectName(QStringLiteral("NormBt"));
   NormBt->setGeometry((kClientWidth - 127) / 2, (kTopStripHeight - 22) / 2, 127, 22);
 
@@ -115,7 +116,8 @@ TNumsForm::TNumsForm(Profile& profile, QWidget* parent) : QWidget(parent, Qt::Wi
   LB->setObjectName(QStringLiteral("LB"));
 
   QWidget* bottom = Strip(this, kBottomStripHeight);
-  auto* hint = new QLabel(QStringLiteral("Выделите номер,\nпотом кликните по кубику"), bottom);
+  auto* hint =
+      new QLabel(Tr(QT_TRANSLATE_NOOP("Zorvat", "Выделите номер,\nпотом кликните по кубику")), bottom);
   hint->setAlignment(Qt::AlignCenter);
   auto* hintLayout = new QVBoxLayout(bottom);
   hintLayout->setContentsMargins(0, 0, 0, 0);

@@ -6,6 +6,7 @@
 #include "solver/progress.h"
 #include "solver/solver.h"
 #include "ui/controls.h"
+#include "ui/tr.h"
 #include "ui/view_colors.h"
 
 namespace zv {
@@ -22,15 +23,18 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent) {
     QColor color;
     bool bold;
   } results[] = {
-      {&TimePastL, "TimePastL", "Потрачено секунд на решение ", 0, 0, Qt::AlignLeft, kBlack, false},
-      {&TimeRestL, "TimeRestL", "Ожидается еще потратить времени на решение", 49, 0, Qt::AlignRight, kBlack,
+      {&TimePastL, "TimePastL", QT_TRANSLATE_NOOP("Zorvat", "Потрачено секунд на решение "), 0, 0,
+       Qt::AlignLeft, kBlack, false},
+      {&TimeRestL, "TimeRestL", QT_TRANSLATE_NOOP("Zorvat", "Ожидается еще потратить времени на решение"), 49,
+       0, Qt::AlignRight, kBlack, false},
+      {&DeadL, "DeadL", QT_TRANSLATE_NOOP("Zorvat", "Тупиковых вариантов"), 0, 13, Qt::AlignLeft, kBlue,
        false},
-      {&DeadL, "DeadL", "Тупиковых вариантов", 0, 13, Qt::AlignLeft, kBlue, false},
-      {&SolNumL, "SolNumL", "Найдено решений", 49, 13, Qt::AlignRight, kBlue, true},
+      {&SolNumL, "SolNumL", QT_TRANSLATE_NOOP("Zorvat", "Найдено решений"), 49, 13, Qt::AlignRight, kBlue,
+       true},
   };
   for (const auto& r : results) {
     QLabel* label = MakeLabel(this, r.name, "0", r.x, r.y);
-    label->setToolTip(QString::fromUtf8(r.hint));
+    label->setToolTip(Tr(r.hint));
     label->setGeometry(r.x, r.y, 49, 13);
     label->setAlignment(r.align | Qt::AlignVCenter);
     SetLabelLook(label, r.color, r.bold);

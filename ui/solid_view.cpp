@@ -16,6 +16,7 @@
 #include "solid/mesh_files.h"
 #include "ui/pictures/solid_pictures.h"
 #include "ui/solid_texts.h"
+#include "ui/tr.h"
 
 namespace zv {
 
@@ -68,7 +69,7 @@ SolidView::SolidView(QWidget* parent) : QWidget(parent) {
     b = new QToolButton(this);
     b->setObjectName(name);
     b->setText(text);
-    b->setToolTip(QString::fromUtf8(hint));
+    b->setToolTip(Tr(hint));
     strip->addWidget(b);
   };
   button(ResetBt, "ResetBt", QStringLiteral("⟲"), kSolidResetHint);
@@ -76,7 +77,7 @@ SolidView::SolidView(QWidget* parent) : QWidget(parent) {
   LayersSE->setObjectName("LayersSE");
   LayersSE->setRange(1, kMaxFormHeight);
   LayersSE->setValue(kMaxFormHeight);
-  LayersSE->setToolTip(QString::fromUtf8(kSolidLayersHint));
+  LayersSE->setToolTip(Tr(kSolidLayersHint));
   strip->addWidget(LayersSE);
   button(BackBt, "BackBt", QStringLiteral("◀"), kFoldBackHint);
   button(PlayBt, "PlayBt", QStringLiteral("▶"), kFoldPlayHint);
@@ -85,13 +86,13 @@ SolidView::SolidView(QWidget* parent) : QWidget(parent) {
   FoldSl->setObjectName("FoldSl");
   FoldSl->setRange(0, kSliderSteps);
   FoldSl->setValue(kSliderSteps);
-  FoldSl->setToolTip(QString::fromUtf8(kFoldSliderHint));
+  FoldSl->setToolTip(Tr(kFoldSliderHint));
   strip->addWidget(FoldSl, 1);
   SpeedSE = new QSpinBox(this);
   SpeedSE->setObjectName("SpeedSE");
   SpeedSE->setRange(1, 20);
   SpeedSE->setValue(2);
-  SpeedSE->setToolTip(QString::fromUtf8(kFoldSpeedHint));
+  SpeedSE->setToolTip(Tr(kFoldSpeedHint));
   strip->addWidget(SpeedSE);
   button(ExportBt, "ExportBt", QStringLiteral("⤓"), kSolidExportHint);
 
@@ -217,9 +218,9 @@ void SolidView::ShowResult() {
 QString SolidView::resultLine() const {
   if (!fold_ || !check_) return {};
   const int steps = static_cast<int>(fold_->Steps().size());
-  if (check_->found) return QString::fromUtf8(kFoldFreeText).arg(steps);
-  if (check_->collidingStep < 0) return QString::fromUtf8(kFoldOrderUnknownText);
-  return QString::fromUtf8(kFoldCollisionText)
+  if (check_->found) return Tr(kFoldFreeText).arg(steps);
+  if (check_->collidingStep < 0) return Tr(kFoldOrderUnknownText);
+  return Tr(kFoldCollisionText)
       .arg(scene_.numbers[check_->cubeA])
       .arg(scene_.numbers[check_->cubeB])
       .arg(check_->collidingStep + 1)

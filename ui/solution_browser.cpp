@@ -8,6 +8,7 @@
 #include "ui/controls.h"
 #include "ui/solid_texts.h"
 #include "ui/solve_texts.h"
+#include "ui/tr.h"
 #include "ui/view_colors.h"
 
 namespace zv {
@@ -21,18 +22,18 @@ SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
     const char* hint;
     const char* glyph;
   } browse[] = {
-      {&FirstSolBt, "FirstSolBt", "Первое решение", "«"},
-      {&PrevSolBt, "PrevSolBt", "Предыдущее решение", "◀"},
-      {&NextSolBt, "NextSolBt", "Следующее решение", "▶"},
-      {&LastSolBt, "LastSolBt", "Последнее решение", "»"},
+      {&FirstSolBt, "FirstSolBt", QT_TRANSLATE_NOOP("Zorvat", "Первое решение"), "«"},
+      {&PrevSolBt, "PrevSolBt", QT_TRANSLATE_NOOP("Zorvat", "Предыдущее решение"), "◀"},
+      {&NextSolBt, "NextSolBt", QT_TRANSLATE_NOOP("Zorvat", "Следующее решение"), "▶"},
+      {&LastSolBt, "LastSolBt", QT_TRANSLATE_NOOP("Zorvat", "Последнее решение"), "»"},
   };
   int x = 12;
   for (const auto& b : browse) {
     *b.button = MakeButton(this, b.name, b.hint, x, 0, 24, 23, QString::fromUtf8(b.glyph));
     x += 26;
   }
-  SolL = MakeLabel(this, "SolL", "1 из 1", 0, 25);
-  SolL->setToolTip(QString::fromUtf8(kSolutionHint));
+  SolL = MakeLabel(this, "SolL", QT_TRANSLATE_NOOP("Zorvat", "1 из 1"), 0, 25);
+  SolL->setToolTip(Tr(kSolutionHint));
   SolL->setGeometry(0, 25, 127, 16);
   SolL->setAlignment(Qt::AlignHCenter);
   SetLabelLook(SolL, kBlue, true);
@@ -47,15 +48,13 @@ void SolutionBrowser::ShowBrowseState(int index, int count, const SolveStats& st
   LastSolBt->setEnabled(index < count - 1);
   if (count > 0 && (stats.found > static_cast<std::uint64_t>(count) || stats.foundAtLeast)) {
     // More were found than kept: the label says how many, the tooltip why.
-    const QString found =
-        (stats.foundAtLeast ? QString::fromUtf8(kAtLeast) : QString()) + QString::number(stats.found);
-    SolL->setText(QString::fromUtf8(kSolutionOfKeptFound).arg(index + 1).arg(count).arg(found));
-    SolL->setToolTip(QString::fromUtf8(kSolutionsFoundHint).arg(found).arg(count));
+    const QString found = (stats.foundAtLeast ? Tr(kAtLeast) : QString()) + QString::number(stats.found);
+    SolL->setText(Tr(kSolutionOfKeptFound).arg(index + 1).arg(count).arg(found));
+    SolL->setToolTip(Tr(kSolutionsFoundHint).arg(found).arg(count));
     return;
   }
-  SolL->setToolTip(QString::fromUtf8(kSolutionHint));
-  SolL->setText(count == 0 ? QString::fromUtf8(kNoSolutions)
-                           : QString::fromUtf8(kSolutionOfCount).arg(index + 1).arg(count));
+  SolL->setToolTip(Tr(kSolutionHint));
+  SolL->setText(count == 0 ? Tr(kNoSolutions) : Tr(kSolutionOfCount).arg(index + 1).arg(count));
 }
 
 }  // namespace zv

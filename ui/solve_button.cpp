@@ -4,6 +4,7 @@
 #include "ui/button_glyphs.h"
 #include "ui/controls.h"
 #include "ui/solve_texts.h"
+#include "ui/tr.h"
 
 namespace zv {
 
@@ -26,14 +27,14 @@ void SolveButton::ShowMode(WorkMode mode) {
   } else if (mode == WorkMode::SolutionView) {
     SetCaption(kEditCaption, kEditColor);
     setIcon(EditPencilIcon());
-    setToolTip(QString::fromUtf8(kEditHint));
+    setToolTip(Tr(kEditHint));
   }
 }
 
 void SolveButton::ShowStop() { SetCaption(kStopCaption, kStopColor); }
 
 void SolveButton::SetCaption(const char* text, const QColor& color) {
-  setText(QString::fromUtf8(text));
+  setText(Tr(text));
   setStyleSheet(QStringLiteral("#SolveBt { color: %1; }").arg(color.name()));
 }
 

@@ -1,21 +1,25 @@
-// Russian texts and colours of the solve command and the solution browser.
+// Texts (Russian, marked for translation: ui/tr.h) and colours of the solve
+// command and the solution browser.
 #pragma once
 
 #include <QColor>
+#include <QtGlobal>
 
 namespace zv {
 
-inline constexpr const char* kSolveCaption = "Решить";
-inline constexpr const char* kStopCaption = "Стоп";
-inline constexpr const char* kEditCaption = "Редакт.";
-inline constexpr const char* kEditHint = "Перейти в режим редактирования";
-inline constexpr const char* kSolutionOfCount = "%1 из %2";  // "%d из %d": index + 1, count
-inline constexpr const char* kSolutionHint = "Решение";
+inline constexpr const char* kSolveCaption = QT_TRANSLATE_NOOP("Zorvat", "Решить");
+inline constexpr const char* kStopCaption = QT_TRANSLATE_NOOP("Zorvat", "Стоп");
+inline constexpr const char* kEditCaption = QT_TRANSLATE_NOOP("Zorvat", "Редакт.");
+inline constexpr const char* kEditHint = QT_TRANSLATE_NOOP("Zorvat", "Перейти в режим редактирования");
+inline constexpr const char* kSolutionOfCount =
+    QT_TRANSLATE_NOOP("Zorvat", "%1 из %2");  // "%d из %d": index + 1, count
+inline constexpr const char* kSolutionHint = QT_TRANSLATE_NOOP("Zorvat", "Решение");
 // Past the 10000 kept: index + 1, kept, and found ("≥ found" for a lower bound).
-inline constexpr const char* kSolutionOfKeptFound = "%1 из %2 (%3)";
+inline constexpr const char* kSolutionOfKeptFound = QT_TRANSLATE_NOOP("Zorvat", "%1 из %2 (%3)");
 inline constexpr const char* kAtLeast = "≥";
-inline constexpr const char* kSolutionsFoundHint = "Найдено решений: %1, сохранено первых %2";
-inline constexpr const char* kNoSolutions = "Решений нет";
+inline constexpr const char* kSolutionsFoundHint =
+    QT_TRANSLATE_NOOP("Zorvat", "Найдено решений: %1, сохранено первых %2");
+inline constexpr const char* kNoSolutions = QT_TRANSLATE_NOOP("Zorvat", "Решений нет");
 // The solver's memory box: this text, an empty caption, the error icon.
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 

@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "ui/controls.h"
+#include "ui/tr.h"
 
 namespace zv {
 
@@ -12,13 +13,17 @@ TaskButtons::TaskButtons(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ButtonsAP"));
   setGeometry(2, kMainStripRow[0], 5 * kGlyphPitch, 22);
   QStyle* s = style();
-  OpenBt = MakeButton(this, "OpenBt", "Открыть задачу из файла", 0, 0, 22, 22);
+  OpenBt = MakeButton(this, "OpenBt", QT_TRANSLATE_NOOP("Zorvat", "Открыть задачу из файла"), 0, 0, 22, 22);
   OpenBt->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-  SaveBt = MakeButton(this, "SaveBt", "Сохранить задачу в файл", kGlyphPitch, 0, 22, 22);
+  SaveBt = MakeButton(this, "SaveBt", QT_TRANSLATE_NOOP("Zorvat", "Сохранить задачу в файл"), kGlyphPitch, 0,
+                      22, 22);
   SaveBt->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-  HelpBt = MakeButton(this, "HelpBt", "Справка по программе", 2 * kGlyphPitch, 0, 22, 22, "?");
-  TextBt = MakeButton(this, "TextBt", "Текстовая информация о задаче", 3 * kGlyphPitch, 0, 22, 22, "T", true);
-  ChooseColBt = MakeButton(this, "ChooseColBt", "Выбор цвета кубиков", 4 * kGlyphPitch, 0, 22, 22);
+  HelpBt = MakeButton(this, "HelpBt", QT_TRANSLATE_NOOP("Zorvat", "Справка по программе"), 2 * kGlyphPitch, 0,
+                      22, 22, "?");
+  TextBt = MakeButton(this, "TextBt", QT_TRANSLATE_NOOP("Zorvat", "Текстовая информация о задаче"),
+                      3 * kGlyphPitch, 0, 22, 22, "T", true);
+  ChooseColBt = MakeButton(this, "ChooseColBt", QT_TRANSLATE_NOOP("Zorvat", "Выбор цвета кубиков"),
+                           4 * kGlyphPitch, 0, 22, 22);
 }
 
 }  // namespace zv

@@ -20,6 +20,7 @@
 #include "platform/qt/services.h"
 #include "storage/placement.h"
 #include "ui/controls.h"
+#include "ui/tr.h"
 #include "ui/window_placement.h"
 
 namespace zv {
@@ -117,17 +118,19 @@ QIcon ToBufIcon() {
 TTextForm::TTextForm(Services& services, Profile& profile, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(services), profile_(profile) {
   setObjectName(QStringLiteral("TextForm"));
-  setWindowTitle(QStringLiteral("Информация о задаче"));
+  setWindowTitle(Tr(QT_TRANSLATE_NOOP("Zorvat", "Информация о задаче")));
   setAttribute(Qt::WA_QuitOnClose, false);
 
   auto* strip = new QWidget(this);
   strip->setFixedHeight(kStripHeight);
-  ClearBt = StripButton(strip, "ClearBt", "Очистить текст", ClearIcon());
-  FromBufBt = StripButton(strip, "FromBufBt", "Текст из буфера обмена", FromBufIcon());
-  ToBufBt = StripButton(strip, "ToBufBt", "Весь или выделенный текст в буфер обмена", ToBufIcon());
+  ClearBt = StripButton(strip, "ClearBt", QT_TRANSLATE_NOOP("Zorvat", "Очистить текст"), ClearIcon());
+  FromBufBt =
+      StripButton(strip, "FromBufBt", QT_TRANSLATE_NOOP("Zorvat", "Текст из буфера обмена"), FromBufIcon());
+  ToBufBt = StripButton(strip, "ToBufBt",
+                        QT_TRANSLATE_NOOP("Zorvat", "Весь или выделенный текст в буфер обмена"), ToBufIcon());
   SizeL = new QLabel(QStringLiteral("0"), strip);
   SizeL->setObjectName(QStringLiteral("SizeL"));
-  SizeL->setToolTip(QStringLiteral("Длина текста"));
+  SizeL->setToolTip(Tr(QT_TRANSLATE_NOOP("Zorvat", "Длина текста")));
   SizeL->setMinimumWidth(60);  // room for six digits without waiting for a relayout
   auto* stripLayout = new QHBoxLayout(strip);
   stripLayout->setContentsMargins(2, 1, 2, 2);

@@ -20,6 +20,7 @@
 #include "ui/solve_button.h"
 #include "ui/task_buttons.h"
 #include "ui/texts/core_texts.h"
+#include "ui/tr.h"
 #include "ui/zv_form.h"
 
 namespace zv {
@@ -47,14 +48,10 @@ void TZvForm::ConnectControls() {
   });
   connect(b.solidView, &SolidView::cellClicked, this, &TZvForm::SelectSolutionCell);
   connect(b.solidView, &SolidView::exportRequested, this, [this] {
-    const FileDialogRequest ask{QString::fromUtf8(kSolidExportTitle),
-                                QStringLiteral("stl"),
-                                QString::fromUtf8(kSolidExportFilter),
-                                {},
-                                {}};
+    const FileDialogRequest ask{Tr(kSolidExportTitle), QStringLiteral("stl"), Tr(kSolidExportFilter), {}, {}};
     const std::optional<QString> path = services_.SaveFileName(ask);
     if (path && !formHalf_->solidView->Export(*path))
-      services_.ShowMessage({*path, QString::fromUtf8(kWriteFailedCaption), MessageIcon::Error});
+      services_.ShowMessage({*path, Tr(kWriteFailedCaption), MessageIcon::Error});
   });
 
   using Handler = void (TZvForm::*)();

@@ -22,6 +22,7 @@
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
 #include "ui/texts/core_texts.h"
+#include "ui/tr.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
 
@@ -35,10 +36,9 @@ std::string FilePath(const QString& path) { return QFile::encodeName(path).toStd
 
 void TZvForm::SetCaption(bool withFileName) {
   if (withFileName)
-    setWindowTitle(
-        QString::fromUtf8(kProgramCaptionWithFile).arg(QFileInfo(currentTaskFile_).completeBaseName()));
+    setWindowTitle(Tr(kProgramCaptionWithFile).arg(QFileInfo(currentTaskFile_).completeBaseName()));
   else
-    setWindowTitle(QString::fromUtf8(kProgramCaption));
+    setWindowTitle(Tr(kProgramCaption));
 }
 
 bool TZvForm::ReadTask(const QString& path, bool rememberName) {
@@ -55,8 +55,8 @@ bool TZvForm::ReadAutosave() {
   const std::optional<std::string> kept =
       SetAsideUnreadAutosave(FilePath(autosavePath_), result, std::time(nullptr));
   autosaveHeld_ = !kept;
-  const QString more = kept ? QString::fromUtf8(kAutosaveSetAsideText).arg(QFile::decodeName(kept->c_str()))
-                            : QString::fromUtf8(kAutosaveHeldText);
+  const QString more =
+      kept ? Tr(kAutosaveSetAsideText).arg(QFile::decodeName(kept->c_str())) : Tr(kAutosaveHeldText);
   services_.ShowMessage(
       FileErrorBox(autosavePath_, ReadResultCaption(result), ReadFailureIcon(result), more));
   return false;
@@ -95,9 +95,9 @@ bool TZvForm::WriteTaskQuietly(const QString& path, bool rememberName) {
 FileDialogRequest TZvForm::TaskDialogRequest(const char* title) const {
   const QFileInfo current(currentTaskFile_);
   FileDialogRequest request;
-  request.title = QString::fromUtf8(title);
-  request.defaultExtension = QString::fromUtf8(kTaskExtension);
-  request.filter = QString::fromUtf8(kTaskFilter);
+  request.title = Tr(title);
+  request.defaultExtension = Tr(kTaskExtension);
+  request.filter = Tr(kTaskFilter);
   request.initialFolder = currentTaskFile_.isEmpty() ? QString() : current.absolutePath();
   request.initialName = current.completeBaseName();
   return request;
@@ -115,8 +115,8 @@ bool TZvForm::SaveThroughDialog() {
   const std::optional<QString> path = services_.SaveFileName(TaskDialogRequest(kSaveTaskTitle));
   if (!path) return false;
   if (QFileInfo::exists(*path) &&
-      services_.ShowMessage({QString::fromUtf8(kOverwriteQuestion), QString::fromUtf8(kOverwriteCaption),
-                             MessageIcon::None, MessageButtons::YesNo}) != MessageAnswer::Yes)
+      services_.ShowMessage({Tr(kOverwriteQuestion), Tr(kOverwriteCaption), MessageIcon::None,
+                             MessageButtons::YesNo}) != MessageAnswer::Yes)
     return false;
   return WriteTask(*path, true);
 }

@@ -22,10 +22,23 @@
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/texts/core_texts.h"
+#include "ui/tr.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
 
 namespace zv {
+
+namespace {
+
+// The verdict's text in the window's language, with its numbers.
+QString ValidationLine(const Validation& v, const FigureState& figure) {
+  const auto [first, second] = ValidationNumbers(v, figure);
+  return Tr(ValidationText(v.error))
+      .replace(QLatin1String("%1"), QString::number(first))
+      .replace(QLatin1String("%2"), QString::number(second));
+}
+
+}  // namespace
 
 QColor TZvForm::cubeColor() const { return ToQColor(opt_.Color); }
 
@@ -80,8 +93,7 @@ void TZvForm::resizeEvent(QResizeEvent* event) {
 void TZvForm::ShowRefusal(Refusal refusal) {
   const char* caption =
       refusal == Refusal::TooManyCubes ? kAddCubesImpossibleCaption : kOperationImpossibleCaption;
-  services_.ShowMessage({QString::fromUtf8(kTooManyCubesText), QString::fromUtf8(caption),
-                         MessageIcon::Exclamation, MessageButtons::Ok});
+  services_.ShowMessage({Tr(kTooManyCubesText), Tr(caption), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void TZvForm::ShowWorkMode() {
@@ -102,8 +114,7 @@ void TZvForm::ShowBrowseState() {
 
 void TZvForm::ShowValidation() {
   const Validation& v = validation();
-  formHalf_->ShowValidation(v.ok(), QString::fromStdString(ValidationMessage(v, task().figure)),
-                            task().EmptyCells, v.surplus);
+  formHalf_->ShowValidation(v.ok(), ValidationLine(v, task().figure), task().EmptyCells, v.surplus);
   figureHalf_->ShowCounters(CountersOf(v));
 }
 

@@ -9,6 +9,7 @@
 #include "ui/solve_button.h"
 #include "ui/solve_observer.h"
 #include "ui/solve_texts.h"
+#include "ui/tr.h"
 #include "ui/zv_form.h"
 
 namespace zv {
@@ -41,8 +42,7 @@ void TZvForm::SolveBtClick() {
   }
   // A run that ran out of memory ends as after a stop, its solutions browsed.
   if (run.outcome == SolveOutcome::OutOfMemory)
-    services_.ShowMessage(
-        {QString::fromUtf8(kNotEnoughMemory), QString(), MessageIcon::Error, MessageButtons::Ok});
+    services_.ShowMessage({Tr(kNotEnoughMemory), QString(), MessageIcon::Error, MessageButtons::Ok});
 }
 
 bool TZvForm::SelectSolutionCell(int cell) {

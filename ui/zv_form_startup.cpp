@@ -25,6 +25,7 @@
 #include "ui/solve_observer.h"
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
+#include "ui/tr.h"
 #include "ui/window_placement.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
@@ -39,7 +40,7 @@ TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* paren
   font.setPointSize(8);
   setFont(font);
   resize(871, 602);
-  setWindowTitle(QString::fromUtf8(kProgramCaption));
+  setWindowTitle(Tr(kProgramCaption));
   figureHalf_ = new FigureHalf(this, height());
   Bevel1 = MakePanel(this, "Bevel1", 290, 0, 2, height());
   Bevel1->setStyleSheet(

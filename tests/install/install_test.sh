@@ -25,6 +25,7 @@ expected=(
   share/mime/packages/zorvat.xml
   share/icons/hicolor/scalable/apps/zorvat.svg
   share/man/man1/zorvat.1 share/man/man1/zorvat-cli.1
+  share/zorvat/translations/zorvat_en.qm
 )
 sizes=(16 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/zorvat.png"); done
@@ -76,6 +77,10 @@ done
 for example in "$source"/examples/*.zvt; do
   cmp -s "$example" "$root/share/zorvat/examples/$(basename "$example")" || fail "example $(basename "$example")"
 done
+
+# Qt's translation files begin with these 16 magic bytes.
+[[ "$(head -c 16 "$root/share/zorvat/translations/zorvat_en.qm" | od -An -tx1 | tr -d ' \n')" == \
+  3cb86418caef9c95cd211cbf60a1bddd ]] || fail "zorvat_en.qm is no Qt translation"
 
 # 2. The Debian package: the same files under /usr, and Qt among its dependencies.
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >"$work/cpack.log" || {

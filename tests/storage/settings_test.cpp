@@ -31,6 +31,34 @@ class MemoryProfile : public Profile {
   std::vector<std::string> writes;
 };
 
+TEST(SettingsTest, LanguageFollowsTheSettingThenTheSystemThenRussian) {
+  using enum Language;
+  const struct {
+    const char* setting;  // nullptr: no "Language" key
+    std::vector<std::string> system;
+    Language chosen;
+  } cases[] = {
+      {nullptr, {}, Russian},
+      {nullptr, {"de-DE", "fr"}, Russian},
+      {nullptr, {"en-US", "ru-RU"}, English},
+      {nullptr, {"de", "ru-RU", "en-GB"}, Russian},
+      {nullptr, {"de", "EN_gb"}, English},
+      {nullptr, {"english", "enx"}, Russian},
+      {"en", {"ru-RU"}, English},
+      {" EN ", {}, English},
+      {"ru", {"en-US"}, Russian},
+      {"", {"en-US"}, English},
+      {"klingon", {"en"}, English},
+      {"klingon", {}, Russian},
+  };
+  for (const auto& c : cases) {
+    MemoryProfile profile;
+    if (c.setting != nullptr) profile.values[{"Opt", "Language"}] = c.setting;
+    EXPECT_EQ(ChooseLanguage(profile, c.system), c.chosen) << (c.setting ? c.setting : "(absent)");
+    EXPECT_TRUE(profile.writes.empty());
+  }
+}
+
 TEST(SettingsTest, FreshProfileGivesDefaultsAndWritesNothing) {
   MemoryProfile profile;
   Settings s = LoadSettings(profile, "/opt/zorvat/Current.zvt");

@@ -109,7 +109,7 @@ class WorkKeptSafeTest : public QObject {
   }
 
   void qtsOwnButtonsAndDialogsSpeakRussian() {
-    QVERIFY(InstallQtRussian(*QCoreApplication::instance()));
+    QVERIFY(InstallTranslations(*QCoreApplication::instance(), Language::Russian, {}));
     QMessageBox box(QMessageBox::Warning, "t", "t", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Да"));
     QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Нет"));

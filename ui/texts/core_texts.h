@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "model/validation.h"
 #include "storage/task_file.h"
@@ -23,6 +24,10 @@ namespace zv {
 // (the user numbers of cubeA and cubeB, or the count); "" for None.
 const char* ValidationText(ValidationError error);
 
+// The numbers of a verdict for "%1" and "%2": the user numbers of cubeA and
+// cubeB, or the count and 0.
+std::pair<int, int> ValidationNumbers(const Validation& v, const FigureState& figure);
+
 // ValidationText with the numbers filled in, cubes named by their user
 // numbers; "" when v.ok().
 std::string ValidationMessage(const Validation& v, const FigureState& figure);
@@ -31,9 +36,10 @@ std::string ValidationMessage(const Validation& v, const FigureState& figure);
 // its text; "" for Ok and Missing, which the window passes over silently.
 const char* ReadResultCaption(ReadResult result);
 
-inline constexpr const char* kWriteFailedCaption = "Невозможно записать файл";
-// A task file that does not exist; only zorvat-cli reports it.
-inline constexpr const char* kMissingFileCaption = "Файл не найден";
+// "Невозможно записать файл".
+extern const char* const kWriteFailedCaption;
+// "Файл не найден": a task file that does not exist; only zorvat-cli reports it.
+extern const char* const kMissingFileCaption;
 
 // `pattern` with each "%1" replaced by `first` and each "%2" by `second`.
 std::string FillNumbers(const char* pattern, int first, int second = 0);

@@ -1,0 +1,515 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>Zorvat</name>
+    <message>
+        <source>Связи</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Показывать связи кубиков отрезками</source>
+        <translation>Show the links of cubes as segments</translation>
+    </message>
+    <message>
+        <source>Показывать номера кубиков</source>
+        <translation>Show cube numbers</translation>
+    </message>
+    <message>
+        <source>Задать свои номера кубиков</source>
+        <translation>Give the cubes numbers of your own</translation>
+    </message>
+    <message>
+        <source>Рисовать кубики</source>
+        <translation>Draw cubes</translation>
+    </message>
+    <message>
+        <source>Рисовать жесткое соединение кубиков</source>
+        <translation>Draw rigid joints of cubes</translation>
+    </message>
+    <message>
+        <source>Рисовать оси по центру граней</source>
+        <translation>Draw axes through face centres</translation>
+    </message>
+    <message>
+        <source>Рисовать реберные шарниры</source>
+        <translation>Draw edge hinges</translation>
+    </message>
+    <message>
+        <source>Отменить действие</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Вернуть действие</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ширина</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Глубина</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>Сдвинуть влево</source>
+        <translation>Shift left</translation>
+    </message>
+    <message>
+        <source>Сдвинуть вправо</source>
+        <translation>Shift right</translation>
+    </message>
+    <message>
+        <source>Сдвинуть вверх</source>
+        <translation>Shift up</translation>
+    </message>
+    <message>
+        <source>Сдвинуть вниз</source>
+        <translation>Shift down</translation>
+    </message>
+    <message>
+        <source>Сдвинуть в верхний левый угол</source>
+        <translation>Shift to the top left corner</translation>
+    </message>
+    <message>
+        <source>Очистить исходную конфигурацию</source>
+        <translation>Clear the flat figure</translation>
+    </message>
+    <message>
+        <source>Заполнить габаритный прямоугольник кубиками</source>
+        <translation>Fill the bounding rectangle with cubes</translation>
+    </message>
+    <message>
+        <source>Заполнить</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Очистить задачу</source>
+        <translation>Clear the task</translation>
+    </message>
+    <message>
+        <source>Очистить связи</source>
+        <translation>Clear links</translation>
+    </message>
+    <message>
+        <source>Кубиков</source>
+        <translation>Cubes</translation>
+    </message>
+    <message>
+        <source>Частей</source>
+        <translation>Parts</translation>
+    </message>
+    <message>
+        <source>Циклов</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>Высота</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Сдвинуть от себя</source>
+        <translation>Shift away</translation>
+    </message>
+    <message>
+        <source>Сдвинуть на себя</source>
+        <translation>Shift nearer</translation>
+    </message>
+    <message>
+        <source>Сдвинуть в начало координат</source>
+        <translation>Shift to the origin</translation>
+    </message>
+    <message>
+        <source>Очистить форму для заполнения</source>
+        <translation>Clear the form</translation>
+    </message>
+    <message>
+        <source>Заполнить габаритный параллелепипед формой</source>
+        <translation>Fill the bounding box with form cells</translation>
+    </message>
+    <message>
+        <source>Показывать предыдущий слой</source>
+        <translation>Show the previous layer</translation>
+    </message>
+    <message>
+        <source>Показывать следующий слой</source>
+        <translation>Show the next layer</translation>
+    </message>
+    <message>
+        <source>Количество пустых клеток</source>
+        <translation>Number of empty cells</translation>
+    </message>
+    <message>
+        <source>Пустые клетки</source>
+        <translation>Empty cells</translation>
+    </message>
+    <message>
+        <source>Показ границ клеток внутри формы</source>
+        <translation>Show cell borders inside the form</translation>
+    </message>
+    <message>
+        <source>Автор головоломки: команда Зорват</source>
+        <translation>Puzzle author: the Zorvat team</translation>
+    </message>
+    <message>
+        <source>Автор программы: разработчики Зорват, zorvat@example.org</source>
+        <translation>Program author: the Zorvat developers, zorvat@example.org</translation>
+    </message>
+    <message>
+        <source>Зайти на сайт </source>
+        <translation>Visit the web site </translation>
+    </message>
+    <message>
+        <source>Справка по программе</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Версия 2.0</source>
+        <translation>Version 2.0</translation>
+    </message>
+    <message>
+        <source>Весь или выделенный текст в буфер обмена</source>
+        <translation>Copy all or the selected text to the clipboard</translation>
+    </message>
+    <message>
+        <source>Справка на английском языке</source>
+        <translation>Help in English</translation>
+    </message>
+    <message>
+        <source>Номер кубика</source>
+        <translation>Cube number</translation>
+    </message>
+    <message>
+        <source>Занумеровать подряд</source>
+        <translation>Number in order</translation>
+    </message>
+    <message>
+        <source>Выделите номер,
+потом кликните по кубику</source>
+        <translation>Select a number,
+then click a cube</translation>
+    </message>
+    <message>
+        <source>Потрачено секунд на решение </source>
+        <translation>Seconds spent solving </translation>
+    </message>
+    <message>
+        <source>Ожидается еще потратить времени на решение</source>
+        <translation>Time still expected for solving</translation>
+    </message>
+    <message>
+        <source>Тупиковых вариантов</source>
+        <translation>Dead ends</translation>
+    </message>
+    <message>
+        <source>Найдено решений</source>
+        <translation>Solutions found</translation>
+    </message>
+    <message>
+        <source>Первое решение</source>
+        <translation>First solution</translation>
+    </message>
+    <message>
+        <source>Предыдущее решение</source>
+        <translation>Previous solution</translation>
+    </message>
+    <message>
+        <source>Следующее решение</source>
+        <translation>Next solution</translation>
+    </message>
+    <message>
+        <source>Последнее решение</source>
+        <translation>Last solution</translation>
+    </message>
+    <message>
+        <source>1 из 1</source>
+        <translation>1 of 1</translation>
+    </message>
+    <message>
+        <source>Открыть задачу из файла</source>
+        <translation>Open a task from a file</translation>
+    </message>
+    <message>
+        <source>Сохранить задачу в файл</source>
+        <translation>Save the task to a file</translation>
+    </message>
+    <message>
+        <source>Текстовая информация о задаче</source>
+        <translation>Text about the task</translation>
+    </message>
+    <message>
+        <source>Выбор цвета кубиков</source>
+        <translation>Choose the colour of cubes</translation>
+    </message>
+    <message>
+        <source>Информация о задаче</source>
+        <translation>About the task</translation>
+    </message>
+    <message>
+        <source>Очистить текст</source>
+        <translation>Clear the text</translation>
+    </message>
+    <message>
+        <source>Текст из буфера обмена</source>
+        <translation>Text from the clipboard</translation>
+    </message>
+    <message>
+        <source>Длина текста</source>
+        <translation>Length of the text</translation>
+    </message>
+    <message>
+        <source>Объёмный вид решения</source>
+        <translation>3-D view of the solution</translation>
+    </message>
+    <message>
+        <source>Исходный поворот и масштаб</source>
+        <translation>Initial turn and scale</translation>
+    </message>
+    <message>
+        <source>Показывать слои до этого (остальные срезаны)</source>
+        <translation>Show the layers up to this one (the others cut away)</translation>
+    </message>
+    <message>
+        <source>Показать, как фигура складывается в решение</source>
+        <translation>Show how the figure folds into the solution</translation>
+    </message>
+    <message>
+        <source>Шаг назад</source>
+        <translation>Step back</translation>
+    </message>
+    <message>
+        <source>Шаг вперёд</source>
+        <translation>Step forward</translation>
+    </message>
+    <message>
+        <source>Ход складывания: от плоской фигуры до решения</source>
+        <translation>Course of the fold: from the flat figure to the solution</translation>
+    </message>
+    <message>
+        <source>Скорость: шагов в секунду</source>
+        <translation>Speed: steps per second</translation>
+    </message>
+    <message>
+        <source>Фигура складывается без столкновений (%1 шагов)</source>
+        <translation>The figure folds without collisions (%1 steps)</translation>
+    </message>
+    <message>
+        <source>Кубики %1 и %2 сталкиваются на шаге %3 из %4</source>
+        <translation>Cubes %1 and %2 collide at step %3 of %4</translation>
+    </message>
+    <message>
+        <source>Порядок шагов без столкновений не найден</source>
+        <translation>No order of steps without collisions was found</translation>
+    </message>
+    <message>
+        <source>Решить</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Редакт.</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Перейти в режим редактирования</source>
+        <translation>Return to editing</translation>
+    </message>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Решение</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>%1 из %2 (%3)</source>
+        <translation>%1 of %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Найдено решений: %1, сохранено первых %2</source>
+        <translation>Solutions found: %1, the first %2 kept</translation>
+    </message>
+    <message>
+        <source>Решений нет</source>
+        <translation>No solutions</translation>
+    </message>
+    <message>
+        <source>Зорват</source>
+        <translation>Zorvat</translation>
+    </message>
+    <message>
+        <source>Зорват (%1)</source>
+        <translation>Zorvat (%1)</translation>
+    </message>
+    <message>
+        <source>Количество кубиков не должно быть больше 254</source>
+        <translation>There must be no more than 254 cubes</translation>
+    </message>
+    <message>
+        <source>Добавление кубиков невозможно</source>
+        <translation>Cubes cannot be added</translation>
+    </message>
+    <message>
+        <source>Операция невозможна</source>
+        <translation>The operation is impossible</translation>
+    </message>
+    <message>
+        <source>Открыть задачу</source>
+        <translation>Open task</translation>
+    </message>
+    <message>
+        <source>Сохранить задачу</source>
+        <translation>Save task</translation>
+    </message>
+    <message>
+        <source>Сохранять?</source>
+        <translation>Save?</translation>
+    </message>
+    <message>
+        <source>Файл уже существует</source>
+        <translation>The file already exists</translation>
+    </message>
+    <message>
+        <source>Файл сохранён под именем %1</source>
+        <translation>The file was kept as %1</translation>
+    </message>
+    <message>
+        <source>Файл не удалось переименовать; при выходе он не будет перезаписан</source>
+        <translation>The file could not be renamed; it will not be overwritten at exit</translation>
+    </message>
+    <message>
+        <source>Настройки не записаны</source>
+        <translation>The settings were not written</translation>
+    </message>
+    <message>
+        <source>Задача не записана</source>
+        <translation>The task was not written</translation>
+    </message>
+    <message>
+        <source>Сохранить задачу в другой файл перед выходом? «Отмена» — продолжить работу.</source>
+        <translation>Save the task to another file before quitting? &quot;Cancel&quot; goes on working.</translation>
+    </message>
+    <message>
+        <source>В исходной фигуре меньше 2 кубиков</source>
+        <translation>The flat figure has fewer than 2 cubes</translation>
+    </message>
+    <message>
+        <source>В исходной фигуре больше 254 кубиков</source>
+        <translation>The flat figure has more than 254 cubes</translation>
+    </message>
+    <message>
+        <source>Кубики %1 и %2 должны быть жестко связаны</source>
+        <translation>Cubes %1 and %2 must be joined rigidly</translation>
+    </message>
+    <message>
+        <source>Кубики %1 и %2 не могут быть шарнирно связаны</source>
+        <translation>Cubes %1 and %2 cannot be hinged</translation>
+    </message>
+    <message>
+        <source>В форме больше 254 кубиков</source>
+        <translation>The form has more than 254 cells</translation>
+    </message>
+    <message>
+        <source>В форме на %1 меньше кубиков, чем в условии</source>
+        <translation>The form has %1 cells fewer than there are cubes</translation>
+    </message>
+    <message>
+        <source>В форме на %1 больше кубиков, чем в условии</source>
+        <translation>The form has %1 cells more than there are cubes</translation>
+    </message>
+    <message>
+        <source>Ошибка в файле задачи</source>
+        <translation>Error in the task file</translation>
+    </message>
+    <message>
+        <source>Невозможно считать файл</source>
+        <translation>Cannot read the file</translation>
+    </message>
+    <message>
+        <source>Неправильный заголовок файла задачи</source>
+        <translation>Wrong task file header</translation>
+    </message>
+    <message>
+        <source>Версия файла задачи более новая, чем у программы</source>
+        <translation>The task file is of a newer version than the program</translation>
+    </message>
+    <message>
+        <source>Невозможно записать файл</source>
+        <translation>Cannot write the file</translation>
+    </message>
+    <message>
+        <source>Файл не найден</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Программа «Зорват» помогает составлять и решать головоломки на упаковку, детали которых собраны из единичных кубиков. Соседние кубики могут быть скреплены жёстко или соединены шарнирами: шарнир может проходить вдоль общего ребра кубиков или по оси через центр их общей грани. Детали нужно уложить в заданную форму; форма может состоять из нескольких слоёв и может содержать больше клеток, чем есть кубиков. В исходном положении все кубики лежат в одном слое. Они могут образовывать несколько связных частей, а связи внутри части могут замыкаться в циклы. Если в задаче есть циклы, программа не проверяет, можно ли получить найденную укладку из исходной фигуры непрерывным движением.
+
+Редактирование
+--------------
+Левая половина окна — исходная фигура. Её ширину и глубину задают поля над рисунком (не больше 30 клеток); кнопка заполнения ставит кубики во все клетки габаритного прямоугольника. Четыре кнопки выбирают, что рисует мышь: кубики, жёсткие соединения, оси через центры граней или шарниры на рёбрах. В режимах рисования связей правая кнопка мыши по-прежнему ставит и стирает кубики. Нажатие на пустую клетку ставит кубик, нажатие на кубик стирает его; если провести мышью с нажатой кнопкой, так же изменятся все клетки на пути. Жёсткие соединения и оси через центры граней тоже можно рисовать протягиванием через несколько кубиков, а шарниры на рёбрах ставятся по одному. Какое именно ребро или какая ось получится, зависит от того, в какой части клетки находится курсор: связь ставится к той стороне или к тому углу клетки, которые ближе к курсору. Повторное нажатие на то же место убирает связь. Между двумя кубиками может быть только одна связь, поэтому новая связь убирает все другие связи между теми же кубиками. Флажок «Связи» показывает связи отрезками между центрами кубиков.
+Шарнир на ребре у левого или верхнего кубика лежит на верхней грани слоя, у правого или нижнего — на нижней; нажатие у другого кубика переносит его.
+
+Кубики нумеруются подряд по строкам, но номера можно задать и свои. Нажмите кнопку «№»: откроется окно со списком номеров. Выделите в нём номер и щёлкните по кубику — кубик получит этот номер (а кубик, у которого этот номер был, получит прежний номер щёлкнутого), и выделение перейдёт на следующий номер. Можно и провести мышью по кубикам: они получат номера по порядку. Кнопка «Занумеровать подряд» возвращает обычную нумерацию.
+
+Правая половина окна — форма для заполнения. Её ширина, глубина и число слоёв (до 10) задаются полями над рисунком; слои нарисованы один под другим, первый сверху. Нажатие на клетку включает её в форму или исключает из неё, протягивание мышью меняет так же все клетки на пути. Кнопка заполнения включает в форму весь габаритный параллелепипед. Кнопки предыдущего и следующего слоя показывают, где в соседних слоях есть клетки формы. Обычно в форме должно быть ровно столько клеток, сколько кубиков; если отметить флажок «Пустые клетки», клеток может быть больше, и лишние останутся пустыми.
+
+Строка сообщений объясняет, почему задачу пока нельзя решать. Имя файла текущей задачи показано в заголовке окна.
+
+Сохранение и открытие файлов
+----------------------------
+Задачи сохраняются в файлы с расширением zvt (кнопка сохранения, F2 или Ctrl+S) и открываются из них (кнопка открытия, F3 или Ctrl+O). В файл записываются фигура, форма и описание задачи, но не решения. При выходе из программы текущее состояние сохраняется в файл Current.zvt рядом с программой и при следующем запуске открывается снова. Чтобы выйти, ничего не сохраняя, нажмите Shift+F11. Файл задачи можно указать в командной строке при запуске (параметр «-» начинает с пустой задачи) или перетащить его мышью в окно программы.
+
+Решение и просмотр решений
+--------------------------
+Кнопка «Решить» доступна, когда в задаче нет ошибок. Программа перебирает все способы уложить детали в форму так, чтобы все связи были соблюдены, и сохраняет не больше 10000 решений. Повторное нажатие на кнопку во время поиска останавливает его. Решения, которые переходят друг в друга при одной из 48 симметрий пространства (поворотах и зеркальных отражениях), считаются одинаковыми, и остаётся только одно из них. Номера кубиков при сравнении не учитываются: два решения, в которых совпадают все связи, но различаются номера, считаются симметричными. Пустые клетки при сравнении тоже не учитываются.
+Поиск пропускает ветви, дающие лишь копии найденного (симметрии, повороты кубика вокруг оси, обмен одинаковыми деталями) или заведомо без решений, поэтому число тупиков относится к выполненному поиску; решения и их порядок от этого не меняются.
+
+Кнопки со стрелками листают найденные решения. В решении в каждой клетке формы стоит номер кубика, который туда попал, а жёсткие соединения и шарниры по осям граней нарисованы на своих местах. Щелчок по клетке формы или по кубику с тем же номером в фигуре выделяет её, повторный щелчок снимает выделение; выделение сохраняется при переходе к другому решению. У выделенной клетки светло-зелёным отмечены кубики, связанные с ней шарнирами, а синими чёрточками и точками — шарниры на её рёбрах. Ось на горизонтальном ребре нижней грани рисуется внутри выделенного кубика, а ось на ребре верхней грани — снаружи, в связанном кубике; для связей с кубиками соседних слоёв чёрточка рисуется в связанном кубике. Нижним считается слой с большим номером. Синий квадрат в клетках над и под выделенной показывает, где она лежит в соседних слоях. Кнопка «Редакт.» возвращает к редактированию задачи.
+</source>
+        <translation>Zorvat helps you compose and solve packing puzzles whose pieces are made of unit cubes. Neighbouring cubes can be joined rigidly or by hinges: a hinge runs either along the edge the two cubes share or on the axis through the centre of the face they share. The pieces must be packed into a given form; the form may have several layers and may hold more cells than there are cubes. In the starting position all cubes lie in one layer. They may make up several connected parts, and the links within a part may close into cycles. When the task has cycles, the program does not check whether the packing it finds can be reached from the flat figure by a continuous movement.
+
+Editing
+-------
+The left half of the window is the flat figure. Its width and depth are set by the fields above the picture (at most 30 cells); the fill button puts cubes into every cell of the bounding rectangle. Four buttons choose what the mouse draws: cubes, rigid joints, axes through face centres or hinges on edges. In the link drawing modes the right mouse button still sets and erases cubes. A press on an empty cell sets a cube, a press on a cube erases it; drag with the button held down and every cell along the way changes the same way. Rigid joints and face-centre axes can also be drawn by dragging across several cubes, while edge hinges are set one at a time. Which edge or axis you get depends on where in the cell the cursor is: the link goes to the side or the corner of the cell nearest to the cursor. Pressing the same place again removes the link. Two cubes can share only one link, so a new link removes every other link between the same cubes. The "Links" box shows the links as segments between cube centres.
+An edge hinge pressed near the left or upper cube lies on the upper face of the layer, near the right or lower one on the lower face; a press near the other cube moves it there.
+
+Cubes are numbered row by row, but you can give them numbers of your own. Press the "№" button: a window with the list of numbers opens. Select a number in it and click a cube: the cube gets that number (and the cube that had it gets the clicked cube's old number), and the selection moves on to the next number. You can also drag the mouse across cubes: they get the numbers in order. The "Number in order" button brings back the usual numbering.
+
+The right half of the window is the form to fill. Its width, depth and number of layers (up to 10) are set by the fields above the picture; the layers are drawn one below the other, the first at the top. A press on a cell adds it to the form or takes it out, and dragging changes every cell along the way the same way. The fill button puts the whole bounding box into the form. The previous and next layer buttons show where the neighbouring layers have form cells. Normally the form must have exactly as many cells as there are cubes; tick "Empty cells" and it may have more, the spare ones staying empty.
+
+The message line explains why the task cannot be solved yet. The name of the current task file is shown in the window's title.
+
+Saving and opening files
+------------------------
+Tasks are saved to files with the extension zvt (the save button, F2 or Ctrl+S) and opened from them (the open button, F3 or Ctrl+O). A file holds the figure, the form and the task's description, but not the solutions. When you quit the program, the current state is saved to the file Current.zvt beside the program and opened again at the next start. To quit without saving anything, press Shift+F11. A task file can be named on the command line at start (the parameter "-" starts with an empty task) or dragged into the program's window with the mouse.
+
+Solving and browsing solutions
+------------------------------
+The "Solve" button is available when the task has no errors. The program tries every way to pack the pieces into the form so that all links are kept, and stores at most 10000 solutions. Pressing the button again during the search stops it. Solutions that turn into one another under one of the 48 symmetries of space (rotations and mirror images) count as the same, and only one of them is kept. Cube numbers are not compared: two solutions with all links alike but different numbers count as symmetric. Empty cells are not compared either.
+The search skips branches that can only give copies of what was found (symmetries, turns of a cube about an axis, exchanges of identical pieces) or that surely hold no solutions, so the number of dead ends belongs to the search that ran; the solutions and their order do not change.
+
+The arrow buttons step through the solutions found. In a solution every form cell shows the number of the cube that landed in it, and rigid joints and face-axis hinges are drawn in place. A click on a form cell, or on the cube with the same number in the figure, selects it; a second click clears the selection; the selection stays when you step to another solution. Around the selected cell, the cubes hinged to it are marked light green, and the hinges on its edges blue with bars and dots. An axis on a horizontal edge of the lower face is drawn inside the selected cube, an axis on an edge of the upper face outside it, in the hinged cube; for links to cubes of the neighbouring layers the bar is drawn in the hinged cube. The lower layer is the one with the larger number. A blue square in the cells above and below the selected one shows where it lies in the neighbouring layers. The "Edit" button returns to editing the task.
+</translation>
+    </message>
+    <message>
+        <source>Шарнир на ребре верхней грани</source>
+        <translation>Edge hinge on the upper face</translation>
+    </message>
+    <message>
+        <source>Шарнир на ребре нижней грани</source>
+        <translation>Edge hinge on the lower face</translation>
+    </message>
+    <message>
+        <source>Сохранить решение: модель STL или OBJ, рисунок PNG или SVG</source>
+        <translation>Save the solution: an STL or OBJ model, a PNG or SVG picture</translation>
+    </message>
+    <message>
+        <source>Сохранить решение</source>
+        <translation>Save solution</translation>
+    </message>
+</context>
+</TS>
