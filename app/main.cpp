@@ -52,6 +52,7 @@ int Run(QApplication& app, const zv::CommandLine& cl) {
         zv::TranslationFolders(QCoreApplication::applicationDirPath(), QStringLiteral(ZORVAT_TRANSLATIONS)));
   }
   services.SetUnattended(!cl.screenshotPath.empty());
+  options.fitScreen = cl.screenshotPath.empty();
   zv::TZvForm ZvForm(services, options);
   services.SetOwner(&ZvForm);
   if (!cl.screenshotPath.empty()) {

@@ -34,12 +34,20 @@ Changes EditorSession::Start() {
   return c;
 }
 
-Changes EditorSession::ReplaceTask(TaskState task) {
+Changes EditorSession::ReplaceTask(TaskState task, TaskOrigin origin) {
   if (workMode_ == WorkMode::Solving) return {};  // the search works on the task in place
   Changes c = EndNumberingMode();
   task_ = std::move(task);
+  savedTask_ = origin == TaskOrigin::File ? task_ : TaskState{};
   history_.Reset();
   c |= Start();
+  return c;
+}
+
+Changes EditorSession::NewTask() {
+  if (workMode_ == WorkMode::Solving) return {};
+  Changes c = ReplaceTask(TaskState{});
+  c |= ReturnToEditing();
   return c;
 }
 

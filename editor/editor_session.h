@@ -75,9 +75,21 @@ class EditorSession {
   // The numbering window's list; numbering presses do nothing without one.
   void SetNumberSource(NumberSource* numbers) { numbers_ = numbers; }
 
+  // Where a task comes from: a task file, or the autosave, which may hold
+  // changes that never went to a file.
+  enum class TaskOrigin { File, Autosave };
   // A task read from a file replaces the present one: numbering mode ends,
   // the history starts again from it. Refused (nothing) while solving.
-  Changes ReplaceTask(TaskState task);
+  Changes ReplaceTask(TaskState task, TaskOrigin origin = TaskOrigin::File);
+  // An empty task replaces the present one, as a file would, and solution
+  // view returns to editing. Refused (nothing) while solving.
+  Changes NewTask();
+  // Whether the task differs from the one last read from or saved to a
+  // file, or started empty; a task from the autosave differs unless it is
+  // empty. A new task first offers to save a changed one.
+  bool TaskChanged() const { return task_ != savedTask_; }
+  // The task went to a file the user chose.
+  void TaskSaved() { savedTask_ = task_; }
   // Everything as changed, for the window's first drawing of the task.
   Changes Start();
 
@@ -141,6 +153,7 @@ class EditorSession {
   static constexpr int kNoDrag = -1, kDragErases = 0, kDragAdds = 1;
 
   TaskState task_;
+  TaskState savedTask_;  // the task as last read or saved (TaskChanged)
   Validation validation_;
   UndoHistory history_;
   WorkMode workMode_ = WorkMode::Edit;

@@ -28,6 +28,7 @@ FigureHalf::FigureHalf(QWidget* parent, int height) : QWidget(parent) {
   LinksCB = MakeCheckBox(LinksP, "LinksCB", QT_TRANSLATE_NOOP("Zorvat", "Связи"),
                          QT_TRANSLATE_NOOP("Zorvat", "Показывать связи кубиков отрезками"), 2, 0, 60);
   buttons->raise();
+  buttons->NewBt->raise();
   LinksP->raise();
   BuildTools();
   PanelAI = MakePanel(this, "PanelAI", 0, kMainStripHeight, width(), height - kMainStripHeight);
@@ -130,6 +131,7 @@ void FigureHalf::ShowMode(const ModeControls& controls) {
   LinksP->setEnabled(controls.linksPEnabled);
   Panel3->setEnabled(controls.editingEnabled);
   buttons->OpenBt->setEnabled(controls.openEnabled);
+  buttons->NewBt->setEnabled(controls.openEnabled);
 }
 
 void FigureHalf::ShowHistory(bool canUndo, bool canRedo) {

@@ -120,6 +120,7 @@ void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& picture) {
   solidView->setGeometry(0, 0, w, below);
   ErP->resize(std::max(1, w - ErP->x() - 2), ErP->height());
   ErL->resize(ErP->width() - 4, ErL->height());
+  ResP->StretchTo(w - 2);
   ArrangePictureBox(image, picture);
 }
 

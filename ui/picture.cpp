@@ -5,21 +5,28 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <cmath>
 
 namespace zv {
 
-Picture::Picture(QWidget* parent) : QWidget(parent), image_(1, 1, QImage::Format_RGB32) {
-  image_.fill(Qt::white);
+Picture::Picture(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  Grow(1, 1);
 }
 
 void Picture::Grow(int width, int height) {
-  const int w = std::max(width, image_.width()), h = std::max(height, image_.height());
-  if (w != image_.width() || h != image_.height()) {
-    QImage grown(w, h, QImage::Format_RGB32);
+  // On a scaled screen the image holds ratio x ratio device pixels per
+  // pixel, so that lines and text are drawn sharp rather than enlarged.
+  const qreal ratio = devicePixelRatioF();
+  const QSize logical = size_.expandedTo({width, height});
+  if (logical != size_ || ratio != image_.devicePixelRatio()) {
+    QImage grown(static_cast<int>(std::ceil(logical.width() * ratio)),
+                 static_cast<int>(std::ceil(logical.height() * ratio)), QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(Qt::white);
     QPainter(&grown).drawImage(0, 0, image_);
     image_ = std::move(grown);
+    size_ = logical;
   }
   resize(std::max(width, this->width()), std::max(height, this->height()));
 }

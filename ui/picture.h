@@ -1,7 +1,8 @@
 // A picture control backed by an offscreen image that only grows: the image
 // keeps its larger size when the task shrinks, and the drawing routines
-// clear just the panel's rectangle. Mouse presses, moves and releases are
-// passed on in picture pixels.
+// clear just the panel's rectangle. The image has the screen's device pixel
+// ratio, and is drawn on in pixels of the window. Mouse presses, moves and
+// releases are passed on in picture pixels.
 #pragma once
 
 #include <QImage>
@@ -18,7 +19,8 @@ class Picture : public QWidget {
   explicit Picture(QWidget* parent = nullptr);
 
   // Enlarges the control and its image to at least width x height; never
-  // makes either smaller. The image's old content stays.
+  // makes either smaller. The image's old content stays, unless the screen's
+  // device pixel ratio changed: then the image is made anew at the new one.
   void Grow(int width, int height);
 
   // The tooltip text at picture pixel (x, y); empty or unset: no tooltip.
@@ -41,6 +43,7 @@ class Picture : public QWidget {
 
  private:
   QImage image_;
+  QSize size_;  // the image's size in window pixels
 };
 
 }  // namespace zv

@@ -7,40 +7,74 @@
 #include "solver/solver.h"
 #include "ui/controls.h"
 #include "ui/tr.h"
+#include "ui/solve_texts.h"
 #include "ui/view_colors.h"
 
 namespace zv {
 
+namespace {
+
+constexpr int kNumberWidth = 49, kRowHeight = 13;
+constexpr int kNarrowest = 2 * kNumberWidth;  // the numbers alone
+
+}  // namespace
+
 ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ResP"));
-  setGeometry(260, 35, 98, 26);
+  setGeometry(260, 35, kNarrowest, 2 * kRowHeight);
   const struct {
     QLabel** label;
     const char* name;
     const char* hint;
-    int x, y;
     Qt::Alignment align;
     QColor color;
     bool bold;
   } results[] = {
-      {&TimePastL, "TimePastL", QT_TRANSLATE_NOOP("Zorvat", "Потрачено секунд на решение "), 0, 0,
-       Qt::AlignLeft, kBlack, false},
-      {&TimeRestL, "TimeRestL", QT_TRANSLATE_NOOP("Zorvat", "Ожидается еще потратить времени на решение"), 49,
-       0, Qt::AlignRight, kBlack, false},
-      {&DeadL, "DeadL", QT_TRANSLATE_NOOP("Zorvat", "Тупиковых вариантов"), 0, 13, Qt::AlignLeft, kBlue,
-       false},
-      {&SolNumL, "SolNumL", QT_TRANSLATE_NOOP("Zorvat", "Найдено решений"), 49, 13, Qt::AlignRight, kBlue,
-       true},
+      {&TimePastL, "TimePastL", QT_TRANSLATE_NOOP("Zorvat", "Потрачено секунд на решение "), Qt::AlignLeft, kBlack, false},
+      {&TimeRestL, "TimeRestL", QT_TRANSLATE_NOOP("Zorvat", "Ожидается еще потратить времени на решение"), Qt::AlignRight, kBlack, false},
+      {&DeadL, "DeadL", QT_TRANSLATE_NOOP("Zorvat", "Тупиковых вариантов"), Qt::AlignLeft, kBlue, false},
+      {&SolNumL, "SolNumL", QT_TRANSLATE_NOOP("Zorvat", "Найдено решений"), Qt::AlignRight, kBlue, true},
   };
-  for (const auto& r : results) {
-    QLabel* label = MakeLabel(this, r.name, "0", r.x, r.y);
+  for (int i = 0; i < 4; ++i) {
+    const auto& r = results[i];
+    captions_[i] = MakeLabel(this, nullptr, "", 0, 0);
+    captions_[i]->setToolTip(Tr(r.hint));
+    QLabel* label = MakeLabel(this, r.name, "0", 0, 0);
     label->setToolTip(Tr(r.hint));
-    label->setGeometry(r.x, r.y, 49, 13);
     label->setAlignment(r.align | Qt::AlignVCenter);
     SetLabelLook(label, r.color, r.bold);
-    *r.label = label;
+    *r.label = numbers_[i] = label;
   }
+  PlaceLabels();
   setVisible(false);
+}
+
+void ResultPanel::StretchTo(int right) {
+  resize(std::max(kNarrowest, right - x()), height());
+  PlaceLabels();
+}
+
+void ResultPanel::PlaceLabels() {
+  // Two rows of two columns. Each number keeps its 49 pixels; before it
+  // stands the full caption or else the brief one, when it fits in the rest
+  // of the column, so at the narrowest panel the numbers stand alone.
+  const int column = width() / 2, room = column - kNumberWidth;
+  for (int i = 0; i < 4; ++i) {
+    const ResultCaption& caption = kResultCaptions[i];
+    QString text;
+    int captionWidth = 0;
+    for (const char* candidate : {caption.full, caption.brief}) {
+      const int needed = captions_[i]->fontMetrics().horizontalAdvance(Tr(candidate)) + 4;
+      if (text.isEmpty() && needed <= room) {
+        text = Tr(candidate);
+        captionWidth = needed;
+      }
+    }
+    const int left = (i % 2) * column, top = (i / 2) * kRowHeight;
+    captions_[i]->setText(text);
+    captions_[i]->setGeometry(left, top, captionWidth, kRowHeight);
+    numbers_[i]->setGeometry(left + captionWidth, top, kNumberWidth, kRowHeight);
+  }
 }
 
 void ResultPanel::ClearCounts() {

@@ -1,6 +1,7 @@
 // The result labels of the form half (ResP), shown while solving and in
 // solution view: seconds spent (TimePastL), the time still expected
-// (TimeRestL), dead ends (DeadL) and solutions found (SolNumL).
+// (TimeRestL), dead ends (DeadL) and solutions found (SolNumL), each with a
+// caption before it when the panel, as wide as the half allows, has room.
 #pragma once
 
 #include <QWidget>
@@ -26,7 +27,16 @@ class ResultPanel : public QWidget {
   // The run has ended: its time to the millisecond and its dead ends.
   void ShowRunEnd(std::uint32_t elapsedMs, std::uint64_t deadEnds);
 
+  // Widens the panel up to `right` in its parent, never below the numbers' width.
+  void StretchTo(int right);
+
   QLabel *TimePastL, *TimeRestL, *DeadL, *SolNumL;
+
+ private:
+  void PlaceLabels();
+
+  QLabel* numbers_[4];   // the four above, in reading order
+  QLabel* captions_[4];  // their captions
 };
 
 }  // namespace zv

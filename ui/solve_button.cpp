@@ -35,7 +35,8 @@ void SolveButton::ShowStop() { SetCaption(kStopCaption, kStopColor); }
 
 void SolveButton::SetCaption(const char* text, const QColor& color) {
   setText(Tr(text));
-  setStyleSheet(QStringLiteral("#SolveBt { color: %1; }").arg(color.name()));
+  // Only while enabled: disabled, the caption is greyed as any other.
+  setStyleSheet(QStringLiteral("#SolveBt:enabled { color: %1; }").arg(color.name()));
 }
 
 }  // namespace zv

@@ -20,6 +20,14 @@ inline constexpr const char* kAtLeast = "≥";
 inline constexpr const char* kSolutionsFoundHint =
     QT_TRANSLATE_NOOP("Zorvat", "Найдено решений: %1, сохранено первых %2");
 inline constexpr const char* kNoSolutions = QT_TRANSLATE_NOOP("Zorvat", "Решений нет");
+// Captions before the result numbers (TimePastL, TimeRestL, DeadL,
+// SolNumL), full and brief: the longest that fits is shown, or none.
+struct ResultCaption {
+  const char* full;
+  const char* brief;
+};
+inline constexpr ResultCaption kResultCaptions[4] = {
+    {QT_TRANSLATE_NOOP("Zorvat", "Прошло, с"), QT_TRANSLATE_NOOP("Zorvat", "с")}, {QT_TRANSLATE_NOOP("Zorvat", "Осталось, с"), QT_TRANSLATE_NOOP("Zorvat", "ост.")}, {QT_TRANSLATE_NOOP("Zorvat", "Тупиков"), QT_TRANSLATE_NOOP("Zorvat", "туп.")}, {QT_TRANSLATE_NOOP("Zorvat", "Решений"), QT_TRANSLATE_NOOP("Zorvat", "реш.")}};
 // The solver's memory box: this text, an empty caption, the error icon.
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 

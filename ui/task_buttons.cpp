@@ -6,6 +6,7 @@
 
 #include "ui/controls.h"
 #include "ui/tr.h"
+#include "ui/window_texts.h"
 
 namespace zv {
 
@@ -24,6 +25,8 @@ TaskButtons::TaskButtons(QWidget* parent) : QWidget(parent) {
                       3 * kGlyphPitch, 0, 22, 22, "T", true);
   ChooseColBt = MakeButton(this, "ChooseColBt", QT_TRANSLATE_NOOP("Zorvat", "Выбор цвета кубиков"),
                            4 * kGlyphPitch, 0, 22, 22);
+  NewBt = MakeButton(parent, "NewBt", kNewTaskTitle, 260, kMainStripRow[0], 22, 22);
+  NewBt->setIcon(s->standardIcon(QStyle::SP_FileIcon));
 }
 
 }  // namespace zv

@@ -45,6 +45,9 @@ struct StartOptions {
   // or nothing to reopen the autosaved task.
   std::optional<QString> startParameter;
   std::size_t solverMemoryLimit = 0;  // bytes for the solver; 0 = its default
+  // The first size is the design size, made smaller where the screen is;
+  // a screenshot keeps the design size whatever the screen.
+  bool fitScreen = true;
 };
 
 class TZvForm : public QWidget {
@@ -86,6 +89,8 @@ class TZvForm : public QWidget {
  public slots:
   void OpenBtClick();
   void SaveBtClick();
+  // Ctrl+N: an empty task, after offering to save a changed one.
+  void NewBtClick();
   void ChooseColBtClick();
   void SolveBtClick();
 
@@ -171,6 +176,8 @@ class TZvForm : public QWidget {
   FileDialogRequest TaskDialogRequest(const char* title) const;
   // Reads and applies a task file without any box; the steps of ReadTask.
   ReadResult ApplyTaskFile(const QString& path, bool rememberName);
+  // Shows a task that replaced the present one.
+  void ShowReplacedTask(const Changes& changes);
   // Reads the autosave at start; one that cannot be read is moved aside
   // (or, when that fails, held: never written over at exit) and its box
   // says so.

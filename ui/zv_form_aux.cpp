@@ -4,6 +4,7 @@
 // and HelpBt, F1 and Esc for the help window.
 #include <QShowEvent>
 #include <QToolButton>
+#include <QWindow>
 
 #include "ui/figure_half.h"
 #include "ui/help_window.h"
@@ -29,6 +30,12 @@ void TZvForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_ || !textForm_) return;
   shown_ = true;
+  // On a screen of another scale the pictures are drawn again at its ratio.
+  connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+    Layout();
+    FigureRedraw();
+    FormRedraw();
+  });
   if (TextBt()->isChecked()) textForm_->LoadText(task().Text);
   textForm_->setVisible(TextBt()->isChecked());
 }

@@ -1,5 +1,5 @@
 // Wiring of the main window's controls to their handlers, and the keyboard
-// actions: F1, F2, F3, Esc and Shift+F11 act in every window of the
+// actions: F1, F2, F3, Ctrl+N, Esc and Shift+F11 act in every window of the
 // program; the undo and redo keys only in the main window, so that they stay
 // the text boxes' own keys in the description and help windows.
 #include <QAction>
@@ -58,6 +58,7 @@ void TZvForm::ConnectControls() {
   // clang-format off
   const std::pair<QAbstractButton*, Handler> clicks[] = {
       {t.OpenBt, &TZvForm::OpenBtClick},             {t.SaveBt, &TZvForm::SaveBtClick},
+      {t.NewBt, &TZvForm::NewBtClick},
       {t.ChooseColBt, &TZvForm::ChooseColBtClick},   {t.HelpBt, &TZvForm::HelpBtClick},
       {a.NumberCB, &TZvForm::NumberCBClick},         {a.LinksCB, &TZvForm::LinksCBClick},
       {b.EmptyCellsCB, &TZvForm::EmptyCellsCBClick}, {a.ClearLinksBt, &TZvForm::ClearLinksBtClick},
@@ -87,6 +88,7 @@ void TZvForm::ConnectControls() {
   } actions[] = {
       {"SaveA", {Qt::Key_F2, QKeySequence(Qt::CTRL | Qt::Key_S)}, &TZvForm::SaveBtClick},
       {"OpenA", {Qt::Key_F3, QKeySequence(Qt::CTRL | Qt::Key_O)}, &TZvForm::OpenBtClick},
+      {"NewA", {QKeySequence(Qt::CTRL | Qt::Key_N)}, &TZvForm::NewBtClick},
       {"HelpA", {Qt::Key_F1}, &TZvForm::HelpBtClick},
       {"CancelA", {Qt::Key_Escape}, &TZvForm::CancelAExecute},
       {"CloseWithoutSaveA", {QKeySequence(Qt::SHIFT | Qt::Key_F11)}, &TZvForm::CloseWithoutSaveAExecute},

@@ -1,9 +1,10 @@
 // Task files from the window: reading and writing with their message boxes
 // (path, then the reason on a line of its own), the autosave that could not
 // be read set aside, the Open and Save buttons with their dialogs and the
-// overwrite question,
-// dropped files, and the caption that names the current task file. A task
-// is never loaded while a solve runs: the search works on the task in place.
+// overwrite question, the new task command (which first offers to save a
+// task with changes no file holds), dropped files, and the caption that
+// names the current task file. A task is never loaded while a solve runs:
+// the search works on the task in place.
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -67,14 +68,19 @@ ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName) {
   TaskState loaded;
   const ReadResult result = ReadTaskFile(FilePath(path), loaded);
   if (result != ReadResult::Ok) return result;
-  const Changes c = session_.ReplaceTask(std::move(loaded));
+  using Origin = EditorSession::TaskOrigin;
+  if (rememberName) currentTaskFile_ = path;
+  ShowReplacedTask(
+      session_.ReplaceTask(std::move(loaded), path == autosavePath_ ? Origin::Autosave : Origin::File));
+  SetCaption(true);
+  return ReadResult::Ok;
+}
+
+void TZvForm::ShowReplacedTask(const Changes& changes) {
   formHalf_->EmptyCellsCB->setChecked(task().EmptyCells);
   if (textForm_ && TextBt()->isChecked()) textForm_->LoadText(task().Text);
   UpdateDescriptionMark();
-  if (rememberName) currentTaskFile_ = path;
-  Apply(c);
-  SetCaption(true);
-  return ReadResult::Ok;
+  Apply(changes);
 }
 
 bool TZvForm::WriteTask(const QString& path, bool rememberName) {
@@ -87,7 +93,10 @@ bool TZvForm::WriteTask(const QString& path, bool rememberName) {
 
 bool TZvForm::WriteTaskQuietly(const QString& path, bool rememberName) {
   if (WriteTaskFile(FilePath(path), task()) != WriteResult::Ok) return false;
-  if (rememberName) currentTaskFile_ = path;
+  if (rememberName) {
+    currentTaskFile_ = path;
+    session_.TaskSaved();
+  }
   SetCaption(rememberName);
   return true;
 }
@@ -110,6 +119,19 @@ void TZvForm::OpenBtClick() {
 }
 
 void TZvForm::SaveBtClick() { SaveThroughDialog(); }
+
+void TZvForm::NewBtClick() {
+  if (!ControlsOf(workMode()).openEnabled) return;
+  if (session_.TaskChanged()) {
+    const MessageAnswer answer =
+        services_.ShowMessage({Tr(kSaveChangesQuestion), Tr(kNewTaskTitle),
+                               MessageIcon::None, MessageButtons::SaveDiscardCancel});
+    if (answer != MessageAnswer::Discard && !(answer == MessageAnswer::Save && SaveThroughDialog())) return;
+  }
+  currentTaskFile_.clear();  // Save then proposes no name
+  ShowReplacedTask(session_.NewTask());
+  SetCaption(false);
+}
 
 bool TZvForm::SaveThroughDialog() {
   const std::optional<QString> path = services_.SaveFileName(TaskDialogRequest(kSaveTaskTitle));

@@ -39,7 +39,8 @@ TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* paren
   font.setStyleHint(QFont::SansSerif);
   font.setPointSize(8);
   setFont(font);
-  resize(871, 602);
+  const QSize design(871, 602);
+  resize(options.fitScreen ? design.boundedTo(screen()->availableGeometry().size()) : design);
   setWindowTitle(Tr(kProgramCaption));
   figureHalf_ = new FigureHalf(this, height());
   Bevel1 = MakePanel(this, "Bevel1", 290, 0, 2, height());
