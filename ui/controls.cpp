@@ -27,6 +27,14 @@ QWidget* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h
   return panel;
 }
 
+QWidget* MakeBevel(QWidget* parent, const char* name, int x, int h) {
+  QWidget* bevel = MakePanel(parent, name, x, 0, 2, h);
+  bevel->setStyleSheet(
+      QStringLiteral("#%1 { border-left: 1px solid #a0a0a0; border-right: 1px solid #ffffff; }")
+          .arg(QString::fromLatin1(name)));
+  return bevel;
+}
+
 QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, int x, int y, int w, int h,
                         const QString& text, bool checkable) {
   auto* button = new QToolButton(parent);

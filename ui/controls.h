@@ -26,6 +26,8 @@ inline constexpr int kMainStripRow[5] = {1, 23, 45, 67, 87};
 inline constexpr int kGlyphPitch = 23;
 
 QWidget* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h);
+// A vertical bevel two pixels wide at x, dark on the left and light on the right.
+QWidget* MakeBevel(QWidget* parent, const char* name, int x, int h);
 
 // A flat speed button with hint `hint` (UTF-8) at (x, y), w x h.
 QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, int x, int y, int w, int h,

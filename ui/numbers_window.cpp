@@ -12,6 +12,7 @@
 
 #include "storage/placement.h"
 #include "ui/tr.h"
+#include "ui/view_colors.h"
 #include "ui/window_placement.h"
 
 namespace zv {
@@ -102,10 +103,7 @@ TNumsForm::TNumsForm(Profile& profile, QWidget* parent) : QWidget(parent, Qt::Wi
   setObjectName(QStringLiteral("NumsForm"));
   setWindowTitle(Tr(QT_TRANSLATE_NOOP("Zorvat", "Номер кубика")));
   setAttribute(Qt::WA_QuitOnClose, false);
-  QFont font(QStringLiteral("DejaVu Sans"));  // the main window's small sans-serif
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(8);
-  setFont(font);
+  setFont(ViewFont(kWindowPointSize));  // the main window's small sans-serif
 
   QWidget* top = Strip(this, kTopStripHeight);
   NormBt = new QPushButton(Tr(QT_TRANSLATE_NOOP("Zorvat", "Занумеровать подряд")), top);

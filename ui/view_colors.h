@@ -1,4 +1,5 @@
-// Colours and fonts shared by the figure and form pictures.
+// Colours and fonts shared by the figure and form pictures, and the font of
+// the main and numbering windows.
 #pragma once
 
 #include <QColor>
@@ -17,8 +18,10 @@ inline const QColor kLightGreen{208, 255, 208};  // cells hinged to the selected
 
 inline constexpr int kCubeNumberPointSize = 18;
 inline constexpr int kLayerNumberPointSize = 8;
+inline constexpr int kWindowPointSize = 8;  // the main and numbering windows' text
 
-// Cube numbers and layer numbers: a sans-serif face at the given size.
+// Cube numbers, layer numbers and the windows' text: a sans-serif face at
+// the given size.
 inline QFont ViewFont(int pointSize) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);

@@ -26,6 +26,7 @@
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
 #include "ui/tr.h"
+#include "ui/view_colors.h"
 #include "ui/window_placement.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
@@ -35,17 +36,12 @@ namespace zv {
 TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* parent)
     : QWidget(parent), services_(services), solverMemoryLimit_(options.solverMemoryLimit) {
   setObjectName(QStringLiteral("ZvForm"));
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(8);
-  setFont(font);
+  setFont(ViewFont(kWindowPointSize));
   const QSize design(871, 602);
   resize(options.fitScreen ? design.boundedTo(screen()->availableGeometry().size()) : design);
   setWindowTitle(Tr(kProgramCaption));
   figureHalf_ = new FigureHalf(this, height());
-  Bevel1 = MakePanel(this, "Bevel1", 290, 0, 2, height());
-  Bevel1->setStyleSheet(
-      QStringLiteral("#Bevel1 { border-left: 1px solid #a0a0a0; border-right: 1px solid #ffffff; }"));
+  Bevel1 = MakeBevel(this, "Bevel1", 290, height());
   formHalf_ = new FormHalf(this, {292, 0, width() - 292, height()});
   ConnectControls();
   StartUp(options);
