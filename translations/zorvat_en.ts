@@ -511,5 +511,45 @@ The arrow buttons step through the solutions found. In a solution every form cel
         <source>Сохранить решение</source>
         <translation>Save solution</translation>
     </message>
+    <message>
+        <source>Новая задача</source>
+        <translation>New task</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в задаче?</source>
+        <translation>Save the changes to the task?</translation>
+    </message>
+    <message>
+        <source>Прошло, с</source>
+        <translation>Elapsed, s</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Осталось, с</source>
+        <translation>Remaining, s</translation>
+    </message>
+    <message>
+        <source>ост.</source>
+        <translation>rem.</translation>
+    </message>
+    <message>
+        <source>Тупиков</source>
+        <translation>Dead ends</translation>
+    </message>
+    <message>
+        <source>туп.</source>
+        <translation>dead</translation>
+    </message>
+    <message>
+        <source>Решений</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>реш.</source>
+        <translation>sol.</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "editor/editor_session.h"
 #include "editor/work_mode.h"
 #include "ui/controls.h"
 #include "ui/result_panel.h"
@@ -39,9 +40,24 @@ FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
 void FormHalf::ShowSolid(bool on) {
   solidView->setVisible(on);
   PanelBI->setVisible(!on);
+  solidSolution_ = nullptr;
 }
 
 bool FormHalf::solidShown() const { return !solidView->isHidden(); }
+
+void FormHalf::ShowSolidSolution(const EditorSession& session, const QColor& cubeColor) {
+  const SolutionViewData* shown = session.shownSolution();
+  if (!solidShown() || shown == nullptr) return;
+  const Solver& solver = session.solver();
+  const int i = session.currentSolution();
+  if (solidSolution_ != solver.SolutionCubes(i).data()) {
+    solidSolution_ = solver.SolutionCubes(i).data();
+    solidView->ShowSolution(session.task().figure, session.validation().links,
+                            {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()},
+                            cubeColor);
+  }
+  solidView->SelectCell(shown->selectedCell);
+}
 
 void FormHalf::BuildSizes() {
   Panel2 = MakePanel(Panel4, "Panel2", 2, kMainStripRow[0], 258, 24);

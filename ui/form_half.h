@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 
 #include "ui/picture_box.h"
 
@@ -19,6 +20,7 @@ class QToolButton;
 
 namespace zv {
 
+class EditorSession;
 class ResultPanel;
 class SolidView;
 class SolutionBrowser;
@@ -43,6 +45,10 @@ class FormHalf : public QWidget {
   // Shows the 3-D view instead of the picture, or the picture again.
   void ShowSolid(bool on);
   bool solidShown() const;
+  // While the 3-D view is on, shows the session's shown solution there with
+  // its selected cell; the solution is handed over again only when another
+  // one is shown, so the view keeps its angle and fold position.
+  void ShowSolidSolution(const EditorSession& session, const QColor& cubeColor);
 
   QWidget *Panel4, *Panel2, *MoveBP, *Edit1P, *ErP, *Panel6, *PanelBI;
   PictureBox image;  // ImBSB, ImBP, ImB
@@ -64,6 +70,8 @@ class FormHalf : public QWidget {
   void BuildShifts();
   void BuildLayerTools();
   void BuildErrorLine();
+
+  const std::uint8_t* solidSolution_ = nullptr;  // the stored solution the 3-D view shows
 };
 
 }  // namespace zv

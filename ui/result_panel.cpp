@@ -6,8 +6,8 @@
 #include "solver/progress.h"
 #include "solver/solver.h"
 #include "ui/controls.h"
-#include "ui/tr.h"
 #include "ui/solve_texts.h"
+#include "ui/tr.h"
 #include "ui/view_colors.h"
 
 namespace zv {
@@ -30,8 +30,10 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent) {
     QColor color;
     bool bold;
   } results[] = {
-      {&TimePastL, "TimePastL", QT_TRANSLATE_NOOP("Zorvat", "Потрачено секунд на решение "), Qt::AlignLeft, kBlack, false},
-      {&TimeRestL, "TimeRestL", QT_TRANSLATE_NOOP("Zorvat", "Ожидается еще потратить времени на решение"), Qt::AlignRight, kBlack, false},
+      {&TimePastL, "TimePastL", QT_TRANSLATE_NOOP("Zorvat", "Потрачено секунд на решение "), Qt::AlignLeft,
+       kBlack, false},
+      {&TimeRestL, "TimeRestL", QT_TRANSLATE_NOOP("Zorvat", "Ожидается еще потратить времени на решение"),
+       Qt::AlignRight, kBlack, false},
       {&DeadL, "DeadL", QT_TRANSLATE_NOOP("Zorvat", "Тупиковых вариантов"), Qt::AlignLeft, kBlue, false},
       {&SolNumL, "SolNumL", QT_TRANSLATE_NOOP("Zorvat", "Найдено решений"), Qt::AlignRight, kBlue, true},
   };

@@ -16,6 +16,7 @@
 #include "solid/mesh_files.h"
 #include "ui/pictures/solid_pictures.h"
 #include "ui/solid_texts.h"
+#include "ui/texts/core_texts.h"
 #include "ui/tr.h"
 
 namespace zv {
@@ -284,6 +285,12 @@ void SolidView::SetLastLayer(int layer) {
     LayersSE->setValue(layer + 1);
   }
   canvas_->update();
+}
+
+void SolidView::ExportThroughDialog(Services& services) const {
+  const FileDialogRequest ask{Tr(kSolidExportTitle), QStringLiteral("stl"), Tr(kSolidExportFilter), {}, {}};
+  const std::optional<QString> path = services.SaveFileName(ask);
+  if (path && !Export(*path)) services.ShowMessage({*path, Tr(kWriteFailedCaption), MessageIcon::Error});
 }
 
 bool SolidView::Export(const QString& path) const {

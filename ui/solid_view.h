@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/qt/services.h"
 #include "solid/fold.h"
 #include "ui/pictures/solid_scene.h"
 
@@ -54,6 +55,9 @@ class SolidView : public QWidget {
   // part meshes, one unit per cube edge), .png or .svg (the view as shown).
   // False for another extension or a file that could not be written.
   bool Export(const QString& path) const;
+  // ExportBt's dialog: asks where to write, writes, and names a failed write
+  // in a box.
+  void ExportThroughDialog(Services& services) const;
   void SetLastLayer(int layer);
   // The fold's check (computed on first call), and its words.
   const FoldCheck& foldCheck();

@@ -27,7 +27,10 @@ struct ResultCaption {
   const char* brief;
 };
 inline constexpr ResultCaption kResultCaptions[4] = {
-    {QT_TRANSLATE_NOOP("Zorvat", "Прошло, с"), QT_TRANSLATE_NOOP("Zorvat", "с")}, {QT_TRANSLATE_NOOP("Zorvat", "Осталось, с"), QT_TRANSLATE_NOOP("Zorvat", "ост.")}, {QT_TRANSLATE_NOOP("Zorvat", "Тупиков"), QT_TRANSLATE_NOOP("Zorvat", "туп.")}, {QT_TRANSLATE_NOOP("Zorvat", "Решений"), QT_TRANSLATE_NOOP("Zorvat", "реш.")}};
+    {QT_TRANSLATE_NOOP("Zorvat", "Прошло, с"), QT_TRANSLATE_NOOP("Zorvat", "с")},
+    {QT_TRANSLATE_NOOP("Zorvat", "Осталось, с"), QT_TRANSLATE_NOOP("Zorvat", "ост.")},
+    {QT_TRANSLATE_NOOP("Zorvat", "Тупиков"), QT_TRANSLATE_NOOP("Zorvat", "туп.")},
+    {QT_TRANSLATE_NOOP("Zorvat", "Решений"), QT_TRANSLATE_NOOP("Zorvat", "реш.")}};
 // The solver's memory box: this text, an empty caption, the error icon.
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 

@@ -31,7 +31,8 @@ inline constexpr const char* kSaveElsewhereQuestion = QT_TRANSLATE_NOOP(
 // The new task command: the button's hint and the caption of its question,
 // asked when the present task has changes no file holds.
 inline constexpr const char* kNewTaskTitle = QT_TRANSLATE_NOOP("Zorvat", "Новая задача");
-inline constexpr const char* kSaveChangesQuestion = QT_TRANSLATE_NOOP("Zorvat", "Сохранить изменения в задаче?");
+inline constexpr const char* kSaveChangesQuestion =
+    QT_TRANSLATE_NOOP("Zorvat", "Сохранить изменения в задаче?");
 inline constexpr const char* kTaskExtension = "zvt";
 inline constexpr const char* kTaskFilter = "*.zvt";
 

@@ -219,8 +219,7 @@ class TZvForm : public QWidget {
   // controls, named as their object names.
   FigureHalf* figureHalf_ = nullptr;  // PanelA
   QWidget* Bevel1 = nullptr;
-  FormHalf* formHalf_ = nullptr;              // PanelB
-  const std::uint8_t* solidShown_ = nullptr;  // the stored solution the 3-D view shows
+  FormHalf* formHalf_ = nullptr;  // PanelB
 
   // The auxiliary windows, destroyed before the settings file is closed.
   std::unique_ptr<TTextForm> textForm_;

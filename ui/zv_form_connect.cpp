@@ -14,13 +14,10 @@
 #include "ui/form_half.h"
 #include "ui/hinge_tips.h"
 #include "ui/picture.h"
-#include "ui/solid_texts.h"
 #include "ui/solid_view.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/task_buttons.h"
-#include "ui/texts/core_texts.h"
-#include "ui/tr.h"
 #include "ui/zv_form.h"
 
 namespace zv {
@@ -43,16 +40,11 @@ void TZvForm::ConnectControls() {
   connect(formHalf_, &FormHalf::shiftClicked, this, &TZvForm::ShiftFormBy);
   connect(b.SolP->SolidBt, &QToolButton::toggled, this, [this](bool on) {
     formHalf_->ShowSolid(on);
-    solidShown_ = nullptr;
     SolidRedraw();
   });
   connect(b.solidView, &SolidView::cellClicked, this, &TZvForm::SelectSolutionCell);
-  connect(b.solidView, &SolidView::exportRequested, this, [this] {
-    const FileDialogRequest ask{Tr(kSolidExportTitle), QStringLiteral("stl"), Tr(kSolidExportFilter), {}, {}};
-    const std::optional<QString> path = services_.SaveFileName(ask);
-    if (path && !formHalf_->solidView->Export(*path))
-      services_.ShowMessage({*path, Tr(kWriteFailedCaption), MessageIcon::Error});
-  });
+  connect(b.solidView, &SolidView::exportRequested, this,
+          [this] { formHalf_->solidView->ExportThroughDialog(services_); });
 
   using Handler = void (TZvForm::*)();
   // clang-format off

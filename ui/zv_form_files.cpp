@@ -123,9 +123,8 @@ void TZvForm::SaveBtClick() { SaveThroughDialog(); }
 void TZvForm::NewBtClick() {
   if (!ControlsOf(workMode()).openEnabled) return;
   if (session_.TaskChanged()) {
-    const MessageAnswer answer =
-        services_.ShowMessage({Tr(kSaveChangesQuestion), Tr(kNewTaskTitle),
-                               MessageIcon::None, MessageButtons::SaveDiscardCancel});
+    const MessageAnswer answer = services_.ShowMessage(
+        {Tr(kSaveChangesQuestion), Tr(kNewTaskTitle), MessageIcon::None, MessageButtons::SaveDiscardCancel});
     if (answer != MessageAnswer::Discard && !(answer == MessageAnswer::Save && SaveThroughDialog())) return;
   }
   currentTaskFile_.clear();  // Save then proposes no name

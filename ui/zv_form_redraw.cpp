@@ -18,7 +18,6 @@
 #include "ui/layout_rule.h"
 #include "ui/numbers_window.h"
 #include "ui/picture.h"
-#include "ui/solid_view.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/texts/core_texts.h"
@@ -143,20 +142,7 @@ void TZvForm::FormRedraw() {
   SolidRedraw();
 }
 
-void TZvForm::SolidRedraw() {
-  SolidView& view = *formHalf_->solidView;
-  const SolutionViewData* shown = shownSolution();
-  if (!formHalf_->solidShown() || shown == nullptr) return;
-  const Solver& solver = session_.solver();
-  const int i = currentSolutionIndex();
-  if (solidShown_ != solver.SolutionCubes(i).data()) {
-    solidShown_ = solver.SolutionCubes(i).data();
-    view.ShowSolution(task().figure, validation().links,
-                      {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()},
-                      cubeColor());
-  }
-  view.SelectCell(shown->selectedCell);
-}
+void TZvForm::SolidRedraw() { formHalf_->ShowSolidSolution(session_, cubeColor()); }
 
 void TZvForm::UpdateUndoButtons() { figureHalf_->ShowHistory(session_.canUndo(), session_.canRedo()); }
 
