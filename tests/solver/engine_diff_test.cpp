@@ -379,16 +379,7 @@ TEST(EngineDiff, TablesComeFromThePool) {
 // included, forms with and without cells to spare.
 TEST(EngineDiff, RandomTasks) {
   std::mt19937 rng(test::TestSeed());
-  test::RandomTaskOptions options;
-  options.maxFigureSide = 4;
-  options.maxCubes = 7;
-  options.cubeChance = 0.5;
-  options.linkTries = 30;
-  options.maxFormSide = 3;
-  options.maxFormHeight = 3;
-  options.matchCubesChance = 0.6;
-  options.formCellChance = 0.4;
-  options.maxTextLength = 0;
+  const test::RandomTaskOptions options = test::SmallSolverTaskOptions();
   int compared = 0, withHinges = 0, withSpare = 0, withSolutions = 0, searchedLess = 0;
   for (int tries = 0; compared < 500 && tries < 200000; ++tries) {
     TaskState task = test::RandomTask(rng, options);

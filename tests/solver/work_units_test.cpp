@@ -170,15 +170,7 @@ TEST(WorkUnits, ExamplesResumedAndMergedEqualOneRun) {
 
 TEST(WorkUnits, RandomTasksResumedAndMergedEqualOneRun) {
   std::mt19937 rng(test::TestSeed());
-  test::RandomTaskOptions options;
-  options.maxFigureSide = 4;
-  options.maxCubes = 7;
-  options.cubeChance = 0.5;
-  options.linkTries = 30;
-  options.maxFormSide = 3;
-  options.matchCubesChance = 0.6;
-  options.formCellChance = 0.4;
-  options.maxTextLength = 0;
+  const test::RandomTaskOptions options = test::SmallSolverTaskOptions();
   int checked = 0, split = 0;
   for (int tries = 0; checked < 200 && tries < 100000 && !HasFailure(); ++tries) {
     Case c;

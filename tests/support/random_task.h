@@ -36,6 +36,21 @@ struct RandomTaskOptions {
   int maxTextLength = 40;         // Text length in 0..this
 };
 
+// Small tasks that the full-tree engines finish at once: the random corpus of
+// the solver comparisons.
+inline RandomTaskOptions SmallSolverTaskOptions() {
+  RandomTaskOptions options;
+  options.maxFigureSide = 4;
+  options.maxCubes = 7;
+  options.cubeChance = 0.5;
+  options.linkTries = 30;
+  options.maxFormSide = 3;
+  options.matchCubesChance = 0.6;
+  options.formCellChance = 0.4;
+  options.maxTextLength = 0;
+  return options;
+}
+
 // The seed of a random test: ZORVAT_SEED when set, else `fallback`. Printed so
 // that a failure can be replayed.
 inline unsigned TestSeed(unsigned fallback = 20240611u) {
