@@ -293,8 +293,9 @@ int RunSolve(const Command& self, Arguments args) {
                              : !options.resume.empty()   ? options.resume
                                                          : options.out;
   SolveEngine engine = options.engine;
-  CheckpointJob job([&] { return WriteUnitFile(target, MakeUnitFile(task, v, engine, job)); },
-                    observer.Clock(), options.everyMinutes);
+  CheckpointJob job(
+      [&] { return WriteUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job)); },
+      observer.Clock(), options.everyMinutes);
   if (options.parts != 0) {
     job.part = options.part;
     job.parts = options.parts;
@@ -327,7 +328,8 @@ int RunSolve(const Command& self, Arguments args) {
   // A run that ended before its cut (out of memory while preparing) leaves
   // the file as it was.
   const bool cut = job.cut.depth > 0;
-  if (auto failure = cut ? SaveUnitFile(target, MakeUnitFile(task, v, engine, job)) : std::nullopt) {
+  if (auto failure =
+          cut ? SaveUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job)) : std::nullopt) {
     if (run.outcome == SolveOutcome::Complete || options.parts != 0) return Report(*failure, json);
     PrintFailureLines(*failure);  // the stopped run's counts are still worth printing
   }

@@ -44,10 +44,6 @@ std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& ta
   return std::nullopt;
 }
 
-UnitFile MakeUnitFile(const TaskState& task, const Validation& v, SolveEngine engine, const UnitJob& job) {
-  return UnitFile{TaskFingerprint(task), engine, job.cut, job.part, job.parts, v.links.blockCount, job.done};
-}
-
 std::optional<Failure> SaveUnitFile(const std::string& path, const UnitFile& file) {
   if (WriteUnitFile(path, file)) return std::nullopt;
   return Failure(FailureKind::WriteFailed, path, "", path);

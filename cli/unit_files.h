@@ -1,6 +1,6 @@
 // Work-unit files on the command line: reading a checkpoint or part file
 // for a task (refused with English words when it is damaged or belongs to
-// another task), making one from a job, and the words for a solver's
+// another task), writing one, and the words for a solver's
 // refusal of the results it holds.
 #pragma once
 
@@ -16,8 +16,6 @@ namespace zv::cli {
 // Reads `path` and checks that it was made for `task`.
 std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& task, const Validation& v,
                                     UnitFile& out);
-
-UnitFile MakeUnitFile(const TaskState& task, const Validation& v, SolveEngine engine, const UnitJob& job);
 
 // Writes `file` atomically, or gives the failure to report.
 std::optional<Failure> SaveUnitFile(const std::string& path, const UnitFile& file);

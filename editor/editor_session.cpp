@@ -10,7 +10,8 @@ namespace zv {
 EditorSession::EditorSession()
     : solver_(std::make_unique<Solver>()),
       runLinks_(std::make_unique<LinkAnalysis>()),
-      solution_(std::make_unique<SolutionViewData>()) {
+      solution_(std::make_unique<SolutionViewData>()),
+      job_(std::make_unique<UnitJob>()) {
   history_.Record(task_.figure);  // the first edit can be undone
   validation_ = ValidateTask(task_);
 }
@@ -20,12 +21,21 @@ EditorSession::~EditorSession() = default;
 Changes EditorSession::FigureChanged() {
   history_.Record(task_.figure);
   validation_ = ValidateTask(task_);
+  DropStalePlace();
   return {.figure = true, .counters = true, .history = true};
 }
 
 Changes EditorSession::FormChanged() {
   validation_ = ValidateTask(task_);
+  DropStalePlace();
   return {.form = true, .counters = true};
+}
+
+void EditorSession::DropStalePlace() {
+  // The description plays no part in the search.
+  if (placeKept_ && (task_.figure != placeTask_.figure || task_.form != placeTask_.form ||
+                     task_.EmptyCells != placeTask_.EmptyCells))
+    placeKept_ = false;
 }
 
 Changes EditorSession::Start() {
@@ -40,21 +50,19 @@ Changes EditorSession::ReplaceTask(TaskState task, TaskOrigin origin) {
   task_ = std::move(task);
   savedTask_ = origin == TaskOrigin::File ? task_ : TaskState{};
   history_.Reset();
+  placeKept_ = false;
   c |= Start();
-  return c;
-}
-
-Changes EditorSession::NewTask() {
-  if (workMode_ == WorkMode::Solving) return {};
-  Changes c = ReplaceTask(TaskState{});
   c |= ReturnToEditing();
   return c;
 }
+
+Changes EditorSession::NewTask() { return ReplaceTask(TaskState{}); }
 
 Changes EditorSession::Restore(const FigureState* snapshot) {
   if (snapshot == nullptr) return {};
   const bool resized = RestoreFigure(*snapshot, task_.figure);
   validation_ = ValidateTask(task_);
+  DropStalePlace();
   // Undo and redo stay usable in numbering mode and may change the number of
   // cubes, so the numbering list is filled again.
   return {.figure = true, .size = resized, .counters = true, .history = true, .numberList = numberingMode_};

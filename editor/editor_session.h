@@ -23,6 +23,13 @@
 // mode that BeginSolving, SetDrawMode, ClearFigure, FillFigure and
 // ReplaceTask end. While solving, nothing changes the task; StopSolving
 // (called from inside the observer's event processing) ends the run.
+//
+// Runs go by work units (solver/work_units.h). A stopped run keeps its
+// place, the units it finished, until the task changes, another task
+// comes, a new run starts or DropPlace; BeginSolving(true) goes on from the
+// place, from edit mode or solution view, and a run continued to its end
+// stores and counts exactly what one uninterrupted run does. A place read
+// from a file comes in through RestorePlace.
 #pragma once
 
 #include <algorithm>
@@ -39,6 +46,7 @@
 #include "model/undo_history.h"
 #include "model/validation.h"
 #include "solver/solver.h"
+#include "solver/work_units.h"
 
 namespace zv {
 
@@ -48,6 +56,16 @@ enum class SolutionStep { First, Previous, Next, Last };
 // view changed.
 struct SolveRun {
   SolveOutcome outcome = SolveOutcome::Refused;
+  Changes changes;
+};
+
+// Why RestorePlace refused a place: a run goes, the task does not
+// validate, the units do not fit it (`check` says how), or memory ran out.
+enum class PlaceRefusal { None, Solving, InvalidTask, Units, OutOfMemory };
+
+struct PlaceRestore {
+  PlaceRefusal refusal = PlaceRefusal::None;
+  UnitCheck check = UnitCheck::Ok;
   Changes changes;
 };
 
@@ -79,7 +97,8 @@ class EditorSession {
   // changes that never went to a file.
   enum class TaskOrigin { File, Autosave };
   // A task read from a file replaces the present one: numbering mode ends,
-  // the history starts again from it. Refused (nothing) while solving.
+  // solution view returns to editing, the history starts again from it.
+  // Refused (nothing) while solving.
   Changes ReplaceTask(TaskState task, TaskOrigin origin = TaskOrigin::File);
   // An empty task replaces the present one, as a file would, and solution
   // view returns to editing. Refused (nothing) while solving.
@@ -126,15 +145,30 @@ class EditorSession {
   Changes EndNumberingMode() { return SetNumberingMode(false); }
   Changes ResetNumbering();
 
-  // Solving and browsing.
-  Changes BeginSolving();
-  SolveRun RunSolver(SolveObserver& observer, const SolveOptions& options);
+  // Solving and browsing. BeginSolving(false) starts afresh from edit
+  // mode; BeginSolving(true) goes on from the kept place.
+  Changes BeginSolving(bool fromPlace = false);
+  SolveRun RunSolver(SolveObserver& observer, SolveOptions options);
   void StopSolving() { stopRequested_ = workMode_ == WorkMode::Solving; }
   Changes ReturnToEditing();
   Changes Step(SolutionStep step);
   // Selects form cell `cell` of the shown solution, as a click on it would;
   // nothing when no solution is shown or the cell is not in the form.
   Changes SelectSolutionCell(int cell);
+
+  // The kept place of a stopped run: the last run's units (job) and engine.
+  bool placeKept() const { return placeKept_; }
+  const UnitJob& place() const { return *job_; }
+  SolveEngine placeEngine() const { return placeEngine_; }
+  // Counts the places kept so far: a new one has another number.
+  unsigned placeNumber() const { return placeNumber_; }
+  void DropPlace() { placeKept_ = false; }
+  // Replaces the task by `task` and shows the run that finished `done` on
+  // `cut` as it stopped (solution view, what those units found, the place
+  // kept), or as finished when no unit is left. Refused, changing nothing,
+  // when the task does not validate or the units do not fit it.
+  PlaceRestore RestorePlace(TaskState task, SolveEngine engine, const UnitCut& cut,
+                            std::vector<UnitResult> done, const SolveOptions& options);
 
  private:
   Changes FigureChanged();  // records the figure, validates
@@ -148,6 +182,8 @@ class EditorSession {
   Changes SelectCell(int cell);
   Changes SelectFigureCube(int x, int y);
   Changes SelectFormCell(int x, int y);
+  // Drops the kept place once the task differs from the one it was made on.
+  void DropStalePlace();
 
   // Drag state: no drag, or the drag erases (clears), or it adds (sets).
   static constexpr int kNoDrag = -1, kDragErases = 0, kDragAdds = 1;
@@ -170,6 +206,13 @@ class EditorSession {
   bool solutionShown_ = false;
   bool stopRequested_ = false;
   int currentSolution_ = 0;
+
+  std::unique_ptr<UnitJob> job_;  // the last run's units
+  SolveEngine placeEngine_ = SolveEngine::Reduced;
+  TaskState placeTask_;  // the task the last run solved
+  bool placeKept_ = false;
+  bool fromPlace_ = false;  // the run going on started from the place
+  unsigned placeNumber_ = 0;
 };
 
 }  // namespace zv

@@ -127,6 +127,7 @@ Changes EditorSession::SetEmptyCells(bool on) {
   if (workMode_ != WorkMode::Edit) return {};
   task_.EmptyCells = on;
   validation_ = ValidateTask(task_);
+  DropStalePlace();
   return {.counters = true};
 }
 

@@ -1,8 +1,9 @@
 // The session's solve and browse commands: the switch to solving, the run
-// with the session's own stop request added to the window's observer, the
-// switch to solution view with solution 0 shown, stepping through the
-// stored solutions and the selection of a form cell (by the cell or by the
-// figure cube that lands in it).
+// by work units (afresh or from the kept place) with the session's own stop
+// request added to the window's observer, the switch to solution view with
+// solution 0 shown, a place read from a file, stepping through the stored
+// solutions and the selection of a form cell (by the cell or by the figure
+// cube that lands in it).
 #include "editor/editor_session.h"
 #include "editor/form_hit_test.h"
 #include "editor/solution_marks.h"
@@ -23,10 +24,26 @@ class StoppableObserver final : public SolveObserver {
   const bool& stop_;
 };
 
+// Stops at once: the units handed in are merged, nothing is searched.
+class StopAtOnce final : public SolveObserver {
+ public:
+  bool StopRequested() override { return true; }
+  void Refresh(const SolveStats&) override {}
+};
+
+PlaceRestore Refused(PlaceRefusal why, UnitCheck check = UnitCheck::Ok) {
+  PlaceRestore out;
+  out.refusal = why;
+  out.check = check;
+  return out;
+}
+
 }  // namespace
 
-Changes EditorSession::BeginSolving() {
-  if (workMode_ != WorkMode::Edit || !validation_.ok()) return {};
+Changes EditorSession::BeginSolving(bool fromPlace) {
+  if (!validation_.ok() ||
+      (fromPlace ? !placeKept_ || workMode_ == WorkMode::Solving : workMode_ != WorkMode::Edit))
+    return {};
   Changes c = EndNumberingMode();
   workMode_ = WorkMode::Solving;
   c.mode = true;
@@ -34,19 +51,66 @@ Changes EditorSession::BeginSolving() {
   solutionShown_ = false;
   *runLinks_ = validation_.links;
   stopRequested_ = false;
+  fromPlace_ = fromPlace;
+  placeKept_ = false;
   return c;
 }
 
-SolveRun EditorSession::RunSolver(SolveObserver& observer, const SolveOptions& options) {
+SolveRun EditorSession::RunSolver(SolveObserver& observer, SolveOptions options) {
   if (workMode_ != WorkMode::Solving) return {};
   StoppableObserver stoppable(observer, stopRequested_);
+  if (fromPlace_) {
+    options.engine = placeEngine_;
+    job_->expectedCut = job_->cut;
+    job_->haveExpectedCut = true;
+  } else {
+    *job_ = UnitJob{};
+    placeEngine_ = options.engine;
+    placeTask_ = task_;
+  }
   SolveRun run;
-  run.outcome = solver_->Solve(task_, *runLinks_, stoppable, options);
+  run.outcome = solver_->SolveUnits(task_, *runLinks_, stoppable, options, *job_);
+  placeKept_ = run.outcome == SolveOutcome::Stopped && job_->cut.depth > 0;
+  placeNumber_ += placeKept_ ? 1 : 0;
   stopRequested_ = false;
   workMode_ = WorkMode::SolutionView;
   run.changes = ShowSolution(0);
   run.changes.mode = true;
   return run;
+}
+
+PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, const UnitCut& cut,
+                                         std::vector<UnitResult> done, const SolveOptions& options) {
+  if (workMode_ == WorkMode::Solving) return Refused(PlaceRefusal::Solving);
+  const Validation v = ValidateTask(task);
+  if (!v.ok()) return Refused(PlaceRefusal::InvalidTask);
+  // Checked on a solver of its own, so that a refusal leaves the last run's solutions.
+  auto solver = std::make_unique<Solver>();
+  auto job = std::make_unique<UnitJob>();
+  job->expectedCut = cut;
+  job->haveExpectedCut = true;
+  job->done = std::move(done);
+  StopAtOnce stop;
+  SolveOptions merge = options;
+  merge.engine = engine;
+  const SolveOutcome outcome = solver->SolveUnits(task, v.links, stop, merge, *job);
+  if (outcome == SolveOutcome::Refused) return Refused(PlaceRefusal::Units, job->check);
+  if (outcome == SolveOutcome::OutOfMemory) return Refused(PlaceRefusal::OutOfMemory);
+
+  PlaceRestore out;
+  out.changes = ReplaceTask(std::move(task), TaskOrigin::Autosave);
+  solver_ = std::move(solver);
+  job_ = std::move(job);
+  placeEngine_ = engine;
+  placeTask_ = task_;
+  *runLinks_ = validation_.links;
+  placeKept_ = outcome == SolveOutcome::Stopped;
+  placeNumber_ += placeKept_ ? 1 : 0;
+  workMode_ = WorkMode::SolutionView;
+  solution_->selectedCell = 0;
+  out.changes |= ShowSolution(0);
+  out.changes.mode = true;
+  return out;
 }
 
 Changes EditorSession::ReturnToEditing() {

@@ -61,13 +61,29 @@ class Reader {
 
 std::uint64_t TaskFingerprint(const TaskState& task) { return Fnv(BuildTaskImage(task)); }
 
+UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job) {
+  UnitFile file{0, engine, job.cut, job.part, job.parts, blockCount, job.done, BuildTaskImage(task)};
+  file.taskFingerprint = Fnv(file.taskImage);
+  return file;
+}
+
+bool TaskOfUnitFile(const UnitFile& file, TaskState& task) {
+  TaskState read;
+  if (file.taskImage.empty() || ParseTaskImage(file.taskImage, read) != ReadResult::Ok ||
+      BuildTaskImage(read) != file.taskImage)
+    return false;
+  task = std::move(read);
+  return true;
+}
+
 std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file) {
   std::vector<const UnitResult*> sorted;
   for (const UnitResult& r : file.results) sorted.push_back(&r);
   std::sort(sorted.begin(), sorted.end(), [](auto* a, auto* b) { return a->unit < b->unit; });
   Writer w;
   w.bytes.assign(std::begin(kMagic), std::end(kMagic));
-  w.Put(kUnitFileFormat);
+  const bool withTask = !file.taskImage.empty();
+  w.Put(withTask ? kUnitFileFormat : std::uint32_t{1});
   w.Put(file.taskFingerprint);
   w.Put(static_cast<std::uint8_t>(file.engine == SolveEngine::Fast ? 1 : 0));
   w.Put(file.cut.depth);
@@ -87,6 +103,10 @@ std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file) {
     w.Put(static_cast<std::uint32_t>(r->firsts.size() / b));
     for (const std::int32_t p : r->firsts) w.Put(p);
   }
+  if (withTask) {
+    w.Put(static_cast<std::uint32_t>(file.taskImage.size()));
+    w.bytes.insert(w.bytes.end(), file.taskImage.begin(), file.taskImage.end());
+  }
   w.Put(Fnv(w.bytes));
   return std::move(w.bytes);
 }
@@ -98,7 +118,7 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
   std::uint32_t format = 0;
   if (!head.Get(format)) return UnitFileStatus::Damaged;
   if (format > kUnitFileFormat) return UnitFileStatus::NewerFormat;
-  if (format != kUnitFileFormat || image.size() < kHeaderBytes + 8) return UnitFileStatus::Damaged;
+  if (format < 1 || image.size() < kHeaderBytes + 8) return UnitFileStatus::Damaged;
   const auto body = image.first(image.size() - 8);
   std::uint64_t sum = 0;
   Reader tail(image.last(8));
@@ -151,6 +171,15 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
       u.firsts.resize(static_cast<std::size_t>(members) * static_cast<std::size_t>(blocks));
       for (std::int32_t& p : u.firsts) r.Get(p);
     }
+    // The task: present exactly in format 2, never larger than a task
+    // file, and the image the fingerprint was taken of.
+    std::uint32_t taskBytes = 0;
+    if (format == 2 &&
+        (!r.Get(taskBytes) || taskBytes == 0 || taskBytes > kLargestTaskFile || taskBytes > r.Left()))
+      return UnitFileStatus::Damaged;
+    file.taskImage.resize(taskBytes);
+    for (std::uint8_t& b : file.taskImage) r.Get(b);
+    if (format == 2 && Fnv(file.taskImage) != file.taskFingerprint) return UnitFileStatus::Damaged;
   } catch (const std::bad_alloc&) {
     return UnitFileStatus::Unreadable;
   }

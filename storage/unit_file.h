@@ -6,19 +6,21 @@
 // the solver checks when it is handed them.
 //
 // Usage:
-//   zv::UnitFile file;
-//   file.taskFingerprint = zv::TaskFingerprint(task); ... file.results = job.done;
+//   zv::UnitFile file = zv::MakeUnitFile(task, v.links.blockCount, engine, job);
 //   if (!zv::WriteUnitFile(path, file)) -> cannot write
 //   if (zv::ReadUnitFile(path, file) == zv::UnitFileStatus::Ok) ...
 //
-// Layout (little-endian): "ZVUNITS" and byte 0x1a, format 1 (uint32), the
+// Layout (little-endian): "ZVUNITS" and byte 0x1a, the format (uint32), the
 // task fingerprint (uint64), the engine (uint8: 0 reduced, 1 fast), the
 // cut's depth (int32), unit count (uint32) and path hash (uint64), part and
 // parts (int32 each), the block count B (int32), the result count (uint32);
 // per result, by ascending unit: unit (uint32), assignments, search calls,
 // dead ends (uint64 each), flags (uint8: bit 0 assignments overflowed, bit 1
 // class list cut short), the first members' count F (uint32) and F x B
-// placement numbers (int32); last the FNV-1a 64 hash of every byte before.
+// placement numbers (int32); in format 2 then the task's file image
+// (storage/task_file.h) as its length T (uint32, from 1) and T bytes; last
+// the FNV-1a 64 hash of every byte before. Format 1 is a file without the
+// task, and the writer still writes it so.
 #pragma once
 
 #include <cstdint>
@@ -32,7 +34,7 @@
 
 namespace zv {
 
-inline constexpr std::uint32_t kUnitFileFormat = 1;
+inline constexpr std::uint32_t kUnitFileFormat = 2;  // the latest; 1 when the task is left out
 inline constexpr int kMaxParts = 1000000;
 
 enum class UnitFileStatus {
@@ -52,10 +54,22 @@ struct UnitFile {
   int parts = 1;
   int blockCount = 0;
   std::vector<UnitResult> results;  // ascending unit, each in the part
+  // The task's file image; empty when the file does not hold the task. When
+  // present its FNV-1a 64 hash is the fingerprint.
+  std::vector<std::uint8_t> taskImage;
 };
 
 // FNV-1a 64 of the task's file image: equal for equal tasks.
 std::uint64_t TaskFingerprint(const TaskState& task);
+
+// The file of `job` (its cut, part and finished units) for `task`, with
+// the task's image.
+UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job);
+
+// Reads the task the file holds into `task`; false, leaving it as it was,
+// when the file holds none or its image does not read back as exactly the
+// task it fingerprints.
+bool TaskOfUnitFile(const UnitFile& file, TaskState& task);
 
 // Results are written by ascending unit, whatever their order in `file`.
 std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file);

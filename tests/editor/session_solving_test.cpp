@@ -1,7 +1,8 @@
 // The session's solve and browse rules without a window: the switch to
 // solving and to solution view, the run matching a direct solver run, the
 // browse steps at both ends, the selection by form cell and by figure cube,
-// and a stop requested from inside the run.
+// a stop requested from inside the run, and the place a stopped run keeps:
+// continued, dropped by an edit, and handed in again through a file.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "editor/editor_session.h"
 #include "editor/solution_marks.h"
 #include "storage/task_file.h"
+#include "storage/unit_file.h"
 #include "tests/editor/session_helpers.h"
 #include "tests/support/task_builder.h"
 
@@ -132,6 +134,88 @@ TEST(Solving, AStopFromInsideTheRunEndsItWithTheSolutionsSoFar) {
   s.ReplaceTask(RowTask());
   QuietObserver quiet;
   EXPECT_EQ(Solve(s, quiet).outcome, SolveOutcome::Complete);
+}
+
+// The stored solutions and counters a finished run must reproduce.
+std::vector<std::vector<std::uint8_t>> Results(const Solver& solver) {
+  const SolveStats stats = solver.Stats();
+  std::vector<std::vector<std::uint8_t>> out{{static_cast<std::uint8_t>(solver.LastOutcome())}};
+  for (const std::uint64_t n : {stats.deadEnds, stats.assignments, stats.searchCalls, stats.found})
+    for (int byte = 0; byte < 8; ++byte) out[0].push_back(static_cast<std::uint8_t>(n >> (8 * byte)));
+  for (int i = 0; i < solver.SolutionCount(); ++i) {
+    const auto cubes = solver.SolutionCubes(i), rotations = solver.SolutionRotations(i);
+    out.emplace_back(cubes.begin(), cubes.end());
+    out.back().insert(out.back().end(), rotations.begin(), rotations.end());
+  }
+  return out;
+}
+
+// Stops at the `left`-th poll: a limit of search calls.
+class StopAfterCalls final : public SolveObserver {
+ public:
+  explicit StopAfterCalls(long left) : left_(left) {}
+  bool StopRequested() override { return --left_ < 0; }
+  void Refresh(const SolveStats&) override {}
+
+ private:
+  long left_;
+};
+
+TEST(Solving, AStoppedRunKeepsItsPlaceAndContinuedEndsAsOneRun) {
+  const TaskState task = RowTask();
+  Solver direct;
+  QuietObserver quiet;
+  direct.Solve(task, ValidateTask(task).links, quiet);
+  EditorSession s;
+  s.ReplaceTask(task);
+  EXPECT_TRUE(s.BeginSolving().mode);
+  StopAfterCalls first(60);
+  ASSERT_EQ(s.RunSolver(first, {}).outcome, SolveOutcome::Stopped);
+  ASSERT_TRUE(s.placeKept());
+
+  // The place goes to a file image and comes back in another session;
+  // a place of another task is refused there and changes nothing.
+  UnitFile file, read;
+  file = MakeUnitFile(s.task(), s.validation().links.blockCount, s.placeEngine(), s.place());
+  ASSERT_EQ(ParseUnitImage(BuildUnitImage(file), read), UnitFileStatus::Ok);
+  TaskState held;
+  ASSERT_TRUE(TaskOfUnitFile(read, held));
+  const TaskState snake = Example("snake_cube.zvt");
+  EditorSession other;
+  other.ReplaceTask(snake);
+  const PlaceRestore refused = other.RestorePlace(snake, read.engine, read.cut, read.results, {});
+  EXPECT_EQ(refused.refusal, PlaceRefusal::Units);
+  EXPECT_TRUE(other.task() == snake && !other.placeKept() && other.workMode() == WorkMode::Edit);
+  const PlaceRestore restored = other.RestorePlace(held, read.engine, read.cut, read.results, {});
+  EXPECT_EQ(restored.refusal, PlaceRefusal::None);
+  EXPECT_TRUE(other.task() == task && other.placeKept() && other.workMode() == WorkMode::SolutionView);
+  EXPECT_EQ(Results(other.solver()), Results(s.solver()));
+
+  // Continued, stopped and continued again until the end, from either session.
+  for (EditorSession* session : {&s, &other}) {
+    SolveOutcome outcome = SolveOutcome::Stopped;
+    int runs = 0;
+    for (long budget = 60; outcome == SolveOutcome::Stopped; budget *= 2, ++runs) {
+      ASSERT_TRUE(session->placeKept());
+      EXPECT_TRUE(session->BeginSolving(true).mode);
+      StopAfterCalls stop(budget);
+      outcome = session->RunSolver(stop, {}).outcome;
+    }
+    EXPECT_GE(runs, 2);
+    EXPECT_FALSE(session->placeKept());
+    EXPECT_EQ(Results(session->solver()), Results(direct));
+  }
+
+  // An edit drops the place for good, even when undone.
+  s.ReturnToEditing();
+  s.BeginSolving();
+  s.RunSolver(first = StopAfterCalls(60), {});
+  ASSERT_TRUE(s.placeKept());
+  s.ReturnToEditing();
+  s.SetEmptyCells(true);
+  s.SetEmptyCells(false);
+  EXPECT_FALSE(s.placeKept());
+  EXPECT_EQ(s.BeginSolving(true), Changes{});
 }
 
 TEST(Solving, ARunWithoutSolutionsShowsNone) {

@@ -2,15 +2,17 @@
 // the solver's check of the results it hands over. The input's last eight
 // bytes are replaced by its checksum, so the fuzzer reaches past it. A
 // refused image must leave the file untouched; an accepted one must come
-// back byte for byte through the writer; when it was made for the task of
-// tests/support/unit_fuzz_task.h, the solver takes it as a resume or a
-// merge and must end refused or with a result, never fault.
+// back byte for byte through the writer, and so must the task it holds;
+// when it was made for the task of tests/support/unit_fuzz_task.h, the
+// solver takes it as a resume or a merge and must end refused or with a
+// result, never fault.
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 #include "model/validation.h"
 #include "solver/solver.h"
+#include "storage/task_file.h"
 #include "storage/unit_file.h"
 #include "tests/support/unit_fuzz_task.h"
 
@@ -47,6 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (zv::BuildUnitImage(file) != image) std::abort();
+  zv::TaskState held;  // the task a file may hold reads back exactly, or not at all
+  if (zv::TaskOfUnitFile(file, held) && zv::BuildTaskImage(held) != file.taskImage) std::abort();
 
   static const zv::TaskState task = zv::test::UnitFuzzTask();
   static const zv::Validation v = zv::ValidateTask(task);

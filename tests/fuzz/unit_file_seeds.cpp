@@ -43,8 +43,7 @@ int main(int argc, char** argv) {
         StopAfter stop(polls);
         zv::Solver solver;
         solver.SolveUnits(task, v.links, stop, zv::SolveOptions{0, engine, 1}, job);
-        const zv::UnitFile file{zv::TaskFingerprint(task), engine,  job.cut, job.part, job.parts,
-                                v.links.blockCount,        job.done};
+        const zv::UnitFile file = zv::MakeUnitFile(task, v.links.blockCount, engine, job);
         ok = zv::WriteWholeFileAtomic(std::string(argv[1]) + "/seed" + std::to_string(n++) + ".zvu",
                                       zv::BuildUnitImage(file)) &&
              ok;

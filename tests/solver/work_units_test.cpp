@@ -72,8 +72,7 @@ struct Case {
 // The job's results written to a file image and read back, as a checkpoint
 // or a part's output passes between runs.
 UnitFile RoundTrip(const Case& c, SolveEngine engine, const UnitJob& job) {
-  UnitFile file{TaskFingerprint(c.task), engine,  job.cut, job.part, job.parts,
-                c.v.links.blockCount,    job.done};
+  const UnitFile file = MakeUnitFile(c.task, c.v.links.blockCount, engine, job);
   UnitFile back;
   EXPECT_EQ(ParseUnitImage(BuildUnitImage(file), back), UnitFileStatus::Ok);
   return back;
@@ -256,12 +255,23 @@ TEST(WorkUnits, ResultsThatDoNotFitAreRefused) {
     EXPECT_EQ(job.check, row.check) << row.what;
   }
 
+  // The task travels with the file; a file without it (format 1) still reads.
+  TaskState back;
+  ASSERT_TRUE(TaskOfUnitFile(good, back));
+  EXPECT_TRUE(back == c.task);
+  UnitFile bare = good, read;
+  bare.taskImage.clear();
+  const std::vector<std::uint8_t> bareImage = BuildUnitImage(bare);
+  ASSERT_EQ(ParseUnitImage(bareImage, read), UnitFileStatus::Ok);
+  EXPECT_EQ(bareImage[8], 1);
+  EXPECT_FALSE(TaskOfUnitFile(read, back));
+  EXPECT_EQ(BuildUnitImage(read), bareImage);
+
   // The file itself: another task's fingerprint, damage anywhere, a later format.
   Case other;
   ASSERT_EQ(ReadTaskFile(test::ExamplesFolder() + "/hinge_ring.zvt", other.task), ReadResult::Ok);
   EXPECT_NE(TaskFingerprint(other.task), good.taskFingerprint);
   const std::vector<std::uint8_t> image = BuildUnitImage(good);
-  UnitFile read;
   for (std::size_t at = 0; at < image.size(); at += 3) {
     std::vector<std::uint8_t> damaged = image;
     damaged[at] ^= 0x10;
@@ -272,7 +282,7 @@ TEST(WorkUnits, ResultsThatDoNotFitAreRefused) {
     EXPECT_NE(ParseUnitImage(std::span(image).first(at), read), UnitFileStatus::Ok) << "cut at " << at;
   }
   std::vector<std::uint8_t> newer = image;
-  newer[8] = 2;
+  newer[8] = kUnitFileFormat + 1;
   EXPECT_EQ(ParseUnitImage(newer, read), UnitFileStatus::NewerFormat);
   newer[0] = 'X';
   EXPECT_EQ(ParseUnitImage(newer, read), UnitFileStatus::NotUnitFile);
