@@ -13,10 +13,13 @@
 #include "storage/task_file.h"
 #include "storage/unit_file.h"
 #include "tests/editor/session_helpers.h"
+#include "tests/support/stop_observers.h"
 #include "tests/support/task_builder.h"
 
 namespace zv {
 namespace {
+
+using StopAfterCalls = test::StopAfterPolls<>;
 
 TaskState Example(const char* name) {
   const char* source = std::getenv("ZORVAT_SOURCE_DIR");
@@ -149,17 +152,6 @@ std::vector<std::vector<std::uint8_t>> Results(const Solver& solver) {
   }
   return out;
 }
-
-// Stops at the `left`-th poll: a limit of search calls.
-class StopAfterCalls final : public SolveObserver {
- public:
-  explicit StopAfterCalls(long left) : left_(left) {}
-  bool StopRequested() override { return --left_ < 0; }
-  void Refresh(const SolveStats&) override {}
-
- private:
-  long left_;
-};
 
 TEST(Solving, AStoppedRunKeepsItsPlaceAndContinuedEndsAsOneRun) {
   const TaskState task = RowTask();

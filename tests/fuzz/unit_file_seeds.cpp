@@ -8,20 +8,12 @@
 #include "platform/files.h"
 #include "solver/solver.h"
 #include "storage/unit_file.h"
+#include "tests/support/stop_observers.h"
 #include "tests/support/unit_fuzz_task.h"
 
 namespace {
 
-// Stops at the `polls`-th poll.
-class StopAfter final : public zv::SolveObserver {
- public:
-  explicit StopAfter(int polls) : left_(polls) {}
-  bool StopRequested() override { return --left_ < 0; }
-  void Refresh(const zv::SolveStats&) override {}
-
- private:
-  int left_;
-};
+using StopAfter = zv::test::StopAfterPolls<>;
 
 }  // namespace
 

@@ -24,6 +24,7 @@
 #include "storage/task_file.h"
 #include "tests/support/random_task.h"
 #include "tests/support/solution_checker.h"
+#include "tests/support/stop_observers.h"
 #include "tests/support/task_builder.h"
 
 namespace zv {
@@ -51,16 +52,7 @@ class Quiet final : public WatchingObserver {
   void Refresh(const SolveStats&) override {}
 };
 
-// Asks to stop once `refreshes` refreshes have run.
-class StopAfterRefreshes final : public WatchingObserver {
- public:
-  explicit StopAfterRefreshes(int refreshes) : left_(refreshes) {}
-  bool StopRequested() override { return left_ <= 0; }
-  void Refresh(const SolveStats&) override { --left_; }
-
- private:
-  int left_;
-};
+using StopAfterRefreshes = test::StopAfterRefreshes<WatchingObserver>;
 
 // Lets the pool hand out no more memory once `keep` solutions are stored.
 class StarveAfter final : public WatchingObserver {

@@ -11,10 +11,13 @@
 
 #include "storage/task_file.h"
 #include "tests/support/solve_task.h"
+#include "tests/support/stop_observers.h"
 #include "tests/support/task_builder.h"
 
 namespace zv {
 namespace {
+
+using CallLimit = test::StopAfterPolls<>;
 
 std::string ExamplesFolder() {
   const char* root = std::getenv("ZORVAT_SOURCE_DIR");
@@ -49,18 +52,6 @@ TEST(ReducedEngine, SpinningCubesAreCountedNotSearched) {
   EXPECT_FALSE(s.solver->Stats().assignmentsAtLeast);
   EXPECT_LT(s.solver->SearchCalls(), 1000u);
 }
-
-// Stops the search after a fixed number of calls, so a test bounds the work
-// of a run without depending on the machine's speed.
-class CallLimit final : public SolveObserver {
- public:
-  explicit CallLimit(int calls) : left_(calls) {}
-  bool StopRequested() override { return --left_ < 0; }
-  void Refresh(const SolveStats&) override {}
-
- private:
-  int left_;
-};
 
 TEST(ReducedEngine, ManyLooseCubesExchangeAtBlockBranchings) {
   // 254 loose cubes in 254 cells: one solution and 254! assignments, which

@@ -15,10 +15,14 @@
 #include "storage/unit_file.h"
 #include "tests/support/example_manifest.h"
 #include "tests/support/random_task.h"
+#include "tests/support/stop_observers.h"
 #include "tests/support/task_builder.h"
 
 namespace zv {
 namespace {
+
+using StopAfterPolls = test::StopAfterPolls<>;
+using StopAfterRefreshes = test::StopAfterRefreshes<>;
 
 // Everything a finished run must reproduce.
 struct Snapshot {
@@ -40,28 +44,6 @@ Snapshot Take(const Solver& solver) {
   }
   return out;
 }
-
-// Asks to stop at the `polls`-th stop poll.
-class StopAfterPolls final : public SolveObserver {
- public:
-  explicit StopAfterPolls(long polls) : left_(polls) {}
-  bool StopRequested() override { return --left_ < 0; }
-  void Refresh(const SolveStats&) override {}
-
- private:
-  long left_;
-};
-
-// Asks to stop after `refreshes` refreshes.
-class StopAfterRefreshes final : public SolveObserver {
- public:
-  explicit StopAfterRefreshes(int refreshes) : left_(refreshes) {}
-  bool StopRequested() override { return left_ <= 0; }
-  void Refresh(const SolveStats&) override { --left_; }
-
- private:
-  int left_;
-};
 
 struct Case {
   TaskState task;
