@@ -31,11 +31,12 @@ Changes EditorSession::FormChanged() {
   return {.form = true, .counters = true};
 }
 
+bool SearchesAlike(const TaskState& a, const TaskState& b) {
+  return a.figure == b.figure && a.form == b.form && a.EmptyCells == b.EmptyCells;
+}
+
 void EditorSession::DropStalePlace() {
-  // The description plays no part in the search.
-  if (placeKept_ && (task_.figure != placeTask_.figure || task_.form != placeTask_.form ||
-                     task_.EmptyCells != placeTask_.EmptyCells))
-    placeKept_ = false;
+  if (placeKept_ && !SearchesAlike(task_, placeTask_)) placeKept_ = false;
 }
 
 Changes EditorSession::Start() {

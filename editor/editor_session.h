@@ -59,6 +59,9 @@ struct SolveRun {
   Changes changes;
 };
 
+// Whether two tasks make the same search: all but the description alike.
+bool SearchesAlike(const TaskState& a, const TaskState& b);
+
 // Why RestorePlace refused a place: a run goes, the task does not
 // validate, the units do not fit it (`check` says how), or memory ran out.
 enum class PlaceRefusal { None, Solving, InvalidTask, Units, OutOfMemory };

@@ -25,6 +25,8 @@ namespace zv {
 
 inline constexpr const char* kSettingsFileName = "Zorvat.ini";
 inline constexpr const char* kAutosaveFileName = "Current.zvt";
+// Beside it, the place of the window's stopped run (a checkpoint file).
+inline constexpr const char* kKeptRunFileName = "Current.zvu";
 
 inline constexpr const char* kOptSection = "Opt";
 

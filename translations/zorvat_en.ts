@@ -467,6 +467,7 @@ then click a cube</translation>
 --------------------------
 Кнопка «Решить» доступна, когда в задаче нет ошибок. Программа перебирает все способы уложить детали в форму так, чтобы все связи были соблюдены, и сохраняет не больше 10000 решений. Повторное нажатие на кнопку во время поиска останавливает его. Решения, которые переходят друг в друга при одной из 48 симметрий пространства (поворотах и зеркальных отражениях), считаются одинаковыми, и остаётся только одно из них. Номера кубиков при сравнении не учитываются: два решения, в которых совпадают все связи, но различаются номера, считаются симметричными. Пустые клетки при сравнении тоже не учитываются.
 Поиск пропускает ветви, дающие лишь копии найденного (симметрии, повороты кубика вокруг оси, обмен одинаковыми деталями) или заведомо без решений, поэтому число тупиков относится к выполненному поиску; решения и их порядок от этого не меняются.
+Остановленный поиск можно продолжить: под кнопкой появляется кнопка «Продолжить», и поиск идёт дальше с того места, где остановился; найденные решения, их порядок и число будут те же, что и без остановки. Место остановки хранится, пока задача не изменена, и записывается в файл Current.zvu рядом с Current.zvt, так что продолжить можно и после следующего запуска. Если закрыть программу во время поиска, она спросит, сохранить ли ход поиска. Файл хода поиска (расширение zvu; такие файлы пишет и zorvat-cli solve --checkpoint) открывается так же, как файл задачи: программа покажет его задачу, найденные решения и кнопку «Продолжить».
 
 Кнопки со стрелками листают найденные решения. В решении в каждой клетке формы стоит номер кубика, который туда попал, а жёсткие соединения и шарниры по осям граней нарисованы на своих местах. Щелчок по клетке формы или по кубику с тем же номером в фигуре выделяет её, повторный щелчок снимает выделение; выделение сохраняется при переходе к другому решению. У выделенной клетки светло-зелёным отмечены кубики, связанные с ней шарнирами, а синими чёрточками и точками — шарниры на её рёбрах. Ось на горизонтальном ребре нижней грани рисуется внутри выделенного кубика, а ось на ребре верхней грани — снаружи, в связанном кубике; для связей с кубиками соседних слоёв чёрточка рисуется в связанном кубике. Нижним считается слой с большим номером. Синий квадрат в клетках над и под выделенной показывает, где она лежит в соседних слоях. Кнопка «Редакт.» возвращает к редактированию задачи.
 </source>
@@ -491,6 +492,7 @@ Solving and browsing solutions
 ------------------------------
 The "Solve" button is available when the task has no errors. The program tries every way to pack the pieces into the form so that all links are kept, and stores at most 10000 solutions. Pressing the button again during the search stops it. Solutions that turn into one another under one of the 48 symmetries of space (rotations and mirror images) count as the same, and only one of them is kept. Cube numbers are not compared: two solutions with all links alike but different numbers count as symmetric. Empty cells are not compared either.
 The search skips branches that can only give copies of what was found (symmetries, turns of a cube about an axis, exchanges of identical pieces) or that surely hold no solutions, so the number of dead ends belongs to the search that ran; the solutions and their order do not change.
+A stopped search can be continued: the "Continue" button appears under the button, and the search goes on from where it stopped; the solutions found, their order and their number are those of a search without a stop. The place where it stopped is kept until the task is changed, and is written to the file Current.zvu beside Current.zvt, so it can also be continued after the next start. If you close the program during a search, it asks whether to keep the search's progress. A file of a search's progress (extension zvu; zorvat-cli solve --checkpoint writes such files too) opens like a task file: the program shows its task, the solutions found and the "Continue" button.
 
 The arrow buttons step through the solutions found. In a solution every form cell shows the number of the cube that landed in it, and rigid joints and face-axis hinges are drawn in place. A click on a form cell, or on the cube with the same number in the figure, selects it; a second click clears the selection; the selection stays when you step to another solution. Around the selected cell, the cubes hinged to it are marked light green, and the hinges on its edges blue with bars and dots. An axis on a horizontal edge of the lower face is drawn inside the selected cube, an axis on an edge of the upper face outside it, in the hinged cube; for links to cubes of the neighbouring layers the bar is drawn in the hinged cube. The lower layer is the one with the larger number. A blue square in the cells above and below the selected one shows where it lies in the neighbouring layers. The "Edit" button returns to editing the task.
 </translation>
@@ -550,6 +552,46 @@ The arrow buttons step through the solutions found. In a solution every form cel
     <message>
         <source>реш.</source>
         <translation>sol.</translation>
+    </message>
+    <message>
+        <source>Продолжить</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Продолжить остановленный поиск с того места, где он остановлен</source>
+        <translation>Go on with the stopped search from where it stopped</translation>
+    </message>
+    <message>
+        <source>Поиск ещё идёт</source>
+        <translation>The search is still running</translation>
+    </message>
+    <message>
+        <source>Сохранить ход поиска, чтобы продолжить его при следующем запуске? «Отмена» — продолжить поиск.</source>
+        <translation>Keep the search's progress to go on with it at the next start? "Cancel" goes on searching.</translation>
+    </message>
+    <message>
+        <source>Ход поиска не сохранён; найденные решения можно просмотреть</source>
+        <translation>The search's progress was not kept; the solutions found can be browsed</translation>
+    </message>
+    <message>
+        <source>Ошибка в файле хода поиска</source>
+        <translation>The file of the search's progress is damaged</translation>
+    </message>
+    <message>
+        <source>Файл хода поиска записан более новой версией программы</source>
+        <translation>The file of the search's progress was written by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>Ход поиска относится к другой задаче; сначала откройте её файл</source>
+        <translation>The search's progress belongs to another task; open that task's file first</translation>
+    </message>
+    <message>
+        <source>Ход поиска записан другой версией программы и не подходит к этой</source>
+        <translation>The search's progress was written by another version of the program and does not fit this one</translation>
+    </message>
+    <message>
+        <source>Это одна часть поиска, разделённого на части; части соединяет команда zorvat-cli merge</source>
+        <translation>This is one part of a search split into parts; the command zorvat-cli merge joins the parts</translation>
     </message>
 </context>
 </TS>

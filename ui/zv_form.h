@@ -11,8 +11,9 @@
 // followed by the description, help and numbering windows in that order;
 // closing is the shut-down (the numbering and description windows store
 // their placements, then placement, settings and autosave unless the window
-// was closed with close-without-saving). Closing during a solve stops the
-// run first and shuts down when it has returned.
+// was closed with close-without-saving). Closing during a solve asks
+// whether to keep the run (ui/solve_runs.h), stops it and shuts down when
+// it has returned.
 #pragma once
 
 #include <QWidget>
@@ -35,6 +36,7 @@ namespace zv {
 
 class FigureHalf;
 class FormHalf;
+class SolveRuns;
 class TNumsForm;
 class TTextForm;
 class THelpForm;
@@ -73,7 +75,8 @@ class TZvForm : public QWidget {
   FigureHalf& figureHalf() const { return *figureHalf_; }
   FormHalf& formHalf() const { return *formHalf_; }
 
-  // Task files (the window side of reading and writing).
+  // Task files (the window side of reading and writing); ReadTask also
+  // opens files of stopped searches.
   bool ReadTask(const QString& path, bool rememberName);
   bool WriteTask(const QString& path, bool rememberName);
   // Files dropped onto the window: the first one is opened.
@@ -208,7 +211,6 @@ class TZvForm : public QWidget {
   bool handlerGuard_ = false;        // set while the program writes into guarded controls
   bool closeWithoutSaving_ = false;  // Shift+F11
   bool shutDown_ = false;            // the shut-down steps ran
-  bool closeAfterRun_ = false;       // the window was closed during a solve
   bool autosaveHeld_ = false;        // an unread autosave could not be moved aside
   bool savedAtExit_ = false;         // SaveAtExit wrote or was told to close anyway
   bool shown_ = false;               // the window has been shown once
@@ -220,6 +222,9 @@ class TZvForm : public QWidget {
   FigureHalf* figureHalf_ = nullptr;  // PanelA
   QWidget* Bevel1 = nullptr;
   FormHalf* formHalf_ = nullptr;  // PanelB
+
+  // Solve runs, their kept place and its file.
+  std::unique_ptr<SolveRuns> runs_;
 
   // The auxiliary windows, destroyed before the settings file is closed.
   std::unique_ptr<TTextForm> textForm_;

@@ -3,7 +3,8 @@
 // be read set aside, the Open and Save buttons with their dialogs and the
 // overwrite question, the new task command (which first offers to save a
 // task with changes no file holds), dropped files, and the caption that
-// names the current task file. A task is never loaded while a solve runs:
+// names the current task file. Files of stopped searches open through
+// SolveRuns beside task files, whatever their names. A task is never loaded while a solve runs:
 // the search works on the task in place.
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -20,6 +21,8 @@
 #include "ui/figure_half.h"
 #include "ui/file_boxes.h"
 #include "ui/form_half.h"
+#include "ui/run_texts.h"
+#include "ui/solve_runs.h"
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
 #include "ui/texts/core_texts.h"
@@ -43,6 +46,11 @@ void TZvForm::SetCaption(bool withFileName) {
 }
 
 bool TZvForm::ReadTask(const QString& path, bool rememberName) {
+  if (const std::optional<bool> opened = runs_->OpenCheckpoint(path)) {
+    if (*opened && rememberName) currentTaskFile_ = path;
+    if (*opened) SetCaption(true);
+    return *opened;
+  }
   const ReadResult result = ApplyTaskFile(path, rememberName);
   if (result == ReadResult::Ok || result == ReadResult::Missing) return result == ReadResult::Ok;
   services_.ShowMessage(FileErrorBox(path, ReadResultCaption(result), ReadFailureIcon(result)));
@@ -51,6 +59,7 @@ bool TZvForm::ReadTask(const QString& path, bool rememberName) {
 
 bool TZvForm::ReadAutosave() {
   const ReadResult result = ApplyTaskFile(autosavePath_, false);
+  if (result == ReadResult::Ok) runs_->RestoreKeptPlace();
   if (result == ReadResult::Ok || result == ReadResult::Missing) return result == ReadResult::Ok;
   // The exit writes the autosave: move the unread file out of its way first.
   const std::optional<std::string> kept =
@@ -106,7 +115,7 @@ FileDialogRequest TZvForm::TaskDialogRequest(const char* title) const {
   FileDialogRequest request;
   request.title = Tr(title);
   request.defaultExtension = Tr(kTaskExtension);
-  request.filter = Tr(kTaskFilter);
+  request.filter = Tr(title == kOpenTaskTitle ? kOpenFilter : kTaskFilter);
   request.initialFolder = currentTaskFile_.isEmpty() ? QString() : current.absolutePath();
   request.initialName = current.completeBaseName();
   return request;
@@ -115,7 +124,7 @@ FileDialogRequest TZvForm::TaskDialogRequest(const char* title) const {
 void TZvForm::OpenBtClick() {
   if (!ControlsOf(workMode()).openEnabled) return;
   const std::optional<QString> path = services_.OpenFileName(TaskDialogRequest(kOpenTaskTitle));
-  if (path && ReadTask(*path, true)) Apply(session_.ReturnToEditing());
+  if (path) ReadTask(*path, true);
 }
 
 void TZvForm::SaveBtClick() { SaveThroughDialog(); }
@@ -144,7 +153,7 @@ bool TZvForm::SaveThroughDialog() {
 
 void TZvForm::OpenDroppedFiles(const QStringList& paths) {
   if (!ControlsOf(workMode()).openEnabled) return;
-  if (!paths.isEmpty() && ReadTask(paths.first(), true)) Apply(session_.ReturnToEditing());
+  if (!paths.isEmpty()) ReadTask(paths.first(), true);
 }
 
 void TZvForm::dragEnterEvent(QDragEnterEvent* event) {

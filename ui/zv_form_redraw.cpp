@@ -20,6 +20,7 @@
 #include "ui/picture.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
+#include "ui/solve_runs.h"
 #include "ui/texts/core_texts.h"
 #include "ui/tr.h"
 #include "ui/window_texts.h"
@@ -52,6 +53,7 @@ void TZvForm::Apply(const Changes& c) {
   if (c.selection) ShowBrowseState();
   if (c.form || c.mode || c.selection) FormRedraw();
   if (c.numberList && numsForm_) numsForm_->Refill(session_.NumberListSize());
+  if (runs_) runs_->ShowPlace();
 }
 
 void TZvForm::Layout() {

@@ -4,8 +4,8 @@
 // settings and autosave, unless the window was closed without saving. A
 // write that fails at exit is reported, and the user may save the task
 // elsewhere or go on working instead of losing it.
-// Closing during a solve only asks the run to stop; the solve command
-// closes the window again when the run has returned.
+// Closing during a solve asks whether to keep the run and asks it to stop;
+// the runs close the window again when it has returned.
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,7 +22,7 @@
 #include "ui/form_half.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
-#include "ui/solve_observer.h"
+#include "ui/solve_runs.h"
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
 #include "ui/tr.h"
@@ -66,6 +66,11 @@ void TZvForm::StartUp(const StartOptions& options) {
   autosavePath_ = dataFolder_ + QString::fromLatin1(kAutosaveFileName);
   opt_ = LoadSettings(*profile_, QFile::encodeName(autosavePath_).toStdString());
   ApplySettings();
+  runs_ = std::make_unique<SolveRuns>(
+      session_, services_, *formHalf_, opt_, solverMemoryLimit_,
+      dataFolder_ + QString::fromLatin1(kKeptRunFileName),
+      SolveRuns::Window{[this](const Changes& c) { Apply(c); },
+                        [this](const Changes& c) { ShowReplacedTask(c); }, [this] { close(); }});
 
   QString startFile;
   if (!options.startParameter)
@@ -107,8 +112,7 @@ void TZvForm::CloseWithoutSaveAExecute() {
 
 void TZvForm::closeEvent(QCloseEvent* event) {
   if (workMode() == WorkMode::Solving) {
-    closeAfterRun_ = true;
-    session_.StopSolving();
+    runs_->CloseDuringRun(!closeWithoutSaving_);
     event->ignore();
     return;
   }

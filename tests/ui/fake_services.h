@@ -56,11 +56,12 @@ class FakeServices final : public Services {
   void SetClipboardText(const QString& text) override { clipboard = text; }
   void OpenWebPage(const QString&) override {}
   void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
-  // A clock that stands still unless a test moves it; nothing when the
-  // system clock times the runs.
+  // A clock that stands still unless a test moves it, or moves `step` at
+  // every reading; nothing when the system clock times the runs.
   struct StillTicks final : TickSource {
     Ticks now = 0;
-    Ticks Now() override { return now; }
+    Ticks step = 0;
+    Ticks Now() override { return now += step; }
   };
   std::optional<StillTicks> ticks;
   TickSource& SolveClock() override { return ticks ? static_cast<TickSource&>(*ticks) : SystemTicks(); }

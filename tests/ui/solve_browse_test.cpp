@@ -1,12 +1,17 @@
 // Solving from the window and browsing the result: the work modes and what
 // they leave usable, SolveBt's three looks, the result labels, the browse
-// buttons, stopping a long run with a second click, closing the window
-// during a run, and a run that runs out of memory.
+// buttons, stopping a long run with a second click and continuing it,
+// closing the window during a run (keeping the run for the next start),
+// files of stopped searches that do not fit, and a run that runs out of
+// memory.
+#include <QCheckBox>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
+#include <span>
 
 #include "storage/task_file.h"
+#include "storage/unit_file.h"
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
 #include "ui/solve_texts.h"
@@ -43,6 +48,19 @@ TaskState LongTask() {
   task.EmptyCells = true;
   return task;
 }
+
+// Clicks "Стоп" the `left`-th time a run lets the window process events.
+struct StopLater {
+  QTimer timer;
+  int left;
+  StopLater(TZvForm& w, int events) : left(events) {
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [this, &w] {
+      if (--left == 0) ClickButton(w, "SolveBt");
+    });
+    timer.start();
+  }
+};
 
 bool Matches(const QString& text, const char* pattern) {
   return QRegularExpression(QString::fromUtf8(pattern)).match(text).hasMatch();
@@ -86,6 +104,21 @@ class SolveBrowseTest : public QObject {
     QVERIFY(Control(W(), "LinksP")->isEnabled());
     QVERIFY(Button(W(), "OpenBt")->isEnabled());
   }
+
+  // What the browser shows of a run: the solution label, the dead ends,
+  // then every stored solution's cubes and rotations, stepping through them.
+  QStringList Browsed() {
+    QStringList out{LabelText(W(), "SolL"), LabelText(W(), "DeadL")};
+    for (const SolutionViewData* s = W().shownSolution(); s != nullptr;) {
+      out << QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(s->cubeAt.data()), kFormGrid)
+                                     .append(reinterpret_cast<const char*>(s->rotationAt.data()), kFormGrid)
+                                     .toHex());
+      if (!Button(W(), "NextSolBt")->isEnabled()) break;
+      ClickButton(W(), "NextSolBt");
+    }
+    return out;
+  }
+  bool ContinueShown() { return !Button(W(), "ContinueBt")->isHidden(); }
 
   // The labels after a run: seconds with three decimals, the dead ends as
   // "%0.3g" without '+', the two others empty.
@@ -251,22 +284,103 @@ class SolveBrowseTest : public QObject {
     if (W().shownSolution() != nullptr) QCOMPARE(W().shownSolution()->selectedCell, 0);
   }
 
+  void aStoppedRunContinuedEndsAsAnUninterruptedOne() {
+    // One thread, and a clock that lets the window process events at every
+    // refresh of the search: the stop comes after a fixed count of them.
+    fx_->CloseWithoutSaving();
+    QFile ini(fx_->file("Zorvat.ini"));
+    QVERIFY(ini.open(QIODevice::Append) && ini.write("[Opt]\nThreads=1\n") > 0);
+    ini.close();
+    fx_->Start();
+    W().show();
+    LoadTask(*fx_, ReadExample("pentominoes_2x3x10.zvt"));
+    fx_->services.ticks.emplace().step = 100;
+    ClickButton(W(), "SolveBt");
+    const QStringList whole = Browsed();
+    QVERIFY(!ContinueShown());
+
+    ClickButton(W(), "SolveBt");  // "Редакт."
+    {
+      StopLater stop(W(), 30);
+      ClickButton(W(), "SolveBt");
+    }
+    QVERIFY(ContinueShown());
+    QVERIFY(QFile::exists(fx_->file("Current.zvu")));
+    QVERIFY(Browsed() != whole);
+    ClickButton(W(), "ContinueBt");
+    QVERIFY(!ContinueShown());
+    QCOMPARE(Browsed(), whole);
+    QVERIFY(!QFile::exists(fx_->file("Current.zvu")));  // the finished run keeps no place
+
+    // The place survives a return to editing, not an edit.
+    ClickButton(W(), "SolveBt");
+    {
+      StopLater stop(W(), 30);
+      ClickButton(W(), "SolveBt");
+    }
+    ClickButton(W(), "SolveBt");
+    QVERIFY(ContinueShown());
+    Control<QCheckBox>(W(), "EmptyCellsCB")->click();
+    QVERIFY(!ContinueShown());
+    QVERIFY(!QFile::exists(fx_->file("Current.zvu")));
+  }
+
   void closingDuringARunStopsItAndSavesAsUsual() {
     const TaskState task = LongTask();
     LoadTask(*fx_, task);
     bool solving = false;
+    fx_->services.answers = {MessageAnswer::Cancel, MessageAnswer::Save};
     QTimer::singleShot(300, &W(), [&] {
-      solving = W().workMode() == WorkMode::Solving;
-      W().close();
+      W().close();  // "Отмена": the run goes on
+      solving = W().workMode() == WorkMode::Solving && W().isVisible();
+      W().close();                           // keep the run
       solving = solving && W().isVisible();  // the window waits for the run
     });
     ClickButton(W(), "SolveBt");
     QVERIFY(solving);
     QVERIFY(!W().isVisible());
+    QCOMPARE(fx_->services.messages.size(), std::size_t{2});
+    QCOMPARE(fx_->services.messages[0].caption, QStringLiteral("Поиск ещё идёт"));
     TaskState saved;
     QCOMPARE(ReadTaskFile(QFile::encodeName(fx_->file("Current.zvt")).toStdString(), saved), ReadResult::Ok);
     QVERIFY(saved == task);
     QVERIFY(QFile::exists(fx_->file("Zorvat.ini")));
+
+    // The next start shows the run as it stopped, ready to go on.
+    QFile kept(fx_->file("Current.zvu"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const QByteArray image = kept.readAll();
+    fx_->Start(std::nullopt);
+    W().show();
+    QVERIFY(W().task() == task);
+    QCOMPARE(W().workMode(), WorkMode::SolutionView);
+    QVERIFY(ContinueShown());
+
+    // Files that do not fit are refused and change nothing: the same place
+    // without its task while another task is open, and a damaged one.
+    UnitFile bare;
+    QCOMPARE(
+        ParseUnitImage(std::span(reinterpret_cast<const std::uint8_t*>(image.data()), image.size()), bare),
+        UnitFileStatus::Ok);
+    bare.taskImage.clear();
+    QVERIFY(WriteUnitFile(QFile::encodeName(fx_->file("bare.zvu")).toStdString(), bare));
+    QByteArray damaged = image;
+    damaged[damaged.size() / 2] = static_cast<char>(damaged[damaged.size() / 2] ^ 0x10);
+    QFile out(fx_->file("damaged.zvu"));
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(damaged) == damaged.size());
+    out.close();
+    const TaskState other = MakeTask({"##"}, {{"##"}});
+    LoadTask(*fx_, other);
+    const std::pair<const char*, const char*> refusals[] = {
+        {"bare.zvu", "Ход поиска относится к другой задаче; сначала откройте её файл"},
+        {"damaged.zvu", "Ошибка в файле хода поиска"}};
+    for (const auto& [name, caption] : refusals) {
+      fx_->services.messages.clear();
+      QVERIFY(!W().ReadTask(fx_->file(name), true));
+      QCOMPARE(fx_->services.messages.size(), std::size_t{1});
+      QCOMPARE(fx_->services.messages[0].caption, QString::fromUtf8(caption));
+      QVERIFY(W().task() == other && W().workMode() == WorkMode::Edit && !ContinueShown());
+    }
   }
 
   void closeWithoutSavingDuringARunKeepsTheAutosaveButStoresPlacements() {

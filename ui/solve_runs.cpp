@@ -1,0 +1,190 @@
+// The window's solve runs and their kept place (ui/solve_runs.h).
+#include "ui/solve_runs.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QToolButton>
+#include <algorithm>
+
+#include "editor/editor_session.h"
+#include "storage/settings.h"
+#include "storage/unit_file.h"
+#include "ui/controls.h"
+#include "ui/file_boxes.h"
+#include "ui/form_half.h"
+#include "ui/result_panel.h"
+#include "ui/run_texts.h"
+#include "ui/solve_button.h"
+#include "ui/solve_observer.h"
+#include "ui/solve_texts.h"
+#include "ui/texts/core_texts.h"
+#include "ui/tr.h"
+
+namespace zv {
+
+namespace {
+
+std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+SolveRuns::SolveRuns(EditorSession& session, Services& services, FormHalf& half, const Settings& settings,
+                     std::size_t memoryLimit, QString keptFile, Window window)
+    : session_(session),
+      services_(services),
+      half_(half),
+      settings_(settings),
+      memoryLimit_(memoryLimit),
+      keptFile_(std::move(keptFile)),
+      window_(std::move(window)) {
+  // Under SolveBt, below the result labels, in SolveBt's letters.
+  ContinueBt = MakeButton(half.Panel4, "ContinueBt", kContinueHint, 258, 66, 99, 29, Tr(kContinueCaption));
+  ContinueBt->setFont(half.SolveBt->font());
+  ContinueBt->setStyleSheet(QStringLiteral("#ContinueBt { color: %1; }").arg(kSolveColor.name()));
+  ContinueBt->setVisible(false);
+  connect(ContinueBt, &QToolButton::clicked, this, &SolveRuns::ContinueClick);
+}
+
+void SolveRuns::SolveClick() {
+  if (session_.workMode() == WorkMode::Solving) return session_.StopSolving();
+  if (session_.workMode() == WorkMode::SolutionView) return window_.apply(session_.ReturnToEditing());
+  Run(false);
+}
+
+void SolveRuns::ContinueClick() { Run(true); }
+
+SolveOptions SolveRuns::Options() const {
+  SolveOptions options;
+  options.memoryLimit = memoryLimit_;
+  options.threads = settings_.Threads > 0 ? std::min(settings_.Threads, kMaxThreads) : DefaultThreadCount();
+  return options;
+}
+
+void SolveRuns::Run(bool fromPlace) {
+  const Changes begin = session_.BeginSolving(fromPlace);
+  if (!begin.mode) return;  // SolveBt is enabled only for a valid task, ContinueBt only with a place
+  if (!fromPlace) priorMs_ = 0;
+  window_.apply(begin);
+  ResultPanel& results = *half_.ResP;
+  results.ClearCounts();
+  // The once-a-second refresh; a continued run's time goes on from its earlier stretches.
+  const std::uint32_t prior = priorMs_;
+  WindowSolveObserver observer(services_.SolveClock(), services_,
+                               [this, &results, prior](ProgressStep step, const SolveStats& stats) {
+                                 if (step.first) half_.SolveBt->ShowStop();
+                                 step.elapsedMs += prior;
+                                 step.seconds += (prior + 500) / 1000;
+                                 results.ShowProgress(step, stats);
+                               });
+  const SolveRun run = session_.RunSolver(observer, Options());
+  priorMs_ += observer.ElapsedMs();
+  if (closing_ == Closing::Discard) session_.DropPlace();
+  window_.apply(run.changes);  // the kept-run file follows the place
+  results.ShowRunEnd(priorMs_, session_.solver().DeadEnds());
+  if (closing_ != Closing::No) {
+    // A place that was to be kept and could not be written keeps the window open.
+    const bool stay = closing_ == Closing::Keep && session_.placeKept() && writeFailed_;
+    closing_ = Closing::No;
+    if (!stay) window_.close();
+    return;
+  }
+  // A run that ran out of memory ends as after a stop, its solutions browsed.
+  if (run.outcome == SolveOutcome::OutOfMemory)
+    services_.ShowMessage({Tr(kNotEnoughMemory), QString(), MessageIcon::Error, MessageButtons::Ok});
+}
+
+void SolveRuns::CloseDuringRun(bool ask) {
+  if (closing_ != Closing::No) return;  // asked already; the run is stopping
+  Closing how = Closing::Quiet;
+  if (ask) {
+    const MessageAnswer answer = services_.ShowMessage(
+        {Tr(kKeepRunQuestion), Tr(kKeepRunCaption), MessageIcon::None, MessageButtons::SaveDiscardCancel});
+    if (answer != MessageAnswer::Save && answer != MessageAnswer::Discard) return;
+    how = answer == MessageAnswer::Save ? Closing::Keep : Closing::Discard;
+  }
+  closing_ = how;
+  session_.StopSolving();
+}
+
+void SolveRuns::ShowPlace() {
+  const bool solving = session_.workMode() == WorkMode::Solving;
+  ContinueBt->setVisible(session_.placeKept() && !solving);
+  if (solving || closing_ == Closing::Quiet) return;
+  if (session_.placeKept() && written_ != session_.placeNumber()) {
+    WriteKeptFile();
+  } else if (!session_.placeKept() && fileHolds_) {
+    QFile::remove(keptFile_);
+    fileHolds_ = false;
+  }
+}
+
+void SolveRuns::WriteKeptFile() {
+  written_ = session_.placeNumber();  // tried once, so a failure is said once
+  const UnitFile file = MakeUnitFile(session_.task(), session_.validation().links.blockCount,
+                                     session_.placeEngine(), session_.place());
+  writeFailed_ = !WriteUnitFile(FilePath(keptFile_), file);
+  fileHolds_ = fileHolds_ || !writeFailed_;
+  if (writeFailed_)
+    services_.ShowMessage(
+        FileErrorBox(keptFile_, kWriteFailedCaption, MessageIcon::Exclamation, Tr(kRunNotKeptText)));
+}
+
+std::optional<bool> SolveRuns::OpenCheckpoint(const QString& path) {
+  UnitFile file;
+  const UnitFileStatus status = ReadUnitFile(FilePath(path), file);
+  // Files that are none, or cannot be read at all, are left to the task file reader.
+  if (status == UnitFileStatus::NotUnitFile || status == UnitFileStatus::Missing ||
+      status == UnitFileStatus::Unreadable)
+    return std::nullopt;
+  TaskState task = session_.task();  // a file without its task goes with the present one
+  Changes shown;
+  const char* why = status == UnitFileStatus::NewerFormat                    ? kRunFileNewer
+                    : status != UnitFileStatus::Ok                           ? kRunFileDamaged
+                    : !file.taskImage.empty() && !TaskOfUnitFile(file, task) ? kRunFileDamaged
+                    : file.taskFingerprint != TaskFingerprint(task)          ? kRunFileOtherTask
+                                                                             : Restore(file, task, shown);
+  if (why != nullptr) {
+    services_.ShowMessage(FileErrorBox(path, why, MessageIcon::Error));
+    return false;
+  }
+  window_.showTask(shown);
+  return true;
+}
+
+void SolveRuns::RestoreKeptPlace() {
+  UnitFile file;
+  TaskState held;
+  Changes shown;
+  // The autosave's task, whose description may have changed since.
+  if (ReadUnitFile(FilePath(keptFile_), file) != UnitFileStatus::Ok || !TaskOfUnitFile(file, held) ||
+      !SearchesAlike(held, session_.task()) || Restore(file, session_.task(), shown) != nullptr)
+    return;
+  written_ = session_.placeNumber();
+  fileHolds_ = true;
+  window_.showTask(shown);
+}
+
+const char* SolveRuns::Restore(UnitFile& file, const TaskState& task, Changes& shown) {
+  if (file.parts != 1) return kRunFilePart;
+  if (file.blockCount != ValidateTask(task).links.blockCount) return kRunFileDamaged;
+  PlaceRestore restored =
+      session_.RestorePlace(task, file.engine, file.cut, std::move(file.results), Options());
+  switch (restored.refusal) {
+    case PlaceRefusal::None:
+      break;
+    case PlaceRefusal::Units:
+      return restored.check == UnitCheck::OtherCut ? kRunFileOtherCut : kRunFileDamaged;
+    case PlaceRefusal::OutOfMemory:
+      return kNotEnoughMemory;
+    case PlaceRefusal::Solving:
+    case PlaceRefusal::InvalidTask:
+      return kRunFileDamaged;
+  }
+  priorMs_ = 0;  // the time of the run so far is not in the file
+  half_.ResP->ShowRunEnd(0, session_.solver().DeadEnds());
+  half_.ResP->TimePastL->clear();
+  shown = restored.changes;
+  return nullptr;
+}
+
+}  // namespace zv
