@@ -258,7 +258,7 @@ int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
       }
       c.candidates[kept++] = candidate;
       // A kept candidate is placed soon, by a forced move or a branch.
-      __builtin_prefetch(t_.constraints.data() + t_.constraintStart[candidate]);
+      __builtin_prefetch(t_.constraints + t_.constraintStart[candidate]);
     }
     c.candidateCount = static_cast<std::int8_t>(kept);
     c.foldIndex = static_cast<std::int8_t>(fold);

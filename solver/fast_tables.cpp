@@ -6,29 +6,10 @@
 
 namespace zv {
 
-// A copy of the constraint without the candidates the consistency filter
-// made unavailable, the others in their order, the fold position moved
-// along with them (-1 when the fold candidate itself goes). The search keeps
-// only usable candidates anyway, and a placed block's placement is always
-// available, so dropping them here changes no outcome.
-LinkConstraint FastTables::AvailableOnly(const LinkConstraint& c) const {
-  LinkConstraint kept = c;
-  int count = 0;
-  int fold = -1;
-  for (int k = 0; k < c.candidateCount; ++k) {
-    if (!Available(c.candidates[k])) continue;
-    if (k == c.foldIndex) fold = count;
-    kept.candidates[count++] = c.candidates[k];
-  }
-  kept.candidateCount = static_cast<std::int8_t>(count);
-  kept.foldIndex = static_cast<std::int8_t>(fold);
-  return kept;
-}
-
 void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
   pool = from;
-  UsePool(pool, blockOf, cellStart, cells, available, constraintStart, constraints, maskBits, coverStart,
-          cover, ownStart, own);
+  UsePool(pool, blockOf, cellStart, cells, available, constraintStart, maskBits, coverStart, cover, ownStart,
+          own);
   blockCount = prep.blockCount;
   formCellCount = prep.formCellCount;
   placementCount = prep.placementCount;
@@ -39,11 +20,17 @@ void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
   for (std::size_t i = 0; i < p; ++i)
     if (prep.placementAvailable[i]) available[i >> 6] |= std::uint64_t{1} << (i & 63);
   constraintStart.assign(p + 1, 0);
-  constraints.clear();
+  constraints = prep.constraints;
   maskWords = std::max(1, (formCellCount + 63) / 64);
   maskBits.assign(p * static_cast<std::size_t>(maskWords), 0);
   cellStart.assign(p + 1, 0);
+  // Sized once: the pool never takes back the room a growing vector leaves.
+  std::size_t cellTotal = 0;
+  for (int b = 0; b < blockCount; ++b)
+    cellTotal += static_cast<std::size_t>(prep.blocks[b].endPlacement - prep.blocks[b].firstPlacement) *
+                 static_cast<std::size_t>(prep.blocks[b].cubeCount);
   cells.clear();
+  cells.reserve(cellTotal);
   std::vector<std::int32_t> coverCount(static_cast<std::size_t>(formCellCount) + 1, 0);
   for (std::size_t i = 0; i < p; ++i) {
     const Placement& placement = prep.placements[i];
@@ -54,9 +41,7 @@ void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
     std::uint64_t* mask = maskBits.data() + i * static_cast<std::size_t>(maskWords);
     for (int j = 0; j < size; ++j)
       mask[placement.cells[j] >> 6] |= std::uint64_t{1} << (placement.cells[j] & 63);
-    for (int c = 0; c < placement.constraintCount; ++c)
-      constraints.push_back(AvailableOnly(placement.constraints[c]));
-    constraintStart[i + 1] = static_cast<std::int32_t>(constraints.size());
+    constraintStart[i + 1] = constraintStart[i] + placement.constraintCount;
     if (Available(static_cast<std::int32_t>(i)))
       for (int j = 0; j < size; ++j) ++coverCount[placement.cells[j] + 1u];
   }
@@ -74,6 +59,7 @@ void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
 
   ownStart.assign(static_cast<std::size_t>(blockCount) + 1, 0);
   own.clear();
+  own.reserve(p);
   for (int b = 0; b < blockCount; ++b) {
     for (int i = prep.blocks[b].firstPlacement; i < prep.blocks[b].endPlacement; ++i)
       if (Available(i)) own.push_back(i);

@@ -47,10 +47,10 @@ struct FastTables {
   PoolVector<std::uint64_t> available;  // P bits: the consistency filter's flags, bit p % 64 of word p / 64
   // The link constraints of every placement side by side in placement
   // order, those of p at [constraintStart[p], constraintStart[p + 1]): the
-  // search copies them from here rather than chasing each placement's
-  // pointer into the prepared tables. Their candidates are all available.
+  // prepared array, read in place. The search only takes those of
+  // available placements, whose candidates are all available.
   PoolVector<std::int32_t> constraintStart;  // P + 1
-  PoolVector<LinkConstraint> constraints;
+  const LinkConstraint* constraints = nullptr;
   // P x maskWords: the cells of each placement. Only the words the form
   // uses are kept, so for forms up to 64 cells the masks take 8 bytes a
   // placement and the forced moves of long hinge chains stay in the cache.
@@ -64,7 +64,6 @@ struct FastTables {
   // Throws std::bad_alloc when the pool refuses.
   void Build(const PreparedSearch& prep, BlockPool* pool = nullptr);
   BlockPool* pool = nullptr;  // where the tables and the searches over them take room
-  LinkConstraint AvailableOnly(const LinkConstraint& c) const;
 
   std::span<const std::uint8_t> CellsOf(std::int32_t p) const {
     return {cells.data() + cellStart[p], static_cast<std::size_t>(cellStart[p + 1] - cellStart[p])};
@@ -76,7 +75,7 @@ struct FastTables {
     return maskBits.data() + static_cast<std::size_t>(p) * maskWords;
   }
   std::span<const LinkConstraint> ConstraintsOf(std::int32_t p) const {
-    return {constraints.data() + constraintStart[p],
+    return {constraints + constraintStart[p],
             static_cast<std::size_t>(constraintStart[p + 1] - constraintStart[p])};
   }
   std::span<const std::int32_t> Covering(int cell) const {

@@ -98,6 +98,11 @@ struct PreparedSearch {
   // on form cell m, or -1 (none fits, or a hinge-free block's rotation that
   // repeats an earlier one's shape).
   const std::int32_t* placementIndex = nullptr;
+  // Every placement's link constraints in one array, in placement order
+  // (placements[p].constraints points into it). After the consistency
+  // filter, the constraints of an available placement name only available
+  // placements.
+  const LinkConstraint* constraints = nullptr;
 
   const HingeLink* hinges = nullptr;  // H entries
 };
@@ -107,6 +112,11 @@ struct PreparedSearch {
 // block orientations. Returns false when the pool refused memory.
 bool PrepareSearch(const TaskState& task, const LinkAnalysis& links, BlockPool& pool, ByteKeySet& shapes,
                    PreparedSearch& out);
+
+// The constraint without the candidates whose flag in `available` is 0,
+// the others in their order, the fold position moved along with them (-1
+// when the fold candidate itself goes).
+LinkConstraint AvailableOnly(const LinkConstraint& c, const std::uint8_t* available);
 
 // True when the task lies within what validation accepts (2..254 cubes, at
 // most 254 form cells, no fewer form cells than cubes, more only with

@@ -99,11 +99,18 @@ void FillFaceAxisHinge(const Context& ctx, const Placement& p, int cellNumber, i
 bool BuildConstraints(Context& ctx) {
   const LinkAnalysis& links = ctx.links;
   bool anyEdgeHinge = false;
+  // One array for all, so that the search reads them in placement order.
+  std::size_t total = 0;
+  for (int pi = 0; pi < ctx.out.placementCount; ++pi)
+    total += static_cast<std::size_t>(ctx.placements[pi].constraintCount);
+  LinkConstraint* all = ctx.pool.AllocateArray<LinkConstraint>(std::max<std::size_t>(total, 1));
+  if (all == nullptr) return false;
+  ctx.out.constraints = all;
   for (int pi = 0; pi < ctx.out.placementCount; ++pi) {
     Placement& p = ctx.placements[pi];
     if (p.constraintCount == 0) continue;
-    p.constraints = ctx.pool.AllocateArray<LinkConstraint>(static_cast<std::size_t>(p.constraintCount));
-    if (p.constraints == nullptr) return false;
+    p.constraints = all;
+    all += p.constraintCount;
     const BlockInfo& info = ctx.blocks[p.block];
     int next = 0;
     for (int j = 0; j < info.cubeCount; ++j) {
@@ -127,6 +134,9 @@ bool BuildConstraints(Context& ctx) {
   return true;
 }
 
+// Passes until nothing changes, so that the last pass saw the final flags:
+// every constraint of an available placement then names only available
+// placements.
 void FilterPlacements(Context& ctx) {
   bool changed = true;
   while (changed) {
@@ -136,16 +146,8 @@ void FilterPlacements(Context& ctx) {
       Placement& p = ctx.placements[pi];
       for (int k = 0; k < p.constraintCount; ++k) {
         LinkConstraint& c = p.constraints[k];
-        int kept = 0;
-        int fold = -1;
-        for (int i = 0; i < c.candidateCount; ++i) {
-          if (ctx.placementAvailable[c.candidates[i]] == 0) continue;
-          if (i == c.foldIndex) fold = kept;
-          c.candidates[kept++] = c.candidates[i];
-        }
-        c.candidateCount = static_cast<std::int8_t>(kept);
-        c.foldIndex = static_cast<std::int8_t>(fold);
-        if (kept == 0) {
+        c = AvailableOnly(c, ctx.placementAvailable);
+        if (c.candidateCount == 0) {
           ctx.placementAvailable[pi] = 0;
           changed = true;
           break;
@@ -179,3 +181,21 @@ bool BuildHingeList(Context& ctx) {
 }
 
 }  // namespace zv::prepare
+
+namespace zv {
+
+LinkConstraint AvailableOnly(const LinkConstraint& c, const std::uint8_t* available) {
+  LinkConstraint kept = c;
+  int count = 0;
+  int fold = -1;
+  for (int k = 0; k < c.candidateCount; ++k) {
+    if (available[c.candidates[k]] == 0) continue;
+    if (k == c.foldIndex) fold = count;
+    kept.candidates[count++] = c.candidates[k];
+  }
+  kept.candidateCount = static_cast<std::int8_t>(count);
+  kept.foldIndex = static_cast<std::int8_t>(fold);
+  return kept;
+}
+
+}  // namespace zv

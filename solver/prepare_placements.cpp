@@ -80,75 +80,97 @@ bool IsNewShape(BlockPool& pool, ByteKeySet& shapes, const Vec3* images, int siz
   return true;
 }
 
-bool AppendPlacement(Context& ctx, const Placement& placement) {
-  const int count = ctx.out.placementCount;
-  if (count == ctx.placementCapacity) {
-    const int grown = ctx.placementCapacity == 0 ? 1024 : 2 * ctx.placementCapacity;
-    Placement* list =
-        ctx.pool.GrowArray(ctx.placements, static_cast<std::size_t>(count), static_cast<std::size_t>(grown));
-    if (list == nullptr) return false;
-    ctx.placements = list;
-    ctx.placementCapacity = grown;
+// The figure offsets of a block's cubes from its own minimum corner, and
+// its extents (w, d, 1).
+struct BlockFrame {
+  std::array<Vec3, kMaxCubes> rel;
+  Vec3 extent{0, 0, 1};
+};
+
+BlockFrame FrameOf(const Context& ctx, const BlockInfo& info) {
+  BlockFrame frame;
+  Vec3 lo{100, 100, 0};
+  for (int j = 0; j < info.cubeCount; ++j)
+    for (int a = 0; a < 2; ++a) lo[a] = std::min(lo[a], ctx.cubeFigure[info.cubes[j]][a]);
+  for (int j = 0; j < info.cubeCount; ++j) {
+    const Vec3& f = ctx.cubeFigure[info.cubes[j]];
+    frame.rel[j] = {f[0] - lo[0], f[1] - lo[1], 0};
+    for (int a = 0; a < 2; ++a) frame.extent[a] = std::max(frame.extent[a], frame.rel[j][a] + 1);
   }
-  ctx.placements[count] = placement;
-  ctx.out.placementCount = count + 1;
+  return frame;
+}
+
+// The cells of the block's cubes with rotation k and its first cube on form
+// cell m; false when one falls outside the form.
+bool CellsAt(const Context& ctx, const std::array<Vec3, kMaxCubes>& images, int size, int m,
+             std::uint8_t* cells) {
+  const Vec3 first = CellCoordinates(ctx.formCells[m]);
+  for (int j = 0; j < size; ++j) {
+    const Vec3 c{first[0] + images[j][0] - images[0][0], first[1] + images[j][1] - images[0][1],
+                 first[2] + images[j][2] - images[0][2]};
+    const int number = CellNumberAt(ctx, c);
+    if (number < 0) return false;
+    cells[j] = static_cast<std::uint8_t>(number);
+  }
   return true;
 }
 
-bool BuildBlockPlacements(Context& ctx, ByteKeySet& shapes, int g) {
-  const PreparedSearch& out = ctx.out;
+// Numbers the placements of block g in the placement index: every
+// rotation (of a hinge-free block, one per shape) at every form cell where
+// the block fits.
+bool NumberBlockPlacements(Context& ctx, ByteKeySet& shapes, int g, int& count) {
   BlockInfo& info = ctx.blocks[g];
   const int size = info.cubeCount;
-  const int n = out.formCellCount;
-  info.firstPlacement = out.placementCount;
-
-  // Figure coordinates relative to the block's own minimum corner; extents (w, d, 1).
-  std::array<Vec3, kMaxCubes> rel;
-  Vec3 lo{100, 100, 0}, extent{0, 0, 1};
-  for (int j = 0; j < size; ++j)
-    for (int a = 0; a < 2; ++a) lo[a] = std::min(lo[a], ctx.cubeFigure[info.cubes[j]][a]);
-  for (int j = 0; j < size; ++j) {
-    const Vec3& f = ctx.cubeFigure[info.cubes[j]];
-    rel[j] = {f[0] - lo[0], f[1] - lo[1], 0};
-    for (int a = 0; a < 2; ++a) extent[a] = std::max(extent[a], rel[j][a] + 1);
-  }
+  const int n = ctx.out.formCellCount;
+  info.firstPlacement = count;
+  const BlockFrame frame = FrameOf(ctx, info);
 
   shapes.Reset(2 * static_cast<std::size_t>(size));
   bool ok = true;
-  IsNewShape(ctx.pool, shapes, rel.data(), size, ok);  // the unrotated shape
+  IsNewShape(ctx.pool, shapes, frame.rel.data(), size, ok);  // the unrotated shape
   if (!ok) return false;
 
   std::int32_t* index = ctx.placementIndex + static_cast<std::size_t>(g) * kRotationCount * n;
   std::array<Vec3, kMaxCubes> images;
+  std::array<std::uint8_t, kMaxCubes> cells;
   for (int k = 0; k < kRotationCount; ++k) {
     const auto rotation = static_cast<Rotation>(k);
-    for (int j = 0; j < size; ++j) images[j] = ApplySymmetryToCell(CodeOfRotation(rotation), rel[j], extent);
+    for (int j = 0; j < size; ++j)
+      images[j] = ApplySymmetryToCell(CodeOfRotation(rotation), frame.rel[j], frame.extent);
     if (k > 0 && info.hingeEnds == 0 && !IsNewShape(ctx.pool, shapes, images.data(), size, ok)) {
       if (!ok) return false;
       continue;
     }
+    for (int m = 0; m < n; ++m)
+      if (CellsAt(ctx, images, size, m, cells.data())) index[k * n + m] = count++;
+  }
+  info.endPlacement = count;
+  return true;
+}
+
+// Fills the numbered placements of block g, their cells in `cells`.
+void FillBlockPlacements(Context& ctx, int g, std::uint8_t*& cells) {
+  const BlockInfo& info = ctx.blocks[g];
+  const int size = info.cubeCount;
+  const int n = ctx.out.formCellCount;
+  const BlockFrame frame = FrameOf(ctx, info);
+  const std::int32_t* index = ctx.placementIndex + static_cast<std::size_t>(g) * kRotationCount * n;
+  std::array<Vec3, kMaxCubes> images;
+  for (int k = 0; k < kRotationCount; ++k) {
+    const auto rotation = static_cast<Rotation>(k);
+    bool imaged = false;
     for (int m = 0; m < n; ++m) {
-      const Vec3 first = CellCoordinates(ctx.formCells[m]);
-      std::array<std::uint8_t, kMaxCubes> cells;
-      bool fits = true;
-      for (int j = 0; j < size && fits; ++j) {
-        const Vec3 c{first[0] + images[j][0] - images[0][0], first[1] + images[j][1] - images[0][1],
-                     first[2] + images[j][2] - images[0][2]};
-        const int number = CellNumberAt(ctx, c);
-        fits = number >= 0;
-        cells[j] = static_cast<std::uint8_t>(number);
-      }
-      if (!fits) continue;
-      auto* kept = ctx.pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(size));
-      if (kept == nullptr) return false;
-      std::copy(cells.begin(), cells.begin() + size, kept);
-      index[k * n + m] = out.placementCount;
-      if (!AppendPlacement(ctx, {static_cast<std::uint8_t>(g), rotation, info.hingeEnds, kept, nullptr}))
-        return false;
+      const std::int32_t q = index[k * n + m];
+      if (q < 0) continue;
+      if (!imaged)
+        for (int j = 0; j < size; ++j)
+          images[j] = ApplySymmetryToCell(CodeOfRotation(rotation), frame.rel[j], frame.extent);
+      imaged = true;
+      CellsAt(ctx, images, size, m, cells);
+      ctx.placements[q] = {static_cast<std::uint8_t>(g), rotation, info.hingeEnds, cells, nullptr};
+      cells += size;
     }
   }
-  info.endPlacement = out.placementCount;
-  return true;
 }
 
 }  // namespace
@@ -159,11 +181,23 @@ bool BuildPlacements(Context& ctx, ByteKeySet& shapes) {
   ctx.placementIndex = ctx.pool.AllocateArray<std::int32_t>(indexSize);
   if (ctx.placementIndex == nullptr) return false;
   std::fill(ctx.placementIndex, ctx.placementIndex + indexSize, -1);
-  for (int g = 0; g < out.blockCount; ++g)
-    if (!BuildBlockPlacements(ctx, shapes, g)) return false;
-  ctx.placementAvailable =
-      ctx.pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(std::max(out.placementCount, 1)));
-  if (ctx.placementAvailable == nullptr) return false;
+  // Numbered first, then stored in arrays of their exact size: the pool
+  // never takes back the room of an array that grows.
+  int count = 0;
+  std::size_t cellTotal = 0;
+  for (int g = 0; g < out.blockCount; ++g) {
+    if (!NumberBlockPlacements(ctx, shapes, g, count)) return false;
+    const BlockInfo& info = ctx.blocks[g];
+    cellTotal += static_cast<std::size_t>(info.endPlacement - info.firstPlacement) *
+                 static_cast<std::size_t>(info.cubeCount);
+  }
+  const auto placements = static_cast<std::size_t>(std::max(count, 1));
+  ctx.placements = ctx.pool.AllocateArray<Placement>(placements);
+  auto* cells = ctx.pool.AllocateArray<std::uint8_t>(std::max<std::size_t>(cellTotal, 1));
+  ctx.placementAvailable = ctx.pool.AllocateArray<std::uint8_t>(placements);
+  if (ctx.placements == nullptr || cells == nullptr || ctx.placementAvailable == nullptr) return false;
+  out.placementCount = count;
+  for (int g = 0; g < out.blockCount; ++g) FillBlockPlacements(ctx, g, cells);
   std::fill(ctx.placementAvailable, ctx.placementAvailable + out.placementCount, std::uint8_t{1});
   out.placements = ctx.placements;
   out.placementAvailable = ctx.placementAvailable;

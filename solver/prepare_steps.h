@@ -21,7 +21,6 @@ struct Context {
   std::uint8_t* blockOfCube = nullptr;
   std::uint8_t* positionInBlock = nullptr;
   Placement* placements = nullptr;
-  int placementCapacity = 0;
   std::uint8_t* placementAvailable = nullptr;
 
   Vec3* cubeFigure = nullptr;              // per cube: figure (x, y, 0)

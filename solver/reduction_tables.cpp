@@ -7,6 +7,7 @@
 #include <array>
 #include <map>
 #include <new>
+#include <tuple>
 
 #include "solver/side_codes.h"
 
@@ -117,19 +118,38 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
   classOf.resize(static_cast<std::size_t>(p));
   classSize.assign(static_cast<std::size_t>(p), 0);
   for (int q = 0; q < p; ++q) classOf[q] = q;
+  // Blocks drawn alike (the same vectors, and for hinge-free blocks the
+  // same rotations present) turn alike: what follows is worked out for the
+  // first of them and copied to the others.
+  std::vector<int> sameAs(static_cast<std::size_t>(b));
+  {
+    std::map<std::tuple<std::vector<Vec3>, int, std::uint32_t>, int> firstDrawnSo;
+    for (int g = 0; g < b; ++g) {
+      std::uint32_t rotationsPresent = 0;
+      for (int r = 0; r < kRotationCount; ++r)
+        if (hingeFree_[g] && present[g * kRotationCount + r]) rotationsPresent |= std::uint32_t{1} << r;
+      const int kind = prep.blocks[g].cubeCount * 2 + hingeFree_[g];
+      sameAs[g] = firstDrawnSo.try_emplace({vectors[g], kind, rotationsPresent}, g).first->second;
+    }
+  }
+  std::vector<std::array<std::uint32_t, kRotationCount>> agreeOf(static_cast<std::size_t>(b));
   for (int g = 0; g < b; ++g) {
     if (hingeFree_[g]) {
       for (int q = prep.blocks[g].firstPlacement; q < prep.blocks[g].endPlacement; ++q)
         classSize[q] = prep.placementAvailable[q] ? 1 : 0;
       continue;
     }
-    // Which rotations agree on every vector, compared once per block.
-    std::array<std::vector<Vec3>, kRotationCount> sig;
-    for (int r = 0; r < kRotationCount; ++r) sig[r] = Rotated(static_cast<Rotation>(r), vectors[g]);
-    std::array<std::uint32_t, kRotationCount> agree{};
-    for (int r = 0; r < kRotationCount; ++r)
-      for (int r2 = 0; r2 < kRotationCount; ++r2)
-        if (sig[r2] == sig[r]) agree[r] |= std::uint32_t{1} << r2;
+    // Which rotations agree on every vector, compared once per kind of block.
+    std::array<std::uint32_t, kRotationCount>& agree = agreeOf[g];
+    if (sameAs[g] != g) {
+      agree = agreeOf[sameAs[g]];
+    } else {
+      std::array<std::vector<Vec3>, kRotationCount> sig;
+      for (int r = 0; r < kRotationCount; ++r) sig[r] = Rotated(static_cast<Rotation>(r), vectors[g]);
+      for (int r = 0; r < kRotationCount; ++r)
+        for (int r2 = 0; r2 < kRotationCount; ++r2)
+          if (sig[r2] == sig[r]) agree[r] |= std::uint32_t{1} << r2;
+    }
     for (int q = prep.blocks[g].firstPlacement; q < prep.blocks[g].endPlacement; ++q) {
       if (!prep.placementAvailable[q]) continue;
       const int r = prep.placements[q].rotation;
@@ -159,7 +179,7 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
   // The rotation with given vectors (or, hinge-free, with a given shape).
   std::vector<std::map<std::vector<Vec3>, int>> rotationWith(static_cast<std::size_t>(b));
   for (int g = 0; g < b; ++g)
-    for (int r = kRotationCount - 1; r >= 0; --r) {
+    for (int r = kRotationCount - 1; r >= 0 && sameAs[g] == g; --r) {
       turned[g][r] = Rotated(static_cast<Rotation>(r), vectors[g]);
       if (hingeFree_[g] && present[g * kRotationCount + r])
         shapes[g][r] = Shape({turned[g][r].begin(), turned[g][r].begin() + prep.blocks[g].cubeCount});
@@ -185,6 +205,11 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
     bool usable = true;
     for (int g = 0; g < b && usable; ++g) {
       const int cubes = prep.blocks[g].cubeCount;
+      if (sameAs[g] != g) {
+        std::copy_n(rotations.begin() + sameAs[g] * kRotationCount, kRotationCount,
+                    rotations.begin() + g * kRotationCount);
+        continue;
+      }
       for (int r = 0; r < kRotationCount && usable; ++r) {
         if (hingeFree_[g] && !present[g * kRotationCount + r]) continue;
         mapped.assign(turned[g][r].begin(), turned[g][r].end());

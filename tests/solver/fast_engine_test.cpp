@@ -1,8 +1,9 @@
 // The engine choice through the solver's entry, the explored share it
-// reports, the remaining-time text made from that share, and how the fast
-// tables trim link constraints to available candidates.
+// reports, the remaining-time text made from that share, and how link
+// constraints are trimmed to available candidates.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 
 #include "solver/fast_tables.h"
@@ -101,20 +102,15 @@ TEST(SolverEngines, TheExploredShareGrowsDuringARun) {
 }
 
 // Placements 0 to 7, of which 1, 4 and 6 are unavailable.
-FastTables TablesWithUnavailable() {
-  FastTables tables;
-  tables.available = {0b1010'1101};
-  return tables;
-}
+constexpr std::array<std::uint8_t, 8> kAvailable{1, 0, 1, 1, 0, 1, 0, 1};
 
 LinkConstraint Constraint(std::int8_t count, std::int8_t fold, std::array<std::int32_t, 4> candidates) {
   return LinkConstraint{0, 3, count, fold, 17, 0, candidates};
 }
 
-TEST(FastTablesAvailableOnly, DropsUnavailableCandidatesAndMovesTheFoldAlong) {
-  const FastTables tables = TablesWithUnavailable();
+TEST(AvailableOnly, DropsUnavailableCandidatesAndMovesTheFoldAlong) {
   // Fold on 5, behind the dropped 4: it moves from position 2 to 1.
-  const LinkConstraint kept = tables.AvailableOnly(Constraint(4, 2, {3, 4, 5, 7}));
+  const LinkConstraint kept = AvailableOnly(Constraint(4, 2, {3, 4, 5, 7}), kAvailable.data());
   EXPECT_EQ(kept.candidateCount, 3);
   EXPECT_EQ(kept.foldIndex, 1);
   EXPECT_EQ(kept.candidates[0], 3);
@@ -124,18 +120,16 @@ TEST(FastTablesAvailableOnly, DropsUnavailableCandidatesAndMovesTheFoldAlong) {
   EXPECT_EQ(kept.slot, 17);
 }
 
-TEST(FastTablesAvailableOnly, AFoldOnAnUnavailableCandidateIsGone) {
-  const FastTables tables = TablesWithUnavailable();
-  const LinkConstraint kept = tables.AvailableOnly(Constraint(3, 1, {0, 6, 2, 0}));
+TEST(AvailableOnly, AFoldOnAnUnavailableCandidateIsGone) {
+  const LinkConstraint kept = AvailableOnly(Constraint(3, 1, {0, 6, 2, 0}), kAvailable.data());
   EXPECT_EQ(kept.candidateCount, 2);
   EXPECT_EQ(kept.foldIndex, -1);
   EXPECT_EQ(kept.candidates[0], 0);
   EXPECT_EQ(kept.candidates[1], 2);
 }
 
-TEST(FastTablesAvailableOnly, NoAvailableCandidateLeavesAnEmptyConstraint) {
-  const FastTables tables = TablesWithUnavailable();
-  const LinkConstraint kept = tables.AvailableOnly(Constraint(2, 0, {1, 4, 0, 0}));
+TEST(AvailableOnly, NoAvailableCandidateLeavesAnEmptyConstraint) {
+  const LinkConstraint kept = AvailableOnly(Constraint(2, 0, {1, 4, 0, 0}), kAvailable.data());
   EXPECT_EQ(kept.candidateCount, 0);
   EXPECT_EQ(kept.foldIndex, -1);
 }
