@@ -14,10 +14,7 @@ namespace {
 // Placement of block g with rotation t whose q-th cube stands on the form
 // cell `cell` (a form cell index), or -1 when there is none.
 std::int32_t FindPlacement(const Context& ctx, int g, Rotation t, int q, int cell) {
-  const BlockInfo& info = ctx.blocks[g];
-  const Vec3& f0 = ctx.cubeFigure[info.cubes[0]];
-  const Vec3& fq = ctx.cubeFigure[info.cubes[q]];
-  const Vec3 offset = RotateVector(t, {fq[0] - f0[0], fq[1] - f0[1], 0});
+  const Vec3& offset = ctx.turnedOffset[ctx.blocks[g].cubes[q] * kRotationCount + t];
   const Vec3 c = CellCoordinates(cell);
   const int first = CellNumberAt(ctx, {c[0] - offset[0], c[1] - offset[1], c[2] - offset[2]});
   if (first < 0) return -1;
@@ -104,7 +101,16 @@ bool BuildConstraints(Context& ctx) {
   for (int pi = 0; pi < ctx.out.placementCount; ++pi)
     total += static_cast<std::size_t>(ctx.placements[pi].constraintCount);
   LinkConstraint* all = ctx.pool.AllocateArray<LinkConstraint>(std::max<std::size_t>(total, 1));
-  if (all == nullptr) return false;
+  const int cubes = ctx.out.cubeCount;
+  ctx.turnedOffset = ctx.pool.AllocateArray<Vec3>(static_cast<std::size_t>(cubes) * kRotationCount);
+  if (all == nullptr || ctx.turnedOffset == nullptr) return false;
+  for (int k = 0; k < cubes; ++k) {
+    const Vec3& f0 = ctx.cubeFigure[ctx.blocks[ctx.blockOfCube[k]].cubes[0]];
+    const Vec3& fk = ctx.cubeFigure[k];
+    for (int t = 0; t < kRotationCount; ++t)
+      ctx.turnedOffset[k * kRotationCount + t] =
+          RotateVector(static_cast<Rotation>(t), {fk[0] - f0[0], fk[1] - f0[1], 0});
+  }
   ctx.out.constraints = all;
   for (int pi = 0; pi < ctx.out.placementCount; ++pi) {
     Placement& p = ctx.placements[pi];

@@ -7,18 +7,6 @@
 
 namespace zv::prepare {
 
-Vec3 CellCoordinates(int formCellIndex) {
-  return {FormCellX(formCellIndex), FormCellY(formCellIndex), FormCellZ(formCellIndex)};
-}
-
-int CellNumberAt(const Context& ctx, const Vec3& c) {
-  const FormState& form = ctx.task.form;
-  if (c[0] < 0 || c[0] >= form.FormWidth || c[1] < 0 || c[1] >= form.FormDepth || c[2] < 0 ||
-      c[2] >= form.FormHeight)
-    return -1;
-  return ctx.cellNumberGrid[FormCellIndex(c[0], c[1], c[2])] - 1;
-}
-
 bool BuildFormCells(Context& ctx) {
   const FormState& form = ctx.task.form;
   PreparedSearch& out = ctx.out;

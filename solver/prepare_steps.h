@@ -24,13 +24,23 @@ struct Context {
   std::uint8_t* placementAvailable = nullptr;
 
   Vec3* cubeFigure = nullptr;              // per cube: figure (x, y, 0)
+  Vec3* turnedOffset = nullptr;            // [C][24]: a cube's offset from its block's first cube, rotated
   std::int32_t* placementIndex = nullptr;  // [B][24][N]: placement of a block with
                                            // rotation t and cube 0 on cell m, or -1
 };
 
 // Form cell number of the cell at (x, y, z), or -1 outside the form.
-int CellNumberAt(const Context& ctx, const Vec3& c);
-Vec3 CellCoordinates(int formCellIndex);
+inline int CellNumberAt(const Context& ctx, const Vec3& c) {
+  const FormState& form = ctx.task.form;
+  if (c[0] < 0 || c[0] >= form.FormWidth || c[1] < 0 || c[1] >= form.FormDepth || c[2] < 0 ||
+      c[2] >= form.FormHeight)
+    return -1;
+  return ctx.cellNumberGrid[FormCellIndex(c[0], c[1], c[2])] - 1;
+}
+
+inline Vec3 CellCoordinates(int formCellIndex) {
+  return {FormCellX(formCellIndex), FormCellY(formCellIndex), FormCellZ(formCellIndex)};
+}
 
 bool BuildFormCells(Context& ctx);  // form cell list, cell-number grid, form box
 bool BuildLatticeSlots(Context& ctx);
