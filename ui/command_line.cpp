@@ -89,8 +89,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string CommandLineUsage() {
-  return "Usage: zorvat [options] [TASK.zvt | -]\n"
+  return "Usage: zorvat [options] [TASK.zvt | RUN.zvu | -]\n"
          "  TASK.zvt             open this task file (it becomes the current task file)\n"
+         "  RUN.zvu              open this stopped search (a checkpoint) with its task\n"
          "  -                    start with an empty task\n"
          "  (nothing)            reopen the task autosaved at the last exit\n"
          "Options:\n"

@@ -1,8 +1,9 @@
 // The program's command line. Parameters beginning with "--" are the
 // program's own options (--help, --version, --screenshot OUT.png, and with
-// it --solve, --select X,Y,Z, --view 3d and --fold T); the first
-// other parameter names the task file to open at start, "-" meaning start
-// with an empty task; further parameters are ignored.
+// it --solve, --select X,Y,Z, --view 3d and --fold T); the first other
+// parameter names the task file (or the file of a stopped search) to open
+// at start, "-" meaning start with an empty task; further parameters are
+// ignored.
 #pragma once
 
 #include <array>
