@@ -207,6 +207,13 @@ UnitFileStatus ReadUnitFile(const std::string& path, UnitFile& out) {
   }
 }
 
+bool StartsAsUnitFile(const std::string& path) {
+  std::vector<std::uint8_t> head;
+  const FileReadStatus status = ReadWholeFile(path, head, sizeof kMagic);
+  return (status == FileReadStatus::Ok || status == FileReadStatus::TooLarge) &&
+         head.size() >= sizeof kMagic && std::memcmp(head.data(), kMagic, sizeof kMagic) == 0;
+}
+
 bool WriteUnitFile(const std::string& path, const UnitFile& file) {
   try {
     return WriteWholeFileAtomic(path, BuildUnitImage(file));

@@ -77,6 +77,9 @@ std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file);
 UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out);
 
 UnitFileStatus ReadUnitFile(const std::string& path, UnitFile& out);
+// Whether the file at `path` begins as a work-unit file; only its first
+// bytes are read, so that a large file of another kind is not read whole.
+bool StartsAsUnitFile(const std::string& path);
 // Atomic (platform/files.h); false when it could not be written.
 bool WriteUnitFile(const std::string& path, const UnitFile& file);
 

@@ -130,12 +130,11 @@ void SolveRuns::WriteKeptFile() {
 }
 
 std::optional<bool> SolveRuns::OpenCheckpoint(const QString& path) {
+  // Files that are none, or cannot be read at all, are left to the task file reader.
+  if (!StartsAsUnitFile(FilePath(path))) return std::nullopt;
   UnitFile file;
   const UnitFileStatus status = ReadUnitFile(FilePath(path), file);
-  // Files that are none, or cannot be read at all, are left to the task file reader.
-  if (status == UnitFileStatus::NotUnitFile || status == UnitFileStatus::Missing ||
-      status == UnitFileStatus::Unreadable)
-    return std::nullopt;
+  if (status == UnitFileStatus::Missing || status == UnitFileStatus::Unreadable) return std::nullopt;
   TaskState task = session_.task();  // a file without its task goes with the present one
   Changes shown;
   const char* why = status == UnitFileStatus::NewerFormat                    ? kRunFileNewer
