@@ -11,7 +11,7 @@ EditorSession::EditorSession()
     : solver_(std::make_unique<Solver>()),
       runLinks_(std::make_unique<LinkAnalysis>()),
       solution_(std::make_unique<SolutionViewData>()),
-      job_(std::make_unique<UnitJob>()) {
+      job_(std::make_unique<RunJob>(unitFinished_)) {
   history_.Record(task_.figure);  // the first edit can be undone
   validation_ = ValidateTask(task_);
 }

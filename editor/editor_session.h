@@ -33,6 +33,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -166,6 +167,9 @@ class EditorSession {
   // Counts the places kept so far: a new one has another number.
   unsigned placeNumber() const { return placeNumber_; }
   void DropPlace() { placeKept_ = false; }
+  // Called during a run each time a unit has joined place(): the moment to
+  // write a checkpoint of the run going on.
+  void SetUnitFinished(std::function<void()> unitFinished) { unitFinished_ = std::move(unitFinished); }
   // Replaces the task by `task` and shows the run that finished `done` on
   // `cut` as it stopped (solution view, what those units found, the place
   // kept), or as finished when no unit is left. Refused, changing nothing,
@@ -210,7 +214,19 @@ class EditorSession {
   bool stopRequested_ = false;
   int currentSolution_ = 0;
 
-  std::unique_ptr<UnitJob> job_;  // the last run's units
+  // The last run's units; its UnitFinished calls unitFinished_.
+  class RunJob final : public UnitJob {
+   public:
+    explicit RunJob(const std::function<void()>& finished) : finished_(finished) {}
+    void UnitFinished() override {
+      if (finished_) finished_();
+    }
+
+   private:
+    const std::function<void()>& finished_;
+  };
+  std::function<void()> unitFinished_;
+  std::unique_ptr<RunJob> job_;
   SolveEngine placeEngine_ = SolveEngine::Reduced;
   TaskState placeTask_;  // the task the last run solved
   bool placeKept_ = false;

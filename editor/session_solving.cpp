@@ -64,7 +64,7 @@ SolveRun EditorSession::RunSolver(SolveObserver& observer, SolveOptions options)
     job_->expectedCut = job_->cut;
     job_->haveExpectedCut = true;
   } else {
-    *job_ = UnitJob{};
+    static_cast<UnitJob&>(*job_) = UnitJob{};
     placeEngine_ = options.engine;
     placeTask_ = task_;
   }
@@ -86,7 +86,7 @@ PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, con
   if (!v.ok()) return Refused(PlaceRefusal::InvalidTask);
   // Checked on a solver of its own, so that a refusal leaves the last run's solutions.
   auto solver = std::make_unique<Solver>();
-  auto job = std::make_unique<UnitJob>();
+  auto job = std::make_unique<RunJob>(unitFinished_);
   job->expectedCut = cut;
   job->haveExpectedCut = true;
   job->done = std::move(done);

@@ -24,6 +24,9 @@ namespace zv {
 
 namespace {
 
+// How often the units of a run going on go to the kept-run file.
+constexpr std::int32_t kKeepEveryMs = 10 * 60 * 1000;
+
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
@@ -43,7 +46,10 @@ SolveRuns::SolveRuns(EditorSession& session, Services& services, FormHalf& half,
   ContinueBt->setStyleSheet(QStringLiteral("#ContinueBt { color: %1; }").arg(kSolveColor.name()));
   ContinueBt->setVisible(false);
   connect(ContinueBt, &QToolButton::clicked, this, &SolveRuns::ContinueClick);
+  session_.SetUnitFinished([this] { UnitFinished(); });
 }
+
+SolveRuns::~SolveRuns() { session_.SetUnitFinished({}); }
 
 void SolveRuns::SolveClick() {
   if (session_.workMode() == WorkMode::Solving) return session_.StopSolving();
@@ -64,6 +70,7 @@ void SolveRuns::Run(bool fromPlace) {
   const Changes begin = session_.BeginSolving(fromPlace);
   if (!begin.mode) return;  // SolveBt is enabled only for a valid task, ContinueBt only with a place
   if (!fromPlace) priorMs_ = 0;
+  lastKept_ = services_.SolveClock().Now();
   window_.apply(begin);
   ResultPanel& results = *half_.ResP;
   results.ClearCounts();
@@ -118,12 +125,24 @@ void SolveRuns::ShowPlace() {
   }
 }
 
+bool SolveRuns::WriteKept() {
+  const bool written =
+      WriteUnitFile(FilePath(keptFile_), MakeUnitFile(session_.task(), session_.validation().links.blockCount,
+                                                      session_.placeEngine(), session_.place()));
+  fileHolds_ = fileHolds_ || written;
+  return written;
+}
+
+void SolveRuns::UnitFinished() {
+  const Ticks now = services_.SolveClock().Now();
+  if (TickDiff(now, lastKept_) < kKeepEveryMs) return;
+  lastKept_ = now;
+  WriteKept();  // a failure is said when the run stops and the place is written again
+}
+
 void SolveRuns::WriteKeptFile() {
   written_ = session_.placeNumber();  // tried once, so a failure is said once
-  const UnitFile file = MakeUnitFile(session_.task(), session_.validation().links.blockCount,
-                                     session_.placeEngine(), session_.place());
-  writeFailed_ = !WriteUnitFile(FilePath(keptFile_), file);
-  fileHolds_ = fileHolds_ || !writeFailed_;
+  writeFailed_ = !WriteKept();
   if (writeFailed_)
     services_.ShowMessage(
         FileErrorBox(keptFile_, kWriteFailedCaption, MessageIcon::Exclamation, Tr(kRunNotKeptText)));

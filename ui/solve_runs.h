@@ -2,9 +2,10 @@
 // click (solve, stop, back to editing), the "Продолжить" button under it
 // that goes on from the kept place, the run itself with the window kept
 // alive, the kept-run file beside the autosave that follows the session's
-// place (written when a place is kept, removed when it is dropped, read
-// back at the next start), the question when the window closes during a
-// run, and opening a file of a stopped search (a checkpoint).
+// place (written when a place is kept and every ten minutes of a run, so
+// that a crash loses at most that much; removed when the place is dropped;
+// read back at the next start), the question when the window closes during
+// a run, and opening a file of a stopped search (a checkpoint).
 //
 // The session decides what a place is and when it goes (editor/
 // editor_session.h); this shows it and keeps it on disk.
@@ -18,6 +19,7 @@
 #include <optional>
 
 #include "editor/changes.h"
+#include "platform/ticks.h"
 #include "solver/solver.h"
 
 class QToolButton;
@@ -46,6 +48,7 @@ class SolveRuns : public QObject {
   // kept-run file's path.
   SolveRuns(EditorSession& session, Services& services, FormHalf& half, const Settings& settings,
             std::size_t memoryLimit, QString keptFile, Window window);
+  ~SolveRuns() override;
 
   // SolveBt: a fresh run in edit mode, a stop while solving, back to editing in solution view.
   void SolveClick();
@@ -78,7 +81,10 @@ class SolveRuns : public QObject {
   // Restores the place of `file` on `task`: null and what to show, or why
   // it cannot be (a text of ui/run_texts.h), nothing changed.
   const char* Restore(UnitFile& file, const TaskState& task, Changes& shown);
-  void WriteKeptFile();
+  // Writes the session's place, or the units of the run going on, to the kept-run file.
+  bool WriteKept();
+  void WriteKeptFile();  // a kept place, its failure said
+  void UnitFinished();   // a unit of the run finished: the file every ten minutes
 
   EditorSession& session_;
   Services& services_;
@@ -90,6 +96,7 @@ class SolveRuns : public QObject {
 
   Closing closing_ = Closing::No;
   std::uint32_t priorMs_ = 0;  // time of the run's earlier stretches, this session
+  Ticks lastKept_ = 0;         // when the file last took the units of the run going on
   unsigned written_ = 0;       // the session's place number the kept-run file holds
   bool fileHolds_ = false;     // the kept-run file holds a place of this session
   bool writeFailed_ = false;   // the last write of the file failed

@@ -49,14 +49,18 @@ TaskState LongTask() {
   return task;
 }
 
-// Clicks "Стоп" the `left`-th time a run lets the window process events.
+// Clicks "Стоп" the `left`-th time a run lets the window process events,
+// noting whether `file` is there at that moment.
 struct StopLater {
   QTimer timer;
   int left;
-  StopLater(TZvForm& w, int events) : left(events) {
+  bool filePresent = false;
+  StopLater(TZvForm& w, int events, const QString& file = {}) : left(events) {
     timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [this, &w] {
-      if (--left == 0) ClickButton(w, "SolveBt");
+    QObject::connect(&timer, &QTimer::timeout, [this, &w, file] {
+      if (--left != 0) return;
+      filePresent = !file.isEmpty() && QFile::exists(file);
+      ClickButton(w, "SolveBt");
     });
     timer.start();
   }
@@ -285,8 +289,10 @@ class SolveBrowseTest : public QObject {
   }
 
   void aStoppedRunContinuedEndsAsAnUninterruptedOne() {
-    // One thread, and a clock that lets the window process events at every
-    // refresh of the search: the stop comes after a fixed count of them.
+    // One thread, and a clock that moves a minute at every reading, so that
+    // the window processes events at every refresh of the search (the stop
+    // comes after a fixed count of them) and the run's units go to the
+    // kept-run file every ten minutes.
     fx_->CloseWithoutSaving();
     QFile ini(fx_->file("Zorvat.ini"));
     QVERIFY(ini.open(QIODevice::Append) && ini.write("[Opt]\nThreads=1\n") > 0);
@@ -294,15 +300,16 @@ class SolveBrowseTest : public QObject {
     fx_->Start();
     W().show();
     LoadTask(*fx_, ReadExample("pentominoes_2x3x10.zvt"));
-    fx_->services.ticks.emplace().step = 100;
+    fx_->services.ticks.emplace().step = 60000;
     ClickButton(W(), "SolveBt");
     const QStringList whole = Browsed();
     QVERIFY(!ContinueShown());
 
     ClickButton(W(), "SolveBt");  // "Редакт."
     {
-      StopLater stop(W(), 30);
+      StopLater stop(W(), 30, fx_->file("Current.zvu"));
       ClickButton(W(), "SolveBt");
+      QVERIFY(stop.filePresent);  // written while the run went on
     }
     QVERIFY(ContinueShown());
     QVERIFY(QFile::exists(fx_->file("Current.zvu")));
