@@ -93,6 +93,7 @@ PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, con
   StopAtOnce stop;
   SolveOptions merge = options;
   merge.engine = engine;
+  merge.threads = 1;  // so that no worker takes a unit before the stop is seen
   const SolveOutcome outcome = solver->SolveUnits(task, v.links, stop, merge, *job);
   if (outcome == SolveOutcome::Refused) return Refused(PlaceRefusal::Units, job->check);
   if (outcome == SolveOutcome::OutOfMemory) return Refused(PlaceRefusal::OutOfMemory);

@@ -178,7 +178,9 @@ TEST(Solving, AStoppedRunKeepsItsPlaceAndContinuedEndsAsOneRun) {
   const PlaceRestore refused = other.RestorePlace(snake, read.engine, read.cut, read.results, {});
   EXPECT_EQ(refused.refusal, PlaceRefusal::Units);
   EXPECT_TRUE(other.task() == snake && !other.placeKept() && other.workMode() == WorkMode::Edit);
-  const PlaceRestore restored = other.RestorePlace(held, read.engine, read.cut, read.results, {});
+  // On two threads too: the restore searches no unit.
+  const PlaceRestore restored =
+      other.RestorePlace(held, read.engine, read.cut, read.results, SolveOptions{0, SolveEngine::Reduced, 2});
   EXPECT_EQ(restored.refusal, PlaceRefusal::None);
   EXPECT_TRUE(other.task() == task && other.placeKept() && other.workMode() == WorkMode::SolutionView);
   EXPECT_EQ(Results(other.solver()), Results(s.solver()));
