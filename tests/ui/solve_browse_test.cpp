@@ -289,7 +289,7 @@ class SolveBrowseTest : public QObject {
   }
 
   void aStoppedRunContinuedEndsAsAnUninterruptedOne() {
-    // One thread, and a clock that moves a minute at every reading, so that
+    // One thread, and a clock that moves ten seconds at every reading, so that
     // the window processes events at every refresh of the search (the stop
     // comes after a fixed count of them) and the run's units go to the
     // kept-run file every ten minutes.
@@ -300,7 +300,7 @@ class SolveBrowseTest : public QObject {
     fx_->Start();
     W().show();
     LoadTask(*fx_, ReadExample("pentominoes_2x3x10.zvt"));
-    fx_->services.ticks.emplace().step = 60000;
+    fx_->services.ticks.emplace().step = 10000;
     ClickButton(W(), "SolveBt");
     const QStringList whole = Browsed();
     QVERIFY(!ContinueShown());
