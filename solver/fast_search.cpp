@@ -152,7 +152,7 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
   const std::uint64_t* mask = t_.Mask(placement);
   for (int w = 0; w < t_.maskWords; ++w) occupiedMask_.words[w] |= mask[w];
   LinkConstraint* list = Constraints(level);
-  for (const LinkConstraint& c : t_.ConstraintsOf(placement)) {
+  for (const LinkConstraint& c : t_.ConstraintsOf(block, placement)) {
     if (!blockAvailable_[c.neighbourBlock]) continue;
     // The next scan tests these candidates' masks; asking for them now lets
     // the cache misses of a long hinge chain overlap instead of queueing.
@@ -258,7 +258,7 @@ int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
       }
       c.candidates[kept++] = candidate;
       // A kept candidate is placed soon, by a forced move or a branch.
-      __builtin_prefetch(t_.constraints + t_.constraintStart[candidate]);
+      __builtin_prefetch(t_.ConstraintsOf(c.neighbourBlock, candidate).data());
     }
     c.candidateCount = static_cast<std::int8_t>(kept);
     c.foldIndex = static_cast<std::int8_t>(fold);

@@ -296,7 +296,7 @@ bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int
     return true;
   };
   const int block = branch.neighbourBlock;
-  for (const LinkConstraint& c : t_.ConstraintsOf(q)) {
+  for (const LinkConstraint& c : t_.ConstraintsOf(block, q)) {
     if (c.neighbourBlock == block) continue;
     if (blockAvailable_[c.neighbourBlock]) {
       if (noneFits(c)) return true;

@@ -8,7 +8,7 @@ namespace zv {
 
 void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
   pool = from;
-  UsePool(pool, blockOf, cellStart, cells, available, constraintStart, maskBits, coverStart, cover, ownStart,
+  UsePool(pool, blockOf, cellStart, cells, available, blockConstraints, maskBits, coverStart, cover, ownStart,
           own);
   blockCount = prep.blockCount;
   formCellCount = prep.formCellCount;
@@ -19,8 +19,15 @@ void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
   available.assign((p + 63) / 64, 0);
   for (std::size_t i = 0; i < p; ++i)
     if (prep.placementAvailable[i]) available[i >> 6] |= std::uint64_t{1} << (i & 63);
-  constraintStart.assign(p + 1, 0);
   constraints = prep.constraints;
+  blockConstraints.resize(static_cast<std::size_t>(blockCount));
+  std::size_t start = 0;
+  for (int b = 0; b < blockCount; ++b) {
+    const BlockInfo& info = prep.blocks[b];
+    blockConstraints[b] = {start, info.firstPlacement, info.hingeEnds};
+    start += static_cast<std::size_t>(info.endPlacement - info.firstPlacement) *
+             static_cast<std::size_t>(info.hingeEnds);
+  }
   maskWords = std::max(1, (formCellCount + 63) / 64);
   maskBits.assign(p * static_cast<std::size_t>(maskWords), 0);
   cellStart.assign(p + 1, 0);
@@ -41,7 +48,6 @@ void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
     std::uint64_t* mask = maskBits.data() + i * static_cast<std::size_t>(maskWords);
     for (int j = 0; j < size; ++j)
       mask[placement.cells[j] >> 6] |= std::uint64_t{1} << (placement.cells[j] & 63);
-    constraintStart[i + 1] = constraintStart[i] + placement.constraintCount;
     if (Available(static_cast<std::int32_t>(i)))
       for (int j = 0; j < size; ++j) ++coverCount[placement.cells[j] + 1u];
   }

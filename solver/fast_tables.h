@@ -10,6 +10,7 @@
 //   for (std::int32_t p : tables.Covering(cell)) ...
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -46,10 +47,17 @@ struct FastTables {
   PoolVector<std::uint8_t> cells;       // form cell numbers, in block cube order
   PoolVector<std::uint64_t> available;  // P bits: the consistency filter's flags, bit p % 64 of word p / 64
   // The link constraints of every placement side by side in placement
-  // order, those of p at [constraintStart[p], constraintStart[p + 1]): the
-  // prepared array, read in place. The search only takes those of
-  // available placements, whose candidates are all available.
-  PoolVector<std::int32_t> constraintStart;  // P + 1
+  // order: the prepared array, read in place. Every placement of a block
+  // has one per hinge end of the block, so a placement's constraints are
+  // found from its block's entry, which stays in the cache, rather than
+  // from a table per placement. The search only takes those of available
+  // placements, whose candidates are all available.
+  struct BlockConstraints {
+    std::size_t start;            // where the constraints of the block's first placement start
+    std::int32_t firstPlacement;  // the block's first placement
+    std::int32_t count;           // constraints per placement
+  };
+  PoolVector<BlockConstraints> blockConstraints;  // B
   const LinkConstraint* constraints = nullptr;
   // P x maskWords: the cells of each placement. Only the words the form
   // uses are kept, so for forms up to 64 cells the masks take 8 bytes a
@@ -74,9 +82,11 @@ struct FastTables {
   const std::uint64_t* Mask(std::int32_t p) const {
     return maskBits.data() + static_cast<std::size_t>(p) * maskWords;
   }
-  std::span<const LinkConstraint> ConstraintsOf(std::int32_t p) const {
-    return {constraints + constraintStart[p],
-            static_cast<std::size_t>(constraintStart[p + 1] - constraintStart[p])};
+  // The constraints of placement p of `block`.
+  std::span<const LinkConstraint> ConstraintsOf(int block, std::int32_t p) const {
+    const BlockConstraints& b = blockConstraints[block];
+    const auto count = static_cast<std::size_t>(b.count);
+    return {constraints + b.start + static_cast<std::size_t>(p - b.firstPlacement) * count, count};
   }
   std::span<const std::int32_t> Covering(int cell) const {
     return {cover.data() + coverStart[cell],
