@@ -593,5 +593,57 @@ The arrow buttons step through the solutions found. In a solution every form cel
         <source>Это одна часть поиска, разделённого на части; части соединяет команда zorvat-cli merge</source>
         <translation>This is one part of a search split into parts; the command zorvat-cli merge joins the parts</translation>
     </message>
+    <message>
+        <source>Сохранить рисунок: фигуру, слои формы или лист решений (SVG или PNG)</source>
+        <translation>Save a picture: the figure, the form layers or a sheet of solutions (SVG or PNG)</translation>
+    </message>
+    <message>
+        <source>Фигура…</source>
+        <translation>Figure…</translation>
+    </message>
+    <message>
+        <source>Слои формы…</source>
+        <translation>Form layers…</translation>
+    </message>
+    <message>
+        <source>Лист решений…</source>
+        <translation>Sheet of solutions…</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок фигуры</source>
+        <translation>Save the figure's picture</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок слоёв формы</source>
+        <translation>Save the form layers' picture</translation>
+    </message>
+    <message>
+        <source>Сохранить лист решений</source>
+        <translation>Save a sheet of solutions</translation>
+    </message>
+    <message>
+        <source>Лист решений</source>
+        <translation>Sheet of solutions</translation>
+    </message>
+    <message>
+        <source>Решения с</source>
+        <translation>Solutions from</translation>
+    </message>
+    <message>
+        <source>по</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>На одном листе не больше %1 решений</source>
+        <translation>At most %1 solutions on one sheet</translation>
+    </message>
+    <message>
+        <source>Неизвестный тип файла</source>
+        <translation>Unknown file type</translation>
+    </message>
+    <message>
+        <source>Сохранить можно в файлы %1</source>
+        <translation>Files that can be saved: %1</translation>
+    </message>
 </context>
 </TS>

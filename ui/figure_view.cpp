@@ -134,6 +134,11 @@ void DrawGlyphs(QPainter& p, const FigureState& f) {
 void DrawFigure(QImage& image, int width, int height, const FigureState& figure,
                 const FigureViewOptions& options) {
   QPainter p(&image);
+  PaintFigure(p, width, height, figure, options);
+}
+
+void PaintFigure(QPainter& p, int width, int height, const FigureState& figure,
+                 const FigureViewOptions& options) {
   p.setRenderHint(QPainter::Antialiasing, false);
   FillBox(p, 0, 0, width, height, kWhite);
   for (int y = 0; y < figure.FigureDepth; ++y)

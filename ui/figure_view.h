@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include "model/task.h"
 
@@ -18,6 +19,10 @@ struct FigureViewOptions {
   QColor textColor{0, 0, 0};  // the window text colour
 };
 
+// Draws with `painter` (the picture's image, or a picture file), clearing
+// the rectangle width x height first.
+void PaintFigure(QPainter& painter, int width, int height, const FigureState& figure,
+                 const FigureViewOptions& options);
 // Draws onto `image`, clearing the panel rectangle (width x height) first;
 // the image may be larger than the panel.
 void DrawFigure(QImage& image, int width, int height, const FigureState& figure,

@@ -1,5 +1,7 @@
-// The message boxes about task and settings files (ui/file_boxes.h).
+// The message boxes about files and the save dialog (ui/file_boxes.h).
 #include "ui/file_boxes.h"
+
+#include <QFileInfo>
 
 #include "ui/texts/core_texts.h"
 #include "ui/tr.h"
@@ -24,6 +26,23 @@ MessageRequest ExitWriteFailedBox(const QString& autosavePath, bool taskWritten,
   if (!settingsWritten) text += FileErrorText(settingsPath, kSettingsNotWrittenText) + QLatin1Char('\n');
   text += Tr(kSaveElsewhereQuestion);
   return {text, Tr(kWriteFailedCaption), MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel};
+}
+
+std::optional<QString> AskSavePath(Services& services, const FileDialogRequest& request) {
+  std::optional<QString> path = services.SaveFileName(request);
+  if (path && QFileInfo::exists(*path) &&
+      services.ShowMessage({Tr(kOverwriteQuestion), Tr(kOverwriteCaption), MessageIcon::None,
+                            MessageButtons::YesNo}) != MessageAnswer::Yes)
+    return std::nullopt;
+  return path;
+}
+
+void ReportSaveFailure(Services& services, const QString& path, SaveResult result, const QString& types) {
+  if (result == SaveResult::UnknownType)
+    services.ShowMessage(FileErrorBox(path, kUnknownFileTypeCaption, MessageIcon::Exclamation,
+                                      Tr(kKnownFileTypesText).arg(types)));
+  else if (result == SaveResult::WriteFailed)
+    services.ShowMessage(FileErrorBox(path, kWriteFailedCaption, MessageIcon::Exclamation));
 }
 
 MessageIcon ReadFailureIcon(ReadResult result) {

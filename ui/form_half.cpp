@@ -35,23 +35,42 @@ FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
   solidView = new SolidView(Panel6);
   solidView->setGeometry(PanelBI->geometry());
   solidView->setVisible(false);
+  CollisionL = MakeLabel(Panel4, "CollisionL", "", ResP->x(), ResP->y() + ResP->height() + 2);
+  CollisionL->setWordWrap(true);
+  CollisionL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  CollisionL->resize(std::max(1, width() - CollisionL->x() - 2), kMainStripHeight - CollisionL->y() - 1);
+  SetLabelLook(CollisionL, kRed, false);
+  CollisionL->setVisible(false);
+  connect(solidView, &SolidView::collisionChanged, this, &FormHalf::ShowCollision);
 }
 
 void FormHalf::ShowSolid(bool on) {
   solidView->setVisible(on);
   PanelBI->setVisible(!on);
-  solidSolution_ = nullptr;
+}
+
+void FormHalf::ShowCollision(const QString& line) {
+  CollisionL->setText(line);
+  CollisionL->setToolTip(line);
+  CollisionL->setVisible(!line.isEmpty());
 }
 
 bool FormHalf::solidShown() const { return !solidView->isHidden(); }
 
 void FormHalf::ShowSolidSolution(const EditorSession& session, const QColor& cubeColor) {
   const SolutionViewData* shown = session.shownSolution();
-  if (!solidShown() || shown == nullptr) return;
   const Solver& solver = session.solver();
   const int i = session.currentSolution();
-  if (solidSolution_ != solver.SolutionCubes(i).data()) {
-    solidSolution_ = solver.SolutionCubes(i).data();
+  const std::uint8_t* cubes = shown ? solver.SolutionCubes(i).data() : nullptr;
+  if (!solidShown() || shown == nullptr) {
+    if (cubes != solidSolution_) {  // the view's solution, and its collision, is not the one shown
+      solidSolution_ = nullptr;
+      ShowCollision({});
+    }
+    return;
+  }
+  if (solidSolution_ != cubes) {
+    solidSolution_ = cubes;
     solidView->ShowSolution(session.task().figure, session.validation().links,
                             {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()},
                             cubeColor);
@@ -137,6 +156,7 @@ void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& picture) {
   ErP->resize(std::max(1, w - ErP->x() - 2), ErP->height());
   ErL->resize(ErP->width() - 4, ErL->height());
   ResP->StretchTo(w - 2);
+  CollisionL->resize(std::max(1, w - CollisionL->x() - 2), CollisionL->height());
   ArrangePictureBox(image, picture);
 }
 
@@ -148,7 +168,11 @@ void FormHalf::ShowSizes(int width, int depth, int height) {
 
 void FormHalf::ShowMode(const ModeControls& controls) {
   SolP->setVisible(controls.solPVisible);
-  if (!controls.solPVisible) SolP->SolidBt->setChecked(false);
+  if (!controls.solPVisible) {
+    SolP->SolidBt->setChecked(false);
+    solidSolution_ = nullptr;  // the next run's solutions are handed over anew
+    ShowCollision({});
+  }
   ResP->setVisible(controls.resPVisible);
   Edit1P->setVisible(controls.edit1PVisible);
   Panel2->setEnabled(controls.editingEnabled);

@@ -5,7 +5,8 @@
 // and below it the form's picture in its scroll box (Panel6, PanelBI). It
 // shows what the window hands it; the window connects the controls to its
 // handlers. In solution view the 3-D view (SolidView) can take the place of
-// the picture's panel PanelBI; with it off the half is as it was.
+// the picture's panel PanelBI; with it off the half is as it was, except
+// for the line CollisionL that names a collision found in the fold.
 #pragma once
 
 #include <QWidget>
@@ -47,7 +48,9 @@ class FormHalf : public QWidget {
   bool solidShown() const;
   // While the 3-D view is on, shows the session's shown solution there with
   // its selected cell; the solution is handed over again only when another
-  // one is shown, so the view keeps its angle and fold position.
+  // one is shown, so the view keeps its angle and fold position. CollisionL
+  // names a collision the view's fold check found, until another solution
+  // is shown or solution view ends.
   void ShowSolidSolution(const EditorSession& session, const QColor& cubeColor);
 
   QWidget *Panel4, *Panel2, *MoveBP, *Edit1P, *ErP, *Panel6, *PanelBI;
@@ -57,6 +60,7 @@ class FormHalf : public QWidget {
   QToolButton *Move0BBt, *ClearBBt, *FillBBt, *PrevLayerBt, *NextLayerBt;
   QCheckBox* EmptyCellsCB;
   QLabel *EmptyL, *ErL;
+  QLabel* CollisionL;  // under ResP: the fold's collision in the 3-D view
   SolutionBrowser* SolP;
   ResultPanel* ResP;
   SolidView* solidView;
@@ -70,6 +74,7 @@ class FormHalf : public QWidget {
   void BuildShifts();
   void BuildLayerTools();
   void BuildErrorLine();
+  void ShowCollision(const QString& line);
 
   const std::uint8_t* solidSolution_ = nullptr;  // the stored solution the 3-D view shows
 };

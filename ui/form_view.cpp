@@ -151,6 +151,11 @@ class FormPainter {
 void DrawForm(QImage& image, int width, int height, const FormState& form, const FigureState& figure,
               const FormViewOptions& options) {
   QPainter p(&image);
+  PaintForm(p, width, height, form, figure, options);
+}
+
+void PaintForm(QPainter& p, int width, int height, const FormState& form, const FigureState& figure,
+               const FormViewOptions& options) {
   p.setRenderHint(QPainter::Antialiasing, false);
   FillBox(p, 0, 0, width, height, kWhite);
   FormPainter painter(p, form, figure, options);

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include "editor/solution_view_data.h"
 #include "model/task.h"
@@ -22,8 +23,12 @@ struct FormViewOptions {
   QColor textColor{0, 0, 0};
 };
 
+// Draws with `painter` (the picture's image, or a picture file), clearing
+// the rectangle width x height first. `figure` gives the user numbers of
+// the cubes a solution shows.
+void PaintForm(QPainter& painter, int width, int height, const FormState& form, const FigureState& figure,
+               const FormViewOptions& options);
 // Draws onto `image`, clearing the panel rectangle (width x height) first.
-// `figure` gives the user numbers of the cubes a solution shows.
 void DrawForm(QImage& image, int width, int height, const FormState& form, const FigureState& figure,
               const FormViewOptions& options);
 

@@ -1,6 +1,7 @@
 // The 3-D view widget: controls, the canvas, the fold's timeline.
 #include "ui/solid_view.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -145,7 +146,10 @@ void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& link
   if (allShown) LayersSE->setValue(layers);
   scene_.lastLayer = LayersSE->value() - 1;
   SelectCell(selectedCell_);
-  if (t_ < 1) EnsureFold();  // the new solution's fold at the position shown
+  if (t_ < 1)
+    EnsureFold();  // the new solution's fold at the position shown
+  else
+    AnnounceCheck();
   Rebuild();
 }
 
@@ -156,6 +160,7 @@ void SolidView::Clear() {
   check_.reset();
   scene_ = SolidScene{};
   FoldL->clear();
+  AnnounceCheck();
   canvas_->update();
 }
 
@@ -174,6 +179,11 @@ void SolidView::EnsureFold() {
   if (!solid_ || fold_) return;
   fold_ = std::make_unique<Fold>(*solid_);
   check_ = FindFoldOrder(*fold_);
+  AnnounceCheck();
+}
+
+void SolidView::AnnounceCheck() {
+  emit collisionChanged(check_ && !check_->found ? resultLine() : QString());
 }
 
 const FoldCheck& SolidView::foldCheck() {
@@ -289,20 +299,25 @@ void SolidView::SetLastLayer(int layer) {
 
 void SolidView::ExportThroughDialog(Services& services) const {
   const FileDialogRequest ask{Tr(kSolidExportTitle), QStringLiteral("stl"), Tr(kSolidExportFilter), {}, {}};
-  const std::optional<QString> path = services.SaveFileName(ask);
-  if (path && !Export(*path)) services.ShowMessage({*path, Tr(kWriteFailedCaption), MessageIcon::Error});
+  if (const std::optional<QString> path = AskSavePath(services, ask))
+    ReportSaveFailure(services, *path, Export(*path), Tr(kSolidExportFilter));
 }
 
-bool SolidView::Export(const QString& path) const {
-  if (!solid_) return false;
-  const std::string file = path.toStdString();
+SaveResult SolidView::Export(const QString& path) const {
+  const std::string file = QFile::encodeName(path).toStdString();
   const QString extension = path.section(QLatin1Char('.'), -1).toLower();
-  if (extension == QLatin1String("stl")) return WriteStl(file, PartMeshes(*solid_), 1.0);
-  if (extension == QLatin1String("obj")) return WriteObj(file, PartMeshes(*solid_), 1.0);
-  if (extension != QLatin1String("png") && extension != QLatin1String("svg")) return false;
-  const PictureFormat format = extension == QLatin1String("png") ? PictureFormat::Png : PictureFormat::Svg;
-  return WritePicture(file, format, canvas_->size(),
-                      [this](QPainter& p, const QRect& r) { PaintSolid(p, r, scene_, camera_); });
+  bool written = false;
+  if (extension == QLatin1String("stl") || extension == QLatin1String("obj")) {
+    written = solid_ && (extension == QLatin1String("stl") ? WriteStl(file, PartMeshes(*solid_), 1.0)
+                                                           : WriteObj(file, PartMeshes(*solid_), 1.0));
+  } else if (const std::optional<PictureFormat> format = PictureFormatOf(path)) {
+    written = solid_ && WritePicture(file, *format, canvas_->size(), [this](QPainter& p, const QRect& r) {
+                PaintSolid(p, r, scene_, camera_);
+              });
+  } else {
+    return SaveResult::UnknownType;
+  }
+  return written ? SaveResult::Written : SaveResult::WriteFailed;
 }
 
 QPointF SolidView::ProjectedCentre(int cube) const {

@@ -14,6 +14,7 @@
 
 #include "platform/qt/services.h"
 #include "solid/fold.h"
+#include "ui/file_boxes.h"
 #include "ui/pictures/solid_scene.h"
 
 class QLabel;
@@ -53,10 +54,9 @@ class SolidView : public QWidget {
   void ResetView();
   // Writes the shown solution by the path's extension: .stl or .obj (the
   // part meshes, one unit per cube edge), .png or .svg (the view as shown).
-  // False for another extension or a file that could not be written.
-  bool Export(const QString& path) const;
-  // ExportBt's dialog: asks where to write, writes, and names a failed write
-  // in a box.
+  SaveResult Export(const QString& path) const;
+  // ExportBt's dialog: asks where to write (and before replacing a file),
+  // writes, and names a failure in a box.
   void ExportThroughDialog(Services& services) const;
   void SetLastLayer(int layer);
   // The fold's check (computed on first call), and its words.
@@ -72,6 +72,9 @@ class SolidView : public QWidget {
  signals:
   void cellClicked(int cell);
   void exportRequested();  // ExportBt: the window asks where to write
+  // The fold of the shown solution was checked (or the check is gone): the
+  // words of a collision or of no order found, else empty.
+  void collisionChanged(const QString& line);
 
  private:
   friend class SolidCanvas;
@@ -83,6 +86,7 @@ class SolidView : public QWidget {
   void CanvasWheel(int steps);
   void Paint(QPainter& painter, const QRect& rect) const;
   void EnsureFold();
+  void AnnounceCheck();
 
   std::unique_ptr<SolidSolution> solid_;
   std::unique_ptr<Fold> fold_;

@@ -1,10 +1,14 @@
 // The solution browser of the form half (SolP), shown in solution view:
 // the first, previous, next and last buttons over SolL, which names the
 // shown solution and the count ("3 из 12"), or, past the solutions kept,
-// also the count found; below them the toggle SolidBt of the 3-D view.
+// also the count found; below them the toggle SolidBt of the 3-D view and
+// PicturesBt, whose menu saves a picture of the figure, of the form layers
+// or a sheet of solutions.
 #pragma once
 
 #include <QWidget>
+
+#include "ui/window_pictures.h"
 
 class QLabel;
 class QToolButton;
@@ -24,7 +28,11 @@ class SolutionBrowser : public QWidget {
 
   QToolButton *FirstSolBt, *PrevSolBt, *NextSolBt, *LastSolBt;
   QToolButton* SolidBt;  // checked: the 3-D view stands in for the form's picture
+  QToolButton* PicturesBt;
   QLabel* SolL;
+
+ signals:
+  void pictureRequested(WindowPicture what);
 };
 
 }  // namespace zv

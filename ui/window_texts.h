@@ -18,6 +18,10 @@ inline constexpr const char* kOpenTaskTitle = QT_TRANSLATE_NOOP("Zorvat", "От�
 inline constexpr const char* kSaveTaskTitle = QT_TRANSLATE_NOOP("Zorvat", "Сохранить задачу");
 inline constexpr const char* kOverwriteQuestion = QT_TRANSLATE_NOOP("Zorvat", "Сохранять?");
 inline constexpr const char* kOverwriteCaption = QT_TRANSLATE_NOOP("Zorvat", "Файл уже существует");
+// A file to save whose extension names no type the window writes (%1:
+// the extensions it writes there).
+inline constexpr const char* kUnknownFileTypeCaption = QT_TRANSLATE_NOOP("Zorvat", "Неизвестный тип файла");
+inline constexpr const char* kKnownFileTypesText = QT_TRANSLATE_NOOP("Zorvat", "Сохранить можно в файлы %1");
 // An autosave that could not be read at start (%1: where it was moved).
 inline constexpr const char* kAutosaveSetAsideText =
     QT_TRANSLATE_NOOP("Zorvat", "Файл сохранён под именем %1");

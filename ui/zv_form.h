@@ -60,6 +60,10 @@ class TZvForm : public QWidget {
   ~TZvForm() override;
 
   const TaskState& task() const { return session_.task(); }
+  // The editing session and the display switches (the views' options and
+  // the picture files read them).
+  const EditorSession& session() const { return session_; }
+  const Settings& settings() const { return opt_; }
   const QString& currentTaskFile() const { return currentTaskFile_; }
   const Validation& validation() const { return session_.validation(); }
   QColor cubeColor() const;

@@ -142,13 +142,8 @@ void TZvForm::NewBtClick() {
 }
 
 bool TZvForm::SaveThroughDialog() {
-  const std::optional<QString> path = services_.SaveFileName(TaskDialogRequest(kSaveTaskTitle));
-  if (!path) return false;
-  if (QFileInfo::exists(*path) &&
-      services_.ShowMessage({Tr(kOverwriteQuestion), Tr(kOverwriteCaption), MessageIcon::None,
-                             MessageButtons::YesNo}) != MessageAnswer::Yes)
-    return false;
-  return WriteTask(*path, true);
+  const std::optional<QString> path = AskSavePath(services_, TaskDialogRequest(kSaveTaskTitle));
+  return path && WriteTask(*path, true);
 }
 
 void TZvForm::OpenDroppedFiles(const QStringList& paths) {

@@ -23,6 +23,7 @@
 #include "ui/solve_runs.h"
 #include "ui/texts/core_texts.h"
 #include "ui/tr.h"
+#include "ui/view_options.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"
 
@@ -120,26 +121,15 @@ void TZvForm::ShowValidation() {
 }
 
 void TZvForm::FigureRedraw() {
-  FigureViewOptions o;
-  o.links = opt_.Links;
-  o.numbers = opt_.Numbers || numberingMode() || workMode() == WorkMode::SolutionView;
-  o.cubeColor = cubeColor();
-  o.textColor = palette().color(QPalette::WindowText);
   const PictureBox& p = figureHalf_->image;
-  DrawFigure(p.picture->image(), p.panel->width(), p.panel->height(), task().figure, o);
+  DrawFigure(p.picture->image(), p.panel->width(), p.panel->height(), task().figure, FigureOptions(*this));
   p.picture->update();
 }
 
 void TZvForm::FormRedraw() {
-  FormViewOptions o;
-  o.prevLayer = opt_.PrevLayer;
-  o.nextLayer = opt_.NextLayer;
-  o.solutionView = workMode() == WorkMode::SolutionView;
-  o.solution = shownSolution();
-  o.cubeColor = cubeColor();
-  o.textColor = palette().color(QPalette::WindowText);
   const PictureBox& p = formHalf_->image;
-  DrawForm(p.picture->image(), p.panel->width(), p.panel->height(), task().form, task().figure, o);
+  DrawForm(p.picture->image(), p.panel->width(), p.panel->height(), task().form, task().figure,
+           FormOptions(*this));
   p.picture->update();
   SolidRedraw();
 }

@@ -50,7 +50,9 @@ std::vector<int> SetSlots(const SolutionViewData& view, int row) {
 
 }  // namespace
 
-TEST(SolutionMarks, EdgeHingesOnTheLowerEdgeAreBarsOutsideTheSelectedCell) {
+// EdgeX1 lies in the layer's upper face (towards layer z-1), EdgeX2 in its
+// lower face (towards z+1): the help's words for where their bars stand.
+TEST(SolutionMarks, EdgeHingesOnTheUpperEdgeAreBarsOutsideTheSelectedCell) {
   SideBySide s(Pair(EdgeX1));
   SelectCellMarks(s.v.links, kLeft, s.view);
   EXPECT_EQ(SetSlots(s.view, 1), std::vector<int>{kAxisBar + 1});  // outside the right side
@@ -63,7 +65,7 @@ TEST(SolutionMarks, EdgeHingesOnTheLowerEdgeAreBarsOutsideTheSelectedCell) {
   EXPECT_TRUE(!s.view.linkedNeighbour[kRight]);
 }
 
-TEST(SolutionMarks, EdgeHingesOnTheUpperEdgeAreBarsInsideTheSelectedCell) {
+TEST(SolutionMarks, EdgeHingesOnTheLowerEdgeAreBarsInsideTheSelectedCell) {
   SideBySide s(Pair(EdgeX2));
   SelectCellMarks(s.v.links, kLeft, s.view);
   EXPECT_EQ(SetSlots(s.view, 1), std::vector<int>{kAxisBar + 5});  // inside the right side

@@ -1,14 +1,26 @@
 // Picture files of solutions read back: the PNG of the 3-D view and of a
 // sheet of solutions has both part colours, the SVG renders through
-// QSvgRenderer with them too, and an unwritable path writes nothing.
+// QSvgRenderer with them too, and an unwritable path writes nothing. From
+// the window's picture menu: the figure and the form layers in the cube
+// colour and a sheet of the range asked in the part colours, each as SVG
+// and PNG; every save dialog asks before replacing a file and names an
+// unknown file type.
 #include "ui/pictures/solid_pictures.h"
 
+#include <QMenu>
+#include <QSpinBox>
 #include <QSvgRenderer>
 #include <QtTest>
 
 #include "solid/part_colours.h"
 #include "solver/solver.h"
 #include "tests/support/task_builder.h"
+#include "tests/ui/solve_helpers.h"
+#include "ui/sheet_range_dialog.h"
+#include "ui/solution_browser.h"
+#include "ui/texts/core_texts.h"
+#include "ui/tr.h"
+#include "ui/window_texts.h"
 
 namespace zv {
 
@@ -30,6 +42,44 @@ int ShadePixels(const QImage& image, const QColor& colour) {
   return count;
 }
 
+// A picture file as an image: a PNG read, an SVG rendered through
+// QSvgRenderer at its picture size (its view box); a null image when
+// neither works.
+QImage ReadPicture(const QString& path) {
+  if (!path.endsWith(QLatin1String(".svg"))) return QImage(path);
+  QSvgRenderer renderer(path);
+  if (!renderer.isValid()) return {};
+  QImage image(renderer.viewBox().size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  return image;
+}
+
+// Cubes 1 and 2 hinged on the vertical edge below their shared side, cube
+// 3 a part of its own: two parts in an L of three cells, several solutions.
+TaskState HingedPairAndCube() {
+  TaskState task = MakeTask({"##", ".#"}, {{"#.", "##"}});
+  SetLink(task, 1, 1, CornerXUpper);
+  return task;
+}
+
+// The window's picture menu item for `what`.
+void ChoosePicture(TZvForm& w, WindowPicture what) {
+  Button(w, "PicturesBt")->menu()->actions().at(static_cast<int>(what))->trigger();
+}
+
+// Answers the sheet's range question, once it is asked, with solutions from..to.
+void AnswerSheetRange(int from, int to) {
+  QTimer::singleShot(0, [from, to] {
+    auto* dialog = qobject_cast<SheetRangeDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog != nullptr);
+    dialog->FromSE->setValue(from);
+    dialog->ToSE->setValue(to);
+    dialog->accept();
+  });
+}
+
 }  // namespace
 
 class SolidPicturesTest : public QObject {
@@ -37,9 +87,7 @@ class SolidPicturesTest : public QObject {
 
  private slots:
   void picturesHaveThePartColours() {
-    TaskState task = MakeTask({"##", "##"}, {{"##"}, {"##"}});
-    SetLink(task, 1, 0, RigidX);
-    SetLink(task, 1, 1, RigidX);
+    TaskState task = HingedPairAndCube();
     const Validation v = ValidateTask(task);
     Solver solver;
     QuietObserver quiet;
@@ -59,19 +107,77 @@ class SolidPicturesTest : public QObject {
                         svg = folder.filePath("a.svg").toStdString();
       QVERIFY(WritePicture(png, PictureFormat::Png, {300, 300}, paint));
       QVERIFY(WritePicture(svg, PictureFormat::Svg, {300, 300}, paint));
-      QImage fromSvg(300, 300, QImage::Format_RGB32);
-      fromSvg.fill(Qt::white);
-      QSvgRenderer renderer(QString::fromStdString(svg));
-      QVERIFY(renderer.isValid());
-      QPainter painter(&fromSvg);
-      renderer.render(&painter);
-      painter.end();
-      for (const QImage& image : {QImage(QString::fromStdString(png)), fromSvg})
+      for (const std::string& file : {png, svg}) {
+        const QImage image = ReadPicture(QString::fromStdString(file));
+        QCOMPARE(image.size(), QSize(300, 300));
         for (int part = 0; part < 2; ++part)
           QVERIFY(ShadePixels(image, QColor::fromRgb(PartColour(part))) > 100);
+      }
     }
     QVERIFY(!WritePicture(folder.filePath("no/a.png").toStdString(), PictureFormat::Png, {50, 50}, view));
     QVERIFY(!QFile::exists(folder.filePath("no/a.png")));
+  }
+
+  void theWindowSavesItsPictures() {
+    WindowFixture fx;
+    QVERIFY(fx.StartShown());
+    TZvForm& w = *fx.window;
+    fx.services.color = 0x00C8FF;  // yellow cubes, unlike the grid and the part colours
+    ClickButton(w, "ChooseColBt");
+    LoadTask(fx, HingedPairAndCube());
+    ClickButton(w, "SolveBt");
+    QVERIFY(w.session().solver().SolutionCount() >= 2);
+    const QColor cube(255, 200, 0), part0 = QColor::fromRgb(PartColour(0)),
+                                    part1 = QColor::fromRgb(PartColour(1));
+    const struct {
+      WindowPicture what;
+      std::vector<QColor> colours;
+      QSize size;
+    } pictures[] = {
+        {WindowPicture::Figure, {cube}, {FigurePictureWidth(2), FigurePictureHeight(2)}},
+        {WindowPicture::Layers, {cube}, {FormPictureWidth(2), FormPictureHeight(2, 1)}},
+        {WindowPicture::Sheet, {part0, part1}, {2 * 240, 240}},  // solutions 1 and 2 side by side
+    };
+    for (const auto& picture : pictures)
+      for (const char* extension : {".svg", ".png"}) {
+        const QString path = fx.folder() + QString::number(static_cast<int>(picture.what)) + extension;
+        fx.services.savePaths = {path};
+        if (picture.what == WindowPicture::Sheet) AnswerSheetRange(1, 2);
+        ChoosePicture(w, picture.what);
+        const QImage image = ReadPicture(path);
+        QCOMPARE(image.size(), picture.size);
+        for (const QColor& colour : picture.colours) QVERIFY(ShadePixels(image, colour) > 100);
+      }
+    QVERIFY(fx.services.messages.empty());
+  }
+
+  // An existing file is replaced only when the question is answered yes; a
+  // name of another type writes nothing and says which types are written.
+  void everySaveDialogAsksBeforeReplacingAFile() {
+    WindowFixture fx;
+    QVERIFY(fx.StartShown());
+    TZvForm& w = *fx.window;
+    LoadTask(fx, HingedPairAndCube());
+    ClickButton(w, "SolveBt");
+    ClickButton(w, "SolidBt");
+    const std::function<void()> saves[] = {[&] { ChoosePicture(w, WindowPicture::Figure); },
+                                           [&] { ClickButton(w, "ExportBt"); }};
+    const char* names[] = {"old.svg", "old.stl"};
+    for (int i = 0; i < 2; ++i) {
+      const QString path = fx.file(names[i]);
+      WriteBytes(path, "old");
+      for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        fx.services.savePaths = {path};
+        fx.services.answers = {answer};
+        saves[i]();
+        QCOMPARE(fx.services.messages.back().caption, Tr(kOverwriteCaption));
+        QCOMPARE(Bytes(path) == "old", answer == MessageAnswer::No);
+      }
+      fx.services.savePaths = {fx.file("new.jpg")};
+      saves[i]();
+      QCOMPARE(fx.services.messages.back().caption, Tr(kUnknownFileTypeCaption));
+      QVERIFY(!QFile::exists(fx.file("new.jpg")));
+    }
   }
 };
 

@@ -1,7 +1,8 @@
 // The 3-D view in the main window: the toggle beside the form's picture
 // (off, the picture is back as it was), the selection in step both ways,
-// and the view's angle kept while stepping through solutions; and the
-// figure's tooltip naming the face of an edge hinge.
+// and the view's angle kept while stepping through solutions; the fold's
+// collision named in the result line under the counts; and the figure's
+// tooltip naming the face of an edge hinge.
 #include <QToolTip>
 
 #include "tests/support/task_builder.h"
@@ -91,6 +92,36 @@ class SolidWindowTest : public QObject {
     QCOMPARE(Bytes(fx_->file("s.stl")).size(), 84 + 50 * 2 * 24);  // the flat ring: 24 outer faces
     QVERIFY(QImage(fx_->file("s.png")).size() == View().canvas()->size());
     QCOMPARE(fx_->services.messages.size(), 1u);  // the unwritable SVG
+  }
+
+  // Cubes 1 and 2 hinged on the vertical edge below their side, cube 3 a
+  // part below cube 2: a turned hinge sweeps cube 2 through cube 3 in its
+  // first step. The line stays while that solution is shown, also with the
+  // view off, and goes with solution view.
+  void theResultLineNamesTheFoldsCollision() {
+    TaskState t = MakeTask({"##", ".#"}, {{"#.", "##"}});
+    SetLink(t, 1, 1, CornerXUpper);
+    LoadTask(*fx_, t);
+    ClickButton(W(), "SolveBt");  // editing again, then solving
+    ClickButton(W(), "SolveBt");
+    ClickButton(W(), "SolidBt");
+    QLabel* line = Control<QLabel>(W(), "CollisionL");
+    int named = 0;
+    for (int i = 0; i < W().session().solver().SolutionCount(); ++i) {
+      ClickButton(W(), "ForwardBt");  // the fold is wanted: it is checked
+      QCOMPARE(line->isVisible(), !View().foldCheck().found);
+      if (!View().foldCheck().found) {
+        QVERIFY(line->text().startsWith(QString::fromUtf8("Кубики 2 и 3 сталкиваются на шаге 1 ")));
+        QCOMPARE(line->text(), View().resultLine());
+        ++named;
+      }
+      ClickButton(W(), "NextSolBt");
+    }
+    QVERIFY(named > 0);
+    ClickButton(W(), "SolidBt");
+    QCOMPARE(line->isVisible(), !View().foldCheck().found);
+    ClickButton(W(), "SolveBt");  // back to editing
+    QVERIFY(!line->isVisible());
   }
 
   // The figure's tooltip over an edge hinge names the face it lies in.

@@ -13,6 +13,13 @@
 
 namespace zv {
 
+std::optional<PictureFormat> PictureFormatOf(const QString& path) {
+  const QString extension = path.section(QLatin1Char('.'), -1).toLower();
+  if (extension == QLatin1String("png")) return PictureFormat::Png;
+  if (extension == QLatin1String("svg")) return PictureFormat::Svg;
+  return std::nullopt;
+}
+
 std::vector<QColor> CubeColours(const SolidSolution& solid, const QColor& cubeColour) {
   std::vector<QColor> colours(solid.cubeCount, cubeColour);
   if (solid.partCount > 1)
@@ -32,13 +39,18 @@ SolidScene RestingScene(const SolidSolution& solid, const FigureState& figure, c
   return scene;
 }
 
+QSize SheetGrid(int count) {
+  const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(double(count)))));
+  return {columns, std::max(1, (count + columns - 1) / columns)};
+}
+
 void PaintSheet(QPainter& painter, const QRect& rect, const std::vector<SolidScene>& scenes, int first,
                 const SolidCamera& camera) {
   painter.fillRect(rect, kWhite);
   if (scenes.empty()) return;
-  const int columns = static_cast<int>(std::ceil(std::sqrt(double(scenes.size()))));
-  const int rows = (static_cast<int>(scenes.size()) + columns - 1) / columns;
-  const int w = rect.width() / columns, h = rect.height() / rows;
+  const QSize grid = SheetGrid(static_cast<int>(scenes.size()));
+  const int columns = grid.width();
+  const int w = rect.width() / columns, h = rect.height() / grid.height();
   QFont font = ViewFont(kLayerNumberPointSize);
   font.setPixelSize(std::max(8, h / 14));
   for (std::size_t i = 0; i < scenes.size(); ++i) {
@@ -65,6 +77,7 @@ bool WritePicture(const std::string& path, PictureFormat format, const QSize& si
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
+    svg.setResolution(96);  // one picture pixel is one CSS pixel, as browsers and editors take it
     svg.setViewBox(rect);
     QPainter painter(&svg);
     paint(painter, rect);

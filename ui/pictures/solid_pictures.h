@@ -11,7 +11,9 @@
 
 #include <QColor>
 #include <QSize>
+#include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@
 namespace zv {
 
 enum class PictureFormat { Png, Svg };
+// The format a file name's extension names (.png or .svg, any case), if any.
+std::optional<PictureFormat> PictureFormatOf(const QString& path);
 
 // A solution's cubes where it puts them, each in its part's colour (in
 // `cubeColour` when the figure is one part), with the user numbers.
@@ -27,6 +31,9 @@ SolidScene RestingScene(const SolidSolution& solid, const FigureState& figure, c
 // The colours of the cubes: part colours, or `cubeColour` for a single part.
 std::vector<QColor> CubeColours(const SolidSolution& solid, const QColor& cubeColour);
 
+// The columns and rows of a sheet of `count` scenes: as many columns as
+// the rows need at most, rows filled one after another.
+QSize SheetGrid(int count);
 // A grid of the given scenes, each labelled with its number (first + i).
 void PaintSheet(QPainter& painter, const QRect& rect, const std::vector<SolidScene>& scenes, int first,
                 const SolidCamera& camera);

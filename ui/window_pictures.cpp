@@ -1,0 +1,90 @@
+// The main window's picture files (ui/window_pictures.h).
+#include "ui/window_pictures.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "editor/cell_geometry.h"
+#include "solid/solid_solution.h"
+#include "ui/form_half.h"
+#include "ui/pictures/solid_pictures.h"
+#include "ui/picture_texts.h"
+#include "ui/sheet_range_dialog.h"
+#include "ui/solid_view.h"
+#include "ui/tr.h"
+#include "ui/view_options.h"
+#include "ui/zv_form.h"
+
+namespace zv {
+
+namespace {
+
+constexpr int kSheetCellSide = 240;  // pixels of one solution on a sheet
+
+SaveResult WriteSheet(const TZvForm& window, const std::string& file, PictureFormat format, int first,
+                      int last) {
+  const EditorSession& session = window.session();
+  const Solver& solver = session.solver();
+  if (first < 0 || last >= solver.SolutionCount() || first > last) return SaveResult::WriteFailed;
+  std::vector<SolidSolution> solids;
+  for (int i = first; i <= last; ++i)
+    solids.push_back(MakeSolidSolution(session.validation().links, {solver.SolutionCubes(i),
+                                                                    solver.SolutionRotations(i),
+                                                                    solver.FormCellList()}));
+  std::vector<SolidScene> scenes;
+  for (const SolidSolution& solid : solids)
+    scenes.push_back(RestingScene(solid, window.task().figure, window.cubeColor()));
+  const SolidCamera camera = window.formHalf().solidView->camera();
+  const bool written =
+      WritePicture(file, format, SheetGrid(static_cast<int>(scenes.size())) * kSheetCellSide,
+                   [&](QPainter& p, const QRect& r) { PaintSheet(p, r, scenes, first + 1, camera); });
+  return written ? SaveResult::Written : SaveResult::WriteFailed;
+}
+
+}  // namespace
+
+SaveResult WriteWindowPicture(const TZvForm& window, WindowPicture what, const QString& path, int first,
+                              int last) {
+  const std::optional<PictureFormat> format = PictureFormatOf(path);
+  if (!format) return SaveResult::UnknownType;
+  const std::string file = QFile::encodeName(path).toStdString();
+  if (what == WindowPicture::Sheet) return WriteSheet(window, file, *format, first, last);
+  const TaskState& task = window.task();
+  bool written = false;
+  if (what == WindowPicture::Figure) {
+    const FigureViewOptions options = FigureOptions(window);
+    const QSize size(FigurePictureWidth(task.figure.FigureWidth), FigurePictureHeight(task.figure.FigureDepth));
+    written = WritePicture(file, *format, size, [&](QPainter& p, const QRect& r) {
+      PaintFigure(p, r.width(), r.height(), task.figure, options);
+    });
+  } else {
+    const FormViewOptions options = FormOptions(window);
+    const QSize size(FormPictureWidth(task.form.FormWidth),
+                     FormPictureHeight(task.form.FormDepth, task.form.FormHeight));
+    written = WritePicture(file, *format, size, [&](QPainter& p, const QRect& r) {
+      PaintForm(p, r.width(), r.height(), task.form, task.figure, options);
+    });
+  }
+  return written ? SaveResult::Written : SaveResult::WriteFailed;
+}
+
+void SaveWindowPicture(TZvForm& window, Services& services, WindowPicture what) {
+  int first = 0, last = 0;
+  if (what == WindowPicture::Sheet) {
+    const int count = window.session().solver().SolutionCount();
+    if (count == 0) return;
+    SheetRangeDialog range(&window, count, window.currentSolutionIndex());
+    if (range.exec() != QDialog::Accepted) return;
+    first = range.first();
+    last = range.last();
+  }
+  const char* titles[] = {kFigurePictureTitle, kLayersPictureTitle, kSheetPictureTitle};
+  const QFileInfo task(window.currentTaskFile());
+  const FileDialogRequest ask{Tr(titles[static_cast<int>(what)]), QStringLiteral("svg"), Tr(kPictureFilter),
+                              task.fileName().isEmpty() ? QString() : task.absolutePath(),
+                              task.completeBaseName()};
+  if (const std::optional<QString> path = AskSavePath(services, ask))
+    ReportSaveFailure(services, *path, WriteWindowPicture(window, what, *path, first, last), Tr(kPictureFilter));
+}
+
+}  // namespace zv
