@@ -8,7 +8,8 @@ namespace zv {
 FigureViewOptions FigureOptions(const TZvForm& window) {
   FigureViewOptions o;
   o.links = window.settings().Links;
-  o.numbers = window.settings().Numbers || window.numberingMode() || window.workMode() == WorkMode::SolutionView;
+  o.numbers =
+      window.settings().Numbers || window.numberingMode() || window.workMode() == WorkMode::SolutionView;
   o.cubeColor = window.cubeColor();
   o.textColor = window.palette().color(QPalette::WindowText);
   return o;

@@ -7,8 +7,8 @@
 #include "editor/cell_geometry.h"
 #include "solid/solid_solution.h"
 #include "ui/form_half.h"
-#include "ui/pictures/solid_pictures.h"
 #include "ui/picture_texts.h"
+#include "ui/pictures/solid_pictures.h"
 #include "ui/sheet_range_dialog.h"
 #include "ui/solid_view.h"
 #include "ui/tr.h"
@@ -28,9 +28,9 @@ SaveResult WriteSheet(const TZvForm& window, const std::string& file, PictureFor
   if (first < 0 || last >= solver.SolutionCount() || first > last) return SaveResult::WriteFailed;
   std::vector<SolidSolution> solids;
   for (int i = first; i <= last; ++i)
-    solids.push_back(MakeSolidSolution(session.validation().links, {solver.SolutionCubes(i),
-                                                                    solver.SolutionRotations(i),
-                                                                    solver.FormCellList()}));
+    solids.push_back(
+        MakeSolidSolution(session.validation().links,
+                          {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()}));
   std::vector<SolidScene> scenes;
   for (const SolidSolution& solid : solids)
     scenes.push_back(RestingScene(solid, window.task().figure, window.cubeColor()));
@@ -53,7 +53,8 @@ SaveResult WriteWindowPicture(const TZvForm& window, WindowPicture what, const Q
   bool written = false;
   if (what == WindowPicture::Figure) {
     const FigureViewOptions options = FigureOptions(window);
-    const QSize size(FigurePictureWidth(task.figure.FigureWidth), FigurePictureHeight(task.figure.FigureDepth));
+    const QSize size(FigurePictureWidth(task.figure.FigureWidth),
+                     FigurePictureHeight(task.figure.FigureDepth));
     written = WritePicture(file, *format, size, [&](QPainter& p, const QRect& r) {
       PaintFigure(p, r.width(), r.height(), task.figure, options);
     });
@@ -84,7 +85,8 @@ void SaveWindowPicture(TZvForm& window, Services& services, WindowPicture what) 
                               task.fileName().isEmpty() ? QString() : task.absolutePath(),
                               task.completeBaseName()};
   if (const std::optional<QString> path = AskSavePath(services, ask))
-    ReportSaveFailure(services, *path, WriteWindowPicture(window, what, *path, first, last), Tr(kPictureFilter));
+    ReportSaveFailure(services, *path, WriteWindowPicture(window, what, *path, first, last),
+                      Tr(kPictureFilter));
 }
 
 }  // namespace zv

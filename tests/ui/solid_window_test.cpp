@@ -102,7 +102,6 @@ class SolidWindowTest : public QObject {
     TaskState t = MakeTask({"##", ".#"}, {{"#.", "##"}});
     SetLink(t, 1, 1, CornerXUpper);
     LoadTask(*fx_, t);
-    ClickButton(W(), "SolveBt");  // editing again, then solving
     ClickButton(W(), "SolveBt");
     ClickButton(W(), "SolidBt");
     QLabel* line = Control<QLabel>(W(), "CollisionL");
