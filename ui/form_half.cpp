@@ -42,6 +42,7 @@ FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
   SetLabelLook(CollisionL, kRed, false);
   CollisionL->setVisible(false);
   connect(solidView, &SolidView::collisionChanged, this, &FormHalf::ShowCollision);
+  connect(SolP, &SolutionBrowser::pictureRequested, this, &FormHalf::pictureRequested);
 }
 
 void FormHalf::ShowSolid(bool on) {
@@ -130,6 +131,8 @@ void FormHalf::BuildLayerTools() {
   EmptyL->setToolTip(Tr(QT_TRANSLATE_NOOP("Zorvat", "Количество пустых клеток")));
   EmptyL->resize(40, 16);
   EmptyL->setVisible(false);
+  EditPicturesBt = MakePicturesButton(Edit1P, "EditPicturesBt", 110, 0, false,
+                                      [this](WindowPicture what) { emit pictureRequested(what); });
   EmptyCellsCB = MakeCheckBox(Edit1P, "EmptyCellsCB", QT_TRANSLATE_NOOP("Zorvat", "Пустые клетки"),
                               QT_TRANSLATE_NOOP("Zorvat", "Показ границ клеток внутри формы"), 0, 24, 134);
 }

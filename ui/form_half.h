@@ -1,7 +1,8 @@
 // The form half of the main window (PanelB): the form tool strip Panel4
 // (the size spin edits in Panel2, SolveBt, the shifts with fill and clear
-// in MoveBP, the layer overlays and empty cells switch in Edit1P, the
-// solution browser SolP and the result labels ResP, the error line ErP),
+// in MoveBP, the layer overlays, the picture menu and empty cells switch
+// in Edit1P, the solution browser SolP and the result labels ResP, the
+// error line ErP),
 // and below it the form's picture in its scroll box (Panel6, PanelBI). It
 // shows what the window hands it; the window connects the controls to its
 // handlers. In solution view the 3-D view (SolidView) can take the place of
@@ -13,6 +14,7 @@
 #include <cstdint>
 
 #include "ui/picture_box.h"
+#include "ui/window_pictures.h"
 
 class QCheckBox;
 class QLabel;
@@ -58,6 +60,7 @@ class FormHalf : public QWidget {
   QSpinBox *XBSE, *YBSE, *ZBSE;
   SolveButton* SolveBt;
   QToolButton *Move0BBt, *ClearBBt, *FillBBt, *PrevLayerBt, *NextLayerBt;
+  QToolButton* EditPicturesBt;  // in Edit1P: pictures of the figure and the form layers
   QCheckBox* EmptyCellsCB;
   QLabel *EmptyL, *ErL;
   QLabel* CollisionL;  // under ResP: the fold's collision in the 3-D view
@@ -68,6 +71,8 @@ class FormHalf : public QWidget {
  signals:
   // One of the six shift buttons: shift the form by (dx, dy, dz) cells.
   void shiftClicked(int dx, int dy, int dz);
+  // The picture menu of Edit1P (figure, layers) or of SolP (also the sheet).
+  void pictureRequested(WindowPicture what);
 
  private:
   void BuildSizes();

@@ -2,12 +2,10 @@
 #include "ui/solution_browser.h"
 
 #include <QLabel>
-#include <QMenu>
 #include <QToolButton>
 
 #include "solver/solver.h"
 #include "ui/controls.h"
-#include "ui/picture_texts.h"
 #include "ui/solid_texts.h"
 #include "ui/solve_texts.h"
 #include "ui/tr.h"
@@ -40,16 +38,8 @@ SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
   SolL->setAlignment(Qt::AlignHCenter);
   SetLabelLook(SolL, kBlue, true);
   SolidBt = MakeButton(this, "SolidBt", kSolidViewToggleHint, 38, 44, 52, 22, QStringLiteral("3D"), true);
-  PicturesBt = MakeButton(this, "PicturesBt", kPicturesHint, 94, 44, 24, 22, QStringLiteral("⤓"));
-  PicturesBt->setPopupMode(QToolButton::InstantPopup);
-  auto* menu = new QMenu(PicturesBt);
-  const std::pair<const char*, WindowPicture> items[] = {{kFigurePictureItem, WindowPicture::Figure},
-                                                         {kLayersPictureItem, WindowPicture::Layers},
-                                                         {kSheetPictureItem, WindowPicture::Sheet}};
-  for (const auto& [text, what] : items)
-    connect(menu->addAction(Tr(text)), &QAction::triggered, this,
-            [this, what] { emit pictureRequested(what); });
-  PicturesBt->setMenu(menu);
+  PicturesBt = MakePicturesButton(this, "PicturesBt", 94, 44, true,
+                                  [this](WindowPicture what) { emit pictureRequested(what); });
   setVisible(false);
 }
 

@@ -3,9 +3,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
+#include <QToolButton>
 
 #include "editor/cell_geometry.h"
 #include "solid/solid_solution.h"
+#include "ui/controls.h"
 #include "ui/form_half.h"
 #include "ui/picture_texts.h"
 #include "ui/pictures/solid_pictures.h"
@@ -42,6 +45,22 @@ SaveResult WriteSheet(const TZvForm& window, const std::string& file, PictureFor
 }
 
 }  // namespace
+
+QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y, bool sheet,
+                                const std::function<void(WindowPicture)>& chosen) {
+  QToolButton* button = MakeButton(parent, name, kPicturesHint, x, y, 24, 22, QStringLiteral("⤓"));
+  button->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(button);
+  const std::pair<const char*, WindowPicture> items[] = {{kFigurePictureItem, WindowPicture::Figure},
+                                                         {kLayersPictureItem, WindowPicture::Layers},
+                                                         {kSheetPictureItem, WindowPicture::Sheet}};
+  for (const auto& [text, what] : items)
+    if (sheet || what != WindowPicture::Sheet)
+      QObject::connect(menu->addAction(Tr(text)), &QAction::triggered, button,
+                       [chosen, what] { chosen(what); });
+  button->setMenu(menu);
+  return button;
+}
 
 SaveResult WriteWindowPicture(const TZvForm& window, WindowPicture what, const QString& path, int first,
                               int last) {

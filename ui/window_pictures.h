@@ -6,20 +6,30 @@
 // draws its solution pictures with the same ones); files are replaced
 // atomically.
 //
-// Usage (the picture menu's command):
-//   SaveWindowPicture(window, services, WindowPicture::Sheet);
+// Usage:
+//   QToolButton* b = MakePicturesButton(panel, "PicturesBt", x, y, true, [](WindowPicture what) { ... });
+//   SaveWindowPicture(window, services, WindowPicture::Sheet);   // the menu's command
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "platform/qt/services.h"
 #include "ui/file_boxes.h"
+
+class QToolButton;
+class QWidget;
 
 namespace zv {
 
 class TZvForm;
 
 enum class WindowPicture { Figure, Layers, Sheet };
+
+// A speed button "⤓" at (x, y) whose menu offers the figure, the form
+// layers and, with `sheet`, the sheet of solutions; `chosen` hears which.
+QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y, bool sheet,
+                                const std::function<void(WindowPicture)>& chosen);
 
 // Writes picture `what` of `window` to `path`; the sheet shows stored
 // solutions first..last (from 0).

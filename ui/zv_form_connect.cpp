@@ -45,7 +45,7 @@ void TZvForm::ConnectControls() {
   connect(b.solidView, &SolidView::cellClicked, this, &TZvForm::SelectSolutionCell);
   connect(b.solidView, &SolidView::exportRequested, this,
           [this] { formHalf_->solidView->ExportThroughDialog(services_); });
-  connect(b.SolP, &SolutionBrowser::pictureRequested, this,
+  connect(formHalf_, &FormHalf::pictureRequested, this,
           [this](WindowPicture what) { SaveWindowPicture(*this, services_, what); });
 
   using Handler = void (TZvForm::*)();

@@ -1,7 +1,7 @@
 // Picture files of solutions read back: the PNG of the 3-D view and of a
 // sheet of solutions has both part colours, the SVG renders through
 // QSvgRenderer with them too, and an unwritable path writes nothing. From
-// the window's picture menu: the figure and the form layers in the cube
+// the window's picture menus: the figure and the form layers in the cube
 // colour and a sheet of the range asked in the part colours, each as SVG
 // and PNG; every save dialog asks before replacing a file and names an
 // unknown file type.
@@ -64,9 +64,10 @@ TaskState HingedPairAndCube() {
   return task;
 }
 
-// The window's picture menu item for `what`.
-void ChoosePicture(TZvForm& w, WindowPicture what) {
-  Button(w, "PicturesBt")->menu()->actions().at(static_cast<int>(what))->trigger();
+// The picture menu item for `what` of button `name` (the solution
+// browser's by default).
+void ChoosePicture(TZvForm& w, WindowPicture what, const char* name = "PicturesBt") {
+  Button(w, name)->menu()->actions().at(static_cast<int>(what))->trigger();
 }
 
 // Answers the sheet's range question, once it is asked, with solutions from..to.
@@ -125,6 +126,9 @@ class SolidPicturesTest : public QObject {
     fx.services.color = 0x00C8FF;  // yellow cubes, unlike the grid and the part colours
     ClickButton(w, "ChooseColBt");
     LoadTask(fx, HingedPairAndCube());
+    fx.services.savePaths = {fx.file("edit.png")};  // in edit mode, from the form strip's menu
+    ChoosePicture(w, WindowPicture::Layers, "EditPicturesBt");
+    QCOMPARE(ReadPicture(fx.file("edit.png")).size(), QSize(FormPictureWidth(2), FormPictureHeight(2, 1)));
     ClickButton(w, "SolveBt");
     QVERIFY(w.session().solver().SolutionCount() >= 2);
     const QColor cube(255, 200, 0), part0 = QColor::fromRgb(PartColour(0)),
