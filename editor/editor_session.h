@@ -24,8 +24,8 @@
 // ReplaceTask end. While solving, nothing changes the task; StopSolving
 // (called from inside the observer's event processing) ends the run.
 //
-// Runs go by work units (solver/work_units.h). A stopped run keeps its
-// place, the units it finished, until the task changes, another task
+// Runs go by work units (solver/work_units.h). A stopped run (or one that
+// ran out of memory) keeps its place, the units it finished, until the task changes, another task
 // comes, a new run starts or DropPlace; BeginSolving(true) goes on from the
 // place, from edit mode or solution view, and a run continued to its end
 // stores and counts exactly what one uninterrupted run does. A place read

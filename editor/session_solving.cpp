@@ -70,7 +70,9 @@ SolveRun EditorSession::RunSolver(SolveObserver& observer, SolveOptions options)
   }
   SolveRun run;
   run.outcome = solver_->SolveUnits(task_, *runLinks_, stoppable, options, *job_);
-  placeKept_ = run.outcome == SolveOutcome::Stopped && job_->cut.depth > 0;
+  // A run out of memory keeps its finished units too: they are as good as a stop's.
+  placeKept_ = (run.outcome == SolveOutcome::Stopped || run.outcome == SolveOutcome::OutOfMemory) &&
+               job_->cut.depth > 0;
   placeNumber_ += placeKept_ ? 1 : 0;
   stopRequested_ = false;
   workMode_ = WorkMode::SolutionView;
