@@ -15,8 +15,8 @@ namespace {
 constexpr std::array kCommands{
     Command{"check",   "TASK.zvt [--json]",       "print the task's counters and whether it can be solved", RunCheck},
     Command{"rewrite", "IN.zvt OUT.zvt [--json]", "read a task file and write it back with this program's writer", RunRewrite},
-    Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S] [--engine reduced|fast|reference] [--threads N] [--checkpoint FILE [--every MIN]] [--resume FILE] [--part K/N --out FILE]", "find every solution and print the counts", RunSolve},
-    Command{"merge",   "TASK.zvt PART... [--show N|all] [--json] [--memory-limit MB]", "merge the part files of a split run and print what solve prints", RunMerge},
+    Command{"solve",   "TASK.zvt [--show N|all] [--json] [--memory-limit MB] [--time-limit S] [--engine reduced|fast|reference] [--threads N] [--checkpoint FILE [--every MIN]] [--resume FILE] [--part K/N --out FILE] [--result FILE]", "find every solution and print the counts", RunSolve},
+    Command{"merge",   "TASK.zvt PART... [--show N|all] [--json] [--memory-limit MB] [--result FILE]", "merge the part files of a split run and print what solve prints", RunMerge},
     Command{"export",  "TASK.zvt --solution N --format stl|obj|svg|png OUT [--scale S] [--json]", "solve the task and write stored solution N as a 3-D model or picture", RunExport},
 };
 // clang-format on
@@ -36,6 +36,10 @@ void PrintHelp() {
       << "\nwith --json every outcome, failures included, is one JSON object on stdout\n\nexit status:\n";
   for (const ExitStatusRow& row : kExitStatuses)
     std::cout << "  " << row.status << "  " << row.meaning << '\n';
+  std::cout
+      << "\nsignals during solve:\n"
+         "  SIGINT, SIGTERM, SIGHUP  stop the run, print what it found (and write its checkpoint)\n"
+         "  SIGUSR1                  write the --checkpoint file at the next refresh; the run goes on\n";
 }
 
 int Run(const std::vector<std::string>& words) {

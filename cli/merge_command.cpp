@@ -1,9 +1,11 @@
-// zorvat-cli merge TASK.zvt PART... [--show N|all] [--json] [--memory-limit MB]:
+// zorvat-cli merge TASK.zvt PART... [--show N|all] [--json] [--memory-limit MB]
+// [--result FILE]:
 // reads the part files that `solve --part K/N --out PART` wrote, checks that
 // they belong to the task, share one engine, cut and N, and hold every part
 // once and whole (naming a missing, doubled or unfinished part and merging
 // nothing then), merges them in unit order and prints exactly what `solve`
-// prints for the same run on one machine.
+// prints for the same run on one machine, and with --result writes the
+// merged run's result file as `solve --result` does.
 #include <iostream>
 #include <map>
 #include <optional>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/result_files.h"
 #include "cli/solve_report.h"
 #include "cli/unit_files.h"
 #include "model/validation.h"
@@ -26,13 +29,14 @@ struct MergeArguments {
   std::vector<std::string> parts;
   ReportOptions report;
   std::size_t memoryLimit = 0;
+  std::string result;
 };
 
 std::optional<Failure> ParseMerge(const Command& self, Arguments args, MergeArguments& out) {
   const auto wrong = [&](std::string detail) { return ArgumentFailure(std::move(detail), UsageLine(self)); };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    if ((word == "--show" || word == "--memory-limit") && i + 1 == args.size())
+    if ((word == "--show" || word == "--memory-limit" || word == "--result") && i + 1 == args.size())
       return wrong(word + " needs a value");
     long long count = 0;
     if (word == "--json") {
@@ -40,6 +44,8 @@ std::optional<Failure> ParseMerge(const Command& self, Arguments args, MergeArgu
     } else if (word == "--show") {
       if (!ParseShow(args[++i], out.report))
         return wrong("--show expects a count or 'all', not '" + args[i] + "'");
+    } else if (word == "--result") {
+      out.result = args[++i];
     } else if (word == "--memory-limit") {
       if (!ParseCount(args[++i], count) || count == 0 || count > (1LL << 30))
         return wrong("--memory-limit expects megabytes (a whole number from 1), not '" + args[i] + "'");
@@ -122,7 +128,7 @@ int RunMerge(const Command& self, Arguments args) {
   run.outcome = solver.SolveUnits(task, v.links, quiet, SolveOptions{words.memoryLimit, engine, 1}, job);
   run.elapsedMs = clock.ElapsedMs();
   if (run.outcome == SolveOutcome::Refused) return Report(UnitCheckFailure(job.check, words.parts[0]), json);
-  return PrintSolveReport(task, v, solver, run, words.report);
+  return FinishRun(task, v, solver, engine, run, words.report, words.result);
 }
 
 }  // namespace zv::cli

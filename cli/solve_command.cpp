@@ -1,6 +1,7 @@
 // zorvat-cli solve TASK.zvt [--show N|all] [--json] [--memory-limit MB]
 // [--time-limit S] [--engine reduced|fast|reference] [--threads N]
-// [--checkpoint FILE [--every MIN]] [--resume FILE] [--part K/N --out FILE]:
+// [--checkpoint FILE [--every MIN]] [--resume FILE] [--part K/N --out FILE]
+// [--result FILE]:
 // reads and validates the task, runs the solver (the reduced engine, on as
 // many threads as the machine has, unless told otherwise) and prints its
 // counters, optionally the stored solutions as the form view shows them, as
@@ -13,7 +14,8 @@
 // (--resume's file unless --checkpoint names another; a part's --out) every
 // MIN minutes, when the run stops and when it ends; --resume goes on from
 // them; --part K/N searches part K of N alone and writes its units to --out
-// for `merge`.
+// for `merge`. --result writes the run's task, stored solutions and counters
+// to a result file the window opens for browsing (cli/result_files.h).
 #include "cli/solve_command.h"
 
 #include <unistd.h>
@@ -26,6 +28,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/result_files.h"
 #include "cli/solve_report.h"
 #include "cli/stop_signals.h"
 #include "cli/unit_files.h"
@@ -45,7 +48,7 @@ struct SolveArguments {
   SolveEngine engine = SolveEngine::Reduced;
   bool engineGiven = false;
   int threads = DefaultThreadCount();
-  std::string checkpoint, resume, out;
+  std::string checkpoint, resume, out, result;
   std::optional<double> everyMinutes;
   int part = 0, parts = 0;  // 0: not a part
 
@@ -83,7 +86,8 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
     const std::string& word = args[i];
     const bool takesValue = word == "--show" || word == "--memory-limit" || word == "--time-limit" ||
                             word == "--engine" || word == "--threads" || word == "--checkpoint" ||
-                            word == "--every" || word == "--resume" || word == "--part" || word == "--out";
+                            word == "--every" || word == "--resume" || word == "--part" || word == "--out" ||
+                            word == "--result";
     if (takesValue && i + 1 == args.size()) return wrong(word + " needs a value");
     long long count = 0;
     if (word == "--json") {
@@ -91,8 +95,11 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
     } else if (word == "--show") {
       const std::string& value = args[++i];
       if (!ParseShow(value, out.report)) return wrong("--show expects a count or 'all', not '" + value + "'");
-    } else if (word == "--checkpoint" || word == "--resume" || word == "--out") {
-      (word == "--checkpoint" ? out.checkpoint : word == "--resume" ? out.resume : out.out) = args[++i];
+    } else if (word == "--checkpoint" || word == "--resume" || word == "--out" || word == "--result") {
+      (word == "--checkpoint" ? out.checkpoint
+       : word == "--resume"   ? out.resume
+       : word == "--out"      ? out.out
+                              : out.result) = args[++i];
     } else if (word == "--every") {
       const std::string& value = args[++i];
       double seconds = 0;
@@ -142,18 +149,21 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
   if (out.everyMinutes && out.checkpoint.empty() && out.resume.empty() && out.out.empty())
     return wrong("--every needs --checkpoint, --resume or --part with --out");
   if ((out.parts != 0) != !out.out.empty()) return wrong("--part and --out go together");
+  if (out.parts != 0 && !out.result.empty())
+    return wrong("a part is no whole run: give --result to the merge of the parts");
   if (out.ByUnits() && out.engine == SolveEngine::Reference)
     return wrong("the reference engine runs in one piece; checkpoints and parts take 'reduced' or 'fast'");
   return std::nullopt;
 }
 
 // Stops on a stop signal or when the time limit has passed, noting which came
-// first; draws a progress line on stderr once a second when stderr is a
-// terminal.
+// first; at a refresh after SIGUSR1 writes the checkpoint (a refresh comes
+// on the calling thread between search calls, where the finished units
+// stand still); draws a progress line on stderr once a second when stderr
+// is a terminal.
 class CliObserver final : public SolveObserver {
  public:
-  CliObserver(TickSource& ticks, const StopSignals& signals, std::optional<double> timeLimit,
-              bool showProgress)
+  CliObserver(TickSource& ticks, StopSignals& signals, std::optional<double> timeLimit, bool showProgress)
       : clock_(ticks), signals_(signals), showProgress_(showProgress) {
     if (timeLimit) limitMs_ = static_cast<std::uint32_t>(std::min(*timeLimit * 1000.0, 4.0e9));
     clock_.Start();
@@ -171,6 +181,12 @@ class CliObserver final : public SolveObserver {
 
   void Refresh(const SolveStats& stats) override {
     if (limitMs_ && clock_.ElapsedMs() >= *limitMs_) timeUp_ = true;
+    if (signals_.TakeCheckpointRequest()) {
+      if (writeCheckpoint)
+        writeCheckpoint();
+      else
+        std::cerr << "zorvat-cli: SIGUSR1 asks for a checkpoint, but the run has no --checkpoint file\n";
+    }
     const ProgressStep step = clock_.Advance();
     if (!showProgress_ || step.action != ProgressAction::SecondRefresh) return;
     const std::string remaining = FormatRemaining(clock_.ElapsedMs(), stats.explored);
@@ -189,9 +205,11 @@ class CliObserver final : public SolveObserver {
   ProgressClock& Clock() { return clock_; }
   StopReason Reason() const { return reason_; }
 
+  std::function<void()> writeCheckpoint;  // empty: the run has no checkpoint
+
  private:
   ProgressClock clock_;
-  const StopSignals& signals_;
+  StopSignals& signals_;
   bool showProgress_;
   StopReason reason_ = StopReason::None;
   std::optional<std::uint32_t> limitMs_;
@@ -209,7 +227,10 @@ class CheckpointJob final : public UnitJob {
   }
 
   void UnitFinished() override {
-    if (!everyMs_ || clock_.ElapsedMs() - lastMs_ < *everyMs_) return;
+    if (everyMs_ && clock_.ElapsedMs() - lastMs_ >= *everyMs_) WriteNow();
+  }
+
+  void WriteNow() {
     lastMs_ = clock_.ElapsedMs();
     if (!write_() && !warned_) {
       std::cerr << "zorvat-cli: cannot write the checkpoint; the run goes on\n";
@@ -267,7 +288,7 @@ int PrintPartReport(const SolveArguments& options, const UnitJob& job, const Sol
 int RunSolve(const Command& self, Arguments args) {
   // Installed first, so that a stop signal arriving while the task loads
   // still ends the run cleanly, at its first search call.
-  const StopSignals signals;
+  StopSignals signals;
   SolveArguments options;
   if (auto failure = ParseArguments(self, args, options)) return Report(*failure, WantsJson(args));
   const bool json = options.report.json;
@@ -285,7 +306,7 @@ int RunSolve(const Command& self, Arguments args) {
     run.reason = observer.Reason();
     run.signal = signals.Received();
     observer.Finish();
-    return PrintSolveReport(task, v, solver, run, options.report);
+    return FinishRun(task, v, solver, options.engine, run, options.report, options.result);
   }
 
   // By work units: from a checkpoint, whose engine and part the run keeps.
@@ -296,6 +317,10 @@ int RunSolve(const Command& self, Arguments args) {
   CheckpointJob job(
       [&] { return WriteUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job)); },
       observer.Clock(), options.everyMinutes);
+  // Before the cut there is nothing to write.
+  observer.writeCheckpoint = [&] {
+    if (job.cut.depth > 0) job.WriteNow();
+  };
   if (options.parts != 0) {
     job.part = options.part;
     job.parts = options.parts;
@@ -334,7 +359,7 @@ int RunSolve(const Command& self, Arguments args) {
     PrintFailureLines(*failure);  // the stopped run's counts are still worth printing
   }
   if (options.parts != 0) return PrintPartReport(options, job, solver, run);
-  return PrintSolveReport(task, v, solver, run, options.report);
+  return FinishRun(task, v, solver, engine, run, options.report, options.result);
 }
 
 }  // namespace zv::cli

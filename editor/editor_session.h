@@ -48,6 +48,7 @@
 #include "model/validation.h"
 #include "solver/solver.h"
 #include "solver/work_units.h"
+#include "storage/result_file.h"
 
 namespace zv {
 
@@ -104,9 +105,17 @@ class EditorSession {
   // solution view returns to editing, the history starts again from it.
   // Refused (nothing) while solving.
   Changes ReplaceTask(TaskState task, TaskOrigin origin = TaskOrigin::File);
-  // An empty task replaces the present one, as a file would, and solution
-  // view returns to editing. Refused (nothing) while solving.
+  // An empty task replaces the present one, as a file would.
   Changes NewTask();
+  // A run kept in a result file (storage/result_file.h) replaces the task
+  // and the last run: its task, as read from a file, in solution view with
+  // the run's solutions and counters, as after a solve. A task that is not
+  // solvable counts as DoesNotFit; on any result but Ok nothing changed.
+  struct StoredRun {
+    Solver::RestoreResult result = Solver::RestoreResult::DoesNotFit;
+    Changes changes;
+  };
+  StoredRun OpenStoredRun(ResultFile file, const SolveOptions& options);
   // Whether the task differs from the one last read from or saved to a
   // file, or started empty; a task from the autosave differs unless it is
   // empty. A new task first offers to save a changed one.

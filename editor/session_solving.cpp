@@ -1,7 +1,8 @@
 // The session's solve and browse commands: the switch to solving, the run
 // by work units (afresh or from the kept place) with the session's own stop
 // request added to the window's observer, the switch to solution view with
-// solution 0 shown, a place read from a file, stepping through the stored
+// solution 0 shown, a place read from a file, a run read from a result
+// file, stepping through the stored
 // solutions and the selection of a form cell (by the cell or by the figure
 // cube that lands in it).
 #include "editor/editor_session.h"
@@ -114,6 +115,25 @@ PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, con
   out.changes |= ShowSolution(0);
   out.changes.mode = true;
   return out;
+}
+
+EditorSession::StoredRun EditorSession::OpenStoredRun(ResultFile file, const SolveOptions& options) {
+  if (workMode_ == WorkMode::Solving) return {};
+  const Validation v = ValidateTask(file.task);
+  if (!v.ok()) return {};
+  // Restored aside, so that a file that does not fit leaves the last run.
+  auto restored = std::make_unique<Solver>();
+  StoredRun run;
+  run.result = restored->Restore(file.task, v.links, file.outcome, file.stats, file.solutions, options);
+  if (run.result != Solver::RestoreResult::Ok) return run;
+  run.changes = ReplaceTask(std::move(file.task));
+  solver_ = std::move(restored);
+  *runLinks_ = validation_.links;
+  solution_->selectedCell = 0;
+  workMode_ = WorkMode::SolutionView;
+  run.changes |= ShowSolution(0);
+  run.changes.mode = true;
+  return run;
 }
 
 Changes EditorSession::ReturnToEditing() {

@@ -6,6 +6,7 @@
 #include <new>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "platform/memory_blocks.h"
 #include "solver/block_pool.h"
@@ -13,6 +14,7 @@
 #include "solver/fast_engine.h"
 #include "solver/prepare.h"
 #include "solver/search.h"
+#include "solver/solution_images.h"
 #include "solver/solution_store.h"
 #include "solver/unit_engine.h"
 
@@ -113,6 +115,41 @@ SolveOutcome Solver::SolveUnits(const TaskState& task, const LinkAnalysis& links
     run.outcome = SolveOutcome::OutOfMemory;
   }
   return run.outcome;
+}
+
+Solver::RestoreResult Solver::Restore(const TaskState& task, const LinkAnalysis& links, SolveOutcome outcome,
+                                      const SolveStats& stats, std::span<const std::uint8_t> solutions,
+                                      const SolveOptions& options) {
+  const auto fail = [this](RestoreResult why) {
+    run_->store = SolutionStore{};
+    run_->stats = SolveStats{};
+    run_->outcome = SolveOutcome::Refused;
+    return why;
+  };
+  if (auto end = Prepare(task, links, options))
+    return fail(*end == SolveOutcome::Refused ? RestoreResult::DoesNotFit : RestoreResult::OutOfMemory);
+  SolverRun& run = *run_;
+  const auto bytes = 2 * static_cast<std::size_t>(run.prep.formCellCount);
+  if (stats.solutionCount < 0 || solutions.size() != static_cast<std::size_t>(stats.solutionCount) * bytes)
+    return fail(RestoreResult::DoesNotFit);
+  try {
+    std::vector<std::int32_t> chosen(static_cast<std::size_t>(run.prep.blockCount));
+    for (std::size_t at = 0; at < solutions.size(); at += bytes) {
+      const auto image = solutions.subspan(at, bytes);
+      if (!PlacementsOfImage(run.prep, image, chosen.data())) return fail(RestoreResult::DoesNotFit);
+      const RecordResult stored = run.store.Record(chosen.data());
+      if (stored == RecordResult::OutOfMemory) return fail(RestoreResult::OutOfMemory);
+      if (stored != RecordResult::Stored ||
+          !std::equal(image.begin(), image.end(), run.store.Solution(run.store.Count() - 1)))
+        return fail(RestoreResult::DoesNotFit);
+    }
+  } catch (const std::bad_alloc&) {
+    return fail(RestoreResult::OutOfMemory);
+  }
+  run.stats = stats;
+  run.stats.explored = outcome == SolveOutcome::Complete ? 1 : 0;
+  run.outcome = outcome;
+  return RestoreResult::Ok;
 }
 
 SolveOutcome Solver::LastOutcome() const { return run_->outcome; }

@@ -119,6 +119,18 @@ class Solver {
   SolveOutcome SolveUnits(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
                           const SolveOptions& options, UnitJob& job);
 
+  // Instead of a search, the stored solutions and counters of an earlier
+  // run of the same task and engine (as a result file keeps them:
+  // stats.solutionCount images of 2N bytes, each SolutionCubes(i) followed
+  // by SolutionRotations(i)), to browse as that run's with `outcome` as its
+  // outcome. Every image is checked against the task's tables and stored
+  // again in order: one that is no complete assignment, or that repeats an
+  // earlier one up to symmetry, makes it DoesNotFit and nothing is kept.
+  enum class RestoreResult { Ok, DoesNotFit, OutOfMemory };
+  RestoreResult Restore(const TaskState& task, const LinkAnalysis& links, SolveOutcome outcome,
+                        const SolveStats& stats, std::span<const std::uint8_t> solutions,
+                        const SolveOptions& options = {});
+
   SolveOutcome LastOutcome() const;
   SolveStats Stats() const;
   int SolutionCount() const;

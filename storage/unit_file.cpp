@@ -2,10 +2,9 @@
 #include "storage/unit_file.h"
 
 #include <algorithm>
-#include <cstring>
 #include <new>
 
-#include "platform/files.h"
+#include "storage/byte_image.h"
 #include "storage/task_file.h"
 
 namespace zv {
@@ -13,57 +12,20 @@ namespace zv {
 namespace {
 
 constexpr std::uint8_t kMagic[8] = {'Z', 'V', 'U', 'N', 'I', 'T', 'S', 0x1a};
-constexpr std::size_t kHeaderBytes = 8 + 4 + 8 + 1 + 4 + 4 + 8 + 4 + 4 + 4 + 4;
+// The fields between the format number and the first result.
+constexpr std::size_t kHeaderBytes = 8 + 1 + 4 + 4 + 8 + 4 + 4 + 4 + 4;
 constexpr std::size_t kResultHeadBytes = 4 + 8 + 8 + 8 + 1 + 4;
 // Files past this size are refused unread: far more than 10000 first
 // members in every unit of a cut.
 constexpr std::size_t kLargestUnitFile = std::size_t{1} << 34;
 
-std::uint64_t Fnv(std::span<const std::uint8_t> bytes) {
-  std::uint64_t hash = 0xcbf29ce484222325ull;
-  for (const std::uint8_t b : bytes) {
-    hash ^= b;
-    hash *= 0x100000001b3ull;
-  }
-  return hash;
-}
-
-class Writer {
- public:
-  template <class T>
-  void Put(T value) {
-    const auto v = static_cast<std::uint64_t>(value);
-    for (std::size_t i = 0; i < sizeof(T); ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  }
-  std::vector<std::uint8_t> bytes;
-};
-
-class Reader {
- public:
-  explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-  template <class T>
-  bool Get(T& value) {
-    if (bytes_.size() - at_ < sizeof(T)) return false;
-    std::uint64_t v = 0;
-    for (std::size_t i = 0; i < sizeof(T); ++i) v |= static_cast<std::uint64_t>(bytes_[at_ + i]) << (8 * i);
-    at_ += sizeof(T);
-    value = static_cast<T>(v);
-    return true;
-  }
-  std::size_t Left() const { return bytes_.size() - at_; }
-
- private:
-  std::span<const std::uint8_t> bytes_;
-  std::size_t at_ = 0;
-};
-
 }  // namespace
 
-std::uint64_t TaskFingerprint(const TaskState& task) { return Fnv(BuildTaskImage(task)); }
+std::uint64_t TaskFingerprint(const TaskState& task) { return Fnv1a64(BuildTaskImage(task)); }
 
 UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job) {
   UnitFile file{0, engine, job.cut, job.part, job.parts, blockCount, job.done, BuildTaskImage(task)};
-  file.taskFingerprint = Fnv(file.taskImage);
+  file.taskFingerprint = Fnv1a64(file.taskImage);
   return file;
 }
 
@@ -80,10 +42,8 @@ std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file) {
   std::vector<const UnitResult*> sorted;
   for (const UnitResult& r : file.results) sorted.push_back(&r);
   std::sort(sorted.begin(), sorted.end(), [](auto* a, auto* b) { return a->unit < b->unit; });
-  Writer w;
-  w.bytes.assign(std::begin(kMagic), std::end(kMagic));
   const bool withTask = !file.taskImage.empty();
-  w.Put(withTask ? kUnitFileFormat : std::uint32_t{1});
+  ByteWriter w(kMagic, withTask ? kUnitFileFormat : std::uint32_t{1});
   w.Put(file.taskFingerprint);
   w.Put(static_cast<std::uint8_t>(file.engine == SolveEngine::Fast ? 1 : 0));
   w.Put(file.cut.depth);
@@ -105,28 +65,19 @@ std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file) {
   }
   if (withTask) {
     w.Put(static_cast<std::uint32_t>(file.taskImage.size()));
-    w.bytes.insert(w.bytes.end(), file.taskImage.begin(), file.taskImage.end());
+    w.PutBytes(file.taskImage);
   }
-  w.Put(Fnv(w.bytes));
-  return std::move(w.bytes);
+  return w.Seal();
 }
 
 UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out) {
-  if (image.size() < sizeof kMagic || std::memcmp(image.data(), kMagic, sizeof kMagic) != 0)
-    return UnitFileStatus::NotUnitFile;
-  Reader head(image.subspan(sizeof kMagic));
+  std::span<const std::uint8_t> body;
   std::uint32_t format = 0;
-  if (!head.Get(format)) return UnitFileStatus::Damaged;
-  if (format > kUnitFileFormat) return UnitFileStatus::NewerFormat;
-  if (format < 1 || image.size() < kHeaderBytes + 8) return UnitFileStatus::Damaged;
-  const auto body = image.first(image.size() - 8);
-  std::uint64_t sum = 0;
-  Reader tail(image.last(8));
-  tail.Get(sum);
-  if (Fnv(body) != sum) return UnitFileStatus::Damaged;
-
+  if (const auto refused = RefusalOf(CheckImage(image, kMagic, kUnitFileFormat, kHeaderBytes, body, format),
+                                     UnitFileStatus::NotUnitFile))
+    return *refused;
   UnitFile file;
-  Reader r(body.subspan(sizeof kMagic + 4));
+  ByteReader r(body);
   std::uint8_t engine = 0;
   std::int32_t part = 0, parts = 0, blocks = 0;
   std::uint32_t count = 0;
@@ -177,9 +128,10 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
     if (format == 2 &&
         (!r.Get(taskBytes) || taskBytes == 0 || taskBytes > kLargestTaskFile || taskBytes > r.Left()))
       return UnitFileStatus::Damaged;
-    file.taskImage.resize(taskBytes);
-    for (std::uint8_t& b : file.taskImage) r.Get(b);
-    if (format == 2 && Fnv(file.taskImage) != file.taskFingerprint) return UnitFileStatus::Damaged;
+    std::span<const std::uint8_t> taskImage;
+    r.GetBytes(taskBytes, taskImage);
+    file.taskImage.assign(taskImage.begin(), taskImage.end());
+    if (format == 2 && Fnv1a64(file.taskImage) != file.taskFingerprint) return UnitFileStatus::Damaged;
   } catch (const std::bad_alloc&) {
     return UnitFileStatus::Unreadable;
   }
@@ -189,22 +141,9 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
 }
 
 UnitFileStatus ReadUnitFile(const std::string& path, UnitFile& out) {
-  try {
-    std::vector<std::uint8_t> image;
-    switch (ReadWholeFile(path, image, kLargestUnitFile)) {
-      case FileReadStatus::Missing:
-        return UnitFileStatus::Missing;
-      case FileReadStatus::Failed:
-        return UnitFileStatus::Unreadable;
-      case FileReadStatus::TooLarge:
-        return UnitFileStatus::Damaged;
-      case FileReadStatus::Ok:
-        break;
-    }
+  return ReadImageFile<UnitFileStatus>(path, kLargestUnitFile, [&](std::span<const std::uint8_t> image) {
     return ParseUnitImage(image, out);
-  } catch (const std::bad_alloc&) {
-    return UnitFileStatus::Unreadable;
-  }
+  });
 }
 
 bool StartsAsUnitFile(const std::string& path) {
@@ -215,11 +154,7 @@ bool StartsAsUnitFile(const std::string& path) {
 }
 
 bool WriteUnitFile(const std::string& path, const UnitFile& file) {
-  try {
-    return WriteWholeFileAtomic(path, BuildUnitImage(file));
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
+  return WriteImageFile(path, [&] { return BuildUnitImage(file); });
 }
 
 }  // namespace zv

@@ -426,6 +426,18 @@ then click a cube</translation>
         <translation>Error in the task file</translation>
     </message>
     <message>
+        <source>Версия файла решений более новая, чем у программы</source>
+        <translation>The result file is of a newer version than the program</translation>
+    </message>
+    <message>
+        <source>Ошибка в файле решений</source>
+        <translation>Error in the result file</translation>
+    </message>
+    <message>
+        <source>Решения в файле не подходят к его задаче</source>
+        <translation>The solutions in the file do not fit its task</translation>
+    </message>
+    <message>
         <source>Невозможно считать файл</source>
         <translation>Cannot read the file</translation>
     </message>

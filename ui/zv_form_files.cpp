@@ -1,4 +1,5 @@
-// Task files from the window: reading and writing with their message boxes
+// Task files from the window (and result files, opened as tasks are:
+// ui/file_opening.h): reading and writing with their message boxes
 // (path, then the reason on a line of its own), the autosave that could not
 // be read set aside, the Open and Save buttons with their dialogs and the
 // overwrite question, the new task command (which first offers to save a
@@ -20,6 +21,7 @@
 #include "storage/task_file.h"
 #include "ui/figure_half.h"
 #include "ui/file_boxes.h"
+#include "ui/file_opening.h"
 #include "ui/form_half.h"
 #include "ui/run_texts.h"
 #include "ui/solve_runs.h"
@@ -74,13 +76,12 @@ bool TZvForm::ReadAutosave() {
 
 ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName) {
   if (path.isEmpty()) return ReadResult::Missing;
-  TaskState loaded;
-  const ReadResult result = ReadTaskFile(FilePath(path), loaded);
-  if (result != ReadResult::Ok) return result;
   using Origin = EditorSession::TaskOrigin;
+  const OpenedFile opened = OpenFileIntoSession(path, path == autosavePath_ ? Origin::Autosave : Origin::File,
+                                                session_, {solverMemoryLimit_}, services_, *formHalf_->ResP);
+  if (opened.result != ReadResult::Ok) return opened.result;
   if (rememberName) currentTaskFile_ = path;
-  ShowReplacedTask(
-      session_.ReplaceTask(std::move(loaded), path == autosavePath_ ? Origin::Autosave : Origin::File));
+  ShowReplacedTask(opened.changes);
   SetCaption(true);
   return ReadResult::Ok;
 }

@@ -1,15 +1,24 @@
 // zorvat-cli by work units, run as a program: a run split into parts and
 // merged, and a run stopped and resumed from its checkpoint again and again,
 // print what the one-machine run prints; missing, doubled, foreign and
-// damaged part files are named and nothing is merged.
+// damaged part files are named and nothing is merged. Solve and merge write
+// the same result file; SIGUSR1 writes the checkpoint of a run that goes on.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <regex>
+#include <thread>
 
+#include "storage/result_file.h"
 #include "storage/task_file.h"
+#include "storage/unit_file.h"
 #include "tests/support/task_builder.h"
 #include "tests/support/temp_folder.h"
 
@@ -128,6 +137,89 @@ TEST(SplitCli, ResumedRunsEndWithTheUninterruptedResult) {
   EXPECT_EQ(run.status, 4) << run.err;
   run = Cli(folder, "solve " + box + " --engine fast --resume " + boxCheckpoint);
   EXPECT_EQ(run.status, 2) << run.err;
+}
+
+TEST(SplitCli, SolveAndMergeWriteTheSameResultFile) {
+  TempFolder folder;
+  const std::string box10 = Example("pentominoes_2x3x10.zvt"), solved = folder.File("solved.zvr"),
+                    merged = folder.File("merged.zvr");
+  const CliRun whole = Cli(folder, "solve " + box10 + " --result " + solved);
+  ASSERT_EQ(whole.status, 0) << whole.err;
+  for (const char* k : {"1", "2"})
+    ASSERT_EQ(Cli(folder, "solve " + box10 + " --part " + k + "/2 --out " + folder.File(k)).status, 0);
+  EXPECT_EQ(
+      Cli(folder, "merge " + box10 + " " + folder.File("1") + " " + folder.File("2") + " --result " + merged)
+          .status,
+      0);
+  EXPECT_EQ(test::ReadBytes(merged), test::ReadBytes(solved));
+  ResultFile file;
+  ASSERT_EQ(ReadResultFile(solved, file), ResultFileStatus::Ok);
+  EXPECT_EQ(file.stats.solutionCount, 12);
+
+  // A result file that cannot be written: the report all the same, then
+  // the failure, and status 2; a part takes no result file.
+  const CliRun unwritable = Cli(folder, "solve " + box10 + " --result " + folder.Path().string());
+  EXPECT_EQ(unwritable.status, 2);
+  EXPECT_EQ(unwritable.out, whole.out.substr(0, whole.out.find("time:")) +
+                                unwritable.out.substr(unwritable.out.find("time:")));
+  EXPECT_NE(unwritable.err.find("cannot write the file: " + folder.Path().string()), std::string::npos);
+  EXPECT_EQ(Cli(folder, "solve " + box10 + " --part 1/2 --out p --result r").status, 2);
+}
+
+// The twelve pentominoes in their 3 x 4 x 5 box grown by a layer of spare
+// cells: a search of hours on any machine.
+TaskState LongTask() {
+  TaskState task;
+  EXPECT_EQ(ReadTaskFile(Example("pentominoes_3x4x5.zvt"), task), ReadResult::Ok);
+  const int top = task.form.FormHeight++;
+  for (int y = 0; y < task.form.FormDepth; ++y)
+    for (int x = 0; x < task.form.FormWidth; ++x) task.form.Cells[FormCellIndex(x, y, top)] = 1;
+  task.EmptyCells = true;
+  return task;
+}
+
+// Whether process `pid` has a handler for `signal` (Linux's /proc).
+bool Catches(pid_t pid, int signal) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+  return false;
+}
+
+template <class Condition>
+bool WaitFor(Condition condition) {
+  for (int i = 0; i < 6000 && !condition(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return condition();
+}
+
+TEST(SplitCli, Sigusr1WritesTheCheckpointAndTheRunGoesOn) {
+  TempFolder folder;
+  const std::string task = folder.File("long.zvt"), checkpoint = folder.File("run.zvu");
+  test::WriteBytes(task, BuildTaskImage(LongTask()));
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  std::vector<std::string> words{ZORVAT_CLI_PATH, "solve",   task, "--threads", "1",
+                                 "--checkpoint",  checkpoint};
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, ZORVAT_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+
+  // Asked once the run can take it, the checkpoint appears while the run goes on.
+  EXPECT_TRUE(WaitFor([&] { return Catches(pid, SIGUSR1); }));
+  kill(pid, SIGUSR1);
+  EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(checkpoint); }));
+  EXPECT_EQ(waitpid(pid, nullptr, WNOHANG), 0) << "the run ended";
+  UnitFile file;
+  EXPECT_EQ(ReadUnitFile(checkpoint, file), UnitFileStatus::Ok);
+  kill(pid, SIGTERM);
+  int raw = 0;
+  ASSERT_EQ(waitpid(pid, &raw, 0), pid);
+  EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 5) << raw;
 }
 
 }  // namespace

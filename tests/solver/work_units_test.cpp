@@ -15,6 +15,7 @@
 #include "storage/unit_file.h"
 #include "tests/support/example_manifest.h"
 #include "tests/support/random_task.h"
+#include "tests/support/run_snapshot.h"
 #include "tests/support/stop_observers.h"
 #include "tests/support/task_builder.h"
 
@@ -24,26 +25,8 @@ namespace {
 using StopAfterPolls = test::StopAfterPolls<>;
 using StopAfterRefreshes = test::StopAfterRefreshes<>;
 
-// Everything a finished run must reproduce.
-struct Snapshot {
-  SolveOutcome outcome;
-  std::uint64_t deadEnds, assignments, searchCalls, found;
-  bool assignmentsAtLeast, foundAtLeast;
-  std::vector<std::vector<std::uint8_t>> solutions;
-  bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot Take(const Solver& solver) {
-  const SolveStats s = solver.Stats();
-  Snapshot out{solver.LastOutcome(), s.deadEnds, s.assignments, s.searchCalls, s.found, s.assignmentsAtLeast,
-               s.foundAtLeast,       {}};
-  for (int i = 0; i < solver.SolutionCount(); ++i) {
-    const auto cubes = solver.SolutionCubes(i), rotations = solver.SolutionRotations(i);
-    out.solutions.emplace_back(cubes.begin(), cubes.end());
-    out.solutions.back().insert(out.solutions.back().end(), rotations.begin(), rotations.end());
-  }
-  return out;
-}
+using test::Snapshot;
+using test::Take;
 
 struct Case {
   TaskState task;

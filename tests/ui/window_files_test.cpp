@@ -206,7 +206,7 @@ class WindowFilesTest : public QObject {
     QCOMPARE(fx.services.dialogs.size(), std::size_t(1));
     const FileDialogRequest& d = fx.services.dialogs[0];
     QCOMPARE(d.title, QStringLiteral("Открыть задачу"));
-    QCOMPARE(d.filter, QStringLiteral("*.zvt *.zvu"));  // tasks and stopped searches
+    QCOMPARE(d.filter, QStringLiteral("*.zvt *.zvu *.zvr"));  // tasks, stopped searches, results
     QCOMPARE(d.defaultExtension, QStringLiteral("zvt"));
     QCOMPARE(d.initialFolder + '/', fx.folder());
     QCOMPARE(d.initialName, QStringLiteral("start"));

@@ -1,0 +1,28 @@
+// Writing the result file of a solve or a merge, then its report.
+#include "cli/result_files.h"
+
+#include "cli/exit_status.h"
+#include "cli/failures.h"
+#include "storage/result_file.h"
+
+namespace zv::cli {
+
+int FinishRun(const TaskState& task, const Validation& v, const Solver& solver, SolveEngine engine,
+              const RunEnd& end, const ReportOptions& report, const std::string& resultPath) {
+  bool written = true;
+  if (!resultPath.empty()) {
+    ResultFile file{task, engine, end.outcome, solver.Stats(), {}};
+    for (int i = 0; i < solver.SolutionCount(); ++i) {
+      const auto cubes = solver.SolutionCubes(i), rotations = solver.SolutionRotations(i);
+      file.solutions.insert(file.solutions.end(), cubes.begin(), cubes.end());
+      file.solutions.insert(file.solutions.end(), rotations.begin(), rotations.end());
+    }
+    written = WriteResultFile(resultPath, file);
+  }
+  const int status = PrintSolveReport(task, v, solver, end, report);
+  if (written) return status;
+  PrintFailureLines(Failure(FailureKind::WriteFailed, resultPath, "", resultPath));
+  return kExitFailure;
+}
+
+}  // namespace zv::cli

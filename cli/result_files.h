@@ -1,0 +1,20 @@
+// Result files on the command line: `solve --result FILE` and `merge
+// --result FILE` keep the run's task, stored solutions and counters for
+// browsing in the window (storage/result_file.h).
+#pragma once
+
+#include <string>
+
+#include "cli/solve_report.h"
+#include "model/validation.h"
+#include "solver/solver.h"
+
+namespace zv::cli {
+
+// Prints the run's report, after writing its result file to `resultPath`
+// unless that is empty. A result file that cannot be written is said on
+// stderr (the report is printed all the same) and the exit status is 2.
+int FinishRun(const TaskState& task, const Validation& v, const Solver& solver, SolveEngine engine,
+              const RunEnd& end, const ReportOptions& report, const std::string& resultPath);
+
+}  // namespace zv::cli

@@ -1,0 +1,132 @@
+// Byte images of the binary run files (work-unit files, result files): the
+// little-endian writer and the bounds-checked reader, the FNV-1a 64 checksum
+// that closes every image, the check of an image's first bytes and
+// checksum, and whole-file reading and atomic writing with the size cap and
+// allocation failures turned into outcomes.
+//
+// Layout shared by those files: 8 magic bytes, the format number (uint32),
+// the body, then the FNV-1a 64 hash of every byte before it (uint64).
+//
+// Usage:
+//   ByteWriter w(kMagic, kFormat);  w.Put(std::uint32_t{7});  bytes = w.Seal();
+//   std::span<const std::uint8_t> body;
+//   if (CheckImage(image, kMagic, kFormat, body) == ImageCheck::Ok) { ByteReader r(body); r.Get(x); }
+#pragma once
+
+#include <cstdint>
+#include <new>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace zv {
+
+using ImageMagic = std::span<const std::uint8_t, 8>;
+
+std::uint64_t Fnv1a64(std::span<const std::uint8_t> bytes);
+
+class ByteWriter {
+ public:
+  ByteWriter(ImageMagic magic, std::uint32_t format);
+  template <class T>
+  void Put(T value) {
+    const auto v = static_cast<std::uint64_t>(value);
+    for (std::size_t i = 0; i < sizeof(T); ++i) bytes_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  }
+  void PutBytes(std::span<const std::uint8_t> bytes) {
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+  }
+  // Appends the checksum and hands the image over.
+  std::vector<std::uint8_t> Seal();
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+};
+
+class ByteReader {
+ public:
+  explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  // False (value untouched) when fewer than sizeof(T) bytes are left.
+  template <class T>
+  bool Get(T& value) {
+    if (bytes_.size() - at_ < sizeof(T)) return false;
+    std::uint64_t v = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i) v |= static_cast<std::uint64_t>(bytes_[at_ + i]) << (8 * i);
+    at_ += sizeof(T);
+    value = static_cast<T>(v);
+    return true;
+  }
+  // The next `count` bytes, or false when fewer are left.
+  bool GetBytes(std::size_t count, std::span<const std::uint8_t>& out);
+  std::size_t Left() const { return bytes_.size() - at_; }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+  std::size_t at_ = 0;
+};
+
+// In the order checked: another kind of file (magic), a format later than
+// the newest, or format 0, a body shorter than `smallestBody` or a wrong
+// checksum.
+enum class ImageCheck { Ok, OtherKind, NewerFormat, Damaged };
+
+// On Ok, `format` is the image's format (1 to `newestFormat`) and `body`
+// holds the bytes between the format number and the checksum.
+ImageCheck CheckImage(std::span<const std::uint8_t> image, ImageMagic magic, std::uint32_t newestFormat,
+                      std::size_t smallestBody, std::span<const std::uint8_t>& body, std::uint32_t& format);
+
+// The file kind's own status for a check that failed (`otherKind` for
+// ImageCheck::OtherKind), or nothing when the image may be read.
+template <class Status>
+std::optional<Status> RefusalOf(ImageCheck check, Status otherKind) {
+  switch (check) {
+    case ImageCheck::OtherKind:
+      return otherKind;
+    case ImageCheck::NewerFormat:
+      return Status::NewerFormat;
+    case ImageCheck::Damaged:
+      return Status::Damaged;
+    case ImageCheck::Ok:
+      break;
+  }
+  return std::nullopt;
+}
+
+// Reads `path` whole and hands the image to `parse` (returning a Status);
+// a missing file, an unreadable one (or no memory for it) and one larger
+// than `cap` become Status::Missing, Status::Unreadable and Status::Damaged.
+template <class Status, class Parse>
+Status ReadImageFile(const std::string& path, std::size_t cap, Parse parse) {
+  try {
+    std::vector<std::uint8_t> image;
+    switch (ReadWholeFile(path, image, cap)) {
+      case FileReadStatus::Missing:
+        return Status::Missing;
+      case FileReadStatus::Failed:
+        return Status::Unreadable;
+      case FileReadStatus::TooLarge:
+        return Status::Damaged;
+      case FileReadStatus::Ok:
+        break;
+    }
+    return parse(std::span<const std::uint8_t>(image));
+  } catch (const std::bad_alloc&) {
+    return Status::Unreadable;
+  }
+}
+
+// Writes the image `build` makes atomically (platform/files.h); false when
+// it could not be written or made.
+template <class Build>
+bool WriteImageFile(const std::string& path, Build build) {
+  try {
+    return WriteWholeFileAtomic(path, build());
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,111 @@
+// Result files against the runs they keep: a run written, read back and
+// restored into a solver browses exactly what it stored and counted
+// (finished, stopped, and past the 10000 kept); damaged, cut, foreign and
+// later files are refused with the file left as it was, and solutions that
+// do not fit the task are not restored.
+#include "storage/result_file.h"
+
+#include <gtest/gtest.h>
+
+#include "model/validation.h"
+#include "storage/task_file.h"
+#include "storage/unit_file.h"
+#include "tests/support/example_manifest.h"
+#include "tests/support/run_snapshot.h"
+#include "tests/support/stop_observers.h"
+#include "tests/support/task_builder.h"
+
+namespace zv {
+namespace {
+
+Solver::RestoreResult Restore(const ResultFile& file, Solver& into) {
+  return into.Restore(file.task, ValidateTask(file.task).links, file.outcome, file.stats, file.solutions);
+}
+
+TaskState Example(const std::string& name) {
+  TaskState task;
+  EXPECT_EQ(ReadTaskFile(test::ExamplesFolder() + "/" + name, task), ReadResult::Ok) << name;
+  return task;
+}
+
+TEST(ResultFile, RestoredRunsEqualTheRunsWritten) {
+  std::vector<TaskState> tasks{test::DominoStrip()};
+  for (const test::ExampleEntry& e : test::ReadExampleManifest())
+    if (e.fast) tasks.push_back(Example(e.file));
+  int n = 0;
+  for (const TaskState& task : tasks) {
+    const SolveEngine engine = ++n % 2 == 0 ? SolveEngine::Fast : SolveEngine::Reduced;
+    test::StopAfterPolls<> stop(n % 3 == 0 ? 3000 : 1L << 40);  // every third run is a stopped one
+    Solver solver;
+    solver.Solve(task, ValidateTask(task).links, stop, SolveOptions{0, engine, 1});
+    ResultFile back;
+    ASSERT_EQ(ParseResultImage(BuildResultImage(test::ResultOf(task, engine, solver)), back),
+              ResultFileStatus::Ok)
+        << n;
+    EXPECT_EQ(BuildTaskImage(back.task), BuildTaskImage(task)) << n;
+    EXPECT_EQ(back.engine, engine);
+    Solver restored;
+    ASSERT_EQ(Restore(back, restored), Solver::RestoreResult::Ok) << n;
+    EXPECT_EQ(test::Take(restored), test::Take(solver)) << "task " << n;
+    EXPECT_TRUE(n != 1 || restored.Stats().found == 14445u);  // past the kept 10000
+  }
+}
+
+TEST(ResultFile, DamagedForeignAndUnfittingFilesAreRefused) {
+  const TaskState star = Example("diagonal_star.zvt");
+  Solver solver;
+  QuietObserver quiet;
+  solver.Solve(star, ValidateTask(star).links, quiet);
+  ASSERT_GT(solver.SolutionCount(), 2);
+  const ResultFile good = test::ResultOf(star, SolveEngine::Reduced, solver);
+  const std::vector<std::uint8_t> image = BuildResultImage(good);
+
+  ResultFile read;
+  read.stats.deadEnds = 77;  // a marker a refused read must leave
+  for (std::size_t at = 0; at < image.size(); at += 5) {
+    std::vector<std::uint8_t> damaged = image;
+    damaged[at] ^= 0x24;
+    EXPECT_NE(ParseResultImage(damaged, read), ResultFileStatus::Ok) << "byte " << at;
+    EXPECT_NE(ParseResultImage(std::span(image).first(at), read), ResultFileStatus::Ok) << "cut at " << at;
+  }
+  std::vector<std::uint8_t> newer = image;
+  newer[8] = 2;
+  EXPECT_EQ(ParseResultImage(newer, read), ResultFileStatus::NewerFormat);
+  EXPECT_EQ(ParseResultImage(BuildTaskImage(star), read), ResultFileStatus::NotResultFile);
+  EXPECT_EQ(ParseResultImage(BuildUnitImage(UnitFile{}), read), ResultFileStatus::NotResultFile);
+  EXPECT_EQ(ReadResultFile("/nonexistent/run.zvr", read), ResultFileStatus::Missing);
+  EXPECT_EQ(read.stats.deadEnds, 77u);
+  EXPECT_FALSE(WriteResultFile("/nonexistent/run.zvr", good));
+
+  // Well-formed files whose contents disagree: counters, or solutions that
+  // are no solutions of the task.
+  const auto bytes = good.solutions.size() / static_cast<std::size_t>(good.stats.solutionCount);
+  const struct {
+    const char* what;
+    void (*spoil)(ResultFile&, std::size_t);
+    bool parses;
+  } rows[] = {
+      {"fewer found than kept", [](ResultFile& f, std::size_t) { f.stats.found = 1; }, false},
+      {"a rotation past 23", [](ResultFile& f, std::size_t b) { f.solutions[b - 1] = 24; }, false},
+      {"a solution twice",
+       [](ResultFile& f, std::size_t b) { std::copy_n(f.solutions.begin(), b, f.solutions.begin() + b); },
+       true},
+      {"two cubes exchanged", [](ResultFile& f, std::size_t) { std::swap(f.solutions[0], f.solutions[1]); },
+       true},
+  };
+  for (const auto& row : rows) {
+    ResultFile spoilt = good;
+    row.spoil(spoilt, bytes);
+    ResultFile back;
+    const ResultFileStatus status = ParseResultImage(BuildResultImage(spoilt), back);
+    EXPECT_EQ(status == ResultFileStatus::Ok, row.parses) << row.what;
+    Solver restored;
+    if (status == ResultFileStatus::Ok) {
+      EXPECT_EQ(Restore(back, restored), Solver::RestoreResult::DoesNotFit) << row.what;
+      EXPECT_EQ(restored.SolutionCount(), 0) << row.what;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zv
