@@ -2,6 +2,7 @@
 // to back by pointer bumps.
 #include "solver/block_pool.h"
 
+#include <algorithm>
 #include <new>
 
 #include "platform/memory_blocks.h"
@@ -20,7 +21,8 @@ struct alignas(BlockPool::kMaxAlignment) BlockPool::BlockHeader {
   std::size_t SystemBytes() const { return sizeof(BlockHeader) + usable; }
 };
 
-BlockPool::BlockPool(std::size_t limitBytes) : limit_(limitBytes) {}
+BlockPool::BlockPool(std::size_t limitBytes, std::size_t blockBytes)
+    : limit_(limitBytes), usable_(std::max<std::size_t>(blockBytes, 4096) - (kBlockBytes - kUsableBytes)) {}
 
 BlockPool::~BlockPool() { ReleaseAll(); }
 
@@ -50,16 +52,16 @@ void* BlockPool::AllocateAligned(std::size_t size, std::size_t alignment) {
 }
 
 void* BlockPool::FreshArea(std::size_t size) {
-  if (size > kUsableBytes) {
+  if (size > usable_) {
     // A block of its own; the current block keeps serving smaller requests.
     BlockHeader* own = NewBlock(size);
     return own == nullptr ? nullptr : own->Data();
   }
-  BlockHeader* block = NewBlock(kUsableBytes);
+  BlockHeader* block = NewBlock(usable_);
   if (block == nullptr) return nullptr;
   current_ = block;
   next_ = block->Data() + size;
-  end_ = block->Data() + kUsableBytes;
+  end_ = block->Data() + usable_;
   return block->Data();
 }
 

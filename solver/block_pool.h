@@ -9,8 +9,9 @@
 //
 // Nothing is freed one by one and no area is ever handed out twice before
 // ReleaseAll, so fresh memory always reads as zero (blocks come zero-filled
-// from the system). Each block keeps 16,777,204 usable bytes; a request larger
-// than that gets a block of its own size. Once the system or the limit refuses
+// from the system). Each block keeps 16,777,204 usable bytes (or, in a pool
+// made with smaller blocks, its block size less 12); a request larger than
+// that gets a block of its own size. Once the system or the limit refuses
 // a block, Exhausted() stays true until ReleaseAll. Allocations may come
 // from several threads at once (the workers of a parallel search).
 #pragma once
@@ -29,8 +30,9 @@ class BlockPool {
   static constexpr std::size_t kUsableBytes = kBlockBytes - 12;  // 16,777,204
   static constexpr std::size_t kMaxAlignment = 16;
 
-  // limitBytes bounds the total size of the blocks held at once.
-  explicit BlockPool(std::size_t limitBytes = SIZE_MAX);
+  // limitBytes bounds the total size of the blocks held at once; blockBytes
+  // (at least 4096) sets the size of the standard blocks.
+  explicit BlockPool(std::size_t limitBytes = SIZE_MAX, std::size_t blockBytes = kBlockBytes);
   ~BlockPool();
   BlockPool(const BlockPool&) = delete;
   BlockPool& operator=(const BlockPool&) = delete;
@@ -79,6 +81,7 @@ class BlockPool {
 
   std::mutex mutex_;  // around Allocate and AllocateAligned
   std::size_t limit_;
+  std::size_t usable_;  // of a standard block
   std::size_t bytesHeld_ = 0;
   std::size_t blockCount_ = 0;
   bool exhausted_ = false;

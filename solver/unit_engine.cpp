@@ -37,6 +37,9 @@ namespace {
 constexpr std::size_t kUnitsWanted = 512;
 constexpr std::uint64_t kTopCalls = 4096;
 constexpr auto kRefreshPeriod = std::chrono::milliseconds(20);
+// A unit store's pool takes blocks of 1 MB rather than 16 MB, so that its
+// share of the run's memory limit can be small.
+constexpr std::size_t kUnitBlockBytes = std::size_t{1} << 20;
 
 struct CutUnit {
   std::vector<std::int32_t> path;
@@ -152,7 +155,7 @@ class UnitSearcher final : public FastSearchHooks {
  public:
   UnitSearcher(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
                std::size_t memoryLimit)
-      : prep_(prep), pool_(memoryLimit), search_(prep, tables, *this, reductions) {}
+      : prep_(prep), pool_(memoryLimit, kUnitBlockBytes), search_(prep, tables, *this, reductions) {}
 
   std::function<bool()> stop;
   std::function<void()> refresh;
@@ -226,14 +229,16 @@ struct WorkerProgress {
 class UnitDriver {
  public:
   UnitDriver(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
-             SolutionStore& store, SolveObserver& observer, UnitJob& job, std::size_t memoryLimit)
+             SolutionStore& store, SolveObserver& observer, UnitJob& job, std::size_t memoryLimit,
+             BlockPool* runPool)
       : prep_(prep),
         tables_(tables),
         red_(reductions),
         store_(store),
         observer_(observer),
         job_(job),
-        memoryLimit_(memoryLimit) {}
+        limit_(memoryLimit),
+        runPool_(runPool) {}
 
   UnitRunResult Run(int threads) {
     top_ = CutTree(prep_, tables_, red_);
@@ -254,6 +259,7 @@ class UnitDriver {
       return out;
     }
     if (job_.parts == 1) partWeight_ += top_.explored;
+    ShareMemory(threads);
     MergeReady();
     if (threads <= 1 || todo_.size() <= 1)
       SearchHere();
@@ -271,6 +277,23 @@ class UnitDriver {
   bool Refuse(UnitCheck why) {
     job_.check = why;
     return false;
+  }
+
+  // The run's memory limit covers its own pool (the tables, the merged
+  // store) and every unit store at work: what the tables leave is shared
+  // equally by the unit stores searched at once and the merged store, whose
+  // pool takes its share as its limit. Results then depend on the thread
+  // count only where memory runs short: the run ends out of memory, or a
+  // unit's classes past the 10000 kept become a lower bound.
+  void ShareMemory(int threads) {
+    const std::size_t stores = todo_.empty() ? 0
+                               : threads <= 1 || todo_.size() <= 1
+                                   ? 1
+                                   : std::min<std::size_t>(threads, todo_.size());
+    const std::size_t held = runPool_ != nullptr ? runPool_->BytesHeld() : 0;
+    const std::size_t left = limit_ > held ? limit_ - held : 0;
+    unitLimit_ = left / (stores + 1);
+    if (runPool_ != nullptr) runPool_->SetLimit(limit_ - stores * unitLimit_);
   }
 
   bool CheckDone() {
@@ -357,7 +380,7 @@ class UnitDriver {
   }
 
   void SearchHere() {
-    UnitSearcher searcher(prep_, tables_, red_, memoryLimit_);
+    UnitSearcher searcher(prep_, tables_, red_, unitLimit_);
     const double before = doneWeight_;
     searcher.stop = [&] { return observer_.StopRequested(); };
     searcher.refresh = [&] {
@@ -378,7 +401,7 @@ class UnitDriver {
 
   void Work(WorkerShared& shared, WorkerProgress& progress) {
     try {
-      UnitSearcher searcher(prep_, tables_, red_, memoryLimit_);
+      UnitSearcher searcher(prep_, tables_, red_, unitLimit_);
       searcher.stop = [&] { return shared.stop.load(std::memory_order_relaxed); };
       double explored = 0;  // of the units this worker finished
       searcher.refresh = [&] {
@@ -464,7 +487,9 @@ class UnitDriver {
   SolutionStore& store_;
   SolveObserver& observer_;
   UnitJob& job_;
-  std::size_t memoryLimit_;
+  std::size_t limit_;          // the whole run's
+  BlockPool* runPool_;         // the tables' and the merged store's, or null
+  std::size_t unitLimit_ = 0;  // each unit store's share
 
   TopOfTree top_;
   std::vector<std::int64_t> slot_;   // per unit: its place in job_.done, -1 when not done
@@ -488,7 +513,7 @@ UnitRunResult RunUnitEngine(const PreparedSearch& prep, SolutionStore& store, So
     tables.Build(prep, pool);
     if (reduceWith != nullptr) reductions.Build(prep, *reduceWith, pool);
     UnitDriver driver(prep, tables, reduceWith != nullptr ? &reductions : nullptr, store, observer, job,
-                      memoryLimit);
+                      memoryLimit, pool);
     return driver.Run(threads);
   } catch (const std::bad_alloc&) {
     UnitRunResult result;

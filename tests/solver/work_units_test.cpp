@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/validation.h"
+#include "solver/block_pool.h"
 #include "solver/solver.h"
 #include "storage/task_file.h"
 #include "storage/unit_file.h"
@@ -170,6 +171,29 @@ TEST(WorkUnits, MergedPastTheKeptSolutions) {
   const Snapshot whole = Take(one);
   EXPECT_EQ(whole.found, 14445u);
   EXPECT_EQ(MergeOfParts(c, options, 2), whole);
+
+  // The memory limit holds the whole run: the unit stores share what the
+  // tables leave (one 16 MB block here) with the merged store. Two blocks
+  // suffice on one thread and on three alike; a block and 1 MB leave each
+  // unit store less than its first 1 MB block, and every run ends out of
+  // memory at its first unit, after the cut, with nothing stored.
+  constexpr std::size_t kBlock = BlockPool::kBlockBytes + 20;
+  for (int threads : {1, 3}) {
+    for (const std::size_t limit : {2 * kBlock, kBlock + (std::size_t{1} << 20)}) {
+      UnitJob job;
+      Solver units;
+      const SolveOutcome outcome =
+          units.SolveUnits(c.task, c.v.links, quiet, SolveOptions{limit, SolveEngine::Reduced, threads}, job);
+      const std::string what = std::to_string(threads) + " threads, limit " + std::to_string(limit);
+      if (limit == 2 * kBlock) {
+        EXPECT_EQ(Take(units), whole) << what;
+      } else {
+        EXPECT_EQ(outcome, SolveOutcome::OutOfMemory) << what;
+        EXPECT_GT(job.cut.depth, 0) << what;
+        EXPECT_TRUE(job.done.empty() && units.SolutionCount() == 0) << what;
+      }
+    }
+  }
 }
 
 TEST(WorkUnits, ResultsThatDoNotFitAreRefused) {
