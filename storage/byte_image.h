@@ -13,6 +13,7 @@
 //   if (CheckImage(image, kMagic, kFormat, body) == ImageCheck::Ok) { ByteReader r(body); r.Get(x); }
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <optional>
@@ -96,10 +97,12 @@ std::optional<Status> RefusalOf(ImageCheck check, Status otherKind) {
 }
 
 // Reads `path` whole and hands the image to `parse` (returning a Status);
-// a missing file, an unreadable one (or no memory for it) and one larger
-// than `cap` become Status::Missing, Status::Unreadable and Status::Damaged.
+// a missing file and an unreadable one (or no memory for it) become
+// Status::Missing and Status::Unreadable. A file larger than `cap` is
+// `otherKind` unless it starts with `magic`, else Status::Damaged.
 template <class Status, class Parse>
-Status ReadImageFile(const std::string& path, std::size_t cap, Parse parse) {
+Status ReadImageFile(const std::string& path, std::size_t cap, ImageMagic magic, Status otherKind,
+                     Parse parse) {
   try {
     std::vector<std::uint8_t> image;
     switch (ReadWholeFile(path, image, cap)) {
@@ -108,7 +111,7 @@ Status ReadImageFile(const std::string& path, std::size_t cap, Parse parse) {
       case FileReadStatus::Failed:
         return Status::Unreadable;
       case FileReadStatus::TooLarge:
-        return Status::Damaged;
+        return std::equal(magic.begin(), magic.end(), image.begin()) ? Status::Damaged : otherKind;
       case FileReadStatus::Ok:
         break;
     }

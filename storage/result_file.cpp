@@ -121,9 +121,9 @@ ResultFileStatus ParseResultImage(std::span<const std::uint8_t> image, ResultFil
 }
 
 ResultFileStatus ReadResultFile(const std::string& path, ResultFile& out) {
-  return ReadImageFile<ResultFileStatus>(path, kLargestResultFile, [&](std::span<const std::uint8_t> image) {
-    return ParseResultImage(image, out);
-  });
+  return ReadImageFile<ResultFileStatus>(
+      path, kLargestResultFile, kMagic, ResultFileStatus::NotResultFile,
+      [&](std::span<const std::uint8_t> image) { return ParseResultImage(image, out); });
 }
 
 bool WriteResultFile(const std::string& path, const ResultFile& file) {

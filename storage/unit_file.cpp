@@ -2,6 +2,7 @@
 #include "storage/unit_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "storage/byte_image.h"
@@ -141,9 +142,9 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
 }
 
 UnitFileStatus ReadUnitFile(const std::string& path, UnitFile& out) {
-  return ReadImageFile<UnitFileStatus>(path, kLargestUnitFile, [&](std::span<const std::uint8_t> image) {
-    return ParseUnitImage(image, out);
-  });
+  return ReadImageFile<UnitFileStatus>(
+      path, kLargestUnitFile, kMagic, UnitFileStatus::NotUnitFile,
+      [&](std::span<const std::uint8_t> image) { return ParseUnitImage(image, out); });
 }
 
 bool StartsAsUnitFile(const std::string& path) {

@@ -14,6 +14,7 @@
 #include "tests/support/run_snapshot.h"
 #include "tests/support/stop_observers.h"
 #include "tests/support/task_builder.h"
+#include "tests/support/temp_folder.h"
 
 namespace zv {
 namespace {
@@ -74,6 +75,9 @@ TEST(ResultFile, DamagedForeignAndUnfittingFilesAreRefused) {
   EXPECT_EQ(ParseResultImage(BuildTaskImage(star), read), ResultFileStatus::NotResultFile);
   EXPECT_EQ(ParseResultImage(BuildUnitImage(UnitFile{}), read), ResultFileStatus::NotResultFile);
   EXPECT_EQ(ReadResultFile("/nonexistent/run.zvr", read), ResultFileStatus::Missing);
+  test::TempFolder folder;  // a file past the largest result file: told apart by its first bytes
+  test::WriteBytes(folder.File("large"), std::vector<std::uint8_t>(6 << 20, 'x'));
+  EXPECT_EQ(ReadResultFile(folder.File("large"), read), ResultFileStatus::NotResultFile);
   EXPECT_EQ(read.stats.deadEnds, 77u);
   EXPECT_FALSE(WriteResultFile("/nonexistent/run.zvr", good));
 
