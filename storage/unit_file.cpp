@@ -92,7 +92,8 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
   r.Get(blocks);
   r.Get(count);
   if (engine > 1 || parts < 1 || parts > kMaxParts || part < 1 || part > parts || blocks < 1 ||
-      blocks > 254 || file.cut.depth < 1 || count > file.cut.unitCount)
+      blocks > 254 || file.cut.depth < 1 || count > file.cut.unitCount ||
+      count > r.Left() / kResultHeadBytes)  // each result takes its head at least
     return UnitFileStatus::Damaged;
   file.engine = engine == 1 ? SolveEngine::Fast : SolveEngine::Reduced;
   file.part = part;
