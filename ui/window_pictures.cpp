@@ -54,10 +54,13 @@ QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y,
   const std::pair<const char*, WindowPicture> items[] = {{kFigurePictureItem, WindowPicture::Figure},
                                                          {kLayersPictureItem, WindowPicture::Layers},
                                                          {kSheetPictureItem, WindowPicture::Sheet}};
-  for (const auto& [text, what] : items)
+  for (const auto& item : items) {
+    // A plain copy: clang 14, which checks this code, lets no lambda capture a structured binding.
+    const WindowPicture what = item.second;
     if (sheet || what != WindowPicture::Sheet)
-      QObject::connect(menu->addAction(Tr(text)), &QAction::triggered, button,
+      QObject::connect(menu->addAction(Tr(item.first)), &QAction::triggered, button,
                        [chosen, what] { chosen(what); });
+  }
   button->setMenu(menu);
   return button;
 }
