@@ -44,9 +44,9 @@ version="$(sed -n 's/^project(Zorvat VERSION \([0-9.]*\).*/\1/p' "$source/CMakeL
 
 desktop-file-validate "$root/share/applications/zorvat.desktop" || fail "desktop-file-validate"
 grep -qx 'Exec=zorvat %f' "$root/share/applications/zorvat.desktop" || fail "Exec line"
-grep -qx 'MimeType=application/x-zorvat-task;application/x-zorvat-run;' "$root/share/applications/zorvat.desktop" || fail "MimeType line"
+grep -qx 'MimeType=application/x-zorvat-task;application/x-zorvat-run;application/x-zorvat-result;' "$root/share/applications/zorvat.desktop" || fail "MimeType line"
 
-# The file types, in a data folder of its own: by the names *.zvt and *.zvu,
+# The file types, in a data folder of its own: by the names *.zvt, *.zvu and *.zvr,
 # and by the magic bytes for files without those names.
 mkdir -p "$work/xdg/mime/packages"
 cp "$root/share/mime/packages/zorvat.xml" "$work/xdg/mime/packages/"
@@ -56,11 +56,15 @@ cp "$source/examples/hinge_ring.zvt" "$work/task-without-extension"
 printf 'not a task' >"$work/other.zvt.txt"
 printf 'ZVUNITS\032\002\000\000\000' >"$work/run.zvu"
 cp "$work/run.zvu" "$work/run-without-extension"
-for file in task.zvt task-without-extension other.zvt.txt run.zvu run-without-extension; do
+printf 'ZVRESLT\032\001\000\000\000' >"$work/result.zvr"
+cp "$work/result.zvr" "$work/result-without-extension"
+for file in task.zvt task-without-extension other.zvt.txt run.zvu run-without-extension result.zvr \
+  result-without-extension; do
   type="$(XDG_DATA_HOME="$work/xdg" XDG_DATA_DIRS="$work/xdg:/usr/share" xdg-mime query filetype "$work/$file")"
   want=application/x-zorvat-task
   [[ "$file" == other.zvt.txt ]] && want=text/plain
   [[ "$file" == run* ]] && want=application/x-zorvat-run
+  [[ "$file" == result* ]] && want=application/x-zorvat-result
   [[ "$type" == "$want" ]] || fail "xdg-mime says $type for $file, not $want"
 done
 
