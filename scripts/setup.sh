@@ -26,9 +26,11 @@ cd "$ZORVAT_ROOT" || return 1
 #                      the installation test: desktop-file-validate, update-mime-database,
 #                      xdg-mime (answering through mimetype from libfile-mimeinfo-perl outside
 #                      a desktop session), and groff for the manual pages
+#   ccache             a compiler cache: the three configurations share most sources,
+#                      and a later run of the test command rebuilds only what changed
 #   slurmctld, slurmd, slurm-client, munge  the test that runs a split solve as a Slurm job array
 ZORVAT_PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-translations-l10n qt6-svg-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
