@@ -12,6 +12,7 @@ inline constexpr int kExitFailure     = 2;  // wrong arguments, or a file could 
 inline constexpr int kExitOutOfMemory = 3;  // solve: the memory limit ended the run
 inline constexpr int kExitTimeLimit   = 4;  // solve: the time limit stopped the run
 inline constexpr int kExitSignal      = 5;  // solve: SIGINT, SIGTERM or SIGHUP stopped the run
+inline constexpr int kExitStopAfter   = 6;  // solve: --stop-after N solutions were stored
 
 struct ExitStatusRow {
   int status;
@@ -25,6 +26,7 @@ inline constexpr std::array kExitStatuses{
     ExitStatusRow{kExitOutOfMemory, "solve: the solver ran out of memory"},
     ExitStatusRow{kExitTimeLimit,   "solve: stopped by --time-limit"},
     ExitStatusRow{kExitSignal,      "solve: stopped by SIGINT (Ctrl+C), SIGTERM or SIGHUP"},
+    ExitStatusRow{kExitStopAfter,   "solve: stopped by --stop-after N with N solutions stored"},
 };
 // clang-format on
 

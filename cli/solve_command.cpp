@@ -1,13 +1,16 @@
 // zorvat-cli solve TASK.zvt [--show N|all] [--json] [--memory-limit MB]
 // [--time-limit S] [--engine reduced|fast|reference] [--threads N]
 // [--checkpoint FILE [--every MIN]] [--resume FILE] [--part K/N --out FILE]
-// [--result FILE]:
+// [--result FILE] [--stop-after N | --verdict]:
 // reads and validates the task, runs the solver (the reduced engine, on as
 // many threads as the machine has, unless told otherwise) and prints its
 // counters, optionally the stored solutions as the form view shows them, as
 // lines or as one JSON object (cli/solve_report.h). The time limit or a stop
 // signal (SIGINT, SIGTERM, SIGHUP) stops the run and keeps what was found,
 // as does the memory limit; each ends with an exit status of its own.
+// --stop-after N ends the search once N solutions are stored (the run's
+// first N); --verdict stops at the second and prints none, unique or
+// several (solver/verdict.h).
 //
 // With a checkpoint, a resume or a part the run goes by work units
 // (solver/work_units.h): the finished units are written to the checkpoint
@@ -51,6 +54,7 @@ struct SolveArguments {
   std::string checkpoint, resume, out, result;
   std::optional<double> everyMinutes;
   int part = 0, parts = 0;  // 0: not a part
+  int stopAfter = 0;        // 0: the whole search
 
   bool ByUnits() const { return !checkpoint.empty() || !resume.empty() || parts != 0; }
 };
@@ -87,11 +91,19 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
     const bool takesValue = word == "--show" || word == "--memory-limit" || word == "--time-limit" ||
                             word == "--engine" || word == "--threads" || word == "--checkpoint" ||
                             word == "--every" || word == "--resume" || word == "--part" || word == "--out" ||
-                            word == "--result";
+                            word == "--result" || word == "--stop-after";
     if (takesValue && i + 1 == args.size()) return wrong(word + " needs a value");
     long long count = 0;
     if (word == "--json") {
       out.report.json = true;
+    } else if (word == "--verdict") {
+      out.report.verdict = true;
+    } else if (word == "--stop-after") {
+      const std::string& value = args[++i];
+      if (!ParseCount(value, count) || count == 0 || count > kMaxStoredSolutions)
+        return wrong("--stop-after expects a count from 1 to " + std::to_string(kMaxStoredSolutions) +
+                     ", not '" + value + "'");
+      out.stopAfter = static_cast<int>(count);
     } else if (word == "--show") {
       const std::string& value = args[++i];
       if (!ParseShow(value, out.report)) return wrong("--show expects a count or 'all', not '" + value + "'");
@@ -151,6 +163,10 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
   if ((out.parts != 0) != !out.out.empty()) return wrong("--part and --out go together");
   if (out.parts != 0 && !out.result.empty())
     return wrong("a part is no whole run: give --result to the merge of the parts");
+  if (out.report.verdict && out.stopAfter != 0) return wrong("--verdict stops after 2; give no --stop-after");
+  if (out.report.verdict) out.stopAfter = kVerdictStopAfter;
+  if (out.stopAfter != 0 && out.ByUnits())
+    return wrong("--stop-after and --verdict run in one piece, without checkpoints or parts");
   if (out.ByUnits() && out.engine == SolveEngine::Reference)
     return wrong("the reference engine runs in one piece; checkpoints and parts take 'reduced' or 'fast'");
   return std::nullopt;
@@ -300,10 +316,11 @@ int RunSolve(const Command& self, Arguments args) {
   Solver solver;
   RunEnd run;
   if (!options.ByUnits()) {
-    run.outcome = solver.Solve(task, v.links, observer,
-                               SolveOptions{options.memoryLimit, options.engine, options.threads});
+    run.outcome =
+        solver.Solve(task, v.links, observer,
+                     SolveOptions{options.memoryLimit, options.engine, options.threads, options.stopAfter});
     run.elapsedMs = observer.Clock().ElapsedMs();
-    run.reason = observer.Reason();
+    run.reason = solver.StopAfterReached() ? StopReason::StopAfter : observer.Reason();
     run.signal = signals.Received();
     observer.Finish();
     return FinishRun(task, v, solver, options.engine, run, options.report, options.result);

@@ -10,6 +10,7 @@
 #include "cli/failures.h"
 #include "cli/stop_signals.h"
 #include "solver/progress.h"
+#include "solver/verdict.h"
 
 namespace zv::cli {
 namespace {
@@ -71,6 +72,20 @@ std::string SolutionJson(const TaskState& task, const Solver& solver, int i) {
 
 }  // namespace
 
+const char* VerdictName(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::None:
+      return "none";
+    case Verdict::Unique:
+      return "unique";
+    case Verdict::Several:
+      return "several";
+    case Verdict::Stopped:
+      break;
+  }
+  return "stopped";
+}
+
 bool ParseCount(const std::string& text, long long& value) {
   if (text.empty() || text.size() > 12 || !std::all_of(text.begin(), text.end(), ::isdigit)) return false;
   value = std::stoll(text);
@@ -96,7 +111,11 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
   const StopEnd end = !stopped                              ? StopEnd{nullptr, kExitOk}
                       : outOfMemory                         ? StopEnd{"memory", kExitOutOfMemory}
                       : run.reason == StopReason::TimeLimit ? StopEnd{"time_limit", kExitTimeLimit}
+                      : run.reason == StopReason::StopAfter ? StopEnd{"stop_after", kExitStopAfter}
                                                             : StopEnd{"signal", kExitSignal};
+  // A verdict that the run settled is its whole answer.
+  const Verdict verdict = VerdictOf(outcome, solver.SolutionCount());
+  const int exitStatus = options.verdict && verdict != Verdict::Stopped ? kExitOk : end.exitStatus;
   const Failure memoryFailure(FailureKind::OutOfMemory);
   const int shown = std::min(options.show.value_or(0), solver.SolutionCount());
   if (options.json) {
@@ -112,6 +131,7 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
         .Add("stopped", stopped)
         .Add("outOfMemory", outOfMemory)
         .Add("outcome", stopped ? "stopped" : "complete");
+    if (options.verdict) object.Add("verdict", VerdictName(verdict));
     if (end.stopReason != nullptr)
       object.Add("stop_reason", end.stopReason);
     else
@@ -127,6 +147,8 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
       object.AddRaw("shown", list + ']');
     }
     std::cout << object.Text() << '\n';
+  } else if (options.verdict) {
+    std::cout << VerdictName(verdict) << '\n';
   } else {
     // Past the solutions kept, the line also gives how many were found.
     const SolveStats& stats = solver.Stats();
@@ -138,7 +160,8 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
               << solver.Assignments() << '\n'
               << "dead ends: " << solver.DeadEnds() << '\n'
               << "time: " << FormatSeconds3(run.elapsedMs) << " s\n";
-    if (stopped) std::cout << "stopped\n";
+    if (stopped)
+      std::cout << "stopped" << (end.exitStatus == kExitStopAfter ? " after --stop-after" : "") << '\n';
     for (int i = 0; i < shown; ++i) {
       std::cout << '\n';
       PrintSolutionGrid(task, solver, i, v.cubeCount);
@@ -147,12 +170,12 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
   std::cout.flush();
   if (outOfMemory) {
     PrintFailureLines(memoryFailure);
-  } else if (stopped) {
+  } else if (stopped && end.exitStatus != kExitStopAfter && exitStatus != kExitOk) {
     const std::string by =
         end.exitStatus == kExitTimeLimit ? std::string("the time limit") : StopSignalName(run.signal);
     std::cerr << "zorvat-cli: stopped by " << by << "; the counts are those reached until then\n";
   }
-  return end.exitStatus;
+  return exitStatus;
 }
 
 }  // namespace zv::cli

@@ -9,15 +9,17 @@
 
 #include "model/validation.h"
 #include "solver/solver.h"
+#include "solver/verdict.h"
 
 namespace zv::cli {
 
 // Why a run that did not finish stopped.
-enum class StopReason { None, TimeLimit, Signal };
+enum class StopReason { None, TimeLimit, Signal, StopAfter };
 
 struct ReportOptions {
   std::optional<int> show;  // solutions to print; INT32_MAX for all
   bool json = false;
+  bool verdict = false;  // print the verdict (solver/verdict.h) instead of the counters
 };
 
 // How the run ended, for the report.
@@ -27,6 +29,9 @@ struct RunEnd {
   int signal = 0;  // the stop signal received, 0 = none
   std::uint32_t elapsedMs = 0;
 };
+
+// "none", "unique", "several" or "stopped", as --verdict prints it.
+const char* VerdictName(Verdict verdict);
 
 // Takes the value of --show (a count or "all"); false when it is neither.
 bool ParseShow(const std::string& value, ReportOptions& out);

@@ -19,7 +19,7 @@ class DirectHooks final : public FastSearchHooks {
 
   void Attach(const FastSearch& search) { search_ = &search; }
 
-  bool StopRequested() override { return observer_.StopRequested(); }
+  bool StopRequested() override { return store_.Enough() || observer_.StopRequested(); }
   void Refresh() override { observer_.Refresh(Stats()); }
   bool Record(const std::int32_t* chosen) override {
     return store_.Record(chosen) != RecordResult::OutOfMemory;

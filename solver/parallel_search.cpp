@@ -279,6 +279,9 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
     for (std::size_t at = 0; at + b <= assignments.size() && !result.stopped; at += b) {
       const RecordResult r = store.Record(assignments.data() + at);
       if (r == RecordResult::OutOfMemory) return false;
+      // The in-order prefix holds what the run stops after: what the
+      // workers found past it is dropped.
+      if (store.Enough()) result.stopped = true;
       // Once the store can tell new solutions no longer, the workers only count.
       if (store.FoundAtLeast()) shared.storeFull = true;
       if (++sincePoll == kRecordsBetweenPolls) {

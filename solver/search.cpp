@@ -67,7 +67,7 @@ SolveStats PlacementSearch::Stats() const {
 
 bool PlacementSearch::Halted() {
   if (stopped_ || outOfMemory_) return true;
-  stopped_ = observer_.StopRequested();
+  stopped_ = store_.Enough() || observer_.StopRequested();
   return stopped_;
 }
 

@@ -121,6 +121,7 @@ bool SolutionStore::Known() {
 }
 
 RecordResult SolutionStore::Record(const std::int32_t* chosen) {
+  if (Enough()) return RecordResult::Enough;
   ++assignments_;
   if (foundAtLeast_) return RecordResult::Full;
   FillScratch(chosen);

@@ -32,14 +32,20 @@
 namespace zv {
 
 // Full: a new solution past the 10000 kept (counted, or no longer
-// recognised once FoundAtLeast()).
-enum class RecordResult { Stored, Duplicate, Full, OutOfMemory };
+// recognised once FoundAtLeast()). Enough: the store already holds the
+// solutions its run stops after; nothing is looked at or counted.
+enum class RecordResult { Stored, Duplicate, Full, OutOfMemory, Enough };
 
 class SolutionStore {
  public:
   // Starts an empty store for one run: resets `keys` to this run's key length
   // and takes the scratch arrays and the solution list from the pool.
   bool Begin(const PreparedSearch& prep, BlockPool& pool, ByteKeySet& keys);
+
+  // Makes the store take no more once it holds `count` solutions (0: no
+  // such limit); the engines end their search when Enough().
+  void StopAfter(int count) { stopAfter_ = count; }
+  bool Enough() const { return stopAfter_ > 0 && count_ >= stopAfter_; }
 
   // Offers one complete assignment: chosen[b] is the placement of block b.
   RecordResult Record(const std::int32_t* chosen);
@@ -66,6 +72,7 @@ class SolutionStore {
   ByteKeySet* keys_ = nullptr;
   int keyLength_ = 0;
   int count_ = 0;
+  int stopAfter_ = 0;  // 0: no limit below the 10000 kept
   std::uint64_t found_ = 0;
   bool foundAtLeast_ = false;
   std::uint64_t assignments_ = 0;

@@ -55,6 +55,7 @@ std::optional<SolveOutcome> Solver::Prepare(const TaskState& task, const LinkAna
       return run.outcome = SolveOutcome::OutOfMemory;
     run.prepared = true;
     if (!run.store.Begin(run.prep, run.pool, run.keys)) return run.outcome = SolveOutcome::OutOfMemory;
+    run.store.StopAfter(options.stopAfter);
   } catch (const std::bad_alloc&) {
     return run.outcome = SolveOutcome::OutOfMemory;
   }
@@ -104,6 +105,7 @@ SolveOutcome Solver::SolveUnits(const TaskState& task, const LinkAnalysis& links
   job.check = UnitCheck::Ok;
   if (auto end = Prepare(task, links, options)) return *end;
   SolverRun& run = *run_;
+  run.store.StopAfter(0);
   try {
     const UnitRunResult units =
         RunUnitEngine(run.prep, run.store, observer, options.threads, run.pool.Limit(), job,
@@ -153,6 +155,9 @@ Solver::RestoreResult Solver::Restore(const TaskState& task, const LinkAnalysis&
 }
 
 SolveOutcome Solver::LastOutcome() const { return run_->outcome; }
+bool Solver::StopAfterReached() const {
+  return run_->outcome == SolveOutcome::Stopped && run_->store.Enough();
+}
 SolveStats Solver::Stats() const { return run_->stats; }
 int Solver::SolutionCount() const { return run_->stats.solutionCount; }
 std::uint64_t Solver::DeadEnds() const { return run_->stats.deadEnds; }

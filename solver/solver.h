@@ -16,7 +16,8 @@
 // States of one run:
 //
 //   prepared --> searching --+--> finished          (SolveOutcome::Complete)
-//                            +--> stopped           (SolveOutcome::Stopped: observer asked)
+//                            +--> stopped           (SolveOutcome::Stopped: observer asked,
+//                                                  or options.stopAfter solutions stored)
 //                            +--> out of memory     (SolveOutcome::OutOfMemory)
 //
 // Preparation can also end the run as out of memory. In every end state the
@@ -55,7 +56,9 @@ int DefaultThreadCount();
 struct SolveOptions {
   std::size_t memoryLimit = 0;  // bytes of solver memory; 0 = DefaultMemoryLimit()
   SolveEngine engine = SolveEngine::Reduced;
-  int threads = 1;  // worker threads of the fast and the reduced engine, 1 = the calling thread
+  int threads = 1;    // worker threads of the fast and the reduced engine, 1 = the calling thread
+  int stopAfter = 0;  // Solve ends Stopped once this many solutions are stored (the first
+                      // ones of the whole run, whatever the engine and threads); 0 = no end
 };
 
 // The counters of a run, as the progress display and the final report show them.
@@ -115,7 +118,8 @@ class Solver {
   // finishes. A run that has every unit merges them, and then stores and
   // counts exactly what Solve does. Results in job.done that do not fit the
   // cut or the task make the run Refused (job.check says why). The
-  // reference engine runs as the fast one, whose tree it walks.
+  // reference engine runs as the fast one, whose tree it walks; a unit run
+  // takes no options.stopAfter.
   SolveOutcome SolveUnits(const TaskState& task, const LinkAnalysis& links, SolveObserver& observer,
                           const SolveOptions& options, UnitJob& job);
 
@@ -132,6 +136,8 @@ class Solver {
                         const SolveOptions& options = {});
 
   SolveOutcome LastOutcome() const;
+  // The last run stopped because its store held options.stopAfter solutions.
+  bool StopAfterReached() const;
   SolveStats Stats() const;
   int SolutionCount() const;
   std::uint64_t DeadEnds() const;

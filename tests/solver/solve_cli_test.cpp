@@ -185,3 +185,35 @@ TEST(SolveCli, ExitStatusesForRefusedUnreadableWrongAndOutOfMemory) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+// --stop-after ends with its own status and stop reason; --verdict prints
+// the word and exits 0 once the verdict is settled.
+TEST(SolveCli, StopAfterAndVerdict) {
+  TempFolder folder;
+  const std::string star = Example("diagonal_star.zvt");  // 9 solutions
+  CliRun run = Solve(folder, star + " --stop-after 3 --json");
+  EXPECT_EQ(run.status, 6);
+  EXPECT_NE(run.out.find("\"solutions\":3,"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"stop_reason\":\"stop_after\""), std::string::npos) << run.out;
+  EXPECT_EQ(Solve(folder, star + " --stop-after 20").status, 0);
+  struct Case {
+    std::string file, verdict;
+  };
+  TaskState corner = MakeTask({"##", "#."}, {{"###"}});  // a rigid L in a straight row
+  SetLink(corner, 1, 0, RigidX);
+  SetLink(corner, 0, 1, RigidY);
+  for (const Case& c : {Case{star, "several\n"}, Case{Example("snake_cube.zvt"), "unique\n"},
+                        Case{Save(folder, "none.zvt", corner), "none\n"}}) {
+    run = Solve(folder, c.file + " --verdict --threads 2");
+    EXPECT_EQ(run.status, 0) << c.file;
+    EXPECT_EQ(run.out, c.verdict) << c.file;
+  }
+  EXPECT_EQ(Solve(folder, star + " --verdict --stop-after 2").status, 2);
+  EXPECT_EQ(Solve(folder, star + " --stop-after 0").status, 2);
+}
+
+}  // namespace
+}  // namespace zv
