@@ -31,9 +31,10 @@ std::optional<Failure> ParsePaths(const Command& self, Arguments args, std::size
 }
 
 std::optional<Failure> LoadTask(const std::string& path, TaskState& task) {
-  const ReadResult result = ReadTaskFile(path, task);
+  TaskJsonError textError;
+  const ReadResult result = ReadTaskFile(path, task, &textError);
   if (result == ReadResult::Ok) return std::nullopt;
-  return ReadFailure(result, path);
+  return ReadFailure(result, path, &textError);
 }
 
 std::optional<Failure> LoadSolvableTask(const std::string& path, TaskState& task, Validation& v) {

@@ -28,6 +28,7 @@ int RunCheck(const Command& self, Arguments args);
 int RunRewrite(const Command& self, Arguments args);
 int RunMerge(const Command& self, Arguments args);
 int RunExport(const Command& self, Arguments args);
+int RunConvert(const Command& self, Arguments args);
 
 // "usage: zorvat-cli NAME ARGUMENTS".
 std::string UsageLine(const Command& self);

@@ -119,7 +119,7 @@ int Report(const Failure& failure, bool json) {
   return FailureExitStatus(failure.kind);
 }
 
-Failure ReadFailure(ReadResult result, const std::string& path) {
+Failure ReadFailure(ReadResult result, const std::string& path, const TaskJsonError* textError) {
   FailureKind kind = FailureKind::DamagedFile;
   switch (result) {
     case ReadResult::Missing:
@@ -137,10 +137,14 @@ Failure ReadFailure(ReadResult result, const std::string& path) {
     case ReadResult::Ok:
     case ReadResult::TooShort:
     case ReadResult::Damaged:
+    case ReadResult::BadText:
       break;
   }
   const char* caption = result == ReadResult::Missing ? kMissingFileCaption : ReadResultCaption(result);
-  return Failure(kind, path, caption, path);
+  const std::string where = result == ReadResult::BadText && textError != nullptr
+                                ? path + ':' + DescribeTaskJsonError(*textError)
+                                : path;
+  return Failure(kind, where, caption, path);
 }
 
 Failure RefusalFailure(const Validation& v, const FigureState& figure) {

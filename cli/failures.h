@@ -58,8 +58,11 @@ int Report(const Failure& failure, bool json);
 // Prints the stderr lines of `failure` alone, whatever the output mode.
 void PrintFailureLines(const Failure& failure);
 
-// The failure for a task file `path` that ReadTaskFile did not accept.
-Failure ReadFailure(ReadResult result, const std::string& path);
+// The failure for a task file `path` that ReadTaskFile did not accept; for
+// BadText `textError` says where ("PATH:LINE:COLUMN: what").
+Failure ReadFailure(ReadResult result, const std::string& path, const TaskJsonError* textError = nullptr);
+// "LINE:COLUMN: what" for a text form task file that is no valid task.
+std::string DescribeTaskJsonError(const TaskJsonError& error);
 // The failure for a task that validation refuses.
 Failure RefusalFailure(const Validation& v, const FigureState& figure);
 Failure ArgumentFailure(std::string detail, std::string usage = "");

@@ -282,23 +282,32 @@ ReadResult ParseTaskImage(std::span<const std::uint8_t> image, TaskState& task) 
   return ReadResult::Ok;
 }
 
-ReadResult ReadTaskFile(const std::string& path, TaskState& task) {
+ReadResult ReadTaskFile(const std::string& path, TaskState& task, TaskJsonError* textError) {
   try {
     std::vector<std::uint8_t> image;
-    switch (ReadWholeFile(path, image, kLargestTaskFile)) {
+    const FileReadStatus status = ReadWholeFile(path, image, std::max(kLargestTaskFile, kLargestTaskJson));
+    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    switch (status) {
       case FileReadStatus::Missing:
         return ReadResult::Missing;
       case FileReadStatus::Failed:
         return ReadResult::Unreadable;
-      case FileReadStatus::TooLarge: {
-        // A wrong header or a newer version says more than "too large".
-        const ReadResult header = CheckTaskHeader(image);
-        return header == ReadResult::Ok ? ReadResult::Damaged : header;
-      }
+      case FileReadStatus::TooLarge:
+        break;
       case FileReadStatus::Ok:
+        if (LooksLikeTaskJson(bytes)) {
+          const TaskJsonError error = ParseTaskJson(bytes, task);
+          if (error.ok()) return ReadResult::Ok;
+          if (textError != nullptr) *textError = error;
+          return ReadResult::BadText;
+        }
+        if (image.size() <= kLargestTaskFile) return ParseTaskImage(image, task);
         break;
     }
-    return ParseTaskImage(image, task);
+    // Too large for its form: a wrong header or a newer version says more
+    // than "too large".
+    const ReadResult header = LooksLikeTaskJson(bytes) ? ReadResult::Ok : CheckTaskHeader(image);
+    return header == ReadResult::Ok ? ReadResult::Damaged : header;
   } catch (const std::bad_alloc&) {
     return ReadResult::Unreadable;
   }

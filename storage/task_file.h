@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "model/task.h"
+#include "storage/task_json.h"
 
 namespace zv {
 
@@ -44,6 +45,7 @@ enum class ReadResult {
   BadHeader,     // wrong magic
   NewerVersion,  // version greater than 1
   Damaged,       // contents break the model's limits or end early
+  BadText,       // a text form file (storage/task_json.h) that is no valid task
 };
 
 enum class WriteResult { Ok, Failed };
@@ -63,7 +65,9 @@ ReadResult ParseTaskImage(std::span<const std::uint8_t> image, TaskState& task);
 // kLargestTaskFile is refused after its header is checked, and a failed
 // allocation reads as Unreadable), or write it atomically (temporary file in
 // the same folder, then rename; a target that is no regular file fails).
-ReadResult ReadTaskFile(const std::string& path, TaskState& task);
+// The reader takes the text form too (up to kLargestTaskJson bytes); for
+// BadText, `textError` (when given) gets what is wrong and where.
+ReadResult ReadTaskFile(const std::string& path, TaskState& task, TaskJsonError* textError = nullptr);
 WriteResult WriteTaskFile(const std::string& path, const TaskState& task);
 
 }  // namespace zv

@@ -657,5 +657,9 @@ The arrow buttons step through the solutions found. In a solution every form cel
         <source>Сохранить можно в файлы %1</source>
         <translation>Files that can be saved: %1</translation>
     </message>
+    <message>
+        <source>Строка %1, столбец %2</source>
+        <translation>Line %1, column %2</translation>
+    </message>
 </context>
 </TS>

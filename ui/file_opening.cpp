@@ -31,9 +31,10 @@ OpenedFile OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin or
   if (status != ResultFileStatus::Ok && status != ResultFileStatus::NewerFormat &&
       status != ResultFileStatus::Damaged) {
     TaskState loaded;
-    const ReadResult read = ReadTaskFile(file, loaded);
-    if (read != ReadResult::Ok) return {read, {}};
-    return {ReadResult::Ok, session.ReplaceTask(std::move(loaded), origin)};
+    OpenedFile read;
+    read.result = ReadTaskFile(file, loaded, &read.textError);
+    if (read.result == ReadResult::Ok) read.changes = session.ReplaceTask(std::move(loaded), origin);
+    return read;
   }
   const char* reason = status == ResultFileStatus::NewerFormat ? kNewerResultFileCaption
                        : status == ResultFileStatus::Damaged   ? kDamagedResultFileCaption
@@ -51,7 +52,10 @@ OpenedFile OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin or
   }
   panel.ShowRunEnd(0, session.solver().DeadEnds());
   panel.TimePastL->clear();  // a kept run has no time of its own
-  return {ReadResult::Ok, opened.changes};
+  OpenedFile shown;
+  shown.result = ReadResult::Ok;
+  shown.changes = opened.changes;
+  return shown;
 }
 
 }  // namespace zv

@@ -21,7 +21,8 @@ struct OpenedFile {
   // for the caller to show; Missing (silent) also when a result file's box
   // was shown already.
   ReadResult result = ReadResult::Missing;
-  Changes changes;  // on Ok: what to redraw
+  Changes changes;          // on Ok: what to redraw
+  TaskJsonError textError;  // on BadText: what is wrong in the text form, and where
 };
 
 OpenedFile OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin origin, EditorSession& session,

@@ -32,7 +32,7 @@ inline constexpr const char* kRunFilePart =
     QT_TRANSLATE_NOOP("Zorvat",
                       "Это одна часть поиска, разделённого на части; части соединяет команда "
                       "zorvat-cli merge");
-// The open dialog takes task files, files of stopped searches and result files.
-inline constexpr const char* kOpenFilter = "*.zvt *.zvu *.zvr";
+// The open dialog takes task files (and their text form), files of stopped searches and result files.
+inline constexpr const char* kOpenFilter = "*.zvt *.json *.zvu *.zvr";
 
 }  // namespace zv

@@ -27,6 +27,8 @@ inline constexpr const char* kAutosaveSetAsideText =
     QT_TRANSLATE_NOOP("Zorvat", "Файл сохранён под именем %1");
 inline constexpr const char* kAutosaveHeldText =
     QT_TRANSLATE_NOOP("Zorvat", "Файл не удалось переименовать; при выходе он не будет перезаписан");
+// Where a task file in the text form goes wrong (%1 line, %2 column).
+inline constexpr const char* kTextFormPlaceText = QT_TRANSLATE_NOOP("Zorvat", "Строка %1, столбец %2");
 // A write that failed at exit: the question under the failed files.
 inline constexpr const char* kSettingsNotWrittenText = QT_TRANSLATE_NOOP("Zorvat", "Настройки не записаны");
 inline constexpr const char* kAutosaveNotWrittenText = QT_TRANSLATE_NOOP("Zorvat", "Задача не записана");

@@ -182,7 +182,7 @@ class TZvForm : public QWidget {
   void SetCaption(bool withFileName);
   FileDialogRequest TaskDialogRequest(const char* title) const;
   // Reads and applies a task file without any box; the steps of ReadTask.
-  ReadResult ApplyTaskFile(const QString& path, bool rememberName);
+  ReadResult ApplyTaskFile(const QString& path, bool rememberName, TaskJsonError* textError = nullptr);
   // Shows a task that replaced the present one.
   void ShowReplacedTask(const Changes& changes);
   // Reads the autosave at start; one that cannot be read is moved aside

@@ -53,9 +53,13 @@ bool TZvForm::ReadTask(const QString& path, bool rememberName) {
     if (*opened) SetCaption(true);
     return *opened;
   }
-  const ReadResult result = ApplyTaskFile(path, rememberName);
+  TaskJsonError textError;
+  const ReadResult result = ApplyTaskFile(path, rememberName, &textError);
   if (result == ReadResult::Ok || result == ReadResult::Missing) return result == ReadResult::Ok;
-  services_.ShowMessage(FileErrorBox(path, ReadResultCaption(result), ReadFailureIcon(result)));
+  const QString place = result == ReadResult::BadText
+                            ? Tr(kTextFormPlaceText).arg(textError.at.line).arg(textError.at.column)
+                            : QString();
+  services_.ShowMessage(FileErrorBox(path, ReadResultCaption(result), ReadFailureIcon(result), place));
   return false;
 }
 
@@ -74,12 +78,15 @@ bool TZvForm::ReadAutosave() {
   return false;
 }
 
-ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName) {
+ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName, TaskJsonError* textError) {
   if (path.isEmpty()) return ReadResult::Missing;
   using Origin = EditorSession::TaskOrigin;
   const OpenedFile opened = OpenFileIntoSession(path, path == autosavePath_ ? Origin::Autosave : Origin::File,
                                                 session_, {solverMemoryLimit_}, services_, *formHalf_->ResP);
-  if (opened.result != ReadResult::Ok) return opened.result;
+  if (opened.result != ReadResult::Ok) {
+    if (textError != nullptr) *textError = opened.textError;
+    return opened.result;
+  }
   if (rememberName) currentTaskFile_ = path;
   ShowReplacedTask(opened.changes);
   SetCaption(true);

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "storage/task_file.h"
 #include "tests/support/json_check.h"
@@ -292,6 +293,42 @@ TEST(CliExport, WritesTheModelOrFailsWithStatusTwo) {
     EXPECT_FALSE(run.err.empty()) << wrong;
   }
   EXPECT_EQ(ReadBytes(folder.File("kept.stl")), std::vector<std::uint8_t>{7});
+}
+
+TEST(CliConvert, EveryExampleAndCorpusTaskComesBackAsRewriteWritesIt) {
+  TempFolder folder;
+  const std::filesystem::path root = ZORVAT_SOURCE_ROOT;
+  int files = 0;
+  for (const char* under : {"examples", "tests"})
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root / under)) {
+      if (entry.path().extension() != ".zvt") continue;
+      const std::string in = entry.path().string();
+      ASSERT_EQ(RunCli(folder, "rewrite " + in + " " + folder.File("re.zvt")).status, 0) << in;
+      ASSERT_EQ(RunCli(folder, "convert " + in + " " + folder.File("t.json")).status, 0) << in;
+      CliRun run = RunCli(folder, "convert " + folder.File("t.json") + " " + folder.File("back.zvt"));
+      ASSERT_EQ(run.status, 0) << in << run.err;
+      EXPECT_EQ(ReadBytes(folder.File("back.zvt")), ReadBytes(folder.File("re.zvt"))) << in;
+      ++files;
+    }
+  EXPECT_GE(files, 15);
+  // check and solve take the text form as they take the task file.
+  EXPECT_EQ(RunCli(folder, "check " + folder.File("t.json")).out,
+            RunCli(folder, "check " + folder.File("back.zvt")).out);
+}
+
+TEST(CliConvert, MalformedTextFormIsReportedAtItsLineAndColumn) {
+  TempFolder folder;
+  const std::string bad = "{\"format\": \"zorvat-task\",\n \"version\": 1,\n \"figure\": {\"width\": 0}}";
+  WriteBytes(folder.File("bad.json"), std::vector<std::uint8_t>(bad.begin(), bad.end()));
+  WriteBytes(folder.File("out.zvt"), {9, 9});
+  CliRun run = RunCli(folder, "convert " + folder.File("bad.json") + " " + folder.File("out.zvt"));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "zorvat-cli: the task file is damaged: " + folder.File("bad.json") +
+                ":3:22: \"width\" is out of range\nОшибка в файле задачи: " + folder.File("bad.json") + "\n");
+  EXPECT_EQ(ReadBytes(folder.File("out.zvt")), (std::vector<std::uint8_t>{9, 9}));
+  run = RunCli(folder, "convert " + folder.File("bad.json") + " " + folder.File("out.txt"));
+  EXPECT_NE(run.err.find("OUT must end in .zvt or .json"), std::string::npos);
 }
 
 }  // namespace

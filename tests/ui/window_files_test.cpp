@@ -206,7 +206,7 @@ class WindowFilesTest : public QObject {
     QCOMPARE(fx.services.dialogs.size(), std::size_t(1));
     const FileDialogRequest& d = fx.services.dialogs[0];
     QCOMPARE(d.title, QStringLiteral("Открыть задачу"));
-    QCOMPARE(d.filter, QStringLiteral("*.zvt *.zvu *.zvr"));  // tasks, stopped searches, results
+    QCOMPARE(d.filter, QStringLiteral("*.zvt *.json *.zvu *.zvr"));  // tasks, stopped searches, results
     QCOMPARE(d.defaultExtension, QStringLiteral("zvt"));
     QCOMPARE(d.initialFolder + '/', fx.folder());
     QCOMPARE(d.initialName, QStringLiteral("start"));
@@ -214,6 +214,28 @@ class WindowFilesTest : public QObject {
     QCOMPARE(w.windowTitle(), QStringLiteral("Зорват (dominoes)"));
     QCOMPARE(w.currentTaskFile(), path);
     QVERIFY(!Control<QAbstractButton>(w, "UndoBt")->isEnabled());  // nothing to undo after opening
+    w.CloseWithoutSaveAExecute();
+  }
+
+  void textFormOpensAndItsMistakeIsShownAtItsPlace() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start(fx.file("start.zvt"));
+    const QString good = fx.file("dominoes.json"), bad = fx.file("bad.json");
+    QFile goodFile(good), badFile(bad);
+    QVERIFY(goodFile.open(QIODevice::WriteOnly) && badFile.open(QIODevice::WriteOnly));
+    goodFile.write(BuildTaskJson(Dominoes())->c_str());
+    badFile.write("{\"format\": \"zorvat-task\",\n  \"version\": 1,\n  \"emptyCells\": 0}");
+    goodFile.close();
+    badFile.close();
+    fx.services.openPaths = {good, bad};
+    Activate(w);
+    QTest::keyClick(&w, Qt::Key_F3);
+    QVERIFY(w.task() == Dominoes());
+    QTest::keyClick(&w, Qt::Key_F3);
+    QVERIFY(w.task() == Dominoes());
+    QCOMPARE(w.currentTaskFile(), good);
+    QCOMPARE(fx.services.messages.size(), std::size_t(1));
+    QCOMPARE(fx.services.messages[0].text, bad + QStringLiteral("\nОшибка в файле задачи\nСтрока 3, столбец 17"));
     w.CloseWithoutSaveAExecute();
   }
 

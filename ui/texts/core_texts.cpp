@@ -38,8 +38,9 @@ constexpr std::array kReadCaptions{
     QT_TRANSLATE_NOOP("Zorvat", "Неправильный заголовок файла задачи"),               // BadHeader
     QT_TRANSLATE_NOOP("Zorvat", "Версия файла задачи более новая, чем у программы"),  // NewerVersion
     kDamagedFileCaption,                                                              // Damaged
+    kDamagedFileCaption,                                                              // BadText
 };
-static_assert(kReadCaptions.size() == static_cast<std::size_t>(ReadResult::Damaged) + 1,
+static_assert(kReadCaptions.size() == static_cast<std::size_t>(ReadResult::BadText) + 1,
               "kReadCaptions needs one row per ReadResult");
 
 }  // namespace
