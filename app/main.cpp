@@ -114,7 +114,7 @@ int main(int argc, char* argv[]) {
       break;
   }
   QApplication app(argc, argv);
-  QGuiApplication::setDesktopFileName(QStringLiteral("zorvat"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zorvat.Zorvat"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvat")));
   try {
     return Run(app, cl);

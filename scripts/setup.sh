@@ -26,6 +26,7 @@ cd "$ZORVAT_ROOT" || return 1
 #                      the installation test: desktop-file-validate, update-mime-database,
 #                      xdg-mime (answering through mimetype from libfile-mimeinfo-perl outside
 #                      a desktop session), and groff for the manual pages
+#   appstream          appstreamcli validates the software-centre metadata
 #   ccache             a compiler cache: the three configurations share most sources,
 #                      and a later run of the test command rebuilds only what changed
 #   slurmctld, slurmd, slurm-client, munge  the test that runs a split solve as a Slurm job array
@@ -39,6 +40,7 @@ ZORVAT_PACKAGES=(
   qt6-tools-dev qt6-l10n-tools
   clang-tidy librsvg2-bin dpkg-dev
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base
+  appstream
   slurmctld slurmd slurm-client munge
 )
 

@@ -21,7 +21,8 @@ fail() {
 # The files an installation holds, relative to the prefix.
 expected=(
   bin/zorvat bin/zorvat-cli
-  share/applications/zorvat.desktop
+  share/applications/io.github.zorvat.Zorvat.desktop
+  share/metainfo/io.github.zorvat.Zorvat.metainfo.xml
   share/mime/packages/zorvat.xml
   share/icons/hicolor/scalable/apps/zorvat.svg
   share/man/man1/zorvat.1 share/man/man1/zorvat-cli.1
@@ -42,9 +43,11 @@ version="$(sed -n 's/^project(Zorvat VERSION \([0-9.]*\).*/\1/p' "$source/CMakeL
 [[ "$("$root/bin/zorvat-cli" --version)" == "zorvat-cli $version" ]] || fail "zorvat-cli --version"
 "$root/bin/zorvat-cli" check "$root/share/zorvat/examples/hinge_ring.zvt" >/dev/null || fail "zorvat-cli check"
 
-desktop-file-validate "$root/share/applications/zorvat.desktop" || fail "desktop-file-validate"
-grep -qx 'Exec=zorvat %f' "$root/share/applications/zorvat.desktop" || fail "Exec line"
-grep -qx 'MimeType=application/x-zorvat-task;application/x-zorvat-run;application/x-zorvat-result;' "$root/share/applications/zorvat.desktop" || fail "MimeType line"
+desktop-file-validate "$root/share/applications/io.github.zorvat.Zorvat.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$root/share/metainfo/io.github.zorvat.Zorvat.metainfo.xml" >"$work/appstream.log" ||
+  fail "appstreamcli validate: $(cat "$work/appstream.log")"
+grep -qx 'Exec=zorvat %f' "$root/share/applications/io.github.zorvat.Zorvat.desktop" || fail "Exec line"
+grep -qx 'MimeType=application/x-zorvat-task;application/x-zorvat-run;application/x-zorvat-result;' "$root/share/applications/io.github.zorvat.Zorvat.desktop" || fail "MimeType line"
 
 # The file types, in a data folder of its own: by the names *.zvt, *.zvu and *.zvr,
 # and by the magic bytes for files without those names.
