@@ -29,6 +29,7 @@ int RunRewrite(const Command& self, Arguments args);
 int RunMerge(const Command& self, Arguments args);
 int RunExport(const Command& self, Arguments args);
 int RunConvert(const Command& self, Arguments args);
+int RunThumbnail(const Command& self, Arguments args);
 
 // "usage: zorvat-cli NAME ARGUMENTS".
 std::string UsageLine(const Command& self);

@@ -32,12 +32,14 @@ int RunConvert(const Command& self, Arguments args) {
   if (toText) {
     const std::optional<std::string> text = BuildTaskJson(task);
     if (!text)
-      return Report(Failure(FailureKind::DamagedFile,
-                            words.paths[0] + ": a link whose two cubes are not both there; the text form names "
-                                             "links by their cubes",
-                            ReadResultCaption(ReadResult::Damaged), words.paths[0]),
-                    words.json);
-    written = WriteWholeFileAtomic(out, std::span(reinterpret_cast<const std::uint8_t*>(text->data()), text->size()));
+      return Report(
+          Failure(FailureKind::DamagedFile,
+                  words.paths[0] + ": a link whose two cubes are not both there; the text form names "
+                                   "links by their cubes",
+                  ReadResultCaption(ReadResult::Damaged), words.paths[0]),
+          words.json);
+    written = WriteWholeFileAtomic(
+        out, std::span(reinterpret_cast<const std::uint8_t*>(text->data()), text->size()));
   } else {
     written = WriteTaskFile(out, task) == WriteResult::Ok;
   }

@@ -7,4 +7,6 @@ PictureResult WriteSolutionPicture(const std::string&, bool, int, const SolidSol
   return PictureResult::NotBuilt;
 }
 
+PictureResult WriteTaskPicture(const std::string&, int, const TaskState&) { return PictureResult::NotBuilt; }
+
 }  // namespace zv::cli

@@ -1,20 +1,61 @@
-// Pictures of a solution drawn with Qt on the offscreen platform.
+// Pictures of a solution or a task drawn with Qt on the offscreen platform.
 #include "cli/picture_files.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
+#include "platform/files.h"
 #include "ui/pictures/solid_pictures.h"
+#include "ui/pictures/task_picture.h"
 
 namespace zv::cli {
 
+namespace {
+
+// Qt's painting needs an application object; the offscreen platform needs
+// no display, and is chosen before the application starts.
+bool ChooseOffscreenPlatform() {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  return true;
+}
+
+class PictureApplication {
+ private:
+  bool platformChosen_ = ChooseOffscreenPlatform();
+  int argc_ = 1;
+  char name_[11] = "zorvat-cli";
+  char* argv_[2] = {name_, nullptr};
+  QGuiApplication app_{argc_, argv_};
+};
+
+const QColor kCubeColour(230, 230, 230);
+
+}  // namespace
+
+PictureResult WriteTaskPicture(const std::string& path, int size, const TaskState& task) {
+  const PictureApplication app;
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    PaintTaskPicture(painter, image.rect(), task, kCubeColour);
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return PictureResult::WriteFailed;
+  return WriteWholeFileAtomic(path, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                                              static_cast<std::size_t>(png.size())))
+             ? PictureResult::Written
+             : PictureResult::WriteFailed;
+}
+
 PictureResult WriteSolutionPicture(const std::string& path, bool svg, int size, const SolidSolution& solid,
                                    const FigureState& figure) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "zorvat-cli";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
-  const SolidScene scene = RestingScene(solid, figure, QColor(230, 230, 230));
+  const PictureApplication app;
+  const SolidScene scene = RestingScene(solid, figure, kCubeColour);
   const bool written =
       WritePicture(path, svg ? PictureFormat::Svg : PictureFormat::Png, QSize(size, size),
                    [&](QPainter& p, const QRect& r) { PaintSolid(p, r, scene, SolidCamera{}); });

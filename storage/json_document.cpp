@@ -145,8 +145,8 @@ class JsonParser {
   }
 
   bool Digits() {
-    if (AtEnd() || Peek() < '0' || Peek() > '9') return AtEnd() ? Fail(JsonProblem::UnexpectedEnd)
-                                                                : Fail(JsonProblem::BadNumber);
+    if (AtEnd() || Peek() < '0' || Peek() > '9')
+      return AtEnd() ? Fail(JsonProblem::UnexpectedEnd) : Fail(JsonProblem::BadNumber);
     while (!AtEnd() && Peek() >= '0' && Peek() <= '9') Advance();
     return true;
   }
@@ -238,7 +238,10 @@ class JsonParser {
   // surrogates, nothing past U+10FFFF.
   bool Utf8Character(std::string& out) {
     const auto lead = static_cast<unsigned char>(Peek());
-    const int extra = lead >= 0xF0 && lead <= 0xF4 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : -1;
+    const int extra = lead >= 0xF0 && lead <= 0xF4  ? 3
+                      : lead >= 0xE0                ? 2
+                      : lead >= 0xC2 && lead < 0xE0 ? 1
+                                                    : -1;
     if (lead < 0x80 || extra < 0 || at_ + static_cast<std::size_t>(extra) >= text_.size())
       return Fail(JsonProblem::BadUtf8);
     unsigned code = lead & (0x3F >> extra);

@@ -51,13 +51,13 @@ struct JsonValue {
   enum class Type : std::uint8_t { Null, Bool, Number, String, Array, Object };
 
   Type type = Type::Null;
-  TextPosition at;                                        // where the value starts
-  bool boolean = false;                                   // Bool
-  bool integral = false;                                  // Number: written without fraction or exponent
-  long long integer = 0;                                  // Number when integral (saturated)
-  std::string text;                                       // String: UTF-8
-  std::vector<JsonValue> items;                           // Array; Object: the members' values
-  std::vector<std::string> keys;                          // Object: keys[i] names items[i]
+  TextPosition at;                // where the value starts
+  bool boolean = false;           // Bool
+  bool integral = false;          // Number: written without fraction or exponent
+  long long integer = 0;          // Number when integral (saturated)
+  std::string text;               // String: UTF-8
+  std::vector<JsonValue> items;   // Array; Object: the members' values
+  std::vector<std::string> keys;  // Object: keys[i] names items[i]
 
   // The member named `key` of an object; nullptr when absent or no object.
   const JsonValue* Member(std::string_view key) const;

@@ -63,7 +63,8 @@ void AppendFigure(std::string& out, const FigureState& figure, bool& linksWhole)
   for (int k = 0; k < cubes; ++k) {
     const int cell = cells[static_cast<std::size_t>(k)];
     out += (k == 0 ? "\n" : ",\n");
-    out += "      {\"x\": " + std::to_string(FigureCellX(cell)) + ", \"y\": " + std::to_string(FigureCellY(cell)) +
+    out += "      {\"x\": " + std::to_string(FigureCellX(cell)) +
+           ", \"y\": " + std::to_string(FigureCellY(cell)) +
            ", \"number\": " + std::to_string(numberAt[static_cast<std::size_t>(cell)]) + "}";
   }
   out += cubes == 0 ? "],\n" : "\n    ],\n";
@@ -85,8 +86,8 @@ void AppendFigure(std::string& out, const FigureState& figure, bool& linksWhole)
         const int firstCell = cell + info.FirstOffset(), secondCell = cell + info.SecondOffset();
         const int a = numberAt[static_cast<std::size_t>(firstCell)];
         const int b = numberAt[static_cast<std::size_t>(secondCell)];
-        out += "      {\"cubes\": [" + std::to_string(std::min(a, b)) + ", " + std::to_string(std::max(a, b)) +
-               "], \"kind\": \"" + name.kind + '"';
+        out += "      {\"cubes\": [" + std::to_string(std::min(a, b)) + ", " +
+               std::to_string(std::max(a, b)) + "], \"kind\": \"" + name.kind + '"';
         if (*name.edge != '\0') out += std::string(", \"edge\": \"") + name.edge + '"';
         out += '}';
       }

@@ -23,24 +23,24 @@
 namespace zv {
 
 inline constexpr const char* kTaskJsonFormat = "zorvat-task";  // the "format" member
-inline constexpr int kTaskJsonVersion = 1;                      // the "version" member
+inline constexpr int kTaskJsonVersion = 1;                     // the "version" member
 // The longest text file read: a description of kMaxTextBytes characters
 // takes at most 3 bytes each in UTF-8; the figure and form take far less.
 inline constexpr std::size_t kLargestTaskJson = 4 * kMaxTextBytes;
 
 enum class TaskJsonProblem {
   None,
-  Syntax,        // not JSON: `syntax` says why
-  NotATask,      // no object with "format": "zorvat-task"
-  NewerVersion,  // "version" above kTaskJsonVersion
-  MissingField,  // `field` is required here
-  UnknownField,  // `field` is no member of this object
-  WrongType,     // `field` holds another type of value
-  OutOfRange,    // `field` is outside its range
-  BadFormRow,    // a form row holds a character other than '#' and '.'
-  UnevenForm,    // form layers or rows of different lengths
-  CubeOutside,   // a cube outside the figure
-  CubeTwice,     // two cubes in one cell
+  Syntax,          // not JSON: `syntax` says why
+  NotATask,        // no object with "format": "zorvat-task"
+  NewerVersion,    // "version" above kTaskJsonVersion
+  MissingField,    // `field` is required here
+  UnknownField,    // `field` is no member of this object
+  WrongType,       // `field` holds another type of value
+  OutOfRange,      // `field` is outside its range
+  BadFormRow,      // a form row holds a character other than '#' and '.'
+  UnevenForm,      // form layers or rows of different lengths
+  CubeOutside,     // a cube outside the figure
+  CubeTwice,       // two cubes in one cell
   PartlyNumbered,  // some cubes have a "number" and some not
   BadNumbers,      // the numbers are not 1..cubes each once (or more than 256 cubes are renumbered)
   UnknownCube,     // a link names a number no cube has

@@ -24,6 +24,7 @@ expected=(
   share/applications/io.github.zorvat.Zorvat.desktop
   share/metainfo/io.github.zorvat.Zorvat.metainfo.xml
   share/mime/packages/zorvat.xml
+  share/thumbnailers/zorvat.thumbnailer
   share/icons/hicolor/scalable/apps/zorvat.svg
   share/man/man1/zorvat.1 share/man/man1/zorvat-cli.1
   share/zorvat/translations/zorvat_en.qm

@@ -27,7 +27,8 @@ struct Run {
   Images solutions;
 };
 
-Run SolveWith(const TaskState& task, const LinkAnalysis& links, SolveEngine engine, int threads, int stopAfter) {
+Run SolveWith(const TaskState& task, const LinkAnalysis& links, SolveEngine engine, int threads,
+              int stopAfter) {
   Solver solver;
   QuietObserver quiet;
   Run run{solver.Solve(task, links, quiet, SolveOptions{0, engine, threads, stopAfter}), false, {}, {}};
@@ -52,9 +53,9 @@ void ExpectPrefixesEverywhere(const TaskState& task, const std::string& what) {
     SolveEngine engine;
     int threads;
   };
-  for (const Engine e : {Engine{SolveEngine::Reference, 1}, Engine{SolveEngine::Fast, 1},
-                         Engine{SolveEngine::Fast, 3}, Engine{SolveEngine::Reduced, 1},
-                         Engine{SolveEngine::Reduced, 2}, Engine{SolveEngine::Reduced, 3}}) {
+  for (const Engine e :
+       {Engine{SolveEngine::Reference, 1}, Engine{SolveEngine::Fast, 1}, Engine{SolveEngine::Fast, 3},
+        Engine{SolveEngine::Reduced, 1}, Engine{SolveEngine::Reduced, 2}, Engine{SolveEngine::Reduced, 3}}) {
     for (const int n : {1, 2, count / 2 + 1, count + 1}) {
       const std::string at = what + ", engine " + std::to_string(static_cast<int>(e.engine)) + " on " +
                              std::to_string(e.threads) + ", stop after " + std::to_string(n);

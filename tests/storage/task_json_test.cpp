@@ -105,10 +105,12 @@ TEST(TaskJson, MalformedDocumentsAreRefusedWhereTheyGoWrong) {
       {replaced("\"emptyCells\"", "\"emptycells\""), TaskJsonProblem::UnknownField, 5, 17},
       {replaced("\"x\": 1", "\"x\": 0"), TaskJsonProblem::CubeTwice, 11, 7},
       {replaced("\"number\": 2", "\"number\": 1"), TaskJsonProblem::BadNumbers, 9, 14},
-      {replaced("\"kind\": \"rigid\"", "\"kind\": \"edge\", \"edge\": \"left\""), TaskJsonProblem::NoSuchLink, 14, 7},
+      {replaced("\"kind\": \"rigid\"", "\"kind\": \"edge\", \"edge\": \"left\""), TaskJsonProblem::NoSuchLink,
+       14, 7},
       {replaced("[1, 2]", "[1, 3]"), TaskJsonProblem::UnknownCube, 14, 21},
       {replaced("\"##\"", "\"#x\""), TaskJsonProblem::BadFormRow, 20, 9},
-      {replaced("\"description\": \"\"", "\"description\": \"\xE2\x82\xBD\""), TaskJsonProblem::TextNotCp1251, 4, 18},
+      {replaced("\"description\": \"\"", "\"description\": \"\xE2\x82\xBD\""), TaskJsonProblem::TextNotCp1251,
+       4, 18},
   };
   const TaskState before = test::MakeTask({"#.#"}, {{"##"}});
   for (const Case& c : cases) {

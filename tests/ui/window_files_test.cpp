@@ -235,7 +235,8 @@ class WindowFilesTest : public QObject {
     QVERIFY(w.task() == Dominoes());
     QCOMPARE(w.currentTaskFile(), good);
     QCOMPARE(fx.services.messages.size(), std::size_t(1));
-    QCOMPARE(fx.services.messages[0].text, bad + QStringLiteral("\nОшибка в файле задачи\nСтрока 3, столбец 17"));
+    QCOMPARE(fx.services.messages[0].text,
+             bad + QStringLiteral("\nОшибка в файле задачи\nСтрока 3, столбец 17"));
     w.CloseWithoutSaveAExecute();
   }
 
