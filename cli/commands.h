@@ -11,6 +11,7 @@
 #include "cli/failures.h"
 #include "model/task.h"
 #include "model/validation.h"
+#include "solid/solid_solution.h"
 
 namespace zv::cli {
 
@@ -30,6 +31,12 @@ int RunMerge(const Command& self, Arguments args);
 int RunExport(const Command& self, Arguments args);
 int RunConvert(const Command& self, Arguments args);
 int RunThumbnail(const Command& self, Arguments args);
+
+// Writes the web page of `solid` (solid/fold_page.h) to `path`, after
+// checking the fold for an order without collisions; the failure to
+// report when three.js is not installed or the page cannot be written.
+std::optional<Failure> WriteFoldPageFile(const std::string& path, const TaskState& task,
+                                         const SolidSolution& solid);
 
 // "usage: zorvat-cli NAME ARGUMENTS".
 std::string UsageLine(const Command& self);

@@ -1,8 +1,9 @@
-// zorvat-cli export TASK.zvt --solution N --format stl|obj|svg|png OUT
+// zorvat-cli export TASK.zvt --solution N --format stl|obj|svg|png|html OUT
 // [--scale S] [--json]: solves the task with the default engine and writes
 // stored solution N (counted from 1) as a 3-D model: binary STL, or OBJ with
 // its MTL beside it (solid/mesh_files.h), one unit per cube edge times S; or
-// as a picture of the 3-D view, S times 400 pixels square. OUT is
+// as a picture of the 3-D view, S times 400 pixels square; or as a web page
+// of the solution and its fold (cli/fold_page_file.cpp). OUT is
 // replaced atomically; N out of range, an unknown format or an unwritable
 // OUT is a failure with exit status 2.
 #include <algorithm>
@@ -55,8 +56,9 @@ std::optional<Failure> ParseExport(const Command& self, Arguments args, ExportAr
       out.solution = static_cast<long>(number);
     } else if (word == "--format") {
       out.format = args[++i];
-      if (out.format != "stl" && out.format != "obj" && out.format != "svg" && out.format != "png")
-        return wrong("unknown format '" + out.format + "' (stl, obj, svg or png)");
+      if (out.format != "stl" && out.format != "obj" && out.format != "svg" && out.format != "png" &&
+          out.format != "html")
+        return wrong("unknown format '" + out.format + "' (stl, obj, svg, png or html)");
     } else if (word == "--scale") {
       const std::string& value = args[++i];
       if (!ParseNumber(value, out.scale) || !(out.scale > 0 && out.scale < 1e6))
@@ -97,7 +99,10 @@ int RunExport(const Command& self, Arguments args) {
   const SolidSolution solid = MakeSolidSolution(
       v.links, {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()});
   bool written = false;
-  if (words.format == "svg" || words.format == "png") {
+  if (words.format == "html") {
+    if (auto failure = WriteFoldPageFile(words.out, task, solid)) return Report(*failure, words.json);
+    written = true;
+  } else if (words.format == "svg" || words.format == "png") {
     const int size = static_cast<int>(std::clamp(400 * words.scale, 16.0, 8000.0));
     const PictureResult result =
         WriteSolutionPicture(words.out, words.format == "svg", size, solid, task.figure);

@@ -43,7 +43,8 @@ std::optional<Failure> ParseThumbnail(const Command& self, Arguments args, Thumb
       out.paths.push_back(word);
     }
   }
-  if (out.paths.size() != 2) return ArgumentFailure("'thumbnail' takes a file and a picture file", UsageLine(self));
+  if (out.paths.size() != 2)
+    return ArgumentFailure("'thumbnail' takes a file and a picture file", UsageLine(self));
   return std::nullopt;
 }
 
@@ -61,7 +62,8 @@ std::optional<SolidSolution> FirstSolution(const ResultFile& file, std::vector<s
       for (int x = 0; x < form.FormWidth; ++x)
         if (form.Cells[static_cast<std::size_t>(FormCellIndex(x, y, z))] != 0)
           formCells.push_back(static_cast<std::int16_t>(FormCellIndex(x, y, z)));
-  const std::span<const std::uint8_t> cubes(file.solutions.data(), n), rotations(file.solutions.data() + n, n);
+  const std::span<const std::uint8_t> cubes(file.solutions.data(), n),
+      rotations(file.solutions.data() + n, n);
   std::vector<int> placed(static_cast<std::size_t>(v.cubeCount) + 1);
   for (std::size_t i = 0; i < n; ++i)
     if (cubes[i] > v.cubeCount || rotations[i] >= 24 || (cubes[i] != 0 && placed[cubes[i]]++ != 0))
@@ -105,8 +107,9 @@ int RunThumbnail(const Command& self, Arguments args) {
     written = WriteTaskPicture(out, words.size, task);
   }
   if (written == PictureResult::NotBuilt)
-    return Report(ArgumentFailure("this zorvat-cli was built without the window program and draws no pictures"),
-                  words.json);
+    return Report(
+        ArgumentFailure("this zorvat-cli was built without the window program and draws no pictures"),
+        words.json);
   if (written != PictureResult::Written)
     return Report(Failure(FailureKind::WriteFailed, out, kWriteFailedCaption, out), words.json);
   if (words.json) std::cout << JsonObject().Add("outcome", "done").Text() << '\n';

@@ -27,6 +27,8 @@ cd "$ZORVAT_ROOT" || return 1
 #                      xdg-mime (answering through mimetype from libfile-mimeinfo-perl outside
 #                      a desktop session), and groff for the manual pages
 #   appstream          appstreamcli validates the software-centre metadata
+#   libjs-three        three.js, which the web page of a solution (export --format html) inlines
+#   chromium           the headless browser test of that web page
 #   ccache             a compiler cache: the three configurations share most sources,
 #                      and a later run of the test command rebuilds only what changed
 #   slurmctld, slurmd, slurm-client, munge  the test that runs a split solve as a Slurm job array
@@ -40,7 +42,7 @@ ZORVAT_PACKAGES=(
   qt6-tools-dev qt6-l10n-tools
   clang-tidy librsvg2-bin dpkg-dev
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base
-  appstream
+  appstream libjs-three chromium
   slurmctld slurmd slurm-client munge
 )
 

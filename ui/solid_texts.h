@@ -20,7 +20,7 @@ inline constexpr const char* kFoldSpeedHint = QT_TRANSLATE_NOOP("Zorvat", "Ск�
 inline constexpr const char* kSolidExportHint =
     QT_TRANSLATE_NOOP("Zorvat", "Сохранить решение: модель STL или OBJ, рисунок PNG или SVG");
 inline constexpr const char* kSolidExportTitle = QT_TRANSLATE_NOOP("Zorvat", "Сохранить решение");
-inline constexpr const char* kSolidExportFilter = "*.stl *.obj *.png *.svg";
+inline constexpr const char* kSolidExportFilter = "*.stl *.obj *.png *.svg *.html";
 // %1: steps of the fold.
 inline constexpr const char* kFoldFreeText =
     QT_TRANSLATE_NOOP("Zorvat", "Фигура складывается без столкновений (%1 шагов)");

@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "solid/fold_page.h"
 #include "solid/mesh_files.h"
 #include "ui/pictures/solid_pictures.h"
 #include "ui/solid_texts.h"
@@ -310,6 +311,15 @@ SaveResult SolidView::Export(const QString& path) const {
   if (extension == QLatin1String("stl") || extension == QLatin1String("obj")) {
     written = solid_ && (extension == QLatin1String("stl") ? WriteStl(file, PartMeshes(*solid_), 1.0)
                                                            : WriteObj(file, PartMeshes(*solid_), 1.0));
+  } else if (extension == QLatin1String("html") || extension == QLatin1String("htm")) {
+    // The web page of the solution and its fold (solid/fold_page.h).
+    // The fold the view plays, or the same checked afresh when it has not been played.
+    if (!solid_) return SaveResult::WriteFailed;
+    std::optional<Fold> own;
+    FoldCheck check = check_.value_or(FoldCheck{});
+    if (!fold_) check = FindFoldOrder(own.emplace(*solid_));
+    written = WriteFoldPage(file, *solid_, fold_ ? *fold_ : *own, check.found, scene_.numbers, taskText_) ==
+              FoldPageResult::Written;
   } else if (const std::optional<PictureFormat> format = PictureFormatOf(path)) {
     written = solid_ && WritePicture(file, *format, canvas_->size(), [this](QPainter& p, const QRect& r) {
                 PaintSolid(p, r, scene_, camera_);

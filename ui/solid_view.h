@@ -34,6 +34,8 @@ class SolidView : public QWidget {
   explicit SolidView(QWidget* parent = nullptr);
   ~SolidView() override;
 
+  // The task's description, for the web page of the export.
+  void SetTaskText(const std::string& text) { taskText_ = text; }
   // Shows `solution` of the task whose figure and links are given; the
   // cubes take `cubeColour` when the figure is one part, else part colours.
   void ShowSolution(const FigureState& figure, const LinkAnalysis& links, const StoredSolution& solution,
@@ -88,6 +90,7 @@ class SolidView : public QWidget {
   void EnsureFold();
   void AnnounceCheck();
 
+  std::string taskText_;  // the description the web page shows
   std::unique_ptr<SolidSolution> solid_;
   std::unique_ptr<Fold> fold_;
   std::optional<FoldCheck> check_;

@@ -87,11 +87,17 @@ class SolidWindowTest : public QObject {
 
   void theExportButtonWritesWhatTheDialogNames() {
     ClickButton(W(), "SolidBt");
-    fx_->services.savePaths = {fx_->file("s.stl"), fx_->file("s.png"), fx_->file("no/s.svg")};
-    for (int i = 0; i < 3; ++i) QTest::mouseClick(View().findChild<QToolButton*>("ExportBt"), Qt::LeftButton);
+    fx_->services.savePaths = {fx_->file("s.stl"), fx_->file("s.png"), fx_->file("no/s.svg"),
+                               fx_->file("s.html")};
+    for (int i = 0; i < 4; ++i) QTest::mouseClick(View().findChild<QToolButton*>("ExportBt"), Qt::LeftButton);
     QCOMPARE(Bytes(fx_->file("s.stl")).size(), 84 + 50 * 2 * 24);  // the flat ring: 24 outer faces
     QVERIFY(QImage(fx_->file("s.png")).size() == View().canvas()->size());
     QCOMPARE(fx_->services.messages.size(), 1u);  // the unwritable SVG
+    // The web page of the shown solution: its six numbered cubes and three.js.
+    const QByteArray page = Bytes(fx_->file("s.html"));
+    QVERIFY(page.startsWith("<!DOCTYPE html>"));
+    QCOMPARE(page.count("{\"number\":"), 6);
+    QVERIFY(page.contains("OrbitControls"));
   }
 
   // Cubes 1 and 2 hinged on the vertical edge below their side, cube 3 a

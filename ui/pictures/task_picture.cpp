@@ -12,11 +12,11 @@ namespace zv {
 
 namespace {
 
-const QColor kMark(40, 40, 40);           // hinges and outlines
-const QColor kFormCell(120, 140, 170);    // a cell of the form
-const QColor kFormBox(200, 205, 215);     // the form's box around its cells
-constexpr double kGap = 0.12;             // gap between two cubes, in cells
-constexpr double kFigureShare = 0.6;      // of the height, when there is a form
+const QColor kMark(40, 40, 40);         // hinges and outlines
+const QColor kFormCell(120, 140, 170);  // a cell of the form
+const QColor kFormBox(200, 205, 215);   // the form's box around its cells
+constexpr double kGap = 0.12;           // gap between two cubes, in cells
+constexpr double kFigureShare = 0.6;    // of the height, when there is a form
 
 // Each cube's colour by cube index.
 std::vector<QColor> FigureColours(const FigureState& figure, int cubes, const QColor& cubeColour) {
@@ -26,7 +26,8 @@ std::vector<QColor> FigureColours(const FigureState& figure, int cubes, const QC
   int a = 0, b = 0;
   if (AnalyseLinks(figure, links, a, b) != ValidationError::None || links.partCount < 2) return colours;
   for (int k = 0; k < cubes; ++k)
-    colours[static_cast<std::size_t>(k)] = QColor::fromRgb(PartColour(links.partLabel[static_cast<std::size_t>(k)] - 1));
+    colours[static_cast<std::size_t>(k)] =
+        QColor::fromRgb(PartColour(links.partLabel[static_cast<std::size_t>(k)] - 1));
   return colours;
 }
 
@@ -45,7 +46,8 @@ void PaintFigure(QPainter& p, const QRectF& area, const FigureState& figure, con
   for (int k = 0; k < cubes; ++k) {
     const int c = cells[static_cast<std::size_t>(k)];
     p.setBrush(colours[static_cast<std::size_t>(k)]);
-    p.drawRect(QRectF(corner(FigureCellX(c), FigureCellY(c)), QSizeF(cell, cell)).adjusted(gap, gap, -gap, -gap));
+    p.drawRect(
+        QRectF(corner(FigureCellX(c), FigureCellY(c)), QSizeF(cell, cell)).adjusted(gap, gap, -gap, -gap));
   }
   // Links: a rigid joint fills the gap in the first cube's colour; a hinge
   // is a dark line along the shared side, or a dot at the corner.
@@ -105,7 +107,8 @@ void PaintForm(QPainter& p, const QRectF& area, const FormState& form) {
                        area.center().y() - cell * rows * (form.FormDepth + 1.0) / 2 + cell / 2);
   for (int z = 0; z < form.FormHeight; ++z) {
     const int column = z % bestColumns, row = z / bestColumns;
-    const QPointF layer = origin + QPointF(column * (form.FormWidth + 1.0) * cell, row * (form.FormDepth + 1.0) * cell);
+    const QPointF layer =
+        origin + QPointF(column * (form.FormWidth + 1.0) * cell, row * (form.FormDepth + 1.0) * cell);
     p.setPen(Qt::NoPen);
     p.setBrush(kFormBox);
     p.drawRect(QRectF(layer, QSizeF(form.FormWidth * cell, form.FormDepth * cell)));
@@ -129,7 +132,8 @@ void PaintTaskPicture(QPainter& painter, const QRect& rect, const TaskState& tas
   const double split = withForm ? area.height() * kFigureShare : area.height();
   PaintFigure(painter, QRectF(area.topLeft(), QSizeF(area.width(), split * 0.95)), task.figure, cubeColour);
   if (withForm)
-    PaintForm(painter, QRectF(area.left(), area.top() + split, area.width(), area.height() - split), task.form);
+    PaintForm(painter, QRectF(area.left(), area.top() + split, area.width(), area.height() - split),
+              task.form);
   painter.restore();
 }
 
