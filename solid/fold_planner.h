@@ -1,0 +1,67 @@
+// The search for a folding motion of one part: from the flat figure to the
+// solution's hinge angles with no two cubes overlapping anywhere on the way.
+//
+// Usage:
+//   zv::Fold fold(solid);
+//   zv::PartPlan plan = zv::PlanPartFold(fold, 0, zv::FoldBudget{});
+//   if (plan.result == zv::PartPlanResult::Found) ... plan.waypoints
+//
+// Tried in turn, each within the budget: the orders of single turns (each
+// hinge straight from flat to its angle, the others flat or final, turns
+// far from the root first); then, unless the solution's pose is locked (no
+// hinge, alone or with all the others in one of 64 random directions, can
+// turn out of it by 0.01 rad; a motion into it would have to arrive along a
+// direction none of these samples, and the searches below, whose last
+// moves are of this kind, would only spend their budget), one straight move of
+// all hinges at once, a best-first search over quarter-turn poses that
+// folds the part from its far end, and RRT-Connect over the hinge angles (a tree grown from the flat figure and
+// one from the solution, each reaching out to random angles and the other
+// tree; a fixed seed, so the same task gives the same motion), whose path
+// is then shortened. Every move is checked as PartKinematics::MoveFree says.
+//
+// A hinge that closes a cycle of hinges holds the cycle's blocks together:
+// when every tree hinge of the cycle stays flat in the solution the cycle
+// stays flat all the way, as one body; otherwise the part is not checked.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "solid/fold.h"
+
+namespace zv {
+
+struct FoldBudget {
+  int orderSweeps = -1;           // single-turn moves tried; -1: 10 per hinge and 100 more
+  int quarterStates = 20000;      // poses the quarter-turn search takes up
+  int plannerSamples = 3000;      // random angle sets RRT-Connect reaches out to
+  int shortcutTries = 200;        // attempts to shorten the found path
+  double cornerStep = 0.1;        // see kCornerStep
+  std::function<bool()> stopped;  // polled between samples; true ends the search (may be empty)
+};
+
+enum class PartPlanResult {
+  Found,
+  NotFound,     // nothing within the budget
+  Locked,       // no small turn leaves the solution's pose (see below)
+  ClosedCycle,  // a cycle of hinges would have to move: not checked
+  Stopped,
+};
+enum class PlanMethod { None, SingleTurns, StraightMove, QuarterTurns, Planner };
+
+struct PartPlan {
+  PartPlanResult result = PartPlanResult::NotFound;
+  PlanMethod method = PlanMethod::None;
+  std::vector<int> hinges;                      // the part's tree hinges (indexes in Fold::Hinges())
+  std::vector<std::vector<double>> waypoints;   // angles of `hinges`: flat first, the solution last
+  int sweepsTried = 0;                          // single-turn moves checked
+  int statesTried = 0;                          // quarter-turn poses taken up
+  int samplesTried = 0;                         // planner samples used
+  std::int64_t posesChecked = 0;                // poses tested for overlaps in all
+  int plainHinge = -1, cubeA = -1, cubeB = -1;  // the plain order's first colliding turn, if any
+};
+
+PartPlan PlanPartFold(const Fold& fold, int part, const FoldBudget& budget);
+
+}  // namespace zv

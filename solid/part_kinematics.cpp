@@ -1,0 +1,140 @@
+// Forward kinematics of a part's block tree, the overlap test of its cubes
+// and the checked straight move between two sets of hinge angles.
+#include "solid/part_kinematics.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "solid/cube_overlap.h"
+
+namespace zv {
+
+PartKinematics::PartKinematics(const zv::Fold& fold, int part) : fold_(&fold) {
+  const SolidSolution& s = fold.Solid();
+  for (int k = 0; k < s.cubeCount; ++k)
+    if (s.part[k] == part) cubes_.push_back(k);
+  blocks_.push_back(s.block[cubes_.front()]);
+  hingeOfBlock_.push_back(-1);
+  parentOfBlock_.push_back(-1);
+  const std::vector<FoldHinge>& all = fold.Hinges();
+  for (int h = 0; h < static_cast<int>(all.size()); ++h) {
+    if (s.part[s.links[all[h].link].a] != part) continue;
+    const auto parent = std::find(blocks_.begin(), blocks_.end(), all[h].parentBlock);
+    parentOfBlock_.push_back(static_cast<int>(parent - blocks_.begin()));
+    hingeOfBlock_.push_back(static_cast<int>(hinges_.size()));
+    blocks_.push_back(all[h].childBlock);
+    hinges_.push_back(h);
+  }
+  for (int k : cubes_) {
+    const int b = static_cast<int>(std::find(blocks_.begin(), blocks_.end(), s.block[k]) - blocks_.begin());
+    blockOfCube_.push_back(b);
+    if (cubeOfBlock_.size() <= static_cast<std::size_t>(b)) cubeOfBlock_.resize(blocks_.size(), -1);
+    if (cubeOfBlock_[b] < 0) cubeOfBlock_[b] = static_cast<int>(blockOfCube_.size()) - 1;
+    std::vector<int> chain;
+    for (int at = b; at > 0; at = parentOfBlock_[at]) chain.push_back(hingeOfBlock_[at]);
+    std::reverse(chain.begin(), chain.end());  // root side first
+    ancestors_.push_back(chain);
+  }
+}
+
+std::vector<double> PartKinematics::Goal() const {
+  std::vector<double> goal;
+  for (int h : hinges_) goal.push_back(fold_->Hinges()[h].angle);
+  return goal;
+}
+
+std::vector<int> PartKinematics::HingesBetween(int cubeA, int cubeB) const {
+  const auto at = [&](int k) { return std::find(cubes_.begin(), cubes_.end(), k) - cubes_.begin(); };
+  const std::vector<int>& a = ancestors_[at(cubeA)];
+  const std::vector<int>& b = ancestors_[at(cubeB)];
+  std::size_t common = 0;
+  while (common < a.size() && common < b.size() && a[common] == b[common]) ++common;
+  std::vector<int> path(a.begin() + static_cast<std::ptrdiff_t>(common), a.end());
+  path.insert(path.end(), b.begin() + static_cast<std::ptrdiff_t>(common), b.end());
+  return path;
+}
+
+void PartKinematics::Poses(const std::vector<double>& angles, std::vector<Rigid>& poses) const {
+  std::vector<Rigid> blockPose(blocks_.size());
+  for (std::size_t b = 1; b < blocks_.size(); ++b) {
+    const int i = hingeOfBlock_[b];
+    const FoldHinge& h = fold_->Hinges()[hinges_[i]];
+    blockPose[b] = blockPose[parentOfBlock_[b]].After(Rigid::Turn(h.point, h.axis, angles[i]));
+  }
+  poses.resize(cubes_.size());
+  for (std::size_t c = 0; c < cubes_.size(); ++c) poses[c] = blockPose[blockOfCube_[c]];
+}
+
+bool PartKinematics::Overlap(const std::vector<Rigid>& poses, const std::vector<int>& key, int* cubeA,
+                             int* cubeB) const {
+  ++checked_;
+  const SolidSolution& s = fold_->Solid();
+  std::vector<Point> centre(cubes_.size());
+  for (std::size_t c = 0; c < cubes_.size(); ++c) centre[c] = poses[c].Apply(s.FigureCentre(cubes_[c]));
+  for (std::size_t a = 0; a < cubes_.size(); ++a)
+    for (std::size_t b = a + 1; b < cubes_.size(); ++b) {
+      if (key[a] == key[b]) continue;
+      if (CubesOverlap(centre[a], poses[a].r, centre[b], poses[b].r)) {
+        if (cubeA) *cubeA = cubes_[a];
+        if (cubeB) *cubeB = cubes_[b];
+        return true;
+      }
+    }
+  return false;
+}
+
+bool PartKinematics::PoseFree(const std::vector<double>& angles, int* cubeA, int* cubeB) const {
+  std::vector<Rigid> poses;
+  Poses(angles, poses);
+  return !Overlap(poses, blockOfCube_, cubeA, cubeB);
+}
+
+double PartKinematics::Reach(const std::vector<Rigid>& poses, const std::vector<double>& turn) const {
+  const SolidSolution& s = fold_->Solid();
+  constexpr double kHalfDiagonal = 0.8660254037844387;  // centre to corner of a unit cube
+  double reach = 0;
+  for (std::size_t c = 0; c < cubes_.size(); ++c) {
+    const Point centre = poses[c].Apply(s.FigureCentre(cubes_[c]));
+    for (int i : ancestors_[c]) {
+      if (turn[i] == 0) continue;
+      // Hinge i's line as the block it hangs from carries it: that block's
+      // pose is the pose of any cube of it; the line is the same in the
+      // child's pose, which differs from the parent's by a turn about it.
+      const FoldHinge& h = fold_->Hinges()[hinges_[i]];
+      const Rigid& carrier = poses[cubeOfBlock_[i + 1]];  // hinge i turns block i + 1
+      const Point point = carrier.Apply(h.point), axis = zv::Apply(carrier.r, h.axis);
+      const Point v = centre - point;
+      reach = std::max(reach, Length(v - Dot(v, axis) * axis) + kHalfDiagonal);
+    }
+  }
+  return reach;
+}
+
+bool PartKinematics::MoveFree(const std::vector<double>& a, const std::vector<double>& b, double cornerStep,
+                              int* cubeA, int* cubeB) const {
+  std::vector<double> turn(a.size());
+  double total = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    turn[i] = b[i] - a[i];
+    total += std::abs(turn[i]);
+  }
+  // Cubes whose deepest turning hinge is the same do not move against each other.
+  std::vector<int> key(cubes_.size(), -1);
+  for (std::size_t c = 0; c < cubes_.size(); ++c)
+    for (int i : ancestors_[c])
+      if (turn[i] != 0) key[c] = i;
+  std::vector<Rigid> poses;
+  std::vector<double> now = a;
+  Poses(now, poses);
+  if (total == 0) return !Overlap(poses, key, cubeA, cubeB);
+  for (double t = 0; t < 1;) {
+    const double step = std::log1p(cornerStep / Reach(poses, turn)) / total;
+    t = std::min(1.0, t + step);
+    for (std::size_t i = 0; i < a.size(); ++i) now[i] = t < 1 ? a[i] + t * turn[i] : b[i];
+    Poses(now, poses);
+    if (Overlap(poses, key, cubeA, cubeB)) return false;
+  }
+  return true;
+}
+
+}  // namespace zv

@@ -1,0 +1,192 @@
+// The foldability check: every stored solution of the examples gets one of
+// the three outcomes, the same one twice; a found motion sampled ten times
+// finer than the planner checked it, through the fold's own poses, has no
+// two cubes overlapping; a task whose only solution cannot be folded is not
+// reported foldable; and parts go into the form in an order with a way in.
+#include "solid/fold_verdict.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "solid/cube_overlap.h"
+#include "solid/part_kinematics.h"
+#include "tests/solid/solved_examples.h"
+#include "tests/support/task_builder.h"
+
+namespace zv {
+namespace {
+
+using namespace zv::test;
+
+// The motion of one part, sampled uniformly so that no corner moves more
+// than a tenth of the planner's step: a corner of a part of n cubes is
+// never farther than n * sqrt(3) from a hinge line it turns about.
+void ExpectNoOverlap(const Fold& fold, const PartPlan& plan, double cornerStep) {
+  const SolidSolution& s = fold.Solid();
+  const int part = s.part[s.links[fold.Hinges()[plan.hinges[0]].link].a];
+  std::vector<int> cubes;
+  for (int k = 0; k < s.cubeCount; ++k)
+    if (s.part[k] == part) cubes.push_back(k);
+  const double reach = static_cast<double>(cubes.size()) * std::sqrt(3.0);
+  std::vector<double> angles(fold.Hinges().size(), 0.0);
+  std::vector<Rigid> poses(s.cubeCount);
+  for (std::size_t w = 1; w < plan.waypoints.size(); ++w) {
+    const std::vector<double>& a = plan.waypoints[w - 1];
+    const std::vector<double>& b = plan.waypoints[w];
+    double turn = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) turn += std::abs(b[i] - a[i]);
+    const int samples = static_cast<int>(std::ceil(turn * reach / (cornerStep / 10))) + 1;
+    for (int j = 0; j <= samples; ++j) {
+      for (std::size_t i = 0; i < a.size(); ++i) angles[plan.hinges[i]] = a[i] + (b[i] - a[i]) * j / samples;
+      fold.FoldedPoses(part, angles, poses);
+      for (int x : cubes)
+        for (int y : cubes)
+          if (x < y && s.block[x] != s.block[y]) {
+            ASSERT_FALSE(CubesOverlap(poses[x].Apply(s.FigureCentre(x)), poses[x].r,
+                                      poses[y].Apply(s.FigureCentre(y)), poses[y].r))
+                << "cubes " << x << " and " << y << " at step " << w << ", sample " << j;
+          }
+    }
+  }
+}
+
+// The expected outcome of every stored solution, by example. The snakes'
+// solutions are locked: in a packed cube every hinge's turning cubes press
+// on cubes that do not turn with them (a rigid cube spun about its axis
+// reaches out of its cell), so no motion can end there.
+struct Expected {
+  const char* file;
+  FoldOutcome outcome;
+  FoldReason reason;
+  int firstDifferent;  // from this solution on, the outcome of `later` (-1: none)
+  FoldOutcome later;
+};
+
+TEST(FoldPlanner, EverySolutionOfTheExamplesGetsAnOutcome) {
+  // clang-format off
+  const Expected expected[] = {
+      {"snake_cube.zvt",    FoldOutcome::NotFound,   FoldReason::Locked, -1, {}},
+      {"king_snake.zvt",    FoldOutcome::NotFound,   FoldReason::Locked, -1, {}},
+      {"hinge_zigzag.zvt",  FoldOutcome::Foldable,   FoldReason::None,   -1, {}},
+      {"diagonal_star.zvt", FoldOutcome::Foldable,   FoldReason::None,   -1, {}},
+      {"corner_hinges.zvt", FoldOutcome::Foldable,   FoldReason::None,   -1, {}},
+      {"hinge_ring.zvt",    FoldOutcome::Foldable,   FoldReason::None,    1, FoldOutcome::NotChecked},
+  };
+  // clang-format on
+  int motions = 0;
+  for (const Expected& e : expected) {
+    SCOPED_TRACE(e.file);
+    TaskState task;
+    ASSERT_EQ(ReadTaskFile(ExamplesFolder() + "/" + e.file, task), ReadResult::Ok);
+    const SolvedExample example{e.file, SolveTask(task)};
+    ASSERT_GT(example.solver().SolutionCount(), 0);
+    for (int i = 0; i < example.solver().SolutionCount(); ++i) {
+      SCOPED_TRACE(i);
+      const SolidSolution s = example.Solid(i);
+      const FoldVerdict v = CheckFolding(s, FoldBudget{});
+      const bool later = e.firstDifferent >= 0 && i >= e.firstDifferent;
+      EXPECT_EQ(v.outcome, later ? e.later : e.outcome);
+      if (later) {
+        EXPECT_EQ(v.reason, FoldReason::ClosedCycle);
+        continue;
+      }
+      EXPECT_EQ(v.reason, e.reason);
+      if (v.outcome == FoldOutcome::NotFound) {
+        EXPECT_GE(v.plans[v.part].plainHinge, 0) << "no plain collision";
+      }
+      if (v.outcome != FoldOutcome::Foldable) continue;
+      ASSERT_EQ(v.placing.size(), static_cast<std::size_t>(s.partCount));
+      const Fold fold(s);
+      for (const PartPlan& plan : v.plans) {
+        // Deterministic: the same motion again.
+        EXPECT_EQ(PlanPartFold(fold, v.plans.size() == 1 ? 0 : static_cast<int>(&plan - v.plans.data()),
+                               FoldBudget{})
+                      .waypoints,
+                  plan.waypoints);
+        if (plan.hinges.empty()) continue;
+        // From the flat figure to the solution's angles.
+        const PartKinematics part(fold, static_cast<int>(&plan - v.plans.data()));
+        EXPECT_EQ(plan.waypoints.front(), part.Flat());
+        std::vector<Rigid> end, goal;
+        part.Poses(plan.waypoints.back(), end);
+        part.Poses(part.Goal(), goal);
+        for (std::size_t c = 0; c < end.size(); ++c) EXPECT_LT(Distance(end[c], goal[c]), 1e-9);
+        ExpectNoOverlap(fold, plan, FoldBudget{}.cornerStep);
+        ++motions;
+      }
+    }
+  }
+  EXPECT_GT(motions, 10);
+}
+
+// A rigid U of five cubes around cube C, which is hinged to the U's corner
+// B on B's upper edge; the form puts C on top of B (a half turn). Turning C
+// downwards passes through B, upwards its far lower corner swings out of
+// its cell into E, the U's cube it lies flush against: C cannot leave the
+// flat pose at all, so no motion exists.
+//   figure   B C E      form layer 0  C . .
+//            # # #      form layer 1  B . E
+//                                     # # #
+TEST(FoldPlanner, ACubeHeldInARigidPocketIsNeverFoldable) {
+  TaskState task = MakeTask({"###", "###"}, {{"#..", "..."}, {"#.#", "###"}});
+  SetLink(task, 1, 0, EdgeX1);  // B (0,0) - C (1,0), upper edge
+  SetLink(task, 0, 1, RigidY);
+  SetLink(task, 1, 1, RigidX);
+  SetLink(task, 2, 1, RigidX);
+  SetLink(task, 2, 1, RigidY);
+  const SolvedTask solved = SolveTask(task);
+  ASSERT_GT(solved.solver->SolutionCount(), 0);
+  for (int i = 0; i < solved.solver->SolutionCount(); ++i) {
+    const SolidSolution s = MakeSolidSolution(
+        solved.validation.links, {solved.solver->SolutionCubes(i), solved.solver->SolutionRotations(i),
+                                  solved.solver->FormCellList()});
+    FoldBudget small;
+    small.plannerSamples = 200;
+    const FoldVerdict v = CheckFolding(s, small);
+    EXPECT_EQ(v.outcome, FoldOutcome::NotFound) << "solution " << i;
+  }
+}
+
+// Every part of the order comes in along its axis past none of the parts
+// placed before it; a part enclosed on every side has no way in.
+TEST(FoldPlanner, PartsGoInAlongAnAxisPastThosePlaced) {
+  SolidSolution s;
+  // A 2 x 2 x 2 box: two dominoes below, two single cubes and a domino above.
+  s.cubeCount = 8;
+  s.partCount = 5;
+  s.formCell = {{0, 0, 1}, {1, 0, 1}, {0, 1, 1}, {1, 1, 1}, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}};
+  s.part = {0, 0, 1, 1, 2, 3, 4, 4};
+  s.boxMin = {0, 0, 0};
+  s.boxMax = {1, 1, 1};
+  int blocked = -1;
+  std::vector<PlacingStep> order = FindPlacingOrder(s, &blocked);
+  ASSERT_EQ(order.size(), 5u);
+  std::vector<bool> placed(s.partCount, false);
+  for (const PlacingStep& step : order) {
+    for (int k = 0; k < s.cubeCount; ++k) {
+      if (s.part[k] != step.part) continue;
+      for (int distance = 1; distance <= 3; ++distance)
+        for (int j = 0; j < s.cubeCount; ++j) {
+          Vec3 before = s.formCell[k];
+          for (int i = 0; i < 3; ++i) before[i] -= distance * step.direction[i];
+          EXPECT_FALSE(placed[s.part[j]] && s.formCell[j] == before) << "part " << step.part;
+        }
+    }
+    placed[step.part] = true;
+  }
+  // Enclose part 1 on every side along every axis: no order.
+  s.cubeCount = 7;
+  s.formCell = {{0, 1, 1}, {2, 1, 1}, {1, 1, 1}, {1, 0, 1}, {1, 2, 1}, {1, 1, 0}, {1, 1, 2}};
+  s.part = {0, 0, 1, 0, 0, 0, 0};
+  s.partCount = 2;
+  s.boxMin = {0, 0, 0};
+  s.boxMax = {2, 2, 2};
+  order = FindPlacingOrder(s, &blocked);
+  EXPECT_TRUE(order.empty());
+  EXPECT_EQ(blocked, 0);
+}
+
+}  // namespace
+}  // namespace zv
