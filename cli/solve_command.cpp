@@ -104,6 +104,8 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
         return wrong("--stop-after expects a count from 1 to " + std::to_string(kMaxStoredSolutions) +
                      ", not '" + value + "'");
       out.stopAfter = static_cast<int>(count);
+    } else if (word == "--foldable") {
+      out.report.foldable = true;
     } else if (word == "--show") {
       const std::string& value = args[++i];
       if (!ParseShow(value, out.report)) return wrong("--show expects a count or 'all', not '" + value + "'");
@@ -307,6 +309,7 @@ int RunSolve(const Command& self, Arguments args) {
   StopSignals signals;
   SolveArguments options;
   if (auto failure = ParseArguments(self, args, options)) return Report(*failure, WantsJson(args));
+  options.report.threads = options.threads;
   const bool json = options.report.json;
   TaskState task;
   Validation v;

@@ -8,6 +8,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/failures.h"
+#include "cli/fold_report.h"
 #include "cli/stop_signals.h"
 #include "solver/progress.h"
 #include "solver/verdict.h"
@@ -118,6 +119,10 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
   const int exitStatus = options.verdict && verdict != Verdict::Stopped ? kExitOk : end.exitStatus;
   const Failure memoryFailure(FailureKind::OutOfMemory);
   const int shown = std::min(options.show.value_or(0), solver.SolutionCount());
+  const std::vector<FoldCheckResult> folds =
+      options.foldable ? CheckStoredFolding(v, solver, options.threads) : std::vector<FoldCheckResult>{};
+  int tally[3] = {0, 0, 0};  // by FoldOutcome
+  for (const FoldCheckResult& f : folds) ++tally[static_cast<int>(f.outcome)];
   if (options.json) {
     JsonObject object;
     object.Add("solutions", solver.SolutionCount())
@@ -146,6 +151,15 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
       }
       object.AddRaw("shown", list + ']');
     }
+    if (options.foldable) {
+      std::string list = "[";
+      for (int i = 0; i < shown; ++i)
+        list += (i > 0 ? ",\"" : "\"") + std::string(FoldOutcomeKey(folds[i].outcome)) + '"';
+      object.AddRaw("fold", list + ']');
+      object.AddRaw("foldTotals", "{\"foldable\":" + std::to_string(tally[0]) +
+                                      ",\"not_found\":" + std::to_string(tally[1]) +
+                                      ",\"not_checked\":" + std::to_string(tally[2]) + '}');
+    }
     std::cout << object.Text() << '\n';
   } else if (options.verdict) {
     std::cout << VerdictName(verdict) << '\n';
@@ -162,8 +176,12 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
               << "time: " << FormatSeconds3(run.elapsedMs) << " s\n";
     if (stopped)
       std::cout << "stopped" << (end.exitStatus == kExitStopAfter ? " after --stop-after" : "") << '\n';
+    if (options.foldable)
+      std::cout << "foldable: " << tally[0] << " of " << folds.size() << " (no motion found: " << tally[1]
+                << ", not checked: " << tally[2] << ")\n";
     for (int i = 0; i < shown; ++i) {
       std::cout << '\n';
+      if (options.foldable) std::cout << "fold: " << FoldResultText(folds[i]) << '\n';
       PrintSolutionGrid(task, solver, i, v.cubeCount);
     }
   }

@@ -20,6 +20,8 @@ struct ReportOptions {
   std::optional<int> show;  // solutions to print; INT32_MAX for all
   bool json = false;
   bool verdict = false;  // print the verdict (solver/verdict.h) instead of the counters
+  bool foldable = false;  // check every stored solution's fold (cli/fold_report.h)
+  int threads = 1;        // for that check
 };
 
 // How the run ended, for the report.

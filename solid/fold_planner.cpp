@@ -73,7 +73,8 @@ struct Search {
   }
 
   bool SingleTurns(const Angles& flat, const Angles& goal) {
-    const int sweeps0 = budget.orderSweeps >= 0 ? budget.orderSweeps : 10 * static_cast<int>(goal.size()) + 100;
+    const int sweeps0 =
+        budget.orderSweeps >= 0 ? budget.orderSweeps : 10 * static_cast<int>(goal.size()) + 100;
     int sweeps = sweeps0;
     Angles now = flat;
     std::vector<bool> turned(goal.size(), false);

@@ -14,10 +14,10 @@
 // direction none of these samples, and the searches below, whose last
 // moves are of this kind, would only spend their budget), one straight move of
 // all hinges at once, a best-first search over quarter-turn poses that
-// folds the part from its far end, and RRT-Connect over the hinge angles (a tree grown from the flat figure and
-// one from the solution, each reaching out to random angles and the other
-// tree; a fixed seed, so the same task gives the same motion), whose path
-// is then shortened. Every move is checked as PartKinematics::MoveFree says.
+// folds the part from its far end, and RRT-Connect over the hinge angles (a tree grown from the flat figure
+// and one from the solution, each reaching out to random angles and the other tree; a fixed seed, so the same
+// task gives the same motion), whose path is then shortened. Every move is checked as
+// PartKinematics::MoveFree says.
 //
 // A hinge that closes a cycle of hinges holds the cycle's blocks together:
 // when every tree hinge of the cycle stays flat in the solution the cycle

@@ -66,11 +66,11 @@ class PartKinematics {
   const zv::Fold* fold_;
   std::vector<int> hinges_;
   std::vector<int> cubes_;
-  std::vector<int> blockOfCube_;            // by position in cubes_: the block's position in blocks_
-  std::vector<int> blocks_;                 // root first, then the child of hinge i at i + 1
-  std::vector<int> cubeOfBlock_;            // by position in blocks_: a cube of it (position in cubes_)
-  std::vector<int> hingeOfBlock_;           // by position in blocks_: position in hinges_, -1 for the root
-  std::vector<int> parentOfBlock_;          // by position in blocks_: the parent's position, -1 for the root
+  std::vector<int> blockOfCube_;             // by position in cubes_: the block's position in blocks_
+  std::vector<int> blocks_;                  // root first, then the child of hinge i at i + 1
+  std::vector<int> cubeOfBlock_;             // by position in blocks_: a cube of it (position in cubes_)
+  std::vector<int> hingeOfBlock_;            // by position in blocks_: position in hinges_, -1 for the root
+  std::vector<int> parentOfBlock_;           // by position in blocks_: the parent's position, -1 for the root
   std::vector<std::vector<int>> ancestors_;  // by position in cubes_: the hinges (positions) it hangs on
   mutable std::int64_t checked_ = 0;
 };

@@ -331,5 +331,20 @@ TEST(CliConvert, MalformedTextFormIsReportedAtItsLineAndColumn) {
   EXPECT_NE(run.err.find("OUT must end in .zvt or .json"), std::string::npos);
 }
 
+// solve --foldable on the ring example (one solution flat, four moving the
+// closed ring): the totals, one "fold" entry per shown solution, and the
+// marks before the shown solutions in the text report.
+TEST(CliSolve, FoldableChecksEveryStoredSolution) {
+  TempFolder folder;
+  const std::string ring = std::string(ZORVAT_SOURCE_ROOT) + "/examples/hinge_ring.zvt";
+  CliRun run = RunCli(folder, "solve " + ring + " --foldable --show 2 --threads 2 --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find(R"("fold":["foldable","not_checked"])"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(R"("foldTotals":{"foldable":1,"not_found":0,"not_checked":4})"), std::string::npos);
+  run = RunCli(folder, "solve " + ring + " --foldable --show 2");
+  EXPECT_NE(run.out.find("foldable: 1 of 5 (no motion found: 0, not checked: 4)"), std::string::npos);
+  EXPECT_NE(run.out.find("fold: not checked (closed cycle of hinges)"), std::string::npos) << run.out;
+}
+
 }  // namespace
 }  // namespace zv

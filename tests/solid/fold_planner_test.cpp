@@ -3,14 +3,13 @@
 // finer than the planner checked it, through the fold's own poses, has no
 // two cubes overlapping; a task whose only solution cannot be folded is not
 // reported foldable; and parts go into the form in an order with a way in.
-#include "solid/fold_verdict.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
 #include "solid/cube_overlap.h"
+#include "solid/fold_verdict.h"
 #include "solid/part_kinematics.h"
 #include "tests/solid/solved_examples.h"
 #include "tests/support/task_builder.h"
