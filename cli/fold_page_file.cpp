@@ -6,7 +6,8 @@
 
 namespace zv::cli {
 
-std::optional<Failure> WriteFoldPageFile(const std::string& path, const TaskState& task, const SolidSolution& solid) {
+std::optional<Failure> WriteFoldPageFile(const std::string& path, const TaskState& task,
+                                         const SolidSolution& solid) {
   Fold fold(solid);
   const FoldCheck check = FindFoldOrder(fold);
   std::vector<int> numbers;
@@ -15,9 +16,10 @@ std::optional<Failure> WriteFoldPageFile(const std::string& path, const TaskStat
     case FoldPageResult::Written:
       return std::nullopt;
     case FoldPageResult::NoThreeJs:
-      return Failure(FailureKind::UnreadableFile,
-                     std::string(kThreeJsPath) + " (the web page is built on three.js: install the package libjs-three)",
-                     "", kThreeJsPath);
+      return Failure(
+          FailureKind::UnreadableFile,
+          std::string(kThreeJsPath) + " (the web page is built on three.js: install the package libjs-three)",
+          "", kThreeJsPath);
     case FoldPageResult::WriteFailed:
       break;
   }

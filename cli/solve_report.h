@@ -19,7 +19,7 @@ enum class StopReason { None, TimeLimit, Signal, StopAfter };
 struct ReportOptions {
   std::optional<int> show;  // solutions to print; INT32_MAX for all
   bool json = false;
-  bool verdict = false;  // print the verdict (solver/verdict.h) instead of the counters
+  bool verdict = false;   // print the verdict (solver/verdict.h) instead of the counters
   bool foldable = false;  // check every stored solution's fold (cli/fold_report.h)
   int threads = 1;        // for that check
 };

@@ -78,9 +78,9 @@ std::string PageData(const FoldPageInput& input) {
         solid.partCount > 1 ? PartColour(solid.part[static_cast<std::size_t>(k)]) : kSinglePartColour;
     char hex[8];
     std::snprintf(hex, sizeof hex, "#%06X", static_cast<unsigned>(colour));
-    out += std::string(k == 0 ? "" : ",") + "{\"number\":" +
-           std::to_string(input.numbers[static_cast<std::size_t>(k)]) + ",\"colour\":\"" + hex +
-           "\"}";
+    out += std::string(k == 0 ? "" : ",") +
+           "{\"number\":" + std::to_string(input.numbers[static_cast<std::size_t>(k)]) + ",\"colour\":\"" +
+           hex + "\"}";
   }
   const int steps = std::max<int>(1, static_cast<int>(input.fold.Steps().size()));
   const int frames = std::min(kMostFrames, steps * kSamplesPerStep);
@@ -93,7 +93,8 @@ std::string PageData(const FoldPageInput& input) {
   return out;
 }
 
-constexpr std::string_view kThreeLicence = R"(three.js r111 and its OrbitControls, as Debian's libjs-three ships them.
+constexpr std::string_view kThreeLicence =
+    R"(three.js r111 and its OrbitControls, as Debian's libjs-three ships them.
 Copyright (c) 2010-2019 three.js authors. License: Expat (MIT):
 
 Permission is hereby granted, free of charge, to any person obtaining a
@@ -304,8 +305,8 @@ std::string BuildFoldPage(const FoldPageInput& input) {
   return page;
 }
 
-FoldPageResult WriteFoldPage(const std::string& path, const SolidSolution& solid, const Fold& fold, bool foldFound,
-                             const std::vector<int>& numbers, const std::string& text) {
+FoldPageResult WriteFoldPage(const std::string& path, const SolidSolution& solid, const Fold& fold,
+                             bool foldFound, const std::vector<int>& numbers, const std::string& text) {
   std::vector<std::uint8_t> three, controls;
   if (ReadWholeFile(kThreeJsPath, three) != FileReadStatus::Ok ||
       ReadWholeFile(kThreeControlsPath, controls) != FileReadStatus::Ok)
@@ -314,8 +315,10 @@ FoldPageResult WriteFoldPage(const std::string& path, const SolidSolution& solid
     return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   };
   const std::string description = Cp1251ToUtf8(std::string_view(text.c_str()));
-  const std::string page = BuildFoldPage({solid, fold, foldFound, numbers, description, view(three), view(controls)});
-  return WriteWholeFileAtomic(path, std::span(reinterpret_cast<const std::uint8_t*>(page.data()), page.size()))
+  const std::string page =
+      BuildFoldPage({solid, fold, foldFound, numbers, description, view(three), view(controls)});
+  return WriteWholeFileAtomic(path,
+                              std::span(reinterpret_cast<const std::uint8_t*>(page.data()), page.size()))
              ? FoldPageResult::Written
              : FoldPageResult::WriteFailed;
 }

@@ -7,8 +7,9 @@
 // Usage:
 //   zv::Fold fold(solid);
 //   const zv::FoldCheck check = zv::FindFoldOrder(fold);
-//   std::string html = zv::BuildFoldPage({solid, fold, check.found, numbers, description, threeJs, controlsJs});
-//   zv::WriteFoldPage(path, solid, fold, check.found, numbers, task.Text);  // three.js read from the system
+//   std::string html = zv::BuildFoldPage({solid, fold, check.found, numbers, description, threeJs,
+//   controlsJs}); zv::WriteFoldPage(path, solid, fold, check.found, numbers, task.Text);  // three.js read
+//   from the system
 //
 // The page's data is one JSON document inside it (<script id="zorvat-data">):
 // "description", "foldFound", "cubes" (each cube's user number and colour)
@@ -34,16 +35,17 @@ namespace zv {
 
 // Where Debian's libjs-three keeps the library and its mouse controls.
 inline constexpr const char* kThreeJsPath = "/usr/share/javascript/three/three.min.js";
-inline constexpr const char* kThreeControlsPath = "/usr/share/javascript/three/examples/js/controls/OrbitControls.js";
+inline constexpr const char* kThreeControlsPath =
+    "/usr/share/javascript/three/examples/js/controls/OrbitControls.js";
 
 struct FoldPageInput {
   const SolidSolution& solid;
-  const Fold& fold;               // in the order the fold check chose
-  bool foldFound;                 // the check found an order without collisions
+  const Fold& fold;                 // in the order the fold check chose
+  bool foldFound;                   // the check found an order without collisions
   const std::vector<int>& numbers;  // the user number of each cube
-  std::string_view description;   // UTF-8
-  std::string_view threeJs;       // three.min.js
-  std::string_view controlsJs;    // OrbitControls.js
+  std::string_view description;     // UTF-8
+  std::string_view threeJs;         // three.min.js
+  std::string_view controlsJs;      // OrbitControls.js
 };
 
 std::string BuildFoldPage(const FoldPageInput& input);
@@ -53,7 +55,7 @@ enum class FoldPageResult { Written, NoThreeJs, WriteFailed };
 // Reads three.js from kThreeJsPath and kThreeControlsPath, builds the page
 // with the description `text` (Windows-1251, as the task holds it) and
 // replaces `path` atomically.
-FoldPageResult WriteFoldPage(const std::string& path, const SolidSolution& solid, const Fold& fold, bool foldFound,
-                             const std::vector<int>& numbers, const std::string& text);
+FoldPageResult WriteFoldPage(const std::string& path, const SolidSolution& solid, const Fold& fold,
+                             bool foldFound, const std::vector<int>& numbers, const std::string& text);
 
 }  // namespace zv

@@ -49,7 +49,7 @@ class ResultBrowseTest : public QObject {
       if (fromDialog) {
         fx.services.openPaths.push_back(path);
         Button(w, "OpenBt")->click();
-        QCOMPARE(fx.services.dialogs.back().filter, QStringLiteral("*.zvt *.zvu *.zvr"));
+        QCOMPARE(fx.services.dialogs.back().filter, QStringLiteral("*.zvt *.json *.zvu *.zvr"));
       }
       QVERIFY(fx.services.messages.empty());
       QCOMPARE(w.workMode(), WorkMode::SolutionView);
