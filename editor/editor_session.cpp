@@ -12,23 +12,24 @@ EditorSession::EditorSession()
       runLinks_(std::make_unique<LinkAnalysis>()),
       solution_(std::make_unique<SolutionViewData>()),
       job_(std::make_unique<RunJob>(unitFinished_)) {
-  history_.Record(task_.figure);  // the first edit can be undone
+  history_.Record(EditState::Of(task_));  // the first edit can be undone
   validation_ = ValidateTask(task_);
 }
 
 EditorSession::~EditorSession() = default;
 
 Changes EditorSession::FigureChanged() {
-  history_.Record(task_.figure);
+  history_.Record(EditState::Of(task_));
   validation_ = ValidateTask(task_);
   DropStalePlace();
   return {.figure = true, .counters = true, .history = true};
 }
 
 Changes EditorSession::FormChanged() {
+  history_.Record(EditState::Of(task_));
   validation_ = ValidateTask(task_);
   DropStalePlace();
-  return {.form = true, .counters = true};
+  return {.form = true, .counters = true, .history = true};
 }
 
 bool SearchesAlike(const TaskState& a, const TaskState& b) {
@@ -59,14 +60,19 @@ Changes EditorSession::ReplaceTask(TaskState task, TaskOrigin origin) {
 
 Changes EditorSession::NewTask() { return ReplaceTask(TaskState{}); }
 
-Changes EditorSession::Restore(const FigureState* snapshot) {
+Changes EditorSession::Restore(const EditState* snapshot) {
   if (snapshot == nullptr) return {};
-  const bool resized = RestoreFigure(*snapshot, task_.figure);
+  const RestoredParts parts = RestoreEditState(*snapshot, task_);
   validation_ = ValidateTask(task_);
   DropStalePlace();
   // Undo and redo stay usable in numbering mode and may change the number of
   // cubes, so the numbering list is filled again.
-  return {.figure = true, .size = resized, .counters = true, .history = true, .numberList = numberingMode_};
+  return {.figure = parts.figure,
+          .form = parts.form,
+          .size = parts.resized,
+          .counters = true,
+          .history = true,
+          .numberList = numberingMode_ && parts.figure};
 }
 
 Changes EditorSession::Undo() { return workMode_ == WorkMode::Edit ? Restore(history_.Undo()) : Changes{}; }

@@ -1,5 +1,5 @@
 // The editing session: the one task with everything the editor keeps about
-// it — the last validation, the figure's undo history, the work mode, the
+// it — the last validation, the undo history of figure and form, the work mode, the
 // numbering mode, the drawing mode and drag states, the solver with the run
 // it made and the shown solution with its selected cell. Every command
 // checks the work mode, changes the task through model/task.h, records the
@@ -193,7 +193,7 @@ class EditorSession {
   Changes NumberingPress(int x, int y);
   Changes NumberingDrag(int x, int y);
   Changes NumberCube(int cell);
-  Changes Restore(const FigureState* snapshot);
+  Changes Restore(const EditState* snapshot);
   Changes ShowSolution(int i);
   Changes SelectCell(int cell);
   Changes SelectFigureCube(int x, int y);

@@ -126,9 +126,9 @@ Changes EditorSession::FillForm() {
 Changes EditorSession::SetEmptyCells(bool on) {
   if (workMode_ != WorkMode::Edit) return {};
   task_.EmptyCells = on;
-  validation_ = ValidateTask(task_);
-  DropStalePlace();
-  return {.counters = true};
+  Changes c = FormChanged();
+  c.form = false;  // the switch draws nothing
+  return c;
 }
 
 Changes EditorSession::ShiftFigureBy(int dx, int dy) {

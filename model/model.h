@@ -1,6 +1,6 @@
 // The model's front: the task with its editing operations, the invariants
 // every edited task keeps, validation with the counters and the link
-// analysis, and the figure's undo history.
+// analysis, and the undo history of figure and form.
 //
 // Usage:
 //   zv::TaskState task;                                   // figure 4x3, form 5x3x3, empty
@@ -10,7 +10,7 @@
 //   zv::FillForm(task.form);
 //   zv::Validation v = zv::ValidateTask(task);            // FormTooBig: 45 cells, 2 cubes
 //   zv::UndoHistory history;
-//   history.Record(task.figure);                          // after every recorded change
+//   history.Record(zv::EditState::Of(task));              // after every recorded change
 //   assert(zv::CheckTaskInvariants(task).ok());
 //
 // States:

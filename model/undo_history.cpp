@@ -1,44 +1,15 @@
-// The figure's undo ring: recording, undo, redo and restoring a snapshot.
+// Comparing and restoring undo snapshots (model/undo_history.h).
 #include "model/undo_history.h"
 
 namespace zv {
-namespace {
 
 bool SameRecordedState(const FigureState& a, const FigureState& b) {
   return a.FigureWidth == b.FigureWidth && a.FigureDepth == b.FigureDepth && a.Cells == b.Cells &&
          a.NumberOfCube == b.NumberOfCube;
 }
 
-}  // namespace
-
-UndoHistory::UndoHistory() : slots_(std::make_unique<FigureState[]>(kSlots)) {}
-
-void UndoHistory::Reset() {
-  oldest_ = current_ = newest_ = 0;
-  started_ = false;
-}
-
-void UndoHistory::Record(const FigureState& figure) {
-  if (started_ && SameRecordedState(slots_[current_], figure)) return;
-  if (started_) {
-    current_ = (current_ + 1) % kSlots;
-    newest_ = current_;
-    if (current_ == oldest_) oldest_ = (oldest_ + 1) % kSlots;  // the oldest snapshot is given up
-  }
-  slots_[current_] = figure;
-  started_ = true;
-}
-
-const FigureState* UndoHistory::Undo() {
-  if (!CanUndo()) return nullptr;
-  current_ = (current_ + kSlots - 1) % kSlots;
-  return &slots_[current_];
-}
-
-const FigureState* UndoHistory::Redo() {
-  if (!CanRedo()) return nullptr;
-  current_ = (current_ + 1) % kSlots;
-  return &slots_[current_];
+bool SameRecordedState(const EditState& a, const EditState& b) {
+  return SameRecordedState(a.figure, b.figure) && a.form == b.form && a.EmptyCells == b.EmptyCells;
 }
 
 bool RestoreFigure(const FigureState& snapshot, FigureState& figure) {
@@ -46,6 +17,19 @@ bool RestoreFigure(const FigureState& snapshot, FigureState& figure) {
       snapshot.FigureWidth != figure.FigureWidth || snapshot.FigureDepth != figure.FigureDepth;
   figure = snapshot;
   return resized;
+}
+
+RestoredParts RestoreEditState(const EditState& snapshot, TaskState& task) {
+  RestoredParts parts;
+  parts.figure = !(snapshot.figure == task.figure);
+  parts.form = !(snapshot.form == task.form) || snapshot.EmptyCells != task.EmptyCells;
+  const FormState& a = snapshot.form;
+  const FormState& b = task.form;
+  parts.resized = RestoreFigure(snapshot.figure, task.figure) || a.FormWidth != b.FormWidth ||
+                  a.FormDepth != b.FormDepth || a.FormHeight != b.FormHeight;
+  task.form = snapshot.form;
+  task.EmptyCells = snapshot.EmptyCells;
+  return parts;
 }
 
 }  // namespace zv

@@ -4,6 +4,7 @@
 // the halves, which size their pictures' panels and scroll boxes), the undo
 // buttons, the validation display (Solve button, error line, counters), the
 // browse buttons, the two pictures and the numbering list.
+#include <QCheckBox>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QToolButton>
@@ -53,6 +54,7 @@ void TZvForm::Apply(const Changes& c) {
   if (c.figure || c.mode || c.numbering) FigureRedraw();
   if (c.selection) ShowBrowseState();
   if (c.form || c.mode || c.selection) FormRedraw();
+  if (c.form) formHalf_->EmptyCellsCB->setChecked(task().EmptyCells);  // undo may switch it
   if (c.numberList && numsForm_) numsForm_->Refill(session_.NumberListSize());
   if (runs_) runs_->ShowPlace();
 }

@@ -19,10 +19,12 @@ namespace {
 using test::RandomChance;
 using test::RandomInt;
 
-// What undo and redo compare: the figure fields the history records.
-bool SameRecordedFigure(const FigureState& a, const FigureState& b) {
-  return a.FigureWidth == b.FigureWidth && a.FigureDepth == b.FigureDepth && a.Cells == b.Cells &&
-         a.NumberOfCube == b.NumberOfCube;
+// What undo and redo compare: the figure fields the history records, the
+// form and the empty-cells switch.
+bool SameRecorded(const TaskState& a, const TaskState& b) {
+  return a.figure.FigureWidth == b.figure.FigureWidth && a.figure.FigureDepth == b.figure.FigureDepth &&
+         a.figure.Cells == b.figure.Cells && a.figure.NumberOfCube == b.figure.NumberOfCube &&
+         a.form == b.form && a.EmptyCells == b.EmptyCells;
 }
 
 class RandomEditor {
@@ -84,15 +86,18 @@ class RandomEditor {
     }
   }
 
-  // k undos and as many redos come back to the present figure.
+  // k undos and as many redos come back to the present figure and form.
   void CheckUndoRedoRoundTrip() {
     if (session_.workMode() != WorkMode::Edit) return;
-    const FigureState start = session_.task().figure;
+    const TaskState start = session_.task();
     const bool couldRedo = session_.canRedo();
     int undone = 0;
     for (int k = RandomInt(rng_, 1, 6); k > 0 && session_.canUndo(); --k, ++undone) session_.Undo();
-    for (int k = 0; k < undone; ++k) ASSERT_TRUE(session_.Redo().figure);
-    EXPECT_TRUE(SameRecordedFigure(session_.task().figure, start));
+    for (int k = 0; k < undone; ++k) {
+      const Changes c = session_.Redo();
+      ASSERT_TRUE(c.figure || c.form);
+    }
+    EXPECT_TRUE(SameRecorded(session_.task(), start));
     EXPECT_EQ(session_.canRedo(), couldRedo);
   }
 

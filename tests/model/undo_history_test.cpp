@@ -1,4 +1,4 @@
-// The figure's undo ring: what is recorded, how far undo reaches, and how a
+// The undo ring (kept here with figure snapshots): what is recorded, how far undo reaches, and how a
 // new change drops the redo states.
 #include "model/undo_history.h"
 
@@ -20,7 +20,7 @@ int CounterOf(const FigureState& f) {
 }
 
 TEST(UndoHistory, EmptyHistoryHasNothingToUndoOrRedo) {
-  UndoHistory h;
+  UndoRing<FigureState> h;
   EXPECT_FALSE(h.CanUndo());
   EXPECT_FALSE(h.CanRedo());
   EXPECT_EQ(h.Undo(), nullptr);
@@ -28,7 +28,7 @@ TEST(UndoHistory, EmptyHistoryHasNothingToUndoOrRedo) {
 }
 
 TEST(UndoHistory, FirstRecordCannotBeUndone) {
-  UndoHistory h;
+  UndoRing<FigureState> h;
   h.Record(Numbered(1));
   EXPECT_FALSE(h.CanUndo());
   h.Record(Numbered(2));
@@ -43,7 +43,7 @@ TEST(UndoHistory, FirstRecordCannotBeUndone) {
 }
 
 TEST(UndoHistory, UndoAndRedoStepThroughTheStates) {
-  UndoHistory h;
+  UndoRing<FigureState> h;
   for (int i = 1; i <= 3; ++i) h.Record(Numbered(i));
   const FigureState* s = h.Undo();
   ASSERT_NE(s, nullptr);
@@ -65,7 +65,7 @@ TEST(UndoHistory, UndoAndRedoStepThroughTheStates) {
 }
 
 TEST(UndoHistory, NewChangeAfterUndoDropsTheRedoStates) {
-  UndoHistory h;
+  UndoRing<FigureState> h;
   for (int i = 1; i <= 3; ++i) h.Record(Numbered(i));
   h.Undo();
   h.Undo();               // at 1
@@ -84,7 +84,7 @@ TEST(UndoHistory, NewChangeAfterUndoDropsTheRedoStates) {
 TEST(UndoHistory, RedrawOfTheRestoredStateRecordsNothing) {
   // The window redraws a restored state without recording, but a later
   // recorded redraw of the same figure must not count as a change either.
-  UndoHistory h;
+  UndoRing<FigureState> h;
   h.Record(Numbered(1));
   h.Record(Numbered(2));
   const FigureState restored = *h.Undo();
@@ -94,7 +94,7 @@ TEST(UndoHistory, RedrawOfTheRestoredStateRecordsNothing) {
 }
 
 TEST(UndoHistory, ComparesDimensionsCellsAndNumbersOnly) {
-  UndoHistory h;
+  UndoRing<FigureState> h;
   FigureState f = Numbered(1);
   h.Record(f);
   f.NumberAtCell[40] = 7;  // derived arrays are not compared
@@ -103,7 +103,7 @@ TEST(UndoHistory, ComparesDimensionsCellsAndNumbersOnly) {
   EXPECT_FALSE(h.CanUndo());
 
   for (int change = 0; change < 4; ++change) {
-    UndoHistory g;
+    UndoRing<FigureState> g;
     FigureState a = Numbered(1);
     g.Record(a);
     switch (change) {
@@ -126,7 +126,7 @@ TEST(UndoHistory, ComparesDimensionsCellsAndNumbersOnly) {
 }
 
 TEST(UndoHistory, KeepsTheLatest500States) {
-  UndoHistory h;
+  UndoRing<FigureState> h;
   for (int i = 0; i < 600; ++i) h.Record(Numbered(i));
   const FigureState* s = nullptr;
   int undos = 0;
@@ -150,7 +150,7 @@ TEST(UndoHistory, KeepsTheLatest500States) {
 TEST(UndoHistory, RecordAfterUndoAcrossTheRingBoundary) {
   // With the ring full, a record after undos must not give up the oldest
   // state: it lands on a slot freed by the dropped redo states.
-  UndoHistory h;
+  UndoRing<FigureState> h;
   for (int i = 0; i < 700; ++i) h.Record(Numbered(i));
   for (int i = 0; i < 3; ++i) h.Undo();  // at 696
   h.Record(Numbered(1000));

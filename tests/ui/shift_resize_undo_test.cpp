@@ -1,6 +1,9 @@
-// Shifting, resizing, fill and clear, and the undo ring, all driven through
-// the window's buttons, spin edits and keys.
+// Shifting, resizing, fill and clear, and the undo ring of figure and form,
+// all driven through the window's buttons, spin edits and keys.
+#include <QCheckBox>
 #include <QSpinBox>
+#include <functional>
+#include <vector>
 
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
@@ -213,6 +216,42 @@ class ShiftResizeUndoTest : public QObject {
     QCOMPARE(panel->width(), widthBefore);
     ClickButton(W(), "RedoBt");
     QCOMPARE(Spin("XASE")->value(), 7);
+  }
+
+  // Form edits share the figure's history: each is undone and redone in
+  // the order made, with the spin edits and the empty-cells switch.
+  void formAndFigureEditsUndoInOneOrder() {
+    LoadTask(*fx_, MakeTask({"...."}, {{"...", "..."}}));
+    Activate(W());
+    std::vector<TaskState> states{W().task()};
+    const std::vector<std::function<void()>> edits = {
+        [&] { ClickFigureCell(W(), 0, 0); },
+        [&] { ClickFormCell(W(), 0, 0, 0); },
+        [&] { ClickButton(W(), "FillBBt"); },
+        [&] { ClickFigureCell(W(), 1, 0); },
+        [&] { Spin("ZBSE")->setValue(2); },
+        [&] { ClickButton(W(), "ClearBBt"); },
+        [&] { ClickFormCell(W(), 1, 1, 0); },
+        [&] { ClickButton(W(), "MoveX0BBt"); },
+        [&] { Control<QCheckBox>(W(), "EmptyCellsCB")->click(); },
+    };
+    for (const auto& edit : edits) {
+      edit();
+      QVERIFY2(!(W().task() == states.back()), qPrintable(QString::number(states.size())));
+      states.push_back(W().task());
+    }
+    for (std::size_t i = states.size() - 1; i > 0; --i) {
+      QTest::keyClick(&W(), Qt::Key_Z, Qt::ControlModifier);
+      QVERIFY2(W().task() == states[i - 1], qPrintable(QString::number(i)));
+      QCOMPARE(Spin("ZBSE")->value(), W().task().form.FormHeight);
+      QCOMPARE(Control<QCheckBox>(W(), "EmptyCellsCB")->isChecked(), W().task().EmptyCells);
+    }
+    QVERIFY(!Button(W(), "UndoBt")->isEnabled());
+    for (std::size_t i = 1; i < states.size(); ++i) {
+      ClickButton(W(), "RedoBt");
+      QVERIFY(W().task() == states[i]);
+    }
+    QVERIFY(!Button(W(), "RedoBt")->isEnabled());
   }
 
   void undoKeysActOnlyWhenTheButtonsAreEnabled() {
