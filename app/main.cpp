@@ -2,28 +2,36 @@
 // window first; the description, help and numbering windows follow it in
 // that order), runs the event loop, and shows any escaping exception in an
 // error box. With --screenshot it renders the main window to a PNG after
-// start-up, in a temporary data folder so that the user's settings and
+// start-up (written whole and atomically), in a temporary data folder so that the user's settings and
 // autosave file are neither read nor written; --solve solves the task first
 // and --select X,Y,Z then selects a form cell of the first solution; --view
 // 3d shows it in the 3-D view, --fold T at fold position T. A
 // screenshot run has no user to answer boxes: a box is printed to stderr
-// instead and the run ends with status 2 without a picture.
+// instead and the run ends with status 2 without a picture. SIGTERM and
+// SIGHUP close the window without questions (autosave, settings and a
+// running search's place are written).
 #include <QApplication>
+#include <QBuffer>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/qt_profile.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_translations.h"
+#include "platform/qt/shutdown_signals.h"
 #include "ui/command_line.h"
 #include "ui/form_half.h"
 #include "ui/solid_view.h"
@@ -33,6 +41,23 @@
 #include "ui/zv_form.h"
 
 namespace {
+
+// Writes the picture as every other file is written: encoded whole first,
+// then replacing `path` atomically, so a full disk leaves the old file as
+// it was; what exists and is no regular file (a pipe, a folder) is refused.
+// Null when written, else why not.
+const char* WritePng(const QPixmap& picture, const std::string& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    return "not a regular file";
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return "cannot encode the picture";
+  const std::span bytes(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                        static_cast<std::size_t>(png.size()));
+  return zv::WriteWholeFileAtomic(path, bytes) ? nullptr : "the write failed";
+}
 
 int Run(QApplication& app, const zv::CommandLine& cl) {
   zv::QtServices services;
@@ -82,15 +107,17 @@ int Run(QApplication& app, const zv::CommandLine& cl) {
       if (cl.fold) ZvForm.formHalf().solidView->SetFold(*cl.fold);
     }
     QApplication::processEvents();
-    const QString out = QString::fromLocal8Bit(cl.screenshotPath.c_str());
-    const bool saved = ZvForm.grab().save(out, "PNG");
+    const char* failure = WritePng(ZvForm.grab(), cl.screenshotPath);
     ZvForm.CloseWithoutSaveAExecute();
-    if (!saved) {
-      std::fprintf(stderr, "zorvat: cannot write %s\n", cl.screenshotPath.c_str());
+    if (failure != nullptr) {
+      std::fprintf(stderr, "zorvat: cannot write %s: %s\n", cl.screenshotPath.c_str(), failure);
       return 1;
     }
     return 0;
   }
+  // A logout or a system shutdown ends the program as a close would, with
+  // nothing asked and nothing lost.
+  const zv::ShutdownSignals stopSignals([&ZvForm] { ZvForm.CloseWithoutQuestions(); });
   ZvForm.show();
   return app.exec();
 }

@@ -20,13 +20,17 @@ std::string WithoutTaskSuffix(const std::string& path) {
 }  // namespace
 
 std::string SetAsideBase(const std::string& path, ReadResult result, std::time_t when) {
+  const char* kind = result == ReadResult::NewerVersion ? ".newer-" : ".damaged-";
+  return DatedName(WithoutTaskSuffix(path), kind, when);
+}
+
+std::string DatedName(const std::string& base, const char* kind, std::time_t when) {
   std::tm local{};
   localtime_r(&when, &local);
   char stamp[32];
   std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
                 local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
-  const char* kind = result == ReadResult::NewerVersion ? ".newer-" : ".damaged-";
-  return WithoutTaskSuffix(path) + kind + stamp;
+  return base + kind + stamp;
 }
 
 std::optional<std::string> SetAsideUnreadAutosave(const std::string& path, ReadResult result,

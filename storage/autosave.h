@@ -16,6 +16,9 @@ namespace zv {
 // (".newer-" for a file of a newer version), with "-2", "-3", ... before
 // the extension when that name is taken.
 std::string SetAsideBase(const std::string& path, ReadResult result, std::time_t when);
+// The same shape for any file and reason: `base` + `kind` + the stamp, e.g.
+// "/d/Current" + ".other-" gives "/d/Current.other-20261209-014500".
+std::string DatedName(const std::string& base, const char* kind, std::time_t when);
 
 // Moves the autosave aside after a failed read (anything but Ok and
 // Missing). Returns the new path, or nothing when it could not be moved.

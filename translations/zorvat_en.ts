@@ -598,6 +598,14 @@ The arrow buttons step through the solutions found. In a solution every form cel
         <translation>The search's progress belongs to another task; open that task's file first</translation>
     </message>
     <message>
+        <source>Ход поиска, сохранённый при выходе, относится к другой задаче</source>
+        <translation>The search's progress kept at the last exit belongs to another task</translation>
+    </message>
+    <message>
+        <source>Файл сохранён под именем %1; его можно открыть кнопкой открытия задачи</source>
+        <translation>The file was kept as %1; it can be opened with the open button</translation>
+    </message>
+    <message>
         <source>Ход поиска записан другой версией программы и не подходит к этой</source>
         <translation>The search's progress was written by another version of the program and does not fit this one</translation>
     </message>

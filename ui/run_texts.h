@@ -32,6 +32,12 @@ inline constexpr const char* kRunFilePart =
     QT_TRANSLATE_NOOP("Zorvat",
                       "Это одна часть поиска, разделённого на части; части соединяет команда "
                       "zorvat-cli merge");
+// At start: the run kept at the last exit was made on another task (or no
+// autosaved task came with it); under the path, where it was moved (%1).
+inline constexpr const char* kKeptRunOtherTask =
+    QT_TRANSLATE_NOOP("Zorvat", "Ход поиска, сохранённый при выходе, относится к другой задаче");
+inline constexpr const char* kKeptRunSetAsideText =
+    QT_TRANSLATE_NOOP("Zorvat", "Файл сохранён под именем %1; его можно открыть кнопкой открытия задачи");
 // The open dialog takes task files (and their text form), files of stopped searches and result files.
 inline constexpr const char* kOpenFilter = "*.zvt *.json *.zvu *.zvr";
 

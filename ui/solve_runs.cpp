@@ -1,12 +1,17 @@
 // The window's solve runs and their kept place (ui/solve_runs.h).
 #include "ui/solve_runs.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QLabel>
 #include <QToolButton>
 #include <algorithm>
+#include <ctime>
 
 #include "editor/editor_session.h"
+#include "platform/files.h"
+#include "storage/autosave.h"
 #include "storage/settings.h"
 #include "storage/unit_file.h"
 #include "ui/controls.h"
@@ -28,6 +33,13 @@ namespace {
 constexpr std::int32_t kKeepEveryMs = 10 * 60 * 1000;
 
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The device and inode of the file at `path`, or (0, 0) when there is none.
+std::pair<std::uint64_t, std::uint64_t> FileId(const QString& path) {
+  struct stat st {};
+  if (stat(FilePath(path).c_str(), &st) != 0) return {0, 0};
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
 
 }  // namespace
 
@@ -100,10 +112,10 @@ void SolveRuns::Run(bool fromPlace) {
     services_.ShowMessage({Tr(kNotEnoughMemory), QString(), MessageIcon::Error, MessageButtons::Ok});
 }
 
-void SolveRuns::CloseDuringRun(bool ask) {
+void SolveRuns::CloseDuringRun(RunClosing closing) {
   if (closing_ != Closing::No) return;  // asked already; the run is stopping
-  Closing how = Closing::Quiet;
-  if (ask) {
+  Closing how = closing == RunClosing::Keep ? Closing::KeepQuietly : Closing::Quiet;
+  if (closing == RunClosing::Ask) {
     const MessageAnswer answer = services_.ShowMessage(
         {Tr(kKeepRunQuestion), Tr(kKeepRunCaption), MessageIcon::None, MessageButtons::SaveDiscardCancel});
     if (answer != MessageAnswer::Save && answer != MessageAnswer::Discard) return;
@@ -120,16 +132,22 @@ void SolveRuns::ShowPlace() {
   if (session_.placeKept() && written_ != session_.placeNumber()) {
     WriteKeptFile();
   } else if (!session_.placeKept() && fileHolds_) {
-    QFile::remove(keptFile_);
+    if (!KeptFileForeign()) QFile::remove(keptFile_);  // another instance's run stays
     fileHolds_ = false;
   }
 }
 
 bool SolveRuns::WriteKept() {
+  // A run another instance kept there stays reachable under a name of its own.
+  if (fileHeld_ || (KeptFileForeign() && !SetKeptFileAside(".other-"))) {
+    fileHeld_ = true;
+    return false;
+  }
   const bool written =
       WriteUnitFile(FilePath(keptFile_), MakeUnitFile(session_.task(), session_.validation().links.blockCount,
                                                       session_.placeEngine(), session_.place()));
   fileHolds_ = fileHolds_ || written;
+  if (written) writtenId_ = FileId(keptFile_);
   return written;
 }
 
@@ -143,7 +161,7 @@ void SolveRuns::UnitFinished() {
 void SolveRuns::WriteKeptFile() {
   written_ = session_.placeNumber();  // tried once, so a failure is said once
   writeFailed_ = !WriteKept();
-  if (writeFailed_)
+  if (writeFailed_ && closing_ != Closing::KeepQuietly)
     services_.ShowMessage(
         FileErrorBox(keptFile_, kWriteFailedCaption, MessageIcon::Exclamation, Tr(kRunNotKeptText)));
 }
@@ -169,17 +187,46 @@ std::optional<bool> SolveRuns::OpenCheckpoint(const QString& path) {
   return true;
 }
 
-void SolveRuns::RestoreKeptPlace() {
+void SolveRuns::RestoreKeptPlace(bool taskRead) {
   UnitFile file;
   TaskState held;
   Changes shown;
+  const UnitFileStatus status = ReadUnitFile(FilePath(keptFile_), file);
+  if (status == UnitFileStatus::Missing) return;
   // The autosave's task, whose description may have changed since.
-  if (ReadUnitFile(FilePath(keptFile_), file) != UnitFileStatus::Ok || !TaskOfUnitFile(file, held) ||
-      !SearchesAlike(held, session_.task()) || Restore(file, session_.task(), shown) != nullptr)
+  const char* why = status == UnitFileStatus::NewerFormat ? kRunFileNewer
+                    : status != UnitFileStatus::Ok        ? kRunFileDamaged
+                    : !TaskOfUnitFile(file, held)         ? kRunFileDamaged
+                    : !taskRead || !SearchesAlike(held, session_.task())
+                        ? kKeptRunOtherTask
+                        : Restore(file, session_.task(), shown);
+  if (why == nullptr) {
+    written_ = session_.placeNumber();
+    fileHolds_ = true;
+    writtenId_ = FileId(keptFile_);
+    window_.showTask(shown);
     return;
-  written_ = session_.placeNumber();
-  fileHolds_ = true;
-  window_.showTask(shown);
+  }
+  // Not enough memory now says nothing against the file: it stays for the next start.
+  const char* kind = why == kKeptRunOtherTask ? ".other-" : why == kRunFileNewer ? ".newer-" : ".damaged-";
+  const std::optional<QString> aside = why == kNotEnoughMemory ? std::nullopt : SetKeptFileAside(kind);
+  fileHeld_ = why != kNotEnoughMemory && !aside;
+  const QString more = aside ? Tr(kKeptRunSetAsideText).arg(*aside) : QString();
+  services_.ShowMessage(FileErrorBox(keptFile_, why, MessageIcon::Exclamation, more));
+}
+
+std::optional<QString> SolveRuns::SetKeptFileAside(const char* kind) {
+  QString base = keptFile_;
+  base.chop(QStringLiteral(".zvu").size());
+  const std::optional<std::string> moved =
+      MoveAside(FilePath(keptFile_), DatedName(FilePath(base), kind, std::time(nullptr)), ".zvu");
+  if (!moved) return std::nullopt;
+  return QFile::decodeName(moved->c_str());
+}
+
+bool SolveRuns::KeptFileForeign() const {
+  const std::pair<std::uint64_t, std::uint64_t> id = FileId(keptFile_);
+  return id != std::pair<std::uint64_t, std::uint64_t>{0, 0} && (!fileHolds_ || id != writtenId_);
 }
 
 const char* SolveRuns::Restore(UnitFile& file, const TaskState& task, Changes& shown) {

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "editor/changes.h"
 #include "platform/ticks.h"
@@ -57,24 +58,29 @@ class SolveRuns : public QObject {
   // After every change: ContinueBt shows exactly while a place is kept and
   // no run goes, and the kept-run file follows the place.
   void ShowPlace();
-  // The window asked to close during a run (it waits for the run): with
-  // `ask`, whether to keep the run: Save keeps its place in the kept-run
-  // file and closes, Discard closes without, Cancel goes on with the run.
-  // Without (close without saving) the run stops and the file stays as it is.
-  void CloseDuringRun(bool ask);
+  // How the window closes during a run (it waits for the run). Ask: whether
+  // to keep the run: Save keeps its place in the kept-run file and closes,
+  // Discard closes without, Cancel goes on with the run. Keep: as Save,
+  // without a question or a box (a signal asked the program to end).
+  // Quiet (close without saving): the run stops and the file stays as it is.
+  enum class RunClosing { Ask, Keep, Quiet };
+  void CloseDuringRun(RunClosing how);
   // Opens `path` when it is a file of a stopped search: its task (or the
   // present one, for a file without its task) and the run as it stopped.
   // Nothing when it is none (a task file, or no file); else whether it was
   // opened; a refusal shows its box and changes nothing.
   std::optional<bool> OpenCheckpoint(const QString& path);
-  // At start, after the autosave was read: the place the last session
-  // kept, when it was made on that task; silently nothing otherwise.
-  void RestoreKeptPlace();
+  // At start, after the autosave was read (`taskRead`: it was): the place
+  // the last session kept, when it was made on that task. A kept-run file
+  // that cannot be used (damaged, newer, of another task, or no task to go
+  // with) is moved aside under a dated name ("Current.damaged-...zvu",
+  // "Current.other-...zvu"), where it can still be opened, and a box says so.
+  void RestoreKeptPlace(bool taskRead);
 
   QToolButton* ContinueBt;
 
  private:
-  enum class Closing { No, Keep, Discard, Quiet };
+  enum class Closing { No, Keep, KeepQuietly, Discard, Quiet };
 
   void Run(bool fromPlace);
   SolveOptions Options() const;
@@ -83,6 +89,12 @@ class SolveRuns : public QObject {
   const char* Restore(UnitFile& file, const TaskState& task, Changes& shown);
   // Writes the session's place, or the units of the run going on, to the kept-run file.
   bool WriteKept();
+  // Moves the kept-run file aside as `kind` (".damaged-", ".other-"):
+  // its new path, or nothing when it could not be moved.
+  std::optional<QString> SetKeptFileAside(const char* kind);
+  // Whether the kept-run file on disk is one this window did not write
+  // (another instance sharing the folder wrote it since).
+  bool KeptFileForeign() const;
   void WriteKeptFile();  // a kept place, its failure said
   void UnitFinished();   // a unit of the run finished: the file every ten minutes
 
@@ -100,6 +112,10 @@ class SolveRuns : public QObject {
   unsigned written_ = 0;       // the session's place number the kept-run file holds
   bool fileHolds_ = false;     // the kept-run file holds a place of this session
   bool writeFailed_ = false;   // the last write of the file failed
+  bool fileHeld_ = false;      // a foreign kept-run file could not be moved: never written over
+  // The file (device, inode) this window last wrote: every write replaces
+  // the file by a new one, so another instance's write shows as another.
+  std::pair<std::uint64_t, std::uint64_t> writtenId_{0, 0};
 };
 
 }  // namespace zv

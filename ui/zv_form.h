@@ -92,6 +92,11 @@ class TZvForm : public QWidget {
 
   // Shift+F11: close without writing placement, settings or autosave.
   void CloseWithoutSaveAExecute();
+  // A request to end from outside (SIGTERM, SIGHUP): closes as the close
+  // box does, but asks nothing: placement, settings and autosave are
+  // written, a running search stops and its place goes to the kept-run
+  // file, and a failed write is not offered elsewhere.
+  void CloseWithoutQuestions();
 
  public slots:
   void OpenBtClick();
@@ -189,6 +194,21 @@ class TZvForm : public QWidget {
   // (or, when that fails, held: never written over at exit) and its box
   // says so.
   bool ReadAutosave();
+  // Moves the unread autosave aside (or holds it) and says so.
+  void SetAsideAutosave(ReadResult result);
+  // Whether the autosaved task holds work that the file last used
+  // ("TaskFile") does not: anything but the empty task, unless that file
+  // reads as the same task.
+  bool AutosaveHoldsUnsavedWork(const TaskState& autosaved) const;
+  // A file named on the command line replaces the autosaved task, which
+  // the exit writes over: work no file holds is offered to be saved first.
+  // False: the user chose to go on with the autosaved task.
+  bool AutosaveMayGo();
+  // Save / Discard / Cancel about a changed task, under `caption`.
+  MessageAnswer AskToSaveChanges(const char* caption);
+  // True when the task may be replaced: it holds no changes, or the user
+  // saved them or let them go.
+  bool ChangesMayGo(const char* caption);
   bool WriteTaskQuietly(const QString& path, bool rememberName);
   // The save dialog, the overwrite question and the write; true when saved.
   bool SaveThroughDialog();
@@ -214,6 +234,7 @@ class TZvForm : public QWidget {
 
   bool handlerGuard_ = false;        // set while the program writes into guarded controls
   bool closeWithoutSaving_ = false;  // Shift+F11
+  bool closeQuietly_ = false;        // CloseWithoutQuestions
   bool shutDown_ = false;            // the shut-down steps ran
   bool autosaveHeld_ = false;        // an unread autosave could not be moved aside
   bool savedAtExit_ = false;         // SaveAtExit wrote or was told to close anyway

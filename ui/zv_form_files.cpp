@@ -2,8 +2,9 @@
 // ui/file_opening.h): reading and writing with their message boxes
 // (path, then the reason on a line of its own), the autosave that could not
 // be read set aside, the Open and Save buttons with their dialogs and the
-// overwrite question, the new task command (which first offers to save a
-// task with changes no file holds), dropped files, and the caption that
+// overwrite question, the new task command, opening and dropped files (each
+// first offers to save a task with changes no file holds, and so does a
+// file named on the command line for work the autosave holds), and the caption that
 // names the current task file. Files of stopped searches open through
 // SolveRuns beside task files, whatever their names. A task is never loaded while a solve runs:
 // the search works on the task in place.
@@ -65,8 +66,41 @@ bool TZvForm::ReadTask(const QString& path, bool rememberName) {
 
 bool TZvForm::ReadAutosave() {
   const ReadResult result = ApplyTaskFile(autosavePath_, false);
-  if (result == ReadResult::Ok) runs_->RestoreKeptPlace();
-  if (result == ReadResult::Ok || result == ReadResult::Missing) return result == ReadResult::Ok;
+  if (result == ReadResult::Ok) {
+    // A task that is also in the file last used holds no unsaved changes.
+    if (!AutosaveHoldsUnsavedWork(task())) session_.TaskSaved();
+  }
+  if (result != ReadResult::Ok && result != ReadResult::Missing) SetAsideAutosave(result);
+  runs_->RestoreKeptPlace(result == ReadResult::Ok);
+  return result == ReadResult::Ok;
+}
+
+bool TZvForm::AutosaveHoldsUnsavedWork(const TaskState& autosaved) const {
+  if (autosaved == TaskState{}) return false;
+  const QString lastFile = QFile::decodeName(opt_.TaskFile.c_str());
+  TaskState inFile;
+  return lastFile.isEmpty() || lastFile == autosavePath_ ||
+         ReadTaskFile(FilePath(lastFile), inFile) != ReadResult::Ok || !(inFile == autosaved);
+}
+
+bool TZvForm::AutosaveMayGo() {
+  TaskState autosaved;
+  const ReadResult result = ReadTaskFile(FilePath(autosavePath_), autosaved);
+  if (result != ReadResult::Ok) {
+    if (result != ReadResult::Missing) SetAsideAutosave(result);
+    return true;
+  }
+  if (!AutosaveHoldsUnsavedWork(autosaved)) return true;
+  const MessageAnswer answer = AskToSaveChanges(kOpenTaskTitle);
+  if (answer != MessageAnswer::Save) return answer == MessageAnswer::Discard;
+  const std::optional<QString> path = AskSavePath(services_, TaskDialogRequest(kSaveTaskTitle));
+  if (!path) return false;
+  if (WriteTaskFile(FilePath(*path), autosaved) == WriteResult::Ok) return true;
+  services_.ShowMessage(FileErrorBox(*path, kWriteFailedCaption, MessageIcon::Exclamation));
+  return false;
+}
+
+void TZvForm::SetAsideAutosave(ReadResult result) {
   // The exit writes the autosave: move the unread file out of its way first.
   const std::optional<std::string> kept =
       SetAsideUnreadAutosave(FilePath(autosavePath_), result, std::time(nullptr));
@@ -75,7 +109,6 @@ bool TZvForm::ReadAutosave() {
       kept ? Tr(kAutosaveSetAsideText).arg(QFile::decodeName(kept->c_str())) : Tr(kAutosaveHeldText);
   services_.ShowMessage(
       FileErrorBox(autosavePath_, ReadResultCaption(result), ReadFailureIcon(result), more));
-  return false;
 }
 
 ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName, TaskJsonError* textError) {
@@ -132,21 +165,27 @@ FileDialogRequest TZvForm::TaskDialogRequest(const char* title) const {
 void TZvForm::OpenBtClick() {
   if (!ControlsOf(workMode()).openEnabled) return;
   const std::optional<QString> path = services_.OpenFileName(TaskDialogRequest(kOpenTaskTitle));
-  if (path) ReadTask(*path, true);
+  if (path && ChangesMayGo(kOpenTaskTitle)) ReadTask(*path, true);
 }
 
 void TZvForm::SaveBtClick() { SaveThroughDialog(); }
 
 void TZvForm::NewBtClick() {
-  if (!ControlsOf(workMode()).openEnabled) return;
-  if (session_.TaskChanged()) {
-    const MessageAnswer answer = services_.ShowMessage(
-        {Tr(kSaveChangesQuestion), Tr(kNewTaskTitle), MessageIcon::None, MessageButtons::SaveDiscardCancel});
-    if (answer != MessageAnswer::Discard && !(answer == MessageAnswer::Save && SaveThroughDialog())) return;
-  }
+  if (!ControlsOf(workMode()).openEnabled || !ChangesMayGo(kNewTaskTitle)) return;
   currentTaskFile_.clear();  // Save then proposes no name
   ShowReplacedTask(session_.NewTask());
   SetCaption(false);
+}
+
+MessageAnswer TZvForm::AskToSaveChanges(const char* caption) {
+  return services_.ShowMessage(
+      {Tr(kSaveChangesQuestion), Tr(caption), MessageIcon::None, MessageButtons::SaveDiscardCancel});
+}
+
+bool TZvForm::ChangesMayGo(const char* caption) {
+  if (!session_.TaskChanged()) return true;
+  const MessageAnswer answer = AskToSaveChanges(caption);
+  return answer == MessageAnswer::Discard || (answer == MessageAnswer::Save && SaveThroughDialog());
 }
 
 bool TZvForm::SaveThroughDialog() {
@@ -156,7 +195,7 @@ bool TZvForm::SaveThroughDialog() {
 
 void TZvForm::OpenDroppedFiles(const QStringList& paths) {
   if (!ControlsOf(workMode()).openEnabled) return;
-  if (!paths.isEmpty()) ReadTask(paths.first(), true);
+  if (!paths.isEmpty() && ChangesMayGo(kOpenTaskTitle)) ReadTask(paths.first(), true);
 }
 
 void TZvForm::dragEnterEvent(QDragEnterEvent* event) {

@@ -76,7 +76,9 @@ void TZvForm::StartUp(const StartOptions& options) {
   if (!options.startParameter)
     startFile = autosavePath_;
   else if (*options.startParameter != QStringLiteral("-"))
-    currentTaskFile_ = startFile = *options.startParameter;
+    // Cancel to the question about unsaved work goes on with the autosaved task.
+    startFile = AutosaveMayGo() ? *options.startParameter : autosavePath_;
+  if (startFile != autosavePath_) currentTaskFile_ = startFile;
   if (currentTaskFile_.isEmpty()) currentTaskFile_ = QFile::decodeName(opt_.TaskFile.c_str());
   setAcceptDrops(true);
 
@@ -110,9 +112,16 @@ void TZvForm::CloseWithoutSaveAExecute() {
   close();
 }
 
+void TZvForm::CloseWithoutQuestions() {
+  if (closeWithoutSaving_) return;  // closing already, with nothing to write
+  closeQuietly_ = true;
+  close();
+}
+
 void TZvForm::closeEvent(QCloseEvent* event) {
   if (workMode() == WorkMode::Solving) {
-    runs_->CloseDuringRun(!closeWithoutSaving_);
+    using How = SolveRuns::RunClosing;
+    runs_->CloseDuringRun(closeWithoutSaving_ ? How::Quiet : closeQuietly_ ? How::Keep : How::Ask);
     event->ignore();
     return;
   }
@@ -134,6 +143,7 @@ bool TZvForm::SaveAtExit() {
     const bool settingsWritten = profile_->Flush();
     const bool taskWritten = !autosaveHeld_ && WriteTaskQuietly(autosavePath_, false);
     if (settingsWritten && taskWritten) break;
+    if (closeQuietly_) break;  // nobody is there to answer
 
     // Nothing is lost silently: both failures are named, and the task can
     // still go to a file of the user's choice before the program ends.

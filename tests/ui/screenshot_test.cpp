@@ -1,7 +1,8 @@
 // The built program run as a user would: --screenshot writes a PNG of the
 // main window's size and leaves no settings or autosave behind; wrong
 // options are refused with a message; a task file that cannot be read never
-// leaves the run waiting on a box nobody can close.
+// leaves the run waiting on a box nobody can close; the picture is written
+// atomically, and never into a pipe.
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -71,6 +72,25 @@ class ScreenshotTest : public QObject {
       QVERIFY(QString::fromLocal8Bit(err).contains(c.file));
       QVERIFY(!QFile::exists(out));
     }
+  }
+
+  // The picture is written as every file is: a pipe as the output is
+  // refused at once (it would block), an existing picture is replaced whole.
+  void theOutputIsWrittenWholeAndOnlyToAFile() {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.png");
+    QCOMPARE(QProcess::execute("mkfifo", {fifo}), 0);
+    QByteArray err;
+    QCOMPARE(Run({"--screenshot", fifo, "-"}, dir.path(), &err, 20000), 1);
+    QVERIFY2(err.contains("not a regular file"), err.constData());
+    const QString out = dir.filePath("out.png");
+    QFile old(out);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(100000, 'x')) == 100000);
+    old.close();
+    QCOMPARE(Run({"--screenshot", out, "-"}, dir.path()), 0);
+    QCOMPARE(QImage(out).size(), QSize(871, 602));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+             2);  // no temporary
   }
 
   void wrongOptionsAreRefused() {

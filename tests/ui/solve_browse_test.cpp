@@ -1,15 +1,19 @@
 // Solving from the window and browsing the result: the work modes and what
 // they leave usable, SolveBt's three looks, the result labels, the browse
 // buttons, stopping a long run with a second click and continuing it,
-// closing the window during a run (keeping the run for the next start),
+// closing the window during a run (keeping the run for the next start, also
+// on SIGTERM; a kept run that does not fit the next start is moved aside),
 // files of stopped searches that do not fit, and a run that runs out of
 // memory.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
+#include <csignal>
 #include <span>
 
+#include "platform/qt/shutdown_signals.h"
 #include "storage/task_file.h"
 #include "storage/unit_file.h"
 #include "tests/support/task_builder.h"
@@ -387,6 +391,83 @@ class SolveBrowseTest : public QObject {
       QCOMPARE(fx_->services.messages.size(), std::size_t{1});
       QCOMPARE(fx_->services.messages[0].caption, QString::fromUtf8(caption));
       QVERIFY(W().task() == other && W().workMode() == WorkMode::Edit && !ContinueShown());
+    }
+  }
+
+  void aTermSignalDuringARunKeepsItsPlaceWithoutAsking() {
+    const TaskState task = LongTask();
+    LoadTask(*fx_, task);
+    const ShutdownSignals stop([this] { W().CloseWithoutQuestions(); });
+    QTimer::singleShot(300, &W(), [] { raise(SIGTERM); });
+    ClickButton(W(), "SolveBt");
+    QVERIFY(!W().isVisible());
+    QVERIFY(fx_->services.messages.empty());
+    TaskState saved;
+    QCOMPARE(ReadTaskFile(QFile::encodeName(fx_->file("Current.zvt")).toStdString(), saved), ReadResult::Ok);
+    QVERIFY(saved == task);
+    fx_->Start(std::nullopt);
+    QCOMPARE(W().workMode(), WorkMode::SolutionView);  // the run, ready to go on
+    QVERIFY(ContinueShown());
+  }
+
+  // Two instances sharing a folder each keep a run at exit, and the task
+  // autosaved last is B's: A's run is moved aside, never written over or
+  // dropped, and the next start says where it went. A damaged kept-run
+  // file is moved aside too.
+  void keptRunsThatDoNotFitAreMovedAsideAndNamed() {
+    const TaskState taskA = LongTask();
+    TaskState taskB = taskA;
+    taskB.form.Cells[FormCellIndex(0, 0, taskB.form.FormHeight - 1)] = 0;
+    StartOptions options;
+    options.dataFolder = fx_->folder();
+    options.startParameter = QStringLiteral("-");
+    TZvForm windowB(fx_->services, options);
+    windowB.show();
+    LoadTask(*fx_, taskB, "b.zvt");
+    QVERIFY(windowB.ReadTask(fx_->file("b.zvt"), true));
+    LoadTask(*fx_, taskA, "a.zvt");
+    fx_->services.answers = {MessageAnswer::Save, MessageAnswer::Save};
+    for (TZvForm* w : {&W(), &windowB}) {
+      QTimer::singleShot(300, w, [w] { w->close(); });
+      w->SolveBtClick();
+      QVERIFY(!w->isVisible());
+    }
+    QCOMPARE(fx_->services.messages.size(), std::size_t{2});
+    const QStringList aside = QDir(fx_->folder()).entryList({"Current.other-*.zvu"});
+    QCOMPARE(aside.size(), 1);
+
+    fx_->Start(std::nullopt);
+    QVERIFY(W().task() == taskB);
+    QVERIFY(ContinueShown());
+    QCOMPARE(fx_->services.messages.size(), std::size_t{2});  // nothing to say
+    QVERIFY(W().ReadTask(fx_->file(aside[0].toUtf8().constData()), true));
+    QVERIFY(W().task() == taskA);
+    QVERIFY(ContinueShown());
+    W().CloseWithoutSaveAExecute();
+
+    // Current.zvt is B's task: Current.zvu made on A's, or damaged.
+    const QByteArray image = Bytes(fx_->file(aside[0].toUtf8().constData()));
+    QByteArray damaged = image;
+    damaged[damaged.size() / 2] = static_cast<char>(damaged[damaged.size() / 2] ^ 0x10);
+    const std::pair<QByteArray, const char*> cases[] = {{image, "Current.other-"},
+                                                        {damaged, "Current.damaged-"}};
+    for (const auto& [bytes, kept] : cases) {
+      for (const QString& old : QDir(fx_->folder()).entryList({"Current.*-*.zvu"}))
+        QVERIFY(QFile::remove(fx_->file(old.toUtf8().constData())));
+      WriteBytes(fx_->file("Current.zvu"), bytes);
+      fx_->services.messages.clear();
+      fx_->Start(std::nullopt);
+      QVERIFY(W().task() == taskB);
+      QVERIFY(!ContinueShown());
+      QCOMPARE(fx_->services.messages.size(), std::size_t{1});
+      const QStringList moved = QDir(fx_->folder()).entryList({QString::fromUtf8(kept) + "*.zvu"});
+      QCOMPARE(moved.size(), 1);
+      QCOMPARE(Bytes(fx_->file(moved[0].toUtf8().constData())), bytes);
+      QVERIFY(!QFile::exists(fx_->file("Current.zvu")));
+      const QStringList lines = fx_->services.messages[0].text.split('\n');
+      QCOMPARE(lines[0], fx_->file("Current.zvu"));
+      QVERIFY(lines.last().contains(fx_->file(moved[0].toUtf8().constData())));
+      W().CloseWithoutSaveAExecute();
     }
   }
 

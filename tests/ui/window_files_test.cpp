@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QSettings>
 #include <QtTest>
+#include <functional>
+#include <utility>
 
 #include "tests/support/task_builder.h"
 #include "tests/ui/window_helpers.h"
@@ -293,6 +295,73 @@ class WindowFilesTest : public QObject {
     QVERIFY(w.task() == Dominoes());
     QCOMPARE(w.currentTaskFile(), fx.file("first.zvt"));
     w.CloseWithoutSaveAExecute();
+  }
+
+  // Open, a drop and a file named on the command line ask about changes no
+  // file holds, as a new task does: Cancel keeps the task, Discard lets it
+  // go, Save writes it first.
+  void replacingAChangedTaskAsksFirst() {
+    using Opening = std::function<void(WindowFixture&, const QString&)>;
+    const std::pair<const char*, Opening> openings[] = {
+        {"open",
+         [](WindowFixture& fx, const QString& path) {
+           fx.services.openPaths.push_back(path);
+           fx.window->OpenBtClick();
+         }},
+        {"drop", [](WindowFixture& fx, const QString& path) { fx.window->OpenDroppedFiles({path}); }}};
+    for (const auto& [name, open] : openings) {
+      for (const MessageAnswer answer :
+           {MessageAnswer::Cancel, MessageAnswer::Discard, MessageAnswer::Save}) {
+        WindowFixture fx;
+        TZvForm& w = fx.Start();
+        WriteTask(fx.file("dominoes.zvt"), Dominoes());
+        QTest::mouseClick(ImA(w), Qt::LeftButton, {}, FigurePoint(0, 0, 25, 25));  // one cube drawn
+        const TaskState drawn = w.task();
+        fx.services.answers = {answer};
+        fx.services.savePaths = {fx.file("drawn.zvt")};
+        open(fx, fx.file("dominoes.zvt"));
+        QVERIFY2(fx.services.messages.size() == 1, name);
+        QCOMPARE(fx.services.messages[0].text, QStringLiteral("Сохранить изменения в задаче?"));
+        QVERIFY(fx.services.messages[0].buttons == MessageButtons::SaveDiscardCancel);
+        QVERIFY2((w.task() == drawn) == (answer == MessageAnswer::Cancel), name);
+        TaskState saved;
+        const bool written =
+            ReadTaskFile(QFile::encodeName(fx.file("drawn.zvt")).toStdString(), saved) == ReadResult::Ok;
+        QCOMPARE(written, answer == MessageAnswer::Save);
+        if (written) QVERIFY(saved == drawn);
+        // The opened task holds no change: opening again asks nothing.
+        if (answer != MessageAnswer::Cancel) {
+          open(fx, fx.file("dominoes.zvt"));
+          QCOMPARE(fx.services.messages.size(), std::size_t(1));
+        }
+        w.CloseWithoutSaveAExecute();
+      }
+    }
+
+    // The command line: the autosave is written over at exit, so its task
+    // is asked about, unless the file last used holds the same task.
+    const TaskState autosaved = MakeTask({"###"}, {{"###"}});
+    struct Case {
+      bool inLastFile;
+      MessageAnswer answer;
+      bool asked;
+      bool opened;
+    };
+    const Case cases[] = {{false, MessageAnswer::Cancel, true, false},
+                          {false, MessageAnswer::Discard, true, true},
+                          {true, MessageAnswer::Cancel, false, true}};
+    for (const Case& c : cases) {
+      WindowFixture fx;
+      WriteTask(fx.file("Current.zvt"), autosaved);
+      WriteTask(fx.file("last.zvt"), c.inLastFile ? autosaved : Dominoes());
+      WriteBytes(fx.file("Zorvat.ini"), "[Opt]\nTaskFile=" + fx.file("last.zvt").toUtf8() + "\n");
+      WriteTask(fx.file("dominoes.zvt"), Dominoes());
+      fx.services.answers = {c.answer};
+      TZvForm& w = fx.Start(fx.file("dominoes.zvt"));
+      QCOMPARE(fx.services.messages.size(), std::size_t(c.asked ? 1 : 0));
+      QVERIFY(w.task() == (c.opened ? Dominoes() : autosaved));
+      w.CloseWithoutSaveAExecute();
+    }
   }
 };
 

@@ -1,13 +1,16 @@
 // The window never loses a task to a file it cannot read or write: an
 // autosave that cannot be read is moved aside before the exit writes over
-// it, and a failed write at exit offers to save elsewhere or to go on.
+// it, a failed write at exit offers to save elsewhere or to go on, and
+// SIGTERM or SIGHUP close the window and save without asking.
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <csignal>
 
 #include "platform/qt/qt_translations.h"
+#include "platform/qt/shutdown_signals.h"
 #include "tests/support/task_builder.h"
 #include "tests/ui/window_helpers.h"
 
@@ -106,6 +109,28 @@ class WorkKeptSafeTest : public QObject {
     QCOMPARE(fx.services.messages.size(), std::size_t(1));
     QVERIFY(!fx.services.messages[0].text.contains("Zorvat.ini"));  // the settings were written
     QVERIFY(QFileInfo(fx.file("Current.zvt")).isDir());
+  }
+
+  // What a logout or a shutdown sends closes the window as its close box
+  // would, but asks nothing, also when a write fails.
+  void termAndHangUpCloseWithoutQuestionsAndSave() {
+    for (const bool writable : {true, false}) {
+      for (const int number : ShutdownSignals::kSignals) {
+        WindowFixture fx;
+        TZvForm& w = fx.Start(QStringLiteral("-"));
+        const ShutdownSignals stop([&w] { w.CloseWithoutQuestions(); });
+        w.show();
+        QTest::mouseClick(ImA(w), Qt::LeftButton, {}, FigurePoint(1, 1, 25, 25));
+        if (!writable) QVERIFY(QDir(fx.folder()).mkdir("Current.zvt"));
+        QVERIFY(raise(number) == 0);
+        QTRY_VERIFY(!w.isVisible());
+        QVERIFY(fx.services.messages.empty());
+        QVERIFY(QFile::exists(fx.file("Zorvat.ini")));
+        TaskState saved;
+        const ReadResult read = ReadTaskFile(QFile::encodeName(fx.file("Current.zvt")).toStdString(), saved);
+        QCOMPARE(read == ReadResult::Ok && saved == w.task(), writable);
+      }
+    }
   }
 
   void qtsOwnButtonsAndDialogsSpeakRussian() {
