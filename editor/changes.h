@@ -12,6 +12,10 @@ enum class Refusal {
   TooManyCubesToFill,  // filling: the figure has more cells than 254
 };
 
+// A shift that could not be made, said in the message line: nothing to
+// shift, or the occupied box already touches the border it would cross.
+enum class ShiftRefusal { None, Empty, AtBorder };
+
 struct Changes {
   bool figure = false;      // the figure changed: draw it again
   bool form = false;        // the form changed: draw it again
@@ -24,6 +28,7 @@ struct Changes {
   bool sizeKept = false;    // a size request was the present size: show it again
   bool numberList = false;  // undo or redo in numbering mode: fill the numbering list again
   Refusal refusal = Refusal::None;
+  ShiftRefusal shiftRefusal = ShiftRefusal::None;
 
   Changes& operator|=(const Changes& other) {
     figure |= other.figure;
@@ -37,6 +42,7 @@ struct Changes {
     sizeKept |= other.sizeKept;
     numberList |= other.numberList;
     if (other.refusal != Refusal::None) refusal = other.refusal;
+    if (other.shiftRefusal != ShiftRefusal::None) shiftRefusal = other.shiftRefusal;
     return *this;
   }
   bool operator==(const Changes&) const = default;

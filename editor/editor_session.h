@@ -190,6 +190,7 @@ class EditorSession {
   Changes FigureChanged();  // records the figure, validates
   Changes FormChanged();    // validates
   Changes Stroke(int x, int y, bool rightButton, bool press);
+  Changes NoShift(bool empty) const;
   Changes NumberingPress(int x, int y);
   Changes NumberingDrag(int x, int y);
   Changes NumberCube(int cell);
@@ -203,6 +204,18 @@ class EditorSession {
 
   // Drag state: no drag, or the drag erases (clears), or it adds (sets).
   static constexpr int kNoDrag = -1, kDragErases = 0, kDragAdds = 1;
+  // A drag acts at points at most this many picture pixels apart on the
+  // straight way from the last pointer position to the new one, so a quick
+  // move that skips cells between two pointer events still reaches every
+  // cell (and link) in between; a tenth of a cell.
+  static constexpr int kDragStep = 5;
+  struct DragPoint {
+    int x = 0, y = 0;
+  };
+  // Runs `step` along the way from `last` to (x, y), which becomes `last`;
+  // stops early when a step is refused or ends the drag (`dragging`).
+  template <typename StepAt, typename StillDragging>
+  Changes AlongDrag(DragPoint& last, int x, int y, StepAt step, StillDragging dragging);
 
   TaskState task_;
   TaskState savedTask_;  // the task as last read or saved (TaskChanged)
@@ -214,6 +227,8 @@ class EditorSession {
   NumberSource* numbers_ = nullptr;
   int figureDrag_ = kNoDrag;
   int formDrag_ = kNoDrag;
+  DragPoint figureLast_;  // where the figure drag's pointer was last
+  DragPoint formLast_;
   int lastNumberedCell_ = 0;  // figure cell numbered last in a numbering drag
 
   std::unique_ptr<Solver> solver_;          // the last run's stored solutions

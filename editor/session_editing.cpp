@@ -7,13 +7,31 @@
 // set one; the drag then only does that, so it never undoes what it has
 // just drawn. Edge hinges are drawn one press at a time. The 254-cube limit
 // is read from the last validation and ends the drag.
+#include <algorithm>
+#include <cstdlib>
+
 #include "editor/editor_session.h"
 #include "editor/form_hit_test.h"
 
 namespace zv {
 
+template <typename StepAt, typename StillDragging>
+Changes EditorSession::AlongDrag(DragPoint& last, int x, int y, StepAt step, StillDragging dragging) {
+  const int dx = x - last.x, dy = y - last.y;
+  const int steps = std::max(1, (std::max(std::abs(dx), std::abs(dy)) + kDragStep - 1) / kDragStep);
+  const DragPoint from = last;
+  last = {x, y};
+  Changes c;
+  for (int i = 1; i <= steps && dragging(); ++i) {
+    c |= step(from.x + dx * i / steps, from.y + dy * i / steps);
+    if (c.refusal != Refusal::None) break;
+  }
+  return c;
+}
+
 Changes EditorSession::FigurePress(int x, int y, bool rightButton) {
   figureDrag_ = kNoDrag;
+  figureLast_ = {x, y};
   if (workMode_ == WorkMode::SolutionView) return SelectFigureCube(x, y);
   if (workMode_ != WorkMode::Edit) return {};  // nothing while solving
   if (numberingMode_) return NumberingPress(x, y);
@@ -22,8 +40,12 @@ Changes EditorSession::FigurePress(int x, int y, bool rightButton) {
 
 Changes EditorSession::FigureDrag(int x, int y, bool rightButton) {
   if (workMode_ != WorkMode::Edit || figureDrag_ == kNoDrag) return {};
-  if (numberingMode_) return NumberingDrag(x, y);
-  return Stroke(x, y, rightButton, false);
+  return AlongDrag(
+      figureLast_, x, y,
+      [&](int px, int py) {
+        return numberingMode_ ? NumberingDrag(px, py) : Stroke(px, py, rightButton, false);
+      },
+      [this] { return figureDrag_ != kNoDrag; });
 }
 
 void EditorSession::FigureRelease() {
@@ -71,6 +93,7 @@ Changes EditorSession::FormPress(int x, int y) {
   const std::optional<int> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
   if (workMode_ == WorkMode::SolutionView) return SelectFormCell(x, y);
   if (!cell || workMode_ != WorkMode::Edit) return {};
+  formLast_ = {x, y};
   formDrag_ = task_.form.Cells[*cell] ? kDragErases : kDragAdds;
   task_.form.Cells[*cell] = static_cast<std::uint8_t>(formDrag_);
   return FormChanged();
@@ -78,11 +101,14 @@ Changes EditorSession::FormPress(int x, int y) {
 
 Changes EditorSession::FormDrag(int x, int y) {
   if (workMode_ != WorkMode::Edit || formDrag_ == kNoDrag) return {};
-  const FormState& b = task_.form;
-  const std::optional<int> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
-  if (!cell || task_.form.Cells[*cell] == formDrag_) return {};
-  task_.form.Cells[*cell] = static_cast<std::uint8_t>(formDrag_);
-  return FormChanged();
+  const auto step = [this](int px, int py) -> Changes {
+    const FormState& b = task_.form;
+    const std::optional<int> cell = FormCellHit(px, py, b.FormWidth, b.FormDepth, b.FormHeight);
+    if (!cell || task_.form.Cells[*cell] == formDrag_) return {};
+    task_.form.Cells[*cell] = static_cast<std::uint8_t>(formDrag_);
+    return FormChanged();
+  };
+  return AlongDrag(formLast_, x, y, step, [] { return true; });
 }
 
 void EditorSession::FormRelease() {
@@ -131,23 +157,32 @@ Changes EditorSession::SetEmptyCells(bool on) {
   return c;
 }
 
+// A shift that was not made: why, for the message line.
+Changes EditorSession::NoShift(bool empty) const {
+  return {.shiftRefusal = empty ? ShiftRefusal::Empty : ShiftRefusal::AtBorder};
+}
+
 Changes EditorSession::ShiftFigureBy(int dx, int dy) {
-  if (workMode_ != WorkMode::Edit || !StepFigure(task_, validation_, dx, dy)) return {};
+  if (workMode_ != WorkMode::Edit) return {};
+  if (!StepFigure(task_, validation_, dx, dy)) return NoShift(validation_.cubeCount == 0);
   return FigureChanged();
 }
 
 Changes EditorSession::MoveFigureToOrigin() {
-  if (workMode_ != WorkMode::Edit || !FigureToOrigin(task_, validation_)) return {};
+  if (workMode_ != WorkMode::Edit) return {};
+  if (!FigureToOrigin(task_, validation_)) return NoShift(validation_.cubeCount == 0);
   return FigureChanged();
 }
 
 Changes EditorSession::ShiftFormBy(int dx, int dy, int dz) {
-  if (workMode_ != WorkMode::Edit || !StepForm(task_, validation_, dx, dy, dz)) return {};
+  if (workMode_ != WorkMode::Edit) return {};
+  if (!StepForm(task_, validation_, dx, dy, dz)) return NoShift(validation_.formCellCount == 0);
   return FormChanged();
 }
 
 Changes EditorSession::MoveFormToOrigin() {
-  if (workMode_ != WorkMode::Edit || !FormToOrigin(task_, validation_)) return {};
+  if (workMode_ != WorkMode::Edit) return {};
+  if (!FormToOrigin(task_, validation_)) return NoShift(validation_.formCellCount == 0);
   return FormChanged();
 }
 

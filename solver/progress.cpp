@@ -52,7 +52,11 @@ std::string FormatDeadEnds(std::uint64_t deadEnds) {
 
 std::string FormatRemaining(std::uint32_t elapsedMs, double explored) {
   if (!(explored > 0)) return {};
-  const double seconds = std::max(elapsedMs * 0.001 * (1.0 / explored - 1.0), 1.0);
+  return FormatSecondsLeft(elapsedMs * 0.001 * (1.0 / explored - 1.0));
+}
+
+std::string FormatSecondsLeft(double seconds) {
+  seconds = std::max(seconds, 1.0);
   char text[32];
   if (seconds >= 1e6)
     std::snprintf(text, sizeof text, "%0.3g", seconds);

@@ -58,6 +58,9 @@ std::string FormatDeadEnds(std::uint64_t deadEnds);
 // 1,000,000 on (1.5e+06), else the rounded whole number; empty while nothing
 // is explored yet.
 std::string FormatRemaining(std::uint32_t elapsedMs, double explored);
+// Seconds still to go as FormatRemaining shows them: at least 1, "%0.3g"
+// from 1,000,000 on, else the rounded whole number.
+std::string FormatSecondsLeft(double seconds);
 // Removes the first '+' and a '0' right after it: "4.5e+12" -> "4.5e12".
 std::string CleanExponent(std::string text);
 // Milliseconds as seconds with three decimals ("%0.3f"): 16 -> "0.016".

@@ -598,6 +598,26 @@ The arrow buttons step through the solutions found. In a solution every form cel
         <translation>The search's progress belongs to another task; open that task's file first</translation>
     </message>
     <message>
+        <source>Остановлено, найдено %1</source>
+        <translation>Stopped, %1 found</translation>
+    </message>
+    <message>
+        <source>%1 из %2, остановлено</source>
+        <translation>%1 of %2, stopped</translation>
+    </message>
+    <message>
+        <source>Поиск остановлен до конца; «Продолжить» ищет дальше</source>
+        <translation>The search was stopped before its end; "Continue" searches on</translation>
+    </message>
+    <message>
+        <source>Сдвигать нечего: поле пусто</source>
+        <translation>Nothing to shift: the grid is empty</translation>
+    </message>
+    <message>
+        <source>Сдвиг невозможен: в этом направлении нет места; увеличьте размер поля</source>
+        <translation>Cannot shift: there is no room that way; make the grid larger</translation>
+    </message>
+    <message>
         <source>Ход поиска, сохранённый при выходе, относится к другой задаче</source>
         <translation>The search's progress kept at the last exit belongs to another task</translation>
     </message>

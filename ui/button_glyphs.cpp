@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "ui/paint_helpers.h"
+#include "ui/solve_texts.h"
 #include "ui/view_colors.h"
 
 namespace zv {
@@ -66,6 +67,10 @@ QIcon SolveTickIcon() {
     const QPoint tick[] = {{2, 8}, {6, 12}, {14, 3}};
     p.drawPolyline(tick, 3);
   });
+}
+
+QIcon StopSquareIcon() {
+  return PaintedIcon([](QPainter& p) { p.fillRect(QRect(3, 3, 10, 10), kStopColor); });
 }
 
 QIcon EditPencilIcon() {

@@ -106,11 +106,11 @@ void FigureHalf::BuildTools() {
   CyclesL = MakeCounter(Panel3, QT_TRANSLATE_NOOP("Zorvat", "Циклов"), "CyclesL", 200, kMainStripRow[3]);
 }
 
-void FigureHalf::Arrange(const QRect& area, const ScrollBoxLayout& picture) {
+void FigureHalf::Arrange(const QRect& area, const ScrollBoxLayout& box, QSize picture) {
   setGeometry(area);
   Panel3->resize(area.width(), Panel3->height());
   PanelAI->setGeometry(0, Panel3->height(), area.width(), area.height() - Panel3->height());
-  ArrangePictureBox(image, picture);
+  ArrangePictureBox(image, box, picture);
 }
 
 void FigureHalf::ShowSizes(int width, int depth) {

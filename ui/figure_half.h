@@ -29,7 +29,7 @@ class FigureHalf : public QWidget {
   FigureHalf(QWidget* parent, int height);
 
   // The half's place and the layout rule's result for its picture.
-  void Arrange(const QRect& area, const ScrollBoxLayout& picture);
+  void Arrange(const QRect& area, const ScrollBoxLayout& box, QSize picture);
   // Sets the size spin edits; the window guards its change handlers meanwhile.
   void ShowSizes(int width, int depth);
   void ShowCounters(const FigureCounters& counters);

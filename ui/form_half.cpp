@@ -150,7 +150,7 @@ void FormHalf::BuildErrorLine() {
   SetLabelLook(ErL, kRed, false);
 }
 
-void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& picture) {
+void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& box, QSize picture) {
   setGeometry(area);
   const int w = area.width(), below = area.height() - Panel4->height();
   Panel4->resize(w, Panel4->height());
@@ -159,9 +159,9 @@ void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& picture) {
   solidView->setGeometry(0, 0, w, below);
   ErP->resize(std::max(1, w - ErP->x() - 2), ErP->height());
   ErL->resize(ErP->width() - 4, ErL->height());
-  ResP->StretchTo(w - 2);
+  ResP->StretchTo(std::min(w - 2, ResP->x() + kResultPanelWidest));
   CollisionL->resize(std::max(1, w - CollisionL->x() - 2), CollisionL->height());
-  ArrangePictureBox(image, picture);
+  ArrangePictureBox(image, box, picture);
 }
 
 void FormHalf::ShowSizes(int width, int depth, int height) {
@@ -189,6 +189,11 @@ void FormHalf::ShowValidation(bool ok, const QString& error, bool emptyCells, in
   ErL->setText(error);
   EmptyL->setVisible(emptyCells);
   EmptyL->setText(QString::number(spareCells));
+}
+
+void FormHalf::ShowNotice(const QString& text) {
+  ErP->setVisible(true);
+  ErL->setText(text);
 }
 
 }  // namespace zv

@@ -37,7 +37,7 @@ class FormHalf : public QWidget {
   FormHalf(QWidget* parent, const QRect& area);
 
   // The half's place and the layout rule's result for its picture.
-  void Arrange(const QRect& area, const ScrollBoxLayout& picture);
+  void Arrange(const QRect& area, const ScrollBoxLayout& box, QSize picture);
   // Sets the size spin edits; the window guards its change handlers meanwhile.
   void ShowSizes(int width, int depth, int height);
   void ShowMode(const ModeControls& controls);
@@ -45,6 +45,8 @@ class FormHalf : public QWidget {
   // error line shows `error`. With the empty cells switch on, EmptyL shows
   // the spare cells.
   void ShowValidation(bool ok, const QString& error, bool emptyCells, int spareCells);
+  // A notice in the message line until the next validation shows its own.
+  void ShowNotice(const QString& text);
   // Shows the 3-D view instead of the picture, or the picture again.
   void ShowSolid(bool on);
   bool solidShown() const;

@@ -26,9 +26,9 @@ PictureBox MakePictureBox(QWidget* parent, const char* pictureName, int boxLeft,
   return p;
 }
 
-void ArrangePictureBox(const PictureBox& p, const ScrollBoxLayout& l) {
+void ArrangePictureBox(const PictureBox& p, const ScrollBoxLayout& l, QSize picture) {
   p.panel->resize(l.panelWidth, l.panelHeight);
-  p.picture->Grow(l.panelWidth, l.panelHeight);
+  p.picture->Grow(picture.width(), picture.height());
   p.box->setVerticalScrollBarPolicy(l.vScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   p.box->setHorizontalScrollBarPolicy(l.hScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   p.box->resize(l.width, l.height);

@@ -3,6 +3,8 @@
 // ImB) lies on that panel; its image only grows.
 #pragma once
 
+#include <QSize>
+
 class QScrollArea;
 class QWidget;
 
@@ -21,8 +23,9 @@ struct PictureBox {
 // the picture at (pictureLeft, 0) on its panel.
 PictureBox MakePictureBox(QWidget* parent, const char* pictureName, int boxLeft, int pictureLeft);
 
-// Applies the layout rule's result: the panel's size, the picture grown to
-// it, the scroll bars and the box's size.
-void ArrangePictureBox(const PictureBox& p, const ScrollBoxLayout& l);
+// Applies a layout: the panel's size (window pixels), the picture grown to
+// `picture` (picture pixels; the panel is that times the zoom), the scroll
+// bars and the box's size.
+void ArrangePictureBox(const PictureBox& p, const ScrollBoxLayout& l, QSize picture);
 
 }  // namespace zv

@@ -85,9 +85,11 @@ void ResultPanel::ClearCounts() {
   DeadL->clear();
 }
 
-void ResultPanel::ShowProgress(const ProgressStep& step, const SolveStats& stats) {
+void ResultPanel::ShowProgress(const ProgressStep& step, const SolveStats& stats,
+                               std::optional<double> remaining) {
   TimePastL->setText(QString::number(step.seconds));
-  TimeRestL->setText(QString::fromStdString(FormatRemaining(step.elapsedMs, stats.explored)));
+  TimeRestL->setText(remaining ? QString::fromStdString(FormatSecondsLeft(*remaining))
+                               : QString::fromUtf8(kNoEstimate));
   DeadL->setText(QString::fromStdString(FormatDeadEnds(stats.deadEnds)));
   SolNumL->setText(QString::number(stats.solutionCount));
 }

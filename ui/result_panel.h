@@ -2,14 +2,20 @@
 // solution view: seconds spent (TimePastL), the time still expected
 // (TimeRestL), dead ends (DeadL) and solutions found (SolNumL), each with a
 // caption before it when the panel, as wide as the half allows, has room.
+// The time still expected reads "—" until the estimate can be trusted
+// (editor/time_estimate.h).
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 
 namespace zv {
+
+// The widest the result labels spread: past it they stay together at the left.
+inline constexpr int kResultPanelWidest = 360;
 
 struct ProgressStep;
 struct SolveStats;
@@ -22,8 +28,9 @@ class ResultPanel : public QWidget {
 
   // A run starts: the counts of the last one go.
   void ClearCounts();
-  // The once-a-second refresh of a run.
-  void ShowProgress(const ProgressStep& step, const SolveStats& stats);
+  // The once-a-second refresh of a run; `remaining` in seconds, or nothing
+  // ("—") while no estimate is trusted.
+  void ShowProgress(const ProgressStep& step, const SolveStats& stats, std::optional<double> remaining);
   // The run has ended: its time to the millisecond and its dead ends.
   void ShowRunEnd(std::uint32_t elapsedMs, std::uint64_t deadEnds);
 

@@ -43,7 +43,7 @@ SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
   setVisible(false);
 }
 
-void SolutionBrowser::ShowBrowseState(int index, int count, const SolveStats& stats) {
+void SolutionBrowser::ShowBrowseState(int index, int count, const SolveStats& stats, bool stopped) {
   FirstSolBt->setEnabled(index != 0);
   PrevSolBt->setEnabled(index != 0);
   NextSolBt->setEnabled(index < count - 1);
@@ -53,6 +53,12 @@ void SolutionBrowser::ShowBrowseState(int index, int count, const SolveStats& st
     const QString found = (stats.foundAtLeast ? Tr(kAtLeast) : QString()) + QString::number(stats.found);
     SolL->setText(Tr(kSolutionOfKeptFound).arg(index + 1).arg(count).arg(found));
     SolL->setToolTip(Tr(kSolutionsFoundHint).arg(found).arg(count));
+    return;
+  }
+  if (stopped) {
+    SolL->setToolTip(Tr(kStoppedHint));
+    SolL->setText(count == 0 ? Tr(kStoppedFound).arg(stats.found)
+                             : Tr(kSolutionOfStopped).arg(index + 1).arg(count));
     return;
   }
   SolL->setToolTip(Tr(kSolutionHint));

@@ -24,7 +24,9 @@ class SolutionBrowser : public QWidget {
   explicit SolutionBrowser(QWidget* parent);
 
   // Solution `index` of `count` kept, with the run's counts of those found.
-  void ShowBrowseState(int index, int count, const SolveStats& stats);
+  // `stopped`: the run ended before its end (a stop or too little memory),
+  // so its count is no verdict.
+  void ShowBrowseState(int index, int count, const SolveStats& stats, bool stopped);
 
   QToolButton *FirstSolBt, *PrevSolBt, *NextSolBt, *LastSolBt;
   QToolButton* SolidBt;  // checked: the 3-D view stands in for the form's picture

@@ -31,7 +31,10 @@ void SolveButton::ShowMode(WorkMode mode) {
   }
 }
 
-void SolveButton::ShowStop() { SetCaption(kStopCaption, kStopColor); }
+void SolveButton::ShowStop() {
+  SetCaption(kStopCaption, kStopColor);
+  setIcon(StopSquareIcon());  // one look, whatever the button showed before
+}
 
 void SolveButton::SetCaption(const char* text, const QColor& color) {
   setText(Tr(text));

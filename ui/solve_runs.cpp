@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "editor/editor_session.h"
+#include "editor/time_estimate.h"
 #include "platform/files.h"
 #include "storage/autosave.h"
 #include "storage/settings.h"
@@ -87,14 +88,19 @@ void SolveRuns::Run(bool fromPlace) {
   ResultPanel& results = *half_.ResP;
   results.ClearCounts();
   // The once-a-second refresh; a continued run's time goes on from its earlier stretches.
+  // The estimate follows this stretch alone: a place read from a file
+  // carries no time.
   const std::uint32_t prior = priorMs_;
-  WindowSolveObserver observer(services_.SolveClock(), services_,
-                               [this, &results, prior](ProgressStep step, const SolveStats& stats) {
-                                 if (step.first) half_.SolveBt->ShowStop();
-                                 step.elapsedMs += prior;
-                                 step.seconds += (prior + 500) / 1000;
-                                 results.ShowProgress(step, stats);
-                               });
+  RemainingEstimate estimate;
+  WindowSolveObserver observer(
+      services_.SolveClock(), services_,
+      [this, &results, &estimate, prior](ProgressStep step, const SolveStats& stats) {
+        if (step.first) half_.SolveBt->ShowStop();
+        const std::optional<double> remaining = estimate.Update(step.elapsedMs, stats.explored);
+        step.elapsedMs += prior;
+        step.seconds += (prior + 500) / 1000;
+        results.ShowProgress(step, stats, remaining);
+      });
   const SolveRun run = session_.RunSolver(observer, Options());
   priorMs_ += observer.ElapsedMs();
   if (closing_ == Closing::Discard) session_.DropPlace();

@@ -20,6 +20,14 @@ inline constexpr const char* kAtLeast = "≥";
 inline constexpr const char* kSolutionsFoundHint =
     QT_TRANSLATE_NOOP("Zorvat", "Найдено решений: %1, сохранено первых %2");
 inline constexpr const char* kNoSolutions = QT_TRANSLATE_NOOP("Zorvat", "Решений нет");
+// A run stopped before its end: nothing is a verdict yet (%1: found so far),
+// and the browse label of a stopped run's kept solutions (%1 of %2).
+inline constexpr const char* kStoppedFound = QT_TRANSLATE_NOOP("Zorvat", "Остановлено, найдено %1");
+inline constexpr const char* kSolutionOfStopped = QT_TRANSLATE_NOOP("Zorvat", "%1 из %2, остановлено");
+inline constexpr const char* kStoppedHint =
+    QT_TRANSLATE_NOOP("Zorvat", "Поиск остановлен до конца; «Продолжить» ищет дальше");
+// The time still expected before the estimate can be trusted.
+inline constexpr const char* kNoEstimate = "—";
 // Captions before the result numbers (TimePastL, TimeRestL, DeadL,
 // SolNumL), full and brief: the longest that fits is shown, or none.
 struct ResultCaption {

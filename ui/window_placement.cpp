@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "storage/placement.h"
 
@@ -27,6 +28,30 @@ void LoadWindowPlacement(QWidget& window, Profile& profile, const std::string& s
   if (!p) return;
   window.setGeometry(p->left, p->top, p->width, p->height);
   if (p->maximized) window.setWindowState(window.windowState() | Qt::WindowMaximized);
+}
+
+bool HasWindowPlacement(Profile& profile, const std::string& section) {
+  return LoadPlacement(profile, section, kNoFrame, Desktop()).has_value();
+}
+
+void PlaceBeside(QWidget& side, const QWidget& main, int stripHeight) {
+  const QRect screen = main.screen()->availableGeometry();
+  const QRect outer = main.frameGeometry();
+  // The side window's frame adds to its size where a window manager draws one.
+  const QSize frame = side.frameGeometry().size() - side.geometry().size();
+  const QSize size = side.size() + frame;
+  const int top =
+      std::clamp(outer.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+  QPoint at;
+  if (outer.right() + 1 + size.width() <= screen.right() + 1)
+    at = {outer.right() + 1, top};
+  else if (outer.left() - size.width() >= screen.left())
+    at = {outer.left() - size.width(), top};
+  else
+    at = {std::max(outer.left(), outer.right() + 1 - size.width()),
+          std::max(outer.top() + stripHeight,
+                   std::min(outer.bottom() + 1, screen.bottom() + 1) - size.height())};
+  side.move(at);
 }
 
 void SaveWindowPlacement(const QWidget& window, Profile& profile, const std::string& section) {

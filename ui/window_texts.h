@@ -39,6 +39,10 @@ inline constexpr const char* kSaveElsewhereQuestion = QT_TRANSLATE_NOOP(
 inline constexpr const char* kNewTaskTitle = QT_TRANSLATE_NOOP("Zorvat", "Новая задача");
 inline constexpr const char* kSaveChangesQuestion =
     QT_TRANSLATE_NOOP("Zorvat", "Сохранить изменения в задаче?");
+// A shift button that could not shift, in the message line.
+inline constexpr const char* kShiftEmptyText = QT_TRANSLATE_NOOP("Zorvat", "Сдвигать нечего: поле пусто");
+inline constexpr const char* kShiftAtBorderText =
+    QT_TRANSLATE_NOOP("Zorvat", "Сдвиг невозможен: в этом направлении нет места; увеличьте размер поля");
 inline constexpr const char* kTaskExtension = "zvt";
 inline constexpr const char* kTaskFilter = "*.zvt";
 

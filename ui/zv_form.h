@@ -16,6 +16,8 @@
 // it has returned.
 #pragma once
 
+#include <QSet>
+#include <QSize>
 #include <QWidget>
 #include <cstddef>
 #include <memory>
@@ -57,6 +59,10 @@ class TZvForm : public QWidget {
 
  public:
   TZvForm(Services& services, const StartOptions& options, QWidget* parent = nullptr);
+
+  // What a window manager's frame may add to the window before it is shown;
+  // the first start leaves that much of the screen free.
+  static constexpr QSize kFrameAllowance{16, 48};
   ~TZvForm() override;
 
   const TaskState& task() const { return session_.task(); }
@@ -109,6 +115,7 @@ class TZvForm : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -120,7 +127,20 @@ class TZvForm : public QWidget {
 
   // Redraws from the session's changes, and the layout (zv_form_redraw.cpp).
   void Apply(const Changes& changes);
+
+  // The layout, the divider and the zoom (zv_form_layout.cpp).
   void Layout();
+  QSize FigurePictureSize() const;  // in picture pixels (the design's geometry)
+  QSize FormPictureSize() const;
+  void SetZoom(double zoom);
+  void ZoomInAExecute();
+  void ZoomOutAExecute();
+  void ZoomFitAExecute();
+  void InstallLayoutHandlers();
+  // The first start's size and place (no stored placement): a good share of
+  // the screen; and, once shown, the whole window on the screen.
+  void FirstPlacement(QSize design);
+  void KeepOnScreen();
   void ShowRefusal(Refusal refusal);
   void ShowWorkMode();
   void ShowNumberingMode();
@@ -182,6 +202,9 @@ class TZvForm : public QWidget {
   void TextEdited(const std::string& text);
   void HelpBtClick();
   void CancelAExecute();
+  // Shows or hides a side window; the first time it shows without a stored
+  // placement it goes beside this window (ui/window_placement.h).
+  void ShowSideWindow(QWidget& side, bool visible);
 
   // Task files (zv_form_files.cpp).
   void SetCaption(bool withFileName);
@@ -239,7 +262,12 @@ class TZvForm : public QWidget {
   bool autosaveHeld_ = false;        // an unread autosave could not be moved aside
   bool savedAtExit_ = false;         // SaveAtExit wrote or was told to close anyway
   bool shown_ = false;               // the window has been shown once
-  int vScrollWidth_ = 0;             // scroll bar sizes of the style, read once
+  bool fitScreen_ = true;            // StartOptions::fitScreen
+  double zoom_ = 1;                  // window pixels per picture pixel
+  // The figure half's share of the width, kept when the window or a size
+  // changes; set by the first layout, then by dragging Bevel1.
+  std::optional<double> dividerShare_;
+  int vScrollWidth_ = 0;  // scroll bar sizes of the style, read once
   int hScrollHeight_ = 0;
 
   // The two halves and the bevel between them; the halves hold the
@@ -255,6 +283,7 @@ class TZvForm : public QWidget {
   std::unique_ptr<TTextForm> textForm_;
   std::unique_ptr<THelpForm> helpForm_;
   std::unique_ptr<TNumsForm> numsForm_;
+  QSet<const QWidget*> sidePlaced_;  // side windows shown (and placed) once
 };
 
 }  // namespace zv

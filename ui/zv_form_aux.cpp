@@ -1,16 +1,21 @@
 // The main window's side of the description, help and numbering windows:
 // creating them after the main window, numbering mode (NumsBt, the list the
 // session takes its numbers from, NormBt), TextBt and the description mark,
-// and HelpBt, F1 and Esc for the help window.
+// HelpBt, F1 and Esc for the help window, and where the side windows open
+// the first time: beside the main window.
 #include <QShowEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
+#include "storage/placement.h"
+#include "ui/controls.h"
 #include "ui/figure_half.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
+#include "ui/window_placement.h"
 #include "ui/zv_form.h"
 
 namespace zv {
@@ -37,7 +42,25 @@ void TZvForm::showEvent(QShowEvent* event) {
     FormRedraw();
   });
   if (TextBt()->isChecked()) textForm_->LoadText(task().Text);
-  textForm_->setVisible(TextBt()->isChecked());
+  ShowSideWindow(*textForm_, TextBt()->isChecked());
+  // After the window manager has framed the window.
+  for (const int ms : {0, 500}) QTimer::singleShot(ms, this, [this] { KeepOnScreen(); });
+}
+
+void TZvForm::ShowSideWindow(QWidget& side, bool visible) {
+  if (!visible) return side.hide();
+  side.show();
+  // The first time, a window without a stored place goes beside this one,
+  // at the size it has once shown.
+  if (!sidePlaced_.contains(&side)) {
+    sidePlaced_.insert(&side);
+    const std::string section = &side == textForm_.get()   ? kTextWindowSection
+                                : &side == numsForm_.get() ? kNumbersWindowSection
+                                                           : std::string();
+    if (section.empty() || !HasWindowPlacement(*profile_, section))
+      PlaceBeside(side, *this, kMainStripHeight);
+  }
+  side.raise();  // never behind the main window, so one click shows it
 }
 
 void TZvForm::NumsBtClick() {
@@ -52,7 +75,7 @@ void TZvForm::NormBtClick() { Apply(session_.ResetNumbering()); }
 void TZvForm::TextBtClick() {
   if (handlerGuard_ || !textForm_) return;
   if (TextBt()->isChecked()) textForm_->LoadText(task().Text);
-  textForm_->setVisible(TextBt()->isChecked());
+  ShowSideWindow(*textForm_, TextBt()->isChecked());
 }
 
 void TZvForm::TextEdited(const std::string& text) {
@@ -65,7 +88,9 @@ QToolButton* TZvForm::TextBt() const { return figureHalf_->buttons->TextBt; }
 void TZvForm::UpdateDescriptionMark() { ShowDescriptionMark(*TextBt(), task().Text); }
 
 void TZvForm::HelpBtClick() {
-  if (helpForm_) helpForm_->ShowAndRaise();
+  if (!helpForm_) return;
+  ShowSideWindow(*helpForm_, true);
+  helpForm_->ShowAndRaise();
 }
 
 void TZvForm::CancelAExecute() {

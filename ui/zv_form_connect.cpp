@@ -86,6 +86,11 @@ void TZvForm::ConnectControls() {
       {"HelpA", {Qt::Key_F1}, &TZvForm::HelpBtClick},
       {"CancelA", {Qt::Key_Escape}, &TZvForm::CancelAExecute},
       {"CloseWithoutSaveA", {QKeySequence(Qt::SHIFT | Qt::Key_F11)}, &TZvForm::CloseWithoutSaveAExecute},
+      {"ZoomInA",
+       {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+       &TZvForm::ZoomInAExecute},
+      {"ZoomOutA", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &TZvForm::ZoomOutAExecute},
+      {"ZoomFitA", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &TZvForm::ZoomFitAExecute},
   };
   for (const auto& action : actions)
     connect(MakeAction(this, action.name, action.keys), &QAction::triggered, this, action.handler);

@@ -1,9 +1,9 @@
 // Redrawing the window from what a session command changed: the refusal
 // boxes, the controls of the work mode, the numbering window, the layout
-// (the spin edits show the sizes, the layout rule splits the width between
-// the halves, which size their pictures' panels and scroll boxes), the undo
+// (zv_form_layout.cpp), the undo
 // buttons, the validation display (Solve button, error line, counters), the
-// browse buttons, the two pictures and the numbering list.
+// browse buttons, the two pictures and the numbering list. The layout and
+// the zoom are in zv_form_layout.cpp.
 #include <QCheckBox>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -51,47 +51,14 @@ void TZvForm::Apply(const Changes& c) {
   if (c.size || c.sizeKept) Layout();
   if (c.history) UpdateUndoButtons();
   if (c.counters || c.mode) ShowValidation();
+  if (c.shiftRefusal != ShiftRefusal::None)
+    formHalf_->ShowNotice(Tr(c.shiftRefusal == ShiftRefusal::Empty ? kShiftEmptyText : kShiftAtBorderText));
   if (c.figure || c.mode || c.numbering) FigureRedraw();
   if (c.selection) ShowBrowseState();
   if (c.form || c.mode || c.selection) FormRedraw();
   if (c.form) formHalf_->EmptyCellsCB->setChecked(task().EmptyCells);  // undo may switch it
   if (c.numberList && numsForm_) numsForm_->Refill(session_.NumberListSize());
   if (runs_) runs_->ShowPlace();
-}
-
-void TZvForm::Layout() {
-  const FigureState& f = task().figure;
-  const FormState& b = task().form;
-  handlerGuard_ = true;
-  figureHalf_->ShowSizes(f.FigureWidth, f.FigureDepth);
-  formHalf_->ShowSizes(b.FormWidth, b.FormDepth, b.FormHeight);
-  handlerGuard_ = false;
-
-  const int areaHeight = height() - kMainStripHeight;
-  LayoutInput in{};
-  in.figureWidth = f.FigureWidth;
-  in.figureDepth = f.FigureDepth;
-  in.formWidth = b.FormWidth;
-  in.formDepth = b.FormDepth;
-  in.formHeight = b.FormHeight;
-  in.halvesWidth = width() - Bevel1->width();
-  in.figureAreaHeight = areaHeight;
-  in.formAreaHeight = areaHeight;
-  in.figureBoxLeft = figureHalf_->image.box->x();
-  in.formBoxLeft = formHalf_->image.box->x();
-  in.vScrollWidth = vScrollWidth_;
-  in.hScrollHeight = hScrollHeight_;
-  const LayoutResult r = ComputeLayout(in);
-
-  const int halfA = r.figureHalfWidth, halfB = in.halvesWidth - halfA;
-  figureHalf_->Arrange({0, 0, halfA, height()}, r.figure);
-  Bevel1->setGeometry(halfA, 0, Bevel1->width(), height());
-  formHalf_->Arrange({halfA + Bevel1->width(), 0, halfB, height()}, r.form);
-}
-
-void TZvForm::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  if (formHalf_ != nullptr) Layout();  // not before the controls exist
 }
 
 void TZvForm::ShowRefusal(Refusal refusal) {
@@ -107,13 +74,13 @@ void TZvForm::ShowWorkMode() {
 }
 
 void TZvForm::ShowNumberingMode() {
-  if (numsForm_) numsForm_->setVisible(numberingMode());
+  if (numsForm_) ShowSideWindow(*numsForm_, numberingMode());
   SetHandlerGuarded(figureHalf_->NumsBt, numberingMode());
 }
 
 void TZvForm::ShowBrowseState() {
   formHalf_->SolP->ShowBrowseState(currentSolutionIndex(), session_.solver().SolutionCount(),
-                                   session_.solver().Stats());
+                                   session_.solver().Stats(), session_.placeKept());
 }
 
 void TZvForm::ShowValidation() {
@@ -124,14 +91,15 @@ void TZvForm::ShowValidation() {
 
 void TZvForm::FigureRedraw() {
   const PictureBox& p = figureHalf_->image;
-  DrawFigure(p.picture->image(), p.panel->width(), p.panel->height(), task().figure, FigureOptions(*this));
+  const QSize size = FigurePictureSize();
+  DrawFigure(p.picture->image(), size.width(), size.height(), task().figure, FigureOptions(*this));
   p.picture->update();
 }
 
 void TZvForm::FormRedraw() {
   const PictureBox& p = formHalf_->image;
-  DrawForm(p.picture->image(), p.panel->width(), p.panel->height(), task().form, task().figure,
-           FormOptions(*this));
+  const QSize size = FormPictureSize();
+  DrawForm(p.picture->image(), size.width(), size.height(), task().form, task().figure, FormOptions(*this));
   p.picture->update();
   SolidRedraw();
 }

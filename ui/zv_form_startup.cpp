@@ -10,8 +10,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
+#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/qt/color_value.h"
 #include "storage/placement.h"
@@ -38,17 +40,47 @@ TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* paren
   setObjectName(QStringLiteral("ZvForm"));
   setFont(ViewFont(kWindowPointSize));
   const QSize design(871, 602);
-  resize(options.fitScreen ? design.boundedTo(screen()->availableGeometry().size()) : design);
+  resize(design);
   setWindowTitle(Tr(kProgramCaption));
   figureHalf_ = new FigureHalf(this, height());
   Bevel1 = MakeBevel(this, "Bevel1", 290, height());
   formHalf_ = new FormHalf(this, {292, 0, width() - 292, height()});
   ConnectControls();
+  InstallLayoutHandlers();
+  fitScreen_ = options.fitScreen;
+  if (fitScreen_) FirstPlacement(design);
   StartUp(options);
   CreateAuxWindows();
 }
 
 TZvForm::~TZvForm() = default;
+
+void TZvForm::FirstPlacement(QSize design) {
+  // Four fifths of the screen's room in each direction, never less than the
+  // design size where the screen has it, the window's frame included, and
+  // in the middle of the screen. A stored placement replaces this (StartUp).
+  const QRect room = screen()->availableGeometry();
+  const QSize frame = kFrameAllowance;
+  const QSize most = room.size() - frame;
+  const QSize size = design.expandedTo(room.size() * 4 / 5 - frame).boundedTo(most);
+  resize(size);
+  move(room.left() + (room.width() - size.width() - frame.width()) / 2,
+       room.top() + (room.height() - size.height() - frame.height()) / 2);
+}
+
+void TZvForm::KeepOnScreen() {
+  // The frame is known once the window is shown: all of it goes on the
+  // screen, its bottom line included, shrinking the window where it must.
+  const QRect room = screen()->availableGeometry();
+  const QRect outer = frameGeometry();
+  if (!fitScreen_ || isMaximized() || isFullScreen() || room.contains(outer)) return;
+  const QSize frame = outer.size() - size();
+  const QSize size = this->size().boundedTo(room.size() - frame);
+  resize(size);
+  const QSize outerSize = size + frame;
+  move(std::clamp(outer.left(), room.left(), room.right() + 1 - outerSize.width()),
+       std::clamp(outer.top(), room.top(), room.bottom() + 1 - outerSize.height()));
+}
 
 void TZvForm::SetHandlerGuarded(QAbstractButton* button, bool checked) {
   handlerGuard_ = true;

@@ -40,12 +40,12 @@ TEST(FigureDrag, PressDecidesWhetherTheDragAddsOrErases) {
   // A press on a cube erases, and the drag only erases.
   s.FigurePress(FigurePx(0), FigurePy(0), false);
   s.FigureDrag(FigurePx(1), FigurePy(0), false);
-  EXPECT_FALSE(s.FigureDrag(FigurePx(4), FigurePy(0), false).figure);  // an empty cell stays empty
+  EXPECT_FALSE(s.FigureDrag(FigurePx(1), FigurePy(1), false).figure);  // an empty cell stays empty
   s.FigureRelease();
   EXPECT_FALSE(CubeAt(s, 0, 0));
   EXPECT_FALSE(CubeAt(s, 1, 0));
   EXPECT_TRUE(CubeAt(s, 2, 0));
-  EXPECT_FALSE(CubeAt(s, 4, 0));
+  EXPECT_FALSE(CubeAt(s, 1, 1));
 }
 
 TEST(FigureDrag, LinkModesDrawChainsAndTheRightButtonDrawsCubes) {
@@ -79,6 +79,30 @@ TEST(FigureDrag, LinkModesDrawChainsAndTheRightButtonDrawsCubes) {
   s.FigurePress(FigurePx(2, 45), FigurePy(0), false);  // EdgeX1 stored in (3, 0)
   EXPECT_TRUE(LinkAt(s, 3, 0, EdgeX1));
   EXPECT_EQ(s.FigureDrag(FigurePx(1, 45), FigurePy(0), false), Changes{});
+}
+
+// A quick drag reaches every cell between two pointer events, in the
+// figure (cubes and numbers) and in the form, across the layers too.
+TEST(FigureDrag, AQuickMoveFillsEveryCellOnItsWay) {
+  EditorSession s;
+  Load(s, test::MakeTask({"......", "......"}, {{".....", "....."}, {".....", "....."}}));
+  s.FigurePress(FigurePx(0), FigurePy(0), false);
+  s.FigureDrag(FigurePx(5), FigurePy(1), false);  // one event, five cells and a row away
+  s.FigureRelease();
+  EXPECT_EQ(s.validation().cubeCount, 6);
+  for (int x = 0; x < 3; ++x) EXPECT_TRUE(CubeAt(s, x, 0)) << x;
+  for (int x = 3; x < 6; ++x) EXPECT_TRUE(CubeAt(s, x, 1)) << x;
+
+  const int depth = s.task().form.FormDepth;
+  s.FormPress(FormCellLeft(0) + 25, FormCellTop(0, 0, depth) + 25);
+  s.FormDrag(FormCellLeft(4) + 25, FormCellTop(0, 0, depth) + 25);
+  s.FormDrag(FormCellLeft(4) + 25, FormCellTop(1, 1, depth) + 25);  // down through the gap between layers
+  s.FormRelease();
+  for (int x = 0; x < 5; ++x) EXPECT_EQ(s.task().form.Cells[FormCellIndex(x, 0, 0)], 1) << x;
+  EXPECT_EQ(s.task().form.Cells[FormCellIndex(4, 1, 0)], 1);
+  EXPECT_EQ(s.task().form.Cells[FormCellIndex(4, 0, 1)], 1);
+  EXPECT_EQ(s.task().form.Cells[FormCellIndex(4, 1, 1)], 1);
+  EXPECT_EQ(s.validation().formCellCount, 8);
 }
 
 TEST(FigureDrag, TheCubeLimitRefusesAndEndsTheDrag) {
@@ -176,18 +200,20 @@ TEST(Shift, StepsStopAtTheGridAndTheOriginMoveIsOnce) {
   Load(s, test::MakeTask({"...", ".#.", "..."}, {{"#.", ".."}}));
   EXPECT_TRUE(s.ShiftFigureBy(1, 1).figure);
   EXPECT_TRUE(CubeAt(s, 2, 2));
-  EXPECT_EQ(s.ShiftFigureBy(1, 0), Changes{});  // the right border
-  EXPECT_EQ(s.ShiftFigureBy(0, 1), Changes{});  // the bottom border
+  // A shift without room changes nothing and says why.
+  const Changes atBorder{.shiftRefusal = ShiftRefusal::AtBorder};
+  EXPECT_EQ(s.ShiftFigureBy(1, 0), atBorder);  // the right border
+  EXPECT_EQ(s.ShiftFigureBy(0, 1), atBorder);  // the bottom border
   EXPECT_TRUE(s.MoveFigureToOrigin().figure);
   EXPECT_TRUE(CubeAt(s, 0, 0));
-  EXPECT_EQ(s.MoveFigureToOrigin(), Changes{});  // already there
-  EXPECT_EQ(s.ShiftFormBy(0, 0, 1), Changes{});  // one layer only
+  EXPECT_EQ(s.MoveFigureToOrigin(), atBorder);  // already there
+  EXPECT_EQ(s.ShiftFormBy(0, 0, 1), atBorder);  // one layer only
   EXPECT_TRUE(s.ShiftFormBy(1, 1, 0).form);
   EXPECT_EQ(s.task().form.Cells[FormCellIndex(1, 1, 0)], 1);
   EXPECT_TRUE(s.MoveFormToOrigin().form);
   EXPECT_EQ(s.task().form.Cells[FormCellIndex(0, 0, 0)], 1);
   s.ClearForm();
-  EXPECT_EQ(s.ShiftFormBy(-1, 0, 0), Changes{});  // an empty form does not move
+  EXPECT_EQ(s.ShiftFormBy(-1, 0, 0), Changes{.shiftRefusal = ShiftRefusal::Empty});  // nothing to move
 }
 
 TEST(UndoRedo, RestoreRecordedFiguresAndTheirSizes) {
