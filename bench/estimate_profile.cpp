@@ -37,7 +37,8 @@ class Sampler final : public zv::SolveObserver {
   }
   std::uint32_t Now() const {
     return static_cast<std::uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count());
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_)
+            .count());
   }
   std::vector<Sample> samples;
 
@@ -86,7 +87,8 @@ int main(int argc, char** argv) {
     session.RunSolver(sampler, options);
     const std::uint32_t total = sampler.Now();
     if (samplesFile != nullptr)
-      for (const Sample& s : sampler.samples) std::fprintf(samplesFile, "%s %u %.9f\n", path.c_str(), s.ms, s.explored);
+      for (const Sample& s : sampler.samples)
+        std::fprintf(samplesFile, "%s %u %.9f\n", path.c_str(), s.ms, s.explored);
 
     // The window's refresh: once a second, from the samples so far.
     zv::RemainingEstimate estimate;

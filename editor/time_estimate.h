@@ -32,7 +32,7 @@ class RemainingEstimate {
   // Calls come with growing `elapsedMs`.
   std::optional<double> Update(std::uint64_t elapsedMs, double explored);
 
-  static constexpr double kSteady = 1.3;         // how far the three paces may differ
+  static constexpr double kSteady = 1.3;           // how far the three paces may differ
   static constexpr std::uint64_t kFirstMs = 3000;  // nothing is shown before
   static constexpr std::size_t kMaxSamples = 4096;
 

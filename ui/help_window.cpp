@@ -5,9 +5,11 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include "platform/qt/services.h"
@@ -26,6 +28,7 @@ constexpr int kStrip1Height = 17;
 constexpr int kStrip2Height = 16;
 constexpr int kCopyPanelWidth = 26;
 constexpr int kCopyPanelHeight = 25;
+constexpr int kContentsWidth = 190;
 
 constexpr const char* kPuzzleAuthor = QT_TRANSLATE_NOOP("Zorvat", "Автор головоломки: команда Зорват");
 constexpr const char* kProgramAuthor =
@@ -71,6 +74,11 @@ THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::
   E->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   E->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
+  ContentsL = new QListWidget(this);
+  ContentsL->setObjectName(QStringLiteral("ContentsL"));
+  connect(ContentsL, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { ShowSection(ContentsL->row(item)); });
+
   Panel1 = LinkStrip(this, "Panel1");
   Panel2 = LinkStrip(this, "Panel2");
   Label1 = new QLabel(Panel1);
@@ -102,7 +110,11 @@ THelpForm::THelpForm(Services& services, QWidget* parent) : QWidget(parent, Qt::
 
 void THelpForm::ShowLanguage(Language language) {
   setWindowTitle(TextIn(language, kHelpCaption));
-  E->setPlainText(TextIn(language, HelpText().data()));
+  E->setPlainText(QString::fromStdString(
+      JoinHelp([language](const char* text) { return TextIn(language, text).toStdString(); })));
+  ContentsL->clear();
+  for (const HelpSection& section : HelpSections())
+    if (section.title != nullptr) ContentsL->addItem(TextIn(language, section.title));
   Panel1->setText(TextIn(language, kPuzzleAuthor));
   Panel2->setText(TextIn(language, kProgramAuthor));
   for (QLabel* strip : {Panel1, Panel2})
@@ -113,6 +125,21 @@ void THelpForm::ShowLanguage(Language language) {
   LangBt->setToolTip(TextIn(language, kEnglishHint));
   const QSignalBlocker quiet(LangBt);
   LangBt->setChecked(language == Language::English);
+}
+
+void THelpForm::ShowSection(int index) {
+  const QListWidgetItem* item = ContentsL->item(index);
+  if (item == nullptr) return;
+  // The title is the line above its underline of hyphens.
+  for (QTextBlock block = E->document()->begin(); block.isValid(); block = block.next()) {
+    if (block.text() != item->text() || !block.next().text().startsWith(QStringLiteral("---"))) continue;
+    // From the end back up, so that the title comes to the top of the box.
+    E->moveCursor(QTextCursor::End);
+    E->ensureCursorVisible();
+    E->setTextCursor(QTextCursor(block));
+    E->ensureCursorVisible();
+    return;
+  }
 }
 
 void THelpForm::ShowAndRaise() {
@@ -129,7 +156,8 @@ void THelpForm::resizeEvent(QResizeEvent* event) {
 void THelpForm::Layout() {
   const int w = width();
   const int h = height();
-  E->setGeometry(0, 0, w, h - kStrip1Height - kStrip2Height);
+  ContentsL->setGeometry(0, 0, kContentsWidth, h - kStrip1Height - kStrip2Height);
+  E->setGeometry(kContentsWidth, 0, w - kContentsWidth, h - kStrip1Height - kStrip2Height);
   Panel1->setGeometry(0, h - kStrip1Height - kStrip2Height, w, kStrip1Height);
   Panel2->setGeometry(0, h - kStrip2Height, w, kStrip2Height);
   ToBufP->setGeometry(w - kCopyPanelWidth, h - kCopyPanelHeight, kCopyPanelWidth, kCopyPanelHeight);

@@ -28,7 +28,8 @@ namespace zv {
 namespace {
 
 // The zoom steps of Ctrl+= and Ctrl+-; fit may pick any zoom between the ends.
-constexpr double kZoomSteps[] = {0.1, 0.15, 0.2, 0.25, 0.33, 0.5, 0.67, 0.75, 0.85, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0};
+constexpr double kZoomSteps[] = {0.1, 0.15, 0.2, 0.25, 0.33, 0.5, 0.67, 0.75, 0.85,
+                                 1.0, 1.25, 1.5, 1.75, 2.0,  2.5, 3.0,  4.0};
 constexpr double kMinZoom = kZoomSteps[0];
 constexpr double kMaxZoom = kZoomSteps[std::size(kZoomSteps) - 1];
 
@@ -55,7 +56,8 @@ QSize TZvForm::FigurePictureSize() const {
 }
 
 QSize TZvForm::FormPictureSize() const {
-  return {FormPictureWidth(task().form.FormWidth), FormPictureHeight(task().form.FormDepth, task().form.FormHeight)};
+  return {FormPictureWidth(task().form.FormWidth),
+          FormPictureHeight(task().form.FormDepth, task().form.FormHeight)};
 }
 
 void TZvForm::Layout() {
@@ -91,12 +93,12 @@ void TZvForm::Layout() {
                                std::max(kMinFigureHalf, halves - kMinFormHalf));
   const int halfB = halves - halfA;
   const int boxA = figureHalf_->image.box->x(), boxB = formHalf_->image.box->x();
-  const ScrollBoxLayout a =
-      BoxFor({halfA - boxA - 8, areaHeight}, {Zoomed(pictureA.width(), zoom_), Zoomed(pictureA.height(), zoom_)},
-              vScrollWidth_, hScrollHeight_);
-  const ScrollBoxLayout l =
-      BoxFor({halfB - boxB - 7, areaHeight}, {Zoomed(pictureB.width(), zoom_), Zoomed(pictureB.height(), zoom_)},
-              vScrollWidth_, hScrollHeight_);
+  const ScrollBoxLayout a = BoxFor({halfA - boxA - 8, areaHeight},
+                                   {Zoomed(pictureA.width(), zoom_), Zoomed(pictureA.height(), zoom_)},
+                                   vScrollWidth_, hScrollHeight_);
+  const ScrollBoxLayout l = BoxFor({halfB - boxB - 7, areaHeight},
+                                   {Zoomed(pictureB.width(), zoom_), Zoomed(pictureB.height(), zoom_)},
+                                   vScrollWidth_, hScrollHeight_);
   figureHalf_->Arrange({0, 0, halfA, height()}, a, pictureA);
   Bevel1->setGeometry(halfA, 0, Bevel1->width(), height());
   formHalf_->Arrange({halfA + Bevel1->width(), 0, halfB, height()}, l, pictureB);
@@ -135,15 +137,16 @@ void TZvForm::ZoomFitAExecute() {
   const QScrollArea* boxB = formHalf_->image.box;
   const int widthA = figureHalf_->width() - boxA->x() - 8, widthB = formHalf_->width() - boxB->x() - 7;
   const QSize a = FigurePictureSize(), b = FormPictureSize();
-  const double fit = std::min({static_cast<double>(widthA) / a.width(), static_cast<double>(areaHeight) / a.height(),
-                               static_cast<double>(widthB) / b.width(), static_cast<double>(areaHeight) / b.height()});
+  const double fit =
+      std::min({static_cast<double>(widthA) / a.width(), static_cast<double>(areaHeight) / a.height(),
+                static_cast<double>(widthB) / b.width(), static_cast<double>(areaHeight) / b.height()});
   SetZoom(std::floor(fit * 100) / 100);
 }
 
 bool TZvForm::eventFilter(QObject* watched, QEvent* event) {
   // Ctrl+wheel over a picture zooms both.
-  if (event->type() == QEvent::Wheel && (watched == figureHalf_->image.box->viewport() ||
-                                         watched == formHalf_->image.box->viewport())) {
+  if (event->type() == QEvent::Wheel &&
+      (watched == figureHalf_->image.box->viewport() || watched == formHalf_->image.box->viewport())) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
     const int steps = wheel->angleDelta().y();
@@ -152,13 +155,15 @@ bool TZvForm::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   // Dragging Bevel1 moves the divider; it stays where it is let go.
-  if (watched == Bevel1 && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress)) {
+  if (watched == Bevel1 &&
+      (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress)) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (!(mouse->buttons() & Qt::LeftButton)) return false;
     const int x = mapFromGlobal(mouse->globalPosition().toPoint()).x();
     const int halves = width() - Bevel1->width();
-    dividerShare_ = static_cast<double>(std::clamp(x, kMinFigureHalf, std::max(kMinFigureHalf, halves - kMinFormHalf))) /
-                    std::max(1, halves);
+    dividerShare_ =
+        static_cast<double>(std::clamp(x, kMinFigureHalf, std::max(kMinFigureHalf, halves - kMinFormHalf))) /
+        std::max(1, halves);
     Layout();
     return true;
   }

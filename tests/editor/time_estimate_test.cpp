@@ -17,7 +17,8 @@ namespace {
 std::optional<double> ShownAt(const std::function<double(double)>& share, double total, int at) {
   RemainingEstimate estimate;
   std::optional<double> shown;
-  for (int s = 1; s <= at && s < total; ++s) shown = estimate.Update(static_cast<std::uint64_t>(s) * 1000, share(s));
+  for (int s = 1; s <= at && s < total; ++s)
+    shown = estimate.Update(static_cast<std::uint64_t>(s) * 1000, share(s));
   return shown;
 }
 
@@ -62,7 +63,8 @@ TEST(RemainingEstimate, ALongRunKeepsFewSamplesAndStaysRight) {
   RemainingEstimate estimate;
   const int total = 3 * RemainingEstimate::kMaxSamples;
   std::optional<double> shown;
-  for (int s = 1; s <= total / 2; ++s) shown = estimate.Update(static_cast<std::uint64_t>(s) * 1000, s * 1.0 / total);
+  for (int s = 1; s <= total / 2; ++s)
+    shown = estimate.Update(static_cast<std::uint64_t>(s) * 1000, s * 1.0 / total);
   ASSERT_TRUE(shown);
   EXPECT_NEAR(*shown, total / 2.0, total * 0.01);
 }

@@ -3,6 +3,7 @@
 #include "ui/help_window.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QToolButton>
@@ -47,7 +48,7 @@ class HelpWindowTest : public QObject {
  private slots:
   void helpTextHasItsSectionsAndNamesTheFiles() {
     const QString text = QString::fromUtf8(HelpText().data(), static_cast<qsizetype>(HelpText().size()));
-    QVERIFY(text.size() > 4000 && text.size() < 6500);
+    QVERIFY(text.size() > 8000 && text.size() < 12000);
     QVERIFY(text.contains(QStringLiteral("zvt")));
     QVERIFY(text.contains(QStringLiteral("Current.zvt")));
     QVERIFY(text.contains(QStringLiteral("Current.zvu")));  // where a stopped run's place is kept
@@ -58,13 +59,42 @@ class HelpWindowTest : public QObject {
     const QStringList lines = text.split(QLatin1Char('\n'));
     int previous = -1;
     for (const QString& heading :
-         {QStringLiteral("Редактирование"), QStringLiteral("Сохранение и открытие файлов"),
-          QStringLiteral("Решение и просмотр решений")}) {
+         {QStringLiteral("Редактирование"), QStringLiteral("Масштаб и окно"),
+          QStringLiteral("Сохранение и открытие файлов"), QStringLiteral("Решение и просмотр решений"),
+          QStringLiteral("Объёмный вид и складывание"), QStringLiteral("Рисунки и модели"),
+          QStringLiteral("Где программа хранит файлы")}) {
       const int at = static_cast<int>(lines.indexOf(heading));
       QVERIFY2(at > previous, qPrintable(heading));
       QCOMPARE(lines.at(at + 1), QString(heading.size(), QLatin1Char('-')));
       previous = at;
     }
+  }
+
+  // The contents list names every section in both languages, and a click
+  // shows that section's title at the top of the text.
+  void contentsJumpToEachSection() {
+    RecordingServices services;
+    THelpForm w(services);
+    w.ShowAndRaise();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* contents = Control<QListWidget>(w, "ContentsL");
+    auto* E = Control<QPlainTextEdit>(w, "E");
+    for (const Language language : {Language::Russian, Language::English}) {
+      w.ShowLanguage(language);
+      QCOMPARE(contents->count(), 7);
+      for (int i = 0; i < contents->count(); ++i) {
+        QListWidgetItem* item = contents->item(i);
+        const QRect at = contents->visualItemRect(item);
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, at.center());
+        // The title is shown: at the top, or in view where the text ends too soon.
+        QCOMPARE(E->textCursor().block().text(), item->text());
+        QVERIFY(E->viewport()->rect().contains(E->cursorRect()));
+        if (i < 4) QCOMPARE(E->cursorForPosition({0, 0}).block().text(), item->text());
+      }
+    }
+    // Where the files are kept, and not "beside the program" alone.
+    QVERIFY(E->toPlainText().contains(QStringLiteral("ZORVAT_HOME")));
+    QVERIFY(E->toPlainText().contains(QStringLiteral("~/.config/zorvat")));
   }
 
   void windowShowsTheHelpWithItsStrips() {
