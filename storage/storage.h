@@ -12,6 +12,7 @@
 //   ...
 //   zv::WriteTaskFile(path, task);                        // temporary file, then rename
 //   zv::SaveSettings(profile, s);
+//   zv::SaveRecentFiles(profile, recent);                 // storage/recent_files.h
 //
 // States of a read: Ok (the task replaced) or one of Missing, Unreadable,
 // TooShort, BadHeader, NewerVersion, Damaged (the task unchanged).
@@ -20,5 +21,6 @@
 
 #include "storage/autosave.h"
 #include "storage/placement.h"
+#include "storage/recent_files.h"
 #include "storage/settings.h"
 #include "storage/task_file.h"

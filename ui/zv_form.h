@@ -36,6 +36,8 @@ class QToolButton;
 
 namespace zv {
 
+class RecentFiles;
+
 class FigureHalf;
 class FormHalf;
 class SolveRuns;
@@ -83,6 +85,7 @@ class TZvForm : public QWidget {
   THelpForm* helpForm() const { return helpForm_.get(); }
   // The two halves with their controls.
   FigureHalf& figureHalf() const { return *figureHalf_; }
+  RecentFiles& recentFiles() const { return *recent_; }
   FormHalf& formHalf() const { return *formHalf_; }
 
   // Task files (the window side of reading and writing); ReadTask also
@@ -278,6 +281,7 @@ class TZvForm : public QWidget {
 
   // Solve runs, their kept place and its file.
   std::unique_ptr<SolveRuns> runs_;
+  RecentFiles* recent_ = nullptr;  // the open button's menu of recent tasks (a child of the window)
 
   // The auxiliary windows, destroyed before the settings file is closed.
   std::unique_ptr<TTextForm> textForm_;

@@ -24,6 +24,7 @@
 #include "ui/file_boxes.h"
 #include "ui/file_opening.h"
 #include "ui/form_half.h"
+#include "ui/recent_files.h"
 #include "ui/run_texts.h"
 #include "ui/solve_runs.h"
 #include "ui/task_buttons.h"
@@ -52,10 +53,12 @@ bool TZvForm::ReadTask(const QString& path, bool rememberName) {
   if (const std::optional<bool> opened = runs_->OpenCheckpoint(path)) {
     if (*opened && rememberName) currentTaskFile_ = path;
     if (*opened) SetCaption(true);
+    if (*opened && rememberName) recent_->Add(path);
     return *opened;
   }
   TaskJsonError textError;
   const ReadResult result = ApplyTaskFile(path, rememberName, &textError);
+  if (result == ReadResult::Ok && rememberName) recent_->Add(path);
   if (result == ReadResult::Ok || result == ReadResult::Missing) return result == ReadResult::Ok;
   const QString place = result == ReadResult::BadText
                             ? Tr(kTextFormPlaceText).arg(textError.at.line).arg(textError.at.column)
@@ -146,6 +149,7 @@ bool TZvForm::WriteTaskQuietly(const QString& path, bool rememberName) {
   if (rememberName) {
     currentTaskFile_ = path;
     session_.TaskSaved();
+    recent_->Add(path);
   }
   SetCaption(rememberName);
   return true;

@@ -24,6 +24,7 @@
 #include "ui/form_half.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
+#include "ui/recent_files.h"
 #include "ui/solve_runs.h"
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
@@ -98,6 +99,10 @@ void TZvForm::StartUp(const StartOptions& options) {
   autosavePath_ = dataFolder_ + QString::fromLatin1(kAutosaveFileName);
   opt_ = LoadSettings(*profile_, QFile::encodeName(autosavePath_).toStdString());
   ApplySettings();
+  recent_ = new RecentFiles(
+      *profile_, services_, *figureHalf_->buttons->OpenBt, *this,
+      [this](const QString& path) { ReadTask(path, true); },
+      [this] { return ControlsOf(workMode()).openEnabled; });
   runs_ = std::make_unique<SolveRuns>(
       session_, services_, *formHalf_, opt_, solverMemoryLimit_,
       dataFolder_ + QString::fromLatin1(kKeptRunFileName),
@@ -172,6 +177,7 @@ bool TZvForm::SaveAtExit() {
     opt_.TaskFile = QFile::encodeName(currentTaskFile_).toStdString();
     opt_.ShowText = TextBt()->isChecked();
     SaveSettings(*profile_, opt_);
+    recent_->Save(*profile_);
     const bool settingsWritten = profile_->Flush();
     const bool taskWritten = !autosaveHeld_ && WriteTaskQuietly(autosavePath_, false);
     if (settingsWritten && taskWritten) break;

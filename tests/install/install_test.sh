@@ -47,6 +47,8 @@ version="$(sed -n 's/^project(Zorvat VERSION \([0-9.]*\).*/\1/p' "$source/CMakeL
 desktop-file-validate "$root/share/applications/io.github.zorvat.Zorvat.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$root/share/metainfo/io.github.zorvat.Zorvat.metainfo.xml" >"$work/appstream.log" ||
   fail "appstreamcli validate: $(cat "$work/appstream.log")"
+grep -qx 'Actions=new-task;' "$root/share/applications/io.github.zorvat.Zorvat.desktop" &&
+  grep -qx 'Exec=zorvat -' "$root/share/applications/io.github.zorvat.Zorvat.desktop" || fail "the New task action"
 grep -qx 'Exec=zorvat %f' "$root/share/applications/io.github.zorvat.Zorvat.desktop" || fail "Exec line"
 grep -qx 'MimeType=application/x-zorvat-task;application/x-zorvat-run;application/x-zorvat-result;' "$root/share/applications/io.github.zorvat.Zorvat.desktop" || fail "MimeType line"
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "storage/placement.h"
+#include "storage/recent_files.h"
 
 namespace zv {
 namespace {
@@ -30,6 +31,26 @@ class MemoryProfile : public Profile {
   std::map<std::pair<std::string, std::string>, std::string> values;
   std::vector<std::string> writes;
 };
+
+// The recent files: newest first, each once, ten at most, and the ten keys
+// of section "Recent" read back as written (empty and repeated values skipped).
+TEST(SettingsTest, RecentFilesKeepTheLastTenEachOnce) {
+  std::vector<std::string> files;
+  for (int i = 1; i <= 12; ++i) AddRecentFile(files, "/t/" + std::to_string(i) + ".zvt");
+  AddRecentFile(files, "/t/5.zvt");
+  AddRecentFile(files, "");
+  const std::vector<std::string> expected{"/t/5.zvt", "/t/12.zvt", "/t/11.zvt", "/t/10.zvt", "/t/9.zvt",
+                                          "/t/8.zvt", "/t/7.zvt",  "/t/6.zvt",  "/t/4.zvt",  "/t/3.zvt"};
+  EXPECT_EQ(files, expected);
+  MemoryProfile profile;
+  RemoveRecentFile(files, "/t/9.zvt");
+  SaveRecentFiles(profile, files);
+  EXPECT_EQ(profile.Stored("Recent", "File10"), "");
+  EXPECT_EQ(LoadRecentFiles(profile), files);
+  profile.values[{"Recent", "File3"}] = "/t/5.zvt";  // a hand-edited repeat
+  profile.values[{"Recent", "File4"}] = "";
+  EXPECT_EQ(LoadRecentFiles(profile).size(), files.size() - 2);
+}
 
 TEST(SettingsTest, LanguageFollowsTheSettingThenTheSystemThenRussian) {
   using enum Language;
