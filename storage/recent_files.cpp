@@ -14,7 +14,8 @@ std::vector<std::string> LoadRecentFiles(Profile& profile) {
   std::vector<std::string> files;
   for (std::size_t i = 0; i < kMostRecentFiles; ++i) {
     std::string path = profile.Read(kRecentSection, Key(i), "");
-    if (!path.empty() && std::find(files.begin(), files.end(), path) == files.end()) files.push_back(std::move(path));
+    if (!path.empty() && std::find(files.begin(), files.end(), path) == files.end())
+      files.push_back(std::move(path));
   }
   return files;
 }

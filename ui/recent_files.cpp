@@ -16,9 +16,12 @@ namespace zv {
 
 namespace {
 
-// Ctrl+1 .. Ctrl+9, then Ctrl+0 for the tenth.
+// Ctrl+1 .. Ctrl+9 for the first nine; the tenth is in the menu only, as
+// Ctrl+0 fits the pictures.
+constexpr std::size_t kKeyedFiles = 9;
 QKeySequence RecentKey(std::size_t i) {
-  return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + static_cast<int>((i + 1) % 10)));
+  return i < kKeyedFiles ? QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(i)))
+                         : QKeySequence();
 }
 
 }  // namespace
@@ -51,7 +54,8 @@ void RecentFiles::FillMenu() {
   menu_->clear();
   // The window's own actions, so that each entry shows its key.
   for (std::size_t i = 0; i < files_.size(); ++i) {
-    actions_[i]->setText(QStringLiteral("&%1  %2").arg((i + 1) % 10).arg(QFile::decodeName(files_[i].c_str())));
+    actions_[i]->setText(
+        QStringLiteral("&%1  %2").arg((i + 1) % 10).arg(QFile::decodeName(files_[i].c_str())));
     menu_->addAction(actions_[i]);
   }
   menu_->setEnabled(!files_.empty());

@@ -1,6 +1,6 @@
 // The recent task files in the window: the menu of the open button (the
 // arrow beside it) lists the last ten tasks opened or saved, most recent
-// first, and Ctrl+1 .. Ctrl+9, Ctrl+0 open the first to the tenth. A file
+// first, and Ctrl+1 .. Ctrl+9 open the first nine. A file
 // that is gone is dropped from the list with a message. The list lives in
 // "Zorvat.ini" (storage/recent_files.h) and is written with the settings.
 #pragma once
@@ -43,7 +43,7 @@ class RecentFiles : public QObject {
   QMenu* menu_;
   std::function<void(const QString&)> open_;
   std::function<bool()> canOpen_;
-  std::vector<QAction*> actions_;   // Ctrl+1 .. Ctrl+0, children of the window
+  std::vector<QAction*> actions_;   // one per entry, Ctrl+1 .. Ctrl+9; children of the window
   std::vector<std::string> files_;  // as QFile::encodeName gives them
 };
 

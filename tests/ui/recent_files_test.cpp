@@ -1,10 +1,11 @@
 // The recent task files of the window: tasks opened or saved join the open
 // button's menu newest first, Ctrl+1 opens the newest, a file that is gone
 // is dropped with a message, and the list comes back after a restart.
+#include "storage/recent_files.h"
+
 #include <QMenu>
 #include <QtTest>
 
-#include "storage/recent_files.h"
 #include "tests/support/task_builder.h"
 #include "tests/ui/window_helpers.h"
 #include "ui/recent_files.h"
