@@ -127,12 +127,12 @@ TEST(FormDrag, PressSetsOrClearsAndTheDragFollows) {
   Load(s, test::MakeTask({"##"}, {{"#..", "..."}, {"...", "..."}}));
   const int d = 2;
   EXPECT_TRUE(s.FormPress(test::FormPx(1), test::FormPy(0, 0, d)).form);
-  s.FormDrag(test::FormPx(1), test::FormPy(1, 1, d));
-  EXPECT_FALSE(s.FormDrag(test::FormPx(0), test::FormPy(0, 0, d)).form);  // set already
+  s.FormDrag(test::FormPx(1), test::FormPy(1, 0, d));
+  EXPECT_FALSE(s.FormDrag(test::FormPx(1), test::FormPy(0, 0, d)).form);  // set already
   s.FormRelease();
   const FormState& b = s.task().form;
   EXPECT_EQ(b.Cells[FormCellIndex(1, 0, 0)], 1);
-  EXPECT_EQ(b.Cells[FormCellIndex(1, 1, 1)], 1);
+  EXPECT_EQ(b.Cells[FormCellIndex(1, 1, 0)], 1);
   EXPECT_EQ(s.validation().formCellCount, 3);
   s.FormPress(test::FormPx(0), test::FormPy(0, 0, d));  // a set cell: the drag clears
   s.FormDrag(test::FormPx(1), test::FormPy(0, 0, d));
