@@ -362,6 +362,9 @@ int RunSolve(const Command& self, Arguments args) {
     job.expectedCut = file.cut;
     job.haveExpectedCut = true;
     job.done = std::move(file.results);
+    job.begun = std::move(file.begun);
+    job.mergedUnits = file.mergedUnits;
+    job.mergedNew = std::move(file.mergedNew);
   }
   run.outcome = solver.SolveUnits(task, v.links, observer,
                                   SolveOptions{options.memoryLimit, engine, options.threads}, job);

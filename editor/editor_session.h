@@ -180,11 +180,13 @@ class EditorSession {
   // write a checkpoint of the run going on.
   void SetUnitFinished(std::function<void()> unitFinished) { unitFinished_ = std::move(unitFinished); }
   // Replaces the task by `task` and shows the run that finished `done` on
-  // `cut` as it stopped (solution view, what those units found, the place
-  // kept), or as finished when no unit is left. Refused, changing nothing,
-  // when the task does not validate or the units do not fit it.
+  // `cut`, and stopped inside the units of `begun`, as it stopped (solution
+  // view, what those units found, the place kept), or as finished when no
+  // unit is left. Refused, changing nothing, when the task does not
+  // validate or the units do not fit it.
   PlaceRestore RestorePlace(TaskState task, SolveEngine engine, const UnitCut& cut,
-                            std::vector<UnitResult> done, const SolveOptions& options);
+                            std::vector<UnitResult> done, const SolveOptions& options,
+                            std::vector<UnitPlace> begun = {});
 
  private:
   Changes FigureChanged();  // records the figure, validates

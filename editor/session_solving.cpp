@@ -83,7 +83,8 @@ SolveRun EditorSession::RunSolver(SolveObserver& observer, SolveOptions options)
 }
 
 PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, const UnitCut& cut,
-                                         std::vector<UnitResult> done, const SolveOptions& options) {
+                                         std::vector<UnitResult> done, const SolveOptions& options,
+                                         std::vector<UnitPlace> begun) {
   if (workMode_ == WorkMode::Solving) return Refused(PlaceRefusal::Solving);
   const Validation v = ValidateTask(task);
   if (!v.ok()) return Refused(PlaceRefusal::InvalidTask);
@@ -93,6 +94,7 @@ PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, con
   job->expectedCut = cut;
   job->haveExpectedCut = true;
   job->done = std::move(done);
+  job->begun = std::move(begun);
   StopAtOnce stop;
   SolveOptions merge = options;
   merge.engine = engine;

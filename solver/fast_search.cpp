@@ -34,7 +34,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
           constraintCount_, placedStack_, slotStack_, path_, stamp_, classCount_, blockLinks_, fewPartners_,
           linkedStart_, linked_, partOf_, placedInPart_, regionMasks_, groupRegions_, groupIndex_,
           groupStack_, visited_, groupOf_, groupSize_, regionSizes_, familyOf_, familySize_, twinsLeft_,
-          twinBound_);
+          twinBound_, replayRoom_, onPath_);
   const auto b = static_cast<std::size_t>(prep.blockCount);
   // Every call below level 0 places a block or leaves a cell empty on purpose.
   const std::size_t levels = b + static_cast<std::size_t>(prep.surplus) + 1;
@@ -46,6 +46,8 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   placedStack_.resize(b);
   slotStack_.resize(slotUsed_.size());
   path_.resize(levels);
+  replayRoom_.resize(levels);
+  onPath_.resize(levels + 1);
   // Room for the top list and a few nested ones; deeper nesting grows the
   // stack, which then keeps its size for the rest of the run.
   lists_.resize(tables.own.size() * std::min<std::size_t>(levels, 4));
@@ -92,6 +94,7 @@ void FastSearch::Reset() {
 void FastSearch::Run() {
   splitDepth_ = -1;
   replay_ = {};
+  onPath_[0] = 1;
   constraintCount_[0] = 0;
   Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
 }
@@ -99,6 +102,7 @@ void FastSearch::Run() {
 void FastSearch::RunSplit(int depth) {
   splitDepth_ = depth;
   replay_ = {};
+  onPath_[0] = 1;
   constraintCount_[0] = 0;
   Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
   splitDepth_ = -1;
@@ -110,27 +114,100 @@ void FastSearch::RunResolved(int depth, std::span<const std::uint64_t> counts) {
   resolving_ = true;
   resolved_ = counts;
   resolvedNext_ = 0;
+  onPath_[0] = 1;
   constraintCount_[0] = 0;
   Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
   resolving_ = false;
   splitDepth_ = -1;
 }
 
-void FastSearch::RunSubtree(std::span<const std::int32_t> path) {
+void FastSearch::RunSubtree(std::span<const std::int32_t> path, const UnitPlace* from) {
   splitDepth_ = -1;
-  replay_ = path;
   subtreeAssignments_ = 0;
   subtreeOverflow_ = false;
+  capturing_ = false;
+  captured_ = UnitPlace{};
+  const std::size_t length = path.size() + (from != nullptr ? from->steps.size() : 0);
+  if (length > replayRoom_.size()) {
+    misfit_ = stopped_ = true;
+    return;
+  }
+  std::copy(path.begin(), path.end(), replayRoom_.begin());
+  if (from != nullptr)
+    for (std::size_t k = 0; k < from->steps.size(); ++k) replayRoom_[path.size() + k] = from->steps[k].branch;
+  replay_ = {replayRoom_.data(), length};
+  rootLevel_ = static_cast<int>(path.size());
+  from_ = from;
+  reached_ = false;
+  onPath_[0] = 1;
   constraintCount_[0] = 0;
   Call(0, prep_.blockCount, -1, -1, prep_.surplus, 1.0);
   explored_ = subtreesExplored_;
   replay_ = {};
+  rootLevel_ = -1;
+  from_ = nullptr;
+  std::reverse(captured_.steps.begin(), captured_.steps.end());
+}
+
+bool FastSearch::Reaches(std::span<const std::int32_t> path, const UnitPlace& place) {
+  probing_ = true;
+  stopped_ = misfit_ = false;
+  RunSubtree(path, &place);
+  probing_ = false;
+  const bool reached = reached_ && !misfit_;
+  stopped_ = misfit_ = false;
+  return reached;
+}
+
+void FastSearch::TakePlace(UnitPlace& out) {
+  out.steps = std::move(captured_.steps);
+  out.sofar.assignments = captured_.sofar.assignments;
+  out.sofar.assignmentsOverflow = captured_.sofar.assignmentsOverflow;
+  captured_ = UnitPlace{};
 }
 
 bool FastSearch::Halted() {
   if (stopped_ || outOfMemory_) return true;
   stopped_ = hooks_.StopRequested();
   return stopped_;
+}
+
+const PlaceStep* FastSearch::Resuming(int level) const {
+  if (from_ == nullptr || onPath_[level] == 0 || level < rootLevel_ ||
+      level >= static_cast<int>(replay_.size()))
+    return nullptr;
+  return &from_->steps[static_cast<std::size_t>(level - rootLevel_)];
+}
+
+void FastSearch::Lost() {
+  // A stop on the walk down leaves the place unreached, and no misfit.
+  if (!stopped_ && !outOfMemory_) misfit_ = true;
+  stopped_ = true;
+}
+
+PlaceStep& FastSearch::LeaveStep(int branch, std::uint64_t before, std::uint64_t start) {
+  captured_.steps.push_back(PlaceStep{branch, before, start, {}, {}});
+  return captured_.steps.back();
+}
+
+void FastSearch::KeepHandled(PlaceStep& step, std::size_t handledFrom, std::size_t handledTo,
+                             std::uint32_t stamp) {
+  if (red_ == nullptr) return;
+  for (std::size_t j = handledFrom; j < handledTo; ++j) {
+    const std::int32_t p = lists_[j];
+    if (stamp_[p] != stamp) continue;
+    step.handled.push_back(p);
+    step.counts.push_back(classCount_[p]);
+  }
+}
+
+void FastSearch::TakeHandled(const PlaceStep& step, std::uint32_t stamp) {
+  if (red_ == nullptr) return;
+  for (std::size_t k = 0; k < step.handled.size(); ++k) {
+    const std::int32_t p = step.handled[k];
+    if (p < 0 || p >= prep_.placementCount || k >= step.counts.size()) return Lost();
+    Handled(p, stamp, step.counts[k]);
+  }
 }
 
 bool FastSearch::Usable(std::int32_t placement) const {
@@ -280,19 +357,41 @@ int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
 
 void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placement, int surplus,
                       double weight) {
-  if (Halted()) return;
-  if (level >= static_cast<int>(replay_.size())) {
+  // A call on the walk down to a subtree or a place was searched before:
+  // it is neither polled nor counted again.
+  const bool onPath = onPath_[level] != 0;
+  const bool walked = onPath && level < static_cast<int>(replay_.size());
+  if (walked ? stopped_ || outOfMemory_ : Halted()) {
+    // A stop past the place (or inside a subtree begun afresh) leaves a
+    // new place, taken as the branchings on the path unwind.
+    if (keepPlaces_ && !onPath && stopped_ && !outOfMemory_ && !capturing_ && rootLevel_ >= 0) {
+      capturing_ = true;
+      captured_.steps.clear();
+      captured_.sofar.assignments = assignments_;
+      captured_.sofar.assignmentsOverflow = assignmentsOverflow_;
+    }
+    return;
+  }
+  if (onPath && level == static_cast<int>(replay_.size())) {
+    reached_ = true;
+    if (probing_) {
+      stopped_ = true;
+      return;
+    }
+  }
+  if (!walked) {
     ++searchCalls_;
     if (callCounter_++ > kCallsBetweenRefreshes) {
       callCounter_ = 0;
       hooks_.Refresh();
     }
   }
-  // A worker's count is the subtree's alone, whatever the walk down to it added.
-  const bool subtreeRoot = !replay_.empty() && level == static_cast<int>(replay_.size());
+  // A worker's count is the subtree's alone, whatever the walk down to it
+  // added; from a place it goes on from the count the place kept.
+  const bool subtreeRoot = onPath && rootLevel_ >= 0 && level == rootLevel_;
   if (subtreeRoot) {
-    assignments_ = 0;
-    assignmentsOverflow_ = false;
+    assignments_ = from_ != nullptr ? from_->sofar.assignments : 0;
+    assignmentsOverflow_ = from_ != nullptr && from_->sofar.assignmentsOverflow;
     explored_ = subtreesExplored_;
   }
   const int placedMark = placedTop_;
@@ -336,8 +435,10 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
 }
 
 FastSearch::Branch FastSearch::Enter(int level, int index, double weight) {
-  if (level < static_cast<int>(replay_.size()) && replay_[level] != index) return Branch::Skip;
+  if (level < rootLevel_ && replay_[level] != index) return Branch::Skip;
   path_[level] = index;
+  onPath_[level + 1] =
+      onPath_[level] != 0 && level < static_cast<int>(replay_.size()) && replay_[level] == index;
   if (level + 1 != splitDepth_) return Branch::Search;
   if (resolving_) {
     // The subtree's own count stands in for its search.
@@ -367,7 +468,17 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
       cls[v] = red_->classOf[branch.candidates[v]];
       reduce = reduce || red_->classSize[branch.candidates[v]] > 1;
     }
-  for (int v = 0; v < candidates; ++v) {
+  // From a place: the candidates before its branch are done, and their
+  // counts are what it kept.
+  const PlaceStep* step = Resuming(level);
+  if (step != nullptr)
+    for (std::size_t k = 0; k < step->handled.size(); ++k) {
+      const std::int32_t u = step->handled[k];
+      if (u < 0 || u >= candidates || k >= step->counts.size()) return Lost();
+      found[static_cast<std::size_t>(u)] = step->counts[k];
+    }
+  for (int v = step != nullptr ? std::max(step->branch, 0) : 0; v < candidates; ++v) {
+    if (step != nullptr && v > step->branch && !reached_) return Lost();
     std::uint64_t copies = 1;  // this candidate and the equivalent ones after it
     if (reduce) {
       bool counted = false;  // with the first of its class, or as an image of an earlier one
@@ -389,7 +500,7 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
         continue;
       }
     }
-    const std::uint64_t before = assignments_;
+    const std::uint64_t before = step != nullptr && v == step->branch ? step->before : assignments_;
     const Branch entered = Enter(level, v, share);
     if (entered == Branch::Skip) continue;
     if (entered == Branch::Search && red_ != nullptr && DeadOnArrival(level, branch, branch.candidates[v])) {
@@ -405,6 +516,16 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
       constraintCount_[level + 1] = count;
       Call(level + 1, blocksLeft, branch.neighbourBlock, branch.candidates[v], surplus, share);
       while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
+      if (capturing_) {
+        if (level >= rootLevel_) {
+          PlaceStep& left = LeaveStep(v, before, 0);
+          for (int u = 0; u < v; ++u) {
+            left.handled.push_back(u);
+            left.counts.push_back(found[static_cast<std::size_t>(u)]);
+          }
+        }
+        return;
+      }
     }
     if (reduce) {
       const std::uint64_t below = assignments_ - before;
@@ -413,6 +534,7 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
       found[v] = Times(below, copies);
     }
   }
+  if (step != nullptr && !reached_) Lost();
 }
 
 FastSearch::Filtered FastSearch::Filter() {
@@ -646,10 +768,16 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
     const int twins = family >= 0 ? twinsLeft_[family] : 0;
     const int last = twins > 1 ? TwinCutoff(bestBlock, slack) : bestBlockCount;
     const std::uint64_t outer = symmetries_;
-    const std::uint64_t start = assignments_;
+    // From a place: the placements before its branch are done, and the
+    // classes they handled carry the counts it kept.
+    const PlaceStep* step = Resuming(level);
+    if (step != nullptr) TakeHandled(*step, stamp);
+    const std::uint64_t start = step != nullptr ? step->start : assignments_;
     if (twins > 1) symmetries_ = 1;
-    int index = 0;
-    for (std::uint32_t i = bounds[bestBlock]; i < bounds[bestBlock + 1]; ++i) {
+    int index = step != nullptr ? std::max(step->branch, 0) : 0;
+    for (std::uint32_t i = bounds[bestBlock] + static_cast<std::uint32_t>(index); i < bounds[bestBlock + 1];
+         ++i) {
+      if (step != nullptr && index > step->branch && !reached_) break;
       const std::int32_t p = lists_[i];
       if (index > last) {
         // No branch from here on completes: each leaves a cell that only
@@ -666,7 +794,7 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
         ++index;
         continue;
       }
-      const std::uint64_t before = assignments_;
+      const std::uint64_t before = step != nullptr && index == step->branch ? step->before : assignments_;
       const Branch entered = Enter(level, index++, share);
       if (entered == Branch::Skip) continue;
       if (entered == Branch::Search) {
@@ -675,11 +803,18 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
         if (twins > 1) twinBound_[family] = p - prep_.blocks[bestBlock].firstPlacement;
         Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
         if (twins > 1) twinBound_[family] = bound;
+        if (capturing_) {
+          if (level >= rootLevel_)
+            KeepHandled(LeaveStep(index - 1, before, start), bounds[bestBlock], i, stamp);
+          break;
+        }
       }
       if (red_ != nullptr) CountCopies(p, stamp, before, share);
     }
     symmetries_ = outer;
-    if (twins > 1) AddAssignments(Times(assignments_ - start, static_cast<std::uint64_t>(twins - 1)));
+    if (step != nullptr && !reached_) Lost();
+    if (twins > 1 && !capturing_)
+      AddAssignments(Times(assignments_ - start, static_cast<std::uint64_t>(twins - 1)));
     return restore();
   }
 
@@ -687,8 +822,14 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
   const std::size_t first = GatherCovering(bestCell);
   const std::uint32_t stamp = red_ != nullptr ? ++stampCounter_ : 0;
   const std::uint64_t cellSymmetries = red_ != nullptr ? symmetries_ & red_->cellStabiliser[bestCell] : 1;
-  int index = 0;
-  for (std::size_t i = first; i < listTop_; ++i) {
+  const PlaceStep* step = Resuming(level);
+  if (step != nullptr) TakeHandled(*step, stamp);
+  int index = step != nullptr ? std::max(step->branch, 0) : 0;
+  for (std::size_t i = first + static_cast<std::size_t>(index); i < listTop_; ++i) {
+    if (step != nullptr && index > step->branch && !reached_) {
+      Lost();
+      return restore();
+    }
     const std::int32_t p = lists_[i];
     if (red_ != nullptr && TwinOutOfOrder(p)) {
       explored_ += share;
@@ -699,14 +840,22 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
       ++index;
       continue;
     }
-    const std::uint64_t before = assignments_;
+    const std::uint64_t before = step != nullptr && index == step->branch ? step->before : assignments_;
     const Branch entered = Enter(level, index++, share);
     if (entered == Branch::Skip) continue;
     if (entered == Branch::Search) {
       constraintCount_[level + 1] = 0;
       Call(level + 1, blocksLeft, t_.blockOf[p], p, surplus, share);
+      if (capturing_) {
+        if (level >= rootLevel_) KeepHandled(LeaveStep(index - 1, before, 0), first, i, stamp);
+        return restore();
+      }
     }
     if (red_ != nullptr) CountCopies(p, stamp, before, share);
+  }
+  if (step != nullptr && index > step->branch && !reached_) {
+    Lost();
+    return restore();
   }
   // The chosen cell may also stay empty, as one of the cells to spare; the
   // placements above all cover it, so without this branch every solution
@@ -719,7 +868,9 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
     Call(level + 1, blocksLeft, -1, -1, surplus - 1, share);
     symmetries_ = kept;
     occupiedMask_.Clear(bestCell);
+    if (capturing_ && level >= rootLevel_) KeepHandled(LeaveStep(index, 0, 0), first, listTop_, stamp);
   }
+  if (step != nullptr && !reached_) Lost();
   restore();
 }
 

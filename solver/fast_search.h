@@ -48,6 +48,18 @@
 // levels above d know their count only once every subtree's is known:
 // RunResolved(d, counts) walks them again with those counts (in subtree
 // order), and Assignments() is then the whole tree's.
+//
+// Places inside a subtree (solver/work_units.h): with KeepPlaces(true) a
+// stop that lands inside the subtree being searched leaves its place
+// (TakePlace): the branch numbers from the subtree's root down to the call
+// the stop came before, what each branching on that path had counted, and
+// the subtree's assignment count then. RunSubtree(path, place) goes on from
+// such a place: it walks down silently, takes each branching's counts back,
+// leaves out every branch before the place's, and searches on from the
+// call the stop came before; counters and records then continue exactly as
+// the uninterrupted search would have. A place that does not lie in the
+// tree ends the search at once (Misfit()); Reaches(path, place) only walks
+// down to tell.
 #pragma once
 
 #include <cstdint>
@@ -58,6 +70,7 @@
 #include "solver/fast_tables.h"
 #include "solver/prepare.h"
 #include "solver/reduction_tables.h"
+#include "solver/work_units.h"
 
 namespace zv {
 
@@ -84,7 +97,14 @@ class FastSearch {
 
   void Run();
   void RunSplit(int depth);
-  void RunSubtree(std::span<const std::int32_t> path);
+  void RunSubtree(std::span<const std::int32_t> path, const UnitPlace* from = nullptr);
+  bool Reaches(std::span<const std::int32_t> path, const UnitPlace& place);
+  void KeepPlaces(bool keep) { keepPlaces_ = keep; }
+  // After a stop inside the last subtree: whether it left a place, and the
+  // place's steps and assignment count (the rest of `out` is the caller's).
+  bool PlaceKept() const { return capturing_; }
+  void TakePlace(UnitPlace& out);
+  bool Misfit() const { return misfit_; }
   void RunResolved(int depth, std::span<const std::uint64_t> counts);
   std::uint64_t SubtreeAssignments() const { return subtreeAssignments_; }
   bool SubtreeOverflowed() const { return subtreeOverflow_; }
@@ -123,6 +143,15 @@ class FastSearch {
   enum class Branch { Skip, Handed, Search };
   Branch Enter(int level, int index, double weight);
   bool Halted();
+  // Places: the step a branching at `level` goes on from, or null when it
+  // starts afresh; the walk that missed its place; the step a branching
+  // leaves when a stop unwinds through it (`handledFrom` to `handledTo`: the
+  // list entries before its branch, whose noted classes it keeps).
+  const PlaceStep* Resuming(int level) const;
+  void Lost();
+  PlaceStep& LeaveStep(int branch, std::uint64_t before, std::uint64_t start);
+  void KeepHandled(PlaceStep& step, std::size_t handledFrom, std::size_t handledTo, std::uint32_t stamp);
+  void TakeHandled(const PlaceStep& step, std::uint32_t stamp);
   static constexpr std::int32_t kNoCountYet = 10000;  // more than a step's list is compared against
   // What a new-group step's filter found: the cells the kept placements
   // reach, whether an unplaced block kept none, and the first unplaced
@@ -246,8 +275,18 @@ class FastSearch {
   PoolVector<std::int32_t> path_;  // branch number taken at each level
 
   int splitDepth_ = -1;                   // RunSplit's level, -1 when not splitting
-  std::span<const std::int32_t> replay_;  // RunSubtree's path
-  bool resolving_ = false;                // RunResolved: subtrees are counted, not handed over
+  std::span<const std::int32_t> replay_;  // RunSubtree's path, then the place's branches
+  PoolVector<std::int32_t> replayRoom_;   // levels: room for that path
+  int rootLevel_ = -1;                    // the level of the subtree's root; -1 outside one
+  PoolVector<std::uint8_t> onPath_;       // levels + 1: the call at a level follows replay_
+  const UnitPlace* from_ = nullptr;       // the place RunSubtree goes on from
+  bool reached_ = false;                  // the walk came to the place's call
+  bool probing_ = false;                  // Reaches: stop there
+  bool misfit_ = false;                   // the place does not lie in the tree
+  bool keepPlaces_ = false;
+  bool capturing_ = false;  // a stop inside the subtree unwinds, leaving its place
+  UnitPlace captured_;
+  bool resolving_ = false;  // RunResolved: subtrees are counted, not handed over
   std::span<const std::uint64_t> resolved_;
   std::size_t resolvedNext_ = 0;
   std::uint64_t subtreeAssignments_ = 0;

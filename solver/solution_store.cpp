@@ -126,6 +126,19 @@ RecordResult SolutionStore::Record(const std::int32_t* chosen) {
   if (foundAtLeast_) return RecordResult::Full;
   FillScratch(chosen);
   if (Known()) return RecordResult::Duplicate;
+  return Add();
+}
+
+RecordResult SolutionStore::Keep(const std::int32_t* chosen) {
+  ++assignments_;
+  if (foundAtLeast_) return RecordResult::Full;
+  FillScratch(chosen);
+  BuildKey(prep_->symmetries[0], identityKey_);
+  if (keys_->Find(identityKey_) != nullptr) return RecordResult::Duplicate;
+  return Add();
+}
+
+RecordResult SolutionStore::Add() {
   auto* keptKey = pool_->AllocateArray<std::uint8_t>(static_cast<std::size_t>(keyLength_));
   if (count_ == kMaxStoredSolutions) {
     // Past the kept solutions only the key is kept; without room for it the

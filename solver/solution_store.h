@@ -49,6 +49,13 @@ class SolutionStore {
 
   // Offers one complete assignment: chosen[b] is the placement of block b.
   RecordResult Record(const std::int32_t* chosen);
+  // Refilling a store from a run that compared them before: an assignment
+  // known to be of a class not met yet is kept by its own key alone, its
+  // symmetric images left uncompared (Duplicate when that key is known
+  // already: it was no new class); one known to repeat a class is only
+  // counted.
+  RecordResult Keep(const std::int32_t* chosen);
+  void Repeat() { ++assignments_; }
 
   int Count() const { return count_; }
   // Solutions found, kept or not, and whether that is only a lower bound.
@@ -66,6 +73,8 @@ class SolutionStore {
   bool Known();
   // The key of the scratch solution under symmetry s.
   void BuildKey(const FormSymmetry& s, std::uint8_t* key);
+  // Keeps the scratch solution, whose key is identityKey_, as a new class.
+  RecordResult Add();
 
   const PreparedSearch* prep_ = nullptr;
   BlockPool* pool_ = nullptr;

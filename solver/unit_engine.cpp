@@ -12,6 +12,7 @@
 #include <mutex>
 #include <new>
 #include <span>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -150,37 +151,75 @@ bool ValidFirsts(const PreparedSearch& prep, const UnitResult& result) {
   return true;
 }
 
+// Whether a place handed in can be gone on from: its first members are
+// assignments of the task's blocks, its steps' noted counts pair up, and
+// the walk down its steps reaches the call it names.
+bool ValidPlace(const PreparedSearch& prep, FastSearch& probe, const CutUnit& unit, const UnitPlace& place) {
+  if (place.steps.empty() || !ValidFirsts(prep, place.sofar)) return false;
+  for (const PlaceStep& step : place.steps)
+    if (step.branch < 0 || step.handled.size() != step.counts.size()) return false;
+  return probe.Reaches(unit.path, place);
+}
+
+// How the search of one unit ended.
+enum class UnitEnd { Finished, Stopped, OutOfMemory, Misfit };
+
 // Searches single units with its own fast search and solution store.
 class UnitSearcher final : public FastSearchHooks {
  public:
   UnitSearcher(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
                std::size_t memoryLimit)
-      : prep_(prep), pool_(memoryLimit, kUnitBlockBytes), search_(prep, tables, *this, reductions) {}
+      : prep_(prep), pool_(memoryLimit, kUnitBlockBytes), search_(prep, tables, *this, reductions) {
+    search_.KeepPlaces(true);
+  }
 
   std::function<bool()> stop;
   std::function<void()> refresh;
 
-  // Searches `unit` into `out`; false when it stopped or ran out of memory.
-  bool Search(const CutUnit& unit, std::uint32_t number, UnitResult& out) {
+  // Searches `unit` into `out`, from `from` when a stop landed in it before.
+  // A stop leaves in `left` where the unit stands: a new place, the one it
+  // came from when it got no further, or none (no steps) when it had not
+  // begun.
+  UnitEnd Search(const CutUnit& unit, std::uint32_t number, const UnitPlace* from, UnitResult& out,
+                 UnitPlace& left) {
     pool_.ReleaseAll();
-    out = UnitResult{};
+    out = from != nullptr ? from->sofar : UnitResult{};
     out.unit = number;
     result_ = &out;
-    if (!store_.Begin(prep_, pool_, keys_)) return !(outOfMemory = true);
+    left = UnitPlace{};
+    if (!store_.Begin(prep_, pool_, keys_)) return UnitEnd::OutOfMemory;
+    // The classes the unit met before its place are known to be new in it:
+    // their keys go back without their images being compared.
+    const auto b = static_cast<std::size_t>(prep_.blockCount);
+    for (std::size_t at = 0; from != nullptr && at + b <= from->sofar.firsts.size(); at += b) {
+      const RecordResult kept = store_.Keep(from->sofar.firsts.data() + at);
+      if (kept == RecordResult::OutOfMemory) return UnitEnd::OutOfMemory;
+      if (kept == RecordResult::Duplicate) return UnitEnd::Misfit;
+    }
     calls_ = search_.SearchCalls();
     deadEnds_ = search_.DeadEnds();
-    search_.RunSubtree(unit.path);
+    search_.RunSubtree(unit.path, from);
+    if (search_.Misfit()) return UnitEnd::Misfit;
     outOfMemory = search_.OutOfMemory();
-    if (search_.Stopped() || outOfMemory) return false;
-    out.searchCalls = search_.SearchCalls() - calls_;
-    out.deadEnds = search_.DeadEnds() - deadEnds_;
+    if (outOfMemory) return UnitEnd::OutOfMemory;
+    out.searchCalls += Calls();
+    out.deadEnds += DeadEnds();
+    out.foundAtLeast = out.foundAtLeast || store_.FoundAtLeast();
+    if (search_.Stopped()) {
+      if (search_.PlaceKept()) {
+        left.sofar = out;
+        search_.TakePlace(left);
+      } else if (from != nullptr) {
+        left = *from;
+      }
+      return UnitEnd::Stopped;
+    }
     out.assignments = search_.SubtreeAssignments();
     out.assignmentsOverflow = search_.SubtreeOverflowed();
-    out.foundAtLeast = store_.FoundAtLeast();
-    return true;
+    return UnitEnd::Finished;
   }
 
-  // Of the unit being searched.
+  // Of the unit being searched, since it was taken up.
   std::uint64_t Calls() const { return search_.SearchCalls() - calls_; }
   std::uint64_t DeadEnds() const { return search_.DeadEnds() - deadEnds_; }
   double Explored() const { return search_.Explored(); }  // of every unit it searched
@@ -216,8 +255,10 @@ struct WorkerShared {
   std::condition_variable news;
   std::size_t next = 0;  // in the list of units to do
   std::vector<UnitResult> finished;
+  std::vector<UnitPlace> begun;  // where units stood at a stop
   std::atomic<bool> stop{false};
   std::atomic<bool> failed{false};
+  std::atomic<bool> misfit{false};
   int running = 0;
 };
 
@@ -244,7 +285,7 @@ class UnitDriver {
     top_ = CutTree(prep_, tables_, red_);
     job_.cut = top_.cut;
     UnitRunResult out;
-    if (!CheckDone()) {
+    if (!CheckDone() || !CheckBegun()) {
       out.refused = true;
       return out;
     }
@@ -260,22 +301,34 @@ class UnitDriver {
     }
     if (job_.parts == 1) partWeight_ += top_.explored;
     ShareMemory(threads);
-    MergeReady();
-    if (threads <= 1 || todo_.size() <= 1)
-      SearchHere();
-    else
-      SearchOnWorkers(threads);
+    try {
+      KeepMergeIfItFits();
+      MergeReady();
+      if (refused_) {
+        out.refused = true;
+        return out;
+      }
+      if (threads <= 1 || todo_.size() <= 1)
+        SearchHere();
+      else
+        SearchOnWorkers(threads);
+      if (!stopped_ && !outOfMemory_ && !refused_) MergeReady();
+    } catch (const std::bad_alloc&) {
+      // What the run reached stays: its units, places and counters.
+      outOfMemory_ = true;
+    }
+    out.refused = refused_;
     out.run.stopped = stopped_;
     out.run.outOfMemory = outOfMemory_;
-    if (!stopped_ && !outOfMemory_) MergeReady();
     out.run.stats = Stats(0, 0, 0);
-    if (!stopped_ && !outOfMemory_ && job_.parts == 1) Resolve(out.run.stats);
+    if (!stopped_ && !outOfMemory_ && !refused_ && job_.parts == 1) Resolve(out.run.stats);
     return out;
   }
 
  private:
   bool Refuse(UnitCheck why) {
     job_.check = why;
+    refused_ = true;
     return false;
   }
 
@@ -310,11 +363,83 @@ class UnitDriver {
     return true;
   }
 
-  // Feeds complete assignments to the store, B placement numbers each.
+  // Places of units not done, each once, that lie in their unit's tree.
+  bool CheckBegun() {
+    if (job_.begun.empty()) return true;
+    std::vector<std::uint8_t> seen(top_.cut.unitCount);
+    CutHooks quiet(prep_.blockCount);
+    FastSearch probe(prep_, tables_, quiet, red_);
+    for (const UnitPlace& place : job_.begun) {
+      const std::uint32_t u = place.sofar.unit;
+      if (u >= top_.cut.unitCount || !job_.InPart(u)) return Refuse(UnitCheck::OutsidePart);
+      if (slot_[u] >= 0 || seen[u] != 0) return Refuse(UnitCheck::DuplicateUnit);
+      seen[u] = 1;
+      if (!ValidPlace(prep_, probe, top_.units[u], place)) return Refuse(UnitCheck::BadResult);
+    }
+    from_ = job_.begun;  // the workers read these while job_.begun follows the run
+    return true;
+  }
+
+  const UnitPlace* PlaceOf(std::uint32_t unit) const {
+    for (const UnitPlace& place : from_)
+      if (place.sofar.unit == unit) return &place;
+    return nullptr;
+  }
+
+  // A stop's place of a unit replaces the one it had; none drops it.
+  void Stand(UnitPlace&& place, std::uint32_t unit) {
+    auto at = std::find_if(job_.begun.begin(), job_.begun.end(),
+                           [&](const UnitPlace& p) { return p.sofar.unit == unit; });
+    if (place.steps.empty()) {
+      if (at != job_.begun.end()) job_.begun.erase(at);
+    } else if (at != job_.begun.end()) {
+      *at = std::move(place);
+    } else {
+      job_.begun.push_back(std::move(place));
+    }
+  }
+
+  // The merge the last run noted is taken up only when it is that of the
+  // units in `done` now; otherwise the store is refilled by comparing.
+  void KeepMergeIfItFits() {
+    const auto b = static_cast<std::size_t>(prep_.blockCount);
+    bool fits = job_.parts == 1 && job_.mergedUnits <= top_.cut.unitCount;
+    std::size_t length = 0;
+    for (std::uint32_t u = 0; fits && u < job_.mergedUnits; ++u) {
+      fits = slot_[u] >= 0;
+      if (fits)
+        length +=
+            (top_.units[u].before.size() + job_.done[static_cast<std::size_t>(slot_[u])].firsts.size()) / b;
+    }
+    if (fits && job_.mergedUnits == top_.cut.unitCount) length += top_.trailing.size() / b;
+    if (!fits || length != job_.mergedNew.size()) {
+      job_.mergedUnits = 0;
+      job_.mergedNew.clear();
+    }
+  }
+
+  // Feeds complete assignments to the store, B placement numbers each: as
+  // far as the last run's merge reaches, by what it noted (a new class is
+  // kept by its key alone, a repeat only counted), then compared, noting
+  // each outcome for the next resume.
   void Feed(const std::vector<std::int32_t>& assignments) {
     const auto b = static_cast<std::size_t>(prep_.blockCount);
-    for (std::size_t at = 0; at + b <= assignments.size() && !outOfMemory_; at += b)
-      if (store_.Record(assignments.data() + at) == RecordResult::OutOfMemory) outOfMemory_ = true;
+    for (std::size_t at = 0; at + b <= assignments.size() && !outOfMemory_ && !refused_; at += b) {
+      const std::int32_t* chosen = assignments.data() + at;
+      RecordResult r = RecordResult::Duplicate;
+      if (fed_ < job_.mergedNew.size()) {
+        if (job_.mergedNew[fed_] == 0)
+          store_.Repeat();
+        else if ((r = store_.Keep(chosen)) == RecordResult::Duplicate)
+          Refuse(UnitCheck::BadResult);  // the noted merge contradicts itself
+      } else {
+        const std::uint64_t before = store_.Found();
+        r = store_.Record(chosen);
+        if (noting_) job_.mergedNew.push_back(store_.Found() != before ? 1 : 0);
+      }
+      ++fed_;
+      if (r == RecordResult::OutOfMemory) outOfMemory_ = true;
+    }
   }
 
   // Feeds the units finished in order after those fed already and, once
@@ -322,7 +447,7 @@ class UnitDriver {
   // run merges: a part holds only every N-th unit.
   void MergeReady() {
     if (job_.parts != 1) return;
-    while (merged_ < top_.cut.unitCount && slot_[merged_] >= 0 && !outOfMemory_) {
+    while (merged_ < top_.cut.unitCount && slot_[merged_] >= 0 && !outOfMemory_ && !refused_) {
       const UnitResult& r = job_.done[static_cast<std::size_t>(slot_[merged_])];
       Feed(top_.units[merged_].before);
       Feed(r.firsts);
@@ -333,33 +458,47 @@ class UnitDriver {
       Feed(top_.trailing);
       trailingFed_ = true;
     }
+    // Once the store no longer tells classes apart (its key memory ran
+    // out), what it noted would mislead a resume with more memory.
+    if (store_.FoundAtLeast() || outOfMemory_) noting_ = false;
+    if (!noting_) job_.mergedNew.clear();
+    job_.mergedUnits = noting_ ? merged_ : 0;
   }
 
   void Finished(UnitResult&& result) {
     doneWeight_ += top_.units[result.unit].weight;
+    Stand(UnitPlace{}, result.unit);
     slot_[result.unit] = static_cast<std::int64_t>(job_.done.size());
     job_.done.push_back(std::move(result));
     MergeReady();
     job_.UnitFinished();
   }
 
-  // The counters so far; `calls`, `deadEnds` and `explored` of units being searched.
+  // The counters so far; `calls`, `deadEnds` and `explored` of units being
+  // searched, beyond what their places hold.
   SolveStats Stats(std::uint64_t calls, std::uint64_t deadEnds, double explored) const {
     SolveStats s;
     const bool whole = job_.parts == 1;
     s.searchCalls = (whole ? top_.searchCalls : 0) + calls;
     s.deadEnds = (whole ? top_.deadEnds : 0) + deadEnds;
-    for (const UnitResult& r : job_.done) {
+    auto add = [&](const UnitResult& r) {
       s.searchCalls += r.searchCalls;
       s.deadEnds += r.deadEnds;
-      s.assignments += r.assignments;
+      if (__builtin_add_overflow(s.assignments, r.assignments, &s.assignments)) {
+        s.assignments = ~std::uint64_t{0};
+        s.assignmentsAtLeast = true;
+      }
       s.assignmentsAtLeast = s.assignmentsAtLeast || r.assignmentsOverflow;
-    }
+    };
+    for (const UnitResult& r : job_.done) add(r);
+    for (const UnitPlace& p : job_.begun) add(p.sofar);
     const double own = doneWeight_ + explored + (whole ? top_.explored : 0);
     s.explored = partWeight_ > 0 ? std::min(1.0, own / partWeight_) : 1.0;
     s.solutionCount = store_.Count();
     s.found = store_.Found();
     s.foundAtLeast = store_.FoundAtLeast() || foundAtLeast_;
+    // Every assignment the store was offered is one reached.
+    if (!s.assignmentsAtLeast) s.assignments = std::max(s.assignments, store_.Assignments());
     return s;
   }
 
@@ -388,14 +527,28 @@ class UnitDriver {
           Stats(searcher.Calls(), searcher.DeadEnds(), searcher.Explored() - (doneWeight_ - before)));
     };
     for (const std::uint32_t u : todo_) {
-      UnitResult result;
-      if (observer_.StopRequested() || !searcher.Search(top_.units[u], u, result)) {
-        stopped_ = !searcher.outOfMemory;
-        outOfMemory_ = searcher.outOfMemory;
+      if (observer_.StopRequested()) {
+        stopped_ = true;
         return;
       }
-      Finished(std::move(result));
-      if (outOfMemory_) return;
+      UnitResult result;
+      UnitPlace left;
+      switch (searcher.Search(top_.units[u], u, PlaceOf(u), result, left)) {
+        case UnitEnd::Finished:
+          Finished(std::move(result));
+          if (outOfMemory_ || refused_) return;
+          break;
+        case UnitEnd::Stopped:
+          Stand(std::move(left), u);
+          stopped_ = true;
+          return;
+        case UnitEnd::OutOfMemory:
+          outOfMemory_ = true;
+          return;
+        case UnitEnd::Misfit:
+          Refuse(UnitCheck::BadResult);
+          return;
+      }
     }
   }
 
@@ -417,14 +570,20 @@ class UnitDriver {
           u = todo_[shared.next++];
         }
         UnitResult result;
-        const bool ok = searcher.Search(top_.units[u], u, result);
+        UnitPlace left;
+        const UnitEnd end = searcher.Search(top_.units[u], u, PlaceOf(u), result, left);
         explored = searcher.Explored();
         progress.calls = 0;
         progress.deadEnds = 0;
         progress.explored = 0;
         std::lock_guard lock(shared.mutex);
-        if (!ok) {
-          if (searcher.outOfMemory) shared.failed = true;
+        if (end == UnitEnd::Stopped) {
+          left.sofar.unit = u;
+          shared.begun.push_back(std::move(left));
+          break;
+        }
+        if (end != UnitEnd::Finished) {
+          (end == UnitEnd::Misfit ? shared.misfit : shared.failed) = true;
           break;
         }
         shared.finished.push_back(std::move(result));
@@ -444,7 +603,6 @@ class UnitDriver {
     std::vector<WorkerProgress> progress(count);
     std::vector<std::thread> workers;
     shared.running = static_cast<int>(count);
-    for (std::size_t w = 0; w < count; ++w) workers.emplace_back([&, w] { Work(shared, progress[w]); });
     auto live = [&] {
       std::uint64_t calls = 0, deadEnds = 0;
       double explored = 0;
@@ -456,14 +614,27 @@ class UnitDriver {
       return Stats(calls, deadEnds, explored);
     };
     std::unique_lock lock(shared.mutex);
+    try {
+      for (std::size_t w = 0; w < count; ++w) workers.emplace_back([&, w] { Work(shared, progress[w]); });
+    } catch (const std::system_error&) {
+      // No more threads to be had: those started do the work.
+      shared.running -= static_cast<int>(count - workers.size());
+      if (workers.empty()) shared.failed = true;
+    }
     for (;;) {
       shared.news.wait_for(lock, kRefreshPeriod);
       std::vector<UnitResult> arrived = std::move(shared.finished);
+      std::vector<UnitPlace> stood = std::move(shared.begun);
       shared.finished.clear();
+      shared.begun.clear();
       const bool ended = shared.running == 0;
       lock.unlock();
       for (UnitResult& r : arrived) Finished(std::move(r));
-      if (shared.failed || outOfMemory_) {
+      for (UnitPlace& p : stood) Stand(std::move(p), p.sofar.unit);
+      if (shared.misfit) {
+        Refuse(UnitCheck::BadResult);
+        shared.stop = true;
+      } else if (shared.failed || outOfMemory_) {
         outOfMemory_ = true;
         shared.stop = true;
       } else if (!stopped_ && observer_.StopRequested()) {
@@ -473,12 +644,12 @@ class UnitDriver {
         observer_.Refresh(live());
       }
       lock.lock();
-      if (ended && shared.finished.empty()) break;
+      if (ended && shared.finished.empty() && shared.begun.empty()) break;
     }
     lock.unlock();
     for (std::thread& worker : workers) worker.join();
-    // Workers that stopped for a stop request leave their unit undone.
-    if (!outOfMemory_ && !job_.PartComplete()) stopped_ = true;
+    // Workers that stopped for a stop request leave their unit at its place.
+    if (!outOfMemory_ && !refused_ && !job_.PartComplete()) stopped_ = true;
   }
 
   const PreparedSearch& prep_;
@@ -494,12 +665,16 @@ class UnitDriver {
   TopOfTree top_;
   std::vector<std::int64_t> slot_;   // per unit: its place in job_.done, -1 when not done
   std::vector<std::uint32_t> todo_;  // units of the part to search, ascending
+  std::vector<UnitPlace> from_;      // the places the run began with
   std::uint32_t merged_ = 0;         // units fed to the store, in order
+  std::size_t fed_ = 0;              // assignments fed to the store
+  bool noting_ = true;               // job_.mergedNew follows the feed
   bool trailingFed_ = false;
   bool foundAtLeast_ = false;  // some unit's class list was cut short
   double partWeight_ = 0, doneWeight_ = 0;
   bool stopped_ = false;
   bool outOfMemory_ = false;
+  bool refused_ = false;  // job_.check says why
 };
 
 }  // namespace

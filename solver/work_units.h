@@ -12,11 +12,20 @@
 // solution store; docs/design.md argues why that stores the same solutions
 // in the same order as the one-run search.
 //
+// A stop inside a unit keeps its place (UnitPlace): the counters and first
+// members of what the unit searched, and the path of branches from the
+// unit's root down to the call the stop landed on, with what each branching
+// on it had counted of its finished branches. A resumed run goes on from
+// there and searches no finished branch again; what it ends with is what
+// the unit's uninterrupted search gives, counters included.
+//
 // Usage:
 //   zv::UnitJob job;                      // part 1 of 1, nothing done yet
 //   job.done = resultsReadFromAFile;      // a resume, or the parts of a merge
+//   job.begun = placesReadFromAFile;      // units a stop landed in
 //   solver.SolveUnits(task, links, observer, options, job);
-//   job.cut, job.done (every finished unit), job.check (why `done` was refused)
+//   job.cut, job.done (every finished unit), job.begun (the units the stop
+//   landed in), job.check (why `done` or `begun` was refused)
 #pragma once
 
 #include <cstdint>
@@ -45,6 +54,30 @@ struct UnitResult {
   // The first member met in the unit of each solution class, in order:
   // the placement number of every block, block by block.
   std::vector<std::int32_t> firsts;
+  bool operator==(const UnitResult&) const = default;
+};
+
+// One branching on the path from a unit's root down to a stop: the branch
+// being searched, the unit's assignment count when that branch and when the
+// branching began, and what the reduced search had noted of the branches
+// before it: per finished candidate or placement class (`handled`), its
+// full count (`counts`), which later branches that are its images take.
+struct PlaceStep {
+  std::int32_t branch = 0;
+  std::uint64_t before = 0;
+  std::uint64_t start = 0;
+  std::vector<std::int32_t> handled;
+  std::vector<std::uint64_t> counts;  // one per `handled`
+  bool operator==(const PlaceStep&) const = default;
+};
+
+// A unit a stop landed in: its counters and first members so far (the
+// assignment count being the one its search had reached), and the steps
+// from its root down to the call the stop came before.
+struct UnitPlace {
+  UnitResult sofar;
+  std::vector<PlaceStep> steps;
+  bool operator==(const UnitPlace&) const = default;
 };
 
 // Why results handed in with a job were refused (nothing was searched).
@@ -53,7 +86,8 @@ enum class UnitCheck {
   OtherCut,       // made on another cut (another task, engine or program version)
   OutsidePart,    // a unit number past the cut or outside the job's part
   DuplicateUnit,  // a unit given twice
-  BadResult,      // a first member that is no assignment of this task's blocks
+  BadResult,      // a first member that is no assignment of this task's blocks, or a
+                  // place that does not lie in its unit's tree
   MissingUnit,    // a merge (mergeOnly) lacks a unit of its part
 };
 
@@ -70,7 +104,16 @@ class UnitJob {
   bool haveExpectedCut = false;
   bool mergeOnly = false;        // search nothing: every unit of the part must be in `done`
   std::vector<UnitResult> done;  // finished units, in the order they finished
-  UnitCut cut;                   // set by the run
+  std::vector<UnitPlace> begun;  // units stopped inside, none of them in `done`
+  // The merge of a whole run so far, which a resume refills its store from
+  // without comparing symmetric images: how many units were merged in order
+  // and, for every complete assignment offered to the store (the top's
+  // before each unit, then the unit's first members; after the last unit
+  // the top's trailing ones), 1 when it was a new class. Set by the run;
+  // ignored when it does not fit the results.
+  std::uint32_t mergedUnits = 0;
+  std::vector<std::uint8_t> mergedNew;
+  UnitCut cut;  // set by the run
   UnitCheck check = UnitCheck::Ok;
 
   bool InPart(std::uint32_t unit) const {

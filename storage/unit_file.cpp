@@ -25,10 +25,90 @@ constexpr std::size_t kLargestUnitFile = std::size_t{1} << 34;
 std::uint64_t TaskFingerprint(const TaskState& task) { return Fnv1a64(BuildTaskImage(task)); }
 
 UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job) {
-  UnitFile file{0, engine, job.cut, job.part, job.parts, blockCount, job.done, BuildTaskImage(task)};
+  UnitFile file{0,        engine,    job.cut,         job.part,      job.parts,           blockCount,
+                job.done, job.begun, job.mergedUnits, job.mergedNew, BuildTaskImage(task)};
   file.taskFingerprint = Fnv1a64(file.taskImage);
   return file;
 }
+
+namespace {
+
+void PutResult(ByteWriter& w, const UnitResult& r, std::size_t b) {
+  w.Put(r.unit);
+  w.Put(r.assignments);
+  w.Put(r.searchCalls);
+  w.Put(r.deadEnds);
+  w.Put(static_cast<std::uint8_t>((r.assignmentsOverflow ? 1 : 0) | (r.foundAtLeast ? 2 : 0)));
+  w.Put(static_cast<std::uint32_t>(r.firsts.size() / b));
+  for (const std::int32_t p : r.firsts) w.Put(p);
+}
+
+void PutPlace(ByteWriter& w, const UnitPlace& place, std::size_t b) {
+  PutResult(w, place.sofar, b);
+  w.Put(static_cast<std::uint32_t>(place.steps.size()));
+  for (const PlaceStep& step : place.steps) {
+    w.Put(step.branch);
+    w.Put(step.before);
+    w.Put(step.start);
+    w.Put(static_cast<std::uint32_t>(step.handled.size()));
+    for (std::size_t k = 0; k < step.handled.size(); ++k) {
+      w.Put(step.handled[k]);
+      w.Put(k < step.counts.size() ? step.counts[k] : 0);
+    }
+  }
+}
+
+// A result of a unit in `file`'s part and cut, after `previous` (-1: none);
+// false when the layout is broken.
+bool GetResult(ByteReader& r, const UnitFile& file, std::int64_t previous, UnitResult& u) {
+  UnitJob scope;  // tells which units belong to the part
+  scope.part = file.part;
+  scope.parts = file.parts;
+  std::uint8_t flags = 0;
+  std::uint32_t members = 0;
+  if (r.Left() < kResultHeadBytes) return false;
+  r.Get(u.unit);
+  r.Get(u.assignments);
+  r.Get(u.searchCalls);
+  r.Get(u.deadEnds);
+  r.Get(flags);
+  r.Get(members);
+  const auto blocks = static_cast<std::uint64_t>(file.blockCount);
+  if (u.unit >= file.cut.unitCount || !scope.InPart(u.unit) ||
+      static_cast<std::int64_t>(u.unit) <= previous || flags > 3 ||
+      static_cast<std::uint64_t>(members) * blocks * 4 > r.Left())
+    return false;
+  u.assignmentsOverflow = (flags & 1) != 0;
+  u.foundAtLeast = (flags & 2) != 0;
+  u.firsts.resize(static_cast<std::size_t>(members * blocks));
+  for (std::int32_t& p : u.firsts) r.Get(p);
+  return true;
+}
+
+constexpr std::size_t kStepHeadBytes = 4 + 8 + 8 + 4;
+constexpr std::size_t kNotedBytes = 4 + 8;
+
+bool GetPlace(ByteReader& r, const UnitFile& file, std::int64_t previous, UnitPlace& place) {
+  std::uint32_t steps = 0;
+  if (!GetResult(r, file, previous, place.sofar) || !r.Get(steps) || steps > r.Left() / kStepHeadBytes)
+    return false;
+  place.steps.resize(steps);
+  for (PlaceStep& step : place.steps) {
+    std::uint32_t noted = 0;
+    if (!r.Get(step.branch) || !r.Get(step.before) || !r.Get(step.start) || !r.Get(noted) ||
+        noted > r.Left() / kNotedBytes)
+      return false;
+    step.handled.resize(noted);
+    step.counts.resize(noted);
+    for (std::uint32_t k = 0; k < noted; ++k) {
+      r.Get(step.handled[k]);
+      r.Get(step.counts[k]);
+    }
+  }
+  return true;
+}
+
+}  // namespace
 
 bool TaskOfUnitFile(const UnitFile& file, TaskState& task) {
   TaskState read;
@@ -55,16 +135,21 @@ std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file) {
   w.Put(static_cast<std::int32_t>(file.blockCount));
   w.Put(static_cast<std::uint32_t>(sorted.size()));
   const auto b = static_cast<std::size_t>(std::max(file.blockCount, 1));
-  for (const UnitResult* r : sorted) {
-    w.Put(r->unit);
-    w.Put(r->assignments);
-    w.Put(r->searchCalls);
-    w.Put(r->deadEnds);
-    w.Put(static_cast<std::uint8_t>((r->assignmentsOverflow ? 1 : 0) | (r->foundAtLeast ? 2 : 0)));
-    w.Put(static_cast<std::uint32_t>(r->firsts.size() / b));
-    for (const std::int32_t p : r->firsts) w.Put(p);
-  }
+  for (const UnitResult* r : sorted) PutResult(w, *r, b);
   if (withTask) {
+    std::vector<const UnitPlace*> places;
+    for (const UnitPlace& p : file.begun) places.push_back(&p);
+    std::sort(places.begin(), places.end(), [](auto* x, auto* y) { return x->sofar.unit < y->sofar.unit; });
+    w.Put(static_cast<std::uint32_t>(places.size()));
+    for (const UnitPlace* p : places) PutPlace(w, *p, b);
+    w.Put(file.mergedUnits);
+    w.Put(static_cast<std::uint32_t>(file.mergedNew.size()));
+    for (std::size_t at = 0; at < file.mergedNew.size(); at += 8) {
+      std::uint8_t bits = 0;
+      for (std::size_t k = 0; k < 8 && at + k < file.mergedNew.size(); ++k)
+        bits |= static_cast<std::uint8_t>((file.mergedNew[at + k] != 0 ? 1 : 0) << k);
+      w.Put(bits);
+    }
     w.Put(static_cast<std::uint32_t>(file.taskImage.size()));
     w.PutBytes(file.taskImage);
   }
@@ -99,41 +184,39 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
   file.part = part;
   file.parts = parts;
   file.blockCount = blocks;
-  UnitJob scope;  // tells which units belong to the part
-  scope.part = part;
-  scope.parts = parts;
   try {
     file.results.resize(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-      UnitResult& u = file.results[i];
-      std::uint8_t flags = 0;
-      std::uint32_t members = 0;
-      if (r.Left() < kResultHeadBytes) return UnitFileStatus::Damaged;
-      r.Get(u.unit);
-      r.Get(u.assignments);
-      r.Get(u.searchCalls);
-      r.Get(u.deadEnds);
-      r.Get(flags);
-      r.Get(members);
-      if (u.unit >= file.cut.unitCount || !scope.InPart(u.unit) ||
-          (i > 0 && u.unit <= file.results[i - 1].unit) || flags > 3 ||
-          static_cast<std::uint64_t>(members) * static_cast<std::uint64_t>(blocks) * 4 > r.Left())
+    for (std::uint32_t i = 0; i < count; ++i)
+      if (!GetResult(r, file, i > 0 ? std::int64_t{file.results[i - 1].unit} : -1, file.results[i]))
         return UnitFileStatus::Damaged;
-      u.assignmentsOverflow = (flags & 1) != 0;
-      u.foundAtLeast = (flags & 2) != 0;
-      u.firsts.resize(static_cast<std::size_t>(members) * static_cast<std::size_t>(blocks));
-      for (std::int32_t& p : u.firsts) r.Get(p);
+    if (format >= 3) {
+      std::uint32_t places = 0, offered = 0;
+      if (!r.Get(places) || places > file.cut.unitCount || places > r.Left() / kResultHeadBytes)
+        return UnitFileStatus::Damaged;
+      file.begun.resize(places);
+      for (std::uint32_t i = 0; i < places; ++i)
+        if (!GetPlace(r, file, i > 0 ? std::int64_t{file.begun[i - 1].sofar.unit} : -1, file.begun[i]))
+          return UnitFileStatus::Damaged;
+      if (!r.Get(file.mergedUnits) || !r.Get(offered) || file.mergedUnits > file.cut.unitCount ||
+          (offered + std::uint64_t{7}) / 8 > r.Left())
+        return UnitFileStatus::Damaged;
+      file.mergedNew.resize(offered);
+      for (std::uint32_t at = 0; at < offered; at += 8) {
+        std::uint8_t bits = 0;
+        r.Get(bits);
+        for (std::uint32_t k = 0; k < 8 && at + k < offered; ++k) file.mergedNew[at + k] = (bits >> k) & 1;
+      }
     }
-    // The task: present exactly in format 2, never larger than a task
-    // file, and the image the fingerprint was taken of.
+    // The task: present exactly in formats 2 and 3, never larger than a
+    // task file, and the image the fingerprint was taken of.
     std::uint32_t taskBytes = 0;
-    if (format == 2 &&
+    if (format >= 2 &&
         (!r.Get(taskBytes) || taskBytes == 0 || taskBytes > kLargestTaskFile || taskBytes > r.Left()))
       return UnitFileStatus::Damaged;
     std::span<const std::uint8_t> taskImage;
     r.GetBytes(taskBytes, taskImage);
     file.taskImage.assign(taskImage.begin(), taskImage.end());
-    if (format == 2 && Fnv1a64(file.taskImage) != file.taskFingerprint) return UnitFileStatus::Damaged;
+    if (format >= 2 && Fnv1a64(file.taskImage) != file.taskFingerprint) return UnitFileStatus::Damaged;
   } catch (const std::bad_alloc&) {
     return UnitFileStatus::Unreadable;
   }

@@ -17,10 +17,19 @@
 // per result, by ascending unit: unit (uint32), assignments, search calls,
 // dead ends (uint64 each), flags (uint8: bit 0 assignments overflowed, bit 1
 // class list cut short), the first members' count F (uint32) and F x B
-// placement numbers (int32); in format 2 then the task's file image
-// (storage/task_file.h) as its length T (uint32, from 1) and T bytes; last
-// the FNV-1a 64 hash of every byte before. Format 1 is a file without the
-// task, and the writer still writes it so.
+// placement numbers (int32); in format 3 then the units a stop landed in,
+// their count G (uint32) and per place, by ascending unit, its counters and
+// first members so far as a result's, its step count S (uint32) and per
+// step the branch (int32), the assignments when the branch and when the
+// branching began (uint64 each), the noted count E (uint32) and E pairs of
+// a candidate or placement class (int32) and its count (uint64); then the
+// merge so far: units merged (uint32), the assignments offered A (uint32)
+// and A bits, 1 for a new class (bit i in byte i / 8, lowest first); in
+// formats 2 and 3 then the task's file image (storage/task_file.h) as its
+// length T (uint32, from 1) and T bytes; last the FNV-1a 64 hash of every
+// byte before. Format 1 is a file without the task, and the writer still
+// writes it so (without places and merge); format 2 has no places and no
+// merge, and is still read.
 #pragma once
 
 #include <cstdint>
@@ -34,7 +43,7 @@
 
 namespace zv {
 
-inline constexpr std::uint32_t kUnitFileFormat = 2;  // the latest; 1 when the task is left out
+inline constexpr std::uint32_t kUnitFileFormat = 3;  // the latest; 1 when the task is left out
 inline constexpr int kMaxParts = 1000000;
 
 enum class UnitFileStatus {
@@ -54,6 +63,9 @@ struct UnitFile {
   int parts = 1;
   int blockCount = 0;
   std::vector<UnitResult> results;  // ascending unit, each in the part
+  std::vector<UnitPlace> begun;     // ascending unit, each in the part
+  std::uint32_t mergedUnits = 0;    // UnitJob::mergedUnits and mergedNew
+  std::vector<std::uint8_t> mergedNew;
   // The task's file image; empty when the file does not hold the task. When
   // present its FNV-1a 64 hash is the fingerprint.
   std::vector<std::uint8_t> taskImage;
@@ -62,8 +74,8 @@ struct UnitFile {
 // FNV-1a 64 of the task's file image: equal for equal tasks.
 std::uint64_t TaskFingerprint(const TaskState& task);
 
-// The file of `job` (its cut, part and finished units) for `task`, with
-// the task's image.
+// The file of `job` (its cut, part, finished units, places and merge) for
+// `task`, with the task's image.
 UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job);
 
 // Reads the task the file holds into `task`; false, leaving it as it was,

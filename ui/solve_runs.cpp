@@ -238,8 +238,8 @@ bool SolveRuns::KeptFileForeign() const {
 const char* SolveRuns::Restore(UnitFile& file, const TaskState& task, Changes& shown) {
   if (file.parts != 1) return kRunFilePart;
   if (file.blockCount != ValidateTask(task).links.blockCount) return kRunFileDamaged;
-  PlaceRestore restored =
-      session_.RestorePlace(task, file.engine, file.cut, std::move(file.results), Options());
+  PlaceRestore restored = session_.RestorePlace(task, file.engine, file.cut, std::move(file.results),
+                                                Options(), std::move(file.begun));
   switch (restored.refusal) {
     case PlaceRefusal::None:
       break;

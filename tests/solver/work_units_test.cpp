@@ -1,8 +1,10 @@
 // Runs cut into work units against the one-run search: uninterrupted, on
 // worker threads, stopped and resumed again and again through checkpoint
-// images, and split into N parts and merged, they must store the same
-// solutions in the same order and count the same, on the fast examples and
-// on random tasks, with both engines. Results that do not fit are refused.
+// images (also with a budget too small to finish any unit, which must still
+// end, as stops keep their place inside units), and split into N parts and
+// merged, they must store the same solutions in the same order and count
+// the same, on the fast examples and on random tasks, with both engines.
+// Results and places that do not fit are refused.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -51,22 +53,28 @@ UnitJob JobFrom(const UnitFile& file) {
   job.expectedCut = file.cut;
   job.haveExpectedCut = true;
   job.done = file.results;
+  job.begun = file.begun;
+  job.mergedUnits = file.mergedUnits;
+  job.mergedNew = file.mergedNew;
   return job;
 }
 
-// Stops after `budget(attempt)` and resumes from the checkpoint until the
-// run completes; the budget grows so that every attempt finishes a unit.
+// Stops after `budget` and resumes from the checkpoint until the run
+// completes, the budget growing `growth` times each time; gives up after
+// `most` resumes.
 template <class Observer>
-Snapshot ResumeUntilDone(const Case& c, const SolveOptions& options, long first, int& resumes) {
+Snapshot ResumeUntilDone(const Case& c, const SolveOptions& options, long first, long growth, int& resumes,
+                         int most = 1000000) {
   UnitJob job;
   Solver solver;
-  for (long budget = first;; budget *= 3) {
+  for (long budget = first; resumes <= most; budget *= growth) {
     Observer stop(static_cast<int>(budget));
     const SolveOutcome outcome = solver.SolveUnits(c.task, c.v.links, stop, options, job);
     if (outcome != SolveOutcome::Stopped) return Take(solver);
     job = JobFrom(RoundTrip(c, options.engine, job));
     ++resumes;
   }
+  return Take(solver);
 }
 
 Snapshot MergeOfParts(const Case& c, const SolveOptions& options, int parts) {
@@ -91,7 +99,8 @@ Snapshot MergeOfParts(const Case& c, const SolveOptions& options, int parts) {
 
 // Full: several stop schedules, worker threads, `partCounts` parts;
 // light: one stop schedule and 7 parts.
-void CheckCase(const Case& c, SolveEngine engine, bool full, std::vector<int> partCounts = {7}) {
+void CheckCase(const Case& c, SolveEngine engine, bool full, std::vector<int> partCounts = {7},
+               bool fixedBudget = true) {
   const std::string what = c.name + (engine == SolveEngine::Fast ? ", fast" : ", reduced");
   const SolveOptions options{0, engine, 1};
   Solver one;
@@ -106,13 +115,27 @@ void CheckCase(const Case& c, SolveEngine engine, bool full, std::vector<int> pa
   EXPECT_EQ(Take(units), whole) << what << ", in units";
   for (long first : full ? std::vector<long>{1, 100} : std::vector<long>{10}) {
     int resumes = 0;
-    EXPECT_EQ(ResumeUntilDone<StopAfterPolls>(c, options, first, resumes), whole)
+    EXPECT_EQ(ResumeUntilDone<StopAfterPolls>(c, options, first, 3, resumes), whole)
         << what << ", resumed from stops after " << first << " polls, " << resumes << " resumes";
   }
   for (int k : full ? std::vector<int>{1, 2, 3, 5} : std::vector<int>{}) {
     int resumes = 0;
-    EXPECT_EQ(ResumeUntilDone<StopAfterRefreshes>(c, options, k, resumes), whole)
+    EXPECT_EQ(ResumeUntilDone<StopAfterRefreshes>(c, options, k, 3, resumes), whole)
         << what << ", resumed from stops after " << k << " refreshes, " << resumes << " resumes";
+  }
+  // A fixed budget: each resume polls once before each unit and once per
+  // call it searches, the last poll stopping it, so it gets `budget` - 2
+  // calls or units further; about 30 resumes for the whole run.
+  const long budget = std::max<long>(4, static_cast<long>(whole.searchCalls / 30));
+  const int most = static_cast<int>((whole.searchCalls + job.cut.unitCount) / (budget - 2)) + 1;
+  int resumes = 0;
+  if (fixedBudget)
+    EXPECT_EQ(ResumeUntilDone<StopAfterPolls>(c, options, budget, 1, resumes, most), whole)
+        << what << ", resumed from stops after every " << budget << " polls, " << resumes << " resumes";
+  if (full) {
+    resumes = 0;
+    EXPECT_EQ(ResumeUntilDone<StopAfterPolls>(c, SolveOptions{0, engine, 3}, 1, 2, resumes), whole)
+        << what << ", on 3 threads, resumed " << resumes << " times";
   }
   for (int parts : partCounts)
     EXPECT_EQ(MergeOfParts(c, options, parts), whole) << what << ", merged from " << parts << " parts";
@@ -148,7 +171,8 @@ TEST(WorkUnits, RandomTasksResumedAndMergedEqualOneRun) {
     CheckCase(c, engine, checked < 4,
               checked < 4        ? std::vector<int>{1, 2, 7, 64}
               : checked % 4 == 0 ? std::vector<int>{7}
-                                 : std::vector<int>{});
+                                 : std::vector<int>{},
+              checked % 3 == 0);
     UnitJob job;
     Solver solver;
     QuietObserver quiet;
