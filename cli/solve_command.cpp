@@ -175,7 +175,10 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
 }
 
 // Stops on a stop signal or when the time limit has passed, noting which came
-// first; at a refresh after SIGUSR1 writes the checkpoint (a refresh comes
+// first; the search itself (from the first stop poll, after the preparation
+// and a checkpoint's restoring) always gets half the limit, so that a run
+// resumed again and again with a short limit still gets on. At a refresh
+// after SIGUSR1 writes the checkpoint (a refresh comes
 // on the calling thread between search calls, where the finished units
 // stand still); draws a progress line on stderr once a second when stderr
 // is a terminal.
@@ -188,6 +191,7 @@ class CliObserver final : public SolveObserver {
   }
 
   bool StopRequested() override {
+    if (!searchStartMs_) searchStartMs_ = clock_.ElapsedMs();
     if (reason_ == StopReason::None) {
       if (signals_.Received() != 0)
         reason_ = StopReason::Signal;
@@ -198,7 +202,8 @@ class CliObserver final : public SolveObserver {
   }
 
   void Refresh(const SolveStats& stats) override {
-    if (limitMs_ && clock_.ElapsedMs() >= *limitMs_) timeUp_ = true;
+    const auto now = clock_.ElapsedMs();
+    if (limitMs_ && now >= *limitMs_ && now - searchStartMs_.value_or(now) >= *limitMs_ / 2) timeUp_ = true;
     if (signals_.TakeCheckpointRequest()) {
       if (writeCheckpoint)
         writeCheckpoint();
@@ -231,6 +236,7 @@ class CliObserver final : public SolveObserver {
   bool showProgress_;
   StopReason reason_ = StopReason::None;
   std::optional<std::uint32_t> limitMs_;
+  std::optional<std::uint32_t> searchStartMs_;  // at the first stop poll
   bool timeUp_ = false;
   bool lineShown_ = false;
 };

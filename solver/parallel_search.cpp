@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <new>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -293,10 +294,15 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
   };
 
   std::vector<std::thread> workers;
-  if (!result.stopped && !shared.subtrees.empty())
-    for (int w = 0; w < threads; ++w)
-      workers.emplace_back(Work, std::cref(prep), std::cref(tables), reductions, std::ref(shared),
-                           std::ref(progress[w]));
+  try {
+    if (!result.stopped && !shared.subtrees.empty())
+      for (int w = 0; w < threads; ++w)
+        workers.emplace_back(Work, std::cref(prep), std::cref(tables), reductions, std::ref(shared),
+                             std::ref(progress[w]));
+  } catch (const std::system_error&) {
+    // The system gives no more threads: those started do the work.
+    if (workers.empty()) shared.failed = true;
+  }
 
   std::unique_lock lock(shared.mutex);
   while (!result.stopped && !result.outOfMemory && !shared.failed && shared.head < shared.subtrees.size()) {
@@ -334,6 +340,11 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
     result.stats.assignments = store.Assignments() + countedOnly;
     return result;
   }
+  // Every assignment the store was offered is one the run reached; a run
+  // out of memory keeps the counts it reached, as walking the top again
+  // needs room it no longer has.
+  result.stats.assignments = std::max(result.stats.assignments, store.Assignments());
+  if (result.outOfMemory) return result;
   // The reduced search counted the branches it left out above the split
   // from subtrees it had not searched yet: count them again, now known.
   std::vector<std::uint64_t> counts;
@@ -342,12 +353,16 @@ FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& ta
     counts.push_back(s.assignments);
     overflow = overflow || s.overflow;
   }
-  ResolveHooks quiet;
-  FastSearch resolve(prep, tables, quiet, reductions);
-  resolve.RunResolved(depth, counts);
-  result.stats.assignments = resolve.Assignments();
-  result.stats.assignmentsAtLeast =
-      overflow || resolve.AssignmentsOverflowed() || top->AssignmentsOverflowed();
+  try {
+    ResolveHooks quiet;
+    FastSearch resolve(prep, tables, quiet, reductions);
+    resolve.RunResolved(depth, counts);
+    result.stats.assignments = resolve.Assignments();
+    result.stats.assignmentsAtLeast =
+        overflow || resolve.AssignmentsOverflowed() || top->AssignmentsOverflowed();
+  } catch (const std::bad_alloc&) {
+    result.outOfMemory = true;
+  }
   return result;
 }
 

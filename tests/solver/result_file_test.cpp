@@ -52,6 +52,35 @@ TEST(ResultFile, RestoredRunsEqualTheRunsWritten) {
   }
 }
 
+// A run on many threads that runs out of memory, wherever that happens
+// (the workers' search states fill the pool), keeps the counts it reached:
+// they agree with what it stored, and its result file reads back and
+// restores as the window opens it.
+TEST(ResultFile, RunsOutOfMemoryOnManyThreadsKeepTheCountsReached) {
+  const TaskState task = Example("hinged_pairs.zvt");
+  const Validation v = ValidateTask(task);
+  int outOfMemory = 0;
+  for (const std::size_t megabytes : {17, 20}) {
+    Solver solver;
+    QuietObserver quiet;
+    const SolveOptions options{megabytes << 20, SolveEngine::Reduced, kMaxThreads};
+    if (solver.Solve(task, v.links, quiet, options) != SolveOutcome::OutOfMemory) continue;
+    ++outOfMemory;
+    const SolveStats s = solver.Stats();
+    EXPECT_GT(s.searchCalls, 0u) << megabytes;
+    EXPECT_GT(s.deadEnds, 0u) << megabytes;
+    EXPECT_GE(s.assignments, s.found) << megabytes;
+    ResultFile back;
+    ASSERT_EQ(ParseResultImage(BuildResultImage(test::ResultOf(task, SolveEngine::Reduced, solver)), back),
+              ResultFileStatus::Ok)
+        << megabytes;
+    Solver restored;
+    ASSERT_EQ(Restore(back, restored), Solver::RestoreResult::Ok) << megabytes;
+    EXPECT_EQ(test::Take(restored), test::Take(solver)) << megabytes;
+  }
+  EXPECT_GT(outOfMemory, 0);
+}
+
 TEST(ResultFile, DamagedForeignAndUnfittingFilesAreRefused) {
   const TaskState star = Example("diagonal_star.zvt");
   Solver solver;

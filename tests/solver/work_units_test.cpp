@@ -129,9 +129,10 @@ void CheckCase(const Case& c, SolveEngine engine, bool full, std::vector<int> pa
   const long budget = std::max<long>(4, static_cast<long>(whole.searchCalls / 30));
   const int most = static_cast<int>((whole.searchCalls + job.cut.unitCount) / (budget - 2)) + 1;
   int resumes = 0;
-  if (fixedBudget)
+  if (fixedBudget) {
     EXPECT_EQ(ResumeUntilDone<StopAfterPolls>(c, options, budget, 1, resumes, most), whole)
         << what << ", resumed from stops after every " << budget << " polls, " << resumes << " resumes";
+  }
   if (full) {
     resumes = 0;
     EXPECT_EQ(ResumeUntilDone<StopAfterPolls>(c, SolveOptions{0, engine, 3}, 1, 2, resumes), whole)
