@@ -161,7 +161,9 @@ TEST(Solving, AStoppedRunKeepsItsPlaceAndContinuedEndsAsOneRun) {
   EditorSession s;
   s.ReplaceTask(task);
   EXPECT_TRUE(s.BeginSolving().mode);
-  StopAfterCalls first(60);
+  // Each unit is polled before it and once per call searched, the walk
+  // down to it aside: ten polls stop the run among the units.
+  StopAfterCalls first(10);
   ASSERT_EQ(s.RunSolver(first, {}).outcome, SolveOutcome::Stopped);
   ASSERT_TRUE(s.placeKept());
 
@@ -179,8 +181,8 @@ TEST(Solving, AStoppedRunKeepsItsPlaceAndContinuedEndsAsOneRun) {
   EXPECT_EQ(refused.refusal, PlaceRefusal::Units);
   EXPECT_TRUE(other.task() == snake && !other.placeKept() && other.workMode() == WorkMode::Edit);
   // On two threads too: the restore searches no unit.
-  const PlaceRestore restored =
-      other.RestorePlace(held, read.engine, read.cut, read.results, SolveOptions{0, SolveEngine::Reduced, 2});
+  const PlaceRestore restored = other.RestorePlace(held, read.engine, read.cut, read.results,
+                                                   SolveOptions{0, SolveEngine::Reduced, 2}, read.begun);
   EXPECT_EQ(restored.refusal, PlaceRefusal::None);
   EXPECT_TRUE(other.task() == task && other.placeKept() && other.workMode() == WorkMode::SolutionView);
   EXPECT_EQ(Results(other.solver()), Results(s.solver()));
@@ -189,7 +191,7 @@ TEST(Solving, AStoppedRunKeepsItsPlaceAndContinuedEndsAsOneRun) {
   for (EditorSession* session : {&s, &other}) {
     SolveOutcome outcome = SolveOutcome::Stopped;
     int runs = 0;
-    for (long budget = 60; outcome == SolveOutcome::Stopped; budget *= 2, ++runs) {
+    for (long budget = 10; outcome == SolveOutcome::Stopped; budget *= 2, ++runs) {
       ASSERT_TRUE(session->placeKept());
       EXPECT_TRUE(session->BeginSolving(true).mode);
       StopAfterCalls stop(budget);
@@ -203,7 +205,7 @@ TEST(Solving, AStoppedRunKeepsItsPlaceAndContinuedEndsAsOneRun) {
   // An edit drops the place for good, even when undone.
   s.ReturnToEditing();
   s.BeginSolving();
-  s.RunSolver(first = StopAfterCalls(60), {});
+  s.RunSolver(first = StopAfterCalls(10), {});
   ASSERT_TRUE(s.placeKept());
   s.ReturnToEditing();
   s.SetEmptyCells(true);

@@ -14,6 +14,7 @@
 #include "model/validation.h"
 #include "solver/block_pool.h"
 #include "solver/solver.h"
+#include "storage/byte_image.h"
 #include "storage/task_file.h"
 #include "storage/unit_file.h"
 #include "tests/support/example_manifest.h"
@@ -269,7 +270,55 @@ TEST(WorkUnits, ResultsThatDoNotFitAreRefused) {
     EXPECT_EQ(job.check, row.check) << row.what;
   }
 
-  // The task travels with the file; a file without it (format 1) still reads.
+  // Places, on a task with larger units: a stop that lands inside one
+  // keeps its place.
+  Case pentominoes;
+  ASSERT_EQ(ReadTaskFile(test::ExamplesFolder() + "/pentominoes_2x3x10.zvt", pentominoes.task),
+            ReadResult::Ok);
+  pentominoes.v = ValidateTask(pentominoes.task);
+  UnitJob stopped;
+  StopAfterPolls stop(5000);
+  ASSERT_EQ(solver.SolveUnits(pentominoes.task, pentominoes.v.links, stop, options, stopped),
+            SolveOutcome::Stopped);
+  ASSERT_EQ(stopped.begun.size(), 1u);
+  const UnitFile placed = RoundTrip(pentominoes, options.engine, stopped);
+  ASSERT_EQ(placed.begun, stopped.begun);
+  const Row placeRows[] = {
+      {"a place of a finished unit", [](UnitJob& j) { j.done.push_back(j.begun[0].sofar); },
+       UnitCheck::DuplicateUnit},
+      {"a place past the cut", [](UnitJob& j) { j.begun[0].sofar.unit = j.expectedCut.unitCount; },
+       UnitCheck::OutsidePart},
+      {"a branch the unit does not have", [](UnitJob& j) { j.begun[0].steps.back().branch += 100; },
+       UnitCheck::BadResult},
+      {"steps past the tree's depth",
+       [](UnitJob& j) { j.begun[0].steps.resize(300, j.begun[0].steps.back()); }, UnitCheck::BadResult},
+      {"a noted class of no placement",
+       [](UnitJob& j) {
+         j.begun[0].steps[0].handled.push_back(1 << 30);
+         j.begun[0].steps[0].counts.push_back(1);
+       },
+       UnitCheck::BadResult},
+  };
+  for (const Row& row : placeRows) {
+    UnitJob job = JobFrom(placed);
+    row.spoil(job);
+    EXPECT_EQ(solver.SolveUnits(pentominoes.task, pentominoes.v.links, quiet, options, job),
+              SolveOutcome::Refused)
+        << row.what;
+    EXPECT_EQ(job.check, row.check) << row.what;
+  }
+  // A merge noted for other results is not taken up: the store is refilled
+  // by comparing, and the run ends as an uninterrupted one.
+  Solver one;
+  one.Solve(pentominoes.task, pentominoes.v.links, quiet, options);
+  UnitJob job = JobFrom(placed);
+  job.mergedNew.push_back(1);
+  ASSERT_EQ(solver.SolveUnits(pentominoes.task, pentominoes.v.links, quiet, options, job),
+            SolveOutcome::Complete);
+  EXPECT_EQ(Take(solver), Take(one));
+
+  // The task travels with the file; a file without it (format 1) still
+  // reads, and so does format 2 (the task, no places and no merge).
   TaskState back;
   ASSERT_TRUE(TaskOfUnitFile(good, back));
   EXPECT_TRUE(back == c.task);
@@ -280,6 +329,21 @@ TEST(WorkUnits, ResultsThatDoNotFitAreRefused) {
   EXPECT_EQ(bareImage[8], 1);
   EXPECT_FALSE(TaskOfUnitFile(read, back));
   EXPECT_EQ(BuildUnitImage(read), bareImage);
+  UnitFile plain = good;  // no places and no merge: 12 bytes of counts that format 2 lacks
+  plain.mergedUnits = 0;
+  plain.mergedNew.clear();
+  std::vector<std::uint8_t> two = BuildUnitImage(plain);
+  const std::size_t task = good.taskImage.size() + 4 + 8;  // the task and the checksum after it
+  ASSERT_EQ(two[8], 3);
+  two[8] = 2;
+  two.erase(two.end() - static_cast<std::ptrdiff_t>(task) - 12,
+            two.end() - static_cast<std::ptrdiff_t>(task));
+  two.resize(two.size() - 8);
+  const std::uint64_t sum = Fnv1a64(two);
+  for (int k = 0; k < 8; ++k) two.push_back(static_cast<std::uint8_t>(sum >> (8 * k)));
+  ASSERT_EQ(ParseUnitImage(two, read), UnitFileStatus::Ok);
+  EXPECT_EQ(read.results, good.results);
+  EXPECT_TRUE(read.begun.empty() && read.mergedNew.empty() && TaskOfUnitFile(read, back));
 
   // The file itself: another task's fingerprint, damage anywhere, a later format.
   Case other;
