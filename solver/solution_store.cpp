@@ -130,6 +130,7 @@ RecordResult SolutionStore::Record(const std::int32_t* chosen) {
 }
 
 RecordResult SolutionStore::Keep(const std::int32_t* chosen) {
+  if (Enough()) return RecordResult::Enough;
   ++assignments_;
   if (foundAtLeast_) return RecordResult::Full;
   FillScratch(chosen);

@@ -204,7 +204,9 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
       for (std::uint32_t at = 0; at < offered; at += 8) {
         std::uint8_t bits = 0;
         r.Get(bits);
-        for (std::uint32_t k = 0; k < 8 && at + k < offered; ++k) file.mergedNew[at + k] = (bits >> k) & 1;
+        const std::uint32_t used = std::min<std::uint32_t>(8, offered - at);
+        if (used < 8 && (bits >> used) != 0) return UnitFileStatus::Damaged;  // bits past the last
+        for (std::uint32_t k = 0; k < used; ++k) file.mergedNew[at + k] = (bits >> k) & 1;
       }
     }
     // The task: present exactly in formats 2 and 3, never larger than a

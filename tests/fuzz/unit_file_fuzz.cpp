@@ -4,8 +4,8 @@
 // refused image must leave the file untouched; an accepted one must come
 // back byte for byte through the writer, and so must the task it holds;
 // when it was made for the task of tests/support/unit_fuzz_task.h, the
-// solver takes it as a resume or a merge and must end refused or with a
-// result, never fault.
+// solver takes it (results, places and merge) as a resume or a merge and
+// must end refused or with a result, never fault.
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -63,6 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     job.haveExpectedCut = true;
     job.mergeOnly = mergeOnly;
     job.done = file.results;
+    job.begun = file.begun;
+    job.mergedUnits = file.mergedUnits;
+    job.mergedNew = file.mergedNew;
     CallLimit limit;
     zv::Solver solver;
     const zv::SolveOutcome outcome =
