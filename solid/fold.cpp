@@ -11,6 +11,7 @@
 #include <string>
 
 #include "solid/cube_overlap.h"
+#include "solid/fold_verdict.h"
 
 namespace zv {
 namespace {
@@ -119,6 +120,21 @@ Fold::Fold(const SolidSolution& solid) : solid_(&solid) {
     }
     steps_.push_back({part, -1});
   }
+  for (int part = 0; part < s.partCount; ++part) rank_.push_back(part);
+  entry_.assign(s.partCount, {0, 0, 0});
+}
+
+void Fold::SetMotion(const std::vector<PartPlan>& plans, const std::vector<PlacingStep>& placing) {
+  plans_ = plans;
+  steps_.clear();
+  for (std::size_t i = 0; i < placing.size(); ++i) {
+    const int part = placing[i].part;
+    rank_[part] = static_cast<int>(i);
+    entry_[part] = placing[i].direction;
+    for (std::size_t w = 1; w < plans_[part].waypoints.size(); ++w)
+      steps_.push_back({part, -1, static_cast<int>(w) - 1});
+    steps_.push_back({part, -1, -1});
+  }
 }
 
 void Fold::FoldedPoses(int part, const std::vector<double>& angles, std::vector<Rigid>& poses) const {
@@ -141,9 +157,21 @@ Rigid Fold::PlaceMotion(int part, double s) const {
   double angle;
   AxisAngle(placed.r, axis, angle);
   // The part rises over the form on its way (layer z - 1 is above z), by
-  // the form's height and one more, highest half way.
+  // the form's height and one more, highest half way. A part with an axis
+  // to go in along goes so to a point outside the form on that axis in the
+  // first half, then straight in.
+  const Vec3& d = entry_[part];
+  Point outside{0, 0, 0};
+  if (d != Vec3{0, 0, 0}) {
+    double reach = 2;
+    for (int i = 0; i < 3; ++i) reach += solid_->boxMax[i] - solid_->boxMin[i];
+    outside = -reach * ToPoint(d);
+    if (s >= 0.5) return Rigid::Move((2 - 2 * s) * outside).After(placed);
+    s *= 2;
+  }
   const double lift = (solid_->boxMax[2] - solid_->boxMin[2] + 2) * std::sin(kPi * s);
-  const Point centre = from + offset_ + s * (placed.Apply(from) - from - offset_) + Point{0, 0, -lift};
+  const Point centre =
+      from + offset_ + s * (placed.Apply(from) + outside - from - offset_) + Point{0, 0, -lift};
   return Rigid::Move(centre).After(Rigid::Turn({0, 0, 0}, axis, s * angle)).After(Rigid::Move(-1.0 * from));
 }
 
@@ -167,17 +195,25 @@ std::vector<Rigid> Fold::Poses(double t) const {
   for (int i = 0; i < static_cast<int>(steps_.size()); ++i) {
     if (steps_[i].part != part || i > current) continue;
     const double share = i < current ? 1.0 : fraction;
-    if (steps_[i].hinge < 0)
+    if (steps_[i].segment >= 0) {
+      const PartPlan& plan = plans_[part];
+      const std::vector<double>& a = plan.waypoints[steps_[i].segment];
+      const std::vector<double>& b = plan.waypoints[steps_[i].segment + 1];
+      for (std::size_t h = 0; h < plan.hinges.size(); ++h)
+        angles[plan.hinges[h]] = a[h] + share * (b[h] - a[h]);
+    } else if (steps_[i].hinge < 0) {
       place = share;
-    else
+    } else {
       angles[steps_[i].hinge] = share * hinges_[steps_[i].hinge].angle;
+    }
   }
+
   FoldedPoses(part, angles, poses);
   const Rigid motion = PlaceMotion(part, place);
   for (int k = 0; k < s.cubeCount; ++k) {
-    if (s.part[k] < part)
+    if (rank_[s.part[k]] < rank_[part])
       poses[k] = s.Placed(k);
-    else if (s.part[k] > part)
+    else if (rank_[s.part[k]] > rank_[part])
       poses[k] = Rigid::Move(offset_);
     else
       poses[k] = motion.After(poses[k]);

@@ -18,6 +18,7 @@
 
 #include <vector>
 
+#include "solid/fold_motion.h"
 #include "solid/solid_solution.h"
 
 namespace zv {
@@ -31,7 +32,8 @@ struct FoldHinge {
 
 struct FoldStep {
   int part = 0;
-  int hinge = -1;  // index in Fold::Hinges(), or -1: the part moves into place
+  int hinge = -1;    // index in Fold::Hinges(), or -1: a stretch of a found motion or the move into place
+  int segment = -1;  // a found motion's stretch from its waypoint `segment` to the next; -1: none
 };
 
 class Fold {
@@ -55,6 +57,12 @@ class Fold {
   // The part's hinge turns in their current order.
   std::vector<int> HingeOrder(int part) const;
 
+  // Plays a found motion instead (fold_verdict.h): every part's stretches
+  // from waypoint to waypoint, all its hinges turning together, the parts
+  // in the placing order, each going in along its axis from outside the
+  // form. `plans` by part; every plan found.
+  void SetMotion(const std::vector<PartPlan>& plans, const std::vector<PlacingStep>& placing);
+
   // Poses in the figure frame of every cube of `part` with hinge h at
   // angles[h] (one entry per hinge of Hinges()).
   void FoldedPoses(int part, const std::vector<double>& angles, std::vector<Rigid>& poses) const;
@@ -70,6 +78,9 @@ class Fold {
   std::vector<int> hingeOfBlock_;             // by block: the tree hinge that turns it, -1 for a root
   std::vector<int> rootCube_;                 // by part: the lowest cube of its root block
   std::vector<std::vector<int>> cubesOfBlock_;
+  std::vector<int> rank_;        // by part: its place in the order the parts go in
+  std::vector<Vec3> entry_;      // by part: the axis step it goes in along, 0 0 0: lifted in
+  std::vector<PartPlan> plans_;  // by part: the motions SetMotion was given, else empty
 };
 
 // The outcome of checking the sweep of a fold.

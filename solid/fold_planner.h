@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "solid/fold.h"
+#include "solid/fold_motion.h"
 
 namespace zv {
 
@@ -39,27 +40,6 @@ struct FoldBudget {
   int shortcutTries = 200;        // attempts to shorten the found path
   double cornerStep = 0.1;        // see kCornerStep
   std::function<bool()> stopped;  // polled between samples; true ends the search (may be empty)
-};
-
-enum class PartPlanResult {
-  Found,
-  NotFound,     // nothing within the budget
-  Locked,       // no small turn leaves the solution's pose (see below)
-  ClosedCycle,  // a cycle of hinges would have to move: not checked
-  Stopped,
-};
-enum class PlanMethod { None, SingleTurns, StraightMove, QuarterTurns, Planner };
-
-struct PartPlan {
-  PartPlanResult result = PartPlanResult::NotFound;
-  PlanMethod method = PlanMethod::None;
-  std::vector<int> hinges;                      // the part's tree hinges (indexes in Fold::Hinges())
-  std::vector<std::vector<double>> waypoints;   // angles of `hinges`: flat first, the solution last
-  int sweepsTried = 0;                          // single-turn moves checked
-  int statesTried = 0;                          // quarter-turn poses taken up
-  int samplesTried = 0;                         // planner samples used
-  std::int64_t posesChecked = 0;                // poses tested for overlaps in all
-  int plainHinge = -1, cubeA = -1, cubeB = -1;  // the plain order's first colliding turn, if any
 };
 
 PartPlan PlanPartFold(const Fold& fold, int part, const FoldBudget& budget);

@@ -13,6 +13,7 @@
 
 #include <vector>
 
+#include "solid/fold_motion.h"
 #include "solid/fold_planner.h"
 
 namespace zv {
@@ -26,14 +27,6 @@ enum class FoldReason {
   NoWayIn,      // not found: `part` has no straight way into the form past the parts placed
   ClosedCycle,  // not checked: `part` would have to move a closed cycle of hinges
   Stopped,      // not checked: the check was stopped
-};
-
-// One part's move into the form: from outside along `direction` (a unit
-// step along an axis, 0 0 0 when the figure is one part and there is
-// nothing in its way) into its place.
-struct PlacingStep {
-  int part = 0;
-  Vec3 direction{};
 };
 
 struct FoldVerdict {

@@ -97,6 +97,27 @@ TEST(FoldPlanner, EverySolutionOfTheExamplesGetsAnOutcome) {
       }
       if (v.outcome != FoldOutcome::Foldable) continue;
       ASSERT_EQ(v.placing.size(), static_cast<std::size_t>(s.partCount));
+      // Played: flat at the start, the solution at the end, and the part
+      // in the pose of every waypoint at the start of the stretch after it.
+      Fold played(s);
+      played.SetMotion(v.plans, v.placing);
+      const std::vector<Rigid> start = played.Poses(0), end = played.Poses(1);
+      for (int k = 0; k < s.cubeCount; ++k) {
+        EXPECT_LT(Distance(start[k], Rigid::Move(played.FigureOffset())), 1e-9);
+        EXPECT_LT(Distance(end[k], s.Placed(k)), 1e-9);
+      }
+      for (int step = 0; step < static_cast<int>(played.Steps().size()); ++step) {
+        const FoldStep& st = played.Steps()[step];
+        if (st.segment < 0) continue;
+        const std::vector<Rigid> poses = played.Poses(played.StepStart(step) + 1e-12);
+        const PartKinematics part(played, st.part);
+        std::vector<Rigid> expected;
+        part.Poses(v.plans[st.part].waypoints[st.segment], expected);
+        for (std::size_t c = 0; c < expected.size(); ++c)
+          EXPECT_LT(Distance(poses[part.Cubes()[c]],
+                             poses[part.Cubes()[0]].After(expected[0].Inverse()).After(expected[c])),
+                    1e-6);
+      }
       const Fold fold(s);
       for (const PartPlan& plan : v.plans) {
         // Deterministic: the same motion again.
