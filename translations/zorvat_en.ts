@@ -290,16 +290,36 @@ then click a cube</translation>
         <translation>Speed: steps per second</translation>
     </message>
     <message>
-        <source>Фигура складывается без столкновений (%1 шагов)</source>
-        <translation>The figure folds without collisions (%1 steps)</translation>
+        <source>Проверка складывания…</source>
+        <translation>Checking the fold…</translation>
     </message>
     <message>
-        <source>Кубики %1 и %2 сталкиваются на шаге %3 из %4</source>
-        <translation>Cubes %1 and %2 collide at step %3 of %4</translation>
+        <source>Складывается: движение без столкновений найдено (%1 шагов)</source>
+        <translation>Foldable: a motion without collisions was found (%1 steps)</translation>
     </message>
     <message>
-        <source>Порядок шагов без столкновений не найден</source>
-        <translation>No order of steps without collisions was found</translation>
+        <source>Движение складывания не найдено в пределах поиска</source>
+        <translation>No folding motion found within the budget</translation>
+    </message>
+    <message>
+        <source>Движение складывания не найдено: в решении ни один шарнир не может повернуться</source>
+        <translation>No folding motion found: in the solution no hinge can turn</translation>
+    </message>
+    <message>
+        <source>Движение складывания не найдено: часть %1 не входит в форму</source>
+        <translation>No folding motion found: part %1 has no way into the form</translation>
+    </message>
+    <message>
+        <source>Не проверено (замкнутый цикл шарниров)</source>
+        <translation>Not checked (closed cycle of hinges)</translation>
+    </message>
+    <message>
+        <source>Не проверено (проверка остановлена)</source>
+        <translation>Not checked (the check was stopped)</translation>
+    </message>
+    <message>
+        <source>в простом порядке кубики %1 и %2 сталкиваются на шаге %3 из %4</source>
+        <translation>in the plain order cubes %1 and %2 collide at step %3 of %4</translation>
     </message>
     <message>
         <source>Решить</source>

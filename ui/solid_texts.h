@@ -21,13 +21,22 @@ inline constexpr const char* kSolidExportHint =
     QT_TRANSLATE_NOOP("Zorvat", "Сохранить решение: модель STL или OBJ, рисунок PNG или SVG");
 inline constexpr const char* kSolidExportTitle = QT_TRANSLATE_NOOP("Zorvat", "Сохранить решение");
 inline constexpr const char* kSolidExportFilter = "*.stl *.obj *.png *.svg *.html";
-// %1: steps of the fold.
-inline constexpr const char* kFoldFreeText =
-    QT_TRANSLATE_NOOP("Zorvat", "Фигура складывается без столкновений (%1 шагов)");
+// The fold check's verdict (solid/fold_verdict.h). %1: steps of the motion.
+inline constexpr const char* kFoldCheckingText = QT_TRANSLATE_NOOP("Zorvat", "Проверка складывания…");
+inline constexpr const char* kFoldableText =
+    QT_TRANSLATE_NOOP("Zorvat", "Складывается: движение без столкновений найдено (%1 шагов)");
+inline constexpr const char* kFoldNotFoundText =
+    QT_TRANSLATE_NOOP("Zorvat", "Движение складывания не найдено в пределах поиска");
+inline constexpr const char* kFoldLockedText = QT_TRANSLATE_NOOP(
+    "Zorvat", "Движение складывания не найдено: в решении ни один шарнир не может повернуться");
+// %1: the part's number.
+inline constexpr const char* kFoldNoWayInText =
+    QT_TRANSLATE_NOOP("Zorvat", "Движение складывания не найдено: часть %1 не входит в форму");
+inline constexpr const char* kFoldCycleText =
+    QT_TRANSLATE_NOOP("Zorvat", "Не проверено (замкнутый цикл шарниров)");
+inline constexpr const char* kFoldStoppedText = QT_TRANSLATE_NOOP("Zorvat", "Не проверено (проверка остановлена)");
 // %1, %2: user numbers of the cubes; %3: the step; %4: steps of the fold.
 inline constexpr const char* kFoldCollisionText =
-    QT_TRANSLATE_NOOP("Zorvat", "Кубики %1 и %2 сталкиваются на шаге %3 из %4");
-inline constexpr const char* kFoldOrderUnknownText =
-    QT_TRANSLATE_NOOP("Zorvat", "Порядок шагов без столкновений не найден");
+    QT_TRANSLATE_NOOP("Zorvat", "в простом порядке кубики %1 и %2 сталкиваются на шаге %3 из %4");
 
 }  // namespace zv

@@ -1,6 +1,7 @@
 // The 3-D view widget: controls, the canvas, the fold's timeline.
 #include "ui/solid_view.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -123,16 +124,18 @@ SolidView::SolidView(QWidget* parent) : QWidget(parent) {
   connect(LayersSE, &QSpinBox::valueChanged, this, [this](int v) { SetLastLayer(v - 1); });
 }
 
-SolidView::~SolidView() = default;
+SolidView::~SolidView() { StopCheck(); }
 
 QWidget* SolidView::canvas() const { return canvas_; }
 
 void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& links,
                              const StoredSolution& solution, const QColor& cubeColour) {
   Pause();
+  StopCheck();
   solid_ = std::make_unique<SolidSolution>(MakeSolidSolution(links, solution));
   fold_.reset();
   check_.reset();
+  verdict_.reset();
   const SolidSolution& s = *solid_;
   scene_.solid = solid_.get();
   scene_.colours = CubeColours(s, cubeColour);
@@ -156,9 +159,11 @@ void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& link
 
 void SolidView::Clear() {
   Pause();
+  StopCheck();
   solid_.reset();
   fold_.reset();
   check_.reset();
+  verdict_.reset();
   scene_ = SolidScene{};
   FoldL->clear();
   AnnounceCheck();
@@ -180,12 +185,46 @@ void SolidView::EnsureFold() {
   if (!solid_ || fold_) return;
   fold_ = std::make_unique<Fold>(*solid_);
   check_ = FindFoldOrder(*fold_);
+  StartCheck();
+}
+
+void SolidView::StartCheck() {
+  auto stop = std::make_shared<std::atomic<bool>>(false);
+  stopCheck_ = stop;
+  const int generation = ++generation_;
+  checker_ = std::thread([this, solid = *solid_, stop, generation] {
+    FoldBudget budget;
+    budget.stopped = [stop] { return stop->load(); };
+    FoldVerdict verdict = CheckFolding(solid, budget);
+    // Dropped by Qt when the view is gone; the view waits for this thread first.
+    QMetaObject::invokeMethod(
+        this, [this, generation, verdict = std::move(verdict)] { TakeVerdict(generation, verdict); },
+        Qt::QueuedConnection);
+  });
+}
+
+void SolidView::StopCheck() {
+  if (stopCheck_) stopCheck_->store(true);
+  if (checker_.joinable()) checker_.join();
+  stopCheck_.reset();
+  ++generation_;
+}
+
+void SolidView::WaitForVerdict() {
+  if (checker_.joinable()) checker_.join();
+  QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void SolidView::TakeVerdict(int generation, const FoldVerdict& verdict) {
+  if (generation != generation_ || !fold_) return;
+  if (checker_.joinable()) checker_.join();
+  verdict_ = verdict;
+  if (verdict.outcome == FoldOutcome::Foldable) fold_->SetMotion(verdict.plans, verdict.placing);
+  Rebuild();
   AnnounceCheck();
 }
 
-void SolidView::AnnounceCheck() {
-  emit collisionChanged(check_ && !check_->found ? resultLine() : QString());
-}
+void SolidView::AnnounceCheck() { emit collisionChanged(verdict_ ? resultLine() : QString()); }
 
 const FoldCheck& SolidView::foldCheck() {
   EnsureFold();
@@ -212,7 +251,9 @@ void SolidView::Rebuild() {
     if (folding) scene_.frame.push_back(s.FigureCentre(k) + fold_->FigureOffset());
   }
   scene_.collidingA = scene_.collidingB = -1;
-  if (folding && check_ && !check_->found && check_->collidingStep == fold_->StepAt(t_) && t_ < 1) {
+  const bool plainOrder = !verdict_ || verdict_->outcome != FoldOutcome::Foldable;
+  if (folding && plainOrder && check_ && !check_->found && check_->collidingStep == fold_->StepAt(t_) &&
+      t_ < 1) {
     scene_.collidingA = check_->cubeA;
     scene_.collidingB = check_->cubeB;
   }
@@ -223,20 +264,38 @@ void SolidView::Rebuild() {
 void SolidView::ShowResult() {
   FoldL->setText(resultLine());
   QPalette palette = FoldL->palette();
-  palette.setColor(QPalette::WindowText, check_ && !check_->found ? Qt::red : Qt::black);
+  const bool foldable = verdict_ && verdict_->outcome == FoldOutcome::Foldable;
+  palette.setColor(QPalette::WindowText, verdict_ && !foldable ? Qt::red : Qt::black);
   FoldL->setPalette(palette);
 }
 
 QString SolidView::resultLine() const {
   if (!fold_ || !check_) return {};
+  if (!verdict_) return Tr(kFoldCheckingText);
   const int steps = static_cast<int>(fold_->Steps().size());
-  if (check_->found) return Tr(kFoldFreeText).arg(steps);
-  if (check_->collidingStep < 0) return Tr(kFoldOrderUnknownText);
-  return Tr(kFoldCollisionText)
-      .arg(scene_.numbers[check_->cubeA])
-      .arg(scene_.numbers[check_->cubeB])
-      .arg(check_->collidingStep + 1)
-      .arg(steps);
+  const int part = verdict_->part + 1;
+  switch (verdict_->reason) {
+    case FoldReason::None:
+      return Tr(kFoldableText).arg(steps);
+    case FoldReason::ClosedCycle:
+      return Tr(kFoldCycleText);
+    case FoldReason::Stopped:
+      return Tr(kFoldStoppedText);
+    case FoldReason::NoWayIn:
+      return Tr(kFoldNoWayInText).arg(part);
+    case FoldReason::Budget:
+    case FoldReason::Locked:
+      break;
+  }
+  // No motion found: why, and the plain order's first collision as a detail.
+  QString line = Tr(verdict_->reason == FoldReason::Locked ? kFoldLockedText : kFoldNotFoundText);
+  if (check_->collidingStep >= 0)
+    line += QStringLiteral("; ") + Tr(kFoldCollisionText)
+                                       .arg(scene_.numbers[check_->cubeA])
+                                       .arg(scene_.numbers[check_->cubeB])
+                                       .arg(check_->collidingStep + 1)
+                                       .arg(steps);
+  return line;
 }
 
 void SolidView::Play() {

@@ -9,11 +9,14 @@
 #pragma once
 
 #include <QWidget>
+#include <atomic>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "platform/qt/services.h"
 #include "solid/fold.h"
+#include "solid/fold_verdict.h"
 #include "ui/file_boxes.h"
 #include "ui/pictures/solid_scene.h"
 
@@ -61,9 +64,16 @@ class SolidView : public QWidget {
   // writes, and names a failure in a box.
   void ExportThroughDialog(Services& services) const;
   void SetLastLayer(int layer);
-  // The fold's check (computed on first call), and its words.
+  // The plain order's check (computed on first call), and the words of
+  // the fold's verdict.
   const FoldCheck& foldCheck();
   QString resultLine() const;
+  // The foldability check of the shown solution (solid/fold_verdict.h),
+  // started on a thread of its own when the fold is first wanted; empty
+  // until it ends. A foldable solution's fold then plays the motion found.
+  const std::optional<FoldVerdict>& verdict() const { return verdict_; }
+  // Waits for a running check and takes its result (for tests).
+  void WaitForVerdict();
 
   const SolidCamera& camera() const { return camera_; }
   const SolidScene& scene() const { return scene_; }
@@ -75,7 +85,7 @@ class SolidView : public QWidget {
   void cellClicked(int cell);
   void exportRequested();  // ExportBt: the window asks where to write
   // The fold of the shown solution was checked (or the check is gone): the
-  // words of a collision or of no order found, else empty.
+  // words of its verdict, else empty.
   void collisionChanged(const QString& line);
 
  private:
@@ -89,11 +99,18 @@ class SolidView : public QWidget {
   void Paint(QPainter& painter, const QRect& rect) const;
   void EnsureFold();
   void AnnounceCheck();
+  void StartCheck();
+  void StopCheck();
+  void TakeVerdict(int generation, const FoldVerdict& verdict);
 
   std::string taskText_;  // the description the web page shows
   std::unique_ptr<SolidSolution> solid_;
   std::unique_ptr<Fold> fold_;
   std::optional<FoldCheck> check_;
+  std::optional<FoldVerdict> verdict_;
+  std::thread checker_;
+  std::shared_ptr<std::atomic<bool>> stopCheck_;  // the running check's stop request
+  int generation_ = 0;                            // a check's result counts only while this stays
   SolidScene scene_;
   SolidCamera camera_;
   std::vector<Rigid> endPoses_;
