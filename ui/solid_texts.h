@@ -34,7 +34,8 @@ inline constexpr const char* kFoldNoWayInText =
     QT_TRANSLATE_NOOP("Zorvat", "Движение складывания не найдено: часть %1 не входит в форму");
 inline constexpr const char* kFoldCycleText =
     QT_TRANSLATE_NOOP("Zorvat", "Не проверено (замкнутый цикл шарниров)");
-inline constexpr const char* kFoldStoppedText = QT_TRANSLATE_NOOP("Zorvat", "Не проверено (проверка остановлена)");
+inline constexpr const char* kFoldStoppedText =
+    QT_TRANSLATE_NOOP("Zorvat", "Не проверено (проверка остановлена)");
 // %1, %2: user numbers of the cubes; %3: the step; %4: steps of the fold.
 inline constexpr const char* kFoldCollisionText =
     QT_TRANSLATE_NOOP("Zorvat", "в простом порядке кубики %1 и %2 сталкиваются на шаге %3 из %4");
