@@ -104,7 +104,13 @@ int Run(QApplication& app, const zv::CommandLine& cl) {
     }
     if (cl.view3d) {
       ZvForm.formHalf().SolP->SolidBt->setChecked(true);
-      if (cl.fold) ZvForm.formHalf().solidView->SetFold(*cl.fold);
+      if (cl.fold) {
+        // The fold check's verdict decides the motion the picture shows.
+        zv::SolidView& view = *ZvForm.formHalf().solidView;
+        view.SetFold(*cl.fold);
+        view.WaitForVerdict();
+        view.SetFold(*cl.fold);
+      }
     }
     QApplication::processEvents();
     const char* failure = WritePng(ZvForm.grab(), cl.screenshotPath);
