@@ -1,9 +1,9 @@
 // Whole-file access over POSIX file descriptors: existence, whole-file read
-// of regular files, the atomic write (temporary file beside the target,
-// fsync, rename) with the removal of left-over temporary files, and moving a
-// file aside. Only regular files are read or replaced, so a folder, a pipe or
-// a device named as a task file fails instead of blocking, reading forever or
-// being swapped for a plain file.
+// of regular files, reading by offset, the atomic write (temporary file
+// beside the target, fsync, rename) with the removal of left-over temporary
+// files, the same-file test, and moving a file aside. Only regular files are read or replaced, so a folder, a
+// pipe or a device named as a task file fails instead of blocking, reading forever or being swapped for a
+// plain file.
 #include "platform/files.h"
 
 #include <fcntl.h>
@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <random>
@@ -59,16 +61,24 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 // The tail of a temporary save name: ".~zorvat-<pid>-<8 hex digits>".
 constexpr const char* kTemporaryMarker = ".~zorvat-";
 
-// Creates a new, uniquely named file in the target's folder (TemporarySaveName).
-// The same folder keeps the final rename on one file system, hence atomic.
-int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
+// Creates a new, uniquely named file in the target's folder `dir`
+// (TemporarySaveName), named relative to it so that only the name's length
+// counts, not the path's. The same folder keeps the final rename on one file
+// system, hence atomic.
+int CreateTemporaryBeside(int dir, const std::string& name, std::string& tempName) {
   std::random_device random;
   for (int attempt = 0; attempt < 16; ++attempt) {
-    tempPath = TemporarySaveName(path, static_cast<long>(::getpid()), random());
-    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    tempName = TemporarySaveName(name, static_cast<long>(::getpid()), random());
+    int fd = ::openat(dir, tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// Keeps errno across the clean-up after a failure.
+bool FailWith(int error) {
+  errno = error;
+  return false;
 }
 
 bool ProcessIsGone(long pid) { return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
@@ -97,7 +107,14 @@ void RemoveLeftOverTemporaries(const std::filesystem::path& folder) {
 std::string TemporarySaveName(const std::string& target, long pid, std::uint32_t random) {
   char tail[48];
   std::snprintf(tail, sizeof tail, "%s%ld-%08x", kTemporaryMarker, pid, static_cast<unsigned>(random));
-  return target + tail;
+  const std::size_t slash = target.find_last_of('/');
+  const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
+  const std::size_t room = NAME_MAX - std::strlen(tail);
+  std::size_t cut = std::min(target.size(), nameAt + room);
+  // A name cut short ends on a whole UTF-8 character.
+  while (cut > nameAt && cut < target.size() && (static_cast<unsigned char>(target[cut]) & 0xc0) == 0x80)
+    --cut;
+  return target.substr(0, cut) + tail;
 }
 
 bool FileExists(const std::string& path) {
@@ -140,35 +157,110 @@ FileReadStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>&
 }
 
 bool WriteWholeFileAtomic(const std::string& linkOrPath, std::span<const std::uint8_t> bytes) {
-  if (linkOrPath.empty()) return false;
-  // Through a symbolic link the file it names is replaced and the link stays.
+  if (linkOrPath.empty()) return FailWith(ENOENT);
+  // Through a symbolic link the file it names is replaced and the link
+  // stays; a link that names no file, or runs in a loop, is refused rather
+  // than replaced by a plain file.
   std::string path = linkOrPath;
   struct stat link {};
   if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
     std::error_code error;
     std::filesystem::path target = std::filesystem::canonical(path, error);
-    if (!error) path = target.string();
+    if (error) return FailWith(error.value());
+    path = target.string();
   }
   // Only a regular file is ever replaced: renaming over a device, a pipe or
   // a folder would swap it for a plain file.
   struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return false;
-  RemoveLeftOverTemporaries(std::filesystem::path(path).parent_path());
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists && !S_ISREG(existing.st_mode)) return FailWith(S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
+  const std::filesystem::path folderPath = std::filesystem::path(path).parent_path();
+  const std::string name = std::filesystem::path(path).filename().string();
+  if (name.size() > NAME_MAX) return FailWith(ENAMETOOLONG);
+  FileDescriptor folder(
+      ::open(folderPath.empty() ? "." : folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.get() < 0) return false;
+  RemoveLeftOverTemporaries(folderPath);
 
-  std::string tempPath;
-  FileDescriptor fd(CreateTemporaryBeside(path, tempPath));
+  std::string tempName;
+  FileDescriptor fd(CreateTemporaryBeside(folder.get(), name, tempName));
   if (fd.get() < 0) return false;
 
   // A replaced file keeps its permission bits; a new one gets 0666 less umask.
-  struct stat old {};
-  bool ok = true;
-  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-    ok = ::fchmod(fd.get(), old.st_mode & 07777) == 0;
+  bool ok = !exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0;
   ok = ok && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-  ok = fd.Close() && ok;
-  ok = ok && std::rename(tempPath.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(tempPath.c_str());
-  return ok;
+  int error = ok ? 0 : errno;
+  if (!fd.Close() && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && ::renameat(folder.get(), tempName.c_str(), folder.get(), name.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    ::unlinkat(folder.get(), tempName.c_str(), 0);
+    return FailWith(error);
+  }
+  return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  // A file by its device and inode; a name that is no file yet by its
+  // folder's and its own name.
+  struct Identity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::string name;
+    bool known = false;
+  };
+  const auto identify = [](const std::string& path) {
+    Identity id;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+      id = {info.st_dev, info.st_ino, "", true};
+    } else {
+      const std::filesystem::path p(path);
+      const std::filesystem::path folder = p.parent_path();
+      if (::stat(folder.empty() ? "." : folder.c_str(), &info) == 0)
+        id = {info.st_dev, info.st_ino, p.filename().string(), true};
+    }
+    return id;
+  };
+  const Identity x = identify(a), y = identify(b);
+  if (!x.known || !y.known) return a == b;
+  return x.device == y.device && x.inode == y.inode && x.name == y.name;
+}
+
+OpenedFile::~OpenedFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+FileReadStatus OpenedFile::Open(const std::string& path) {
+  if (path.empty()) return FileReadStatus::Missing;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return FileReadStatus::Failed;
+  }
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = fd;
+  size_ = static_cast<std::uint64_t>(info.st_size);
+  return FileReadStatus::Ok;
+}
+
+bool OpenedFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const {
+  if (fd_ < 0) return false;
+  std::size_t done = 0;
+  while (done < out.size()) {
+    const ssize_t n = ::pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
 }
 
 std::optional<std::string> MoveAside(const std::string& path, const std::string& base,

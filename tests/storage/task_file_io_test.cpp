@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "platform/files.h"
@@ -119,6 +120,40 @@ TEST(WholeFiles, FailedWriteLeavesEverythingAsItWas) {
     EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
   }
   EXPECT_EQ(folder.List(), (std::vector<std::string>{"pipe", "task.zvt", "to-pipe"}));
+}
+
+TEST(WholeFiles, LinksToNothingAreRefusedAndLongNamesWritten) {
+  TempFolder folder;
+  std::filesystem::create_symlink("nowhere/task.zvt", folder.File("dangling"));
+  std::filesystem::create_symlink("loop-b", folder.File("loop-a"));
+  std::filesystem::create_symlink("loop-a", folder.File("loop-b"));
+  std::string cyrillic;
+  for (int i = 0; i < 125; ++i) cyrillic += "\u044f";  // two bytes each
+  const struct {
+    std::string name;
+    int error;  // 0: written
+  } rows[] = {
+      {"dangling", ENOENT},
+      {"loop-a", ELOOP},
+      {std::string(251, 'n') + ".zvt", 0},  // 255 bytes, the longest name
+      {cyrillic + ".zvt", 0},
+      {std::string(252, 'n') + ".zvt", ENAMETOOLONG},
+  };
+  for (const auto& row : rows) {
+    const std::string path = folder.File(row.name);
+    errno = 0;
+    EXPECT_EQ(WriteWholeFileAtomic(path, Bytes{5}), row.error == 0) << row.name;
+    if (row.error != 0) {
+      EXPECT_EQ(errno, row.error) << row.name;
+    } else {
+      EXPECT_EQ(ReadBytes(path), Bytes{5}) << row.name;
+      std::filesystem::remove(path);
+    }
+  }
+  // The links stay links, and no temporary file is left behind.
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.File("dangling")));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.File("loop-a")));
+  EXPECT_EQ(folder.List(), (std::vector<std::string>{"dangling", "loop-a", "loop-b"}));
 }
 
 TEST(WholeFiles, ASaveRemovesWhatInterruptedSavesLeftAndNothingElse) {
