@@ -1,5 +1,5 @@
-// Byte images of the binary run files: the checksum, the sealing writer and
-// the check of an image's first bytes.
+// Byte images of the binary run files: the checksum, the sealing writer,
+// the check of an image's first bytes and the measuring scan of a file.
 #include "storage/byte_image.h"
 
 #include <algorithm>
@@ -47,6 +47,28 @@ ImageCheck CheckImage(std::span<const std::uint8_t> image, ImageMagic magic, std
   body = image.subspan(magic.size() + 4, image.size() - framing);
   format = found;
   return ImageCheck::Ok;
+}
+
+bool FileScan::Skip(std::uint64_t count) {
+  if (count > file_.Size() || at_ > file_.Size() - count) return false;
+  at_ += count;
+  return true;
+}
+
+bool FileScan::Take(std::span<std::uint8_t> out) {
+  if (out.size() > file_.Size() || at_ > file_.Size() - out.size()) return false;
+  if (at_ < windowAt_ || at_ + out.size() > windowAt_ + window_.size()) {
+    constexpr std::uint64_t kWindow = 64 * 1024;
+    window_.resize(static_cast<std::size_t>(std::min(kWindow, file_.Size() - at_)));
+    windowAt_ = at_;
+    if (!file_.ReadAt(at_, window_)) {
+      window_.clear();
+      return false;
+    }
+  }
+  std::copy_n(window_.begin() + static_cast<std::ptrdiff_t>(at_ - windowAt_), out.size(), out.begin());
+  at_ += out.size();
+  return true;
 }
 
 }  // namespace zv

@@ -1,8 +1,9 @@
 // Byte images of the binary run files (work-unit files, result files): the
 // little-endian writer and the bounds-checked reader, the FNV-1a 64 checksum
 // that closes every image, the check of an image's first bytes and
-// checksum, and whole-file reading and atomic writing with the size cap and
-// allocation failures turned into outcomes.
+// checksum, and whole-file reading (judged by the sizes the header declares
+// before the body is read) and atomic writing, with allocation failures
+// turned into outcomes.
 //
 // Layout shared by those files: 8 magic bytes, the format number (uint32),
 // the body, then the FNV-1a 64 hash of every byte before it (uint64).
@@ -96,25 +97,66 @@ std::optional<Status> RefusalOf(ImageCheck check, Status otherKind) {
   return std::nullopt;
 }
 
-// Reads `path` whole and hands the image to `parse` (returning a Status);
-// a missing file and an unreadable one (or no memory for it) become
-// Status::Missing and Status::Unreadable. A file larger than `cap` is
-// `otherKind` unless it starts with `magic`, else Status::Damaged.
-template <class Status, class Parse>
-Status ReadImageFile(const std::string& path, std::size_t cap, ImageMagic magic, Status otherKind,
-                     Parse parse) {
+// Little-endian values read from an open file from an offset on, through a
+// window of up to 64 KB, for measuring a file before it is read whole.
+class FileScan {
+ public:
+  FileScan(const OpenedFile& file, std::uint64_t at) : file_(file), at_(at) {}
+  // False (value untouched) when the file ends first or cannot be read.
+  template <class T>
+  bool Get(T& value) {
+    std::uint8_t bytes[sizeof(T)];
+    if (!Take(bytes)) return false;
+    ByteReader(bytes).Get(value);
+    return true;
+  }
+  // Passes over `count` bytes; false when the file ends first.
+  bool Skip(std::uint64_t count);
+  std::uint64_t At() const { return at_; }
+
+ private:
+  bool Take(std::span<std::uint8_t> out);
+
+  const OpenedFile& file_;
+  std::uint64_t at_;
+  std::vector<std::uint8_t> window_;
+  std::uint64_t windowAt_ = 0;
+};
+
+// Reads a run file of the kind that starts with `magic`: its first bytes
+// decide whether it is one (else `otherKind`) and of a format this program
+// reads (else Status::NewerFormat); `measure(file, format)` then gives the
+// size its header and declared counts make it, reading no more than those
+// (nothing: they are out of range). Only a file of exactly that size, and
+// no larger than `cap`, is read whole and handed to `parse` (returning a
+// Status); any other is Status::Damaged, so that a huge or sparse file costs
+// a few reads, never its size in memory. A missing file and an unreadable
+// one (or no memory for it) become Status::Missing and Status::Unreadable.
+template <class Status, class Measure, class Parse>
+Status ReadImageFile(const std::string& path, std::size_t cap, ImageMagic magic, std::uint32_t newestFormat,
+                     Status otherKind, Measure measure, Parse parse) {
   try {
-    std::vector<std::uint8_t> image;
-    switch (ReadWholeFile(path, image, cap)) {
+    OpenedFile file;
+    switch (file.Open(path)) {
       case FileReadStatus::Missing:
         return Status::Missing;
       case FileReadStatus::Failed:
-        return Status::Unreadable;
       case FileReadStatus::TooLarge:
-        return std::equal(magic.begin(), magic.end(), image.begin()) ? Status::Damaged : otherKind;
+        return Status::Unreadable;
       case FileReadStatus::Ok:
         break;
     }
+    std::uint8_t head[12];
+    if (file.Size() < magic.size()) return otherKind;
+    if (!file.ReadAt(0, std::span(head).first(magic.size()))) return Status::Unreadable;
+    if (!std::equal(magic.begin(), magic.end(), head)) return otherKind;
+    std::uint32_t format = 0;
+    if (!FileScan(file, magic.size()).Get(format) || format == 0) return Status::Damaged;
+    if (format > newestFormat) return Status::NewerFormat;
+    const std::optional<std::uint64_t> size = file.Size() <= cap ? measure(file, format) : std::nullopt;
+    if (!size || *size != file.Size()) return Status::Damaged;
+    std::vector<std::uint8_t> image(static_cast<std::size_t>(*size));
+    if (!file.ReadAt(0, image)) return Status::Unreadable;
     return parse(std::span<const std::uint8_t>(image));
   } catch (const std::bad_alloc&) {
     return Status::Unreadable;

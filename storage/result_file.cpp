@@ -2,6 +2,7 @@
 #include "storage/result_file.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "storage/byte_image.h"
 #include "storage/task_file.h"
@@ -120,9 +121,26 @@ ResultFileStatus ParseResultImage(std::span<const std::uint8_t> image, ResultFil
   return ResultFileStatus::Ok;
 }
 
+namespace {
+
+// The size the task's length and the solution counts of an open result file
+// give it (the layout ParseResultImage reads); nothing when one is out of
+// range or runs past the end of the file.
+std::optional<std::uint64_t> MeasureResultFile(const OpenedFile& file, std::uint32_t) {
+  FileScan s(file, sizeof kMagic + 4);
+  std::uint32_t taskBytes = 0, cells = 0, kept = 0;
+  if (!s.Get(taskBytes) || taskBytes > kLargestTaskFile || !s.Skip(taskBytes + 3 + 4 * 8) || !s.Get(cells) ||
+      !s.Get(kept) || cells > static_cast<std::uint32_t>(kMaxFormCells) ||
+      kept > static_cast<std::uint32_t>(kMaxStoredSolutions))
+    return std::nullopt;
+  return s.At() + std::uint64_t{kept} * 2 * cells + 8;
+}
+
+}  // namespace
+
 ResultFileStatus ReadResultFile(const std::string& path, ResultFile& out) {
   return ReadImageFile<ResultFileStatus>(
-      path, kLargestResultFile, kMagic, ResultFileStatus::NotResultFile,
+      path, kLargestResultFile, kMagic, kResultFileFormat, ResultFileStatus::NotResultFile, MeasureResultFile,
       [&](std::span<const std::uint8_t> image) { return ParseResultImage(image, out); });
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "storage/byte_image.h"
 #include "storage/task_file.h"
@@ -227,9 +228,42 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
   return UnitFileStatus::Ok;
 }
 
+namespace {
+
+// The size the header and the declared counts of an open unit file give it,
+// walking the results' heads (the layout ParseUnitImage reads) and passing
+// over their placement numbers unread; nothing when a count is out of
+// range or runs past the end of the file.
+std::optional<std::uint64_t> MeasureUnitFile(const OpenedFile& file, std::uint32_t format) {
+  FileScan s(file, sizeof kMagic + 4);
+  std::uint64_t fingerprint = 0, pathHash = 0;
+  std::uint8_t engine = 0;
+  std::int32_t depth = 0, part = 0, parts = 0, blocks = 0;
+  std::uint32_t unitCount = 0, count = 0;
+  if (!s.Get(fingerprint) || !s.Get(engine) || !s.Get(depth) || !s.Get(unitCount) || !s.Get(pathHash) ||
+      !s.Get(part) || !s.Get(parts) || !s.Get(blocks) || !s.Get(count) || engine > 1 || parts < 1 ||
+      parts > kMaxParts || part < 1 || part > parts || blocks < 1 || blocks > 254 || depth < 1 ||
+      count > unitCount)
+    return std::nullopt;
+  std::uint32_t unit = 0, members = 0;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::uint32_t before = unit;
+    if (!s.Get(unit) || (i > 0 && unit <= before) || unit >= unitCount || !s.Skip(3 * 8 + 1) ||
+        !s.Get(members) || !s.Skip(std::uint64_t{members} * static_cast<std::uint64_t>(blocks) * 4))
+      return std::nullopt;
+  }
+  std::uint32_t taskBytes = 0;
+  if (format == 2 &&
+      (!s.Get(taskBytes) || taskBytes == 0 || taskBytes > kLargestTaskFile || !s.Skip(taskBytes)))
+    return std::nullopt;
+  return s.At() + 8;
+}
+
+}  // namespace
+
 UnitFileStatus ReadUnitFile(const std::string& path, UnitFile& out) {
   return ReadImageFile<UnitFileStatus>(
-      path, kLargestUnitFile, kMagic, UnitFileStatus::NotUnitFile,
+      path, kLargestUnitFile, kMagic, kUnitFileFormat, UnitFileStatus::NotUnitFile, MeasureUnitFile,
       [&](std::span<const std::uint8_t> image) { return ParseUnitImage(image, out); });
 }
 
