@@ -4,9 +4,10 @@
 // its MTL beside it (solid/mesh_files.h), one unit per cube edge times S; or
 // as a picture of the 3-D view, S times 400 pixels square; or as a web page
 // of the solution and its fold (cli/fold_page_file.cpp). OUT is
-// replaced atomically; N out of range, an unknown format or an unwritable
-// OUT is a failure with exit status 2.
+// replaced atomically; N out of range, an unknown format, an OUT that is the
+// task file or an unwritable OUT is a failure with exit status 2.
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <iostream>
 #include <optional>
@@ -82,6 +83,11 @@ std::optional<Failure> ParseExport(const Command& self, Arguments args, ExportAr
 int RunExport(const Command& self, Arguments args) {
   ExportArguments words;
   if (auto failure = ParseExport(self, args, words)) return Report(*failure, WantsJson(args));
+  // An OBJ file takes its MTL file beside it.
+  std::vector<NamedPath> outputs{{"the output", words.out}};
+  if (words.format == "obj") outputs.push_back({"the output's MTL file", MtlPath(words.out)});
+  const NamedPath in{"the task file", words.task};
+  if (auto failure = OutputClash({&in, 1}, outputs)) return Report(*failure, words.json);
   TaskState task;
   if (auto failure = LoadTask(words.task, task)) return Report(*failure, words.json);
   const Validation v = ValidateTask(task);
@@ -116,8 +122,7 @@ int RunExport(const Command& self, Arguments args) {
     written = words.format == "stl" ? WriteStl(words.out, meshes, words.scale)
                                     : WriteObj(words.out, meshes, words.scale);
   }
-  if (!written)
-    return Report(Failure(FailureKind::WriteFailed, words.out, kWriteFailedCaption, words.out), words.json);
+  if (!written) return Report(WriteFailure(words.out, errno), words.json);
   if (words.json) std::cout << JsonObject().Add("outcome", "done").Text() << '\n';
   return kExitOk;
 }

@@ -4,9 +4,13 @@
 #include "cli/failures.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "cli/exit_status.h"
+#include "platform/files.h"
 #include "ui/texts/core_texts.h"
 
 namespace zv::cli {
@@ -81,6 +85,37 @@ RefusalWords DescribeRefusal(const Validation& v, const FigureState& figure) {
       return {"form_too_big", cells("more")};
   }
   return {"none", ""};
+}
+
+// Why a write failed, from the errno the writer left; a missing file
+// behind a symbolic link is told from a missing folder.
+std::string WriteFailureWords(const std::string& path, int error) {
+  std::error_code ignored;
+  switch (error) {
+    case ENAMETOOLONG:
+      return "the name is too long";
+    case ELOOP:
+      return "a loop of symbolic links";
+    case ENOENT:
+      return std::filesystem::is_symlink(path, ignored) ? "a symbolic link to no file" : "no such folder";
+    case EISDIR:
+      return "it is a folder";
+    case EINVAL:
+      return "it is no regular file";
+    case ENOSPC:
+      return "no space left on the device";
+    case EDQUOT:
+      return "the disk quota is used up";
+    case EROFS:
+      return "the file system is read-only";
+    case EACCES:
+    case EPERM:
+      return "permission denied";
+    case ENOMEM:
+      return "not enough memory";
+    default:
+      return error == 0 ? "" : std::strerror(error);
+  }
 }
 
 }  // namespace
@@ -158,6 +193,26 @@ Failure ArgumentFailure(std::string detail, std::string usage) {
   Failure failure(FailureKind::BadArguments, std::move(detail));
   failure.usage = std::move(usage);
   return failure;
+}
+
+Failure WriteFailure(const std::string& path, int error) {
+  const std::string why = WriteFailureWords(path, error);
+  return Failure(FailureKind::WriteFailed, why.empty() ? path : path + ": " + why, kWriteFailedCaption, path);
+}
+
+std::optional<Failure> OutputClash(std::span<const NamedPath> inputs, std::span<const NamedPath> outputs) {
+  for (std::size_t i = 0; i < outputs.size(); ++i) {
+    const NamedPath& out = outputs[i];
+    for (const NamedPath& in : inputs)
+      if (SameFile(out.path, in.path))
+        return ArgumentFailure(out.what + " " + out.path + " is " + in.what + " " + in.path +
+                               " itself: nothing was written");
+    for (std::size_t j = 0; j < i; ++j)
+      if (SameFile(out.path, outputs[j].path))
+        return ArgumentFailure(outputs[j].what + " " + outputs[j].path + " and " + out.what + " " + out.path +
+                               " are one file: nothing was written");
+  }
+  return std::nullopt;
 }
 
 }  // namespace zv::cli

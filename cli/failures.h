@@ -5,6 +5,8 @@
 // JSON object on stdout.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -66,5 +68,19 @@ std::string DescribeTaskJsonError(const TaskJsonError& error);
 // The failure for a task that validation refuses.
 Failure RefusalFailure(const Validation& v, const FigureState& figure);
 Failure ArgumentFailure(std::string detail, std::string usage = "");
+// The failure for a file `path` that could not be written, `error` (an
+// errno value, as the writers of platform/files.h leave it) saying why.
+Failure WriteFailure(const std::string& path, int error);
+
+// A file a command reads or writes, and what the command calls it
+// ("the task file", "--result").
+struct NamedPath {
+  std::string what;
+  std::string path;
+};
+// The failure for an output that is the same file as an input (after
+// symbolic links) or as another output, which writing would destroy or
+// overwrite; nothing when every output is a file of its own.
+std::optional<Failure> OutputClash(std::span<const NamedPath> inputs, std::span<const NamedPath> outputs);
 
 }  // namespace zv::cli

@@ -2,10 +2,11 @@
 // [--result FILE]:
 // reads the part files that `solve --part K/N --out PART` wrote, checks that
 // they belong to the task, share one engine, cut and N, and hold every part
-// once and whole (naming a missing, doubled or unfinished part and merging
-// nothing then), merges them in unit order and prints exactly what `solve`
-// prints for the same run on one machine, and with --result writes the
-// merged run's result file as `solve --result` does.
+// once and whole (naming a missing, doubled or unfinished part, or the first
+// few missing and how many more, and merging nothing then), merges them in unit order and prints exactly what
+// `solve` prints for the same run on one machine, and with --result writes the merged run's result file as
+// `solve --result` does.
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -86,6 +87,10 @@ std::optional<Failure> CollectParts(const MergeArguments& words, const TaskState
       return Incomplete(path + " is " + PartName(file.part, file.parts) + " of a run with the " +
                         EngineName(file.engine) + " engine, not of the run of " + seen.begin()->second);
     }
+    if (file.parts > 1 && static_cast<std::uint32_t>(file.parts) > file.cut.unitCount)
+      return Incomplete(path + " is " + PartName(file.part, file.parts) + " of a run of " +
+                        std::to_string(file.cut.unitCount) + " work units, which makes at most " +
+                        std::to_string(std::max<std::uint32_t>(file.cut.unitCount, 1)) + " parts");
     if (auto [at, fresh] = seen.emplace(file.part, path); !fresh)
       return Incomplete(PartName(file.part, parts) + " is given twice: " + at->second + " and " + path);
     std::uint32_t units = 0;
@@ -99,10 +104,14 @@ std::optional<Failure> CollectParts(const MergeArguments& words, const TaskState
                         std::to_string(units) + " units done; resume it with solve --resume");
     job.done.insert(job.done.end(), file.results.begin(), file.results.end());
   }
+  // A few missing parts by name, the rest counted.
+  constexpr int kNamed = 5;
   std::string missing;
+  int count = 0;
   for (int k = 1; k <= parts; ++k)
-    if (!seen.contains(k)) missing += (missing.empty() ? "" : ", ") + PartName(k, parts);
-  if (!missing.empty()) return Incomplete("missing " + missing);
+    if (!seen.contains(k) && count++ < kNamed) missing += (missing.empty() ? "" : ", ") + PartName(k, parts);
+  if (count > kNamed) missing += " and " + std::to_string(count - kNamed) + " more";
+  if (count > 0) return Incomplete("missing " + missing);
   return std::nullopt;
 }
 
@@ -112,6 +121,11 @@ int RunMerge(const Command& self, Arguments args) {
   MergeArguments words;
   if (auto failure = ParseMerge(self, args, words)) return Report(*failure, WantsJson(args));
   const bool json = words.report.json;
+  std::vector<NamedPath> inputs{{"the task file", words.task}};
+  for (const std::string& part : words.parts) inputs.push_back({"the part file", part});
+  if (!words.result.empty())
+    if (auto failure = OutputClash(inputs, std::vector<NamedPath>{{"--result", words.result}}))
+      return Report(*failure, json);
   TaskState task;
   Validation v;
   if (auto failure = LoadSolvableTask(words.task, task, v)) return Report(*failure, json);

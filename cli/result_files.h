@@ -3,8 +3,10 @@
 // browsing in the window (storage/result_file.h).
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "cli/failures.h"
 #include "cli/solve_report.h"
 #include "model/validation.h"
 #include "solver/solver.h"
@@ -12,9 +14,11 @@
 namespace zv::cli {
 
 // Prints the run's report, after writing its result file to `resultPath`
-// unless that is empty. A result file that cannot be written is said on
-// stderr (the report is printed all the same) and the exit status is 2.
+// unless that is empty. A file that could not be written (`unsaved`: the
+// run's checkpoint, or the result file) is said on stderr after the report,
+// which is printed all the same, and the exit status is 2.
 int FinishRun(const TaskState& task, const Validation& v, const Solver& solver, SolveEngine engine,
-              const RunEnd& end, const ReportOptions& report, const std::string& resultPath);
+              const RunEnd& end, const ReportOptions& report, const std::string& resultPath,
+              const std::optional<Failure>& unsaved = std::nullopt);
 
 }  // namespace zv::cli

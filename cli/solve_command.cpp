@@ -14,11 +14,16 @@
 //
 // With a checkpoint, a resume or a part the run goes by work units
 // (solver/work_units.h): the finished units are written to the checkpoint
-// (--resume's file unless --checkpoint names another; a part's --out) every
-// MIN minutes, when the run stops and when it ends; --resume goes on from
-// them; --part K/N searches part K of N alone and writes its units to --out
-// for `merge`. --result writes the run's task, stored solutions and counters
-// to a result file the window opens for browsing (cli/result_files.h).
+// (--resume's file unless --checkpoint names another; a new part's --out)
+// every MIN minutes, when the run stops and when it ends; --resume goes on
+// from them; --part K/N searches part K of N alone and writes its units to
+// --out for `merge`. The file resumed decides whether the run is a part:
+// a part's report says what was written, and only `merge` makes its parts a
+// result. --result writes the run's task, stored solutions and counters to a
+// result file the window opens for browsing (cli/result_files.h). An output
+// that is an input, or two outputs that are one file, are refused before
+// anything runs; the counts of a run are printed even when a file cannot be
+// written, and the failure after them.
 #include "cli/solve_command.h"
 
 #include <unistd.h>
@@ -30,6 +35,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/result_files.h"
 #include "cli/solve_report.h"
@@ -162,7 +168,13 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Solve
   if (!havePath) return wrong("'solve' needs the path of a task file");
   if (out.everyMinutes && out.checkpoint.empty() && out.resume.empty() && out.out.empty())
     return wrong("--every needs --checkpoint, --resume or --part with --out");
-  if ((out.parts != 0) != !out.out.empty()) return wrong("--part and --out go together");
+  if (!out.out.empty() && out.parts == 0) return wrong("--out goes with --part");
+  if (!out.out.empty() && (!out.checkpoint.empty() || !out.resume.empty()))
+    return wrong(
+        "--out names the file of a new part, which is its checkpoint too; a part goes on with "
+        "--resume PART (and --checkpoint FILE to write elsewhere)");
+  if (out.parts != 0 && out.out.empty() && out.resume.empty())
+    return wrong("--part needs --out, or --resume with the part's file");
   if (out.parts != 0 && !out.result.empty())
     return wrong("a part is no whole run: give --result to the merge of the parts");
   if (out.report.verdict && out.stopAfter != 0) return wrong("--verdict stops after 2; give no --stop-after");
@@ -186,7 +198,7 @@ class CliObserver final : public SolveObserver {
  public:
   CliObserver(TickSource& ticks, StopSignals& signals, std::optional<double> timeLimit, bool showProgress)
       : clock_(ticks), signals_(signals), showProgress_(showProgress) {
-    if (timeLimit) limitMs_ = static_cast<std::uint32_t>(std::min(*timeLimit * 1000.0, 4.0e9));
+    if (timeLimit) limitMs_ = static_cast<std::uint64_t>(*timeLimit * 1000.0);
     clock_.Start();
   }
 
@@ -213,9 +225,9 @@ class CliObserver final : public SolveObserver {
     const ProgressStep step = clock_.Advance();
     if (!showProgress_ || step.action != ProgressAction::SecondRefresh) return;
     const std::string remaining = FormatRemaining(clock_.ElapsedMs(), stats.explored);
-    std::fprintf(stderr, "\r%u s, dead ends %s, solutions %d, remaining %s s   ", step.seconds,
-                 FormatDeadEnds(stats.deadEnds).c_str(), stats.solutionCount,
-                 remaining.empty() ? "?" : remaining.c_str());
+    std::fprintf(stderr, "\r%llu s, dead ends %s, solutions %d, remaining %s s   ",
+                 static_cast<unsigned long long>(step.seconds), FormatDeadEnds(stats.deadEnds).c_str(),
+                 stats.solutionCount, remaining.empty() ? "?" : remaining.c_str());
     std::fflush(stderr);
     lineShown_ = true;
   }
@@ -235,8 +247,8 @@ class CliObserver final : public SolveObserver {
   StopSignals& signals_;
   bool showProgress_;
   StopReason reason_ = StopReason::None;
-  std::optional<std::uint32_t> limitMs_;
-  std::optional<std::uint32_t> searchStartMs_;  // at the first stop poll
+  std::optional<std::uint64_t> limitMs_;
+  std::optional<std::uint64_t> searchStartMs_;  // at the first stop poll
   bool timeUp_ = false;
   bool lineShown_ = false;
 };
@@ -245,9 +257,10 @@ class CliObserver final : public SolveObserver {
 // that fails is said once and the run goes on.
 class CheckpointJob final : public UnitJob {
  public:
-  CheckpointJob(std::function<bool()> write, ProgressClock& clock, std::optional<double> everyMinutes)
+  CheckpointJob(std::function<std::optional<Failure>()> write, ProgressClock& clock,
+                std::optional<double> everyMinutes)
       : write_(std::move(write)), clock_(clock) {
-    if (everyMinutes) everyMs_ = static_cast<std::uint32_t>(std::min(*everyMinutes * 60000.0, 4.0e9));
+    if (everyMinutes) everyMs_ = static_cast<std::uint64_t>(*everyMinutes * 60000.0);
   }
 
   void UnitFinished() override {
@@ -256,54 +269,56 @@ class CheckpointJob final : public UnitJob {
 
   void WriteNow() {
     lastMs_ = clock_.ElapsedMs();
-    if (!write_() && !warned_) {
-      std::cerr << "zorvat-cli: cannot write the checkpoint; the run goes on\n";
+    if (const auto failure = write_(); failure && !warned_) {
+      std::cerr << "zorvat-cli: " << FailureMessage(*failure) << "; the run goes on\n";
       warned_ = true;
     }
   }
 
  private:
-  std::function<bool()> write_;
+  std::function<std::optional<Failure>()> write_;
   ProgressClock& clock_;
-  std::optional<std::uint32_t> everyMs_;
-  std::uint32_t lastMs_ = 0;
+  std::optional<std::uint64_t> everyMs_;
+  std::uint64_t lastMs_ = 0;
   bool warned_ = false;
 };
 
-// A part's report: its units, their counters and where they were written.
-int PrintPartReport(const SolveArguments& options, const UnitJob& job, const Solver& solver,
-                    const RunEnd& run) {
+// A part's report: its units, their counters and, when they could be
+// written, where; a failed write is said after the report, with status 2.
+int PrintPartReport(const SolveArguments& options, const std::string& target, const UnitJob& job,
+                    const Solver& solver, const RunEnd& run, const std::optional<Failure>& unsaved) {
   std::uint32_t units = 0;
   for (std::uint32_t u = 0; u < job.cut.unitCount; ++u) units += job.InPart(u) ? 1 : 0;
   const SolveStats stats = solver.Stats();
   const bool stopped = run.outcome != SolveOutcome::Complete;
-  const int status = !stopped                                   ? kExitOk
+  const int status = unsaved                                    ? kExitFailure
+                     : !stopped                                 ? kExitOk
                      : run.outcome == SolveOutcome::OutOfMemory ? kExitOutOfMemory
                      : run.reason == StopReason::TimeLimit      ? kExitTimeLimit
                                                                 : kExitSignal;
   if (options.report.json) {
-    std::cout << JsonObject()
-                     .Add("part", job.part)
-                     .Add("parts", job.parts)
-                     .Add("units", static_cast<std::uint64_t>(units))
-                     .Add("unitsDone", static_cast<std::uint64_t>(job.done.size()))
-                     .Add("assignments", stats.assignments)
-                     .Add("deadEnds", stats.deadEnds)
-                     .Add("searchCalls", stats.searchCalls)
-                     .AddRaw("seconds", FormatSeconds3(run.elapsedMs))
-                     .Add("out", options.out)
-                     .Add("outcome", stopped ? "stopped" : "complete")
-                     .Text()
-              << '\n';
+    JsonObject object;
+    object.Add("part", job.part)
+        .Add("parts", job.parts)
+        .Add("units", static_cast<std::uint64_t>(units))
+        .Add("unitsDone", static_cast<std::uint64_t>(job.done.size()))
+        .Add("assignments", stats.assignments)
+        .Add("deadEnds", stats.deadEnds)
+        .Add("searchCalls", stats.searchCalls)
+        .AddRaw("seconds", FormatSeconds3(run.elapsedMs));
+    if (!unsaved) object.Add("out", target);
+    std::cout << object.Add("outcome", stopped ? "stopped" : "complete").Text() << '\n';
   } else {
     std::cout << "part: " << job.part << " of " << job.parts << '\n'
               << "units: " << job.done.size() << " of " << units << " done\n"
               << "assignments: " << stats.assignments << '\n'
               << "dead ends: " << stats.deadEnds << '\n'
-              << "time: " << FormatSeconds3(run.elapsedMs) << " s\n"
-              << "written: " << options.out << '\n';
+              << "time: " << FormatSeconds3(run.elapsedMs) << " s\n";
+    if (!unsaved) std::cout << "written: " << target << '\n';
     if (stopped) std::cout << "stopped\n";
   }
+  std::cout.flush();
+  if (unsaved) PrintFailureLines(*unsaved);
   return status;
 }
 
@@ -317,6 +332,22 @@ int RunSolve(const Command& self, Arguments args) {
   if (auto failure = ParseArguments(self, args, options)) return Report(*failure, WantsJson(args));
   options.report.threads = options.threads;
   const bool json = options.report.json;
+  // The work units go to --checkpoint's file, else back to --resume's, else
+  // to a new part's --out.
+  const std::string target = !options.checkpoint.empty() ? options.checkpoint
+                             : !options.resume.empty()   ? options.resume
+                                                         : options.out;
+  {
+    const NamedPath task{"the task file", options.path};
+    std::vector<NamedPath> outputs;
+    if (options.ByUnits())
+      outputs.push_back({!options.checkpoint.empty() ? "--checkpoint"
+                         : !options.resume.empty()   ? "--resume"
+                                                     : "--out",
+                         target});
+    if (!options.result.empty()) outputs.push_back({"--result", options.result});
+    if (auto failure = OutputClash({&task, 1}, outputs)) return Report(*failure, json);
+  }
   TaskState task;
   Validation v;
   if (auto failure = LoadSolvableTask(options.path, task, v)) return Report(*failure, json);
@@ -336,13 +367,9 @@ int RunSolve(const Command& self, Arguments args) {
   }
 
   // By work units: from a checkpoint, whose engine and part the run keeps.
-  const std::string target = !options.checkpoint.empty() ? options.checkpoint
-                             : !options.resume.empty()   ? options.resume
-                                                         : options.out;
   SolveEngine engine = options.engine;
-  CheckpointJob job(
-      [&] { return WriteUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job)); },
-      observer.Clock(), options.everyMinutes);
+  CheckpointJob job([&] { return SaveUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job)); },
+                    observer.Clock(), options.everyMinutes);
   // Before the cut there is nothing to write.
   observer.writeCheckpoint = [&] {
     if (job.cut.depth > 0) job.WriteNow();
@@ -354,14 +381,19 @@ int RunSolve(const Command& self, Arguments args) {
   if (!options.resume.empty()) {
     UnitFile file;
     if (auto failure = LoadUnitFile(options.resume, task, v, file)) return Report(*failure, json);
+    const std::string held =
+        options.resume + " holds part " + std::to_string(file.part) + "/" + std::to_string(file.parts);
     if (options.engineGiven && options.engine != file.engine)
       return Report(ArgumentFailure(options.resume + " was made by the " + EngineName(file.engine) +
                                     " engine, not the " + EngineName(options.engine) + " one"),
                     json);
     if (options.parts != 0 && (options.part != file.part || options.parts != file.parts))
-      return Report(ArgumentFailure(options.resume + " holds part " + std::to_string(file.part) + "/" +
-                                    std::to_string(file.parts)),
-                    json);
+      return Report(ArgumentFailure(held), json);
+    // The file's own part decides: a part resumed is a part run, and only
+    // the merge of every part makes a result.
+    if (file.parts != 1 && !options.result.empty())
+      return Report(
+          ArgumentFailure(held + "; a part is no whole run: give --result to the merge of the parts"), json);
     engine = file.engine;
     job.part = file.part;
     job.parts = file.parts;
@@ -378,17 +410,21 @@ int RunSolve(const Command& self, Arguments args) {
   run.reason = observer.Reason();
   run.signal = signals.Received();
   observer.Finish();
+  if (run.outcome == SolveOutcome::Refused && job.check == UnitCheck::TooManyParts)
+    return Report(ArgumentFailure("part " + std::to_string(job.part) + "/" + std::to_string(job.parts) +
+                                  ": the run has " + std::to_string(job.cut.unitCount) +
+                                  " work units, so it makes at most " +
+                                  std::to_string(std::max<std::uint32_t>(job.cut.unitCount, 1)) + " parts"),
+                  json);
   if (run.outcome == SolveOutcome::Refused) return Report(UnitCheckFailure(job.check, options.resume), json);
   // A run that ended before its cut (out of memory while preparing) leaves
   // the file as it was.
-  const bool cut = job.cut.depth > 0;
-  if (auto failure =
-          cut ? SaveUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job)) : std::nullopt) {
-    if (run.outcome == SolveOutcome::Complete || options.parts != 0) return Report(*failure, json);
-    PrintFailureLines(*failure);  // the stopped run's counts are still worth printing
-  }
-  if (options.parts != 0) return PrintPartReport(options, job, solver, run);
-  return FinishRun(task, v, solver, engine, run, options.report, options.result);
+  const std::optional<Failure> unsaved =
+      job.cut.depth > 0 ? SaveUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job))
+                        : std::nullopt;
+  if (options.parts != 0 || job.parts != 1)
+    return PrintPartReport(options, target, job, solver, run, unsaved);
+  return FinishRun(task, v, solver, engine, run, options.report, options.result, unsaved);
 }
 
 }  // namespace zv::cli

@@ -2,6 +2,8 @@
 // words for what makes one unusable.
 #include "cli/unit_files.h"
 
+#include <cerrno>
+
 namespace zv::cli {
 namespace {
 
@@ -46,7 +48,7 @@ std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& ta
 
 std::optional<Failure> SaveUnitFile(const std::string& path, const UnitFile& file) {
   if (WriteUnitFile(path, file)) return std::nullopt;
-  return Failure(FailureKind::WriteFailed, path, "", path);
+  return WriteFailure(path, errno);
 }
 
 Failure UnitCheckFailure(UnitCheck check, const std::string& path) {
@@ -59,6 +61,8 @@ Failure UnitCheckFailure(UnitCheck check, const std::string& path) {
       return Unusable("it holds a unit twice", path);
     case UnitCheck::MissingUnit:
       return Failure(FailureKind::IncompleteParts, "a unit is missing", "", path);
+    case UnitCheck::TooManyParts:
+      return Unusable("it is a part of more parts than the run has work units", path);
     case UnitCheck::BadResult:
     case UnitCheck::Ok:
       break;

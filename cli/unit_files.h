@@ -17,7 +17,7 @@ namespace zv::cli {
 std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& task, const Validation& v,
                                     UnitFile& out);
 
-// Writes `file` atomically, or gives the failure to report.
+// Writes `file` atomically, or gives the failure to report (with the reason).
 std::optional<Failure> SaveUnitFile(const std::string& path, const UnitFile& file);
 
 // The failure for results the solver refused (`path`: where they came from).

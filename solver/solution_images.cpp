@@ -1,8 +1,9 @@
 // Solution images back to placements (solver/solution_images.h).
 #include "solver/solution_images.h"
 
-#include <algorithm>
 #include <vector>
+
+#include "solver/assignment_check.h"
 
 namespace zv {
 
@@ -33,15 +34,7 @@ bool PlacementsOfImage(const PreparedSearch& prep, std::span<const std::uint8_t>
         return false;
     chosen[b] = p;
   }
-  for (int b = 0; b < prep.blockCount; ++b) {
-    const Placement& placement = prep.placements[chosen[b]];
-    for (int k = 0; k < placement.constraintCount; ++k) {
-      const LinkConstraint& c = placement.constraints[k];
-      const auto end = c.candidates.begin() + c.candidateCount;
-      if (std::find(c.candidates.begin(), end, chosen[c.neighbourBlock]) == end) return false;
-    }
-  }
-  return true;
+  return IsCompleteAssignment(prep, {chosen, static_cast<std::size_t>(prep.blockCount)});
 }
 
 }  // namespace zv

@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "solver/assignment_check.h"
 #include "solver/fast_search.h"
 #include "solver/fast_tables.h"
 #include "solver/reduction_tables.h"
@@ -126,28 +127,15 @@ TopOfTree CutTree(const PreparedSearch& prep, const FastTables& tables, const Re
   return last;
 }
 
-// Whether every first member places each block with one of its available
-// placements and no two blocks share a cell: results read from a file are
-// never trusted further than that.
+// Whether every first member is a complete assignment of the task's tables
+// (solver/assignment_check.h): results read from a file are never trusted
+// further than that.
 bool ValidFirsts(const PreparedSearch& prep, const UnitResult& result) {
   const auto b = static_cast<std::size_t>(prep.blockCount);
   if (b == 0 || result.firsts.size() % b != 0) return false;
   if (!result.assignmentsOverflow && result.firsts.size() / b > result.assignments) return false;
-  std::vector<std::uint8_t> used(static_cast<std::size_t>(prep.formCellCount));
-  for (std::size_t at = 0; at < result.firsts.size(); at += b) {
-    std::fill(used.begin(), used.end(), std::uint8_t{0});
-    for (std::size_t k = 0; k < b; ++k) {
-      const std::int32_t p = result.firsts[at + k];
-      const BlockInfo& block = prep.blocks[k];
-      if (p < block.firstPlacement || p >= block.endPlacement || prep.placementAvailable[p] == 0)
-        return false;
-      for (int j = 0; j < block.cubeCount; ++j) {
-        std::uint8_t& cell = used[prep.placements[p].cells[j]];
-        if (cell != 0) return false;
-        cell = 1;
-      }
-    }
-  }
+  for (std::size_t at = 0; at < result.firsts.size(); at += b)
+    if (!IsCompleteAssignment(prep, std::span(result.firsts).subspan(at, b))) return false;
   return true;
 }
 
@@ -351,6 +339,9 @@ class UnitDriver {
 
   bool CheckDone() {
     if (job_.haveExpectedCut && !(job_.expectedCut == top_.cut)) return Refuse(UnitCheck::OtherCut);
+    // A part holds one unit at least: a cut of U units makes at most U parts.
+    if (job_.parts > 1 && static_cast<std::uint32_t>(job_.parts) > top_.cut.unitCount)
+      return Refuse(UnitCheck::TooManyParts);
     slot_.assign(top_.cut.unitCount, -1);
     for (std::size_t i = 0; i < job_.done.size(); ++i) {
       const UnitResult& r = job_.done[i];

@@ -86,9 +86,10 @@ enum class UnitCheck {
   OtherCut,       // made on another cut (another task, engine or program version)
   OutsidePart,    // a unit number past the cut or outside the job's part
   DuplicateUnit,  // a unit given twice
-  BadResult,      // a first member that is no assignment of this task's blocks, or a
+  BadResult,      // a first member that is no complete assignment of this task's blocks, or a
                   // place that does not lie in its unit's tree
   MissingUnit,    // a merge (mergeOnly) lacks a unit of its part
+  TooManyParts,   // the job's parts outnumber the cut's units
 };
 
 // One run over work units: the part to search (units u with

@@ -99,6 +99,7 @@ TEST(SplitCli, MergedPartsPrintWhatSolvePrints) {
       {"merge " + box10 + " " + p1 + " " + p2 + rest + " " + folder.File("p1of2"),
        "of a run with the reduced"},
       {"solve " + pair + " --resume " + p1, "it belongs to another task"},
+      {"merge " + box10 + " " + p1, "missing part 2/7, part 3/7, part 4/7, part 5/7, part 6/7 and 1 more"},
   };
   for (const auto& refusal : refusals) {
     const CliRun run = Cli(folder, refusal.args);
@@ -137,6 +138,108 @@ TEST(SplitCli, ResumedRunsEndWithTheUninterruptedResult) {
   EXPECT_EQ(run.status, 4) << run.err;
   run = Cli(folder, "solve " + box + " --engine fast --resume " + boxCheckpoint);
   EXPECT_EQ(run.status, 2) << run.err;
+}
+
+// A part file resumed is a part run, whatever the arguments say: its report
+// is a part's, and it makes no result file; only the merge of its parts does.
+TEST(SplitCli, APartFileResumesAsAPart) {
+  TempFolder folder;
+  const std::string star = Example("diagonal_star.zvt"), part = folder.File("p2.zvu"),
+                    result = folder.File("r.zvr");
+  ASSERT_EQ(Cli(folder, "solve " + star + " --part 2/3 --out " + part).status, 0);
+  const CliRun resumed = Cli(folder, "solve " + star + " --resume " + part);
+  EXPECT_EQ(resumed.status, 0) << resumed.err;
+  EXPECT_EQ(resumed.out.find("part: 2 of 3\n"), 0u) << resumed.out;
+  EXPECT_NE(resumed.out.find("written: " + part + "\n"), std::string::npos) << resumed.out;
+  const CliRun withResult = Cli(folder, "solve " + star + " --resume " + part + " --result " + result);
+  EXPECT_EQ(withResult.status, 2);
+  EXPECT_NE(withResult.err.find("holds part 2/3; a part is no whole run"), std::string::npos)
+      << withResult.err;
+  EXPECT_FALSE(std::filesystem::exists(result));
+}
+
+// Outputs that would destroy an input or each other, a part file beside a
+// checkpoint, and more parts than the run has units are refused before
+// anything is written; the files named stay as they were.
+TEST(SplitCli, ClashingOutputsAndTooManyPartsAreRefused) {
+  TempFolder folder;
+  const std::string task = folder.File("t.zvt"), link = folder.File("link.zvt"), p1 = folder.File("p1"),
+                    p2 = folder.File("p2"), huge = folder.File("huge");
+  std::filesystem::copy_file(Example("diagonal_star.zvt"), task);
+  std::filesystem::create_symlink("t.zvt", link);
+  for (const char* k : {"1", "2"})
+    ASSERT_EQ(Cli(folder, "solve " + task + " --part " + k + "/2 --out " + folder.File(std::string("p") + k))
+                  .status,
+              0);
+  // A part file of a split into more parts than units, as an older program wrote them.
+  UnitFile many;
+  ASSERT_EQ(ReadUnitFile(p1, many), UnitFileStatus::Ok);
+  many.parts = 1000000;
+  many.results.resize(1);
+  ASSERT_TRUE(WriteUnitFile(huge, many));
+  const std::string units = std::to_string(many.cut.unitCount), c = folder.File("c"),
+                    sameC = (folder.Path() / "." / "c").string(), part = folder.File("P"),
+                    checkpoint = folder.File("C");
+  const struct {
+    std::string args;
+    std::string says;
+  } refusals[] = {
+      {"solve " + task + " --result " + task, "--result " + task + " is the task file " + task + " itself"},
+      {"solve " + task + " --checkpoint " + link, "--checkpoint " + link + " is the task file"},
+      {"solve " + task + " --checkpoint " + c + " --result " + sameC,
+       "--checkpoint " + c + " and --result " + sameC + " are one file"},
+      {"solve " + task + " --resume " + p1 + " --result " + p1, "are one file"},
+      {"merge " + task + " " + p1 + " " + p2 + " --result " + p2, "--result " + p2 + " is the part file"},
+      {"export " + task + " --solution 1 --format stl " + link, "the output " + link + " is the task file"},
+      {"rewrite " + task + " " + link, "the output " + link + " is the task file"},
+      {"solve " + task + " --part 1/3 --out " + part + " --checkpoint " + checkpoint,
+       "--out names the file of a new part"},
+      {"solve " + task + " --part 1/" + std::to_string(many.cut.unitCount + 1) + " --out " + part,
+       "the run has " + units + " work units"},
+      {"merge " + task + " " + huge,
+       "of a run of " + units + " work units, which makes at most " + units + " parts"},
+  };
+  const std::vector<std::uint8_t> taskBytes = test::ReadBytes(task), p1Bytes = test::ReadBytes(p1),
+                                  p2Bytes = test::ReadBytes(p2);
+  for (const auto& refusal : refusals) {
+    const CliRun run = Cli(folder, refusal.args);
+    EXPECT_EQ(run.status, 2) << refusal.args;
+    EXPECT_NE(run.err.find(refusal.says), std::string::npos) << refusal.args << "\n" << run.err;
+    EXPECT_LT(run.err.size(), 1000u) << refusal.args;
+  }
+  EXPECT_EQ(test::ReadBytes(task), taskBytes);
+  EXPECT_EQ(test::ReadBytes(p1), p1Bytes);
+  EXPECT_EQ(test::ReadBytes(p2), p2Bytes);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  for (const std::string& made : {c, part, checkpoint}) EXPECT_FALSE(std::filesystem::exists(made)) << made;
+}
+
+// A checkpoint or part that cannot be written at the end throws nothing
+// away: the counts are printed, then the failure with its reason, status 2,
+// and no "written:" line.
+TEST(SplitCli, CountsArePrintedWhenTheLastCheckpointCannotBeWritten) {
+  TempFolder folder;
+  const std::string star = Example("diagonal_star.zvt"), box = Example("pentominoes_3x4x5.zvt"),
+                    checkpoint = folder.File("ck.zvu"), nowhere = folder.File("none/ck.zvu");
+  ASSERT_EQ(Cli(folder, "solve " + star + " --checkpoint " + checkpoint).status, 0);
+  const struct {
+    std::string args;
+    std::string counts;
+  } rows[] = {
+      {"solve " + star + " --checkpoint " + nowhere + " --every 0", "solutions: 9\n"},
+      {"solve " + star + " --resume " + checkpoint + " --checkpoint " + nowhere, "solutions: 9\n"},
+      {"solve " + star + " --part 1/2 --out " + nowhere, "part: 1 of 2\n"},
+      {"solve " + box + " --threads 1 --time-limit 0 --checkpoint " + nowhere, "stopped\n"},
+  };
+  for (const auto& row : rows) {
+    const CliRun run = Cli(folder, row.args);
+    EXPECT_EQ(run.status, 2) << row.args;
+    EXPECT_NE(run.out.find(row.counts), std::string::npos) << row.args << "\n" << run.out;
+    EXPECT_EQ(run.out.find("written"), std::string::npos) << row.args << "\n" << run.out;
+    EXPECT_NE(run.err.find("cannot write the file: " + nowhere + ": no such folder\n"), std::string::npos)
+        << row.args << "\n"
+        << run.err;
+  }
 }
 
 TEST(SplitCli, SolveAndMergeWriteTheSameResultFile) {

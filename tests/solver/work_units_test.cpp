@@ -7,12 +7,14 @@
 // Results and places that do not fit are refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "model/validation.h"
 #include "solver/block_pool.h"
+#include "solver/prepare.h"
 #include "solver/solver.h"
 #include "storage/byte_image.h"
 #include "storage/task_file.h"
@@ -20,6 +22,7 @@
 #include "tests/support/example_manifest.h"
 #include "tests/support/random_task.h"
 #include "tests/support/run_snapshot.h"
+#include "tests/support/solution_checker.h"
 #include "tests/support/stop_observers.h"
 #include "tests/support/task_builder.h"
 
@@ -364,6 +367,56 @@ TEST(WorkUnits, ResultsThatDoNotFitAreRefused) {
   EXPECT_EQ(ParseUnitImage(newer, read), UnitFileStatus::NewerFormat);
   newer[0] = 'X';
   EXPECT_EQ(ParseUnitImage(newer, read), UnitFileStatus::NotUnitFile);
+}
+
+// A first member forged in a file, one block moved to another of its
+// placements that overlaps nothing but breaks a hinge (the checker below
+// trusts only the task), is refused wherever the run file is used.
+TEST(WorkUnits, AForgedPlacementThatBreaksAHingeIsRefused) {
+  Case c;
+  ASSERT_EQ(ReadTaskFile(test::ExamplesFolder() + "/diagonal_star.zvt", c.task), ReadResult::Ok);
+  c.v = ValidateTask(c.task);
+  const SolveOptions options{0, SolveEngine::Reduced, 1};
+  QuietObserver quiet;
+  Solver solver;
+  UnitJob full;
+  ASSERT_EQ(solver.SolveUnits(c.task, c.v.links, quiet, options, full), SolveOutcome::Complete);
+  BlockPool pool;
+  ByteKeySet keys;
+  PreparedSearch prep;
+  ASSERT_TRUE(PrepareSearch(c.task, c.v.links, pool, keys, prep));
+
+  const auto at = std::find_if(full.done.begin(), full.done.end(), [](auto& r) { return !r.firsts.empty(); });
+  ASSERT_NE(at, full.done.end());
+  const std::vector<std::int32_t> first(at->firsts.begin(), at->firsts.begin() + prep.blockCount);
+  const auto n = static_cast<std::size_t>(prep.formCellCount);
+  int forged = 0;
+  for (int b = 0; b < prep.blockCount && forged < 10; ++b)
+    for (int p = prep.blocks[b].firstPlacement; p < prep.blocks[b].endPlacement && forged < 10; ++p) {
+      std::vector<std::int32_t> chosen = first;
+      chosen[b] = p;
+      // The image of the forged member; a cell taken twice is no forgery of this kind.
+      std::vector<std::uint8_t> cubes(n), rotations(n);
+      bool overlaps = prep.placementAvailable[p] == 0;
+      for (int k = 0; k < prep.blockCount; ++k)
+        for (int j = 0; j < prep.blocks[k].cubeCount; ++j) {
+          const std::uint8_t cell = prep.placements[chosen[k]].cells[j];
+          overlaps = overlaps || cubes[cell] != 0;
+          cubes[cell] = static_cast<std::uint8_t>(prep.blocks[k].cubes[j] + 1);
+          rotations[cell] = prep.placements[chosen[k]].rotation;
+        }
+      if (overlaps || test::CheckSolution(c.task, cubes, rotations, nullptr)) continue;
+      ++forged;
+      UnitJob job;
+      job.done = full.done;
+      job.expectedCut = full.cut;
+      job.haveExpectedCut = true;
+      std::copy(chosen.begin(), chosen.end(), job.done[at - full.done.begin()].firsts.begin());
+      EXPECT_EQ(solver.SolveUnits(c.task, c.v.links, quiet, options, job), SolveOutcome::Refused)
+          << "block " << b << " on placement " << p;
+      EXPECT_EQ(job.check, UnitCheck::BadResult);
+    }
+  EXPECT_GT(forged, 0);
 }
 
 }  // namespace

@@ -67,29 +67,32 @@ TEST(RunFileSizes, FilesAreJudgedByTheSizesTheirHeaderDeclares) {
   units.cut = {3, 40, 77};
   units.parts = 2;
   units.blockCount = 2;
-  units.results = {UnitResult{4, 9, 30, 2, false, false, {1, 2, 3, 4}}, UnitResult{6, 1, 5, 0, false, false, {}}};
+  for (const std::uint32_t unit : {4u, 6u}) {
+    UnitResult& r = units.results.emplace_back();
+    r.unit = unit;
+    r.assignments = 9;
+    r.firsts = {1, 2};
+  }
   const TaskState task = test::MakeTask({"##"}, {{"##"}});
   units.taskImage = BuildTaskImage(task);
   units.taskFingerprint = TaskFingerprint(task);
-  ExpectJudgedByHeader(Kind<UnitFileStatus>{
-      "unit file", BuildUnitImage(units),
-      [](const std::string& path) {
-        UnitFile file;
-        return ReadUnitFile(path, file);
-      },
-      UnitFileStatus::Ok, UnitFileStatus::Damaged});
+  ExpectJudgedByHeader(Kind<UnitFileStatus>{"unit file", BuildUnitImage(units),
+                                            [](const std::string& path) {
+                                              UnitFile file;
+                                              return ReadUnitFile(path, file);
+                                            },
+                                            UnitFileStatus::Ok, UnitFileStatus::Damaged});
 
   ResultFile result{task, SolveEngine::Reduced, SolveOutcome::Complete, {}, {1, 2, 0, 0}};
   result.stats.solutionCount = 1;
   result.stats.found = 1;
   result.stats.assignments = 2;
-  ExpectJudgedByHeader(Kind<ResultFileStatus>{
-      "result file", BuildResultImage(result),
-      [](const std::string& path) {
-        ResultFile file;
-        return ReadResultFile(path, file);
-      },
-      ResultFileStatus::Ok, ResultFileStatus::Damaged});
+  ExpectJudgedByHeader(Kind<ResultFileStatus>{"result file", BuildResultImage(result),
+                                              [](const std::string& path) {
+                                                ResultFile file;
+                                                return ReadResultFile(path, file);
+                                              },
+                                              ResultFileStatus::Ok, ResultFileStatus::Damaged});
 }
 
 }  // namespace
