@@ -29,7 +29,7 @@ struct RunEnd {
   SolveOutcome outcome = SolveOutcome::Complete;
   StopReason reason = StopReason::None;
   int signal = 0;  // the stop signal received, 0 = none
-  std::uint32_t elapsedMs = 0;
+  std::uint64_t elapsedMs = 0;
 };
 
 // "none", "unique", "several" or "stopped", as --verdict prints it.

@@ -1,5 +1,7 @@
 // The millisecond tick clock: unsigned 32-bit milliseconds that wrap after
-// about 49.7 days. Compare ticks by their signed 32-bit difference.
+// about 49.7 days. Compare ticks by their signed 32-bit difference; times
+// that may run longer are counted in 64 bits from the differences of
+// successive readings (ProgressClock, solver/progress.h).
 #pragma once
 
 #include <cstdint>

@@ -8,31 +8,38 @@
 namespace zv {
 
 namespace {
-constexpr std::uint32_t kPollMs = 100;
-constexpr std::uint32_t kSecondMs = 1000;
+constexpr std::uint64_t kPollMs = 100;
+constexpr std::uint64_t kSecondMs = 1000;
 }  // namespace
 
 void ProgressClock::Start() {
-  start_ = ticks_.Now();
-  nextSecond_ = start_ + kSecondMs;
-  nextPoll_ = start_ + kPollMs;
+  start_ = last_ = ticks_.Now();
+  elapsed_ = 0;
+  nextSecond_ = kSecondMs;
+  nextPoll_ = kPollMs;
+}
+
+std::uint64_t ProgressClock::ElapsedMs() {
+  const Ticks now = ticks_.Now();
+  elapsed_ += static_cast<Ticks>(now - last_);
+  last_ = now;
+  return elapsed_;
 }
 
 ProgressStep ProgressClock::Advance() {
-  const Ticks now = ticks_.Now();
+  const std::uint64_t now = ElapsedMs();
   ProgressStep step;
-  if (TickDiff(now, nextPoll_) < 0) return step;
-  if (TickDiff(now, nextSecond_) < 0) {
+  if (now < nextPoll_) return step;
+  if (now < nextSecond_) {
     nextPoll_ = now + kPollMs;
     step.action = ProgressAction::ProcessEvents;
     return step;
   }
   step.action = ProgressAction::SecondRefresh;
-  step.first = nextSecond_ == start_ + kSecondMs;
+  step.first = nextSecond_ == kSecondMs;
   nextSecond_ += kSecondMs;
-  const std::uint32_t elapsed = now - start_;
-  step.elapsedMs = elapsed;
-  step.seconds = static_cast<std::uint32_t>(std::floor(elapsed * 0.001 + 0.5));
+  step.elapsedMs = now;
+  step.seconds = (now + kSecondMs / 2) / kSecondMs;
   return step;
 }
 
@@ -50,9 +57,9 @@ std::string FormatDeadEnds(std::uint64_t deadEnds) {
   return CleanExponent(text);
 }
 
-std::string FormatRemaining(std::uint32_t elapsedMs, double explored) {
+std::string FormatRemaining(std::uint64_t elapsedMs, double explored) {
   if (!(explored > 0)) return {};
-  return FormatSecondsLeft(elapsedMs * 0.001 * (1.0 / explored - 1.0));
+  return FormatSecondsLeft(static_cast<double>(elapsedMs) * 0.001 * (1.0 / explored - 1.0));
 }
 
 std::string FormatSecondsLeft(double seconds) {
@@ -65,9 +72,10 @@ std::string FormatSecondsLeft(double seconds) {
   return text;
 }
 
-std::string FormatSeconds3(std::uint32_t ms) {
+std::string FormatSeconds3(std::uint64_t ms) {
   char text[32];
-  std::snprintf(text, sizeof text, "%0.3f", ms * 0.001);
+  std::snprintf(text, sizeof text, "%llu.%03u", static_cast<unsigned long long>(ms / 1000),
+                static_cast<unsigned>(ms % 1000));
   return text;
 }
 

@@ -1,8 +1,10 @@
 // Progress of a running solve as the window and the command-line tool show
 // it: when to process pending events (about every 100 ms) and when to redraw
 // the figures (once a second on the grid start + 1 s, start + 2 s, ...), plus
-// the number formats of those figures. Tick values are compared by their
-// signed 32-bit difference, so the schedule survives the wrap past 2^32.
+// the number formats of those figures. The 32-bit ticks are turned into a
+// 64-bit count of milliseconds since the start, so the schedule and the
+// elapsed time survive the wrap of the ticks past 2^32 (49.7 days) however
+// long a run goes.
 //
 // Usage (inside SolveObserver::Refresh):
 //   zv::ProgressStep step = clock.Advance();
@@ -27,8 +29,8 @@ enum class ProgressAction {
 struct ProgressStep {
   ProgressAction action = ProgressAction::None;
   bool first = false;           // the run's first one-second refresh (the Stop button turns red)
-  std::uint32_t seconds = 0;    // whole elapsed seconds, halves rounded up
-  std::uint32_t elapsedMs = 0;  // elapsed milliseconds at this refresh
+  std::uint64_t seconds = 0;    // whole elapsed seconds, halves rounded up
+  std::uint64_t elapsedMs = 0;  // elapsed milliseconds at this refresh
 };
 
 class ProgressClock {
@@ -41,14 +43,19 @@ class ProgressClock {
   ProgressStep Advance();
 
   Ticks StartTime() const { return start_; }
-  // Milliseconds since Start, as an unsigned 32-bit difference.
-  std::uint32_t ElapsedMs() { return ticks_.Now() - start_; }
+  // Milliseconds since Start. Each reading adds the ticks' unsigned 32-bit
+  // difference since the reading before, so the count goes on past the
+  // ticks' wrap as long as readings come less than 49.7 days apart (a run
+  // reads them at every refresh).
+  std::uint64_t ElapsedMs();
 
  private:
   TickSource& ticks_;
   Ticks start_ = 0;
-  Ticks nextSecond_ = 0;
-  Ticks nextPoll_ = 0;
+  Ticks last_ = 0;                // the ticks at the last reading
+  std::uint64_t elapsed_ = 0;     // milliseconds since Start at the last reading
+  std::uint64_t nextSecond_ = 0;  // milliseconds since Start of the next one-second refresh
+  std::uint64_t nextPoll_ = 0;    // ... and of the next event processing
 };
 
 // "%0.3g" of the count with the exponent cleaned: 1234567 -> "1.23e6", 12 -> "12".
@@ -57,13 +64,13 @@ std::string FormatDeadEnds(std::uint64_t deadEnds);
 // `elapsedMs`: r = elapsed x (1/explored - 1), at least 1, as "%0.3g" from
 // 1,000,000 on (1.5e+06), else the rounded whole number; empty while nothing
 // is explored yet.
-std::string FormatRemaining(std::uint32_t elapsedMs, double explored);
+std::string FormatRemaining(std::uint64_t elapsedMs, double explored);
 // Seconds still to go as FormatRemaining shows them: at least 1, "%0.3g"
 // from 1,000,000 on, else the rounded whole number.
 std::string FormatSecondsLeft(double seconds);
 // Removes the first '+' and a '0' right after it: "4.5e+12" -> "4.5e12".
 std::string CleanExponent(std::string text);
 // Milliseconds as seconds with three decimals ("%0.3f"): 16 -> "0.016".
-std::string FormatSeconds3(std::uint32_t ms);
+std::string FormatSeconds3(std::uint64_t ms);
 
 }  // namespace zv

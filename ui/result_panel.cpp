@@ -87,14 +87,14 @@ void ResultPanel::ClearCounts() {
 
 void ResultPanel::ShowProgress(const ProgressStep& step, const SolveStats& stats,
                                std::optional<double> remaining) {
-  TimePastL->setText(QString::number(step.seconds));
+  TimePastL->setText(QString::number(static_cast<qulonglong>(step.seconds)));
   TimeRestL->setText(remaining ? QString::fromStdString(FormatSecondsLeft(*remaining))
                                : QString::fromUtf8(kNoEstimate));
   DeadL->setText(QString::fromStdString(FormatDeadEnds(stats.deadEnds)));
   SolNumL->setText(QString::number(stats.solutionCount));
 }
 
-void ResultPanel::ShowRunEnd(std::uint32_t elapsedMs, std::uint64_t deadEnds) {
+void ResultPanel::ShowRunEnd(std::uint64_t elapsedMs, std::uint64_t deadEnds) {
   TimePastL->setText(QString::fromStdString(FormatSeconds3(elapsedMs)));
   TimeRestL->clear();
   DeadL->setText(QString::fromStdString(FormatDeadEnds(deadEnds)));

@@ -32,7 +32,7 @@ class ResultPanel : public QWidget {
   // ("—") while no estimate is trusted.
   void ShowProgress(const ProgressStep& step, const SolveStats& stats, std::optional<double> remaining);
   // The run has ended: its time to the millisecond and its dead ends.
-  void ShowRunEnd(std::uint32_t elapsedMs, std::uint64_t deadEnds);
+  void ShowRunEnd(std::uint64_t elapsedMs, std::uint64_t deadEnds);
 
   // Widens the panel up to `right` in its parent, never below the numbers' width.
   void StretchTo(int right);

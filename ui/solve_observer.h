@@ -23,7 +23,7 @@ class WindowSolveObserver final : public SolveObserver {
   // The stop request is the editing session's (EditorSession::StopSolving).
   bool StopRequested() override { return false; }
   void Refresh(const SolveStats& stats) override;
-  std::uint32_t ElapsedMs() { return clock_.ElapsedMs(); }
+  std::uint64_t ElapsedMs() { return clock_.ElapsedMs(); }
 
  private:
   ProgressClock clock_;

@@ -31,7 +31,7 @@ namespace zv {
 namespace {
 
 // How often the units of a run going on go to the kept-run file.
-constexpr std::int32_t kKeepEveryMs = 10 * 60 * 1000;
+constexpr std::uint64_t kKeepEveryMs = 10 * 60 * 1000;
 
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -83,14 +83,14 @@ void SolveRuns::Run(bool fromPlace) {
   const Changes begin = session_.BeginSolving(fromPlace);
   if (!begin.mode) return;  // SolveBt is enabled only for a valid task, ContinueBt only with a place
   if (!fromPlace) priorMs_ = 0;
-  lastKept_ = services_.SolveClock().Now();
+  keptAtMs_ = 0;
   window_.apply(begin);
   ResultPanel& results = *half_.ResP;
   results.ClearCounts();
   // The once-a-second refresh; a continued run's time goes on from its earlier stretches.
   // The estimate follows this stretch alone: a place read from a file
   // carries no time.
-  const std::uint32_t prior = priorMs_;
+  const std::uint64_t prior = priorMs_;
   RemainingEstimate estimate;
   WindowSolveObserver observer(
       services_.SolveClock(), services_,
@@ -101,7 +101,9 @@ void SolveRuns::Run(bool fromPlace) {
         step.seconds += (prior + 500) / 1000;
         results.ShowProgress(step, stats, remaining);
       });
+  running_ = &observer;
   const SolveRun run = session_.RunSolver(observer, Options());
+  running_ = nullptr;
   priorMs_ += observer.ElapsedMs();
   if (closing_ == Closing::Discard) session_.DropPlace();
   window_.apply(run.changes);  // the kept-run file follows the place
@@ -158,9 +160,10 @@ bool SolveRuns::WriteKept() {
 }
 
 void SolveRuns::UnitFinished() {
-  const Ticks now = services_.SolveClock().Now();
-  if (TickDiff(now, lastKept_) < kKeepEveryMs) return;
-  lastKept_ = now;
+  if (running_ == nullptr) return;
+  const std::uint64_t now = running_->ElapsedMs();
+  if (now - keptAtMs_ < kKeepEveryMs) return;
+  keptAtMs_ = now;
   WriteKept();  // a failure is said when the run stops and the place is written again
 }
 

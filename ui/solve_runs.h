@@ -20,7 +20,6 @@
 #include <utility>
 
 #include "editor/changes.h"
-#include "platform/ticks.h"
 #include "solver/solver.h"
 
 class QToolButton;
@@ -29,6 +28,7 @@ namespace zv {
 
 class EditorSession;
 class FormHalf;
+class WindowSolveObserver;
 class Services;
 struct Settings;
 struct UnitFile;
@@ -107,12 +107,13 @@ class SolveRuns : public QObject {
   Window window_;
 
   Closing closing_ = Closing::No;
-  std::uint32_t priorMs_ = 0;  // time of the run's earlier stretches, this session
-  Ticks lastKept_ = 0;         // when the file last took the units of the run going on
-  unsigned written_ = 0;       // the session's place number the kept-run file holds
-  bool fileHolds_ = false;     // the kept-run file holds a place of this session
-  bool writeFailed_ = false;   // the last write of the file failed
-  bool fileHeld_ = false;      // a foreign kept-run file could not be moved: never written over
+  std::uint64_t priorMs_ = 0;               // time of the run's earlier stretches, this session
+  WindowSolveObserver* running_ = nullptr;  // the run going on, whose clock times the kept-run file
+  std::uint64_t keptAtMs_ = 0;              // when (in the run's time) the file last took its units
+  unsigned written_ = 0;                    // the session's place number the kept-run file holds
+  bool fileHolds_ = false;                  // the kept-run file holds a place of this session
+  bool writeFailed_ = false;                // the last write of the file failed
+  bool fileHeld_ = false;                   // a foreign kept-run file could not be moved: never written over
   // The file (device, inode) this window last wrote: every write replaces
   // the file by a new one, so another instance's write shows as another.
   std::pair<std::uint64_t, std::uint64_t> writtenId_{0, 0};

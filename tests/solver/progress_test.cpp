@@ -95,6 +95,26 @@ TEST(ProgressClock, KeepsTheScheduleAcrossTheWrapOfTheTickCount) {
   EXPECT_EQ(clock.ElapsedMs(), 1099u);
 }
 
+// A run of 60 days, its ticks read once a day: the elapsed time goes on
+// past 2^32 ms (49.7 days) and past the ticks' wrap.
+TEST(ProgressClock, ElapsedTimeRunsPastFortyNineDays) {
+  FakeTicks ticks;
+  ticks.now = 0xFFFFFF00u;
+  ProgressClock clock(ticks);
+  clock.Start();
+  constexpr std::uint64_t kDay = 86400000;
+  ProgressStep step;
+  for (int day = 1; day <= 60; ++day) {
+    ticks.now += static_cast<Ticks>(kDay);
+    step = clock.Advance();
+  }
+  EXPECT_EQ(clock.ElapsedMs(), 60 * kDay);
+  EXPECT_EQ(step.action, ProgressAction::SecondRefresh);
+  EXPECT_EQ(step.elapsedMs, 60 * kDay);
+  EXPECT_EQ(step.seconds, 60 * 86400u);
+  EXPECT_EQ(FormatSeconds3(60 * kDay + 7), "5184000.007");
+}
+
 TEST(ProgressFormat, DeadEndsAndSeconds) {
   EXPECT_EQ(FormatDeadEnds(1234567), "1.23e6");
   EXPECT_EQ(FormatDeadEnds(12), "12");
