@@ -152,11 +152,31 @@ TEST(CliRewrite, FailuresWriteNothing) {
                          "\nОшибка в файле задачи: " + folder.File("bad.zvt") + "\n");
   EXPECT_EQ(ReadBytes(folder.File("out.zvt")), (std::vector<std::uint8_t>{9, 9}));
 
-  const std::string unwritable = folder.File("missing/out.zvt");
-  run = RunCli(folder, "rewrite " + folder.File("in.zvt") + " " + unwritable);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "zorvat-cli: cannot write the file: " + unwritable +
-                         "\nНевозможно записать файл: " + unwritable + "\n");
+  // Outputs that cannot be written say why; a link to no file stays a link.
+  std::filesystem::create_symlink("nowhere/out.zvt", folder.File("dangling"));
+  std::filesystem::create_symlink("loop-b", folder.File("loop-a"));
+  std::filesystem::create_symlink("loop-a", folder.File("loop-b"));
+  const struct {
+    std::string out;
+    const char* why;
+  } unwritable[] = {
+      {folder.File("missing/out.zvt"), "no such folder"},
+      {folder.File("dangling"), "a symbolic link to no file"},
+      {folder.File("loop-a"), "a loop of symbolic links"},
+      {folder.File(std::string(252, 'n') + ".zvt"), "the name is too long"},
+      {folder.Path().string(), "it is a folder"},
+  };
+  for (const auto& row : unwritable) {
+    run = RunCli(folder, "rewrite " + folder.File("in.zvt") + " " + row.out);
+    EXPECT_EQ(run.status, 2) << row.out;
+    EXPECT_EQ(run.err, "zorvat-cli: cannot write the file: " + row.out + ": " + row.why +
+                           "\nНевозможно записать файл: " + row.out + "\n");
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.File("dangling")));
+  // The longest name a file may have is written.
+  const std::string longest = folder.File(std::string(251, 'n') + ".zvt");
+  EXPECT_EQ(RunCli(folder, "rewrite " + folder.File("in.zvt") + " " + longest).status, 0);
+  EXPECT_EQ(ReadBytes(longest), ReadBytes(folder.File("in.zvt")));
 }
 
 TEST(CliArguments, HelpVersionAndMistakes) {
