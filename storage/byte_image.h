@@ -15,6 +15,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <new>
 #include <optional>
@@ -163,13 +164,14 @@ Status ReadImageFile(const std::string& path, std::size_t cap, ImageMagic magic,
   }
 }
 
-// Writes the image `build` makes atomically (platform/files.h); false when
-// it could not be written or made.
+// Writes the image `build` makes atomically (platform/files.h); false, with
+// errno saying why, when it could not be written or made.
 template <class Build>
 bool WriteImageFile(const std::string& path, Build build) {
   try {
     return WriteWholeFileAtomic(path, build());
   } catch (const std::bad_alloc&) {
+    errno = ENOMEM;
     return false;
   }
 }
