@@ -1,8 +1,11 @@
 // zorvat-cli convert IN OUT [--json]: reads a task in either form and writes
 // it in the form OUT's name asks for, "*.json" the text form, "*.zvt" the
-// program's binary file (OUT is replaced atomically); with --json it prints
+// program's binary file (OUT is replaced atomically; OUT the same file as IN
+// is refused); with --json it prints
 // {"outcome":"done"} or the failure.
+#include <cerrno>
 #include <iostream>
+#include <vector>
 
 #include "cli/commands.h"
 #include "platform/files.h"
@@ -25,6 +28,9 @@ int RunConvert(const Command& self, Arguments args) {
   const bool toText = EndsWith(out, ".json");
   if (!toText && !EndsWith(out, ".zvt"))
     return Report(ArgumentFailure("OUT must end in .zvt or .json", UsageLine(self)), words.json);
+  const NamedPath in{"the task file", words.paths[0]};
+  if (auto failure = OutputClash({&in, 1}, std::vector<NamedPath>{{"the output", out}}))
+    return Report(*failure, words.json);
   TaskState task;
   if (auto failure = LoadTask(words.paths[0], task)) return Report(*failure, words.json);
 
@@ -43,7 +49,7 @@ int RunConvert(const Command& self, Arguments args) {
   } else {
     written = WriteTaskFile(out, task) == WriteResult::Ok;
   }
-  if (!written) return Report(Failure(FailureKind::WriteFailed, out, kWriteFailedCaption, out), words.json);
+  if (!written) return Report(WriteFailure(out, errno), words.json);
   if (words.json) std::cout << JsonObject().Add("outcome", "done").Text() << '\n';
   return kExitOk;
 }

@@ -192,6 +192,7 @@ TEST(SplitCli, ClashingOutputsAndTooManyPartsAreRefused) {
       {"merge " + task + " " + p1 + " " + p2 + " --result " + p2, "--result " + p2 + " is the part file"},
       {"export " + task + " --solution 1 --format stl " + link, "the output " + link + " is the task file"},
       {"rewrite " + task + " " + link, "the output " + link + " is the task file"},
+      {"convert " + task + " " + link, "the output " + link + " is the task file"},
       {"solve " + task + " --part 1/3 --out " + part + " --checkpoint " + checkpoint,
        "--out names the file of a new part"},
       {"solve " + task + " --part 1/" + std::to_string(many.cut.unitCount + 1) + " --out " + part,
