@@ -404,6 +404,8 @@ int RunSolve(const Command& self, Arguments args) {
     job.mergedUnits = file.mergedUnits;
     job.mergedNew = std::move(file.mergedNew);
   }
+  // A part holds one unit at least.
+  job.partsWithinUnits = true;
   run.outcome = solver.SolveUnits(task, v.links, observer,
                                   SolveOptions{options.memoryLimit, engine, options.threads}, job);
   run.elapsedMs = observer.Clock().ElapsedMs();

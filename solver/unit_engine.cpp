@@ -339,8 +339,8 @@ class UnitDriver {
 
   bool CheckDone() {
     if (job_.haveExpectedCut && !(job_.expectedCut == top_.cut)) return Refuse(UnitCheck::OtherCut);
-    // A part holds one unit at least: a cut of U units makes at most U parts.
-    if (job_.parts > 1 && static_cast<std::uint32_t>(job_.parts) > top_.cut.unitCount)
+    if (job_.partsWithinUnits && job_.parts > 1 &&
+        static_cast<std::uint32_t>(job_.parts) > top_.cut.unitCount)
       return Refuse(UnitCheck::TooManyParts);
     slot_.assign(top_.cut.unitCount, -1);
     for (std::size_t i = 0; i < job_.done.size(); ++i) {

@@ -89,7 +89,7 @@ enum class UnitCheck {
   BadResult,      // a first member that is no complete assignment of this task's blocks, or a
                   // place that does not lie in its unit's tree
   MissingUnit,    // a merge (mergeOnly) lacks a unit of its part
-  TooManyParts,   // the job's parts outnumber the cut's units
+  TooManyParts,   // partsWithinUnits, and the job's parts outnumber the cut's units
 };
 
 // One run over work units: the part to search (units u with
@@ -103,7 +103,10 @@ class UnitJob {
   // The cut the results in `done` were made on; checked against the run's.
   UnitCut expectedCut;
   bool haveExpectedCut = false;
-  bool mergeOnly = false;        // search nothing: every unit of the part must be in `done`
+  bool mergeOnly = false;  // search nothing: every unit of the part must be in `done`
+  // Refuse (TooManyParts) a split into more parts than the cut has units,
+  // which would leave parts empty; the cut is made first, nothing searched.
+  bool partsWithinUnits = false;
   std::vector<UnitResult> done;  // finished units, in the order they finished
   std::vector<UnitPlace> begun;  // units stopped inside, none of them in `done`
   // The merge of a whole run so far, which a resume refills its store from
