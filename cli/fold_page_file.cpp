@@ -1,5 +1,7 @@
 // The web page file of zorvat-cli export --format html: the fold checked
 // for an order without collisions, then the page (solid/fold_page.h).
+#include <cerrno>
+
 #include "cli/commands.h"
 #include "solid/fold_page.h"
 #include "ui/texts/core_texts.h"
@@ -23,7 +25,7 @@ std::optional<Failure> WriteFoldPageFile(const std::string& path, const TaskStat
     case FoldPageResult::WriteFailed:
       break;
   }
-  return Failure(FailureKind::WriteFailed, path, kWriteFailedCaption, path);
+  return WriteFailure(path, errno);
 }
 
 }  // namespace zv::cli

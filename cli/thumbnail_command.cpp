@@ -4,8 +4,10 @@
 // figure over its form. Nothing is solved, so it takes the time of reading
 // the file and painting. The freedesktop thumbnailer entry
 // (packaging/zorvat.thumbnailer) runs it.
+#include <cerrno>
 #include <charconv>
 #include <iostream>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/picture_files.h"
@@ -85,6 +87,9 @@ int RunThumbnail(const Command& self, Arguments args) {
   const std::string& in = words.paths[0];
   const std::string& out = words.paths[1];
 
+  const NamedPath input{"the file", in};
+  if (auto failure = OutputClash({&input, 1}, std::vector<NamedPath>{{"the output", out}}))
+    return Report(*failure, words.json);
   TaskState task;
   ResultFile result;
   UnitFile run;
@@ -110,8 +115,7 @@ int RunThumbnail(const Command& self, Arguments args) {
     return Report(
         ArgumentFailure("this zorvat-cli was built without the window program and draws no pictures"),
         words.json);
-  if (written != PictureResult::Written)
-    return Report(Failure(FailureKind::WriteFailed, out, kWriteFailedCaption, out), words.json);
+  if (written != PictureResult::Written) return Report(WriteFailure(out, errno), words.json);
   if (words.json) std::cout << JsonObject().Add("outcome", "done").Text() << '\n';
   return kExitOk;
 }
