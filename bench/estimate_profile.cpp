@@ -22,7 +22,7 @@
 namespace {
 
 struct Sample {
-  std::uint32_t ms;
+  std::uint64_t ms;
   double explored;
 };
 
@@ -31,12 +31,12 @@ class Sampler final : public zv::SolveObserver {
   Sampler() : start_(std::chrono::steady_clock::now()) {}
   bool StopRequested() override { return false; }
   void Refresh(const zv::SolveStats& stats) override {
-    const std::uint32_t ms = Now();
+    const std::uint64_t ms = Now();
     if (!samples.empty() && ms < samples.back().ms + 100) return;
     samples.push_back({ms, stats.explored});
   }
-  std::uint32_t Now() const {
-    return static_cast<std::uint32_t>(
+  std::uint64_t Now() const {
+    return static_cast<std::uint64_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_)
             .count());
   }
@@ -85,16 +85,17 @@ int main(int argc, char** argv) {
     zv::SolveOptions options;
     options.threads = threads;
     session.RunSolver(sampler, options);
-    const std::uint32_t total = sampler.Now();
+    const std::uint64_t total = sampler.Now();
     if (samplesFile != nullptr)
       for (const Sample& s : sampler.samples)
-        std::fprintf(samplesFile, "%s %u %.9f\n", path.c_str(), s.ms, s.explored);
+        std::fprintf(samplesFile, "%s %llu %.9f\n", path.c_str(), static_cast<unsigned long long>(s.ms),
+                     s.explored);
 
     // The window's refresh: once a second, from the samples so far.
     zv::RemainingEstimate estimate;
     std::string cells[3];
     const double marks[3] = {0.1, 0.5, 0.9};
-    std::uint32_t nextSecond = 1000;
+    std::uint64_t nextSecond = 1000;
     std::optional<double> shown;
     int mark = 0;
     for (const Sample& s : sampler.samples) {
@@ -102,9 +103,10 @@ int main(int argc, char** argv) {
         shown = estimate.Update(s.ms, s.explored);
         nextSecond += 1000;
       }
-      while (mark < 3 && s.ms >= marks[mark] * total) {
+      while (mark < 3 && static_cast<double>(s.ms) >= marks[mark] * static_cast<double>(total)) {
         char cell[64];
-        std::snprintf(cell, sizeof cell, "%s / %.1f", Shown(shown).c_str(), (total - s.ms) * 0.001);
+        std::snprintf(cell, sizeof cell, "%s / %.1f", Shown(shown).c_str(),
+                      static_cast<double>(total - s.ms) * 0.001);
         cells[mark++] = cell;
       }
     }
