@@ -231,9 +231,10 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
 namespace {
 
 // The size the header and the declared counts of an open unit file give it,
-// walking the results' heads (the layout ParseUnitImage reads) and passing
-// over their placement numbers unread; nothing when a count is out of
-// range or runs past the end of the file.
+// walking the heads of its results and places (the layout ParseUnitImage
+// reads; a layout change goes into both) and passing over placement
+// numbers, noted counts and merge bits unread; nothing when a count is out
+// of range or runs past the end of the file.
 std::optional<std::uint64_t> MeasureUnitFile(const OpenedFile& file, std::uint32_t format) {
   FileScan s(file, sizeof kMagic + 4);
   std::uint64_t fingerprint = 0, pathHash = 0;
@@ -245,15 +246,31 @@ std::optional<std::uint64_t> MeasureUnitFile(const OpenedFile& file, std::uint32
       parts > kMaxParts || part < 1 || part > parts || blocks < 1 || blocks > 254 || depth < 1 ||
       count > unitCount)
     return std::nullopt;
-  std::uint32_t unit = 0, members = 0;
-  for (std::uint32_t i = 0; i < count; ++i) {
+  // A result's head: unit, three counters, flags, then its first members.
+  const auto skipResult = [&](std::uint32_t& unit, bool first) {
     const std::uint32_t before = unit;
-    if (!s.Get(unit) || (i > 0 && unit <= before) || unit >= unitCount || !s.Skip(3 * 8 + 1) ||
-        !s.Get(members) || !s.Skip(std::uint64_t{members} * static_cast<std::uint64_t>(blocks) * 4))
-      return std::nullopt;
+    std::uint32_t members = 0;
+    return s.Get(unit) && (first || unit > before) && unit < unitCount && s.Skip(3 * 8 + 1) &&
+           s.Get(members) && s.Skip(std::uint64_t{members} * static_cast<std::uint64_t>(blocks) * 4);
+  };
+  std::uint32_t unit = 0;
+  for (std::uint32_t i = 0; i < count; ++i)
+    if (!skipResult(unit, i == 0)) return std::nullopt;
+  if (format >= 3) {
+    // The places: each a result, then its steps (branch, two counts, and
+    // the noted pairs); then the merge so far and its bits.
+    std::uint32_t places = 0, steps = 0, noted = 0, merged = 0, offered = 0;
+    if (!s.Get(places) || places > unitCount) return std::nullopt;
+    for (std::uint32_t i = 0; i < places; ++i) {
+      if (!skipResult(unit, i == 0) || !s.Get(steps)) return std::nullopt;
+      for (std::uint32_t k = 0; k < steps; ++k)
+        if (!s.Skip(4 + 8 + 8) || !s.Get(noted) || !s.Skip(std::uint64_t{noted} * (4 + 8)))
+          return std::nullopt;
+    }
+    if (!s.Get(merged) || !s.Get(offered) || !s.Skip((std::uint64_t{offered} + 7) / 8)) return std::nullopt;
   }
   std::uint32_t taskBytes = 0;
-  if (format == 2 &&
+  if (format >= 2 &&
       (!s.Get(taskBytes) || taskBytes == 0 || taskBytes > kLargestTaskFile || !s.Skip(taskBytes)))
     return std::nullopt;
   return s.At() + 8;

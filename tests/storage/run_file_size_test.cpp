@@ -73,6 +73,12 @@ TEST(RunFileSizes, FilesAreJudgedByTheSizesTheirHeaderDeclares) {
     r.assignments = 9;
     r.firsts = {1, 2};
   }
+  UnitPlace& place = units.begun.emplace_back();  // a unit a stop landed in, with one step
+  place.sofar.unit = 8;
+  place.sofar.firsts = {3, 4};
+  place.steps.push_back(PlaceStep{2, 5, 1, {7, 9}, {3, 4}});
+  units.mergedUnits = 1;
+  units.mergedNew = {1, 0, 1};
   const TaskState task = test::MakeTask({"##"}, {{"##"}});
   units.taskImage = BuildTaskImage(task);
   units.taskFingerprint = TaskFingerprint(task);
