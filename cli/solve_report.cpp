@@ -9,6 +9,7 @@
 #include "cli/exit_status.h"
 #include "cli/failures.h"
 #include "cli/fold_report.h"
+#include "cli/no_solution_words.h"
 #include "cli/stop_signals.h"
 #include "solver/progress.h"
 #include "solver/verdict.h"
@@ -123,6 +124,8 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
       options.foldable ? CheckStoredFolding(v, solver, options.threads) : std::vector<FoldCheckResult>{};
   int tally[3] = {0, 0, 0};  // by FoldOutcome
   for (const FoldCheckResult& f : folds) ++tally[static_cast<int>(f.outcome)];
+  // A finished search without solutions says why, when a cheap argument shows it.
+  const bool none = outcome == SolveOutcome::Complete && solver.SolutionCount() == 0;
   if (options.json) {
     JsonObject object;
     object.Add("solutions", solver.SolutionCount())
@@ -137,6 +140,7 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
         .Add("outOfMemory", outOfMemory)
         .Add("outcome", stopped ? "stopped" : "complete");
     if (options.verdict) object.Add("verdict", VerdictName(verdict));
+    if (none) NoSolutionLine(task, v.links, solver.DeadEnds(), &object);
     if (end.stopReason != nullptr)
       object.Add("stop_reason", end.stopReason);
     else
