@@ -86,8 +86,9 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Explo
   std::vector<std::string>* list = nullptr;  // --forms or --merge take the paths that follow
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    const bool takesValue = word == "--depth" || word == "--kinds" || word == "--threads" || word == "--write" ||
-                            word == "--checkpoint" || word == "--resume" || word == "--part" || word == "--out";
+    const bool takesValue = word == "--depth" || word == "--kinds" || word == "--threads" ||
+                            word == "--write" || word == "--checkpoint" || word == "--resume" ||
+                            word == "--part" || word == "--out";
     if (takesValue && i + 1 == args.size()) return wrong(word + " needs a value");
     long long count = 0;
     const bool option = word.size() > 1 && word[0] == '-';
@@ -154,8 +155,9 @@ std::string ChangeWords(const TaskState& task, const LinkVariant& v) {
   std::string text;
   for (const LinkChange& c : v.changes) {
     if (!text.empty()) text += "; ";
-    text += "cubes " + std::to_string(UserNumber(task, c.cubeA)) + "-" + std::to_string(UserNumber(task, c.cubeB)) +
-            ": " + WordsOf(c.from).words + " -> " + WordsOf(c.to).words;
+    text += "cubes " + std::to_string(UserNumber(task, c.cubeA)) + "-" +
+            std::to_string(UserNumber(task, c.cubeB)) + ": " + WordsOf(c.from).words + " -> " +
+            WordsOf(c.to).words;
   }
   return text;
 }
@@ -182,8 +184,9 @@ const char* VariantVerdictName(const VariantResult& r) {
 
 // Writes every valid variant as DIR/variant_NNNN.zvt (index from 1); the
 // names of those written, "" where none was.
-std::vector<std::string> WriteVariants(const VariantExplorer& explorer, const std::vector<std::size_t>& global,
-                                       const std::string& dir, bool& failed) {
+std::vector<std::string> WriteVariants(const VariantExplorer& explorer,
+                                       const std::vector<std::size_t>& global, const std::string& dir,
+                                       bool& failed) {
   std::vector<std::string> names(explorer.Variants().size());
   std::error_code ignored;
   std::filesystem::create_directories(dir, ignored);
@@ -202,8 +205,9 @@ std::vector<std::string> WriteVariants(const VariantExplorer& explorer, const st
 }
 
 // Prints the variants in list order and the summary; the exit status.
-int PrintReport(const TaskState& task, const VariantExplorer& explorer, const std::vector<std::size_t>& global,
-                const ExploreArguments& options, bool stopped, int signal, std::uint32_t ms) {
+int PrintReport(const TaskState& task, const VariantExplorer& explorer,
+                const std::vector<std::size_t>& global, const ExploreArguments& options, bool stopped,
+                int signal, std::uint32_t ms) {
   bool writeFailed = false;
   const std::vector<std::string> files = options.write.empty()
                                              ? std::vector<std::string>(explorer.Variants().size())
@@ -237,11 +241,14 @@ int PrintReport(const TaskState& task, const VariantExplorer& explorer, const st
           .Add("solutions", solutions)
           .Add("calls", r.calls)
           .AddRaw("seconds", Seconds(r.ms));
-      if (verdict == "invalid") object.Add("message", FailureMessage(RefusalFailure(ValidateTask(explorer.VariantTask(i)), task.figure)));
+      if (verdict == "invalid")
+        object.Add("message",
+                   FailureMessage(RefusalFailure(ValidateTask(explorer.VariantTask(i)), task.figure)));
       if (withForms && r.done) {
         std::string forms = "[";
         for (std::size_t k = 1; k < r.forms.size(); ++k)
-          forms += std::string(k > 1 ? "," : "") + JsonString(r.forms[k].invalid ? "invalid" : VerdictName(r.forms[k].verdict));
+          forms += std::string(k > 1 ? "," : "") +
+                   JsonString(r.forms[k].invalid ? "invalid" : VerdictName(r.forms[k].verdict));
         object.AddRaw("forms", forms + "]").Add("foldsIntoAll", r.FoldsIntoAll());
       }
       if (!files[i].empty()) object.Add("file", files[i]);
@@ -249,7 +256,9 @@ int PrintReport(const TaskState& task, const VariantExplorer& explorer, const st
     } else {
       std::cout << number << ". " << ChangeWords(task, v) << ": " << verdict;
       if (verdict == "invalid")
-        std::cout << " (" << FailureMessage(RefusalFailure(ValidateTask(explorer.VariantTask(i)), task.figure)) << ")";
+        std::cout << " ("
+                  << FailureMessage(RefusalFailure(ValidateTask(explorer.VariantTask(i)), task.figure))
+                  << ")";
       else if (r.done)
         std::cout << ", solutions " << solutions << ", calls " << r.calls << ", " << Seconds(r.ms) << " s";
       if (withForms && r.done) {
@@ -289,8 +298,11 @@ int PrintReport(const TaskState& task, const VariantExplorer& explorer, const st
     if (stopped) std::cout << "stopped\n";
   }
   std::cout.flush();
-  if (writeFailed) std::cerr << "zorvat-cli: some variant files could not be written in " << options.write << '\n';
-  if (stopped) std::cerr << "zorvat-cli: stopped by " << StopSignalName(signal) << "; the variants not done can be resumed\n";
+  if (writeFailed)
+    std::cerr << "zorvat-cli: some variant files could not be written in " << options.write << '\n';
+  if (stopped)
+    std::cerr << "zorvat-cli: stopped by " << StopSignalName(signal)
+              << "; the variants not done can be resumed\n";
   return status;
 }
 
@@ -310,7 +322,8 @@ int RunExplore(const Command& self, Arguments args) {
     forms.push_back({other.form, other.EmptyCells});
   }
   const std::vector<LinkVariant> all = ListLinkVariants(task.figure, options.variants);
-  const std::uint64_t run = ExploreFingerprint(task, forms, options.variants.depth, options.variants.families);
+  const std::uint64_t run =
+      ExploreFingerprint(task, forms, options.variants.depth, options.variants.families);
   const std::size_t formCount = forms.size() + 1;
 
   // The part's share of the list, by index in the whole list.
@@ -324,7 +337,8 @@ int RunExplore(const Command& self, Arguments args) {
   VariantExplorer explorer(task, mine, forms);
   auto fill = [&](const ExploreFile& file) {
     for (std::size_t i = 0; i < global.size(); ++i)
-      if (auto found = file.done.find(global[i]); found != file.done.end()) explorer.Results()[i] = found->second;
+      if (auto found = file.done.find(global[i]); found != file.done.end())
+        explorer.Results()[i] = found->second;
   };
 
   if (!options.merge.empty()) {
@@ -332,11 +346,15 @@ int RunExplore(const Command& self, Arguments args) {
     std::vector<bool> seen;
     for (const std::string& path : options.merge) {
       ExploreFile file;
-      if (auto failure = LoadExploreFile(path, run, all.size(), formCount, file)) return Report(*failure, json);
+      if (auto failure = LoadExploreFile(path, run, all.size(), formCount, file))
+        return Report(*failure, json);
       if (seen.empty()) seen.assign(static_cast<std::size_t>(file.parts), false);
-      const std::size_t expected = (all.size() + static_cast<std::size_t>(file.parts - file.part)) / static_cast<std::size_t>(file.parts);
-      if (seen.size() != static_cast<std::size_t>(file.parts) || seen[file.part - 1] || file.done.size() != expected)
-        return Report(Failure(FailureKind::IncompleteParts, path + " is a doubled, unfinished or foreign part"), json);
+      const std::size_t expected = (all.size() + static_cast<std::size_t>(file.parts - file.part)) /
+                                   static_cast<std::size_t>(file.parts);
+      if (seen.size() != static_cast<std::size_t>(file.parts) || seen[file.part - 1] ||
+          file.done.size() != expected)
+        return Report(
+            Failure(FailureKind::IncompleteParts, path + " is a doubled, unfinished or foreign part"), json);
       seen[file.part - 1] = true;
       fill(file);
     }
@@ -350,7 +368,8 @@ int RunExplore(const Command& self, Arguments args) {
                                                          : options.out;
   if (!options.resume.empty()) {
     ExploreFile file;
-    if (auto failure = LoadExploreFile(options.resume, run, all.size(), formCount, file)) return Report(*failure, json);
+    if (auto failure = LoadExploreFile(options.resume, run, all.size(), formCount, file))
+      return Report(*failure, json);
     fill(file);
   }
   std::atomic<bool> stop{false};
@@ -366,7 +385,8 @@ int RunExplore(const Command& self, Arguments args) {
     if (!terminal || clock.Advance().action != ProgressAction::SecondRefresh) return;
     const double share = total > before ? static_cast<double>(done - before) / (total - before) : 1.0;
     const std::string left = FormatRemaining(clock.ElapsedMs(), share);
-    std::fprintf(stderr, "\rvariants %d of %d, remaining %s s   ", done, total, left.empty() ? "?" : left.c_str());
+    std::fprintf(stderr, "\rvariants %d of %d, remaining %s s   ", done, total,
+                 left.empty() ? "?" : left.c_str());
     std::fflush(stderr);
     lineShown = true;
   });

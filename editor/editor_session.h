@@ -40,6 +40,7 @@
 #include "editor/changes.h"
 #include "editor/figure_hit_test.h"
 #include "editor/grid_axes.h"
+#include "editor/link_variants.h"
 #include "editor/number_source.h"
 #include "editor/solution_view_data.h"
 #include "editor/work_mode.h"
@@ -139,6 +140,9 @@ class EditorSession {
   Changes ClearFigure();
   Changes FillFigure();
   Changes ClearLinks();
+  // Makes a link variant's changes (editor/link_variants.h) as one undoable
+  // figure edit; one that does not fit the figure changes nothing.
+  Changes ApplyVariant(const LinkVariant& variant);
   Changes ClearForm();
   Changes FillForm();
   Changes SetEmptyCells(bool on);

@@ -61,7 +61,8 @@ int CubeIndexAt(const FigureState& figure, int cell) {
 LinkChoice CurrentChoice(const FigureState& figure, int a, int b) {
   for (int c = 1; c < kLinkChoiceCount; ++c) {
     const LinkPlace place = PlaceOfChoice(a, b, static_cast<LinkChoice>(c));
-    if (place.bit != 0 && (figure.Cells[place.cell] & BitMask(place.bit)) != 0) return static_cast<LinkChoice>(c);
+    if (place.bit != 0 && (figure.Cells[place.cell] & BitMask(place.bit)) != 0)
+      return static_cast<LinkChoice>(c);
   }
   return LinkChoice::None;
 }

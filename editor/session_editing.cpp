@@ -137,6 +137,14 @@ Changes EditorSession::ClearLinks() {
   return FigureChanged();
 }
 
+Changes EditorSession::ApplyVariant(const LinkVariant& variant) {
+  if (workMode_ != WorkMode::Edit) return {};
+  FigureState figure = task_.figure;
+  if (!ApplyLinkVariant(figure, variant)) return {};
+  task_.figure = figure;
+  return FigureChanged();
+}
+
 Changes EditorSession::ClearForm() {
   if (workMode_ != WorkMode::Edit) return {};
   zv::ClearForm(task_.form);

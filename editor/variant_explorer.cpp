@@ -27,9 +27,8 @@ class StopFlagObserver final : public SolveObserver {
 }  // namespace
 
 bool VariantResult::FoldsIntoAll() const {
-  return !forms.empty() && std::all_of(forms.begin(), forms.end(), [](const FormOutcome& f) {
-    return !f.invalid && f.solutions > 0;
-  });
+  return !forms.empty() && std::all_of(forms.begin(), forms.end(),
+                                       [](const FormOutcome& f) { return !f.invalid && f.solutions > 0; });
 }
 
 VariantExplorer::VariantExplorer(const TaskState& task, std::vector<LinkVariant> variants,

@@ -37,8 +37,8 @@ NoSolutionReason Analyse(const LinkAnalysis& links, const PreparedSearch& prep) 
   }
   for (int b = 0; b < prep.blockCount; ++b) {
     const BlockInfo& block = prep.blocks[b];
-    if (std::none_of(prep.placementAvailable + block.firstPlacement, prep.placementAvailable + block.endPlacement,
-                     [](std::uint8_t a) { return a != 0; })) {
+    if (std::none_of(prep.placementAvailable + block.firstPlacement,
+                     prep.placementAvailable + block.endPlacement, [](std::uint8_t a) { return a != 0; })) {
       why.kind = NoSolutionKind::PartFitsNowhere;
       why.cubes = CubesWhere(links, links.partLabel.data(), links.partLabel[block.cubes[0]]);
       return why;
@@ -78,7 +78,8 @@ NoSolutionReason Analyse(const LinkAnalysis& links, const PreparedSearch& prep) 
     for (int p = block.firstPlacement; p < block.endPlacement; ++p) {
       if (!prep.placementAvailable[p]) continue;
       int dark = 0;
-      for (int i = 0; i < block.cubeCount; ++i) dark += Dark(prep.formCells[prep.placements[p].cells[i]]) ? 1 : 0;
+      for (int i = 0; i < block.cubeCount; ++i)
+        dark += Dark(prep.formCells[prep.placements[p].cells[i]]) ? 1 : 0;
       darkCounts[dark] = true;
     }
     for (int d = 0; d <= kMaxFormCells; ++d)

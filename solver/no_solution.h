@@ -29,16 +29,23 @@
 
 namespace zv {
 
-enum class NoSolutionKind { Unknown, BlockFitsNowhere, PartFitsNowhere, CellUncovered, TooManyUncovered, Colouring };
+enum class NoSolutionKind {
+  Unknown,
+  BlockFitsNowhere,
+  PartFitsNowhere,
+  CellUncovered,
+  TooManyUncovered,
+  Colouring
+};
 
 struct NoSolutionReason {
   NoSolutionKind kind = NoSolutionKind::Unknown;  // Unknown: no cheap argument holds
-  std::vector<int> cubes;     // BlockFitsNowhere: the block's cubes; PartFitsNowhere: the
-                              // part's; cube indexes, ascending
-  int cellX = 0, cellY = 0, cellZ = 0;  // CellUncovered: the first such form cell
-  int uncovered = 0;                    // TooManyUncovered: the cells no placement covers
-  int spare = 0;                        // TooManyUncovered, Colouring: cells that stay empty
-  int formDark = 0, formLight = 0;      // Colouring: the form's dark and light cells
+  std::vector<int> cubes;                         // BlockFitsNowhere: the block's cubes; PartFitsNowhere: the
+                                                  // part's; cube indexes, ascending
+  int cellX = 0, cellY = 0, cellZ = 0;            // CellUncovered: the first such form cell
+  int uncovered = 0;                              // TooManyUncovered: the cells no placement covers
+  int spare = 0;                                  // TooManyUncovered, Colouring: cells that stay empty
+  int formDark = 0, formLight = 0;                // Colouring: the form's dark and light cells
 };
 
 // `links` must come from a successful validation of `task`. Unknown also

@@ -745,5 +745,133 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <source>Строка %1, столбец %2</source>
         <translation>Line %1, column %2</translation>
     </message>
+    <message>
+        <source>Варианты: каждая замена одной связи фигуры и её решения</source>
+        <translation>Variants: every change of one link of the figure, and its solutions</translation>
+    </message>
+    <message>
+        <source>нет связи</source>
+        <translation>no link</translation>
+    </message>
+    <message>
+        <source>жёсткая связь</source>
+        <translation>rigid joint</translation>
+    </message>
+    <message>
+        <source>шарнир по оси грани</source>
+        <translation>face-axis hinge</translation>
+    </message>
+    <message>
+        <source>шарнир по горизонтальному ребру 1</source>
+        <translation>hinge on horizontal edge 1</translation>
+    </message>
+    <message>
+        <source>шарнир по горизонтальному ребру 2</source>
+        <translation>hinge on horizontal edge 2</translation>
+    </message>
+    <message>
+        <source>шарнир по вертикальному ребру 1</source>
+        <translation>hinge on vertical edge 1</translation>
+    </message>
+    <message>
+        <source>шарнир по вертикальному ребру 2</source>
+        <translation>hinge on vertical edge 2</translation>
+    </message>
+    <message>
+        <source>нет решений</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>единственное</source>
+        <translation>unique</translation>
+    </message>
+    <message>
+        <source>несколько</source>
+        <translation>several</translation>
+    </message>
+    <message>
+        <source>не решён</source>
+        <translation>not settled</translation>
+    </message>
+    <message>
+        <source>недопустим</source>
+        <translation>invalid</translation>
+    </message>
+    <message>
+        <source>Варианты</source>
+        <translation>Variants</translation>
+    </message>
+    <message>
+        <source>Решено вариантов: %1 из %2</source>
+        <translation>Variants solved: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Остановлено: решено %1 из %2</source>
+        <translation>Stopped: %1 of %2 solved</translation>
+    </message>
+    <message>
+        <source>Готово: единственных %1 из %2</source>
+        <translation>Done: %1 of %2 unique</translation>
+    </message>
+    <message>
+        <source>кубики %1-%2: %3 → %4</source>
+        <translation>cubes %1-%2: %3 → %4</translation>
+    </message>
+    <message>
+        <source>Запустить</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Решить каждый вариант задачи, в котором одна связь фигуры заменена другой или убрана</source>
+        <translation>Solve every variant of the task with one link of the figure changed or removed</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Замена</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Вердикт</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Время, с</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Двойной щелчок вносит замену в задачу</source>
+        <translation>A double click makes the change in the task</translation>
+    </message>
+    <message>
+        <source>Поиск не нашёл решений, тупиков: %1</source>
+        <translation>The search found none, dead ends: %1</translation>
+    </message>
+    <message>
+        <source>Блок из кубиков %1 нигде не помещается в форме</source>
+        <translation>The block of cubes %1 fits nowhere in the form</translation>
+    </message>
+    <message>
+        <source>Часть из кубиков %1 нельзя уложить в форму, сохранив шарниры</source>
+        <translation>The part of cubes %1 cannot be packed into the form with its hinges kept</translation>
+    </message>
+    <message>
+        <source>Клетку формы %1 не может занять ни один кубик</source>
+        <translation>No cube can fill the form cell %1</translation>
+    </message>
+    <message>
+        <source>Клеток формы, которые не может занять ни один кубик: %1, а пустыми остаются только %2</source>
+        <translation>Form cells no cube can fill: %1, but only %2 stay empty</translation>
+    </message>
+    <message>
+        <source>Шахматная раскраска: блоки не могут покрыть %1 тёмных и %2 светлых клеток формы</source>
+        <translation>Checkerboard colouring: the blocks cannot cover the form's %1 dark and %2 light cells</translation>
+    </message>
+    <message>
+        <source>Кнопка «V» под кнопками сдвига формы открывает окно «Варианты». Кнопка «Запустить» решает каждый вариант задачи, в котором одна связь фигуры заменена другой (жёсткой связью, шарниром по оси грани или по любому общему ребру двух кубиков) или убрана; поиск в каждом варианте останавливается на втором решении, так что вердикт — «нет решений», «единственное» или «несколько». Варианты решаются в фоне, главное окно остаётся доступным; «Остановить» прекращает поиск. Таблицу можно сортировать щелчком по заголовку столбца, а двойной щелчок по строке вносит её замену в задачу обычным действием, которое можно отменить. Если решений нет, под результатами поиска написано почему, когда это видно из простого довода: блок или часть, которые нигде не помещаются в форме, клетка формы, которую не может занять ни один кубик, или шахматная раскраска.</source>
+        <translation>The "V" button under the form's shift buttons opens the "Variants" window. "Run" solves every variant of the task with one link of the figure changed to another (a rigid joint, a face-axis hinge or a hinge on any edge the two cubes share) or removed; each variant's search stops at its second solution, so the verdict is "none", "unique" or "several". The variants are solved in the background and the main window stays usable; "Stop" ends the search. A click on a column's header sorts the table, and a double click on a row makes its change in the task as an ordinary edit that can be undone. When there is no solution, a line under the search results says why, when a simple argument shows it: a block or a part that fits nowhere in the form, a form cell no cube can fill, or the checkerboard colouring.</translation>
+    </message>
 </context>
 </TS>

@@ -41,6 +41,13 @@ FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
   CollisionL->resize(std::max(1, width() - CollisionL->x() - 2), kMainStripHeight - CollisionL->y() - 1);
   SetLabelLook(CollisionL, kRed, false);
   CollisionL->setVisible(false);
+  // In the same place: why a finished search found no solution.
+  WhyL = MakeLabel(Panel4, "WhyL", "", CollisionL->x(), CollisionL->y());
+  WhyL->setWordWrap(true);
+  WhyL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  WhyL->resize(CollisionL->size());
+  SetLabelLook(WhyL, kBlue, false);
+  WhyL->setVisible(false);
   connect(solidView, &SolidView::collisionChanged, this, &FormHalf::ShowCollision);
   connect(SolP, &SolutionBrowser::pictureRequested, this, &FormHalf::pictureRequested);
 }
@@ -54,6 +61,12 @@ void FormHalf::ShowCollision(const QString& line) {
   CollisionL->setText(line);
   CollisionL->setToolTip(line);
   CollisionL->setVisible(!line.isEmpty());
+}
+
+void FormHalf::ShowWhy(const QString& line) {
+  WhyL->setText(line);
+  WhyL->setToolTip(line);
+  WhyL->setVisible(!line.isEmpty());
 }
 
 bool FormHalf::solidShown() const { return !solidView->isHidden(); }
@@ -120,6 +133,10 @@ void FormHalf::BuildShifts() {
   FillBBt =
       MakeButton(MoveBP, "FillBBt", QT_TRANSLATE_NOOP("Zorvat", "Заполнить габаритный параллелепипед формой"),
                  0, 2 * kGlyphPitch, 78, 21, Tr(QT_TRANSLATE_NOOP("Zorvat", "Заполнить")));
+  VariantsBt =
+      MakeButton(MoveBP, "VariantsBt",
+                 QT_TRANSLATE_NOOP("Zorvat", "Варианты: каждая замена одной связи фигуры и её решения"), 80,
+                 2 * kGlyphPitch, 42, 21, QStringLiteral("V"));
 }
 
 void FormHalf::BuildLayerTools() {
@@ -161,6 +178,7 @@ void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& box, QSize pict
   ErL->resize(ErP->width() - 4, ErL->height());
   ResP->StretchTo(std::min(w - 2, ResP->x() + kResultPanelWidest));
   CollisionL->resize(std::max(1, w - CollisionL->x() - 2), CollisionL->height());
+  WhyL->resize(CollisionL->size());
   ArrangePictureBox(image, box, picture);
 }
 

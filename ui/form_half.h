@@ -47,6 +47,8 @@ class FormHalf : public QWidget {
   void ShowValidation(bool ok, const QString& error, bool emptyCells, int spareCells);
   // A notice in the message line until the next validation shows its own.
   void ShowNotice(const QString& text);
+  // Shows why a finished search found no solution under ResP; "" hides it.
+  void ShowWhy(const QString& line);
   // Shows the 3-D view instead of the picture, or the picture again.
   void ShowSolid(bool on);
   bool solidShown() const;
@@ -62,10 +64,12 @@ class FormHalf : public QWidget {
   QSpinBox *XBSE, *YBSE, *ZBSE;
   SolveButton* SolveBt;
   QToolButton *Move0BBt, *ClearBBt, *FillBBt, *PrevLayerBt, *NextLayerBt;
+  QToolButton* VariantsBt;      // in MoveBP: opens the variants window
   QToolButton* EditPicturesBt;  // in Edit1P: pictures of the figure and the form layers
   QCheckBox* EmptyCellsCB;
   QLabel *EmptyL, *ErL;
   QLabel* CollisionL;  // under ResP: the fold's collision in the 3-D view
+  QLabel* WhyL;        // under ResP: why the finished search found no solution
   SolutionBrowser* SolP;
   ResultPanel* ResP;
   SolidView* solidView;

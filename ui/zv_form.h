@@ -44,6 +44,8 @@ class SolveRuns;
 class TNumsForm;
 class TTextForm;
 class THelpForm;
+class TVariantsForm;
+struct LinkVariant;
 
 struct StartOptions {
   QString dataFolder;  // where "Zorvat.ini" and "Current.zvt" live, with a trailing '/'
@@ -208,6 +210,9 @@ class TZvForm : public QWidget {
   // Shows or hides a side window; the first time it shows without a stored
   // placement it goes beside this window (ui/window_placement.h).
   void ShowSideWindow(QWidget& side, bool visible);
+  // The variants window (zv_form_variants.cpp).
+  void VariantsBtClick();
+  void ApplyVariant(const LinkVariant& variant);
 
   // Task files (zv_form_files.cpp).
   void SetCaption(bool withFileName);
@@ -288,6 +293,7 @@ class TZvForm : public QWidget {
   std::unique_ptr<THelpForm> helpForm_;
   std::unique_ptr<TNumsForm> numsForm_;
   QSet<const QWidget*> sidePlaced_;  // side windows shown (and placed) once
+  std::unique_ptr<TVariantsForm> variantsForm_;  // made at its first use
 };
 
 }  // namespace zv

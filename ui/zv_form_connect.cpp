@@ -62,7 +62,7 @@ void TZvForm::ConnectControls() {
       {a.Move0Bt, &TZvForm::Move0BtClick},           {b.Move0BBt, &TZvForm::Move0BBtClick},
       {b.SolveBt, &TZvForm::SolveBtClick},           {b.SolP->FirstSolBt, &TZvForm::FirstSolBtClick},
       {b.SolP->PrevSolBt, &TZvForm::PrevSolBtClick}, {b.SolP->NextSolBt, &TZvForm::NextSolBtClick},
-      {b.SolP->LastSolBt, &TZvForm::LastSolBtClick}};
+      {b.SolP->LastSolBt, &TZvForm::LastSolBtClick}, {b.VariantsBt, &TZvForm::VariantsBtClick}};
   // The toggle buttons act on every change of state, also when the program sets it.
   const std::pair<QAbstractButton*, Handler> toggles[] = {
       {a.NumsBt, &TZvForm::NumsBtClick},             {t.TextBt, &TZvForm::TextBtClick},

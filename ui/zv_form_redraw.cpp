@@ -23,6 +23,7 @@
 #include "ui/solve_button.h"
 #include "ui/solve_runs.h"
 #include "ui/texts/core_texts.h"
+#include "ui/texts/no_solution_texts.h"
 #include "ui/tr.h"
 #include "ui/view_options.h"
 #include "ui/window_texts.h"
@@ -54,7 +55,7 @@ void TZvForm::Apply(const Changes& c) {
   if (c.shiftRefusal != ShiftRefusal::None)
     formHalf_->ShowNotice(Tr(c.shiftRefusal == ShiftRefusal::Empty ? kShiftEmptyText : kShiftAtBorderText));
   if (c.figure || c.mode || c.numbering) FigureRedraw();
-  if (c.selection) ShowBrowseState();
+  if (c.selection || c.mode) ShowBrowseState();  // on a mode change too, for WhyL
   if (c.form || c.mode || c.selection) FormRedraw();
   if (c.form) formHalf_->EmptyCellsCB->setChecked(task().EmptyCells);  // undo may switch it
   if (c.numberList && numsForm_) numsForm_->Refill(session_.NumberListSize());
@@ -81,6 +82,16 @@ void TZvForm::ShowNumberingMode() {
 void TZvForm::ShowBrowseState() {
   formHalf_->SolP->ShowBrowseState(currentSolutionIndex(), session_.solver().SolutionCount(),
                                    session_.solver().Stats(), session_.placeKept());
+  const Solver& solver = session_.solver();
+  QString why;
+  if (workMode() == WorkMode::SolutionView && solver.SolutionCount() == 0 &&
+      solver.LastOutcome() == SolveOutcome::Complete && validation().ok()) {
+    const ReasonText text =
+        NoSolutionText(FindNoSolutionReason(task(), validation().links), task().figure, solver.DeadEnds());
+    why = Tr(text.pattern).arg(QString::fromStdString(text.first));
+    if (!text.second.empty()) why = why.arg(QString::fromStdString(text.second));
+  }
+  formHalf_->ShowWhy(why);
 }
 
 void TZvForm::ShowValidation() {

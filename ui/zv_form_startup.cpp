@@ -29,6 +29,7 @@
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
 #include "ui/tr.h"
+#include "ui/variants_window.h"
 #include "ui/view_colors.h"
 #include "ui/window_placement.h"
 #include "ui/window_texts.h"

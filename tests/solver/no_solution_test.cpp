@@ -2,13 +2,14 @@
 // it (and the search agrees there is none), and none ever fires on a task
 // with solutions: the examples (their counts are known) and the random
 // corpus tasks that the solver finds solutions for.
+#include "solver/no_solution.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
 #include "model/validation.h"
-#include "solver/no_solution.h"
 #include "solver/solver.h"
 #include "storage/task_file.h"
 #include "tests/support/example_manifest.h"
@@ -37,7 +38,8 @@ int Solutions(const TaskState& task) {
 }
 
 // Two loose rigid dominoes.
-TaskState Dominoes(std::initializer_list<std::initializer_list<std::string_view>> form, bool emptyCells = false) {
+TaskState Dominoes(std::initializer_list<std::initializer_list<std::string_view>> form,
+                   bool emptyCells = false) {
   TaskState task = MakeTask({"##", "##"}, form);
   SetLink(task, 1, 0, RigidX);
   SetLink(task, 1, 1, RigidX);

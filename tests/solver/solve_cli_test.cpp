@@ -1,11 +1,13 @@
 // zorvat-cli solve run as a program: its lines, the solution grids, the JSON
 // object, stopping by time limit and by SIGINT, SIGTERM and SIGHUP, and the
-// exit statuses 1 to 5.
+// exit statuses 1 to 6; --stop-after and --verdict; explore with its
+// written variants, parts, checkpoints and stop.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <regex>
+#include <sstream>
 
 #include "storage/task_file.h"
 #include "tests/support/json_check.h"
@@ -213,6 +215,77 @@ TEST(SolveCli, StopAfterAndVerdict) {
   }
   EXPECT_EQ(Solve(folder, star + " --verdict --stop-after 2").status, 2);
   EXPECT_EQ(Solve(folder, star + " --stop-after 0").status, 2);
+}
+
+}  // namespace
+}  // namespace zv
+
+namespace zv {
+namespace {
+
+// `zorvat-cli ARGS` with stdout and stderr captured.
+CliRun RunCli(const TempFolder& folder, const std::string& args, const std::string& prefix = "") {
+  const std::string out = folder.File("stdout.txt"), err = folder.File("stderr.txt");
+  const std::string command = prefix + std::string(ZORVAT_CLI_PATH) + " " + args + " >" + out + " 2>" + err;
+  const int raw = std::system(command.c_str());
+  return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+}
+
+// The report without its times, which differ from run to run.
+std::string WithoutTimes(const std::string& report) {
+  return std::regex_replace(report, std::regex("[0-9]+\\.[0-9]{3} s"), "T");
+}
+
+// explore: each written variant's full solve gives the line's verdict; the
+// parts of a split list merge into the one-machine report, and a resumed
+// checkpoint ends in it too; a stop signal stops with status 5 and keeps
+// the variants done.
+TEST(ExploreCli, WrittenVariantsPartsResumeAndStop) {
+  TempFolder folder;
+  const std::string ring = Example("hinge_ring.zvt");
+  const CliRun whole = RunCli(folder, "explore " + ring + " --threads 2 --write " + folder.File("v"));
+  ASSERT_EQ(whole.status, 0) << whole.err;
+  std::istringstream lines(whole.out);
+  int checked = 0;
+  for (std::string line; std::getline(lines, line) && !line.empty(); ++checked) {
+    std::smatch m;
+    ASSERT_TRUE(
+        std::regex_match(line, m, std::regex(R"(\d+\. .*: (\w+), solutions \d, calls \d+, .* s, (.*\.zvt))")))
+        << line;
+    EXPECT_EQ(RunCli(folder, "solve " + m[2].str() + " --verdict").out, m[1].str() + "\n") << line;
+  }
+  EXPECT_EQ(checked, 36);
+
+  const std::string plain = WithoutTimes(RunCli(folder, "explore " + ring).out);
+  std::string parts;
+  for (int k = 1; k <= 3; ++k) {
+    const std::string out = folder.File("part" + std::to_string(k) + ".zve");
+    EXPECT_EQ(RunCli(folder, "explore " + ring + " --part " + std::to_string(k) + "/3 --out " + out).status,
+              0);
+    parts += " " + out;
+  }
+  EXPECT_EQ(WithoutTimes(RunCli(folder, "explore " + ring + " --merge" + parts).out), plain);
+  EXPECT_EQ(RunCli(folder, "explore " + ring + " --merge" + parts.substr(0, parts.rfind(' '))).status, 2);
+
+  // A checkpoint with every other result taken out, resumed.
+  const std::string checkpoint = folder.File("ring.zve");
+  ASSERT_EQ(RunCli(folder, "explore " + ring + " --checkpoint " + checkpoint).status, 0);
+  std::istringstream saved(Slurp(checkpoint));
+  std::string kept;
+  int n = 0;
+  for (std::string line; std::getline(saved, line);)
+    if (line.rfind("v ", 0) != 0 || n++ % 2 == 0) kept += line + "\n";
+  test::WriteBytes(checkpoint, std::vector<std::uint8_t>(kept.begin(), kept.end()));
+  EXPECT_EQ(WithoutTimes(RunCli(folder, "explore " + ring + " --resume " + checkpoint).out), plain);
+  EXPECT_EQ(RunCli(folder, "explore " + Example("corner_hinges.zvt") + " --resume " + checkpoint).status, 2);
+
+  // The King snake's list takes minutes: a SIGTERM after a second stops it.
+  const std::string snake = folder.File("snake.zve");
+  const CliRun stopped = RunCli(folder, "explore " + Example("king_snake.zvt") + " --checkpoint " + snake,
+                                "timeout --preserve-status -s TERM 1 ");
+  EXPECT_EQ(stopped.status, 5) << stopped.err;
+  EXPECT_NE(stopped.out.find("\nstopped\n"), std::string::npos);
+  EXPECT_EQ(Slurp(snake).rfind("ZVEXPLORE 1\n", 0), 0u);
 }
 
 }  // namespace

@@ -12,14 +12,17 @@ namespace {
 
 // By NoSolutionKind, in the enum's order.
 constexpr std::array kReasonTexts{
-    QT_TRANSLATE_NOOP("Zorvat", "Поиск не нашёл решений, тупиков: %1"),                          // Unknown
-    QT_TRANSLATE_NOOP("Zorvat", "Блок из кубиков %1 нигде не помещается в форме"),                // BlockFitsNowhere
-    QT_TRANSLATE_NOOP("Zorvat", "Часть из кубиков %1 нельзя уложить в форму, сохранив шарниры"),  // PartFitsNowhere
-    QT_TRANSLATE_NOOP("Zorvat", "Клетку формы %1 не может занять ни один кубик"),                 // CellUncovered
+    QT_TRANSLATE_NOOP("Zorvat", "Поиск не нашёл решений, тупиков: %1"),             // Unknown
+    QT_TRANSLATE_NOOP("Zorvat", "Блок из кубиков %1 нигде не помещается в форме"),  // BlockFitsNowhere
     QT_TRANSLATE_NOOP("Zorvat",
-                      "Клеток формы, которые не может занять ни один кубик: %1, а пустыми остаются только %2"),  // TooManyUncovered
+                      "Часть из кубиков %1 нельзя уложить в форму, сохранив шарниры"),  // PartFitsNowhere
+    QT_TRANSLATE_NOOP("Zorvat", "Клетку формы %1 не может занять ни один кубик"),       // CellUncovered
     QT_TRANSLATE_NOOP("Zorvat",
-                      "Шахматная раскраска: блоки не могут покрыть %1 тёмных и %2 светлых клеток формы"),  // Colouring
+                      "Клеток формы, которые не может занять ни один кубик: %1, а пустыми остаются только "
+                      "%2"),  // TooManyUncovered
+    QT_TRANSLATE_NOOP(
+        "Zorvat",
+        "Шахматная раскраска: блоки не могут покрыть %1 тёмных и %2 светлых клеток формы"),  // Colouring
 };
 static_assert(kReasonTexts.size() == static_cast<std::size_t>(NoSolutionKind::Colouring) + 1,
               "kReasonTexts needs one row per NoSolutionKind");
