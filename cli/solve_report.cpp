@@ -178,6 +178,7 @@ int PrintSolveReport(const TaskState& task, const Validation& v, const Solver& s
               << solver.Assignments() << '\n'
               << "dead ends: " << solver.DeadEnds() << '\n'
               << "time: " << FormatSeconds3(run.elapsedMs) << " s\n";
+    if (none) std::cout << "why: " << NoSolutionLine(task, v.links, solver.DeadEnds(), nullptr) << '\n';
     if (stopped)
       std::cout << "stopped" << (end.exitStatus == kExitStopAfter ? " after --stop-after" : "") << '\n';
     if (options.foldable)

@@ -70,10 +70,9 @@ TVariantsForm::TVariantsForm(std::function<TaskState()> currentTask, QWidget* pa
   layout->addLayout(buttons);
   VariantsT = new QTableWidget(0, 4, this);
   VariantsT->setObjectName(QStringLiteral("VariantsT"));
-  VariantsT->setHorizontalHeaderLabels({Tr(QT_TRANSLATE_NOOP("Zorvat", "Замена")),
-                                        Tr(QT_TRANSLATE_NOOP("Zorvat", "Вердикт")),
-                                        Tr(QT_TRANSLATE_NOOP("Zorvat", "Решений")),
-                                        Tr(QT_TRANSLATE_NOOP("Zorvat", "Время, с"))});
+  VariantsT->setHorizontalHeaderLabels(
+      {Tr(QT_TRANSLATE_NOOP("Zorvat", "Замена")), Tr(QT_TRANSLATE_NOOP("Zorvat", "Вердикт")),
+       Tr(QT_TRANSLATE_NOOP("Zorvat", "Решений")), Tr(QT_TRANSLATE_NOOP("Zorvat", "Время, с"))});
   VariantsT->setToolTip(Tr(QT_TRANSLATE_NOOP("Zorvat", "Двойной щелчок вносит замену в задачу")));
   VariantsT->setEditTriggers(QAbstractItemView::NoEditTriggers);
   VariantsT->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -141,10 +140,11 @@ void TVariantsForm::FillTable() {
     QString change;
     for (const LinkChange& c : explorer_->Variants()[i].changes) {
       if (!change.isEmpty()) change += QStringLiteral("; ");
-      change += Tr(kCubes)
-                    .arg(UserNumberOfCube(task_.figure, c.cubeA))
-                    .arg(UserNumberOfCube(task_.figure, c.cubeB))
-                    .arg(Tr(kChoiceWords[static_cast<int>(c.from)]), Tr(kChoiceWords[static_cast<int>(c.to)]));
+      change +=
+          Tr(kCubes)
+              .arg(UserNumberOfCube(task_.figure, c.cubeA))
+              .arg(UserNumberOfCube(task_.figure, c.cubeB))
+              .arg(Tr(kChoiceWords[static_cast<int>(c.from)]), Tr(kChoiceWords[static_cast<int>(c.to)]));
     }
     const FormOutcome& f = r.forms[0];
     const int row = VariantsT->rowCount();
@@ -152,8 +152,9 @@ void TVariantsForm::FillTable() {
     auto* changeItem = new QTableWidgetItem(change);
     changeItem->setData(Qt::UserRole, static_cast<qulonglong>(i));
     VariantsT->setItem(row, 0, changeItem);
-    VariantsT->setItem(row, 1,
-                       new QTableWidgetItem(Tr(f.invalid ? kInvalidWord : kVerdictWords[static_cast<int>(f.verdict)])));
+    VariantsT->setItem(
+        row, 1,
+        new QTableWidgetItem(Tr(f.invalid ? kInvalidWord : kVerdictWords[static_cast<int>(f.verdict)])));
     VariantsT->setItem(row, 2, NumberItem(f.solutions));
     VariantsT->setItem(row, 3, NumberItem(r.ms / 1000.0));
   }

@@ -292,7 +292,7 @@ class TZvForm : public QWidget {
   std::unique_ptr<TTextForm> textForm_;
   std::unique_ptr<THelpForm> helpForm_;
   std::unique_ptr<TNumsForm> numsForm_;
-  QSet<const QWidget*> sidePlaced_;  // side windows shown (and placed) once
+  QSet<const QWidget*> sidePlaced_;              // side windows shown (and placed) once
   std::unique_ptr<TVariantsForm> variantsForm_;  // made at its first use
 };
 

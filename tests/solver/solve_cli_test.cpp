@@ -213,6 +213,11 @@ TEST(SolveCli, StopAfterAndVerdict) {
     EXPECT_EQ(run.status, 0) << c.file;
     EXPECT_EQ(run.out, c.verdict) << c.file;
   }
+  // Without --verdict a task with none says why.
+  run = Solve(folder, folder.File("none.zvt") + " --json");
+  EXPECT_NE(run.out.find("\"reason\":{\"code\":\"block_fits_nowhere\""), std::string::npos) << run.out;
+  EXPECT_NE(Solve(folder, folder.File("none.zvt")).out.find("why: the block of cubes 1-3 fits nowhere"),
+            std::string::npos);
   EXPECT_EQ(Solve(folder, star + " --verdict --stop-after 2").status, 2);
   EXPECT_EQ(Solve(folder, star + " --stop-after 0").status, 2);
 }

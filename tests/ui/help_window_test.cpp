@@ -81,7 +81,7 @@ class HelpWindowTest : public QObject {
     auto* E = Control<QPlainTextEdit>(w, "E");
     for (const Language language : {Language::Russian, Language::English}) {
       w.ShowLanguage(language);
-      QCOMPARE(contents->count(), 7);
+      QCOMPARE(contents->count(), 8);
       for (int i = 0; i < contents->count(); ++i) {
         QListWidgetItem* item = contents->item(i);
         const QRect at = contents->visualItemRect(item);
