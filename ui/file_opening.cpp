@@ -21,7 +21,7 @@ constexpr const char* kResultNotFittingCaption =
 
 }  // namespace
 
-OpenedFile OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin origin, EditorSession& session,
+OpenedTask OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin origin, EditorSession& session,
                                const SolveOptions& options, Services& services, ResultPanel& panel) {
   const std::string file = QFile::encodeName(path).toStdString();
   ResultFile run;
@@ -31,7 +31,7 @@ OpenedFile OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin or
   if (status != ResultFileStatus::Ok && status != ResultFileStatus::NewerFormat &&
       status != ResultFileStatus::Damaged) {
     TaskState loaded;
-    OpenedFile read;
+    OpenedTask read;
     read.result = ReadTaskFile(file, loaded, &read.textError);
     if (read.result == ReadResult::Ok) read.changes = session.ReplaceTask(std::move(loaded), origin);
     return read;
@@ -52,7 +52,7 @@ OpenedFile OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin or
   }
   panel.ShowRunEnd(0, session.solver().DeadEnds());
   panel.TimePastL->clear();  // a kept run has no time of its own
-  OpenedFile shown;
+  OpenedTask shown;
   shown.result = ReadResult::Ok;
   shown.changes = opened.changes;
   return shown;

@@ -16,7 +16,7 @@ namespace zv {
 
 class ResultPanel;
 
-struct OpenedFile {
+struct OpenedTask {
   // Ok when a task or a run replaced the present one; a task file's failure
   // for the caller to show; Missing (silent) also when a result file's box
   // was shown already.
@@ -25,7 +25,7 @@ struct OpenedFile {
   TaskJsonError textError;  // on BadText: what is wrong in the text form, and where
 };
 
-OpenedFile OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin origin, EditorSession& session,
+OpenedTask OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin origin, EditorSession& session,
                                const SolveOptions& options, Services& services, ResultPanel& panel);
 
 }  // namespace zv

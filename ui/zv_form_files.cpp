@@ -117,7 +117,7 @@ void TZvForm::SetAsideAutosave(ReadResult result) {
 ReadResult TZvForm::ApplyTaskFile(const QString& path, bool rememberName, TaskJsonError* textError) {
   if (path.isEmpty()) return ReadResult::Missing;
   using Origin = EditorSession::TaskOrigin;
-  const OpenedFile opened = OpenFileIntoSession(path, path == autosavePath_ ? Origin::Autosave : Origin::File,
+  const OpenedTask opened = OpenFileIntoSession(path, path == autosavePath_ ? Origin::Autosave : Origin::File,
                                                 session_, {solverMemoryLimit_}, services_, *formHalf_->ResP);
   if (opened.result != ReadResult::Ok) {
     if (textError != nullptr) *textError = opened.textError;
