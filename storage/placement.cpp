@@ -22,14 +22,14 @@ std::optional<int> ToInt(std::int64_t value) {
 
 }  // namespace
 
-std::string FormatPlacement(const Placement& placement, const FrameMetrics& frame) {
+std::string FormatPlacement(const WindowPlacement& placement, const FrameMetrics& frame) {
   std::int64_t width = std::int64_t{placement.width} - 2 * std::int64_t{frame.frameX};
   std::int64_t height = std::int64_t{placement.height} - 2 * std::int64_t{frame.frameY} - frame.caption;
   return std::to_string(placement.top) + "," + std::to_string(placement.left) + "," + std::to_string(width) +
          "," + std::to_string(height) + "," + (placement.maximized ? "1" : "0");
 }
 
-std::optional<Placement> ParsePlacement(std::string_view value, const FrameMetrics& frame) {
+std::optional<WindowPlacement> ParsePlacement(std::string_view value, const FrameMetrics& frame) {
   int items[kPlacementItems];
   for (int i = 0; i < kPlacementItems; ++i) {
     std::size_t comma = value.find(',');
@@ -45,10 +45,10 @@ std::optional<Placement> ParsePlacement(std::string_view value, const FrameMetri
   std::optional<int> width = ToInt(std::int64_t{items[2]} + 2 * std::int64_t{frame.frameX});
   std::optional<int> height = ToInt(std::int64_t{items[3]} + 2 * std::int64_t{frame.frameY} + frame.caption);
   if (!width || !height || *width <= 0 || *height <= 0) return std::nullopt;
-  return Placement{items[0], items[1], *width, *height, items[4] != 0};
+  return WindowPlacement{items[0], items[1], *width, *height, items[4] != 0};
 }
 
-bool PlacementFitsDesktop(const Placement& placement, const DesktopRect& desktop) {
+bool PlacementFitsDesktop(const WindowPlacement& placement, const DesktopRect& desktop) {
   const std::int64_t left = placement.left;
   const std::int64_t top = placement.top;
   if (left + kMinPixelsOnDesktop > desktop.right) return false;
@@ -58,14 +58,14 @@ bool PlacementFitsDesktop(const Placement& placement, const DesktopRect& desktop
   return true;
 }
 
-void SavePlacement(Profile& profile, const std::string& section, const Placement& placement,
+void SavePlacement(Profile& profile, const std::string& section, const WindowPlacement& placement,
                    const FrameMetrics& frame) {
   profile.Write(section, kPlacementKey, FormatPlacement(placement, frame));
 }
 
-std::optional<Placement> LoadPlacement(Profile& profile, const std::string& section,
-                                       const FrameMetrics& frame, const DesktopRect& desktop) {
-  std::optional<Placement> placement = ParsePlacement(profile.Read(section, kPlacementKey, ""), frame);
+std::optional<WindowPlacement> LoadPlacement(Profile& profile, const std::string& section,
+                                             const FrameMetrics& frame, const DesktopRect& desktop) {
+  std::optional<WindowPlacement> placement = ParsePlacement(profile.Read(section, kPlacementKey, ""), frame);
   if (!placement || !PlacementFitsDesktop(*placement, desktop)) return std::nullopt;
   return placement;
 }

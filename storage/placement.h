@@ -19,13 +19,13 @@ inline constexpr const char* kPlacementKey = "WinPosition";
 
 // A window's normal (restored) rectangle in desktop pixels, frame included,
 // and whether the window is maximized.
-struct Placement {
+struct WindowPlacement {
   int top = 0;
   int left = 0;
   int width = 0;
   int height = 0;
   bool maximized = false;
-  bool operator==(const Placement&) const = default;
+  bool operator==(const WindowPlacement&) const = default;
 };
 
 // Sizes the stored value leaves out: the width of the sizing border on each
@@ -51,21 +51,21 @@ inline constexpr int kMinPixelsOnDesktop = 20;
 
 // "top,left,width,height,maximized" with the frame taken off, e.g.
 // "100,200,640,480,0".
-std::string FormatPlacement(const Placement& placement, const FrameMetrics& frame);
+std::string FormatPlacement(const WindowPlacement& placement, const FrameMetrics& frame);
 
 // The inverse of FormatPlacement. Fewer than five items, an item among the
 // first five that is not a whole number, or a rectangle without positive
 // width and height gives nullopt; items after the fifth are ignored.
-std::optional<Placement> ParsePlacement(std::string_view value, const FrameMetrics& frame);
+std::optional<WindowPlacement> ParsePlacement(std::string_view value, const FrameMetrics& frame);
 
-bool PlacementFitsDesktop(const Placement& placement, const DesktopRect& desktop);
+bool PlacementFitsDesktop(const WindowPlacement& placement, const DesktopRect& desktop);
 
 // Key "WinPosition" of `section`. LoadPlacement gives nullopt, so that the
 // window stays where its design puts it, when the value is absent, broken
 // or (almost) off the desktop.
-void SavePlacement(Profile& profile, const std::string& section, const Placement& placement,
+void SavePlacement(Profile& profile, const std::string& section, const WindowPlacement& placement,
                    const FrameMetrics& frame);
-std::optional<Placement> LoadPlacement(Profile& profile, const std::string& section,
-                                       const FrameMetrics& frame, const DesktopRect& desktop);
+std::optional<WindowPlacement> LoadPlacement(Profile& profile, const std::string& section,
+                                             const FrameMetrics& frame, const DesktopRect& desktop);
 
 }  // namespace zv

@@ -24,7 +24,7 @@ DesktopRect Desktop() {
 }  // namespace
 
 void LoadWindowPlacement(QWidget& window, Profile& profile, const std::string& section) {
-  const std::optional<Placement> p = LoadPlacement(profile, section, kNoFrame, Desktop());
+  const std::optional<WindowPlacement> p = LoadPlacement(profile, section, kNoFrame, Desktop());
   if (!p) return;
   window.setGeometry(p->left, p->top, p->width, p->height);
   if (p->maximized) window.setWindowState(window.windowState() | Qt::WindowMaximized);

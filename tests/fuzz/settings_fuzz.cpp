@@ -65,7 +65,7 @@ void CheckSettings(MemoryProfile& profile) {
 void CheckPlacements(MemoryProfile& profile) {
   for (const zv::FrameMetrics& frame : kFrames)
     for (const char* section : kSections) {
-      const std::optional<zv::Placement> loaded = zv::LoadPlacement(profile, section, frame, kDesktop);
+      const std::optional<zv::WindowPlacement> loaded = zv::LoadPlacement(profile, section, frame, kDesktop);
       if (!loaded) continue;
       if (loaded->width <= 0 || loaded->height <= 0 || !zv::PlacementFitsDesktop(*loaded, kDesktop))
         std::abort();
@@ -80,7 +80,7 @@ void CheckValues(const MemoryProfile& profile) {
     if (const std::optional<int> number = zv::ParseWholeNumber(value))
       if (zv::ParseWholeNumber(std::to_string(*number)) != number) std::abort();
     for (const zv::FrameMetrics& frame : kFrames)
-      if (const std::optional<zv::Placement> placement = zv::ParsePlacement(value, frame))
+      if (const std::optional<zv::WindowPlacement> placement = zv::ParsePlacement(value, frame))
         if (zv::ParsePlacement(zv::FormatPlacement(*placement, frame), frame) != placement) std::abort();
   }
 }

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   const std::string placement =
-      zv::FormatPlacement(zv::Placement{100, 200, 648, 507, false}, zv::FrameMetrics{4, 4, 23});
+      zv::FormatPlacement(zv::WindowPlacement{100, 200, 648, 507, false}, zv::FrameMetrics{4, 4, 23});
   const std::string opt = std::string("[") + zv::kOptSection + "]\n";
   const std::string window = std::string("[") + zv::kMainWindowSection + "]\n" + zv::kPlacementKey + "=";
 

@@ -199,12 +199,12 @@ constexpr FrameMetrics kFrame{8, 8, 23};
 constexpr DesktopRect kFullHd{0, 0, 1920, 1080};
 
 TEST(PlacementTest, FormatTakesTheFrameOffAndParseAddsItBack) {
-  Placement maximized{100, 200, 656, 519, true};
+  WindowPlacement maximized{100, 200, 656, 519, true};
   // 656 - 2*8 = 640; 519 - 2*8 - 23 = 480.
   EXPECT_EQ(FormatPlacement(maximized, kFrame), "100,200,640,480,1");
   EXPECT_EQ(ParsePlacement("100,200,640,480,1", kFrame), maximized);
 
-  Placement normal{-30, 1500, 400, 300, false};
+  WindowPlacement normal{-30, 1500, 400, 300, false};
   EXPECT_EQ(FormatPlacement(normal, FrameMetrics{}), "-30,1500,400,300,0");
   EXPECT_EQ(ParsePlacement(FormatPlacement(normal, kFrame), kFrame), normal);
 }
@@ -217,8 +217,8 @@ TEST(PlacementTest, ShortOrBrokenValuesAreIgnored) {
 }
 
 TEST(PlacementTest, ItemsAfterTheFifthAreIgnoredAndAnyNonZeroMaximizes) {
-  EXPECT_EQ(ParsePlacement("1,2,3,4,7,junk,9", FrameMetrics{}), (Placement{1, 2, 3, 4, true}));
-  EXPECT_EQ(ParsePlacement(" 1, 2, 3, 4, 0", FrameMetrics{}), (Placement{1, 2, 3, 4, false}));
+  EXPECT_EQ(ParsePlacement("1,2,3,4,7,junk,9", FrameMetrics{}), (WindowPlacement{1, 2, 3, 4, true}));
+  EXPECT_EQ(ParsePlacement(" 1, 2, 3, 4, 0", FrameMetrics{}), (WindowPlacement{1, 2, 3, 4, false}));
 }
 
 TEST(PlacementTest, RectangleWithoutAreaOrBeyondIntRangeIsIgnored) {
@@ -230,7 +230,7 @@ TEST(PlacementTest, RectangleWithoutAreaOrBeyondIntRangeIsIgnored) {
 
 TEST(PlacementTest, AtLeastTwentyPixelsMustLieOnTheDesktop) {
   auto fits = [](int top, int left, const DesktopRect& desktop = kFullHd) {
-    return PlacementFitsDesktop(Placement{top, left, 400, 300, false}, desktop);
+    return PlacementFitsDesktop(WindowPlacement{top, left, 400, 300, false}, desktop);
   };
   EXPECT_TRUE(fits(100, 100));
   EXPECT_FALSE(fits(100, 5000));
@@ -249,21 +249,21 @@ TEST(PlacementTest, AtLeastTwentyPixelsMustLieOnTheDesktop) {
 }
 
 TEST(PlacementTest, ExtremeCoordinatesDoNotOverflowTheCheck) {
-  EXPECT_FALSE(PlacementFitsDesktop(Placement{0, 2147483647, 400, 300, false}, kFullHd));
-  EXPECT_FALSE(PlacementFitsDesktop(Placement{2147483647, 0, 400, 300, false}, kFullHd));
-  EXPECT_TRUE(PlacementFitsDesktop(Placement{0, -2147483647, 2147483647, 300, false},
+  EXPECT_FALSE(PlacementFitsDesktop(WindowPlacement{0, 2147483647, 400, 300, false}, kFullHd));
+  EXPECT_FALSE(PlacementFitsDesktop(WindowPlacement{2147483647, 0, 400, 300, false}, kFullHd));
+  EXPECT_TRUE(PlacementFitsDesktop(WindowPlacement{0, -2147483647, 2147483647, 300, false},
                                    DesktopRect{-2147483647, 0, 1920, 1080}));
 }
 
 TEST(PlacementTest, EachWindowKeepsItsOwnValueUnderWinPosition) {
   MemoryProfile profile;
-  SavePlacement(profile, kMainWindowSection, Placement{10, 20, 656, 519, true}, kFrame);
-  SavePlacement(profile, kNumbersWindowSection, Placement{30, 40, 216, 139, false}, kFrame);
+  SavePlacement(profile, kMainWindowSection, WindowPlacement{10, 20, 656, 519, true}, kFrame);
+  SavePlacement(profile, kNumbersWindowSection, WindowPlacement{30, 40, 216, 139, false}, kFrame);
   EXPECT_EQ(profile.Stored("0", "WinPosition"), "10,20,640,480,1");
   EXPECT_EQ(profile.Stored("Numbers", "WinPosition"), "30,40,200,100,0");
 
-  EXPECT_EQ(LoadPlacement(profile, "0", kFrame, kFullHd), (Placement{10, 20, 656, 519, true}));
-  EXPECT_EQ(LoadPlacement(profile, "Numbers", kFrame, kFullHd), (Placement{30, 40, 216, 139, false}));
+  EXPECT_EQ(LoadPlacement(profile, "0", kFrame, kFullHd), (WindowPlacement{10, 20, 656, 519, true}));
+  EXPECT_EQ(LoadPlacement(profile, "Numbers", kFrame, kFullHd), (WindowPlacement{30, 40, 216, 139, false}));
   EXPECT_EQ(LoadPlacement(profile, "Text", kFrame, kFullHd), std::nullopt);
 }
 

@@ -38,7 +38,7 @@ class PlatformQtTest : public QObject {
     QCOMPARE(profile.Read("Opt", "TaskFile", ""), std::string("/home/u/tasks/a, b.zvt"));
     QCOMPARE(profile.Read("Opt", "Links", "dflt"), std::string("dflt"));
     QCOMPARE(profile.Read("Text", "WinPosition", "none"), std::string("none"));
-    const std::optional<Placement> p =
+    const std::optional<WindowPlacement> p =
         LoadPlacement(profile, kMainWindowSection, FrameMetrics{}, DesktopRect{0, 0, 1920, 1080});
     QVERIFY(p.has_value());
     QCOMPARE(p->top, 120);
