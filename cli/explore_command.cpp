@@ -146,8 +146,6 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Explo
   return std::nullopt;
 }
 
-std::string Seconds(std::uint32_t ms) { return FormatSeconds3(ms); }
-
 int UserNumber(const TaskState& task, int cube) { return UserNumberOfCube(task.figure, cube); }
 
 // "cubes 3-4: edge hinge on horizontal edge 1 -> rigid joint; ..."
@@ -207,7 +205,7 @@ std::vector<std::string> WriteVariants(const VariantExplorer& explorer,
 // Prints the variants in list order and the summary; the exit status.
 int PrintReport(const TaskState& task, const VariantExplorer& explorer,
                 const std::vector<std::size_t>& global, const ExploreArguments& options, bool stopped,
-                int signal, std::uint32_t ms) {
+                int signal, std::uint64_t ms) {
   bool writeFailed = false;
   const std::vector<std::string> files = options.write.empty()
                                              ? std::vector<std::string>(explorer.Variants().size())
@@ -240,7 +238,7 @@ int PrintReport(const TaskState& task, const VariantExplorer& explorer,
           .Add("verdict", verdict)
           .Add("solutions", solutions)
           .Add("calls", r.calls)
-          .AddRaw("seconds", Seconds(r.ms));
+          .AddRaw("seconds", FormatSeconds3(r.ms));
       if (verdict == "invalid")
         object.Add("message",
                    FailureMessage(RefusalFailure(ValidateTask(explorer.VariantTask(i)), task.figure)));
@@ -260,7 +258,8 @@ int PrintReport(const TaskState& task, const VariantExplorer& explorer,
                   << FailureMessage(RefusalFailure(ValidateTask(explorer.VariantTask(i)), task.figure))
                   << ")";
       else if (r.done)
-        std::cout << ", solutions " << solutions << ", calls " << r.calls << ", " << Seconds(r.ms) << " s";
+        std::cout << ", solutions " << solutions << ", calls " << r.calls << ", " << FormatSeconds3(r.ms)
+                  << " s";
       if (withForms && r.done) {
         std::cout << ", other forms:";
         for (std::size_t k = 1; k < r.forms.size(); ++k)
@@ -286,7 +285,7 @@ int PrintReport(const TaskState& task, const VariantExplorer& explorer,
         .Add("invalidCount", invalid)
         .Add("stoppedCount", unfinished);
     if (withForms) object.Add("foldsIntoAllCount", intoAll);
-    object.AddRaw("seconds", Seconds(ms)).Add("outcome", stopped ? "stopped" : "complete");
+    object.AddRaw("seconds", FormatSeconds3(ms)).Add("outcome", stopped ? "stopped" : "complete");
     if (stopped) object.Add("stop_reason", "signal").Add("signal", StopSignalName(signal));
     std::cout << object.Text() << '\n';
   } else {
@@ -294,7 +293,7 @@ int PrintReport(const TaskState& task, const VariantExplorer& explorer,
               << "none: " << none << "\nseveral: " << several << "\ninvalid: " << invalid << '\n';
     if (unfinished > 0) std::cout << "not done: " << unfinished << '\n';
     if (withForms) std::cout << "folds into all forms: " << intoAll << '\n';
-    std::cout << "time: " << Seconds(ms) << " s\n";
+    std::cout << "time: " << FormatSeconds3(ms) << " s\n";
     if (stopped) std::cout << "stopped\n";
   }
   std::cout.flush();
