@@ -16,6 +16,7 @@
 #include "cli/picture_files.h"
 #include "model/validation.h"
 #include "solid/mesh_files.h"
+#include "solid/part_colours.h"
 #include "solver/solver.h"
 #include "ui/texts/core_texts.h"
 
@@ -119,8 +120,9 @@ int RunExport(const Command& self, Arguments args) {
     written = result == PictureResult::Written;
   } else {
     const std::vector<Mesh> meshes = PartMeshes(solid);
-    written = words.format == "stl" ? WriteStl(words.out, meshes, words.scale)
-                                    : WriteObj(words.out, meshes, words.scale);
+    written = words.format == "stl"
+                  ? WriteStl(words.out, meshes, words.scale)
+                  : WriteObj(words.out, meshes, words.scale, CubeColours(solid, kDefaultCubeRgb));
   }
   if (!written) return Report(WriteFailure(words.out, errno), words.json);
   if (words.json) std::cout << JsonObject().Add("outcome", "done").Text() << '\n';

@@ -4,9 +4,10 @@
 #include <bit>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <set>
 
 #include "platform/files.h"
-#include "solid/part_colours.h"
 
 namespace zv {
 namespace {
@@ -61,23 +62,37 @@ std::string MtlPath(const std::string& objPath) {
   return (hasExtension ? objPath.substr(0, dot) : objPath) + ".mtl";
 }
 
-ObjText MakeObjText(const std::vector<Mesh>& parts, double scale, const std::string& mtlName) {
+ObjText MakeObjText(const std::vector<Mesh>& parts, double scale, const std::string& mtlName,
+                    const std::vector<std::uint32_t>& colours) {
   ObjText text;
-  text.obj = "# zorvat solution, one object and material per part\nmtllib " + mtlName + "\n";
+  text.obj = "# zorvat solution, one object per part, one material per cube colour\nmtllib " + mtlName + "\n";
+  std::set<std::uint32_t> written;
+  auto material = [&](std::uint32_t rgb) {
+    char name[8];
+    std::snprintf(name, sizeof name, "c%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
+    if (written.insert(rgb).second)
+      text.mtl += std::string("newmtl ") + name + "\nKd " + Number((rgb >> 16 & 0xFF) / 255.0) + " " +
+                  Number((rgb >> 8 & 0xFF) / 255.0) + " " + Number((rgb & 0xFF) / 255.0) + "\n";
+    return std::string(name);
+  };
   int base = 1;  // OBJ counts vertices from 1 over the whole file
   for (std::size_t part = 0; part < parts.size(); ++part) {
-    const std::string name = "part" + std::to_string(part + 1);
-    const std::uint32_t rgb = PartColour(static_cast<int>(part));
-    text.mtl += "newmtl " + name + "\nKd " + Number((rgb >> 16 & 0xFF) / 255.0) + " " +
-                Number((rgb >> 8 & 0xFF) / 255.0) + " " + Number((rgb & 0xFF) / 255.0) + "\n";
-    text.obj += "o " + name + "\nusemtl " + name + "\n";
-    for (const Point& p : parts[part].vertices)
+    const Mesh& mesh = parts[part];
+    text.obj += "o part" + std::to_string(part + 1) + "\n";
+    for (const Point& p : mesh.vertices)
       text.obj +=
           "v " + Number(scale * p[0]) + " " + Number(scale * p[1]) + " " + Number(scale * p[2]) + "\n";
-    for (const auto& t : parts[part].triangles)
+    // A material line wherever the colour changes (the faces of one cube come together).
+    std::optional<std::uint32_t> current;
+    for (std::size_t i = 0; i < mesh.triangles.size(); ++i) {
+      const std::uint32_t rgb = colours[static_cast<std::size_t>(mesh.triangleCube[i])];
+      if (current != rgb) text.obj += "usemtl " + material(rgb) + "\n";
+      current = rgb;
+      const auto& t = mesh.triangles[i];
       text.obj += "f " + std::to_string(base + t[0]) + " " + std::to_string(base + t[1]) + " " +
                   std::to_string(base + t[2]) + "\n";
-    base += static_cast<int>(parts[part].vertices.size());
+    }
+    base += static_cast<int>(mesh.vertices.size());
   }
   return text;
 }
@@ -86,10 +101,12 @@ bool WriteStl(const std::string& path, const std::vector<Mesh>& parts, double sc
   return WriteWholeFileAtomic(path, StlBytes(parts, scale));
 }
 
-bool WriteObj(const std::string& path, const std::vector<Mesh>& parts, double scale) {
+bool WriteObj(const std::string& path, const std::vector<Mesh>& parts, double scale,
+              const std::vector<std::uint32_t>& colours) {
   const std::string mtl = MtlPath(path);
   const std::size_t slash = mtl.find_last_of('/');
-  const ObjText text = MakeObjText(parts, scale, slash == std::string::npos ? mtl : mtl.substr(slash + 1));
+  const ObjText text =
+      MakeObjText(parts, scale, slash == std::string::npos ? mtl : mtl.substr(slash + 1), colours);
   return WriteWholeFileAtomic(mtl, Bytes(text.mtl)) && WriteWholeFileAtomic(path, Bytes(text.obj));
 }
 

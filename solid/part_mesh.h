@@ -24,6 +24,7 @@ namespace zv {
 struct Mesh {
   std::vector<Point> vertices;
   std::vector<std::array<int, 3>> triangles;  // counter-clockwise seen from outside
+  std::vector<int> triangleCube;              // the cube each triangle is a face of
 };
 
 std::vector<Mesh> PartMeshes(const SolidSolution& solid);

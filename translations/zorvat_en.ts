@@ -574,8 +574,12 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <translation>Edge hinge on the lower face</translation>
     </message>
     <message>
-        <source>Сохранить решение: модель STL или OBJ, рисунок PNG или SVG</source>
-        <translation>Save the solution: an STL or OBJ model, a PNG or SVG picture</translation>
+        <source>Сохранить решение: модель STL или OBJ, рисунок PNG или SVG, веб-страницу HTML</source>
+        <translation>Save the solution: an STL or OBJ model, a PNG or SVG picture, an HTML web page</translation>
+    </message>
+    <message>
+        <source>Размер модели: длина ребра кубика в единицах файла (например, мм)</source>
+        <translation>Model size: the length of a cube&apos;s edge in the file&apos;s units (millimetres, say)</translation>
     </message>
     <message>
         <source>Сохранить решение</source>

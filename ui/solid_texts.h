@@ -17,10 +17,12 @@ inline constexpr const char* kFoldForwardHint = QT_TRANSLATE_NOOP("Zorvat", "Ш�
 inline constexpr const char* kFoldSliderHint =
     QT_TRANSLATE_NOOP("Zorvat", "Ход складывания: от плоской фигуры до решения");
 inline constexpr const char* kFoldSpeedHint = QT_TRANSLATE_NOOP("Zorvat", "Скорость: шагов в секунду");
-inline constexpr const char* kSolidExportHint =
-    QT_TRANSLATE_NOOP("Zorvat", "Сохранить решение: модель STL или OBJ, рисунок PNG или SVG");
+inline constexpr const char* kSolidExportHint = QT_TRANSLATE_NOOP(
+    "Zorvat", "Сохранить решение: модель STL или OBJ, рисунок PNG или SVG, веб-страницу HTML");
 inline constexpr const char* kSolidExportTitle = QT_TRANSLATE_NOOP("Zorvat", "Сохранить решение");
 inline constexpr const char* kSolidExportFilter = "*.stl *.obj *.png *.svg *.html";
+inline constexpr const char* kModelScaleLabel =
+    QT_TRANSLATE_NOOP("Zorvat", "Размер модели: длина ребра кубика в единицах файла (например, мм)");
 // The fold check's verdict (solid/fold_verdict.h). %1: steps of the motion.
 inline constexpr const char* kFoldCheckingText = QT_TRANSLATE_NOOP("Zorvat", "Проверка складывания…");
 inline constexpr const char* kFoldableText =

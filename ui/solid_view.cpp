@@ -1,7 +1,7 @@
 // The 3-D view widget: controls, the canvas, the fold's timeline.
 #include "ui/solid_view.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,6 +27,9 @@ namespace zv {
 namespace {
 constexpr int kSliderSteps = 1000;
 constexpr int kTickMs = 30;
+// The sizes of an exported model the dialog takes (zorvat-cli export --scale takes any in between).
+constexpr double kLowestModelScale = 0.001;
+constexpr double kHighestModelScale = 100000;
 }  // namespace
 
 // The picture: paints the scene and turns presses, drags and the wheel into
@@ -101,8 +104,13 @@ SolidView::SolidView(QWidget* parent) : QWidget(parent) {
   button(ExportBt, "ExportBt", QStringLiteral("⤓"), kSolidExportHint);
 
   canvas_ = new SolidCanvas(this);
+  // The fold's verdict in the program's normal type (the window's own is
+  // small), wrapped rather than cut, with room around it.
   FoldL = new QLabel(this);
   FoldL->setObjectName("FoldL");
+  FoldL->setFont(QApplication::font());
+  FoldL->setWordWrap(true);
+  FoldL->setContentsMargins(6, 4, 6, 6);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
@@ -138,7 +146,7 @@ void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& link
   verdict_.reset();
   const SolidSolution& s = *solid_;
   scene_.solid = solid_.get();
-  scene_.colours = CubeColours(s, cubeColour);
+  scene_.colours = CubeQColours(s, cubeColour);
   scene_.numbers.resize(s.cubeCount);
   for (int k = 0; k < s.cubeCount; ++k) scene_.numbers[k] = figure.NumberOfCube[k] + 1;
   endPoses_.resize(s.cubeCount);
@@ -357,19 +365,37 @@ void SolidView::SetLastLayer(int layer) {
   canvas_->update();
 }
 
-void SolidView::ExportThroughDialog(Services& services) const {
+void SolidView::ExportThroughDialog(Services& services) {
   const FileDialogRequest ask{Tr(kSolidExportTitle), QStringLiteral("stl"), Tr(kSolidExportFilter), {}, {}};
-  if (const std::optional<QString> path = AskSavePath(services, ask))
-    ReportSaveFailure(services, *path, Export(*path), Tr(kSolidExportFilter));
+  const std::optional<QString> path = AskSavePath(services, ask);
+  if (!path) return;
+  if (IsModelPath(*path)) {
+    // A model's size: the length of a cube's edge in the file's units.
+    const std::optional<double> scale = services.AskNumber(
+        {Tr(kSolidExportTitle), Tr(kModelScaleLabel), modelScale_, kLowestModelScale, kHighestModelScale, 3});
+    if (!scale) return;
+    modelScale_ = *scale;
+  }
+  ReportSaveFailure(services, *path, Export(*path, modelScale_), Tr(kSolidExportFilter));
 }
 
-SaveResult SolidView::Export(const QString& path) const {
+bool SolidView::IsModelPath(const QString& path) {
+  const QString extension = path.section(QLatin1Char('.'), -1).toLower();
+  return extension == QLatin1String("stl") || extension == QLatin1String("obj");
+}
+
+SaveResult SolidView::Export(const QString& path, double modelScale) const {
   const std::string file = QFile::encodeName(path).toStdString();
   const QString extension = path.section(QLatin1Char('.'), -1).toLower();
   bool written = false;
-  if (extension == QLatin1String("stl") || extension == QLatin1String("obj")) {
-    written = solid_ && (extension == QLatin1String("stl") ? WriteStl(file, PartMeshes(*solid_), 1.0)
-                                                           : WriteObj(file, PartMeshes(*solid_), 1.0));
+  if (IsModelPath(path)) {
+    if (solid_ && extension == QLatin1String("stl")) {
+      written = WriteStl(file, PartMeshes(*solid_), modelScale);
+    } else if (solid_) {
+      std::vector<std::uint32_t> colours;  // as the view shows them
+      for (const QColor& c : scene_.colours) colours.push_back(c.rgb() & 0xFFFFFF);
+      written = WriteObj(file, PartMeshes(*solid_), modelScale, colours);
+    }
   } else if (extension == QLatin1String("html") || extension == QLatin1String("htm")) {
     // The web page of the solution and its fold (solid/fold_page.h).
     // The fold the view plays, or the same checked afresh when it has not been played.

@@ -58,11 +58,14 @@ class SolidView : public QWidget {
 
   void ResetView();
   // Writes the shown solution by the path's extension: .stl or .obj (the
-  // part meshes, one unit per cube edge), .png or .svg (the view as shown).
-  SaveResult Export(const QString& path) const;
+  // part meshes, `modelScale` units per cube edge; the OBJ in the view's
+  // colours), .png or .svg (the view as shown), .html (the web page).
+  SaveResult Export(const QString& path, double modelScale = 1.0) const;
   // ExportBt's dialog: asks where to write (and before replacing a file),
-  // writes, and names a failure in a box.
-  void ExportThroughDialog(Services& services) const;
+  // for a model its size (the last one given is offered), writes, and names
+  // a failure in a box.
+  void ExportThroughDialog(Services& services);
+  static bool IsModelPath(const QString& path);
   void SetLastLayer(int layer);
   // The plain order's check (computed on first call), and the words of
   // the fold's verdict.
@@ -116,6 +119,7 @@ class SolidView : public QWidget {
   std::vector<Rigid> endPoses_;
   int selectedCell_ = 0;
   double t_ = 1.0;
+  double modelScale_ = 1.0;  // units per cube edge of the last model exported
 
   SolidCanvas* canvas_ = nullptr;
   QToolButton *ResetBt = nullptr, *PlayBt = nullptr, *BackBt = nullptr, *ForwardBt = nullptr;

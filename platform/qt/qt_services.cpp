@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -106,6 +107,15 @@ std::optional<ColorValue> QtServices::ChooseColor(ColorValue preset, ColorValue 
   QColor chosen = QColorDialog::getColor(ToQColor(preset), owner_);
   if (!chosen.isValid()) return std::nullopt;
   return FromQColor(chosen);
+}
+
+std::optional<double> QtServices::AskNumber(const NumberRequest& request) {
+  if (unattended_) return std::nullopt;
+  bool ok = false;
+  const double value = QInputDialog::getDouble(owner_, request.title, request.label, request.value,
+                                               request.lowest, request.highest, request.decimals, &ok);
+  if (!ok) return std::nullopt;
+  return value;
 }
 
 std::optional<QString> QtServices::ClipboardText() {

@@ -24,6 +24,7 @@ class QtServices final : public Services {
   std::optional<QString> OpenFileName(const FileDialogRequest& request) override;
   std::optional<QString> SaveFileName(const FileDialogRequest& request) override;
   std::optional<ColorValue> ChooseColor(ColorValue preset, ColorValue custom) override;
+  std::optional<double> AskNumber(const NumberRequest& request) override;
   std::optional<QString> ClipboardText() override;
   void SetClipboardText(const QString& text) override;
   void OpenWebPage(const QString& url) override;

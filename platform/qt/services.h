@@ -1,6 +1,6 @@
 // The window program's services from the platform, behind one interface so
 // that tests answer every message box and dialog themselves and nothing ever
-// blocks: message boxes, open/save/colour dialogs, the clipboard, web pages
+// blocks: message boxes, open/save/colour/number dialogs, the clipboard, web pages
 // and processing pending window events.
 #pragma once
 
@@ -38,6 +38,16 @@ struct FileDialogRequest {
   QString initialName;       // base name, no folder, no extension
 };
 
+// A dialog asking for one number: its label, the value it starts from, its
+// range and the decimals it shows.
+struct NumberRequest {
+  QString title;
+  QString label;
+  double value = 1;
+  double lowest = 0, highest = 1;
+  int decimals = 0;
+};
+
 // A colour held as B*65536 + G*256 + R, as the settings store it.
 using ColorValue = std::uint32_t;
 
@@ -52,6 +62,8 @@ class Services {
   // The colour dialog preset to `preset`, with the single custom colour
   // `custom`; the chosen colour or nothing.
   virtual std::optional<ColorValue> ChooseColor(ColorValue preset, ColorValue custom) = 0;
+  // The number entered, or nothing when the user cancels.
+  virtual std::optional<double> AskNumber(const NumberRequest& request) = 0;
   // The clipboard's Unicode text, or nothing when it holds none.
   virtual std::optional<QString> ClipboardText() = 0;
   virtual void SetClipboardText(const QString& text) = 0;

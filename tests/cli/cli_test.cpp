@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -289,7 +290,11 @@ TEST(CliExport, WritesTheModelOrFailsWithStatusTwo) {
   EXPECT_EQ(ReadBytes(folder.File("a.stl")).size(), 84u + 20 * 50);
   run = RunCli(folder, "export " + task + " --format obj --solution 1 " + folder.File("a.obj"));
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_FALSE(ReadBytes(folder.File("a.mtl")).empty());
+  // The two blocks of the one part in two colours: the window's default cube colour and a tint.
+  const std::vector<std::uint8_t> mtl = ReadBytes(folder.File("a.mtl"));
+  const std::string mtlText(mtl.begin(), mtl.end());
+  EXPECT_NE(mtlText.find("Kd 0.901961 0.901961 0.901961\n"), std::string::npos) << mtlText;
+  EXPECT_EQ(std::count(mtl.begin(), mtl.end(), '\n'), 4) << mtlText;  // two materials
   // Pictures, where this build draws them.
   run = RunCli(folder, "export " + task + " --solution 1 --format png " + folder.File("a.png"));
   if (run.status == 0) {

@@ -27,6 +27,8 @@ class FakeServices final : public Services {
   std::vector<FileDialogRequest> dialogs;        // every dialog shown
   std::optional<ColorValue> color;               // answer of the colour dialog
   std::optional<QString> clipboard;
+  std::deque<std::optional<double>> numbers;  // answers of the number dialog; cancelled when empty
+  std::vector<NumberRequest> numberDialogs;   // every number dialog shown
 
   MessageAnswer ShowMessage(const MessageRequest& request) override {
     messages.push_back(request);
@@ -52,6 +54,13 @@ class FakeServices final : public Services {
     return Take(request, savePaths);
   }
   std::optional<ColorValue> ChooseColor(ColorValue, ColorValue) override { return color; }
+  std::optional<double> AskNumber(const NumberRequest& request) override {
+    numberDialogs.push_back(request);
+    if (numbers.empty()) return std::nullopt;
+    const std::optional<double> a = numbers.front();
+    numbers.pop_front();
+    return a;
+  }
   std::optional<QString> ClipboardText() override { return clipboard; }
   void SetClipboardText(const QString& text) override { clipboard = text; }
   void OpenWebPage(const QString&) override {}

@@ -27,6 +27,7 @@ class RecordingServices final : public Services {
   std::optional<QString> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<QString> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<ColorValue> ChooseColor(ColorValue, ColorValue) override { return std::nullopt; }
+  std::optional<double> AskNumber(const NumberRequest&) override { return std::nullopt; }
   std::optional<QString> ClipboardText() override { return clipboard; }
   void SetClipboardText(const QString& text) override { clipboard = text; }
   void OpenWebPage(const QString& url) override { pages.push_back(url); }

@@ -173,6 +173,7 @@ class SolidPicturesTest : public QObject {
       for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         fx.services.savePaths = {path};
         fx.services.answers = {answer};
+        fx.services.numbers = {1.0};  // the model's size
         saves[i]();
         QCOMPARE(fx.services.messages.back().caption, Tr(kOverwriteCaption));
         QCOMPARE(Bytes(path) == "old", answer == MessageAnswer::No);

@@ -150,6 +150,43 @@ class SolidViewTest : public QObject {
     QVERIFY(Shot() != whole);
   }
 
+  // Seen from many angles, a number is written only on a face turned at
+  // least kNumberFacing towards the viewer, and its ink lies inside that
+  // face, so it never runs onto the face beside it (a "1" over an "8").
+  void numbersOnlyOnFacesTurnedToTheViewerAndInsideThem() {
+    const SolidScene& scene = view_->scene();
+    const QRect rect = view_->canvas()->rect();
+    int written = 0, turnedAway = 0;
+    SolidCamera camera;
+    for (int turn = 0; turn < 24; ++turn) {
+      camera.Drag(17.0 + turn % 5, 9.0 - 2 * (turn % 7));
+      for (const FaceNumber& n : FaceNumbers(scene, camera, rect)) {
+        const Rigid& pose = scene.poses[n.cube];
+        const Point normal = ToPoint(kFaceVector[n.face]);
+        QVERIFY(-Apply(camera.turn, Apply(pose.r, normal))[2] >= kNumberFacing);
+        // The face's corners: its centre plus or minus half an edge along the other two axes.
+        const int a = n.face / 2, b = (a + 1) % 3, c = (a + 2) % 3;
+        QPolygonF face;
+        for (auto [u, v] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}) {
+          Point corner = scene.solid->FigureCentre(n.cube) + 0.5 * normal;
+          corner[b] += 0.5 * u;
+          corner[c] += 0.5 * v;
+          face << Project(scene, camera, rect, pose.Apply(corner));
+        }
+        for (const QPointF& p : {n.box.topLeft(), n.box.topRight(), n.box.bottomLeft(), n.box.bottomRight()})
+          QVERIFY(face.containsPoint(p, Qt::OddEvenFill));
+        ++written;
+      }
+      for (int k = 0; k < 4; ++k)
+        for (int f = 0; f < kFaceCount; ++f) {
+          const double facing = -Apply(camera.turn, Apply(scene.poses[k].r, ToPoint(kFaceVector[f])))[2];
+          turnedAway += facing > 0 && facing < kNumberFacing;
+        }
+    }
+    QVERIFY(written > 24);     // numbers were written
+    QVERIFY(turnedAway > 10);  // and faces turned only a little towards the viewer were met
+  }
+
   void theFoldStepsFromTheFlatFigure() {
     view_->SetFold(0);
     const int steps = static_cast<int>(2 * 1);  // each part: no hinge, one move into place

@@ -4,6 +4,7 @@
 // collision named in the result line under the counts; and the figure's
 // tooltip naming the face of an edge hinge.
 #include <QToolTip>
+#include <QtEndian>
 
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
@@ -85,12 +86,25 @@ class SolidWindowTest : public QObject {
     QVERIFY(View().camera().turn == turned);
   }
 
+  // A model asks for its size (offering the last one), a picture or a page
+  // does not; a cancelled size writes nothing.
   void theExportButtonWritesWhatTheDialogNames() {
     ClickButton(W(), "SolidBt");
-    fx_->services.savePaths = {fx_->file("s.stl"), fx_->file("s.png"), fx_->file("no/s.svg"),
-                               fx_->file("s.html")};
-    for (int i = 0; i < 4; ++i) QTest::mouseClick(View().findChild<QToolButton*>("ExportBt"), Qt::LeftButton);
-    QCOMPARE(Bytes(fx_->file("s.stl")).size(), 84 + 50 * 2 * 24);  // the flat ring: 24 outer faces
+    fx_->services.savePaths = {fx_->file("s.stl"),  fx_->file("s.png"), fx_->file("no/s.svg"),
+                               fx_->file("s.html"), fx_->file("t.obj"), fx_->file("u.obj")};
+    fx_->services.numbers = {2.5, std::nullopt, 4.0};
+    for (int i = 0; i < 6; ++i) QTest::mouseClick(View().findChild<QToolButton*>("ExportBt"), Qt::LeftButton);
+    const QByteArray stl = Bytes(fx_->file("s.stl"));
+    QCOMPARE(stl.size(), 84 + 50 * 2 * 24);  // the flat ring: 24 outer faces
+    float highest = 0;
+    for (int at = 84; at < stl.size(); at += 50)
+      for (int v = 3; v < 12; ++v)
+        highest = std::max(highest, qFromLittleEndian<float>(stl.constData() + at + 4 * v));
+    QCOMPARE(highest, 2.5f * 4);  // the ring is four cubes long
+    QCOMPARE(fx_->services.numberDialogs.size(), 3u);
+    QCOMPARE(fx_->services.numberDialogs[1].value, 2.5);
+    QVERIFY(!QFile::exists(fx_->file("t.obj")));
+    QVERIFY(Bytes(fx_->file("u.obj")).contains("\nv 16 "));  // a corner four cubes along, at 4 per edge
     QVERIFY(QImage(fx_->file("s.png")).size() == View().canvas()->size());
     QCOMPARE(fx_->services.messages.size(), 1u);  // the unwritable SVG
     // The web page of the shown solution: its six numbered cubes and three.js.

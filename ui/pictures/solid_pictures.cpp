@@ -20,17 +20,17 @@ std::optional<PictureFormat> PictureFormatOf(const QString& path) {
   return std::nullopt;
 }
 
-std::vector<QColor> CubeColours(const SolidSolution& solid, const QColor& cubeColour) {
-  std::vector<QColor> colours(solid.cubeCount, cubeColour);
-  if (solid.partCount > 1)
-    for (int k = 0; k < solid.cubeCount; ++k) colours[k] = QColor::fromRgb(PartColour(solid.part[k]));
+std::vector<QColor> CubeQColours(const SolidSolution& solid, const QColor& cubeColour) {
+  std::vector<QColor> colours;
+  for (std::uint32_t rgb : CubeColours(solid, cubeColour.rgb() & 0xFFFFFF))
+    colours.push_back(QColor::fromRgb(rgb));
   return colours;
 }
 
 SolidScene RestingScene(const SolidSolution& solid, const FigureState& figure, const QColor& cubeColour) {
   SolidScene scene;
   scene.solid = &solid;
-  scene.colours = CubeColours(solid, cubeColour);
+  scene.colours = CubeQColours(solid, cubeColour);
   for (int k = 0; k < solid.cubeCount; ++k) {
     scene.numbers.push_back(figure.NumberOfCube[k] + 1);
     scene.poses.push_back(solid.Placed(k));

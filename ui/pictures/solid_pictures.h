@@ -25,11 +25,12 @@ enum class PictureFormat { Png, Svg };
 // The format a file name's extension names (.png or .svg, any case), if any.
 std::optional<PictureFormat> PictureFormatOf(const QString& path);
 
-// A solution's cubes where it puts them, each in its part's colour (in
-// `cubeColour` when the figure is one part), with the user numbers.
+// A solution's cubes where it puts them, each in its block's shade of its
+// part's colour (solid/part_colours.h; a figure of one part starts from
+// `cubeColour`), with the user numbers.
 SolidScene RestingScene(const SolidSolution& solid, const FigureState& figure, const QColor& cubeColour);
-// The colours of the cubes: part colours, or `cubeColour` for a single part.
-std::vector<QColor> CubeColours(const SolidSolution& solid, const QColor& cubeColour);
+// The colours of the cubes (CubeColours of solid/part_colours.h) as Qt colours.
+std::vector<QColor> CubeQColours(const SolidSolution& solid, const QColor& cubeColour);
 
 // The columns and rows of a sheet of `count` scenes: as many columns as
 // the rows need at most, rows filled one after another.

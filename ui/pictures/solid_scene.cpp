@@ -1,12 +1,14 @@
 // The painter's algorithm over cube faces, with hinge marks.
 #include "ui/pictures/solid_scene.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 
 #include "model/task.h"
 #include "ui/view_colors.h"
@@ -139,6 +141,39 @@ bool BlockNeighbour(const SolidSolution& s, const FigureCubes& at, int k, const 
   return j >= 0 && s.block[j] == s.block[k];
 }
 
+// The font of cube numbers at `pixelSize` pixels.
+QFont NumberFont(int pixelSize) {
+  QFont font = ViewFont(kCubeNumberPointSize);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+// Where the cube's number goes on a face: only on a face turned at least
+// kNumberFacing towards the viewer, in the largest size up to the face's
+// full size whose ink stays inside the face (so a number never spills onto
+// the next face, whose own number it would overwrite); none when even
+// kSmallestNumberPixels does not fit.
+std::optional<FaceNumber> NumberOnFace(const SolidScene& scene, const SolidCamera& camera, const ViewFit& fit,
+                                       const ScreenFace& sf) {
+  const double facing = -Apply(camera.turn, FaceNormal(scene, sf.cube, sf.face))[2];
+  if (facing < kNumberFacing) return std::nullopt;
+  const QPolygonF polygon = FacePolygon(scene, camera, fit, sf.cube, sf.face);
+  QPointF centre;
+  for (int i = 0; i < 4; ++i) centre += polygon[i] / 4;
+  const QString text = QString::number(scene.numbers[sf.cube]);
+  for (int size = static_cast<int>(fit.scale * 0.38); size >= kSmallestNumberPixels;
+       size = std::min(size - 1, static_cast<int>(size * 0.85))) {
+    const QRectF ink = QFontMetricsF(NumberFont(size)).tightBoundingRect(text);
+    const QRectF box = ink.translated(centre - ink.center()).adjusted(-1, -1, 1, 1);
+    if (polygon.containsPoint(box.topLeft(), Qt::OddEvenFill) &&
+        polygon.containsPoint(box.topRight(), Qt::OddEvenFill) &&
+        polygon.containsPoint(box.bottomLeft(), Qt::OddEvenFill) &&
+        polygon.containsPoint(box.bottomRight(), Qt::OddEvenFill))
+      return FaceNumber{sf.cube, sf.face, size, centre - ink.center(), box};
+  }
+  return std::nullopt;
+}
+
 void DrawFace(QPainter& painter, const SolidScene& scene, const SolidCamera& camera, const ViewFit& fit,
               const FigureCubes& at, const ScreenFace& sf) {
   const int k = sf.cube, f = sf.face;
@@ -171,14 +206,10 @@ void DrawFace(QPainter& painter, const SolidScene& scene, const SolidCamera& cam
     }
     painter.drawLine(polygon[i], polygon[(i + 1) % 4]);
   }
-  // The user number, when the face shows large enough.
-  const double size = fit.scale;
-  if (size * std::abs(normal[2]) > 14) {
-    QFont font = ViewFont(kCubeNumberPointSize);
-    font.setPixelSize(std::max(6, static_cast<int>(size * 0.38)));
-    painter.setFont(font);
+  if (const std::optional<FaceNumber> number = NumberOnFace(scene, camera, fit, sf)) {
+    painter.setFont(NumberFont(number->pixelSize));
     painter.setPen(kBlack);
-    painter.drawText(polygon.boundingRect(), Qt::AlignCenter, QString::number(scene.numbers[k]));
+    painter.drawText(number->baseline, QString::number(scene.numbers[k]));
   }
 }
 
@@ -277,6 +308,16 @@ int CubeAt(const SolidScene& scene, const SolidCamera& camera, const QRect& rect
     if (FacePolygon(scene, camera, fit, f->cube, f->face).containsPoint(point, Qt::OddEvenFill))
       return f->cube;
   return -1;
+}
+
+std::vector<FaceNumber> FaceNumbers(const SolidScene& scene, const SolidCamera& camera, const QRect& rect) {
+  std::vector<FaceNumber> numbers;
+  if (scene.solid == nullptr) return numbers;
+  const ViewFit fit(scene, camera, rect);
+  for (const ScreenFace& f : SortedFaces(scene, camera, fit))
+    if (const std::optional<FaceNumber> number = NumberOnFace(scene, camera, fit, f))
+      numbers.push_back(*number);
+  return numbers;
 }
 
 QPointF Project(const SolidScene& scene, const SolidCamera& camera, const QRect& rect, const Point& p) {

@@ -1,6 +1,7 @@
 // Drawing a solution's cubes in 3-D with QPainter: every visible cube face,
 // shaded by its turn towards the light and sorted far to near, with the
-// cube's user number; faces two cubes share are left out, and so are the
+// cube's user number where the face is turned enough towards the viewer
+// for it to fit; faces two cubes share are left out, and so are the
 // outline edges between cubes of one block (rigid joints show no seam).
 // Edge hinges are knuckles along their edge (dark when folded, hollow when
 // flat), face-axis hinges short axes through their face (drawn over the
@@ -48,6 +49,23 @@ struct SolidScene {
 void PaintSolid(QPainter& painter, const QRect& rect, const SolidScene& scene, const SolidCamera& camera);
 // The cube whose face is in front at `point`, or -1.
 int CubeAt(const SolidScene& scene, const SolidCamera& camera, const QRect& rect, const QPointF& point);
+// A face turned less than this towards the viewer (the cosine of the angle
+// between its normal and the line of sight) shows no number: its number
+// would be squeezed, or spill over the face beside it.
+inline constexpr double kNumberFacing = 0.3;
+inline constexpr int kSmallestNumberPixels = 7;
+
+// A cube's number written on one of its faces: from `baseline` in a font of
+// `pixelSize` pixels, its ink (with a pixel around it) in `box`, which lies
+// inside the face.
+struct FaceNumber {
+  int cube = -1, face = -1;
+  int pixelSize = 0;
+  QPointF baseline;
+  QRectF box;
+};
+// The numbers PaintSolid writes, far ones first.
+std::vector<FaceNumber> FaceNumbers(const SolidScene& scene, const SolidCamera& camera, const QRect& rect);
 // Where a world point appears.
 QPointF Project(const SolidScene& scene, const SolidCamera& camera, const QRect& rect, const Point& p);
 
