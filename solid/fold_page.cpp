@@ -7,14 +7,11 @@
 #include <cstdio>
 
 #include "platform/files.h"
-#include "solid/part_colours.h"
-#include "storage/cp1251_text.h"
 #include "storage/json_document.h"
 
 namespace zv {
 namespace {
 
-constexpr std::uint32_t kSinglePartColour = 0xE6E6E6;  // the window's default cube colour
 constexpr int kSamplesPerStep = 6;
 constexpr int kMostFrames = 240;
 
@@ -69,13 +66,25 @@ std::string Frame(const Fold& fold, double t) {
   return out + ']';
 }
 
+const char* VerdictKey(FoldOutcome outcome) {
+  switch (outcome) {
+    case FoldOutcome::Foldable:
+      return "foldable";
+    case FoldOutcome::NotFound:
+      return "not_found";
+    case FoldOutcome::NotChecked:
+      break;
+  }
+  return "not_checked";
+}
+
 std::string PageData(const FoldPageInput& input) {
   const SolidSolution& solid = input.solid;
-  std::string out = "{\"description\":" + JsonQuoted(input.description) +
-                    ",\"foldFound\":" + (input.foldFound ? "true" : "false") + ",\"cubes\":[";
+  std::string out = "{\"description\":" + JsonQuoted(input.description) + ",\"verdict\":\"" +
+                    VerdictKey(input.outcome) + "\",\"verdictText\":" + JsonQuoted(input.verdictText) +
+                    ",\"cubes\":[";
   for (int k = 0; k < solid.cubeCount; ++k) {
-    const std::uint32_t colour =
-        solid.partCount > 1 ? PartColour(solid.part[static_cast<std::size_t>(k)]) : kSinglePartColour;
+    const std::uint32_t colour = input.colours[static_cast<std::size_t>(k)];
     char hex[8];
     std::snprintf(hex, sizeof hex, "#%06X", static_cast<unsigned>(colour));
     out += std::string(k == 0 ? "" : ",") +
@@ -126,6 +135,9 @@ constexpr std::string_view kHead = R"(<!DOCTYPE html>
   html, body { margin: 0; height: 100%; font-family: sans-serif; background: #fff; }
   body { display: flex; flex-direction: column; }
   #description { margin: 8px 12px; white-space: pre-wrap; }
+  #verdict { margin: 4px 12px; }
+  #verdict.foldable { color: #008000; }
+  #verdict.not_found, #verdict.not_checked { color: #c00000; }
   #view { flex: 1; min-height: 200px; width: 100%; display: block; }
   #controls { display: flex; align-items: center; gap: 8px; margin: 8px 12px; }
   #slider { flex: 1; }
@@ -137,6 +149,7 @@ constexpr std::string_view kHead = R"(<!DOCTYPE html>
 <div id="description"></div>
 <canvas id="view"></canvas>
 <div id="controls"><button id="play" type="button">&#9654;</button><input id="slider" type="range" min="0" max="1000" value="1000"></div>
+<div id="verdict"></div>
 <pre id="selftest"></pre>
 <script type="application/json" id="zorvat-data">)";
 
@@ -148,6 +161,9 @@ const errors = [];
 window.addEventListener("error", e => errors.push(String(e.message)));
 const data = JSON.parse(document.getElementById("zorvat-data").textContent);
 document.getElementById("description").textContent = data.description;
+const verdict = document.getElementById("verdict");
+verdict.textContent = data.verdictText;
+verdict.className = data.verdict;
 const canvas = document.getElementById("view");
 const renderer = new THREE.WebGLRenderer({canvas: canvas, antialias: true, preserveDrawingBuffer: true});
 renderer.setPixelRatio(window.devicePixelRatio || 1);
@@ -277,7 +293,15 @@ if (location.hash === "#selftest") {
   slider.value = 1000;
   slider.dispatchEvent(new Event("input"));
   const folded = picture();
-  const lines = ["drawn " + Math.min(flat.drawn, folded.drawn), "changed " + (flat.hash !== folded.hash ? "yes" : "no")];
+  // The closest two cube centres come in any frame of the fold.
+  let closest = Infinity;
+  for (const frame of data.frames)
+    for (let a = 0; a < frame.length; a++)
+      for (let b = a + 1; b < frame.length; b++)
+        closest = Math.min(closest, Math.hypot(frame[a][4] - frame[b][4], frame[a][5] - frame[b][5], frame[a][6] - frame[b][6]));
+  const lines = ["drawn " + Math.min(flat.drawn, folded.drawn), "changed " + (flat.hash !== folded.hash ? "yes" : "no"),
+                 "verdict " + verdict.className + " " + verdict.textContent,
+                 "closest " + (closest === Infinity ? "none" : closest.toFixed(3))];
   cubes.forEach((mesh, k) => lines.push("cube " + data.cubes[k].number + " " + Math.round(mesh.position.x) + " " +
                                         Math.round(mesh.position.z) + " " + Math.round(-mesh.position.y)));
   lines.push("errors " + errors.length);
@@ -305,8 +329,14 @@ std::string BuildFoldPage(const FoldPageInput& input) {
   return page;
 }
 
-FoldPageResult WriteFoldPage(const std::string& path, const SolidSolution& solid, const Fold& fold,
-                             bool foldFound, const std::vector<int>& numbers, const std::string& text) {
+void PrepareFoldToPlay(Fold& fold, const FoldVerdict& verdict) {
+  if (verdict.outcome == FoldOutcome::Foldable)
+    fold.SetMotion(verdict.plans, verdict.placing);
+  else
+    FindFoldOrder(fold);
+}
+
+FoldPageResult WriteFoldPage(const std::string& path, FoldPageInput input) {
   std::vector<std::uint8_t> three, controls;
   if (ReadWholeFile(kThreeJsPath, three) != FileReadStatus::Ok ||
       ReadWholeFile(kThreeControlsPath, controls) != FileReadStatus::Ok)
@@ -314,9 +344,9 @@ FoldPageResult WriteFoldPage(const std::string& path, const SolidSolution& solid
   const auto view = [](const std::vector<std::uint8_t>& bytes) {
     return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   };
-  const std::string description = Cp1251ToUtf8(std::string_view(text.c_str()));
-  const std::string page =
-      BuildFoldPage({solid, fold, foldFound, numbers, description, view(three), view(controls)});
+  input.threeJs = view(three);
+  input.controlsJs = view(controls);
+  const std::string page = BuildFoldPage(input);
   return WriteWholeFileAtomic(path,
                               std::span(reinterpret_cast<const std::uint8_t*>(page.data()), page.size()))
              ? FoldPageResult::Written

@@ -37,7 +37,8 @@ std::vector<std::set<int>> BlockNeighbours(const SolidSolution& s) {
   for (int k = 0; k < s.cubeCount; ++k) cubeAt[s.formCell[k]] = k;
   for (int k = 0; k < s.cubeCount; ++k)
     for (const Vec3& d : kFaceVector) {
-      const auto it = cubeAt.find({s.formCell[k][0] + d[0], s.formCell[k][1] + d[1], s.formCell[k][2] + d[2]});
+      const auto it =
+          cubeAt.find({s.formCell[k][0] + d[0], s.formCell[k][1] + d[1], s.formCell[k][2] + d[2]});
       if (it != cubeAt.end()) meet(k, it->second);
     }
   return near;

@@ -17,6 +17,7 @@
 
 #include "solid/fold_page.h"
 #include "solid/mesh_files.h"
+#include "storage/cp1251_text.h"
 #include "ui/pictures/solid_pictures.h"
 #include "ui/solid_texts.h"
 #include "ui/texts/core_texts.h"
@@ -280,9 +281,13 @@ void SolidView::ShowResult() {
 QString SolidView::resultLine() const {
   if (!fold_ || !check_) return {};
   if (!verdict_) return Tr(kFoldCheckingText);
-  const int steps = static_cast<int>(fold_->Steps().size());
-  const int part = verdict_->part + 1;
-  switch (verdict_->reason) {
+  return VerdictWords(*verdict_, *check_, static_cast<int>(fold_->Steps().size()), scene_.numbers);
+}
+
+QString SolidView::VerdictWords(const FoldVerdict& verdict, const FoldCheck& plain, int steps,
+                                const std::vector<int>& numbers) {
+  const int part = verdict.part + 1;
+  switch (verdict.reason) {
     case FoldReason::None:
       return Tr(kFoldableText).arg(steps);
     case FoldReason::ClosedCycle:
@@ -296,12 +301,12 @@ QString SolidView::resultLine() const {
       break;
   }
   // No motion found: why, and the plain order's first collision as a detail.
-  QString line = Tr(verdict_->reason == FoldReason::Locked ? kFoldLockedText : kFoldNotFoundText);
-  if (check_->collidingStep >= 0)
+  QString line = Tr(verdict.reason == FoldReason::Locked ? kFoldLockedText : kFoldNotFoundText);
+  if (plain.collidingStep >= 0)
     line += QStringLiteral("; ") + Tr(kFoldCollisionText)
-                                       .arg(scene_.numbers[check_->cubeA])
-                                       .arg(scene_.numbers[check_->cubeB])
-                                       .arg(check_->collidingStep + 1)
+                                       .arg(numbers[plain.cubeA])
+                                       .arg(numbers[plain.cubeB])
+                                       .arg(plain.collidingStep + 1)
                                        .arg(steps);
   return line;
 }
@@ -397,14 +402,8 @@ SaveResult SolidView::Export(const QString& path, double modelScale) const {
       written = WriteObj(file, PartMeshes(*solid_), modelScale, colours);
     }
   } else if (extension == QLatin1String("html") || extension == QLatin1String("htm")) {
-    // The web page of the solution and its fold (solid/fold_page.h).
-    // The fold the view plays, or the same checked afresh when it has not been played.
     if (!solid_) return SaveResult::WriteFailed;
-    std::optional<Fold> own;
-    FoldCheck check = check_.value_or(FoldCheck{});
-    if (!fold_) check = FindFoldOrder(own.emplace(*solid_));
-    written = WriteFoldPage(file, *solid_, fold_ ? *fold_ : *own, check.found, scene_.numbers, taskText_) ==
-              FoldPageResult::Written;
+    written = WritePage(file);
   } else if (const std::optional<PictureFormat> format = PictureFormatOf(path)) {
     written = solid_ && WritePicture(file, *format, canvas_->size(), [this](QPainter& p, const QRect& r) {
                 PaintSolid(p, r, scene_, camera_);
@@ -413,6 +412,24 @@ SaveResult SolidView::Export(const QString& path, double modelScale) const {
     return SaveResult::UnknownType;
   }
   return written ? SaveResult::Written : SaveResult::WriteFailed;
+}
+
+bool SolidView::WritePage(const std::string& file) const {
+  // The web page of the solution and its fold (solid/fold_page.h): the
+  // verdict the view has, or the same check run now when it has none yet;
+  // the motion found, else single turns; the view's colours and numbers.
+  const FoldVerdict verdict = verdict_ ? *verdict_ : CheckFolding(*solid_, FoldBudget{});
+  Fold plain(*solid_);
+  const FoldCheck plainCheck = FindFoldOrder(plain);
+  Fold fold(*solid_);
+  PrepareFoldToPlay(fold, verdict);
+  const std::string words =
+      VerdictWords(verdict, plainCheck, static_cast<int>(fold.Steps().size()), scene_.numbers).toStdString();
+  std::vector<std::uint32_t> colours;
+  for (const QColor& c : scene_.colours) colours.push_back(c.rgb() & 0xFFFFFF);
+  const std::string description = Cp1251ToUtf8(std::string_view(taskText_.c_str()));
+  return WriteFoldPage(file, {*solid_, fold, verdict.outcome, words, colours, scene_.numbers, description}) ==
+         FoldPageResult::Written;
 }
 
 QPointF SolidView::ProjectedCentre(int cube) const {

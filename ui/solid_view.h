@@ -71,6 +71,11 @@ class SolidView : public QWidget {
   // the fold's verdict.
   const FoldCheck& foldCheck();
   QString resultLine() const;
+  // The words of a fold check's verdict: `plain` is the check of the plain
+  // order (named as a detail when no motion was found), `steps` those of the
+  // fold played.
+  static QString VerdictWords(const FoldVerdict& verdict, const FoldCheck& plain, int steps,
+                              const std::vector<int>& numbers);
   // The foldability check of the shown solution (solid/fold_verdict.h),
   // started on a thread of its own when the fold is first wanted; empty
   // until it ends. A foldable solution's fold then plays the motion found.
@@ -105,6 +110,7 @@ class SolidView : public QWidget {
   void StartCheck();
   void StopCheck();
   void TakeVerdict(int generation, const FoldVerdict& verdict);
+  bool WritePage(const std::string& file) const;
 
   std::string taskText_;  // the description the web page shows
   std::unique_ptr<SolidSolution> solid_;

@@ -4,7 +4,11 @@
 # not blank, moving the slider from the flat figure to the solution changes
 # the picture, and the form cell each numbered cube ends in is the one
 # `zorvat-cli solve --show` prints for that solution. The page loads nothing
-# from elsewhere and carries three.js's licence notice.
+# from elsewhere and carries three.js's licence notice. It says the fold
+# check's verdict in the words of solve --foldable, and plays the motion the
+# check found: on a figure whose plain order of turns sweeps one cube
+# through another, no two cube centres come closer than one edge in any
+# frame.
 #   fold_page_test.sh ZORVAT_CLI SOURCE_DIR
 set -euo pipefail
 cli="$1"
@@ -48,6 +52,37 @@ grep -qx 'changed yes' "$work/report.txt" || fail "the slider does not change th
 grep '^cube ' "$work/report.txt" | sort >"$work/shown.txt"
 [[ -s "$work/expected.txt" ]] || fail "solve printed no solution $solution"
 diff "$work/expected.txt" "$work/shown.txt" || fail "the page's cubes end elsewhere than the solution puts them"
+
+# The verdict, in the words solve --foldable prints for the solution.
+# $1: task, $2: solution, $3: the page's self-test report.
+check_verdict() {
+  local words
+  words="$("$cli" solve "$1" --foldable --show "$2" |
+    awk -v want="solution $2:" '/^fold: / { last = substr($0, 7) } $0 == want { print last; exit }')"
+  [[ -n "$words" ]] || fail "solve printed no fold line for solution $2 of $1"
+  grep -q "^verdict [a-z_]* $words\$" "$3" || fail "the page's verdict is not '$words': $(grep '^verdict' "$3")"
+}
+check_verdict "$task" "$solution" "$work/report.txt"
+
+# Cubes 1 and 2 hinged on the vertical edge at the bottom of their shared
+# side, cube 3 a part of its own below cube 2: in the plain order cube 2
+# turns through cube 3; the motion found moves cube 3 in last.
+cat >"$work/sweep.json" <<'TASK'
+{"format": "zorvat-task", "version": 1,
+ "figure": {"width": 2, "depth": 2, "cubes": [{"x": 0, "y": 0}, {"x": 1, "y": 0}, {"x": 1, "y": 1}],
+            "links": [{"cubes": [1, 2], "kind": "edge", "edge": "bottom"}]},
+ "form": {"layers": [["#.", "##"]]}}
+TASK
+"$cli" export "$work/sweep.json" --solution 4 --format html "$work/sweep.html"
+chromium --headless=new --no-sandbox --use-angle=swiftshader --enable-unsafe-swiftshader --window-size=800,600 \
+  --virtual-time-budget=5000 --dump-dom "file://$work/sweep.html#selftest" 2>/dev/null |
+  sed -n '/<pre id="selftest">/,/<\/pre>/p' | sed 's/<[^>]*>//g' >"$work/sweep.txt"
+grep -qx 'errors 0' "$work/sweep.txt" || fail "script errors on the second page"
+grep -q '^verdict foldable ' "$work/sweep.txt" || fail "the second page is not foldable: $(grep '^verdict' "$work/sweep.txt")"
+check_verdict "$work/sweep.json" 4 "$work/sweep.txt"
+closest="$(sed -n 's/^closest //p' "$work/sweep.txt")"
+awk -v c="${closest:-0}" 'BEGIN { exit !(c >= 0.99) }' ||
+  fail "cubes pass through each other in the page's fold (centres ${closest:-?} apart): not the motion found"
 
 ((failures == 0)) && echo "fold page: every check passed"
 ((failures == 0))

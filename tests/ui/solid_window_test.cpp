@@ -6,6 +6,7 @@
 #include <QToolTip>
 #include <QtEndian>
 
+#include "storage/json_document.h"
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
 #include "ui/form_half.h"
@@ -107,11 +108,16 @@ class SolidWindowTest : public QObject {
     QVERIFY(Bytes(fx_->file("u.obj")).contains("\nv 16 "));  // a corner four cubes along, at 4 per edge
     QVERIFY(QImage(fx_->file("s.png")).size() == View().canvas()->size());
     QCOMPARE(fx_->services.messages.size(), 1u);  // the unwritable SVG
-    // The web page of the shown solution: its six numbered cubes and three.js.
+    // The web page of the shown solution: its six numbered cubes, three.js,
+    // and the fold check's verdict in the words the view says it.
     const QByteArray page = Bytes(fx_->file("s.html"));
     QVERIFY(page.startsWith("<!DOCTYPE html>"));
     QCOMPARE(page.count("{\"number\":"), 6);
     QVERIFY(page.contains("OrbitControls"));
+    View().StepForward();  // the fold is wanted: the view checks it too
+    View().WaitForVerdict();
+    QVERIFY(!View().resultLine().isEmpty());
+    QVERIFY(page.contains(("\"verdictText\":" + JsonQuoted(View().resultLine().toStdString())).c_str()));
   }
 
   // Cubes 1 and 2 hinged on the vertical edge below their side, cube 3 a
