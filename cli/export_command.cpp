@@ -84,6 +84,8 @@ std::optional<Failure> ParseExport(const Command& self, Arguments args, ExportAr
 int RunExport(const Command& self, Arguments args) {
   ExportArguments words;
   if (auto failure = ParseExport(self, args, words)) return Report(*failure, WantsJson(args));
+  if (words.format == "svg" || words.format == "png")
+    if (const std::optional<int> status = HandPicturesOver(self, args, words.json)) return *status;
   // An OBJ file takes its MTL file beside it.
   std::vector<NamedPath> outputs{{"the output", words.out}};
   if (words.format == "obj") outputs.push_back({"the output's MTL file", MtlPath(words.out)});

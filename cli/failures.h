@@ -28,6 +28,7 @@ enum class FailureKind {
   WriteFailed,
   UnusableUnitFile,
   IncompleteParts,
+  MissingProgram,
 };
 
 struct Failure {

@@ -1,4 +1,6 @@
-// A build without Qt draws no pictures.
+// zorvat-cli draws no pictures itself: where zorvat-cli-pictures is built,
+// picture commands are handed to it before they reach these writers; a build
+// without the window program refuses them here.
 #include "cli/picture_files.h"
 
 namespace zv::cli {

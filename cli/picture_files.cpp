@@ -1,4 +1,5 @@
-// Pictures of a solution or a task drawn with Qt on the offscreen platform.
+// zorvat-cli-pictures: pictures of a solution or a task drawn with Qt on the
+// offscreen platform, for the picture commands zorvat-cli hands over.
 #include "cli/picture_files.h"
 
 #include <QBuffer>
@@ -33,6 +34,9 @@ class PictureApplication {
 const QColor kCubeColour(230, 230, 230);
 
 }  // namespace
+
+// This program draws the pictures itself.
+std::optional<int> HandPicturesOver(const Command&, Arguments, bool) { return std::nullopt; }
 
 PictureResult WriteTaskPicture(const std::string& path, int size, const TaskState& task) {
   const PictureApplication app;

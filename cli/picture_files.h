@@ -1,16 +1,29 @@
-// zorvat-cli's pictures of a solution (the 3-D view as PNG or SVG). They
-// need Qt: a build with the window program draws them (picture_files.cpp),
-// one without it refuses them (no_picture_files.cpp).
+// zorvat-cli's pictures of a solution (the 3-D view as PNG or SVG) and of a
+// task. Drawing them needs Qt Gui, which zorvat-cli does not load: its
+// picture commands hand themselves over to the program zorvat-cli-pictures
+// (the same commands linked with Qt, picture_files.cpp) through
+// HandPicturesOver (picture_program.cpp). A build without the window
+// program has no such program, and its writers (no_picture_files.cpp)
+// refuse pictures.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "cli/commands.h"
 #include "model/task.h"
 #include "solid/solid_solution.h"
 
 namespace zv::cli {
 
 enum class PictureResult { Written, WriteFailed, NotBuilt };
+
+// In zorvat-cli where zorvat-cli-pictures was built: runs that program in
+// this process's place with the same command `self` and `args`, so it never
+// returns unless the program cannot be run; then it reports why and gives
+// the exit status. Nothing where this program draws the pictures itself or
+// draws none (the command goes on to the writers below).
+std::optional<int> HandPicturesOver(const Command& self, Arguments args, bool json);
 
 // The solution seen as the 3-D view first shows it, `size` pixels square.
 PictureResult WriteSolutionPicture(const std::string& path, bool svg, int size, const SolidSolution& solid,

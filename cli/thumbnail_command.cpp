@@ -84,6 +84,7 @@ Failure DamagedFailure(const std::string& path) {
 int RunThumbnail(const Command& self, Arguments args) {
   ThumbnailArguments words;
   if (auto failure = ParseThumbnail(self, args, words)) return Report(*failure, WantsJson(args));
+  if (const std::optional<int> status = HandPicturesOver(self, args, words.json)) return *status;
   const std::string& in = words.paths[0];
   const std::string& out = words.paths[1];
 

@@ -27,9 +27,10 @@ struct CliRun {
 
 // Runs zorvat-cli with `args` (no quoting needed: the tests' paths hold no
 // spaces or quotes), capturing both streams in files of `folder`.
-CliRun RunCli(const TempFolder& folder, const std::string& args) {
+// `program` may begin with environment settings ("LD_DEBUG=files /x/zorvat-cli").
+CliRun RunProgram(const TempFolder& folder, const std::string& program, const std::string& args) {
   const std::string out = folder.File("stdout.txt"), err = folder.File("stderr.txt");
-  const std::string command = std::string(ZORVAT_CLI_PATH) + " " + args + " >" + out + " 2>" + err;
+  const std::string command = program + " " + args + " >" + out + " 2>" + err;
   CliRun run;
   int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -40,6 +41,10 @@ CliRun RunCli(const TempFolder& folder, const std::string& args) {
   run.out = text(out);
   run.err = text(err);
   return run;
+}
+
+CliRun RunCli(const TempFolder& folder, const std::string& args) {
+  return RunProgram(folder, ZORVAT_CLI_PATH, args);
 }
 
 std::string SaveTask(const TempFolder& folder, const std::string& name, const TaskState& task) {
@@ -297,7 +302,8 @@ TEST(CliExport, WritesTheModelOrFailsWithStatusTwo) {
   EXPECT_EQ(std::count(mtl.begin(), mtl.end(), '\n'), 4) << mtlText;  // two materials
   // Pictures, where this build draws them.
   run = RunCli(folder, "export " + task + " --solution 1 --format png " + folder.File("a.png"));
-  if (run.status == 0) {
+  if (ZORVAT_CLI_DRAWS_PICTURES) {
+    ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::uint8_t> png = ReadBytes(folder.File("a.png"));
     EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
     run = RunCli(folder, "export " + task + " --solution 1 --format svg " + folder.File("a.svg"));
@@ -318,6 +324,41 @@ TEST(CliExport, WritesTheModelOrFailsWithStatusTwo) {
     EXPECT_FALSE(run.err.empty()) << wrong;
   }
   EXPECT_EQ(ReadBytes(folder.File("kept.stl")), std::vector<std::uint8_t>{7});
+}
+
+// zorvat-cli loads no Qt library; its picture commands run
+// zorvat-cli-pictures, which does. A zorvat-cli without that program beside
+// it (or in the installation's program folder) refuses them and writes nothing.
+TEST(CliPictures, OnlyThePictureProgramLoadsQtAndItsAbsenceIsReported) {
+  if (!ZORVAT_CLI_DRAWS_PICTURES) GTEST_SKIP() << "this build draws no pictures";
+  TempFolder folder;
+  const std::string task = SaveTask(folder, "pair.zvt", test::MakeTask({"##"}, {{"##"}}));
+  const std::string traced = std::string("LD_DEBUG=files ") + ZORVAT_CLI_PATH;
+  const struct {
+    std::string args;
+    bool loadsQt;
+  } rows[] = {{"--version", false},
+              {"check " + task, false},
+              {"export " + task + " --solution 1 --format stl " + folder.File("a.stl"), false},
+              {"export " + task + " --solution 1 --format svg " + folder.File("a.svg"), true},
+              {"thumbnail " + task + " " + folder.File("a.png"), true}};
+  for (const auto& row : rows) {
+    const CliRun run = RunProgram(folder, traced, row.args);
+    EXPECT_EQ(run.status, 0) << row.args << run.err;
+    EXPECT_EQ(run.err.find("libQt6Gui") != std::string::npos, row.loadsQt) << row.args;
+  }
+
+  const std::string lone = folder.File("zorvat-cli");
+  std::filesystem::copy_file(ZORVAT_CLI_PATH, lone);
+  for (const std::string& args :
+       {"thumbnail " + task + " " + folder.File("b.png") + " --json",
+        "export " + task + " --solution 1 --format png " + folder.File("b.png") + " --json"}) {
+    const CliRun run = RunProgram(folder, lone, args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_NE(run.out.find("\"error\":\"missing_program\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("zorvat-cli-pictures"), std::string::npos) << run.out;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("b.png"))) << args;
+  }
 }
 
 TEST(CliConvert, EveryExampleAndCorpusTaskComesBackAsRewriteWritesIt) {

@@ -20,7 +20,7 @@ fail() {
 
 # The files an installation holds, relative to the prefix.
 expected=(
-  bin/zorvat bin/zorvat-cli
+  bin/zorvat bin/zorvat-cli libexec/zorvat/zorvat-cli-pictures
   share/applications/io.github.zorvat.Zorvat.desktop
   share/metainfo/io.github.zorvat.Zorvat.metainfo.xml
   share/mime/packages/zorvat.xml
@@ -43,6 +43,10 @@ version="$(sed -n 's/^project(Zorvat VERSION \([0-9.]*\).*/\1/p' "$source/CMakeL
 [[ "$("$root/bin/zorvat" --version)" == "zorvat $version" ]] || fail "zorvat --version"
 [[ "$("$root/bin/zorvat-cli" --version)" == "zorvat-cli $version" ]] || fail "zorvat-cli --version"
 "$root/bin/zorvat-cli" check "$root/share/zorvat/examples/hinge_ring.zvt" >/dev/null || fail "zorvat-cli check"
+# zorvat-cli loads no Qt library and finds its picture program in the installation.
+readelf -d "$root/bin/zorvat-cli" | grep -q 'NEEDED.*libQt' && fail "zorvat-cli links a Qt library"
+"$root/bin/zorvat-cli" thumbnail --size 32 "$root/share/zorvat/examples/hinge_ring.zvt" "$work/thumb.png" &&
+  file -b "$work/thumb.png" | grep -q '^PNG image data, 32 x 32,' || fail "the installed zorvat-cli draws no thumbnail"
 
 desktop-file-validate "$root/share/applications/io.github.zorvat.Zorvat.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$root/share/metainfo/io.github.zorvat.Zorvat.metainfo.xml" >"$work/appstream.log" ||
