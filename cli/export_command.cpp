@@ -105,8 +105,7 @@ int RunExport(const Command& self, Arguments args) {
                         std::to_string(solver.SolutionCount()) + " stored solutions"),
         words.json);
   const int i = static_cast<int>(words.solution - 1);
-  const SolidSolution solid = MakeSolidSolution(
-      v.links, {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()});
+  const SolidSolution solid = MakeSolidSolution(v.links, solver.Solution(i));
   bool written = false;
   if (words.format == "html") {
     if (auto failure = WriteFoldPageFile(words.out, task, solid)) return Report(*failure, words.json);

@@ -13,8 +13,7 @@ std::vector<FoldCheckResult> CheckStoredFolding(const Validation& v, const Solve
   std::atomic<int> next{0};
   const auto work = [&] {
     for (int i = next++; i < static_cast<int>(results.size()); i = next++) {
-      const SolidSolution solid = MakeSolidSolution(
-          v.links, {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()});
+      const SolidSolution solid = MakeSolidSolution(v.links, solver.Solution(i));
       const FoldVerdict verdict = CheckFolding(solid, FoldBudget{});
       results[i] = {verdict.outcome, verdict.reason, verdict.part};
     }

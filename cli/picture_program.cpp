@@ -45,9 +45,10 @@ std::optional<int> HandPicturesOver(const Command& self, Arguments args, bool js
     execv(program.c_str(), argv.data());  // returns only when it failed
     tried += "; " + program + ": " + std::strerror(errno);
   }
-  return Report(Failure(FailureKind::MissingProgram, std::string(ZORVAT_PICTURE_PROGRAM) +
-                                                         " draws the pictures; reinstall the program" + tried),
-                json);
+  return Report(
+      Failure(FailureKind::MissingProgram,
+              std::string(ZORVAT_PICTURE_PROGRAM) + " draws the pictures; reinstall the program" + tried),
+      json);
 }
 
 #else

@@ -150,8 +150,7 @@ Changes EditorSession::ShowSolution(int i) {
     solutionShown_ = false;
     return {.selection = true};
   }
-  ShowSolutionMarks({solver_->SolutionCubes(i), solver_->SolutionRotations(i), solver_->FormCellList()},
-                    *runLinks_, *solution_);
+  ShowSolutionMarks(solver_->Solution(i), *runLinks_, *solution_);
   solutionShown_ = true;
   return SelectCell(solution_->selectedCell);  // the same cell, now with this solution's cube
 }

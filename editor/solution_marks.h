@@ -6,24 +6,15 @@
 //
 // Usage:
 //   zv::SolutionViewData view;
-//   zv::ShowSolutionMarks({cubes, rotations, formCells}, links, view);
+//   zv::ShowSolutionMarks(solver.Solution(i), links, view);
 //   zv::SelectCellMarks(links, cell, view);   // cell 0 clears the selection
 #pragma once
 
-#include <cstdint>
-#include <span>
-
 #include "editor/solution_view_data.h"
 #include "model/validation.h"
+#include "solver/stored_solution.h"
 
 namespace zv {
-
-// One stored solution, by form cell number (the form cells in z, y, x order).
-struct StoredSolution {
-  std::span<const std::uint8_t> cubes;      // cube index + 1 there; 0 = empty
-  std::span<const std::uint8_t> rotations;  // rotation 0..23 of that cube
-  std::span<const std::int16_t> formCells;  // form cell index of each number
-};
 
 // Fills cubeAt, rotationAt, the cube position table and the face-hinge and
 // rigid-joint marks of `view` for `solution`; the selection is left alone.

@@ -3,7 +3,7 @@
 // once with the line it turns about in the flat figure.
 //
 // Usage:
-//   zv::SolidSolution s = zv::MakeSolidSolution(links, {cubes, rotations, formCells});
+//   zv::SolidSolution s = zv::MakeSolidSolution(links, solver.Solution(i));
 //   zv::Rigid placed = s.Placed(0);        // carries cube 0's figure position to its form cell
 //
 // Frame: the solver's (x to the right, y downward, z the form layer), one
@@ -14,9 +14,9 @@
 
 #include <vector>
 
-#include "editor/solution_marks.h"
 #include "model/validation.h"
 #include "solid/rigid.h"
+#include "solver/stored_solution.h"
 
 namespace zv {
 

@@ -174,6 +174,10 @@ std::span<const std::uint8_t> Solver::SolutionRotations(int i) const {
   return {run_->store.Solution(i) + n, n};
 }
 
+StoredSolution Solver::Solution(int i) const {
+  return {SolutionCubes(i), SolutionRotations(i), FormCellList()};
+}
+
 std::span<const std::int16_t> Solver::FormCellList() const {
   if (!run_->prepared) return {};
   return {run_->prep.formCells, static_cast<std::size_t>(run_->prep.formCellCount)};

@@ -8,9 +8,8 @@
 //   zv::Solver solver;
 //   zv::SolveOutcome outcome = solver.Solve(task, v.links, observer);
 //   for (int i = 0; i < solver.SolutionCount(); ++i) {
-//     auto cubes = solver.SolutionCubes(i);         // cube index + 1 per form cell number
-//     auto rotations = solver.SolutionRotations(i); // rotation 0..23 per form cell number
-//     int formCell = solver.FormCellList()[0];      // form cell index of form cell number 0
+//     zv::StoredSolution s = solver.Solution(i);    // by form cell number:
+//     s.cubes[0], s.rotations[0], s.formCells[0];   // cube index + 1, rotation 0..23, form cell index
 //   }
 //
 // States of one run:
@@ -33,6 +32,7 @@
 
 #include "model/task.h"
 #include "model/validation.h"
+#include "solver/stored_solution.h"
 #include "solver/work_units.h"
 
 namespace zv {
@@ -148,6 +148,8 @@ class Solver {
   // number: cube index + 1 of the cube there (0 = empty), and its rotation.
   std::span<const std::uint8_t> SolutionCubes(int i) const;
   std::span<const std::uint8_t> SolutionRotations(int i) const;
+  // Solution i's two spans with the form cell list.
+  StoredSolution Solution(int i) const;
 
   // Form cell index of every form cell, by form cell number (z, y, x order).
   std::span<const std::int16_t> FormCellList() const;

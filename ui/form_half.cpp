@@ -86,9 +86,7 @@ void FormHalf::ShowSolidSolution(const EditorSession& session, const QColor& cub
   if (solidSolution_ != cubes) {
     solidSolution_ = cubes;
     solidView->SetTaskText(session.task().Text);
-    solidView->ShowSolution(session.task().figure, session.validation().links,
-                            {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()},
-                            cubeColor);
+    solidView->ShowSolution(session.task().figure, session.validation().links, solver.Solution(i), cubeColor);
   }
   solidView->SelectCell(shown->selectedCell);
 }

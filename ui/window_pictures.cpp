@@ -31,9 +31,7 @@ SaveResult WriteSheet(const TZvForm& window, const std::string& file, PictureFor
   if (first < 0 || last >= solver.SolutionCount() || first > last) return SaveResult::WriteFailed;
   std::vector<SolidSolution> solids;
   for (int i = first; i <= last; ++i)
-    solids.push_back(
-        MakeSolidSolution(session.validation().links,
-                          {solver.SolutionCubes(i), solver.SolutionRotations(i), solver.FormCellList()}));
+    solids.push_back(MakeSolidSolution(session.validation().links, solver.Solution(i)));
   std::vector<SolidScene> scenes;
   for (const SolidSolution& solid : solids)
     scenes.push_back(RestingScene(solid, window.task().figure, window.cubeColor()));

@@ -66,8 +66,7 @@ TEST(Solving, RunsTheTaskAndShowsSolutionZero) {
   ASSERT_GE(direct.SolutionCount(), 2);
   EXPECT_EQ(s.solver().SolutionCount(), direct.SolutionCount());
   SolutionViewData expected;
-  ShowSolutionMarks({direct.SolutionCubes(0), direct.SolutionRotations(0), direct.FormCellList()},
-                    ValidateTask(task).links, expected);
+  ShowSolutionMarks(direct.Solution(0), ValidateTask(task).links, expected);
   ASSERT_NE(s.shownSolution(), nullptr);
   EXPECT_EQ(s.shownSolution()->cubeAt, expected.cubeAt);
   EXPECT_EQ(s.currentSolution(), 0);

@@ -159,9 +159,7 @@ TEST(FoldPlanner, ACubeHeldInARigidPocketIsNeverFoldable) {
   const SolvedTask solved = SolveTask(task);
   ASSERT_GT(solved.solver->SolutionCount(), 0);
   for (int i = 0; i < solved.solver->SolutionCount(); ++i) {
-    const SolidSolution s = MakeSolidSolution(
-        solved.validation.links, {solved.solver->SolutionCubes(i), solved.solver->SolutionRotations(i),
-                                  solved.solver->FormCellList()});
+    const SolidSolution s = MakeSolidSolution(solved.validation.links, solved.solver->Solution(i));
     FoldBudget small;
     small.plannerSamples = 200;
     const FoldVerdict v = CheckFolding(s, small);

@@ -87,9 +87,7 @@ TEST(Fold, ASweepThroughAFlatNeighbourIsACollision) {
   ASSERT_GT(solved.solver->SolutionCount(), 1);
   bool collided = false;
   for (int i = 0; i < solved.solver->SolutionCount(); ++i) {
-    const SolidSolution s = MakeSolidSolution(
-        solved.validation.links, {solved.solver->SolutionCubes(i), solved.solver->SolutionRotations(i),
-                                  solved.solver->FormCellList()});
+    const SolidSolution s = MakeSolidSolution(solved.validation.links, solved.solver->Solution(i));
     Fold fold(s);
     ASSERT_EQ(fold.Hinges().size(), 1u);
     const bool turns = std::abs(fold.Hinges()[0].angle) > 1e-9;

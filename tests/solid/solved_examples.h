@@ -22,9 +22,7 @@ struct SolvedExample {
 
   const Solver& solver() const { return *solved.solver; }
   SolidSolution Solid(int i) const {
-    return MakeSolidSolution(
-        solved.validation.links,
-        {solver().SolutionCubes(i), solver().SolutionRotations(i), solver().FormCellList()});
+    return MakeSolidSolution(solved.validation.links, solver().Solution(i));
   }
 };
 

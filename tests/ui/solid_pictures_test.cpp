@@ -94,8 +94,7 @@ class SolidPicturesTest : public QObject {
     QuietObserver quiet;
     solver.Solve(task, v.links, quiet);
     QVERIFY(solver.SolutionCount() >= 1);
-    const SolidSolution solid = MakeSolidSolution(
-        v.links, {solver.SolutionCubes(0), solver.SolutionRotations(0), solver.FormCellList()});
+    const SolidSolution solid = MakeSolidSolution(v.links, solver.Solution(0));
     const SolidScene scene = RestingScene(solid, task.figure, Qt::gray);
     const PicturePainter view = [&](QPainter& p, const QRect& r) { PaintSolid(p, r, scene, SolidCamera{}); };
     const PicturePainter sheet = [&](QPainter& p, const QRect& r) {

@@ -81,9 +81,7 @@ class SolidViewTest : public QObject {
   void init() {
     view_ = new SolidView;
     view_->resize(400, 400);
-    view_->ShowSolution(task_.figure, v_.links,
-                        {solver_.SolutionCubes(0), solver_.SolutionRotations(0), solver_.FormCellList()},
-                        QColor(230, 230, 230));
+    view_->ShowSolution(task_.figure, v_.links, solver_.Solution(0), QColor(230, 230, 230));
     view_->show();
   }
   void cleanup() { delete view_; }
@@ -196,9 +194,7 @@ class SolidViewTest : public QObject {
     QCOMPARE(view_->fold(), 0.0);
     QVERIFY(view_->foldCheck().found);
     // Another solution shown keeps the position, with its own fold.
-    view_->ShowSolution(task_.figure, v_.links,
-                        {solver_.SolutionCubes(0), solver_.SolutionRotations(0), solver_.FormCellList()},
-                        QColor(230, 230, 230));
+    view_->ShowSolution(task_.figure, v_.links, solver_.Solution(0), QColor(230, 230, 230));
     QCOMPARE(view_->fold(), 0.0);
     for (int k = 0; k < 4; ++k)
       QVERIFY(view_->scene().poses[k].t[0] < 0);  // the flat figure lies left of the form
