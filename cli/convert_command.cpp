@@ -10,7 +10,7 @@
 #include "cli/commands.h"
 #include "platform/files.h"
 #include "storage/task_file.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace zv::cli {
 namespace {

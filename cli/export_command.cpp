@@ -18,7 +18,7 @@
 #include "solid/mesh_files.h"
 #include "solid/part_colours.h"
 #include "solver/solver.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace zv::cli {
 namespace {

@@ -1,6 +1,6 @@
 // The table of zorvat-cli's failures, the English words for validation's
 // refusals, and the two ways of printing a failure. The Russian text beside
-// them ("message_ru") is the window's, from ui/texts/core_texts.h.
+// them ("message_ru") is the window's, from texts/core_texts.h.
 #include "cli/failures.h"
 
 #include <array>
@@ -11,7 +11,7 @@
 
 #include "cli/exit_status.h"
 #include "platform/files.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace zv::cli {
 namespace {

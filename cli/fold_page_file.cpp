@@ -9,7 +9,7 @@
 #include "solid/fold_page.h"
 #include "solid/part_colours.h"
 #include "storage/cp1251_text.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace zv::cli {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "solver/no_solution.h"
-#include "ui/texts/no_solution_texts.h"
+#include "texts/no_solution_texts.h"
 
 namespace zv::cli {
 namespace {

@@ -13,7 +13,7 @@
 #include "cli/picture_files.h"
 #include "storage/result_file.h"
 #include "storage/unit_file.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace zv::cli {
 namespace {

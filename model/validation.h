@@ -4,7 +4,7 @@
 //
 // Usage:
 //   zv::Validation v = zv::ValidateTask(task);
-//   if (!v.ok()) refuse(v.error, v.cubeA, v.cubeB, v.count);   // texts: ui/texts/core_texts.h
+//   if (!v.ok()) refuse(v.error, v.cubeA, v.cubeB, v.count);   // texts: texts/core_texts.h
 //   else solve(task, v.links);
 #pragma once
 

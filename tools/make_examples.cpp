@@ -15,7 +15,7 @@
 #include "model/task.h"
 #include "model/validation.h"
 #include "storage/task_file.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace zv {
 namespace {

@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "ui/paint_helpers.h"
+#include "ui/pictures/view_colors.h"
 #include "ui/solve_texts.h"
-#include "ui/view_colors.h"
 
 namespace zv {
 

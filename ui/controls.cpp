@@ -7,8 +7,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "ui/pictures/view_colors.h"
 #include "ui/tr.h"
-#include "ui/view_colors.h"
 
 namespace zv {
 

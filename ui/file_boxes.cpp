@@ -3,7 +3,7 @@
 
 #include <QFileInfo>
 
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 #include "ui/tr.h"
 #include "ui/window_texts.h"
 

@@ -9,12 +9,12 @@
 #include "editor/editor_session.h"
 #include "editor/work_mode.h"
 #include "ui/controls.h"
+#include "ui/pictures/view_colors.h"
 #include "ui/result_panel.h"
 #include "ui/solid_view.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/tr.h"
-#include "ui/view_colors.h"
 
 namespace zv {
 

@@ -7,7 +7,7 @@
 
 #include "editor/cell_geometry.h"
 #include "ui/paint_helpers.h"
-#include "ui/view_colors.h"
+#include "ui/pictures/view_colors.h"
 
 namespace zv {
 

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "storage/placement.h"
+#include "ui/pictures/view_colors.h"
 #include "ui/tr.h"
-#include "ui/view_colors.h"
 #include "ui/window_placement.h"
 
 namespace zv {

@@ -9,8 +9,8 @@
 #include <QWidget>
 
 #include "storage/recent_files.h"
+#include "texts/core_texts.h"
 #include "ui/file_boxes.h"
-#include "ui/texts/core_texts.h"
 
 namespace zv {
 

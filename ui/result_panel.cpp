@@ -6,9 +6,9 @@
 #include "solver/progress.h"
 #include "solver/solver.h"
 #include "ui/controls.h"
+#include "ui/pictures/view_colors.h"
 #include "ui/solve_texts.h"
 #include "ui/tr.h"
-#include "ui/view_colors.h"
 
 namespace zv {
 

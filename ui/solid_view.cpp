@@ -18,9 +18,9 @@
 #include "solid/fold_page.h"
 #include "solid/mesh_files.h"
 #include "storage/cp1251_text.h"
+#include "texts/core_texts.h"
 #include "ui/pictures/solid_pictures.h"
 #include "ui/solid_texts.h"
-#include "ui/texts/core_texts.h"
 #include "ui/tr.h"
 
 namespace zv {

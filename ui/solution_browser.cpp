@@ -6,10 +6,10 @@
 
 #include "solver/solver.h"
 #include "ui/controls.h"
+#include "ui/pictures/view_colors.h"
 #include "ui/solid_texts.h"
 #include "ui/solve_texts.h"
 #include "ui/tr.h"
-#include "ui/view_colors.h"
 
 namespace zv {
 

@@ -15,6 +15,7 @@
 #include "storage/autosave.h"
 #include "storage/settings.h"
 #include "storage/unit_file.h"
+#include "texts/core_texts.h"
 #include "ui/controls.h"
 #include "ui/file_boxes.h"
 #include "ui/form_half.h"
@@ -23,7 +24,6 @@
 #include "ui/solve_button.h"
 #include "ui/solve_observer.h"
 #include "ui/solve_texts.h"
-#include "ui/texts/core_texts.h"
 #include "ui/tr.h"
 
 namespace zv {

@@ -20,6 +20,7 @@
 
 #include "storage/autosave.h"
 #include "storage/task_file.h"
+#include "texts/core_texts.h"
 #include "ui/figure_half.h"
 #include "ui/file_boxes.h"
 #include "ui/file_opening.h"
@@ -29,7 +30,6 @@
 #include "ui/solve_runs.h"
 #include "ui/task_buttons.h"
 #include "ui/text_window.h"
-#include "ui/texts/core_texts.h"
 #include "ui/tr.h"
 #include "ui/window_texts.h"
 #include "ui/zv_form.h"

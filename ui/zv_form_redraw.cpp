@@ -11,6 +11,8 @@
 
 #include "editor/figure_counters.h"
 #include "platform/qt/color_value.h"
+#include "texts/core_texts.h"
+#include "texts/no_solution_texts.h"
 #include "ui/controls.h"
 #include "ui/figure_half.h"
 #include "ui/figure_view.h"
@@ -22,8 +24,6 @@
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/solve_runs.h"
-#include "ui/texts/core_texts.h"
-#include "ui/texts/no_solution_texts.h"
 #include "ui/tr.h"
 #include "ui/view_options.h"
 #include "ui/window_texts.h"

@@ -14,7 +14,7 @@
 #include "solver/solver.h"
 #include "storage/task_file.h"
 #include "tests/support/solution_checker.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace {
 

@@ -18,7 +18,7 @@ using test::SetLink;
 
 constexpr int Cell(int x, int y) { return FigureCellIndex(x, y); }
 
-// A verdict as its text names it (ui/texts/core_texts.h): the check that
+// A verdict as its text names it (texts/core_texts.h): the check that
 // failed and its numbers, the user numbers of the pair for MustBeRigid and
 // CannotBeHinged, the count for FormTooSmall and FormTooBig, else none.
 struct Named {

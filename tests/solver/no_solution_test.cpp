@@ -15,7 +15,7 @@
 #include "tests/support/example_manifest.h"
 #include "tests/support/random_task.h"
 #include "tests/support/task_builder.h"
-#include "ui/texts/no_solution_texts.h"
+#include "texts/no_solution_texts.h"
 
 namespace zv {
 namespace {

@@ -14,7 +14,7 @@
 #include "model/validation.h"
 #include "solver/solver.h"
 #include "tests/support/solution_checker.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace zv::test {
 

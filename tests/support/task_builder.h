@@ -10,7 +10,7 @@
 // form's size the layers' size. Links are set as raw bits, without the
 // editor's conflict rules, so damaged or unusual figures can be made too.
 // Tests that validate what they build print a refusal in the window's words
-// (ValidationMessage, from ui/texts/core_texts.h, included here for them).
+// (ValidationMessage, from texts/core_texts.h, included here for them).
 #pragma once
 
 #include <algorithm>
@@ -19,7 +19,7 @@
 #include <string_view>
 
 #include "model/task.h"
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 namespace zv::test {
 

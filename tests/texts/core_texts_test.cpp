@@ -1,7 +1,7 @@
 // The Russian texts of the core's codes: every validation verdict with its
 // numbers filled in, cubes named by their user numbers, and the captions of
 // task file results.
-#include "ui/texts/core_texts.h"
+#include "texts/core_texts.h"
 
 #include <gtest/gtest.h>
 

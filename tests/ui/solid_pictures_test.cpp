@@ -16,9 +16,9 @@
 #include "solver/solver.h"
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
+#include "texts/core_texts.h"
 #include "ui/sheet_range_dialog.h"
 #include "ui/solution_browser.h"
-#include "ui/texts/core_texts.h"
 #include "ui/tr.h"
 #include "ui/window_texts.h"
 

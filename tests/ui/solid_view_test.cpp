@@ -11,7 +11,7 @@
 #include "solid/part_colours.h"
 #include "solver/solver.h"
 #include "tests/support/task_builder.h"
-#include "ui/view_colors.h"
+#include "ui/pictures/view_colors.h"
 
 namespace zv {
 

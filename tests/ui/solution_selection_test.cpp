@@ -7,7 +7,7 @@
 #include "solver/rotations.h"
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
-#include "ui/view_colors.h"
+#include "ui/pictures/view_colors.h"
 
 namespace zv {
 

@@ -9,7 +9,7 @@
 
 #include "platform/files.h"
 #include "solid/part_colours.h"
-#include "ui/view_colors.h"
+#include "ui/pictures/view_colors.h"
 
 namespace zv {
 

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "model/task.h"
-#include "ui/view_colors.h"
+#include "ui/pictures/view_colors.h"
 
 namespace zv {
 namespace {

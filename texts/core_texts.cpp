@@ -1,6 +1,6 @@
 // The Russian texts of validation codes and task file results, one row per
-// code (ui/texts/core_texts.h).
-#include "ui/texts/core_texts.h"
+// code (texts/core_texts.h).
+#include "texts/core_texts.h"
 
 #include <array>
 #include <cstddef>

@@ -1,10 +1,10 @@
 // The Russian texts of the reasons a task has no solution.
-#include "ui/texts/no_solution_texts.h"
+#include "texts/no_solution_texts.h"
 
 #include <algorithm>
 #include <array>
 
-// Marks the texts for Qt's lupdate (ui/texts/core_texts.cpp says why).
+// Marks the texts for Qt's lupdate (texts/core_texts.cpp says why).
 #define QT_TRANSLATE_NOOP(context, text) text
 
 namespace zv {
