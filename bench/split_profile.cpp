@@ -95,9 +95,9 @@ int main(int argc, char** argv) {
   }
   zv::FastTables tables;
   tables.Build(prep);
-  zv::ReductionTables reductions;
-  if (reduce) reductions.Build(prep, v.links);
-  const zv::ReductionTables* red = reduce ? &reductions : nullptr;
+  zv::PreparedRules rules;
+  rules.Build(prep, tables, reduce ? &v.links : nullptr, {});
+  const zv::PreparedRules* red = reduce ? &rules : nullptr;
 
   std::printf("%7s %9s %12s %12s %9s %9s %9s %9s\n", "level", "subtrees", "top calls", "all calls", "largest",
               "median", "by calls", "by time");

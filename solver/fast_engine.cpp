@@ -44,15 +44,16 @@ class DirectHooks final : public FastSearchHooks {
 }  // namespace
 
 FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
-                            int threads, const LinkAnalysis* reduceWith, BlockPool* pool) {
+                            int threads, const LinkAnalysis* reduceWith, BlockPool* pool,
+                            const RuleSwitches& rules) {
   FastTables tables;
-  ReductionTables reductions;
+  PreparedRules prepared;
   std::optional<DirectHooks> hooks;
   std::optional<FastSearch> search;
   try {
     tables.Build(prep, pool);
-    if (reduceWith != nullptr) reductions.Build(prep, *reduceWith, pool);
-    const ReductionTables* reduce = reduceWith != nullptr ? &reductions : nullptr;
+    prepared.Build(prep, tables, reduceWith, rules, pool);
+    const PreparedRules* reduce = reduceWith != nullptr ? &prepared : nullptr;
     if (threads > 1) return RunParallelSearch(prep, tables, store, observer, threads, reduce);
     hooks.emplace(store, observer);
     search.emplace(prep, tables, *hooks, reduce);

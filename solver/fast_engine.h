@@ -23,9 +23,10 @@ struct FastRunResult {
 // threads <= 1 searches in the calling thread; more splits the search tree
 // into subtrees for that many workers. The observer is only ever called from
 // the calling thread. With `reduceWith` (the task's link analysis) the
-// reduced search runs. The tables and the searches take their room from
+// reduced search runs, with `rules`. The tables and the searches take their room from
 // `pool` (nullptr: the heap); when it refuses, the run ends out of memory.
 FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
-                            int threads, const LinkAnalysis* reduceWith = nullptr, BlockPool* pool = nullptr);
+                            int threads, const LinkAnalysis* reduceWith = nullptr, BlockPool* pool = nullptr,
+                            const RuleSwitches& rules = {});
 
 }  // namespace zv

@@ -66,10 +66,9 @@
 #include <span>
 #include <vector>
 
-#include "solver/empty_regions.h"
 #include "solver/fast_tables.h"
 #include "solver/prepare.h"
-#include "solver/reduction_tables.h"
+#include "solver/prepared_rules.h"
 #include "solver/work_units.h"
 
 namespace zv {
@@ -91,9 +90,11 @@ class FastSearchHooks {
 
 class FastSearch {
  public:
-  // Without reduction tables the search walks the full tree.
+  // Without rules (or with rules prepared without a link analysis) the
+  // search walks the full tree. `rules` is read, never written, and may be
+  // shared by any number of searches at once.
   FastSearch(const PreparedSearch& prep, const FastTables& tables, FastSearchHooks& hooks,
-             const ReductionTables* reductions = nullptr);
+             const PreparedRules* rules = nullptr);
 
   void Run();
   void RunSplit(int depth);
@@ -200,10 +201,8 @@ class FastSearch {
   bool SkipPlacement(std::int32_t p, std::uint32_t stamp, std::uint64_t mask, double share);
   bool SkipTwin(std::int32_t p, std::uint32_t stamp, double share);
   void CountCopies(std::int32_t p, std::uint32_t stamp, std::uint64_t before, double share);
-  // Builds what the cuts below need.
-  void PrepareCuts();
-  // Twin order: the family tables below.
-  void PrepareTwins();
+  // Sizes the per-search state of the rules.
+  void PrepareRuleState();
   // Whether placement p puts a twin at or below its family's bound.
   bool TwinOutOfOrder(std::int32_t p) const;
   // At a block branching on the lowest unplaced member of a family with
@@ -295,27 +294,19 @@ class FastSearch {
   // subtree counts the shares of branches it passes, which are not its own.
   double subtreesExplored_ = 0;
 
+  const PreparedRules* rules_ = nullptr;
   const ReductionTables* red_ = nullptr;  // null: the full tree
+  // The rules that apply: switched on, in a reduced search.
+  bool thinCells_ = false, splitRegions_ = false, deadOnArrival_ = false, twinExchange_ = false;
   std::uint64_t symmetries_ = 1;          // branch symmetries that keep the current state
   PoolVector<std::uint32_t> stamp_;       // P: the branching that last handled a class
   PoolVector<std::uint64_t> classCount_;  // P: full count of a handled class in that branching
   std::uint32_t stampCounter_ = 0;
-  EmptyRegions regions_;
-  struct BlockLink {
-    int a, b;
-    auto operator<=>(const BlockLink&) const = default;
-  };
-  PoolVector<BlockLink> blockLinks_;      // blocks joined by a hinge, each pair once
-  PoolVector<std::uint8_t> fewPartners_;  // B x 2: a block's cubes with no face partner, with at most one
-  int fewLeft_[2] = {0, 0};               // the same summed over the unplaced blocks
-  // The blocks each block is linked to, each once; when these links make
-  // no cycle, the unplaced blocks fall into (unplaced blocks - links
-  // between them) groups.
-  PoolVector<std::int32_t> linkedStart_;  // B + 1
-  PoolVector<std::int32_t> linked_;
-  bool linksFormForest_ = false;
+  // The cubes with no face partner, with at most one, of the unplaced blocks.
+  int fewLeft_[2] = {0, 0};
+  // When the links between blocks make no cycle, the unplaced blocks fall
+  // into (unplaced blocks - links between them) groups.
   int looseLinks_ = 0;            // links between two unplaced blocks
-  PoolVector<int> partOf_;        // B: the part of the figure each block belongs to
   PoolVector<int> placedInPart_;  // per part: its blocks placed
   int freeParts_ = 0;             // parts with no block placed
   // Scratch of SplitRegions.
@@ -330,20 +321,20 @@ class FastSearch {
   // Counts the cubes with few face partners of a block being placed (+1)
   // or lifted (-1).
   void CountPartners(int block, int by) {
-    fewLeft_[0] -= by * fewPartners_[2 * block];
-    fewLeft_[1] -= by * fewPartners_[2 * block + 1];
-    for (std::int32_t k = linkedStart_[block]; k < linkedStart_[block + 1]; ++k)
-      looseLinks_ -= by * blockAvailable_[linked_[k]];
-    const int before = placedInPart_[partOf_[block]];
-    placedInPart_[partOf_[block]] += by;
+    const PreparedRules& r = *rules_;
+    fewLeft_[0] -= by * r.fewPartners[2 * block];
+    fewLeft_[1] -= by * r.fewPartners[2 * block + 1];
+    for (std::int32_t k = r.linkedStart[block]; k < r.linkedStart[block + 1]; ++k)
+      looseLinks_ -= by * blockAvailable_[r.linked[k]];
+    const int before = placedInPart_[r.partOf[block]];
+    placedInPart_[r.partOf[block]] += by;
     freeParts_ -= (before == 0) - (before + by == 0);
-    if (familyOf_[block] >= 0) twinsLeft_[familyOf_[block]] -= by;
+    if (r.familyOf[block] >= 0) twinsLeft_[r.familyOf[block]] -= by;
   }
-  // Twin families: identical unlinked blocks whose placements are classes
-  // of their own. familyOf_ is the family's lowest block, or -1 for a
-  // block without twins; by that block: the members, those unplaced, and
-  // the placement offset every unplaced member must lie beyond (-1: none).
-  PoolVector<std::int32_t> familyOf_, familySize_, twinsLeft_, twinBound_;  // B
+  // Twin families (PreparedRules::familyOf), by their lowest block: the
+  // members unplaced, and the placement offset every unplaced member must
+  // lie beyond (-1: none).
+  PoolVector<std::int32_t> twinsLeft_, twinBound_;  // B
   mutable PoolVector<int> groupOf_, groupSize_;                             // B: scratch of SplitRegions
   mutable PoolVector<int> regionSizes_;                                     // N: scratch of SplitRegions
   std::uint64_t assignments_ = 0;

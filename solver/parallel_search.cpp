@@ -171,7 +171,7 @@ class WorkerHooks final : public FastSearchHooks {
   std::uint64_t countedOnly_ = 0;
 };
 
-void Search(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+void Search(const PreparedSearch& prep, const FastTables& tables, const PreparedRules* reductions,
             Shared& shared, WorkerProgress& progress) {
   WorkerHooks hooks(shared, progress);
   FastSearch search(prep, tables, hooks, reductions);
@@ -192,7 +192,7 @@ void Search(const PreparedSearch& prep, const FastTables& tables, const Reductio
 
 // A worker thread; running out of memory ends the run as it would in one
 // thread, with what was merged so far.
-void Work(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+void Work(const PreparedSearch& prep, const FastTables& tables, const PreparedRules* reductions,
           Shared& shared, WorkerProgress& progress) {
   try {
     Search(prep, tables, reductions, shared, progress);
@@ -206,7 +206,7 @@ void Work(const PreparedSearch& prep, const FastTables& tables, const ReductionT
 
 // The top search to the shallowest split level that gives enough subtrees;
 // when the whole tree ends above it, the top search was the whole search.
-int SplitDepth(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+int SplitDepth(const PreparedSearch& prep, const FastTables& tables, const PreparedRules* reductions,
                SolveObserver& observer, int threads, std::unique_ptr<SplitHooks>& hooks,
                std::unique_ptr<FastSearch>& top) {
   const std::size_t wanted = kSubtreesPerWorker * static_cast<std::size_t>(threads);
@@ -233,7 +233,7 @@ class ResolveHooks final : public FastSearchHooks {
 }  // namespace
 
 FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& tables, SolutionStore& store,
-                                SolveObserver& observer, int threads, const ReductionTables* reductions) {
+                                SolveObserver& observer, int threads, const PreparedRules* reductions) {
   std::unique_ptr<SplitHooks> split;
   std::unique_ptr<FastSearch> top;
   const int depth = SplitDepth(prep, tables, reductions, observer, threads, split, top);

@@ -18,7 +18,7 @@
 
 #include "solver/fast_engine.h"
 #include "solver/fast_tables.h"
-#include "solver/reduction_tables.h"
+#include "solver/prepared_rules.h"
 
 namespace zv {
 
@@ -29,6 +29,6 @@ inline constexpr std::size_t kSubtreesPerWorker = 256;
 
 FastRunResult RunParallelSearch(const PreparedSearch& prep, const FastTables& tables, SolutionStore& store,
                                 SolveObserver& observer, int threads,
-                                const ReductionTables* reductions = nullptr);
+                                const PreparedRules* reductions = nullptr);
 
 }  // namespace zv

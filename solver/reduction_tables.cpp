@@ -269,6 +269,18 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
   }
 }
 
+void ReductionTables::KeepOnly(bool classes, bool branchSymmetries) {
+  if (!classes)
+    for (std::size_t q = 0; q < classOf.size(); ++q) {
+      classOf[q] = static_cast<std::int32_t>(q);
+      classSize[q] = std::min<std::uint8_t>(classSize[q], 1);
+    }
+  if (!branchSymmetries) {
+    allSymmetries = 1;
+    for (std::uint64_t& fixing : cellStabiliser) fixing &= 1;
+  }
+}
+
 std::int32_t ReductionTables::ComputeImage(int s, std::int32_t q) const {
   const PreparedSearch& prep = *prep_;
   const Placement& placement = prep.placements[q];

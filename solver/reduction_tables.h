@@ -52,6 +52,9 @@ struct ReductionTables {
   // Builds the tables, taking their room from `pool` (nullptr: the heap).
   // Throws std::bad_alloc when the pool refuses.
   void Build(const PreparedSearch& prep, const LinkAnalysis& links, BlockPool* pool = nullptr);
+  // Drops the classes (every placement its own) or the symmetries (the
+  // identity alone) after Build, for a search without those reductions.
+  void KeepOnly(bool classes, bool branchSymmetries);
 
   // The class of the image of placement p under branch symmetry s, or -1
   // when the image is no available placement (never for a branch symmetry).

@@ -88,7 +88,7 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
     } else {
       const FastRunResult fast =
           RunFastEngine(run.prep, run.store, observer, options.threads,
-                        options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool);
+                        options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool, options.rules);
       fastStats = fast.stats;
       run.outcome = OutcomeOf(fast);
     }
@@ -109,7 +109,7 @@ SolveOutcome Solver::SolveUnits(const TaskState& task, const LinkAnalysis& links
   try {
     const UnitRunResult units =
         RunUnitEngine(run.prep, run.store, observer, options.threads, run.pool.Limit(), job,
-                      options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool);
+                      options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool, options.rules);
     run.stats = units.run.stats;
     run.outcome = units.refused ? SolveOutcome::Refused : OutcomeOf(units.run);
   } catch (const std::bad_alloc&) {

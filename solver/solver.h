@@ -32,6 +32,7 @@
 
 #include "model/task.h"
 #include "model/validation.h"
+#include "solver/rule_switches.h"
 #include "solver/stored_solution.h"
 #include "solver/work_units.h"
 
@@ -59,6 +60,7 @@ struct SolveOptions {
   int threads = 1;    // worker threads of the fast and the reduced engine, 1 = the calling thread
   int stopAfter = 0;  // Solve ends Stopped once this many solutions are stored (the first
                       // ones of the whole run, whatever the engine and threads); 0 = no end
+  RuleSwitches rules;  // the reduced engine's pruning rules (solver/rule_switches.h), all on
 };
 
 // The counters of a run, as the progress display and the final report show them.

@@ -19,7 +19,7 @@
 #include "solver/assignment_check.h"
 #include "solver/fast_search.h"
 #include "solver/fast_tables.h"
-#include "solver/reduction_tables.h"
+#include "solver/prepared_rules.h"
 
 namespace zv {
 
@@ -89,7 +89,7 @@ std::uint64_t HashWords(std::uint64_t hash, std::span<const std::int32_t> words)
 }
 
 // The top search to `depth`, silent.
-TopOfTree SearchTop(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+TopOfTree SearchTop(const PreparedSearch& prep, const FastTables& tables, const PreparedRules* reductions,
                     int depth) {
   CutHooks hooks(prep.blockCount);
   FastSearch top(prep, tables, hooks, reductions);
@@ -114,7 +114,7 @@ TopOfTree SearchTop(const PreparedSearch& prep, const FastTables& tables, const 
 // The cut: not stoppable, since every part and every resume must make the
 // same one. A tree that ends above a depth has no units there; then the
 // depth before serves, or none (a tree so small that its top is all of it).
-TopOfTree CutTree(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions) {
+TopOfTree CutTree(const PreparedSearch& prep, const FastTables& tables, const PreparedRules* reductions) {
   const int deepest = prep.blockCount + prep.surplus;
   TopOfTree last = SearchTop(prep, tables, reductions, 1);
   for (int depth = 2; last.cut.unitCount > 0 && last.cut.unitCount < kUnitsWanted &&
@@ -155,7 +155,7 @@ enum class UnitEnd { Finished, Stopped, OutOfMemory, Misfit };
 // Searches single units with its own fast search and solution store.
 class UnitSearcher final : public FastSearchHooks {
  public:
-  UnitSearcher(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+  UnitSearcher(const PreparedSearch& prep, const FastTables& tables, const PreparedRules* reductions,
                std::size_t memoryLimit)
       : prep_(prep), pool_(memoryLimit, kUnitBlockBytes), search_(prep, tables, *this, reductions) {
     search_.KeepPlaces(true);
@@ -257,7 +257,7 @@ struct WorkerProgress {
 
 class UnitDriver {
  public:
-  UnitDriver(const PreparedSearch& prep, const FastTables& tables, const ReductionTables* reductions,
+  UnitDriver(const PreparedSearch& prep, const FastTables& tables, const PreparedRules* reductions,
              SolutionStore& store, SolveObserver& observer, UnitJob& job, std::size_t memoryLimit,
              BlockPool* runPool)
       : prep_(prep),
@@ -645,7 +645,7 @@ class UnitDriver {
 
   const PreparedSearch& prep_;
   const FastTables& tables_;
-  const ReductionTables* red_;
+  const PreparedRules* red_;
   SolutionStore& store_;
   SolveObserver& observer_;
   UnitJob& job_;
@@ -672,13 +672,13 @@ class UnitDriver {
 
 UnitRunResult RunUnitEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
                             int threads, std::size_t memoryLimit, UnitJob& job,
-                            const LinkAnalysis* reduceWith, BlockPool* pool) {
+                            const LinkAnalysis* reduceWith, BlockPool* pool, const RuleSwitches& rules) {
   FastTables tables;
-  ReductionTables reductions;
+  PreparedRules prepared;
   try {
     tables.Build(prep, pool);
-    if (reduceWith != nullptr) reductions.Build(prep, *reduceWith, pool);
-    UnitDriver driver(prep, tables, reduceWith != nullptr ? &reductions : nullptr, store, observer, job,
+    prepared.Build(prep, tables, reduceWith, rules, pool);
+    UnitDriver driver(prep, tables, reduceWith != nullptr ? &prepared : nullptr, store, observer, job,
                       memoryLimit, pool);
     return driver.Run(threads);
   } catch (const std::bad_alloc&) {

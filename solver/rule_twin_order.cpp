@@ -1,45 +1,46 @@
-// The reduced search's twin order: identical unlinked blocks ("twins") are
-// kept in placement order at block branchings, and what the order leaves
-// out is counted by the number of ways to exchange them.
+// The twin order, a reduction of the reduced search: identical unlinked
+// blocks ("twins") are kept in placement order at block branchings, and
+// what the order leaves out is counted by the number of ways to exchange
+// them; its cutoff ends a block branching where no later branch can leave
+// the other twins room beyond it.
 #include <bit>
 
 #include "solver/fast_search.h"
 
 namespace zv {
 
-void FastSearch::PrepareTwins() {
-  const auto b = static_cast<std::size_t>(prep_.blockCount);
-  familyOf_.assign(b, -1);
-  familySize_.assign(b, 0);
-  for (int g = 0; g < prep_.blockCount; ++g) {
-    const int lower = red_->twinOf[g];
-    familyOf_[g] = lower >= 0 ? familyOf_[lower] : g;
-    ++familySize_[familyOf_[g]];
+void PreparedRules::PrepareTwinOrder(const PreparedSearch& prep) {
+  const auto b = static_cast<std::size_t>(prep.blockCount);
+  familyOf.assign(b, -1);
+  familySize.assign(b, 0);
+  if (!on.twinOrder) return;
+  for (int g = 0; g < prep.blockCount; ++g) {
+    const int lower = reductions.twinOf[g];
+    familyOf[g] = lower >= 0 ? familyOf[lower] : g;
+    ++familySize[familyOf[g]];
   }
   // The order compares placements by their place in the block's list, so
   // it applies only where every placement is a class of its own.
-  for (int g = 0; g < prep_.blockCount; ++g) {
-    const BlockInfo& info = prep_.blocks[g];
-    bool single = familySize_[familyOf_[g]] > 1;
+  for (int g = 0; g < prep.blockCount; ++g) {
+    const BlockInfo& info = prep.blocks[g];
+    bool single = familySize[familyOf[g]] > 1;
     for (std::int32_t p = info.firstPlacement; p < info.endPlacement && single; ++p)
-      single = red_->classSize[p] <= 1;
-    if (!single) familySize_[familyOf_[g]] = 0;
+      single = reductions.classSize[p] <= 1;
+    if (!single) familySize[familyOf[g]] = 0;
   }
-  for (int g = 0; g < prep_.blockCount; ++g)
-    if (familySize_[familyOf_[g]] < 2) familyOf_[g] = -1;
-  twinsLeft_.assign(b, 0);
-  twinBound_.assign(b, -1);
+  for (int g = 0; g < prep.blockCount; ++g)
+    if (familySize[familyOf[g]] < 2) familyOf[g] = -1;
 }
 
 bool FastSearch::TwinOutOfOrder(std::int32_t p) const {
   const int g = t_.blockOf[p];
-  const int family = familyOf_[g];
+  const int family = rules_->familyOf[g];
   return family >= 0 && p - prep_.blocks[g].firstPlacement <= twinBound_[family];
 }
 
 int FastSearch::TwinCutoff(int block, int slack) const {
   const std::uint32_t* bounds = ListBounds();
-  const int family = familyOf_[block];
+  const int family = rules_->familyOf[block];
   const int words = t_.maskWords;
   const auto mask = [&](std::uint32_t i) {
     return t_.maskBits.data() + static_cast<std::size_t>(lists_[i]) * static_cast<std::size_t>(words);
@@ -48,7 +49,7 @@ int FastSearch::TwinCutoff(int block, int slack) const {
   CellMask need;
   for (int w = 0; w < words; ++w) need.words[w] = formCells_.words[w] & ~occupiedMask_.words[w];
   for (int h = 0; h < prep_.blockCount; ++h) {
-    if (!blockAvailable_[h] || familyOf_[h] == family) continue;
+    if (!blockAvailable_[h] || rules_->familyOf[h] == family) continue;
     for (std::uint32_t i = bounds[h]; i < bounds[h + 1]; ++i)
       for (int w = 0; w < words; ++w) need.words[w] &= ~mask(i)[w];
   }

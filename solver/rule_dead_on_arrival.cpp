@@ -1,0 +1,53 @@
+// DeadOnArrival, a cut of the reduced search: a candidate of the branching
+// constraint is not entered when placing it would leave some link
+// constraint without a usable candidate, so that its call would end at once.
+#include "solver/fast_search.h"
+
+namespace zv {
+
+bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int32_t q) const {
+  // The scan of the call would find the same: a constraint none of whose
+  // candidates fits beside q (lattice slots aside, which only lets more
+  // candidates pass), either one of q's own or one still open at this level.
+  const std::uint64_t* own = t_.Mask(q);
+  CellMask taken;
+  for (int w = 0; w < t_.maskWords; ++w) taken.words[w] = occupiedMask_.words[w] | own[w];
+  auto fits = [&](std::int32_t candidate) {
+    const std::uint64_t* mask = t_.Mask(candidate);
+    std::uint64_t meets = 0;
+    for (int w = 0; w < t_.maskWords; ++w) meets |= mask[w] & taken.words[w];
+    return meets == 0;
+  };
+  auto noneFits = [&](const LinkConstraint& c) {
+    for (int k = 0; k < c.candidateCount; ++k)
+      if (fits(c.candidates[k])) return false;
+    return true;
+  };
+  const int block = branch.neighbourBlock;
+  for (const LinkConstraint& c : t_.ConstraintsOf(block, q)) {
+    if (c.neighbourBlock == block) continue;
+    if (blockAvailable_[c.neighbourBlock]) {
+      if (noneFits(c)) return true;
+      continue;
+    }
+    bool partnerThere = false;
+    for (int k = 0; k < c.candidateCount && !partnerThere; ++k)
+      partnerThere = c.candidates[k] == chosen_[c.neighbourBlock];
+    if (!partnerThere) return true;
+  }
+  const LinkConstraint* list = Constraints(level);
+  for (int i = 0; i < constraintCount_[level]; ++i) {
+    const LinkConstraint& c = list[i];
+    if (c.done || &c == &branch) continue;
+    if (c.neighbourBlock == block) {
+      bool listed = false;
+      for (int k = 0; k < c.candidateCount && !listed; ++k) listed = c.candidates[k] == q;
+      if (!listed) return true;
+    } else if (noneFits(c)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace zv
