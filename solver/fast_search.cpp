@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 
 #include "solver/side_codes.h"
 
@@ -109,6 +110,9 @@ bool FastSearch::Usable(std::int32_t placement) const {
 }
 
 void FastSearch::MarkSlot(int slot) {
+  // A slot is marked once on a path: the scan refuses a used one first.
+  assert(slot >= 0 && static_cast<std::size_t>(slot) < slotUsed_.size() && slotUsed_[slot] == 0);
+  assert(slotTop_ < static_cast<int>(slotStack_.size()));
   slotUsed_[slot] = 1;
   slotStack_[slotTop_++] = static_cast<std::int16_t>(slot);
 }
@@ -125,9 +129,11 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
     // The next scan tests these candidates' masks; asking for them now lets
     // the cache misses of a long hinge chain overlap instead of queueing.
     for (int k = 0; k < c.candidateCount; ++k) __builtin_prefetch(t_.Mask(c.candidates[k]));
+    assert(static_cast<std::size_t>(constraintCount_[level]) < hingeRoom_);
     list[constraintCount_[level]++] = c;
     ++pending;
   }
+  assert(placedTop_ < static_cast<int>(placedStack_.size()));
   placedStack_[placedTop_++] = block;
   if (red_ != nullptr) CountPartners(block, +1);
   if (symmetries_ > 1) NarrowSymmetries(placement);
@@ -155,6 +161,8 @@ void FastSearch::Handled(std::int32_t cls, std::uint32_t stamp, std::uint64_t co
 }
 
 void FastSearch::Undo(int placedMark, int slotMark, const CellMask& occupied) {
+  // Marks are taken before a call changes anything, so the stacks only ever unwind to them.
+  assert(placedMark >= 0 && placedMark <= placedTop_ && slotMark >= 0 && slotMark <= slotTop_);
   occupiedMask_ = occupied;
   while (placedTop_ > placedMark) {
     const int block = placedStack_[--placedTop_];

@@ -335,8 +335,8 @@ class FastSearch {
   // members unplaced, and the placement offset every unplaced member must
   // lie beyond (-1: none).
   PoolVector<std::int32_t> twinsLeft_, twinBound_;  // B
-  mutable PoolVector<int> groupOf_, groupSize_;                             // B: scratch of SplitRegions
-  mutable PoolVector<int> regionSizes_;                                     // N: scratch of SplitRegions
+  mutable PoolVector<int> groupOf_, groupSize_;     // B: scratch of SplitRegions
+  mutable PoolVector<int> regionSizes_;             // N: scratch of SplitRegions
   std::uint64_t assignments_ = 0;
   bool assignmentsOverflow_ = false;
 

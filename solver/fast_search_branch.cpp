@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 
 #include "solver/fast_search.h"
 
@@ -14,6 +15,7 @@ namespace zv {
 void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int surplus, double weight) {
   LinkConstraint* list = Constraints(level);
   LinkConstraint* next = Constraints(level + 1);
+  [[maybe_unused]] const int placedAtBranch = placedTop_;
   const LinkConstraint& branch = list[best];
   list[best].done = 1;
   const double share = weight / branch.candidateCount;
@@ -76,6 +78,7 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
         if (!list[i].done) next[count++] = list[i];
       constraintCount_[level + 1] = count;
       Call(level + 1, blocksLeft, branch.neighbourBlock, branch.candidates[v], surplus, share);
+      assert(placedTop_ == placedAtBranch);  // the child lifted every block it placed
       while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
       if (capturing_) {
         if (level >= rootLevel_) {
@@ -100,10 +103,13 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
 
 void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double weight) {
   const std::size_t outerTop = listTop_;
+  [[maybe_unused]] const int placedAtBranch = placedTop_;
   const Filtered kept = Filter();
   const CellMask& reach = kept.reach;
   const std::uint32_t* bounds = ListBounds();
   auto restore = [&] {
+    // Children gave their lists back: the step's own list is on top again.
+    assert(listDepth_ > 0 && listTop_ >= outerTop);
     listTop_ = outerTop;
     --listDepth_;
   };
@@ -187,6 +193,7 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
         const std::int32_t bound = twins > 1 ? twinBound_[family] : 0;
         if (twins > 1) twinBound_[family] = p - prep_.blocks[bestBlock].firstPlacement;
         Call(level + 1, blocksLeft, bestBlock, p, surplus, share);
+        assert(placedTop_ == placedAtBranch && listTop_ >= outerTop);
         if (twins > 1) twinBound_[family] = bound;
         if (capturing_) {
           if (level >= rootLevel_)
@@ -232,6 +239,7 @@ void FastSearch::StartNewGroup(int level, int blocksLeft, int surplus, double we
     if (entered == Branch::Search) {
       constraintCount_[level + 1] = 0;
       Call(level + 1, blocksLeft, t_.blockOf[p], p, surplus, share);
+      assert(placedTop_ == placedAtBranch && listTop_ >= outerTop);
       if (capturing_) {
         if (level >= rootLevel_) KeepHandled(LeaveStep(index - 1, before, 0), first, i, stamp);
         return restore();

@@ -2,6 +2,7 @@
 // keeps the still usable placements of the unplaced blocks, the least
 // covered cell by bit-plane counts, and the placements covering one cell.
 #include <bit>
+#include <cassert>
 
 #include "solver/fast_search.h"
 
@@ -66,6 +67,8 @@ FastSearch::Filtered FastSearch::FilterWith() {
   to[prep_.blockCount] = static_cast<std::uint32_t>(out);
   ++listDepth_;
   listTop_ = out;
+  // One bounds row per list on the stack, and the kept entries within the stack's room.
+  assert((listDepth_ + 1) * stride <= listBounds_.size() && out <= lists_.size());
   return result;
 }
 
@@ -179,6 +182,7 @@ std::size_t FastSearch::GatherCovering(int cell) {
     list[top] = q;
     top += masks[static_cast<std::size_t>(q) * words] >> (cell & 63) & 1;
   }
+  assert(top <= lists_.size());
   listTop_ = top;
   return first;
 }

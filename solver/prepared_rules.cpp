@@ -5,8 +5,8 @@
 
 namespace zv {
 
-void PreparedRules::Build(const PreparedSearch& prep, const FastTables& tables, const LinkAnalysis* reduceWith,
-                          const RuleSwitches& switches, BlockPool* pool) {
+void PreparedRules::Build(const PreparedSearch& prep, const FastTables& tables,
+                          const LinkAnalysis* reduceWith, const RuleSwitches& switches, BlockPool* pool) {
   UsePool(pool, blockLinks, linkedStart, linked, partOf, fewPartners, familyOf, familySize);
   on = switches;
   reduced = reduceWith != nullptr;
@@ -15,7 +15,8 @@ void PreparedRules::Build(const PreparedSearch& prep, const FastTables& tables, 
   reductions.KeepOnly(on.equivalentPlacements, on.symmetricImages);
   // Regions join across edges too when an edge hinge may link cubes there.
   bool edgeHinges = false;
-  for (int h = 0; h < prep.hingeCount; ++h) edgeHinges = edgeHinges || prep.hinges[h].lowerEdge != kNoHingeEdge;
+  for (int h = 0; h < prep.hingeCount; ++h)
+    edgeHinges = edgeHinges || prep.hinges[h].lowerEdge != kNoHingeEdge;
   regions.Build(prep, edgeHinges, pool);
   // The counters of linked groups and few partners are kept by every
   // reduced search, so their tables are built whatever the switches.

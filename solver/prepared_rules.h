@@ -63,9 +63,9 @@ struct PreparedRules {
   const ReductionTables* Reductions() const { return reduced ? &reductions : nullptr; }
 
  private:
-  void PrepareLinkGroups(const PreparedSearch& prep);                    // rule_split_regions.cpp
+  void PrepareLinkGroups(const PreparedSearch& prep);                           // rule_split_regions.cpp
   void PrepareThinCells(const PreparedSearch& prep, const FastTables& tables);  // rule_thin_cells.cpp
-  void PrepareTwinOrder(const PreparedSearch& prep);                             // rule_twin_order.cpp
+  void PrepareTwinOrder(const PreparedSearch& prep);                            // rule_twin_order.cpp
 };
 
 }  // namespace zv

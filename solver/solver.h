@@ -55,11 +55,19 @@ inline constexpr int kMaxThreads = 256;
 int DefaultThreadCount();
 
 struct SolveOptions {
+  // The rules' switches come last and are not listed here, so options are
+  // written as {memory limit, engine, threads, stop after} in that order.
+  // Callers write {limit}, {limit, engine} and so on, braces included.
+  SolveOptions() = default;
+  SolveOptions(std::size_t memoryLimit, SolveEngine engine = SolveEngine::Reduced,  // NOLINT(*-explicit-*)
+               int threads = 1, int stopAfter = 0)
+      : memoryLimit(memoryLimit), engine(engine), threads(threads), stopAfter(stopAfter) {}
+
   std::size_t memoryLimit = 0;  // bytes of solver memory; 0 = DefaultMemoryLimit()
   SolveEngine engine = SolveEngine::Reduced;
-  int threads = 1;    // worker threads of the fast and the reduced engine, 1 = the calling thread
-  int stopAfter = 0;  // Solve ends Stopped once this many solutions are stored (the first
-                      // ones of the whole run, whatever the engine and threads); 0 = no end
+  int threads = 1;     // worker threads of the fast and the reduced engine, 1 = the calling thread
+  int stopAfter = 0;   // Solve ends Stopped once this many solutions are stored (the first
+                       // ones of the whole run, whatever the engine and threads); 0 = no end
   RuleSwitches rules;  // the reduced engine's pruning rules (solver/rule_switches.h), all on
 };
 

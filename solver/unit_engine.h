@@ -14,10 +14,9 @@ struct UnitRunResult {
 };
 
 // `reduceWith` (the task's link analysis) chooses the reduced search, null
-// the full tree; `rules` are the reduced search's rules. `memoryLimit` bounds the whole run: `pool` (the store's and
-// the tables', when given) and the unit searches' own solution stores,
-// which share what the tables leave with the merged store (the pool's limit
-// is lowered to its share).
+// the full tree; `rules` are the reduced search's rules. `memoryLimit` bounds the whole run: `pool` (the
+// store's and the tables', when given) and the unit searches' own solution stores, which share what the
+// tables leave with the merged store (the pool's limit is lowered to its share).
 UnitRunResult RunUnitEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
                             int threads, std::size_t memoryLimit, UnitJob& job,
                             const LinkAnalysis* reduceWith, BlockPool* pool, const RuleSwitches& rules = {});
