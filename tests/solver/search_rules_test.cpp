@@ -18,12 +18,14 @@ namespace {
 TaskState Example(const char* name) {
   const char* root = std::getenv("ZORVAT_SOURCE_DIR");
   TaskState task;
-  EXPECT_EQ(ReadTaskFile(std::string(root != nullptr ? root : ".") + "/examples/" + name, task), ReadResult::Ok);
+  EXPECT_EQ(ReadTaskFile(std::string(root != nullptr ? root : ".") + "/examples/" + name, task),
+            ReadResult::Ok);
   return task;
 }
 
 // Loose single cubes (twins, none linked) in a flat form that may keep cells empty.
-TaskState LooseCubes(std::initializer_list<std::string_view> figure, std::initializer_list<std::string_view> form) {
+TaskState LooseCubes(std::initializer_list<std::string_view> figure,
+                     std::initializer_list<std::string_view> form) {
   TaskState task = test::MakeTask(figure, {form});
   task.EmptyCells = true;
   return task;
