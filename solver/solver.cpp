@@ -97,6 +97,11 @@ SolveOutcome Solver::Solve(const TaskState& task, const LinkAnalysis& links, Sol
     run.outcome = SolveOutcome::OutOfMemory;
   }
   run.stats = fastStats ? *fastStats : search.Stats();
+  // A store holding the stop-after count ends the run as stopped, also when
+  // the engine met its last solution without asking for a stop again (one
+  // worker) while the merge of several workers stops at it: the outcome is
+  // the same on every engine and thread count.
+  if (run.outcome == SolveOutcome::Complete && run.store.Enough()) run.outcome = SolveOutcome::Stopped;
   return run.outcome;
 }
 

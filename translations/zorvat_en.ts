@@ -826,8 +826,20 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <translation>Run</translation>
     </message>
     <message>
-        <source>Решить каждый вариант задачи, в котором одна связь фигуры заменена другой или убрана</source>
-        <translation>Solve every variant of the task with one link of the figure changed or removed</translation>
+        <source>Решить каждый вариант задачи, в котором одна или две связи фигуры заменены другими или убраны</source>
+        <translation>Solve every variant of the task with one or two links of the figure changed or removed</translation>
+    </message>
+    <message>
+        <source>Одна связь</source>
+        <translation>One link</translation>
+    </message>
+    <message>
+        <source>Две связи</source>
+        <translation>Two links</translation>
+    </message>
+    <message>
+        <source>Сколько связей фигуры меняет каждый вариант</source>
+        <translation>How many links of the figure each variant changes</translation>
     </message>
     <message>
         <source>Остановить</source>
@@ -874,8 +886,8 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <translation>Checkerboard colouring: the blocks cannot cover the form's %1 dark and %2 light cells</translation>
     </message>
     <message>
-        <source>Кнопка «V» под кнопками сдвига формы открывает окно «Варианты». Кнопка «Запустить» решает каждый вариант задачи, в котором одна связь фигуры заменена другой (жёсткой связью, шарниром по оси грани или по любому общему ребру двух кубиков) или убрана; поиск в каждом варианте останавливается на втором решении, так что вердикт — «нет решений», «единственное» или «несколько». Варианты решаются в фоне, главное окно остаётся доступным; «Остановить» прекращает поиск. Таблицу можно сортировать щелчком по заголовку столбца, а двойной щелчок по строке вносит её замену в задачу обычным действием, которое можно отменить. Если решений нет, под результатами поиска написано почему, когда это видно из простого довода: блок или часть, которые нигде не помещаются в форме, клетка формы, которую не может занять ни один кубик, или шахматная раскраска.</source>
-        <translation>The "V" button under the form's shift buttons opens the "Variants" window. "Run" solves every variant of the task with one link of the figure changed to another (a rigid joint, a face-axis hinge or a hinge on any edge the two cubes share) or removed; each variant's search stops at its second solution, so the verdict is "none", "unique" or "several". The variants are solved in the background and the main window stays usable; "Stop" ends the search. A click on a column's header sorts the table, and a double click on a row makes its change in the task as an ordinary edit that can be undone. When there is no solution, a line under the search results says why, when a simple argument shows it: a block or a part that fits nowhere in the form, a form cell no cube can fill, or the checkerboard colouring.</translation>
+        <source>Кнопка «V» под кнопками сдвига формы открывает окно «Варианты». Кнопка «Запустить» решает каждый вариант задачи, в котором одна связь фигуры (или две, если выбрано «Две связи») заменена другой (жёсткой связью, шарниром по оси грани или по любому общему ребру двух кубиков) или убрана; поиск в каждом варианте останавливается на втором решении, так что вердикт — «нет решений», «единственное» или «несколько». Варианты решаются в фоне, главное окно остаётся доступным; «Остановить» прекращает поиск. Таблицу можно сортировать щелчком по заголовку столбца, а двойной щелчок по строке вносит её замену в задачу обычным действием, которое можно отменить. Если решений нет, под результатами поиска написано почему, когда это видно из простого довода: блок или часть, которые нигде не помещаются в форме, клетка формы, которую не может занять ни один кубик, или шахматная раскраска.</source>
+        <translation>The "V" button under the form's shift buttons opens the "Variants" window. "Run" solves every variant of the task with one link of the figure (or two, with "Two links" chosen) changed to another (a rigid joint, a face-axis hinge or a hinge on any edge the two cubes share) or removed; each variant's search stops at its second solution, so the verdict is "none", "unique" or "several". The variants are solved in the background and the main window stays usable; "Stop" ends the search. A click on a column's header sorts the table, and a double click on a row makes its change in the task as an ordinary edit that can be undone. When there is no solution, a line under the search results says why, when a simple argument shows it: a block or a part that fits nowhere in the form, a form cell no cube can fill, or the checkerboard colouring.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // The variants window (ui/variants_window.h).
 #include "ui/variants_window.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -55,15 +56,22 @@ TVariantsForm::TVariantsForm(std::function<TaskState()> currentTask, QWidget* pa
   resize(640, 480);
   auto* layout = new QVBoxLayout(this);
   auto* buttons = new QHBoxLayout;
+  DepthCB = new QComboBox(this);
+  DepthCB->setObjectName(QStringLiteral("DepthCB"));
+  DepthCB->addItems(
+      {Tr(QT_TRANSLATE_NOOP("Zorvat", "Одна связь")), Tr(QT_TRANSLATE_NOOP("Zorvat", "Две связи"))});
+  DepthCB->setToolTip(Tr(QT_TRANSLATE_NOOP("Zorvat", "Сколько связей фигуры меняет каждый вариант")));
   RunBt = new QPushButton(Tr(QT_TRANSLATE_NOOP("Zorvat", "Запустить")), this);
   RunBt->setObjectName(QStringLiteral("RunBt"));
   RunBt->setToolTip(Tr(QT_TRANSLATE_NOOP(
-      "Zorvat", "Решить каждый вариант задачи, в котором одна связь фигуры заменена другой или убрана")));
+      "Zorvat",
+      "Решить каждый вариант задачи, в котором одна или две связи фигуры заменены другими или убраны")));
   StopBt = new QPushButton(Tr(QT_TRANSLATE_NOOP("Zorvat", "Остановить")), this);
   StopBt->setObjectName(QStringLiteral("StopBt"));
   StopBt->setEnabled(false);
   ProgressL = new QLabel(this);
   ProgressL->setObjectName(QStringLiteral("ProgressL"));
+  buttons->addWidget(DepthCB);
   buttons->addWidget(RunBt);
   buttons->addWidget(StopBt);
   buttons->addWidget(ProgressL, 1);
@@ -97,11 +105,13 @@ TVariantsForm::~TVariantsForm() {
 void TVariantsForm::RunBtClick() {
   if (running()) return;
   task_ = currentTask_();
-  explorer_ = std::make_unique<VariantExplorer>(task_, ListLinkVariants(task_.figure, {}));
+  explorer_ = std::make_unique<VariantExplorer>(
+      task_, ListLinkVariants(task_.figure, {.depth = DepthCB->currentIndex() + 1}));
   VariantsT->setRowCount(0);
   stop_ = false;
   ended_ = false;
   RunBt->setEnabled(false);
+  DepthCB->setEnabled(false);
   StopBt->setEnabled(true);
   worker_ = std::thread([this] {
     explorer_->Run(DefaultThreadCount(), stop_, SystemTicks());
@@ -122,6 +132,7 @@ void TVariantsForm::Poll() {
   timer_->stop();
   worker_.join();
   RunBt->setEnabled(true);
+  DepthCB->setEnabled(true);
   StopBt->setEnabled(false);
   FillTable();
   int unique = 0;

@@ -1,6 +1,7 @@
 // The "Варианты" window: runs the variant explorer (editor/variant_explorer.h)
 // on the task it is handed, in a thread of its own so the main window stays
-// usable, with RunBt, StopBt and the progress line ProgressL, and lists the
+// usable, with the depth DepthCB (variants of one link or of two), RunBt,
+// StopBt and the progress line ProgressL, and lists the
 // variants in the sortable table VariantsT (change, verdict, solutions,
 // seconds). A double click on a row announces that variant through
 // variantChosen(), which the main window makes as an undoable edit.
@@ -14,6 +15,7 @@
 
 #include "editor/variant_explorer.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -31,6 +33,7 @@ class TVariantsForm : public QWidget {
 
   bool running() const { return worker_.joinable(); }
 
+  QComboBox* DepthCB;
   QPushButton *RunBt, *StopBt;
   QLabel* ProgressL;
   QTableWidget* VariantsT;

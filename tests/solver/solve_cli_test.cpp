@@ -7,8 +7,10 @@
 
 #include <cstdlib>
 #include <regex>
+#include <set>
 #include <sstream>
 
+#include "storage/json_document.h"
 #include "storage/task_file.h"
 #include "tests/support/json_check.h"
 #include "tests/support/task_builder.h"
@@ -291,6 +293,39 @@ TEST(ExploreCli, WrittenVariantsPartsResumeAndStop) {
   EXPECT_EQ(stopped.status, 5) << stopped.err;
   EXPECT_NE(stopped.out.find("\nstopped\n"), std::string::npos);
   EXPECT_EQ(Slurp(snake).rfind("ZVEXPLORE 1\n", 0), 0u);
+}
+
+// explore --forms: each variant's verdict in the other form is what a solve
+// of the written variant with that form says, and "folds into all" marks and
+// counts the variants with solutions in both forms.
+TEST(ExploreCli, OtherFormsAreSolvedAndFoldsIntoAllCountsThem) {
+  TempFolder folder;
+  const TaskState flat = MakeTask({"#"}, {{"###", "###"}});  // a flat 3 x 2 form for the ring's six cubes
+  const std::string other = Save(folder, "flat.zvt", flat);
+  const CliRun run = RunCli(folder, "explore " + Example("hinge_ring.zvt") + " --forms " + other +
+                                        " --json --threads 2 --write " + folder.File("v"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const JsonParse json = ParseJson(run.out);
+  ASSERT_TRUE(json.ok());
+  const JsonValue* variants = json.root.Member("variants");
+  ASSERT_NE(variants, nullptr);
+  long long intoAll = 0;
+  std::set<std::string> otherVerdicts;
+  for (const JsonValue& v : variants->items) {
+    ASSERT_NE(v.Member("file"), nullptr);  // every variant is valid, so written
+    TaskState task;
+    ASSERT_EQ(ReadTaskFile(v.Member("file")->text, task), ReadResult::Ok);
+    task.form = flat.form;
+    task.EmptyCells = flat.EmptyCells;
+    const std::string verdict = v.Member("forms")->items.at(0).text;
+    EXPECT_EQ(Solve(folder, Save(folder, "other.zvt", task) + " --verdict").out, verdict + "\n");
+    const bool both = verdict != "none" && v.Member("verdict")->text != "none";
+    EXPECT_EQ(v.Member("foldsIntoAll")->boolean, both) << v.Member("words")->text;
+    intoAll += both;
+    otherVerdicts.insert(verdict);
+  }
+  EXPECT_EQ(json.root.Member("foldsIntoAllCount")->integer, intoAll);
+  EXPECT_GT(otherVerdicts.size(), 1u);  // the other form tells the variants apart
 }
 
 }  // namespace

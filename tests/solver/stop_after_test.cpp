@@ -1,6 +1,7 @@
 // SolveOptions::stopAfter on every engine and thread count: a run told to
 // stop after N stores exactly the first N solutions of the uninterrupted
-// run (ends Stopped when there were more, Complete otherwise), and the
+// run (ends Stopped, the stop-after reached, when it holds N, also when the
+// N-th was the last there is; Complete when there were fewer), and the
 // verdict follows from it.
 #include <gtest/gtest.h>
 
@@ -56,14 +57,15 @@ void ExpectPrefixesEverywhere(const TaskState& task, const std::string& what) {
   for (const Engine e :
        {Engine{SolveEngine::Reference, 1}, Engine{SolveEngine::Fast, 1}, Engine{SolveEngine::Fast, 3},
         Engine{SolveEngine::Reduced, 1}, Engine{SolveEngine::Reduced, 2}, Engine{SolveEngine::Reduced, 3}}) {
-    for (const int n : {1, 2, count / 2 + 1, count + 1}) {
+    for (const int n : {1, 2, count / 2 + 1, count, count + 1}) {
+      if (n < 1) continue;
       const std::string at = what + ", engine " + std::to_string(static_cast<int>(e.engine)) + " on " +
                              std::to_string(e.threads) + ", stop after " + std::to_string(n);
       const Run part = SolveWith(task, v.links, e.engine, e.threads, n);
       const int kept = std::min(n, count);
       ASSERT_EQ(static_cast<int>(part.solutions.size()), kept) << at;
       EXPECT_TRUE(std::equal(part.solutions.begin(), part.solutions.end(), whole.solutions.begin())) << at;
-      if (n < count) {
+      if (n <= count) {
         EXPECT_EQ(part.outcome, SolveOutcome::Stopped) << at;
         EXPECT_TRUE(part.stopAfterReached) << at;
       }

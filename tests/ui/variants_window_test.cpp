@@ -1,14 +1,17 @@
 // The variants window driven from the main window: a run on the current
-// task fills the table with every variant, a stop ends a long run early with
-// the variants done so far, and a double click on a row makes that
-// variant's change in the task as an edit that UndoBt takes back.
+// task fills the table with every variant (of one link, or of two with
+// DepthCB), a stop ends a long run early with the variants done so far, and
+// a double click on a row makes that variant's change in the task as one
+// edit that UndoBt takes back.
 #include "ui/variants_window.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
+#include "tests/support/task_builder.h"
 #include "tests/ui/fake_services.h"
 #include "tests/ui/window_helpers.h"
 #include "ui/zv_form.h"
@@ -85,6 +88,31 @@ class VariantsWindowTest : public QObject {
     QVERIFY(ApplyLinkVariant(expected, variants[index]));
     QVERIFY(W().task().figure == expected);
     QVERIFY(!(expected == before.figure));
+    QTest::mouseClick(Control<QAbstractButton>(W(), "UndoBt"), Qt::LeftButton);
+    QVERIFY(W().task().figure == before.figure);
+  }
+
+  void depthTwoChangesTwoLinksInOneEdit() {
+    TaskState t = test::MakeTask({"##", "#."}, {{"##", "#."}});  // three cubes in an L, linked in a chain
+    test::SetLink(t, 1, 0, RigidX);
+    test::SetLink(t, 0, 1, AxisY);
+    test::LoadTask(*fx_, t);
+    const TaskState before = W().task();
+    TVariantsForm* form = Open();
+    QVERIFY(form != nullptr);
+    form->DepthCB->setCurrentIndex(1);
+    QTest::mouseClick(form->RunBt, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(form->RunBt->isEnabled(), 120000);
+    const std::vector<LinkVariant> variants = ListLinkVariants(before.figure, {.depth = 2});
+    QCOMPARE(form->VariantsT->rowCount(), static_cast<int>(variants.size()));
+    const auto index = form->VariantsT->item(0, 0)->data(Qt::UserRole).toULongLong();
+    QCOMPARE(variants[index].changes.size(), 2u);
+    const QRect cell = form->VariantsT->visualItemRect(form->VariantsT->item(0, 0));
+    QTest::mousePress(form->VariantsT->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(form->VariantsT->viewport(), Qt::LeftButton, {}, cell.center());
+    FigureState expected = before.figure;
+    QVERIFY(ApplyLinkVariant(expected, variants[index]));
+    QVERIFY(W().task().figure == expected);
     QTest::mouseClick(Control<QAbstractButton>(W(), "UndoBt"), Qt::LeftButton);
     QVERIFY(W().task().figure == before.figure);
   }
