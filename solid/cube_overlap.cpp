@@ -17,13 +17,14 @@ double Reach(const Matrix& axes, const Point& axis) {
 
 }  // namespace
 
-bool CubesOverlap(const Point& centreA, const Matrix& axesA, const Point& centreB, const Matrix& axesB) {
+bool CubesOverlap(const Point& centreA, const Matrix& axesA, const Point& centreB, const Matrix& axesB,
+                  double play) {
   const Point gap = centreB - centreA;
   if (Dot(gap, gap) >= 3.0) return false;  // farther apart than the two circumscribed spheres
   auto separates = [&](const Point& axis) {
     const double length = Length(axis);
     if (length < 1e-9) return false;  // parallel edges: the face normals decide
-    return std::abs(Dot(gap, axis)) >= Reach(axesA, axis) + Reach(axesB, axis) - kTouchTolerance * length;
+    return std::abs(Dot(gap, axis)) >= Reach(axesA, axis) + Reach(axesB, axis) - play * length;
   };
   for (int i = 0; i < 3; ++i)
     if (separates(Column(axesA, i)) || separates(Column(axesB, i))) return false;

@@ -42,6 +42,8 @@ struct Search {
   PartPlan& plan;
 
   bool Stopped() const { return budget.stopped && budget.stopped(); }
+  // Stopped, or the poses of the budget checked.
+  bool Spent() const { return Stopped() || part.PosesChecked() >= budget.poses; }
   bool Move(const Angles& a, const Angles& b) const { return part.MoveFree(a, b, budget.cornerStep); }
 
   // Depth-first search of an order of single turns from `now`; `turned`
@@ -54,7 +56,7 @@ struct Search {
     if (deadEnds.count(key)) return false;
     for (int i = static_cast<int>(now.size()) - 1; i >= 0; --i) {  // far from the root first
       if (turned[i] || now[i] == goal[i]) continue;
-      if (sweeps-- <= 0 || Stopped()) return false;
+      if (sweeps-- <= 0 || Spent()) return false;
       ++plan.sweepsTried;
       Angles next = now;
       next[i] = goal[i];
@@ -142,7 +144,7 @@ struct Search {
   Grow Connect(Tree& tree, const Angles& q) const {
     for (;;) {
       const Grow g = Extend(tree, q);
-      if (g != Grow::Advanced || Stopped()) return g;
+      if (g != Grow::Advanced || Spent()) return g;
     }
   }
 
@@ -175,7 +177,7 @@ struct Search {
   // The part is folded from its far end: first the poses with most hinges
   // at their angle counted from the far end (they stay), then fewest
   // quarter turns made and left for the next of them.
-  bool QuarterTurns(const Angles& flat, const Angles& goal) {
+  bool QuarterTurns(const Angles& flat, const Angles& goal, bool fromRoot) {
     constexpr double kQuarter = std::numbers::pi / 2;
     const int n = static_cast<int>(goal.size());
     std::vector<bool> spins(n);  // a face-axis hinge turns all the way round
@@ -190,10 +192,12 @@ struct Search {
       if (spins[i]) d %= 4, d = std::min(d, 4 - d);
       return free[i] ? d : 0;
     };
-    // The hinges from the far end on that stand at their angle.
+    // The j-th hinge in the order they are set: from the root or from the far end.
+    const auto nth = [&](int j) { return fromRoot ? j : n - 1 - j; };
+    // The hinges in that order that stand at their angle.
     const auto done = [&](const std::vector<int>& v) {
       int i = 0;
-      while (i < n && off(v, n - 1 - i) == 0) ++i;
+      while (i < n && off(v, nth(i)) == 0) ++i;
       return i;
     };
     const auto key = [&](const std::vector<int>& v) {
@@ -206,7 +210,9 @@ struct Search {
       int parent;
       int depth;  // quarter turns from the flat figure
     };
-    std::vector<State> states{{std::vector<int>(n, 0), -1, 0}};
+    std::vector<int> start(n);
+    for (int i = 0; i < n; ++i) start[i] = static_cast<int>(std::lround(flat[i] / kQuarter));
+    std::vector<State> states{{start, -1, 0}};
     std::set<std::string> seen{key(states[0].quarters)};
     // Hinges at their angle from the root on (negated: most first), quarter
     // turns the next one still has to make, quarter turns made, the state.
@@ -214,7 +220,7 @@ struct Search {
     const auto entry = [&](int at) {
       const State& st = states[at];
       const int d = done(st.quarters);
-      return Entry{-d, st.depth + (d < n ? off(st.quarters, n - 1 - d) : 0), -st.depth, at};
+      return Entry{-d, st.depth + (d < n ? off(st.quarters, nth(d)) : 0), -st.depth, at};
     };
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
     open.push(entry(0));
@@ -226,7 +232,7 @@ struct Search {
       return q;
     };
     int popped = 0;
-    while (!open.empty() && popped < budget.quarterStates && !Stopped()) {
+    while (!open.empty() && popped < budget.quarterStates && !Spent()) {
       const int at = std::get<3>(open.top());
       open.pop();
       ++popped;
@@ -238,15 +244,20 @@ struct Search {
         for (int s = at; s >= 0; s = states[s].parent) path.push_back(angles(states[s].quarters));
         std::reverse(path.begin(), path.end());
         path.front() = flat;
-        path.back() = goal;  // the same pose: a face-axis hinge may have gone round the other way
+        // The solution's angles, each moved by the whole turns a face-axis
+        // hinge made on the way: the last stretch is the quarter turn that
+        // was checked, not the same pose reached the other way round.
+        for (int i = 0; i < n; ++i)
+          path.back()[i] = goal[i] + 2 * std::numbers::pi *
+                                         std::round((path.back()[i] - goal[i]) / (2 * std::numbers::pi));
         plan.waypoints = path;
         plan.statesTried = popped;
         return true;
       }
       // The hinges at their angle from the far end on stay there: the hinges
       // nearer the root move the rest out of the way of the next one's turn.
-      for (int i = 0; i < n - fixed; ++i) {
-        if (!free[i]) continue;
+      for (int i = 0; i < n; ++i) {
+        if (!free[i] || nth(i) < fixed) continue;  // nth is its own inverse
         for (int way : {1, -1}) {
           std::vector<int> next = states[at].quarters;
           next[i] += way;
@@ -297,7 +308,7 @@ struct Search {
     Tree start{{flat, -1}}, end{{goal, -1}};
     Tree* a = &start;
     Tree* b = &end;
-    while (plan.samplesTried < budget.plannerSamples && !Stopped()) {
+    while (plan.samplesTried < budget.plannerSamples && !Spent()) {
       ++plan.samplesTried;
       Angles q(flat.size(), 0.0);
       for (std::size_t i = 0; i < q.size(); ++i)
@@ -319,7 +330,7 @@ struct Search {
   // Replaces stretches of the path by straight moves where they are free.
   void Shorten(Random& random) {
     std::vector<Angles>& path = plan.waypoints;
-    for (int i = 0; i < budget.shortcutTries && path.size() > 2 && !Stopped(); ++i) {
+    for (int i = 0; i < budget.shortcutTries && path.size() > 2 && !Spent(); ++i) {
       int from = random.Below(static_cast<int>(path.size()));
       int to = random.Below(static_cast<int>(path.size()));
       if (from > to) std::swap(from, to);
@@ -333,7 +344,7 @@ struct Search {
 
 PartPlan PlanPartFold(const Fold& fold, int part, const FoldBudget& budget) {
   PartPlan plan;
-  const PartKinematics kinematics(fold, part);
+  const PartKinematics kinematics(fold, part, budget.play);
   plan.hinges = kinematics.Hinges();
   const Angles flat = kinematics.Flat(), goal = kinematics.Goal();
   Search search{kinematics, budget, std::vector<bool>(goal.size(), true), plan};
@@ -377,7 +388,10 @@ PartPlan PlanPartFold(const Fold& fold, int part, const FoldBudget& budget) {
     plan.waypoints = {flat, goal};
     return finish(PartPlanResult::Found, PlanMethod::StraightMove);
   }
-  if (search.QuarterTurns(flat, goal)) return finish(PartPlanResult::Found, PlanMethod::QuarterTurns);
+  // A strung chain folds from its root, the loose end kept out of the way;
+  // other parts from their far end.
+  if (search.QuarterTurns(flat, goal, true) || search.QuarterTurns(flat, goal, false))
+    return finish(PartPlanResult::Found, PlanMethod::QuarterTurns);
   if (search.Stopped()) return finish(PartPlanResult::Stopped, PlanMethod::None);
   if (search.Planner(flat, goal)) return finish(PartPlanResult::Found, PlanMethod::Planner);
   return finish(search.Stopped() ? PartPlanResult::Stopped : PartPlanResult::NotFound, PlanMethod::None);

@@ -30,15 +30,18 @@
 
 #include "solid/fold.h"
 #include "solid/fold_motion.h"
+#include "solid/part_kinematics.h"
 
 namespace zv {
 
 struct FoldBudget {
-  int orderSweeps = -1;           // single-turn moves tried; -1: 10 per hinge and 100 more
-  int quarterStates = 20000;      // poses the quarter-turn search takes up
-  int plannerSamples = 3000;      // random angle sets RRT-Connect reaches out to
-  int shortcutTries = 200;        // attempts to shorten the found path
-  double cornerStep = 0.1;        // see kCornerStep
+  int orderSweeps = -1;         // single-turn moves tried; -1: 10 per hinge and 100 more
+  int quarterStates = 20000;    // poses the quarter-turn search takes up
+  int plannerSamples = 3000;    // random angle sets RRT-Connect reaches out to
+  int shortcutTries = 200;      // attempts to shorten the found path
+  std::int64_t poses = 200000;  // poses checked for overlaps in all, the searches' common cap
+  double cornerStep = kCornerStep;
+  double play = kFoldPlay;        // a spinning cube's play, part_kinematics.h
   std::function<bool()> stopped;  // polled between samples; true ends the search (may be empty)
 };
 

@@ -14,6 +14,15 @@
 // cube's corner from the axis of a turning hinge it hangs on (measured at
 // the checked pose) and Θ the sum of the hinges' turns to the next pose,
 // no corner moves more than M (e^Θ - 1), so Θ = ln(1 + cornerStep / M).
+//
+// The play of a strung puzzle: a cube that spins about its own axis, as the
+// cubes on the line of a turning face-axis hinge do, reaches out of its cell by up
+// to (sqrt 2 - 1) / 2 = 0.207 of an edge at an eighth of a turn, into any
+// cube lying flush beside it. Real cubes have rounded edges and the string
+// through them gives, so a hand folds them past each other anyway. On a
+// move, a cube on the line of a turning face-axis hinge may therefore press into
+// another cube by up to `play` of an edge; every other pair of cubes, and
+// every pose on its own, is checked exactly.
 #pragma once
 
 #include <cstdint>
@@ -29,9 +38,13 @@ namespace zv {
 // each other.
 inline constexpr double kCornerStep = 0.1;
 
+// The play the fold check allows a spinning cube (see above): just over
+// the 0.207 of an edge a cube spinning about its own axis reaches out.
+inline constexpr double kFoldPlay = 0.21;
+
 class PartKinematics {
  public:
-  PartKinematics(const zv::Fold& fold, int part);
+  PartKinematics(const zv::Fold& fold, int part, double play = kFoldPlay);
 
   // The part's tree hinges (indexes in Fold::Hinges()); an angle vector has
   // one entry per hinge of this list.
@@ -55,15 +68,22 @@ class PartKinematics {
   // stays free, checked as the header says. Counts the poses checked.
   bool MoveFree(const std::vector<double>& a, const std::vector<double>& b, double cornerStep,
                 int* cubeA = nullptr, int* cubeB = nullptr) const;
+  // Which cubes (positions in Cubes()) may press into others by the play
+  // on a move turning hinge i by turn[i]: the cubes of a turning face-axis
+  // hinge's two blocks that lie on its line.
+  std::vector<bool> Spinning(const std::vector<double>& turn) const;
+  double Play() const { return play_; }
   // Poses checked by the moves so far.
   std::int64_t PosesChecked() const { return checked_; }
 
  private:
   // Distance bound M of the header at `poses` for the hinges with turn[i] != 0.
   double Reach(const std::vector<Rigid>& poses, const std::vector<double>& turn) const;
-  bool Overlap(const std::vector<Rigid>& poses, const std::vector<int>& key, int* cubeA, int* cubeB) const;
+  bool Overlap(const std::vector<Rigid>& poses, const std::vector<int>& key,
+               const std::vector<bool>& spinning, int* cubeA, int* cubeB) const;
 
   const zv::Fold* fold_;
+  double play_;
   std::vector<int> hinges_;
   std::vector<int> cubes_;
   std::vector<int> blockOfCube_;             // by position in cubes_: the block's position in blocks_
@@ -72,6 +92,8 @@ class PartKinematics {
   std::vector<int> hingeOfBlock_;            // by position in blocks_: position in hinges_, -1 for the root
   std::vector<int> parentOfBlock_;           // by position in blocks_: the parent's position, -1 for the root
   std::vector<std::vector<int>> ancestors_;  // by position in cubes_: the hinges (positions) it hangs on
+  std::vector<std::vector<int>>
+      axisCubes_;  // by hinge position: the cubes (positions) on its line if face-axis
   mutable std::int64_t checked_ = 0;
 };
 

@@ -58,6 +58,14 @@ void FormHalf::ShowSolid(bool on) {
 }
 
 void FormHalf::ShowCollision(const QString& line) {
+  // The verdict's colour: green foldable, red no motion found, black not checked.
+  const std::optional<FoldVerdict>& verdict = solidView->verdict();
+  const FoldOutcome outcome = verdict ? verdict->outcome : FoldOutcome::NotFound;
+  SetLabelLook(CollisionL,
+               outcome == FoldOutcome::Foldable   ? kGreen
+               : outcome == FoldOutcome::NotFound ? kRed
+                                                  : kBlack,
+               false);
   CollisionL->setText(line);
   CollisionL->setToolTip(line);
   CollisionL->setVisible(!line.isEmpty());

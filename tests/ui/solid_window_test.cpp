@@ -12,6 +12,7 @@
 #include "ui/form_half.h"
 #include "ui/hinge_tips.h"
 #include "ui/solid_view.h"
+#include "ui/view_colors.h"
 
 namespace zv {
 
@@ -142,6 +143,7 @@ class SolidWindowTest : public QObject {
       QVERIFY(line->isVisible());
       QVERIFY(line->text().startsWith(QString::fromUtf8("Складывается: ")));
       QCOMPARE(line->text(), View().resultLine());
+      QCOMPARE(line->palette().color(QPalette::WindowText), kGreen);
       plainCollisions += View().foldCheck().found ? 0 : 1;
       ClickButton(W(), "NextSolBt");
     }
