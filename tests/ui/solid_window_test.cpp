@@ -11,8 +11,8 @@
 #include "tests/ui/solve_helpers.h"
 #include "ui/form_half.h"
 #include "ui/hinge_tips.h"
+#include "ui/pictures/view_colors.h"
 #include "ui/solid_view.h"
-#include "ui/view_colors.h"
 
 namespace zv {
 
