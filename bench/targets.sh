@@ -4,19 +4,24 @@
 # and the reduced engine on one thread and the reduced engine on one and two
 # threads (bench/alternate.sh), and prints every run's row, the load before
 # each round and the ratios: fast / reduced on one thread, one / two threads.
+# With -i it prints instead the reduced search's instructions per search call
+# (valgrind's callgrind, one thread: the instructions inside FastSearch::Run
+# over the calls the run reports), which do not depend on the machine's load.
 #
-# usage: bench/targets.sh [-r ROUNDS] [-c CLI]
+# usage: bench/targets.sh [-r ROUNDS] [-c CLI] [-i]
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 rounds=3
 cli="$root/build-release/cli/zorvat-cli"
-while getopts r:c: option; do
+instructions=0
+while getopts r:c:i option; do
   case $option in
     r) rounds=$OPTARG ;;
     c) cli=$OPTARG ;;
-    *) sed -n '8p' "$0" >&2; exit 2 ;;
+    i) instructions=1 ;;
+    *) sed -n '11p' "$0" >&2; exit 2 ;;
   esac
 done
 if [ ! -x "$cli" ]; then
@@ -24,6 +29,21 @@ if [ ! -x "$cli" ]; then
     -DZORVAT_BUILD_TESTS=OFF >/dev/null
   ninja -C "$root/build-release" -j2 zorvat-cli >/dev/null
   cli="$root/build-release/cli/zorvat-cli"
+fi
+
+if [ "$instructions" = 1 ]; then
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  printf '%-24s %12s %16s %12s\n' puzzle calls instructions per-call
+  for puzzle in king_snake.zvt chain_46.zvt pentominoes_3x4x5.zvt; do
+    valgrind --tool=callgrind --callgrind-out-file="$work/out" \
+      "$cli" solve "$root/examples/$puzzle" --json --threads 1 >"$work/json" 2>/dev/null
+    calls=$(grep -o '"searchCalls":[0-9]*' "$work/json" | cut -d: -f2)
+    inside=$(callgrind_annotate --inclusive=yes "$work/out" 2>/dev/null |
+      awk '/zv::FastSearch::Run\(\)/ { gsub(",", "", $1); print $1; exit }')
+    awk -v p="$puzzle" -v c="$calls" -v i="$inside" 'BEGIN { printf "%-24s %12s %16s %12.0f\n", p, c, i, i / c }' 
+  done
+  exit 0
 fi
 
 rows=$(mktemp)

@@ -32,6 +32,7 @@ cd "$ZORVAT_ROOT" || return 1
 #   ccache             a compiler cache: the three configurations share most sources,
 #                      and a later run of the test command rebuilds only what changed
 #   slurmctld, slurmd, slurm-client, munge  the test that runs a split solve as a Slurm job array
+#   valgrind           callgrind's instruction counts per search call (bench/targets.sh -i)
 ZORVAT_PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-translations-l10n qt6-svg-dev libgl1-mesa-dev
@@ -44,6 +45,7 @@ ZORVAT_PACKAGES=(
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base
   appstream libjs-three chromium
   slurmctld slurmd slurm-client munge
+  valgrind
 )
 
 zorvat_missing_packages() {
