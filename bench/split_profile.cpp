@@ -1,4 +1,4 @@
-// split_profile: how evenly the parallel search's cut of the search tree
+// split_profile: how evenly the subtree scheduler's cut of the search tree
 // shares the work, counted in search calls, so the figure does not depend
 // on the machine's load. For each split level it searches the top of the
 // tree and then every subtree alone, and prints the subtree count, the
@@ -7,7 +7,7 @@
 // call took the same time everywhere (the top of the tree and the reduced
 // search's second walk over it count as time no worker shares), and the
 // same with each subtree's processor time instead of its calls. The level
-// the parallel search picks for N workers is marked with "*".
+// the scheduler's fixed cut picks is marked with "*".
 //
 // usage: split_profile TASK.zvt [--fast] [--workers N] [--from L] [--deepest D]
 #include <time.h>
@@ -22,9 +22,9 @@
 #include "model/validation.h"
 #include "solver/fast_search.h"
 #include "solver/fast_tables.h"
-#include "solver/parallel_search.h"
 #include "solver/prepare.h"
 #include "solver/reduction_tables.h"
+#include "solver/subtree_cut.h"
 #include "storage/task_file.h"
 
 namespace {
@@ -101,8 +101,7 @@ int main(int argc, char** argv) {
 
   std::printf("%7s %9s %12s %12s %9s %9s %9s %9s\n", "level", "subtrees", "top calls", "all calls", "largest",
               "median", "by calls", "by time");
-  const std::size_t wanted = zv::kSubtreesPerWorker * static_cast<std::size_t>(workers);
-  bool picked = false;
+  const int cutDepth = zv::CutTree(zv::SearchSetup{prep, tables, red}).cut.depth;
   for (int depth = 1; depth <= deepest; ++depth) {
     Hooks hooks;
     const double topStart = ThreadSeconds();
@@ -110,8 +109,7 @@ int main(int argc, char** argv) {
     top.RunSplit(depth);
     const double topSeconds = ThreadSeconds() - topStart;
     if (hooks.paths.empty()) break;
-    const bool mark = !picked && hooks.paths.size() >= wanted;
-    picked = picked || mark;
+    const bool mark = depth == cutDepth;
     if (depth < from) continue;
     Hooks quiet;
     FastSearch worker(prep, tables, quiet, red);

@@ -1,18 +1,23 @@
-// One-thread driver of the fast search: the observer polls and refreshes,
-// the store records.
+// The fast engine's entries: the tables built once per run, the one-thread
+// search of a run held in memory, and the hand-over to the subtree
+// scheduler.
 #include "solver/fast_engine.h"
 
+#include <memory>
 #include <new>
-#include <optional>
 
+#include "platform/memory_blocks.h"
 #include "solver/fast_search.h"
 #include "solver/fast_tables.h"
-#include "solver/parallel_search.h"
+#include "solver/prepared_rules.h"
+#include "solver/subtree_scheduler.h"
 
 namespace zv {
 
 namespace {
 
+// The whole tree in the calling thread: the observer polls and refreshes at
+// the search's own calls, the store records as assignments are found.
 class DirectHooks final : public FastSearchHooks {
  public:
   DirectHooks(SolutionStore& store, SolveObserver& observer) : store_(store), observer_(observer) {}
@@ -41,36 +46,58 @@ class DirectHooks final : public FastSearchHooks {
   const FastSearch* search_ = nullptr;
 };
 
+FastRunResult SearchWholeTree(const SearchSetup& setup, SolutionStore& store, SolveObserver& observer) {
+  DirectHooks hooks(store, observer);
+  const std::unique_ptr<FastSearch> search = setup.NewSearch(hooks);
+  hooks.Attach(*search);
+  try {
+    search->Run();
+  } catch (const std::bad_alloc&) {
+    return FastRunResult{hooks.Stats(), false, true};  // the counts reached stay
+  }
+  return FastRunResult{hooks.Stats(), search->Stopped(), search->OutOfMemory()};
+}
+
+// Every run: the tables from `pool`, then the search; `job` null is a run
+// held in memory. The pool refusing room for the tables or the searches'
+// lists ends the run with what it stored, as when a solution finds no room.
+UnitRunResult RunEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
+                        int threads, std::size_t memoryLimit, UnitJob* job, const LinkAnalysis* reduceWith,
+                        BlockPool* pool, const RuleSwitches& rules) {
+  FastTables tables;
+  PreparedRules prepared;
+  try {
+    tables.Build(prep, pool);
+    prepared.Build(prep, tables, reduceWith, rules, pool);
+    const SearchSetup setup{prep, tables, reduceWith != nullptr ? &prepared : nullptr};
+    if (job == nullptr && threads <= 1) return UnitRunResult{SearchWholeTree(setup, store, observer)};
+    UnitJob inMemory;
+    SubtreeScheduler scheduler(setup, store, observer, job != nullptr ? *job : inMemory, memoryLimit, pool,
+                               job == nullptr);
+    return scheduler.Run(threads);
+  } catch (const std::bad_alloc&) {
+    UnitRunResult result;
+    result.run.outOfMemory = true;
+    result.run.stats.solutionCount = store.Count();
+    result.run.stats.found = store.Found();
+    result.run.stats.foundAtLeast = store.FoundAtLeast();
+    return result;
+  }
+}
+
 }  // namespace
 
 FastRunResult RunFastEngine(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer,
                             int threads, const LinkAnalysis* reduceWith, BlockPool* pool,
                             const RuleSwitches& rules) {
-  FastTables tables;
-  PreparedRules prepared;
-  std::optional<DirectHooks> hooks;
-  std::optional<FastSearch> search;
-  try {
-    tables.Build(prep, pool);
-    prepared.Build(prep, tables, reduceWith, rules, pool);
-    const PreparedRules* reduce = reduceWith != nullptr ? &prepared : nullptr;
-    if (threads > 1) return RunParallelSearch(prep, tables, store, observer, threads, reduce);
-    hooks.emplace(store, observer);
-    search.emplace(prep, tables, *hooks, reduce);
-    hooks->Attach(*search);
-    search->Run();
-    return FastRunResult{hooks->Stats(), search->Stopped(), search->OutOfMemory()};
-  } catch (const std::bad_alloc&) {
-    // The pool refused room for the tables or the search's lists: the run
-    // ends with what it stored, as when a solution finds no room.
-    FastRunResult result;
-    if (search) result.stats = hooks->Stats();
-    result.stats.solutionCount = store.Count();
-    result.stats.found = store.Found();
-    result.stats.foundAtLeast = store.FoundAtLeast();
-    result.outOfMemory = true;
-    return result;
-  }
+  const std::size_t limit = pool != nullptr ? pool->Limit() : DefaultMemoryLimit();
+  return RunEngine(prep, store, observer, threads, limit, nullptr, reduceWith, pool, rules).run;
+}
+
+UnitRunResult RunUnits(const PreparedSearch& prep, SolutionStore& store, SolveObserver& observer, int threads,
+                       std::size_t memoryLimit, UnitJob& job, const LinkAnalysis* reduceWith, BlockPool* pool,
+                       const RuleSwitches& rules) {
+  return RunEngine(prep, store, observer, threads, memoryLimit, &job, reduceWith, pool, rules);
 }
 
 }  // namespace zv

@@ -16,7 +16,6 @@
 #include "solver/search.h"
 #include "solver/solution_images.h"
 #include "solver/solution_store.h"
-#include "solver/unit_engine.h"
 
 namespace zv {
 
@@ -113,8 +112,8 @@ SolveOutcome Solver::SolveUnits(const TaskState& task, const LinkAnalysis& links
   run.store.StopAfter(0);
   try {
     const UnitRunResult units =
-        RunUnitEngine(run.prep, run.store, observer, options.threads, run.pool.Limit(), job,
-                      options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool, options.rules);
+        RunUnits(run.prep, run.store, observer, options.threads, run.pool.Limit(), job,
+                 options.engine == SolveEngine::Reduced ? &links : nullptr, &run.pool, options.rules);
     run.stats = units.run.stats;
     run.outcome = units.refused ? SolveOutcome::Refused : OutcomeOf(units.run);
   } catch (const std::bad_alloc&) {
