@@ -71,13 +71,13 @@ std::string PartName(int part, int parts) {
 
 // Reads every part file into `job` (a merge of all units), after checking
 // that together they make one whole run.
-std::optional<Failure> CollectParts(const MergeArguments& words, const TaskState& task, const Validation& v,
-                                    UnitJob& job, SolveEngine& engine) {
+std::optional<Failure> CollectParts(const MergeArguments& words, const TaskState& task, UnitJob& job,
+                                    SolveEngine& engine) {
   std::map<int, std::string> seen;  // part number -> its file
   int parts = 0;
   for (const std::string& path : words.parts) {
     UnitFile file;
-    if (auto failure = LoadUnitFile(path, task, v, file)) return failure;
+    if (auto failure = LoadUnitFile(path, task, file)) return failure;
     if (seen.empty()) {
       parts = file.parts;
       engine = file.engine;
@@ -135,7 +135,7 @@ int RunMerge(const Command& self, Arguments args) {
   UnitJob job;
   job.mergeOnly = true;
   SolveEngine engine = SolveEngine::Reduced;
-  if (auto failure = CollectParts(words, task, v, job, engine)) return Report(*failure, json);
+  if (auto failure = CollectParts(words, task, job, engine)) return Report(*failure, json);
   Solver solver;
   QuietObserver quiet;
   RunEnd run;

@@ -6,7 +6,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/failures.h"
-#include "storage/result_file.h"
+#include "run/result_file.h"
 
 namespace zv::cli {
 

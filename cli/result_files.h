@@ -1,6 +1,6 @@
 // Result files on the command line: `solve --result FILE` and `merge
 // --result FILE` keep the run's task, stored solutions and counters for
-// browsing in the window (storage/result_file.h).
+// browsing in the window (run/result_file.h).
 #pragma once
 
 #include <optional>

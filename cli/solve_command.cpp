@@ -43,6 +43,7 @@
 #include "cli/unit_files.h"
 #include "model/validation.h"
 #include "platform/ticks.h"
+#include "run/checkpoint_policy.h"
 #include "solver/progress.h"
 #include "solver/solver.h"
 
@@ -253,34 +254,33 @@ class CliObserver final : public SolveObserver {
   bool lineShown_ = false;
 };
 
-// Writes the checkpoint every so many minutes, as units finish; a write
-// that fails is said once and the run goes on.
+// The run's units, checkpointed as run/checkpoint_policy.h times it (every
+// so many minutes as units finish, and on SIGUSR1); a write that fails
+// there is said once and the run goes on.
 class CheckpointJob final : public UnitJob {
  public:
   CheckpointJob(std::function<std::optional<Failure>()> write, ProgressClock& clock,
                 std::optional<double> everyMinutes)
-      : write_(std::move(write)), clock_(clock) {
-    if (everyMinutes) everyMs_ = static_cast<std::uint64_t>(*everyMinutes * 60000.0);
-  }
+      : write_(std::move(write)),
+        policy_([this] { return Write(); }, [&clock] { return clock.ElapsedMs(); }, EveryMs(everyMinutes)) {}
 
-  void UnitFinished() override {
-    if (everyMs_ && clock_.ElapsedMs() - lastMs_ >= *everyMs_) WriteNow();
-  }
-
-  void WriteNow() {
-    lastMs_ = clock_.ElapsedMs();
-    if (const auto failure = write_(); failure && !warned_) {
-      std::cerr << "zorvat-cli: " << FailureMessage(*failure) << "; the run goes on\n";
-      warned_ = true;
-    }
-  }
+  void UnitFinished() override { policy_.UnitFinished(); }
+  void WriteNow() { policy_.WriteNow(); }
 
  private:
+  static std::optional<std::uint64_t> EveryMs(std::optional<double> minutes) {
+    if (!minutes) return std::nullopt;
+    return static_cast<std::uint64_t>(*minutes * 60000.0);
+  }
+  bool Write() {
+    const auto failure = write_();
+    if (failure && !policy_.AnyFailed())
+      std::cerr << "zorvat-cli: " << FailureMessage(*failure) << "; the run goes on\n";
+    return !failure;
+  }
+
   std::function<std::optional<Failure>()> write_;
-  ProgressClock& clock_;
-  std::optional<std::uint64_t> everyMs_;
-  std::uint64_t lastMs_ = 0;
-  bool warned_ = false;
+  CheckpointPolicy policy_;
 };
 
 // A part's report: its units, their counters and, when they could be
@@ -366,10 +366,15 @@ int RunSolve(const Command& self, Arguments args) {
     return FinishRun(task, v, solver, options.engine, run, options.report, options.result);
   }
 
-  // By work units: from a checkpoint, whose engine and part the run keeps.
+  // By work units: from a checkpoint, whose engine and part the run keeps,
+  // and whose time so far the run's time goes on from.
   SolveEngine engine = options.engine;
-  CheckpointJob job([&] { return SaveUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job)); },
-                    observer.Clock(), options.everyMinutes);
+  std::uint64_t priorMs = 0;
+  const auto fileOfRun = [&](const UnitJob& units) {
+    return MakeUnitFile(task, v.links.blockCount, engine, units, priorMs + observer.Clock().ElapsedMs());
+  };
+  CheckpointJob job([&] { return SaveUnitFile(target, fileOfRun(job)); }, observer.Clock(),
+                    options.everyMinutes);
   // Before the cut there is nothing to write.
   observer.writeCheckpoint = [&] {
     if (job.cut.depth > 0) job.WriteNow();
@@ -380,7 +385,7 @@ int RunSolve(const Command& self, Arguments args) {
   }
   if (!options.resume.empty()) {
     UnitFile file;
-    if (auto failure = LoadUnitFile(options.resume, task, v, file)) return Report(*failure, json);
+    if (auto failure = LoadUnitFile(options.resume, task, file)) return Report(*failure, json);
     const std::string held =
         options.resume + " holds part " + std::to_string(file.part) + "/" + std::to_string(file.parts);
     if (options.engineGiven && options.engine != file.engine)
@@ -395,6 +400,7 @@ int RunSolve(const Command& self, Arguments args) {
       return Report(
           ArgumentFailure(held + "; a part is no whole run: give --result to the merge of the parts"), json);
     engine = file.engine;
+    priorMs = file.elapsedMs;
     job.part = file.part;
     job.parts = file.parts;
     job.expectedCut = file.cut;
@@ -408,7 +414,7 @@ int RunSolve(const Command& self, Arguments args) {
   job.partsWithinUnits = true;
   run.outcome = solver.SolveUnits(task, v.links, observer,
                                   SolveOptions{options.memoryLimit, engine, options.threads}, job);
-  run.elapsedMs = observer.Clock().ElapsedMs();
+  run.elapsedMs = priorMs + observer.Clock().ElapsedMs();
   run.reason = observer.Reason();
   run.signal = signals.Received();
   observer.Finish();
@@ -422,8 +428,7 @@ int RunSolve(const Command& self, Arguments args) {
   // A run that ended before its cut (out of memory while preparing) leaves
   // the file as it was.
   const std::optional<Failure> unsaved =
-      job.cut.depth > 0 ? SaveUnitFile(target, MakeUnitFile(task, v.links.blockCount, engine, job))
-                        : std::nullopt;
+      job.cut.depth > 0 ? SaveUnitFile(target, fileOfRun(job)) : std::nullopt;
   if (options.parts != 0 || job.parts != 1)
     return PrintPartReport(options, target, job, solver, run, unsaved);
   return FinishRun(task, v, solver, engine, run, options.report, options.result, unsaved);

@@ -11,8 +11,8 @@
 
 #include "cli/commands.h"
 #include "cli/picture_files.h"
-#include "storage/result_file.h"
-#include "storage/unit_file.h"
+#include "run/result_file.h"
+#include "run/unit_file.h"
 #include "texts/core_texts.h"
 
 namespace zv::cli {

@@ -11,20 +11,22 @@ Failure Unusable(std::string why, const std::string& path) {
   return Failure(FailureKind::UnusableUnitFile, path + ": " + why, "", path);
 }
 
-const char* StatusWords(UnitFileStatus status) {
-  switch (status) {
-    case UnitFileStatus::Ok:
+const char* CheckWords(RunFileCheck check) {
+  switch (check) {
+    case RunFileCheck::Ok:
       return "";
-    case UnitFileStatus::Missing:
+    case RunFileCheck::Missing:
       return "no such file";
-    case UnitFileStatus::Unreadable:
+    case RunFileCheck::Unreadable:
       return "cannot read the file";
-    case UnitFileStatus::NotUnitFile:
+    case RunFileCheck::NotUnitFile:
       return "not a checkpoint or part file";
-    case UnitFileStatus::NewerFormat:
+    case RunFileCheck::NewerFormat:
       return "written by a newer version of the program";
-    case UnitFileStatus::Damaged:
+    case RunFileCheck::Damaged:
       return "the file is damaged";
+    case RunFileCheck::OtherTask:
+      return "it belongs to another task";
   }
   return "";
 }
@@ -35,14 +37,10 @@ const char* EngineName(SolveEngine engine) {
   return engine == SolveEngine::Reduced ? "reduced" : engine == SolveEngine::Fast ? "fast" : "reference";
 }
 
-std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& task, const Validation& v,
-                                    UnitFile& out) {
-  UnitFile file;
-  if (const UnitFileStatus status = ReadUnitFile(path, file); status != UnitFileStatus::Ok)
-    return Unusable(StatusWords(status), path);
-  if (file.taskFingerprint != TaskFingerprint(task)) return Unusable("it belongs to another task", path);
-  if (file.blockCount != v.links.blockCount) return Unusable("the file is damaged", path);
-  out = std::move(file);
+std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& task, UnitFile& out) {
+  TaskState given = task;
+  if (const RunFileCheck check = OpenRunFile(path, TaskMatch::Given, given, out); check != RunFileCheck::Ok)
+    return Unusable(CheckWords(check), path);
   return std::nullopt;
 }
 

@@ -8,14 +8,13 @@
 #include <string>
 
 #include "cli/failures.h"
-#include "model/validation.h"
-#include "storage/unit_file.h"
+#include "run/run_file_check.h"
+#include "run/unit_file.h"
 
 namespace zv::cli {
 
 // Reads `path` and checks that it was made for `task`.
-std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& task, const Validation& v,
-                                    UnitFile& out);
+std::optional<Failure> LoadUnitFile(const std::string& path, const TaskState& task, UnitFile& out);
 
 // Writes `file` atomically, or gives the failure to report (with the reason).
 std::optional<Failure> SaveUnitFile(const std::string& path, const UnitFile& file);

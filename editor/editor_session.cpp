@@ -32,10 +32,6 @@ Changes EditorSession::FormChanged() {
   return {.form = true, .counters = true, .history = true};
 }
 
-bool SearchesAlike(const TaskState& a, const TaskState& b) {
-  return a.figure == b.figure && a.form == b.form && a.EmptyCells == b.EmptyCells;
-}
-
 void EditorSession::DropStalePlace() {
   if (placeKept_ && !SearchesAlike(task_, placeTask_)) placeKept_ = false;
 }

@@ -47,9 +47,10 @@
 #include "model/task.h"
 #include "model/undo_history.h"
 #include "model/validation.h"
+#include "run/result_file.h"
+#include "run/run_file_check.h"
 #include "solver/solver.h"
 #include "solver/work_units.h"
-#include "storage/result_file.h"
 
 namespace zv {
 
@@ -61,9 +62,6 @@ struct SolveRun {
   SolveOutcome outcome = SolveOutcome::Refused;
   Changes changes;
 };
-
-// Whether two tasks make the same search: all but the description alike.
-bool SearchesAlike(const TaskState& a, const TaskState& b);
 
 // Why RestorePlace refused a place: a run goes, the task does not
 // validate, the units do not fit it (`check` says how), or memory ran out.
@@ -108,7 +106,7 @@ class EditorSession {
   Changes ReplaceTask(TaskState task, TaskOrigin origin = TaskOrigin::File);
   // An empty task replaces the present one, as a file would.
   Changes NewTask();
-  // A run kept in a result file (storage/result_file.h) replaces the task
+  // A run kept in a result file (run/result_file.h) replaces the task
   // and the last run: its task, as read from a file, in solution view with
   // the run's solutions and counters, as after a solve. A task that is not
   // solvable counts as DoesNotFit; on any result but Ok nothing changed.

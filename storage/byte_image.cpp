@@ -71,4 +71,11 @@ bool FileScan::Take(std::span<std::uint8_t> out) {
   return true;
 }
 
+bool FileStartsWith(const std::string& path, ImageMagic magic) {
+  std::vector<std::uint8_t> head;
+  const FileReadStatus status = ReadWholeFile(path, head, magic.size());
+  return (status == FileReadStatus::Ok || status == FileReadStatus::TooLarge) &&
+         head.size() >= magic.size() && std::equal(magic.begin(), magic.end(), head.begin());
+}
+
 }  // namespace zv

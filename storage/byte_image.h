@@ -81,6 +81,10 @@ enum class ImageCheck { Ok, OtherKind, NewerFormat, Damaged };
 ImageCheck CheckImage(std::span<const std::uint8_t> image, ImageMagic magic, std::uint32_t newestFormat,
                       std::size_t smallestBody, std::span<const std::uint8_t>& body, std::uint32_t& format);
 
+// Whether the file at `path` begins with `magic`; only its first bytes are
+// read, so that a large file of another kind is not read whole.
+bool FileStartsWith(const std::string& path, ImageMagic magic);
+
 // The file kind's own status for a check that failed (`otherKind` for
 // ImageCheck::OtherKind), or nothing when the image may be read.
 template <class Status>

@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QLabel>
 
-#include "storage/result_file.h"
+#include "run/result_file.h"
+#include "run/run_file_check.h"
 #include "ui/file_boxes.h"
 #include "ui/result_panel.h"
 #include "ui/solve_texts.h"
@@ -24,10 +25,12 @@ constexpr const char* kResultNotFittingCaption =
 OpenedTask OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin origin, EditorSession& session,
                                const SolveOptions& options, Services& services, ResultPanel& panel) {
   const std::string file = QFile::encodeName(path).toStdString();
-  ResultFile run;
-  const ResultFileStatus status = ReadResultFile(file, run);
   // Only a file that starts as a result file is one; the rest (a missing or
   // unreadable file too) is told apart by the task file reader.
+  ResultFile run;
+  const ResultFileStatus status = KindOfFile(file) == RunFileKind::ResultFile
+                                      ? ReadResultFile(file, run)
+                                      : ResultFileStatus::NotResultFile;
   if (status != ResultFileStatus::Ok && status != ResultFileStatus::NewerFormat &&
       status != ResultFileStatus::Damaged) {
     TaskState loaded;

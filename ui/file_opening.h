@@ -1,5 +1,5 @@
 // Opening a file into the editing session from the window: a result file
-// (storage/result_file.h) shows its run in solution view, its dead ends on
+// (run/result_file.h) shows its run in solution view, its dead ends on
 // the result panel, ready to browse without solving; any other file is read
 // as a task file. A result file that cannot be used (damaged, newer, its
 // solutions not fitting its task, or no memory to check them) is said here

@@ -12,9 +12,11 @@
 #include "editor/editor_session.h"
 #include "editor/time_estimate.h"
 #include "platform/files.h"
+#include "run/checkpoint_policy.h"
+#include "run/run_file_check.h"
+#include "run/unit_file.h"
 #include "storage/autosave.h"
 #include "storage/settings.h"
-#include "storage/unit_file.h"
 #include "texts/core_texts.h"
 #include "ui/controls.h"
 #include "ui/file_boxes.h"
@@ -34,6 +36,13 @@ namespace {
 constexpr std::uint64_t kKeepEveryMs = 10 * 60 * 1000;
 
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// Why a run file that is one cannot be used (ui/run_texts.h).
+const char* RunFileText(RunFileCheck check) {
+  return check == RunFileCheck::NewerFormat ? kRunFileNewer
+         : check == RunFileCheck::OtherTask ? kRunFileOtherTask
+                                            : kRunFileDamaged;
+}
 
 // The device and inode of the file at `path`, or (0, 0) when there is none.
 std::pair<std::uint64_t, std::uint64_t> FileId(const QString& path) {
@@ -83,13 +92,12 @@ void SolveRuns::Run(bool fromPlace) {
   const Changes begin = session_.BeginSolving(fromPlace);
   if (!begin.mode) return;  // SolveBt is enabled only for a valid task, ContinueBt only with a place
   if (!fromPlace) priorMs_ = 0;
-  keptAtMs_ = 0;
   window_.apply(begin);
   ResultPanel& results = *half_.ResP;
   results.ClearCounts();
-  // The once-a-second refresh; a continued run's time goes on from its earlier stretches.
-  // The estimate follows this stretch alone: a place read from a file
-  // carries no time.
+  // The once-a-second refresh; a continued run's time goes on from its
+  // earlier stretches, those of earlier sessions too (the kept-run file
+  // holds them). The estimate follows this stretch alone.
   const std::uint64_t prior = priorMs_;
   RemainingEstimate estimate;
   WindowSolveObserver observer(
@@ -102,8 +110,13 @@ void SolveRuns::Run(bool fromPlace) {
         results.ShowProgress(step, stats, remaining);
       });
   running_ = &observer;
+  // A crash during the run loses at most the last ten minutes.
+  CheckpointPolicy keeping([this] { return WriteKept(); }, [&observer] { return observer.ElapsedMs(); },
+                           kKeepEveryMs);
+  keeping_ = &keeping;
   const SolveRun run = session_.RunSolver(observer, Options());
   running_ = nullptr;
+  keeping_ = nullptr;
   priorMs_ += observer.ElapsedMs();
   if (closing_ == Closing::Discard) session_.DropPlace();
   window_.apply(run.changes);  // the kept-run file follows the place
@@ -151,20 +164,18 @@ bool SolveRuns::WriteKept() {
     fileHeld_ = true;
     return false;
   }
+  const std::uint64_t elapsedMs = priorMs_ + (running_ != nullptr ? running_->ElapsedMs() : 0);
   const bool written =
       WriteUnitFile(FilePath(keptFile_), MakeUnitFile(session_.task(), session_.validation().links.blockCount,
-                                                      session_.placeEngine(), session_.place()));
+                                                      session_.placeEngine(), session_.place(), elapsedMs));
   fileHolds_ = fileHolds_ || written;
   if (written) writtenId_ = FileId(keptFile_);
   return written;
 }
 
 void SolveRuns::UnitFinished() {
-  if (running_ == nullptr) return;
-  const std::uint64_t now = running_->ElapsedMs();
-  if (now - keptAtMs_ < kKeepEveryMs) return;
-  keptAtMs_ = now;
-  WriteKept();  // a failure is said when the run stops and the place is written again
+  // A failure is said when the run stops and the place is written again.
+  if (keeping_ != nullptr) keeping_->UnitFinished();
 }
 
 void SolveRuns::WriteKeptFile() {
@@ -177,17 +188,13 @@ void SolveRuns::WriteKeptFile() {
 
 std::optional<bool> SolveRuns::OpenCheckpoint(const QString& path) {
   // Files that are none, or cannot be read at all, are left to the task file reader.
-  if (!StartsAsUnitFile(FilePath(path))) return std::nullopt;
+  if (KindOfFile(FilePath(path)) != RunFileKind::UnitFile) return std::nullopt;
   UnitFile file;
-  const UnitFileStatus status = ReadUnitFile(FilePath(path), file);
-  if (status == UnitFileStatus::Missing || status == UnitFileStatus::Unreadable) return std::nullopt;
   TaskState task = session_.task();  // a file without its task goes with the present one
+  const RunFileCheck check = OpenRunFile(FilePath(path), TaskMatch::OwnFirst, task, file);
+  if (check == RunFileCheck::Missing || check == RunFileCheck::Unreadable) return std::nullopt;
   Changes shown;
-  const char* why = status == UnitFileStatus::NewerFormat                    ? kRunFileNewer
-                    : status != UnitFileStatus::Ok                           ? kRunFileDamaged
-                    : !file.taskImage.empty() && !TaskOfUnitFile(file, task) ? kRunFileDamaged
-                    : file.taskFingerprint != TaskFingerprint(task)          ? kRunFileOtherTask
-                                                                             : Restore(file, task, shown);
+  const char* why = check != RunFileCheck::Ok ? RunFileText(check) : Restore(file, task, shown);
   if (why != nullptr) {
     services_.ShowMessage(FileErrorBox(path, why, MessageIcon::Error));
     return false;
@@ -198,17 +205,15 @@ std::optional<bool> SolveRuns::OpenCheckpoint(const QString& path) {
 
 void SolveRuns::RestoreKeptPlace(bool taskRead) {
   UnitFile file;
-  TaskState held;
+  TaskState task = session_.task();
   Changes shown;
-  const UnitFileStatus status = ReadUnitFile(FilePath(keptFile_), file);
-  if (status == UnitFileStatus::Missing) return;
-  // The autosave's task, whose description may have changed since.
-  const char* why = status == UnitFileStatus::NewerFormat ? kRunFileNewer
-                    : status != UnitFileStatus::Ok        ? kRunFileDamaged
-                    : !TaskOfUnitFile(file, held)         ? kRunFileDamaged
-                    : !taskRead || !SearchesAlike(held, session_.task())
+  // Made on the autosave's task, whose description may have changed since.
+  const RunFileCheck check = OpenRunFile(FilePath(keptFile_), TaskMatch::Alike, task, file);
+  if (check == RunFileCheck::Missing) return;
+  const char* why = check == RunFileCheck::OtherTask || (check == RunFileCheck::Ok && !taskRead)
                         ? kKeptRunOtherTask
-                        : Restore(file, session_.task(), shown);
+                    : check != RunFileCheck::Ok ? RunFileText(check)
+                                                : Restore(file, session_.task(), shown);
   if (why == nullptr) {
     written_ = session_.placeNumber();
     fileHolds_ = true;
@@ -240,7 +245,6 @@ bool SolveRuns::KeptFileForeign() const {
 
 const char* SolveRuns::Restore(UnitFile& file, const TaskState& task, Changes& shown) {
   if (file.parts != 1) return kRunFilePart;
-  if (file.blockCount != ValidateTask(task).links.blockCount) return kRunFileDamaged;
   PlaceRestore restored = session_.RestorePlace(task, file.engine, file.cut, std::move(file.results),
                                                 Options(), std::move(file.begun));
   switch (restored.refusal) {
@@ -254,9 +258,11 @@ const char* SolveRuns::Restore(UnitFile& file, const TaskState& task, Changes& s
     case PlaceRefusal::InvalidTask:
       return kRunFileDamaged;
   }
-  priorMs_ = 0;  // the time of the run so far is not in the file
-  half_.ResP->ShowRunEnd(0, session_.solver().DeadEnds());
-  half_.ResP->TimePastL->clear();
+  // The run's time so far goes on in the next stretch; a file that does not
+  // hold it (written by an earlier version) shows none.
+  priorMs_ = file.elapsedMs;
+  half_.ResP->ShowRunEnd(priorMs_, session_.solver().DeadEnds());
+  if (priorMs_ == 0) half_.ResP->TimePastL->clear();
   shown = restored.changes;
   return nullptr;
 }

@@ -26,6 +26,7 @@ class QToolButton;
 
 namespace zv {
 
+class CheckpointPolicy;
 class EditorSession;
 class FormHalf;
 class WindowSolveObserver;
@@ -107,9 +108,9 @@ class SolveRuns : public QObject {
   Window window_;
 
   Closing closing_ = Closing::No;
-  std::uint64_t priorMs_ = 0;               // time of the run's earlier stretches, this session
+  std::uint64_t priorMs_ = 0;               // time of the run's earlier stretches, earlier sessions too
   WindowSolveObserver* running_ = nullptr;  // the run going on, whose clock times the kept-run file
-  std::uint64_t keptAtMs_ = 0;              // when (in the run's time) the file last took its units
+  CheckpointPolicy* keeping_ = nullptr;     // when the run going on writes the kept-run file
   unsigned written_ = 0;                    // the session's place number the kept-run file holds
   bool fileHolds_ = false;                  // the kept-run file holds a place of this session
   bool writeFailed_ = false;                // the last write of the file failed

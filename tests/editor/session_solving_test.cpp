@@ -10,8 +10,8 @@
 
 #include "editor/editor_session.h"
 #include "editor/solution_marks.h"
+#include "run/unit_file.h"
 #include "storage/task_file.h"
-#include "storage/unit_file.h"
 #include "tests/editor/session_helpers.h"
 #include "tests/support/stop_observers.h"
 #include "tests/support/task_builder.h"

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "model/validation.h"
+#include "run/result_file.h"
 #include "solver/solver.h"
 #include "storage/byte_image.h"
-#include "storage/result_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::uint8_t> image(data, data + size);

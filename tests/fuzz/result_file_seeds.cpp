@@ -6,8 +6,8 @@
 
 #include "model/validation.h"
 #include "platform/files.h"
+#include "run/result_file.h"
 #include "solver/solver.h"
-#include "storage/result_file.h"
 #include "tests/support/run_snapshot.h"
 #include "tests/support/stop_observers.h"
 #include "tests/support/unit_fuzz_task.h"

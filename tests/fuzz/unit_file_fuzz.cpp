@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "model/validation.h"
+#include "run/unit_file.h"
 #include "solver/solver.h"
 #include "storage/task_file.h"
-#include "storage/unit_file.h"
 #include "tests/support/unit_fuzz_task.h"
 
 namespace {

@@ -3,13 +3,13 @@
 // (finished, stopped, and past the 10000 kept); damaged, cut, foreign and
 // later files are refused with the file left as it was, and solutions that
 // do not fit the task are not restored.
-#include "storage/result_file.h"
+#include "run/result_file.h"
 
 #include <gtest/gtest.h>
 
 #include "model/validation.h"
+#include "run/unit_file.h"
 #include "storage/task_file.h"
-#include "storage/unit_file.h"
 #include "tests/support/example_manifest.h"
 #include "tests/support/run_snapshot.h"
 #include "tests/support/stop_observers.h"

@@ -16,9 +16,9 @@
 #include <regex>
 #include <thread>
 
-#include "storage/result_file.h"
+#include "run/result_file.h"
+#include "run/unit_file.h"
 #include "storage/task_file.h"
-#include "storage/unit_file.h"
 #include "tests/support/task_builder.h"
 #include "tests/support/temp_folder.h"
 
@@ -324,6 +324,28 @@ TEST(SplitCli, Sigusr1WritesTheCheckpointAndTheRunGoesOn) {
   int raw = 0;
   ASSERT_EQ(waitpid(pid, &raw, 0), pid);
   EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 5) << raw;
+}
+
+// A resumed run's time counts every stretch: the time its checkpoint holds
+// (set by hand to two hours, far past what the run takes) comes first, in
+// the report and in the checkpoint written back.
+TEST(SplitCli, AResumedRunCountsTheTimeItsCheckpointHolds) {
+  TempFolder folder;
+  const std::string task = Example("diagonal_star.zvt"), checkpoint = folder.File("c.zvu");
+  ASSERT_EQ(Cli(folder, "solve " + task + " --checkpoint " + checkpoint).status, 0);
+  UnitFile file;
+  ASSERT_EQ(ReadUnitFile(checkpoint, file), UnitFileStatus::Ok);
+  constexpr std::uint64_t kTwoHoursMs = 2 * 3600 * 1000;
+  file.elapsedMs = kTwoHoursMs;
+  ASSERT_TRUE(WriteUnitFile(checkpoint, file));
+  const CliRun resumed = Cli(folder, "solve " + task + " --resume " + checkpoint + " --json");
+  ASSERT_EQ(resumed.status, 0) << resumed.err;
+  std::smatch seconds;
+  ASSERT_TRUE(std::regex_search(resumed.out, seconds, std::regex("\"seconds\":([0-9.]+)"))) << resumed.out;
+  EXPECT_GE(std::stod(seconds[1]), 7200.0);
+  EXPECT_LT(std::stod(seconds[1]), 7200.0 + 600);
+  ASSERT_EQ(ReadUnitFile(checkpoint, file), UnitFileStatus::Ok);
+  EXPECT_GE(file.elapsedMs, kTwoHoursMs);
 }
 
 }  // namespace

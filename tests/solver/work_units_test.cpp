@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "model/validation.h"
+#include "run/unit_file.h"
 #include "solver/block_pool.h"
 #include "solver/prepare.h"
 #include "solver/solver.h"
 #include "storage/byte_image.h"
 #include "storage/task_file.h"
-#include "storage/unit_file.h"
 #include "tests/support/example_manifest.h"
 #include "tests/support/random_task.h"
 #include "tests/support/run_snapshot.h"

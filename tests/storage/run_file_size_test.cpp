@@ -7,8 +7,8 @@
 
 #include <filesystem>
 
-#include "storage/result_file.h"
-#include "storage/unit_file.h"
+#include "run/result_file.h"
+#include "run/unit_file.h"
 #include "tests/support/task_builder.h"
 #include "tests/support/temp_folder.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "run/result_file.h"
 #include "solver/solver.h"
-#include "storage/result_file.h"
 
 namespace zv::test {
 

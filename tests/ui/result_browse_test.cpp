@@ -6,8 +6,8 @@
 #include <QFile>
 
 #include "model/validation.h"
+#include "run/result_file.h"
 #include "solver/progress.h"
-#include "storage/result_file.h"
 #include "tests/support/run_snapshot.h"
 #include "tests/support/stop_observers.h"
 #include "tests/ui/solve_helpers.h"

@@ -14,8 +14,8 @@
 #include <span>
 
 #include "platform/qt/shutdown_signals.h"
+#include "run/unit_file.h"
 #include "storage/task_file.h"
-#include "storage/unit_file.h"
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
 #include "ui/solve_texts.h"
@@ -411,6 +411,31 @@ class SolveBrowseTest : public QObject {
     fx_->Start(std::nullopt);
     QCOMPARE(W().workMode(), WorkMode::SolutionView);  // the run, ready to go on
     QVERIFY(ContinueShown());
+  }
+
+  // A run continued after a restart counts the time of every stretch: the
+  // kept-run file holds the time so far (a clock that moves ten seconds at
+  // every reading makes each stretch last).
+  void aRunContinuedAfterARestartCountsEveryStretch() {
+    LoadTask(*fx_, LongTask());
+    fx_->services.ticks.emplace().step = 10000;
+    {
+      StopLater stop(W(), 3);
+      ClickButton(W(), "SolveBt");
+    }
+    QVERIFY(ContinueShown());
+    const QString first = LabelText(W(), "TimePastL");
+    QVERIFY(first.toDouble() >= 10);
+    W().CloseWithoutQuestions();
+    fx_->Start(std::nullopt);
+    W().show();
+    QVERIFY(ContinueShown());
+    QCOMPARE(LabelText(W(), "TimePastL"), first);
+    {
+      StopLater stop(W(), 3);
+      ClickButton(W(), "ContinueBt");
+    }
+    QVERIFY(LabelText(W(), "TimePastL").toDouble() >= first.toDouble() + 10);
   }
 
   // Two instances sharing a folder each keep a run at exit, and the task

@@ -61,6 +61,8 @@ std::vector<std::uint8_t> BuildResultImage(const ResultFile& file);
 ResultFileStatus ParseResultImage(std::span<const std::uint8_t> image, ResultFile& out);
 
 ResultFileStatus ReadResultFile(const std::string& path, ResultFile& out);
+// Whether the file at `path` begins as a result file (its first bytes only).
+bool StartsAsResultFile(const std::string& path);
 // Atomic (platform/files.h); false when it could not be written.
 bool WriteResultFile(const std::string& path, const ResultFile& file);
 

@@ -25,11 +25,14 @@
 // a candidate or placement class (int32) and its count (uint64); then the
 // merge so far: units merged (uint32), the assignments offered A (uint32)
 // and A bits, 1 for a new class (bit i in byte i / 8, lowest first); in
-// formats 2 and 3 then the task's file image (storage/task_file.h) as its
-// length T (uint32, from 1) and T bytes; last the FNV-1a 64 hash of every
-// byte before. Format 1 is a file without the task, and the writer still
-// writes it so (without places and merge); format 2 has no places and no
-// merge, and is still read.
+// formats 2 to 4 then the task's file image (storage/task_file.h) as its
+// length T (uint32, from 1) and T bytes; in format 4 then the run's elapsed
+// time so far, over all its stretches (uint64 milliseconds); last the
+// FNV-1a 64 hash of every byte before. Format 1 is a file without the task,
+// and the writer still writes it so (without places, merge and time), as
+// it writes format 3 for a file whose time is not known (0); format 2 has
+// no places and no merge, format 3 no time (read as 0), and both are still
+// read.
 #pragma once
 
 #include <cstdint>
@@ -43,7 +46,7 @@
 
 namespace zv {
 
-inline constexpr std::uint32_t kUnitFileFormat = 3;  // the latest; 1 when the task is left out
+inline constexpr std::uint32_t kUnitFileFormat = 4;  // the latest; 1 when the task is left out
 inline constexpr int kMaxParts = 1000000;
 
 enum class UnitFileStatus {
@@ -69,14 +72,18 @@ struct UnitFile {
   // The task's file image; empty when the file does not hold the task. When
   // present its FNV-1a 64 hash is the fingerprint.
   std::vector<std::uint8_t> taskImage;
+  // The run's elapsed time over every stretch so far; 0 when not known (a
+  // file of format 1 to 3).
+  std::uint64_t elapsedMs = 0;
 };
 
 // FNV-1a 64 of the task's file image: equal for equal tasks.
 std::uint64_t TaskFingerprint(const TaskState& task);
 
 // The file of `job` (its cut, part, finished units, places and merge) for
-// `task`, with the task's image.
-UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job);
+// `task`, with the task's image and the run's elapsed time so far.
+UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job,
+                      std::uint64_t elapsedMs = 0);
 
 // Reads the task the file holds into `task`; false, leaving it as it was,
 // when the file holds none or its image does not read back as exactly the

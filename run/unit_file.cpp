@@ -1,5 +1,5 @@
 // Work-unit files: the writer and the checking reader.
-#include "storage/unit_file.h"
+#include "run/unit_file.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,9 +25,20 @@ constexpr std::size_t kLargestUnitFile = std::size_t{1} << 34;
 
 std::uint64_t TaskFingerprint(const TaskState& task) { return Fnv1a64(BuildTaskImage(task)); }
 
-UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job) {
-  UnitFile file{0,        engine,    job.cut,         job.part,      job.parts,           blockCount,
-                job.done, job.begun, job.mergedUnits, job.mergedNew, BuildTaskImage(task)};
+UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job,
+                      std::uint64_t elapsedMs) {
+  UnitFile file{0,
+                engine,
+                job.cut,
+                job.part,
+                job.parts,
+                blockCount,
+                job.done,
+                job.begun,
+                job.mergedUnits,
+                job.mergedNew,
+                BuildTaskImage(task),
+                elapsedMs};
   file.taskFingerprint = Fnv1a64(file.taskImage);
   return file;
 }
@@ -124,8 +135,11 @@ std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file) {
   std::vector<const UnitResult*> sorted;
   for (const UnitResult& r : file.results) sorted.push_back(&r);
   std::sort(sorted.begin(), sorted.end(), [](auto* a, auto* b) { return a->unit < b->unit; });
+  // The oldest format that holds what the file has: without the task 1,
+  // without a time 3 (as earlier versions wrote it, so they still read it).
   const bool withTask = !file.taskImage.empty();
-  ByteWriter w(kMagic, withTask ? kUnitFileFormat : std::uint32_t{1});
+  const std::uint32_t format = !withTask ? 1 : file.elapsedMs == 0 ? 3 : kUnitFileFormat;
+  ByteWriter w(kMagic, format);
   w.Put(file.taskFingerprint);
   w.Put(static_cast<std::uint8_t>(file.engine == SolveEngine::Fast ? 1 : 0));
   w.Put(file.cut.depth);
@@ -153,6 +167,7 @@ std::vector<std::uint8_t> BuildUnitImage(const UnitFile& file) {
     }
     w.Put(static_cast<std::uint32_t>(file.taskImage.size()));
     w.PutBytes(file.taskImage);
+    if (format >= 4) w.Put(file.elapsedMs);
   }
   return w.Seal();
 }
@@ -220,6 +235,7 @@ UnitFileStatus ParseUnitImage(std::span<const std::uint8_t> image, UnitFile& out
     r.GetBytes(taskBytes, taskImage);
     file.taskImage.assign(taskImage.begin(), taskImage.end());
     if (format >= 2 && Fnv1a64(file.taskImage) != file.taskFingerprint) return UnitFileStatus::Damaged;
+    if (format >= 4 && !r.Get(file.elapsedMs)) return UnitFileStatus::Damaged;
   } catch (const std::bad_alloc&) {
     return UnitFileStatus::Unreadable;
   }
@@ -273,6 +289,7 @@ std::optional<std::uint64_t> MeasureUnitFile(const OpenedFile& file, std::uint32
   if (format >= 2 &&
       (!s.Get(taskBytes) || taskBytes == 0 || taskBytes > kLargestTaskFile || !s.Skip(taskBytes)))
     return std::nullopt;
+  if (format >= 4 && !s.Skip(8)) return std::nullopt;
   return s.At() + 8;
 }
 
@@ -284,12 +301,7 @@ UnitFileStatus ReadUnitFile(const std::string& path, UnitFile& out) {
       [&](std::span<const std::uint8_t> image) { return ParseUnitImage(image, out); });
 }
 
-bool StartsAsUnitFile(const std::string& path) {
-  std::vector<std::uint8_t> head;
-  const FileReadStatus status = ReadWholeFile(path, head, sizeof kMagic);
-  return (status == FileReadStatus::Ok || status == FileReadStatus::TooLarge) &&
-         head.size() >= sizeof kMagic && std::memcmp(head.data(), kMagic, sizeof kMagic) == 0;
-}
+bool StartsAsUnitFile(const std::string& path) { return FileStartsWith(path, kMagic); }
 
 bool WriteUnitFile(const std::string& path, const UnitFile& file) {
   return WriteImageFile(path, [&] { return BuildUnitImage(file); });

@@ -1,5 +1,5 @@
 // Result files: the writer and the checking reader.
-#include "storage/result_file.h"
+#include "run/result_file.h"
 
 #include <algorithm>
 #include <optional>
@@ -143,6 +143,8 @@ ResultFileStatus ReadResultFile(const std::string& path, ResultFile& out) {
       path, kLargestResultFile, kMagic, kResultFileFormat, ResultFileStatus::NotResultFile, MeasureResultFile,
       [&](std::span<const std::uint8_t> image) { return ParseResultImage(image, out); });
 }
+
+bool StartsAsResultFile(const std::string& path) { return FileStartsWith(path, kMagic); }
 
 bool WriteResultFile(const std::string& path, const ResultFile& file) {
   return WriteImageFile(path, [&] { return BuildResultImage(file); });
