@@ -49,7 +49,8 @@ RunFileCheck OpenRunFile(const std::string& path, TaskMatch match, TaskState& ta
   if (holdsTask && !TaskOfUnitFile(file, own)) return RunFileCheck::Damaged;
   if (match == TaskMatch::Alike && !holdsTask) return RunFileCheck::Damaged;
   const TaskState& runTask = match == TaskMatch::OwnFirst && holdsTask ? own : task;
-  if (match == TaskMatch::Alike ? !SearchesAlike(own, task) : file.taskFingerprint != TaskFingerprint(runTask))
+  if (match == TaskMatch::Alike ? !SearchesAlike(own, task)
+                                : file.taskFingerprint != TaskFingerprint(runTask))
     return RunFileCheck::OtherTask;
   if (file.blockCount != ValidateTask(runTask).links.blockCount) return RunFileCheck::Damaged;
   if (match == TaskMatch::OwnFirst && holdsTask) task = std::move(own);

@@ -79,8 +79,10 @@ TEST(RunFiles, ARunFileIsOpenedAgainstItsTaskAsAsked) {
   solver.Solve(run.task, ValidateTask(run.task).links, quiet, SolveOptions{0, SolveEngine::Reduced, 1, 1});
   ASSERT_TRUE(WriteResultFile(result, test::ResultOf(run.task, SolveEngine::Reduced, solver)));
 
-  for (const auto& [path, kind] : {std::pair{withTask, RunFileKind::UnitFile}, {bare, RunFileKind::UnitFile},
-                                   {result, RunFileKind::ResultFile}, {taskFile, RunFileKind::Other},
+  for (const auto& [path, kind] : {std::pair{withTask, RunFileKind::UnitFile},
+                                   {bare, RunFileKind::UnitFile},
+                                   {result, RunFileKind::ResultFile},
+                                   {taskFile, RunFileKind::Other},
                                    {folder.File("none"), RunFileKind::Other}})
     EXPECT_EQ(KindOfFile(path), kind) << path;
 
@@ -113,8 +115,11 @@ TEST(RunFiles, ARunFileIsOpenedAgainstItsTaskAsAsked) {
     file.part = 77;  // a marker a refusal must leave
     const RunFileCheck check = OpenRunFile(row.path, row.match, task, file);
     EXPECT_EQ(check, row.check) << row.path << " " << static_cast<int>(row.match);
-    EXPECT_TRUE(check == RunFileCheck::Ok ? file.begun == run.file.begun : file.part == 77) << row.path;
-    const bool takesOwn = check == RunFileCheck::Ok && row.match == TaskMatch::OwnFirst && row.path == withTask;
+    EXPECT_TRUE(check == RunFileCheck::Ok ? file.cut == run.file.cut && file.results == run.file.results
+                                          : file.part == 77)
+        << row.path;
+    const bool takesOwn =
+        check == RunFileCheck::Ok && row.match == TaskMatch::OwnFirst && row.path == withTask;
     EXPECT_TRUE(task == (takesOwn ? run.task : row.task)) << row.path;
   }
 }
@@ -134,9 +139,10 @@ TEST(CheckpointPolicy, WritesAsUnitsFinishOnceThePeriodPassedAndWhenAsked) {
     bool unit;   // a unit finished; else a write was asked for
     int writes;  // written so far
   };
-  CheckpointPolicy every10(write, [&] { return now; }, 10);
-  for (const Step step : {Step{12, true, 0}, {13, true, 1}, {20, true, 1}, {21, false, 2}, {30, true, 2},
-                          {31, true, 3}}) {
+  CheckpointPolicy every10(
+      write, [&] { return now; }, 10);
+  for (const Step step :
+       {Step{12, true, 0}, {13, true, 1}, {20, true, 1}, {21, false, 2}, {30, true, 2}, {31, true, 3}}) {
     now = step.at;
     if (step.unit)
       every10.UnitFinished();
@@ -152,7 +158,8 @@ TEST(CheckpointPolicy, WritesAsUnitsFinishOnceThePeriodPassedAndWhenAsked) {
   EXPECT_TRUE(every10.AnyFailed());
   // Without a period only when asked; a period of 0 at every unit's end.
   writes = 0;
-  CheckpointPolicy never(write, [&] { return now; }), always(write, [&] { return now; }, 0);
+  CheckpointPolicy never(write, [&] { return now; }), always(
+                                                          write, [&] { return now; }, 0);
   never.UnitFinished();
   EXPECT_EQ(writes, 0);
   always.UnitFinished();
