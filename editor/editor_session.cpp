@@ -10,8 +10,7 @@ namespace zv {
 EditorSession::EditorSession()
     : solver_(std::make_unique<Solver>()),
       runLinks_(std::make_unique<LinkAnalysis>()),
-      solution_(std::make_unique<SolutionViewData>()),
-      job_(std::make_unique<RunJob>(unitFinished_)) {
+      solution_(std::make_unique<SolutionViewData>()) {
   history_.Record(EditState::Of(task_));  // the first edit can be undone
   validation_ = ValidateTask(task_);
 }
@@ -21,19 +20,15 @@ EditorSession::~EditorSession() = default;
 Changes EditorSession::FigureChanged() {
   history_.Record(EditState::Of(task_));
   validation_ = ValidateTask(task_);
-  DropStalePlace();
+  place_.DropIfStale(task_);
   return {.figure = true, .counters = true, .history = true};
 }
 
 Changes EditorSession::FormChanged() {
   history_.Record(EditState::Of(task_));
   validation_ = ValidateTask(task_);
-  DropStalePlace();
+  place_.DropIfStale(task_);
   return {.form = true, .counters = true, .history = true};
-}
-
-void EditorSession::DropStalePlace() {
-  if (placeKept_ && !SearchesAlike(task_, placeTask_)) placeKept_ = false;
 }
 
 Changes EditorSession::Start() {
@@ -48,7 +43,7 @@ Changes EditorSession::ReplaceTask(TaskState task, TaskOrigin origin) {
   task_ = std::move(task);
   savedTask_ = origin == TaskOrigin::File ? task_ : TaskState{};
   history_.Reset();
-  placeKept_ = false;
+  place_.Drop();
   c |= Start();
   c |= ReturnToEditing();
   return c;
@@ -60,7 +55,7 @@ Changes EditorSession::Restore(const EditState* snapshot) {
   if (snapshot == nullptr) return {};
   const RestoredParts parts = RestoreEditState(*snapshot, task_);
   validation_ = ValidateTask(task_);
-  DropStalePlace();
+  place_.DropIfStale(task_);
   // Undo and redo stay usable in numbering mode and may change the number of
   // cubes, so the numbering list is filled again.
   return {.figure = parts.figure,

@@ -25,8 +25,9 @@
 // (called from inside the observer's event processing) ends the run.
 //
 // Runs go by work units (solver/work_units.h). A stopped run (or one that
-// ran out of memory) keeps its place, the units it finished, until the task changes, another task
-// comes, a new run starts or DropPlace; BeginSolving(true) goes on from the
+// ran out of memory) keeps its place (run/kept_place.h), the units it
+// finished, until the task changes, another task comes, a new run starts or
+// keptPlace().Drop(); BeginSolving(true) goes on from the
 // place, from edit mode or solution view, and a run continued to its end
 // stores and counts exactly what one uninterrupted run does. A place read
 // from a file comes in through RestorePlace.
@@ -47,6 +48,7 @@
 #include "model/task.h"
 #include "model/undo_history.h"
 #include "model/validation.h"
+#include "run/kept_place.h"
 #include "run/result_file.h"
 #include "run/run_file_check.h"
 #include "solver/solver.h"
@@ -171,16 +173,11 @@ class EditorSession {
   // nothing when no solution is shown or the cell is not in the form.
   Changes SelectSolutionCell(int cell);
 
-  // The kept place of a stopped run: the last run's units (job) and engine.
-  bool placeKept() const { return placeKept_; }
-  const UnitJob& place() const { return *job_; }
-  SolveEngine placeEngine() const { return placeEngine_; }
-  // Counts the places kept so far: a new one has another number.
-  unsigned placeNumber() const { return placeNumber_; }
-  void DropPlace() { placeKept_ = false; }
-  // Called during a run each time a unit has joined place(): the moment to
-  // write a checkpoint of the run going on.
-  void SetUnitFinished(std::function<void()> unitFinished) { unitFinished_ = std::move(unitFinished); }
+  // The kept place of a stopped run (run/kept_place.h): the last run's
+  // units and engine.
+  bool placeKept() const { return place_.kept(); }
+  const KeptPlace& keptPlace() const { return place_; }
+  KeptPlace& keptPlace() { return place_; }
   // Replaces the task by `task` and shows the run that finished `done` on
   // `cut`, and stopped inside the units of `begun`, as it stopped (solution
   // view, what those units found, the place kept), or as finished when no
@@ -203,9 +200,6 @@ class EditorSession {
   Changes SelectCell(int cell);
   Changes SelectFigureCube(int x, int y);
   Changes SelectFormCell(int x, int y);
-  // Drops the kept place once the task differs from the one it was made on.
-  void DropStalePlace();
-
   // Drag state: no drag, or the drag erases (clears), or it adds (sets).
   static constexpr int kNoDrag = -1, kDragErases = 0, kDragAdds = 1;
   // A drag acts at points at most this many picture pixels apart on the
@@ -242,24 +236,8 @@ class EditorSession {
   bool stopRequested_ = false;
   int currentSolution_ = 0;
 
-  // The last run's units; its UnitFinished calls unitFinished_.
-  class RunJob final : public UnitJob {
-   public:
-    explicit RunJob(const std::function<void()>& finished) : finished_(finished) {}
-    void UnitFinished() override {
-      if (finished_) finished_();
-    }
-
-   private:
-    const std::function<void()>& finished_;
-  };
-  std::function<void()> unitFinished_;
-  std::unique_ptr<RunJob> job_;
-  SolveEngine placeEngine_ = SolveEngine::Reduced;
-  TaskState placeTask_;  // the task the last run solved
-  bool placeKept_ = false;
+  KeptPlace place_;
   bool fromPlace_ = false;  // the run going on started from the place
-  unsigned placeNumber_ = 0;
 };
 
 }  // namespace zv

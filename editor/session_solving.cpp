@@ -43,7 +43,7 @@ PlaceRestore Refused(PlaceRefusal why, UnitCheck check = UnitCheck::Ok) {
 
 Changes EditorSession::BeginSolving(bool fromPlace) {
   if (!validation_.ok() ||
-      (fromPlace ? !placeKept_ || workMode_ == WorkMode::Solving : workMode_ != WorkMode::Edit))
+      (fromPlace ? !place_.kept() || workMode_ == WorkMode::Solving : workMode_ != WorkMode::Edit))
     return {};
   Changes c = EndNumberingMode();
   workMode_ = WorkMode::Solving;
@@ -53,7 +53,7 @@ Changes EditorSession::BeginSolving(bool fromPlace) {
   *runLinks_ = validation_.links;
   stopRequested_ = false;
   fromPlace_ = fromPlace;
-  placeKept_ = false;
+  place_.Drop();
   return c;
 }
 
@@ -61,20 +61,14 @@ SolveRun EditorSession::RunSolver(SolveObserver& observer, SolveOptions options)
   if (workMode_ != WorkMode::Solving) return {};
   StoppableObserver stoppable(observer, stopRequested_);
   if (fromPlace_) {
-    options.engine = placeEngine_;
-    job_->expectedCut = job_->cut;
-    job_->haveExpectedCut = true;
+    options.engine = place_.engine();
+    place_.BeginFromPlace();
   } else {
-    static_cast<UnitJob&>(*job_) = UnitJob{};
-    placeEngine_ = options.engine;
-    placeTask_ = task_;
+    place_.BeginFresh(task_, options.engine);
   }
   SolveRun run;
-  run.outcome = solver_->SolveUnits(task_, *runLinks_, stoppable, options, *job_);
-  // A run out of memory keeps its finished units too: they are as good as a stop's.
-  placeKept_ = (run.outcome == SolveOutcome::Stopped || run.outcome == SolveOutcome::OutOfMemory) &&
-               job_->cut.depth > 0;
-  placeNumber_ += placeKept_ ? 1 : 0;
+  run.outcome = solver_->SolveUnits(task_, *runLinks_, stoppable, options, place_.Job());
+  place_.Ended(run.outcome);
   stopRequested_ = false;
   workMode_ = WorkMode::SolutionView;
   run.changes = ShowSolution(0);
@@ -90,7 +84,7 @@ PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, con
   if (!v.ok()) return Refused(PlaceRefusal::InvalidTask);
   // Checked on a solver of its own, so that a refusal leaves the last run's solutions.
   auto solver = std::make_unique<Solver>();
-  auto job = std::make_unique<RunJob>(unitFinished_);
+  std::unique_ptr<UnitJob> job = place_.NewJob();
   job->expectedCut = cut;
   job->haveExpectedCut = true;
   job->done = std::move(done);
@@ -106,12 +100,8 @@ PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, con
   PlaceRestore out;
   out.changes = ReplaceTask(std::move(task), TaskOrigin::Autosave);
   solver_ = std::move(solver);
-  job_ = std::move(job);
-  placeEngine_ = engine;
-  placeTask_ = task_;
+  place_.Adopt(std::move(job), task_, engine, outcome == SolveOutcome::Stopped);
   *runLinks_ = validation_.links;
-  placeKept_ = outcome == SolveOutcome::Stopped;
-  placeNumber_ += placeKept_ ? 1 : 0;
   workMode_ = WorkMode::SolutionView;
   solution_->selectedCell = 0;
   out.changes |= ShowSolution(0);

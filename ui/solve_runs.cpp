@@ -68,10 +68,10 @@ SolveRuns::SolveRuns(EditorSession& session, Services& services, FormHalf& half,
   ContinueBt->setStyleSheet(QStringLiteral("#ContinueBt { color: %1; }").arg(kSolveColor.name()));
   ContinueBt->setVisible(false);
   connect(ContinueBt, &QToolButton::clicked, this, &SolveRuns::ContinueClick);
-  session_.SetUnitFinished([this] { UnitFinished(); });
+  session_.keptPlace().SetUnitFinished([this] { UnitFinished(); });
 }
 
-SolveRuns::~SolveRuns() { session_.SetUnitFinished({}); }
+SolveRuns::~SolveRuns() { session_.keptPlace().SetUnitFinished({}); }
 
 void SolveRuns::SolveClick() {
   if (session_.workMode() == WorkMode::Solving) return session_.StopSolving();
@@ -118,7 +118,7 @@ void SolveRuns::Run(bool fromPlace) {
   running_ = nullptr;
   keeping_ = nullptr;
   priorMs_ += observer.ElapsedMs();
-  if (closing_ == Closing::Discard) session_.DropPlace();
+  if (closing_ == Closing::Discard) session_.keptPlace().Drop();
   window_.apply(run.changes);  // the kept-run file follows the place
   results.ShowRunEnd(priorMs_, session_.solver().DeadEnds());
   if (closing_ != Closing::No) {
@@ -150,7 +150,7 @@ void SolveRuns::ShowPlace() {
   const bool solving = session_.workMode() == WorkMode::Solving;
   ContinueBt->setVisible(session_.placeKept() && !solving);
   if (solving || closing_ == Closing::Quiet) return;
-  if (session_.placeKept() && written_ != session_.placeNumber()) {
+  if (session_.placeKept() && written_ != session_.keptPlace().number()) {
     WriteKeptFile();
   } else if (!session_.placeKept() && fileHolds_) {
     if (!KeptFileForeign()) QFile::remove(keptFile_);  // another instance's run stays
@@ -166,8 +166,9 @@ bool SolveRuns::WriteKept() {
   }
   const std::uint64_t elapsedMs = priorMs_ + (running_ != nullptr ? running_->ElapsedMs() : 0);
   const bool written =
-      WriteUnitFile(FilePath(keptFile_), MakeUnitFile(session_.task(), session_.validation().links.blockCount,
-                                                      session_.placeEngine(), session_.place(), elapsedMs));
+      WriteUnitFile(FilePath(keptFile_),
+                    MakeUnitFile(session_.task(), session_.validation().links.blockCount,
+                                 session_.keptPlace().engine(), session_.keptPlace().Job(), elapsedMs));
   fileHolds_ = fileHolds_ || written;
   if (written) writtenId_ = FileId(keptFile_);
   return written;
@@ -179,7 +180,7 @@ void SolveRuns::UnitFinished() {
 }
 
 void SolveRuns::WriteKeptFile() {
-  written_ = session_.placeNumber();  // tried once, so a failure is said once
+  written_ = session_.keptPlace().number();  // tried once, so a failure is said once
   writeFailed_ = !WriteKept();
   if (writeFailed_ && closing_ != Closing::KeepQuietly)
     services_.ShowMessage(
@@ -215,7 +216,7 @@ void SolveRuns::RestoreKeptPlace(bool taskRead) {
                     : check != RunFileCheck::Ok ? RunFileText(check)
                                                 : Restore(file, session_.task(), shown);
   if (why == nullptr) {
-    written_ = session_.placeNumber();
+    written_ = session_.keptPlace().number();
     fileHolds_ = true;
     writtenId_ = FileId(keptFile_);
     window_.showTask(shown);

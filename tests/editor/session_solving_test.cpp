@@ -169,7 +169,7 @@ TEST(Solving, AStoppedRunKeepsItsPlaceAndContinuedEndsAsOneRun) {
   // The place goes to a file image and comes back in another session;
   // a place of another task is refused there and changes nothing.
   UnitFile file, read;
-  file = MakeUnitFile(s.task(), s.validation().links.blockCount, s.placeEngine(), s.place());
+  file = MakeUnitFile(s.task(), s.validation().links.blockCount, s.keptPlace().engine(), s.keptPlace().Job());
   ASSERT_EQ(ParseUnitImage(BuildUnitImage(file), read), UnitFileStatus::Ok);
   TaskState held;
   ASSERT_TRUE(TaskOfUnitFile(read, held));
