@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include "run/run_file_check.h"
+
 namespace zv::cli {
 namespace {
 

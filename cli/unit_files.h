@@ -8,7 +8,6 @@
 #include <string>
 
 #include "cli/failures.h"
-#include "run/run_file_check.h"
 #include "run/unit_file.h"
 
 namespace zv::cli {
