@@ -169,6 +169,8 @@ class EditorSession {
   void StopSolving() { stopRequested_ = workMode_ == WorkMode::Solving; }
   Changes ReturnToEditing();
   Changes Step(SolutionStep step);
+  // Shows stored solution `i`; nothing outside solution view or past the stored ones.
+  Changes GoToSolution(int i);
   // Selects form cell `cell` of the shown solution, as a click on it would;
   // nothing when no solution is shown or the cell is not in the form.
   Changes SelectSolutionCell(int cell);

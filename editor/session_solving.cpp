@@ -163,6 +163,11 @@ Changes EditorSession::Step(SolutionStep step) {
   return ShowSolution(last);
 }
 
+Changes EditorSession::GoToSolution(int i) {
+  if (workMode_ != WorkMode::SolutionView || i < 0 || i >= solver_->SolutionCount()) return {};
+  return ShowSolution(i);
+}
+
 Changes EditorSession::SelectCell(int cell) {
   SelectCellMarks(*runLinks_, cell, *solution_);
   return {.selection = true};

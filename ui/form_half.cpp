@@ -9,6 +9,7 @@
 #include "editor/editor_session.h"
 #include "editor/work_mode.h"
 #include "ui/controls.h"
+#include "ui/fold_bar.h"
 #include "ui/pictures/view_colors.h"
 #include "ui/result_panel.h"
 #include "ui/solid_view.h"
@@ -29,13 +30,15 @@ FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
   SolP = new SolutionBrowser(Panel4);
   ResP = new ResultPanel(Panel4);
   BuildErrorLine();
+  FoldP = new FoldBar(Panel4);
+  FoldP->setGeometry(ResP->x(), ResP->y() + ResP->height() + 1, width() - ResP->x() - 2, 20);
   Panel6 = MakePanel(this, "Panel6", 0, kMainStripHeight, width(), height() - kMainStripHeight);
   PanelBI = MakePanel(Panel6, "PanelBI", 0, 0, Panel6->width(), Panel6->height());
   image = MakePictureBox(PanelBI, "ImB", 3, 2);
   solidView = new SolidView(Panel6);
   solidView->setGeometry(PanelBI->geometry());
   solidView->setVisible(false);
-  CollisionL = MakeLabel(Panel4, "CollisionL", "", ResP->x(), ResP->y() + ResP->height() + 2);
+  CollisionL = MakeLabel(Panel4, "CollisionL", "", ResP->x(), FoldP->y() + FoldP->height());
   CollisionL->setWordWrap(true);
   CollisionL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   CollisionL->resize(std::max(1, width() - CollisionL->x() - 2), kMainStripHeight - CollisionL->y() - 1);
@@ -183,6 +186,7 @@ void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& box, QSize pict
   ErP->resize(std::max(1, w - ErP->x() - 2), ErP->height());
   ErL->resize(ErP->width() - 4, ErL->height());
   ResP->StretchTo(std::min(w - 2, ResP->x() + kResultPanelWidest));
+  FoldP->resize(std::max(1, w - FoldP->x() - 2), FoldP->height());
   CollisionL->resize(std::max(1, w - CollisionL->x() - 2), CollisionL->height());
   WhyL->resize(CollisionL->size());
   ArrangePictureBox(image, box, picture);
@@ -196,6 +200,7 @@ void FormHalf::ShowSizes(int width, int depth, int height) {
 
 void FormHalf::ShowMode(const ModeControls& controls) {
   SolP->setVisible(controls.solPVisible);
+  FoldP->setVisible(controls.solPVisible);
   if (!controls.solPVisible) {
     SolP->SolidBt->setChecked(false);
     solidSolution_ = nullptr;  // the next run's solutions are handed over anew

@@ -24,6 +24,7 @@ class QToolButton;
 namespace zv {
 
 class EditorSession;
+class FoldBar;
 class ResultPanel;
 class SolidView;
 class SolutionBrowser;
@@ -71,6 +72,7 @@ class FormHalf : public QWidget {
   QLabel* CollisionL;  // under ResP: the fold's collision in the 3-D view
   QLabel* WhyL;        // under ResP: why the finished search found no solution
   SolutionBrowser* SolP;
+  FoldBar* FoldP;  // under ResP in solution view: the fold check of every solution
   ResultPanel* ResP;
   SolidView* solidView;
 

@@ -196,6 +196,15 @@ class TZvForm : public QWidget {
   void PrevSolBtClick();
   void NextSolBtClick();
   void LastSolBtClick();
+  // The fold check of every solution and its filter (zv_form_fold.cpp).
+  // A browse button's step, through the foldable solutions only while FoldOnlyCB is on.
+  void StepSolution(SolutionStep step);
+  void FoldBtToggled(bool on);
+  void FoldOnlyToggled(bool on);
+  // Forgets the check's outcomes once the stored solutions are no longer those checked.
+  void DropStaleFoldCheck();
+  // With FoldOnlyCB on, the browse buttons go as far as the foldable solutions.
+  void GateBrowseByFold();
 
   // The description, help and numbering windows (zv_form_aux.cpp).
   void CreateAuxWindows();
@@ -294,6 +303,8 @@ class TZvForm : public QWidget {
   std::unique_ptr<TNumsForm> numsForm_;
   QSet<const QWidget*> sidePlaced_;              // side windows shown (and placed) once
   std::unique_ptr<TVariantsForm> variantsForm_;  // made at its first use
+  // The stored solutions the fold check ran on: the first one's cubes and the count.
+  std::pair<const void*, int> foldChecked_{nullptr, 0};
 };
 
 }  // namespace zv

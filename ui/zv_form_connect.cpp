@@ -15,6 +15,8 @@
 #include "ui/hinge_tips.h"
 #include "ui/picture.h"
 #include "ui/solid_view.h"
+#include "ui/fold_bar.h"
+#include "ui/fold_filter.h"
 #include "ui/solution_browser.h"
 #include "ui/solve_button.h"
 #include "ui/task_buttons.h"
@@ -42,6 +44,9 @@ void TZvForm::ConnectControls() {
     formHalf_->ShowSolid(on);
     SolidRedraw();
   });
+  connect(b.FoldP->FoldBt, &QToolButton::toggled, this, &TZvForm::FoldBtToggled);
+  connect(b.FoldP->FoldOnlyCB, &QCheckBox::toggled, this, &TZvForm::FoldOnlyToggled);
+  connect(b.FoldP->filter, &FoldFilter::changed, this, &TZvForm::ShowBrowseState);
   connect(b.solidView, &SolidView::cellClicked, this, &TZvForm::SelectSolutionCell);
   connect(b.solidView, &SolidView::exportRequested, this,
           [this] { formHalf_->solidView->ExportThroughDialog(services_); });

@@ -82,6 +82,8 @@ void TZvForm::ShowNumberingMode() {
 void TZvForm::ShowBrowseState() {
   formHalf_->SolP->ShowBrowseState(currentSolutionIndex(), session_.solver().SolutionCount(),
                                    session_.solver().Stats(), session_.placeKept());
+  DropStaleFoldCheck();
+  GateBrowseByFold();
   const Solver& solver = session_.solver();
   QString why;
   if (workMode() == WorkMode::SolutionView && solver.SolutionCount() == 0 &&

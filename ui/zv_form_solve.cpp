@@ -15,9 +15,9 @@ bool TZvForm::SelectSolutionCell(int cell) {
   return c.selection;
 }
 
-void TZvForm::FirstSolBtClick() { Apply(session_.Step(SolutionStep::First)); }
-void TZvForm::PrevSolBtClick() { Apply(session_.Step(SolutionStep::Previous)); }
-void TZvForm::NextSolBtClick() { Apply(session_.Step(SolutionStep::Next)); }
-void TZvForm::LastSolBtClick() { Apply(session_.Step(SolutionStep::Last)); }
+void TZvForm::FirstSolBtClick() { StepSolution(SolutionStep::First); }
+void TZvForm::PrevSolBtClick() { StepSolution(SolutionStep::Previous); }
+void TZvForm::NextSolBtClick() { StepSolution(SolutionStep::Next); }
+void TZvForm::LastSolBtClick() { StepSolution(SolutionStep::Last); }
 
 }  // namespace zv

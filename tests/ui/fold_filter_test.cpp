@@ -1,0 +1,81 @@
+// The fold check of every solution from the solution browser, driven as a
+// user drives it: FoldBt checks in the background, FoldL names the shown
+// solution's mark and the count, FoldOnlyCB steps through the foldable
+// solutions only, and a stopped check says so and keeps what it found.
+#include <QCheckBox>
+#include <atomic>
+#include <thread>
+
+#include "ui/fold_filter.h"
+#include "tests/ui/solve_helpers.h"
+
+namespace zv {
+
+using namespace zv::test;
+
+class FoldFilterTest : public QObject {
+  Q_OBJECT
+
+  static TZvForm& Solved(WindowFixture& fx, const char* example) {
+    TZvForm& w = fx.Start();
+    LoadTask(fx, ReadExample(example));
+    ClickButton(w, "SolveBt");
+    return w;
+  }
+
+ private slots:
+  void theSwitchStepsThroughTheFoldableOnly() {
+    // The ring of hinges: solution 1 folds, the other four must move a closed
+    // cycle of hinges and are not checked.
+    WindowFixture fx;
+    TZvForm& w = Solved(fx, "hinge_ring.zvt");
+    QCOMPARE(LabelText(w, "SolL"), QStringLiteral("1 из 5"));
+    auto* only = Control<QCheckBox>(w, "FoldOnlyCB");
+    QVERIFY(!only->isEnabled());
+    ClickButton(w, "FoldBt");
+    QTRY_COMPARE(LabelText(w, "FoldL"), QStringLiteral("складывается · 1 из 5 складываются"));
+    QVERIFY(!Button(w, "FoldBt")->isChecked());
+    ClickButton(w, "NextSolBt");
+    ClickButton(w, "NextSolBt");
+    QCOMPARE(LabelText(w, "SolL"), QStringLiteral("3 из 5"));
+    QCOMPARE(LabelText(w, "FoldL"), QStringLiteral("не проверено · 1 из 5 складываются"));
+    only->click();  // the shown one does not fold: back to the one that does
+    QCOMPARE(LabelText(w, "SolL"), QStringLiteral("1 из 5"));
+    QVERIFY(!Button(w, "NextSolBt")->isEnabled() && !Button(w, "LastSolBt")->isEnabled());
+    only->click();
+    ClickButton(w, "NextSolBt");
+    QCOMPARE(LabelText(w, "SolL"), QStringLiteral("2 из 5"));
+    ClickButton(w, "SolveBt");  // back to editing: the outcomes are of solutions gone
+    QCOMPARE(w.findChild<FoldFilter*>()->total(), 0);
+  }
+
+  void aStoppedCheckSaysSoAndKeepsWhatItFound() {
+    // Nine foldable solutions; the check is held just after the first one's
+    // outcome, on its own thread, until the stop has been pressed.
+    WindowFixture fx;
+    TZvForm& w = Solved(fx, "diagonal_star.zvt");
+    std::atomic<bool> held{false}, released{false};
+    auto* filter = w.findChild<FoldFilter*>();
+    connect(
+        filter, &FoldFilter::solutionChecked, filter,
+        [&](int) {
+          held = true;
+          while (!released) std::this_thread::yield();
+        },
+        Qt::DirectConnection);
+    ClickButton(w, "FoldBt");
+    QTRY_VERIFY(held);
+    ClickButton(w, "FoldBt");
+    released = true;
+    QTRY_VERIFY(!filter->running());
+    QCOMPARE(LabelText(w, "FoldL"),
+             QStringLiteral("складывается · проверка остановлена: проверено 1 из 9, складываются 1"));
+    ClickButton(w, "NextSolBt");
+    QVERIFY(LabelText(w, "FoldL").startsWith(QStringLiteral("не проверено · ")));
+  }
+};
+
+}  // namespace zv
+
+QTEST_MAIN(zv::FoldFilterTest)
+#include "fold_filter_test.moc"

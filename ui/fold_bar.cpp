@@ -1,0 +1,68 @@
+// The fold row of solution view (ui/fold_bar.h).
+#include "ui/fold_bar.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QToolButton>
+
+#include "ui/controls.h"
+#include "ui/fold_filter.h"
+#include "ui/pictures/view_colors.h"
+#include "ui/tr.h"
+
+namespace zv {
+
+namespace {
+
+constexpr const char* kFoldCheckHint = QT_TRANSLATE_NOOP(
+    "Zorvat", "Проверить в фоне, какие решения складываются; нажать ещё раз — остановить проверку");
+constexpr const char* kFoldOnlyText = QT_TRANSLATE_NOOP("Zorvat", "только складывающиеся");
+constexpr const char* kFoldOnlyHint =
+    QT_TRANSLATE_NOOP("Zorvat", "Кнопки просмотра переходят только по решениям, которые складываются");
+constexpr const char* kMarkFoldable = QT_TRANSLATE_NOOP("Zorvat", "складывается");
+constexpr const char* kMarkNotFound = QT_TRANSLATE_NOOP("Zorvat", "движение не найдено");
+constexpr const char* kMarkNotChecked = QT_TRANSLATE_NOOP("Zorvat", "не проверено");
+// %1 checked, %2 stored.
+constexpr const char* kFoldProgress = QT_TRANSLATE_NOOP("Zorvat", "проверено %1 из %2");
+// %1 checked, %2 stored, %3 foldable.
+constexpr const char* kFoldStopped =
+    QT_TRANSLATE_NOOP("Zorvat", "проверка остановлена: проверено %1 из %2, складываются %3");
+// %1 foldable, %2 stored.
+constexpr const char* kFoldCount = QT_TRANSLATE_NOOP("Zorvat", "%1 из %2 складываются");
+
+}  // namespace
+
+FoldBar::FoldBar(QWidget* parent) : QWidget(parent), filter(new FoldFilter(this)) {
+  setObjectName(QStringLiteral("FoldP"));
+  FoldBt = MakeButton(this, "FoldBt", kFoldCheckHint, 0, 0, 22, 20, QStringLiteral("⤳"), true);
+  FoldOnlyCB = MakeCheckBox(this, "FoldOnlyCB", kFoldOnlyText, kFoldOnlyHint, 26, -1, 160);
+  FoldOnlyCB->adjustSize();
+  FoldL = MakeLabel(this, "FoldL", "", FoldOnlyCB->x() + FoldOnlyCB->width() + 6, 3);
+  setVisible(false);
+}
+
+bool FoldBar::foldableOnly() const { return FoldOnlyCB->isChecked(); }
+
+void FoldBar::ShowState(int shown) {
+  const int total = filter->total(), checked = filter->checked(), foldable = filter->foldableCount();
+  const std::optional<FoldOutcome> mark = filter->outcome(shown);
+  const char* markText = !mark                                ? kMarkNotChecked
+                         : *mark == FoldOutcome::Foldable     ? kMarkFoldable
+                         : *mark == FoldOutcome::NotFound     ? kMarkNotFound
+                                                              : kMarkNotChecked;
+  SetLabelLook(FoldL, !mark ? kBlack : *mark == FoldOutcome::Foldable ? kGreen : kRed, false);
+  QString state;
+  if (filter->running())
+    state = Tr(kFoldProgress).arg(checked).arg(total);
+  else if (filter->stopped())
+    state = Tr(kFoldStopped).arg(checked).arg(total).arg(foldable);
+  else if (total > 0)
+    state = Tr(kFoldCount).arg(foldable).arg(total);
+  FoldL->setText(total == 0 ? QString() : Tr(markText) + QStringLiteral(" · ") + state);
+  FoldL->adjustSize();
+  const QSignalBlocker block(FoldBt);  // the button follows the check, also when it ends by itself
+  FoldBt->setChecked(filter->running());
+  FoldOnlyCB->setEnabled(foldable > 0);
+}
+
+}  // namespace zv
