@@ -318,6 +318,42 @@ then click a cube</translation>
         <translation>Not checked (the check was stopped)</translation>
     </message>
     <message>
+        <source>Проверить в фоне, какие решения складываются; нажать ещё раз — остановить проверку</source>
+        <translation>Check in the background which solutions can be folded; press again to stop the check</translation>
+    </message>
+    <message>
+        <source>только складывающиеся</source>
+        <translation>foldable only</translation>
+    </message>
+    <message>
+        <source>Кнопки просмотра переходят только по решениям, которые складываются</source>
+        <translation>The browse buttons step through the foldable solutions only</translation>
+    </message>
+    <message>
+        <source>складывается</source>
+        <translation>foldable</translation>
+    </message>
+    <message>
+        <source>движение не найдено</source>
+        <translation>no motion found</translation>
+    </message>
+    <message>
+        <source>не проверено</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>проверено %1 из %2</source>
+        <translation>%1 of %2 checked</translation>
+    </message>
+    <message>
+        <source>проверка остановлена: проверено %1 из %2, складываются %3</source>
+        <translation>check stopped: %1 of %2 checked, %3 foldable</translation>
+    </message>
+    <message>
+        <source>%1 из %2 складываются</source>
+        <translation>%1 of %2 foldable</translation>
+    </message>
+    <message>
         <source>в простом порядке кубики %1 и %2 сталкиваются на шаге %3 из %4</source>
         <translation>in the plain order cubes %1 and %2 collide at step %3 of %4</translation>
     </message>
@@ -546,8 +582,8 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <translation>The 3-D view and the fold</translation>
     </message>
     <message>
-        <source>В просмотре решений кнопка «3D» показывает решение объёмно. Перетаскивание мышью поворачивает его, колесо приближает и удаляет, щелчок по кубику выделяет его клетку, как в форме; кнопка исходного вида возвращает поворот и масштаб. Поле слоёв срезает слои выше выбранного. Кнопки и ползунок под рисунком показывают, как плоская фигура складывается в решение: воспроизведение, шаг назад и вперёд, ход складывания и скорость. Строка под рисунком и строка под результатами поиска называют итог проверки складывания. «Складывается»: найдено движение, в котором никакие два кубика не заходят друг в друга (его и показывает анимация, шарниры поворачиваются и частично); части входят в форму по очереди, каждая прямо вдоль оси. Проверка учитывает люфт настоящей головоломки: кубик, вращающийся вокруг своей оси (на линии поворачиваемого осевого шарнира), выходит из своей клетки на 0,207 ребра, но настоящие кубики скруглены, а шнур поддаётся, поэтому такой кубик может вдавиться в соседа до 0,21 ребра; все остальные пары кубиков проверяются точно. «Движение не найдено»: в пределах поиска, или решение заперто (ни один шарнир не может повернуться), или часть не входит в форму; добавлены кубики, которые первыми сталкиваются в простом порядке. «Не проверено»: должен двигаться замкнутый цикл шарниров, или проверка остановлена. Команда zorvat-cli solve --foldable проверяет так все решения.</source>
-        <translation>While browsing solutions, the "3D" button shows the solution in three dimensions. Dragging with the mouse turns it, the wheel moves it nearer and farther, and a click on a cube selects its cell as in the form; the reset button brings back the first turn and zoom. The layer field cuts off the layers above the chosen one. The buttons and the slider under the picture show how the flat figure folds into the solution: play, a step back and forth, the fold's progress and its speed. The line under the picture and the line under the search results give the fold check's verdict. "Foldable": a motion was found in which no two cubes go into each other (the animation plays it, hinges turning part way too); the parts go into the form one after another, each straight along an axis. The check allows the play of a real puzzle: a cube spinning about its own axis (on the line of a turning face-axis hinge) reaches out of its cell by 0.207 of an edge, but real cubes are rounded and the string gives, so such a cube may press into a neighbour by up to 0.21 of an edge; every other pair of cubes is checked exactly. "No folding motion found": within the budget, or the solution is locked (no hinge can turn), or a part has no way into the form; the cubes that collide first in the plain order are added. "Not checked": a closed cycle of hinges would have to move, or the check was stopped. The command zorvat-cli solve --foldable checks every solution this way.</translation>
+        <source>В просмотре решений кнопка «3D» показывает решение объёмно. Перетаскивание мышью поворачивает его, колесо приближает и удаляет, щелчок по кубику выделяет его клетку, как в форме; кнопка исходного вида возвращает поворот и масштаб. Поле слоёв срезает слои выше выбранного. Кнопки и ползунок под рисунком показывают, как плоская фигура складывается в решение: воспроизведение, шаг назад и вперёд, ход складывания и скорость. Строка под рисунком и строка под результатами поиска называют итог проверки складывания. «Складывается»: найдено движение, в котором никакие два кубика не заходят друг в друга (его и показывает анимация, шарниры поворачиваются и частично); части входят в форму по очереди, каждая прямо вдоль оси. Проверка учитывает люфт настоящей головоломки: кубик, вращающийся вокруг своей оси (на линии поворачиваемого осевого шарнира), выходит из своей клетки на 0,207 ребра, но настоящие кубики скруглены, а шнур поддаётся, поэтому такой кубик может вдавиться в соседа до 0,21 ребра; все остальные пары кубиков проверяются точно. «Движение не найдено»: в пределах поиска, или решение заперто (ни один шарнир не может повернуться), или часть не входит в форму; добавлены кубики, которые первыми сталкиваются в простом порядке. «Не проверено»: должен двигаться замкнутый цикл шарниров, или проверка остановлена. Команда zorvat-cli solve --foldable проверяет так все решения. Кнопка «⤳» под результатами поиска проверяет в фоне все сохранённые решения, окно при этом работает; рядом видны итог показанного решения («складывается», «движение не найдено», «не проверено») и ход проверки («проверено 3 из 5»), а по её окончании — «3 из 5 складываются». Повторное нажатие останавливает проверку: найденное остаётся, остальные решения помечены «не проверено». Флажок «только складывающиеся» заставляет кнопки просмотра переходить только по решениям, которые складываются.</source>
+        <translation>While browsing solutions, the "3D" button shows the solution in three dimensions. Dragging with the mouse turns it, the wheel moves it nearer and farther, and a click on a cube selects its cell as in the form; the reset button brings back the first turn and zoom. The layer field cuts off the layers above the chosen one. The buttons and the slider under the picture show how the flat figure folds into the solution: play, a step back and forth, the fold's progress and its speed. The line under the picture and the line under the search results give the fold check's verdict. "Foldable": a motion was found in which no two cubes go into each other (the animation plays it, hinges turning part way too); the parts go into the form one after another, each straight along an axis. The check allows the play of a real puzzle: a cube spinning about its own axis (on the line of a turning face-axis hinge) reaches out of its cell by 0.207 of an edge, but real cubes are rounded and the string gives, so such a cube may press into a neighbour by up to 0.21 of an edge; every other pair of cubes is checked exactly. "No folding motion found": within the budget, or the solution is locked (no hinge can turn), or a part has no way into the form; the cubes that collide first in the plain order are added. "Not checked": a closed cycle of hinges would have to move, or the check was stopped. The command zorvat-cli solve --foldable checks every solution this way. The "⤳" button under the search results checks every stored solution in the background while the window stays usable; beside it stand the shown solution's mark ("foldable", "no motion found", "not checked") and the check's progress ("3 of 5 checked"), and once it has ended, "3 of 5 foldable". Pressing it again stops the check: what was found stays, and the other solutions are marked "not checked". The "foldable only" box makes the browse buttons step through the foldable solutions only.</translation>
     </message>
     <message>
         <source>Рисунки и модели</source>

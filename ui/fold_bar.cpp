@@ -46,10 +46,10 @@ bool FoldBar::foldableOnly() const { return FoldOnlyCB->isChecked(); }
 void FoldBar::ShowState(int shown) {
   const int total = filter->total(), checked = filter->checked(), foldable = filter->foldableCount();
   const std::optional<FoldOutcome> mark = filter->outcome(shown);
-  const char* markText = !mark                                ? kMarkNotChecked
-                         : *mark == FoldOutcome::Foldable     ? kMarkFoldable
-                         : *mark == FoldOutcome::NotFound     ? kMarkNotFound
-                                                              : kMarkNotChecked;
+  const char* markText = !mark                            ? kMarkNotChecked
+                         : *mark == FoldOutcome::Foldable ? kMarkFoldable
+                         : *mark == FoldOutcome::NotFound ? kMarkNotFound
+                                                          : kMarkNotChecked;
   SetLabelLook(FoldL, !mark ? kBlack : *mark == FoldOutcome::Foldable ? kGreen : kRed, false);
   QString state;
   if (filter->running())

@@ -2,11 +2,12 @@
 // user drives it: FoldBt checks in the background, FoldL names the shown
 // solution's mark and the count, FoldOnlyCB steps through the foldable
 // solutions only, and a stopped check says so and keeps what it found.
+#include "ui/fold_filter.h"
+
 #include <QCheckBox>
 #include <atomic>
 #include <thread>
 
-#include "ui/fold_filter.h"
 #include "tests/ui/solve_helpers.h"
 
 namespace zv {
