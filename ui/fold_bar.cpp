@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kFoldCheckHint = QT_TRANSLATE_NOOP(
     "Zorvat", "Проверить в фоне, какие решения складываются; нажать ещё раз — остановить проверку");
+constexpr const char* kFoldCheckText = QT_TRANSLATE_NOOP("Zorvat", "Складывание");
 constexpr const char* kFoldOnlyText = QT_TRANSLATE_NOOP("Zorvat", "только складывающиеся");
 constexpr const char* kFoldOnlyHint =
     QT_TRANSLATE_NOOP("Zorvat", "Кнопки просмотра переходят только по решениям, которые складываются");
@@ -34,8 +35,8 @@ constexpr const char* kFoldCount = QT_TRANSLATE_NOOP("Zorvat", "%1 из %2 ск�
 
 FoldBar::FoldBar(QWidget* parent) : QWidget(parent), filter(new FoldFilter(this)) {
   setObjectName(QStringLiteral("FoldP"));
-  FoldBt = MakeButton(this, "FoldBt", kFoldCheckHint, 0, 0, 22, 20, QStringLiteral("⤳"), true);
-  FoldOnlyCB = MakeCheckBox(this, "FoldOnlyCB", kFoldOnlyText, kFoldOnlyHint, 26, -1, 160);
+  FoldBt = MakeButton(this, "FoldBt", kFoldCheckHint, 0, 0, 96, 20, Tr(kFoldCheckText), true);
+  FoldOnlyCB = MakeCheckBox(this, "FoldOnlyCB", kFoldOnlyText, kFoldOnlyHint, 102, -1, 160);
   FoldOnlyCB->adjustSize();
   FoldL = MakeLabel(this, "FoldL", "", FoldOnlyCB->x() + FoldOnlyCB->width() + 6, 3);
   setVisible(false);
@@ -50,7 +51,8 @@ void FoldBar::ShowState(int shown) {
                          : *mark == FoldOutcome::Foldable ? kMarkFoldable
                          : *mark == FoldOutcome::NotFound ? kMarkNotFound
                                                           : kMarkNotChecked;
-  SetLabelLook(FoldL, !mark ? kBlack : *mark == FoldOutcome::Foldable ? kGreen : kRed, false);
+  // The verdict's colours of the 3-D view's line: green foldable, red no motion found, black not checked.
+  SetLabelLook(FoldL, markText == kMarkFoldable ? kGreen : markText == kMarkNotFound ? kRed : kBlack, false);
   QString state;
   if (filter->running())
     state = Tr(kFoldProgress).arg(checked).arg(total);
