@@ -26,18 +26,6 @@ std::vector<FoldCheckResult> CheckStoredFolding(const Validation& v, const Solve
   return results;
 }
 
-const char* FoldOutcomeKey(FoldOutcome outcome) {
-  switch (outcome) {
-    case FoldOutcome::Foldable:
-      return "foldable";
-    case FoldOutcome::NotFound:
-      return "not_found";
-    case FoldOutcome::NotChecked:
-      break;
-  }
-  return "not_checked";
-}
-
 std::string FoldResultText(const FoldCheckResult& result) {
   const std::string part = " (part " + std::to_string(result.part + 1) + ")";
   switch (result.reason) {

@@ -21,8 +21,6 @@ struct FoldCheckResult {
 // One result per stored solution, in order, checked on `threads` threads.
 std::vector<FoldCheckResult> CheckStoredFolding(const Validation& v, const Solver& solver, int threads);
 
-// "foldable", "not_found" or "not_checked".
-const char* FoldOutcomeKey(FoldOutcome outcome);
 // The outcome with its reason in a few English words.
 std::string FoldResultText(const FoldCheckResult& result);
 

@@ -66,22 +66,10 @@ std::string Frame(const Fold& fold, double t) {
   return out + ']';
 }
 
-const char* VerdictKey(FoldOutcome outcome) {
-  switch (outcome) {
-    case FoldOutcome::Foldable:
-      return "foldable";
-    case FoldOutcome::NotFound:
-      return "not_found";
-    case FoldOutcome::NotChecked:
-      break;
-  }
-  return "not_checked";
-}
-
 std::string PageData(const FoldPageInput& input) {
   const SolidSolution& solid = input.solid;
   std::string out = "{\"description\":" + JsonQuoted(input.description) + ",\"verdict\":\"" +
-                    VerdictKey(input.outcome) + "\",\"verdictText\":" + JsonQuoted(input.verdictText) +
+                    FoldOutcomeKey(input.outcome) + "\",\"verdictText\":" + JsonQuoted(input.verdictText) +
                     ",\"cubes\":[";
   for (int k = 0; k < solid.cubeCount; ++k) {
     const std::uint32_t colour = input.colours[static_cast<std::size_t>(k)];

@@ -101,4 +101,16 @@ FoldVerdict CheckFolding(const SolidSolution& solid, const FoldBudget& budget) {
   return verdict;
 }
 
+const char* FoldOutcomeKey(FoldOutcome outcome) {
+  switch (outcome) {
+    case FoldOutcome::Foldable:
+      return "foldable";
+    case FoldOutcome::NotFound:
+      return "not_found";
+    case FoldOutcome::NotChecked:
+      break;
+  }
+  return "not_checked";
+}
+
 }  // namespace zv

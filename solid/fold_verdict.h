@@ -20,6 +20,10 @@ namespace zv {
 
 enum class FoldOutcome { Foldable, NotFound, NotChecked };
 
+// The outcome's key in the report and page data: "foldable", "not_found" or
+// "not_checked".
+const char* FoldOutcomeKey(FoldOutcome outcome);
+
 enum class FoldReason {
   None,
   Budget,       // not found: the searches ran out of their budget
