@@ -38,6 +38,14 @@ int RunThumbnail(const Command& self, Arguments args);
 std::optional<Failure> WriteFoldPageFile(const std::string& path, const TaskState& task,
                                          const SolidSolution& solid);
 
+// Writes the fold instructions of `solid`, stored solution `solution` (from
+// 1) of the task read from `taskPath`, as a PDF or an SVG (cli/fold_sheet_file.cpp);
+// the failure to report when the fold check found no motion or the file
+// cannot be written.
+std::optional<Failure> WriteFoldSheetFile(const std::string& path, bool pdf, const TaskState& task,
+                                          const std::string& taskPath, int solution,
+                                          const SolidSolution& solid);
+
 // "usage: zorvat-cli NAME ARGUMENTS".
 std::string UsageLine(const Command& self);
 

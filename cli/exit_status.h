@@ -13,6 +13,7 @@ inline constexpr int kExitOutOfMemory = 3;  // solve: the memory limit ended the
 inline constexpr int kExitTimeLimit   = 4;  // solve: the time limit stopped the run
 inline constexpr int kExitSignal      = 5;  // solve: SIGINT, SIGTERM or SIGHUP stopped the run
 inline constexpr int kExitStopAfter   = 6;  // solve: --stop-after N solutions were stored
+inline constexpr int kExitNotFoldable = 7;  // export fold-svg|fold-pdf: no folding motion was found
 
 struct ExitStatusRow {
   int status;
@@ -27,6 +28,7 @@ inline constexpr std::array kExitStatuses{
     ExitStatusRow{kExitTimeLimit,   "solve: stopped by --time-limit"},
     ExitStatusRow{kExitSignal,      "solve: stopped by SIGINT (Ctrl+C), SIGTERM or SIGHUP"},
     ExitStatusRow{kExitStopAfter,   "solve: stopped by --stop-after N with N solutions stored"},
+    ExitStatusRow{kExitNotFoldable, "export fold-svg|fold-pdf: the fold check found no folding motion"},
 };
 // clang-format on
 

@@ -1,11 +1,14 @@
-// zorvat-cli export TASK.zvt --solution N --format stl|obj|svg|png|html OUT
-// [--scale S] [--json]: solves the task with the default engine and writes
-// stored solution N (counted from 1) as a 3-D model: binary STL, or OBJ with
-// its MTL beside it (solid/mesh_files.h), one unit per cube edge times S; or
-// as a picture of the 3-D view, S times 400 pixels square; or as a web page
-// of the solution and its fold (cli/fold_page_file.cpp). OUT is
-// replaced atomically; N out of range, an unknown format, an OUT that is the
-// task file or an unwritable OUT is a failure with exit status 2.
+// zorvat-cli export TASK.zvt --solution N --format
+// stl|obj|svg|png|html|fold-svg|fold-pdf OUT [--scale S] [--json]: solves the
+// task with the default engine and writes stored solution N (counted from 1)
+// as a 3-D model: binary STL, or OBJ with its MTL beside it
+// (solid/mesh_files.h), one unit per cube edge times S; or as a picture of
+// the 3-D view, S times 400 pixels square; or as a web page of the solution
+// and its fold (cli/fold_page_file.cpp); or as its fold instructions
+// (cli/fold_sheet_file.cpp). OUT is replaced atomically; N out of range, an
+// unknown format, an OUT that is the task file or an unwritable OUT is a
+// failure with exit status 2, a solution without a found folding motion
+// asked for its fold instructions one with status 7.
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -34,6 +37,8 @@ bool ParseNumber(const std::string& text, double& value) {
   return used == text.size() && std::isfinite(value);
 }
 
+bool IsFoldSheet(const std::string& format) { return format == "fold-svg" || format == "fold-pdf"; }
+
 struct ExportArguments {
   std::string task, out, format;
   long solution = 0;
@@ -59,8 +64,8 @@ std::optional<Failure> ParseExport(const Command& self, Arguments args, ExportAr
     } else if (word == "--format") {
       out.format = args[++i];
       if (out.format != "stl" && out.format != "obj" && out.format != "svg" && out.format != "png" &&
-          out.format != "html")
-        return wrong("unknown format '" + out.format + "' (stl, obj, svg, png or html)");
+          out.format != "html" && !IsFoldSheet(out.format))
+        return wrong("unknown format '" + out.format + "' (stl, obj, svg, png, html, fold-svg or fold-pdf)");
     } else if (word == "--scale") {
       const std::string& value = args[++i];
       if (!ParseNumber(value, out.scale) || !(out.scale > 0 && out.scale < 1e6))
@@ -84,7 +89,7 @@ std::optional<Failure> ParseExport(const Command& self, Arguments args, ExportAr
 int RunExport(const Command& self, Arguments args) {
   ExportArguments words;
   if (auto failure = ParseExport(self, args, words)) return Report(*failure, WantsJson(args));
-  if (words.format == "svg" || words.format == "png")
+  if (words.format == "svg" || words.format == "png" || IsFoldSheet(words.format))
     if (const std::optional<int> status = HandPicturesOver(self, args, words.json)) return *status;
   // An OBJ file takes its MTL file beside it.
   std::vector<NamedPath> outputs{{"the output", words.out}};
@@ -109,6 +114,11 @@ int RunExport(const Command& self, Arguments args) {
   bool written = false;
   if (words.format == "html") {
     if (auto failure = WriteFoldPageFile(words.out, task, solid)) return Report(*failure, words.json);
+    written = true;
+  } else if (IsFoldSheet(words.format)) {
+    if (auto failure =
+            WriteFoldSheetFile(words.out, words.format == "fold-pdf", task, words.task, i + 1, solid))
+      return Report(*failure, words.json);
     written = true;
   } else if (words.format == "svg" || words.format == "png") {
     const int size = static_cast<int>(std::clamp(400 * words.scale, 16.0, 8000.0));

@@ -39,13 +39,14 @@ constexpr std::array kFailures{
     FailureRow{FailureKind::UnusableUnitFile, "unusable_unit_file", "the checkpoint or part file cannot be used", kExitFailure},
     FailureRow{FailureKind::IncompleteParts, "incomplete_parts", "the parts do not make one whole run; nothing was merged", kExitFailure},
     FailureRow{FailureKind::MissingProgram, "missing_program", "a program this command needs cannot be run", kExitFailure},
+    FailureRow{FailureKind::NotFoldable,    "not_foldable",    "no fold instructions", kExitNotFoldable},
 };
 // clang-format on
 
 constexpr bool RowsInEnumOrder() {
   for (std::size_t i = 0; i < kFailures.size(); ++i)
     if (static_cast<std::size_t>(kFailures[i].kind) != i) return false;
-  return kFailures.back().kind == FailureKind::MissingProgram;
+  return kFailures.back().kind == FailureKind::NotFoldable;
 }
 static_assert(RowsInEnumOrder(), "kFailures needs one row per FailureKind, in order");
 

@@ -29,6 +29,7 @@ enum class FailureKind {
   UnusableUnitFile,
   IncompleteParts,
   MissingProgram,
+  NotFoldable,
 };
 
 struct Failure {

@@ -20,7 +20,7 @@ constexpr std::array kCommands{
     Command{"solve",   "TASK.zvt [--show N|all] [--json] [--foldable] [--memory-limit MB] [--time-limit S] [--engine reduced|fast|reference] [--threads N] [--checkpoint FILE [--every MIN]] [--resume FILE] [--part K/N --out FILE] [--result FILE] [--stop-after N | --verdict]", "find every solution (or the first N, or the verdict none|unique|several) and print the counts", RunSolve},
     Command{"explore", "TASK.zvt [--depth 1|2] [--kinds none,rigid,axis,edge] [--forms F.zvt...] [--threads N] [--json] [--write DIR] [--checkpoint FILE | --resume FILE] [--part K/N --out FILE] [--merge PART...]", "solve every variant of the figure with one (or two) links changed: none, unique or several", RunExplore},
     Command{"merge",   "TASK.zvt PART... [--show N|all] [--json] [--memory-limit MB] [--result FILE]", "merge the part files of a split run and print what solve prints", RunMerge},
-    Command{"export",  "TASK.zvt --solution N --format stl|obj|svg|png|html OUT [--scale S] [--json]", "solve the task and write stored solution N as a 3-D model, a picture or a web page of its fold", RunExport},
+    Command{"export",  "TASK.zvt --solution N --format stl|obj|svg|png|html|fold-svg|fold-pdf OUT [--scale S] [--json]", "solve the task and write stored solution N as a 3-D model, a picture, a web page of its fold or its fold instructions", RunExport},
     Command{"thumbnail", "FILE OUT.png [--size N] [--json]", "draw a task, result or run file as a file manager's thumbnail, N pixels square", RunThumbnail},
 };
 // clang-format on

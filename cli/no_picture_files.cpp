@@ -9,6 +9,11 @@ PictureResult WriteSolutionPicture(const std::string&, bool, int, const SolidSol
   return PictureResult::NotBuilt;
 }
 
+PictureResult WriteFoldInstructions(const std::string&, bool, const SolidSolution&, const FigureState&,
+                                    const std::vector<FoldSheetStep>&, const std::string&) {
+  return PictureResult::NotBuilt;
+}
+
 PictureResult WriteTaskPicture(const std::string&, int, const TaskState&) { return PictureResult::NotBuilt; }
 
 }  // namespace zv::cli

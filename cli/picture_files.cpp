@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "platform/files.h"
+#include "ui/pictures/fold_sheet.h"
 #include "ui/pictures/solid_pictures.h"
 #include "ui/pictures/task_picture.h"
 
@@ -32,6 +33,11 @@ class PictureApplication {
 };
 
 const QColor kCubeColour(230, 230, 230);
+
+// The fold instruction's words in English (the window's are Russian, ui/picture_texts.h).
+constexpr const char* kFoldSheetLegend =
+    "Each step: the cubes that move in colour, the hinges that turn marked orange and named by their "
+    "cubes' numbers, with their angle after the step.";
 
 }  // namespace
 
@@ -64,6 +70,23 @@ PictureResult WriteSolutionPicture(const std::string& path, bool svg, int size, 
       WritePicture(path, svg ? PictureFormat::Svg : PictureFormat::Png, QSize(size, size),
                    [&](QPainter& p, const QRect& r) { PaintSolid(p, r, scene, SolidCamera{}); });
   return written ? PictureResult::Written : PictureResult::WriteFailed;
+}
+
+PictureResult WriteFoldInstructions(const std::string& path, bool pdf, const SolidSolution& solid,
+                                    const FigureState& figure, const std::vector<FoldSheetStep>& steps,
+                                    const std::string& title) {
+  const PictureApplication app;
+  const SolidScene scene = RestingScene(solid, figure, kCubeColour);
+  const FoldSheetWords words{QString::fromStdString(title),
+                             QString::fromLatin1(kFoldSheetLegend),
+                             QStringLiteral("Flat figure"),
+                             QStringLiteral("Step %1"),
+                             QStringLiteral("Part %1 goes into the form"),
+                             QStringLiteral("Page %1 of %2")};
+  const FoldSheet sheet{&solid, steps, scene.colours, scene.numbers, words};
+  return WriteFoldSheet(path, pdf ? FoldSheetFormat::Pdf : FoldSheetFormat::Svg, sheet)
+             ? PictureResult::Written
+             : PictureResult::WriteFailed;
 }
 
 }  // namespace zv::cli

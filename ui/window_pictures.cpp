@@ -1,6 +1,7 @@
 // The main window's picture files (ui/window_pictures.h).
 #include "ui/window_pictures.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include "ui/solid_view.h"
 #include "ui/tr.h"
 #include "ui/view_options.h"
+#include "ui/window_fold_sheet.h"
 #include "ui/zv_form.h"
 
 namespace zv {
@@ -51,11 +53,12 @@ QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y,
   auto* menu = new QMenu(button);
   const std::pair<const char*, WindowPicture> items[] = {{kFigurePictureItem, WindowPicture::Figure},
                                                          {kLayersPictureItem, WindowPicture::Layers},
-                                                         {kSheetPictureItem, WindowPicture::Sheet}};
+                                                         {kSheetPictureItem, WindowPicture::Sheet},
+                                                         {kFoldSheetItem, WindowPicture::FoldSheet}};
   for (const auto& item : items) {
     // A plain copy: clang 14, which checks this code, lets no lambda capture a structured binding.
     const WindowPicture what = item.second;
-    if (sheet || what != WindowPicture::Sheet)
+    if (sheet || (what != WindowPicture::Sheet && what != WindowPicture::FoldSheet))
       QObject::connect(menu->addAction(Tr(item.first)), &QAction::triggered, button,
                        [chosen, what] { chosen(what); });
   }
@@ -65,6 +68,8 @@ QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y,
 
 SaveResult WriteWindowPicture(const TZvForm& window, WindowPicture what, const QString& path, int first,
                               int last) {
+  if (what == WindowPicture::FoldSheet)
+    return WriteShownFoldSheet(window, ShownSolutionFoldSteps(window), path);
   const std::optional<PictureFormat> format = PictureFormatOf(path);
   if (!format) return SaveResult::UnknownType;
   const std::string file = QFile::encodeName(path).toStdString();
@@ -89,7 +94,32 @@ SaveResult WriteWindowPicture(const TZvForm& window, WindowPicture what, const Q
   return written ? SaveResult::Written : SaveResult::WriteFailed;
 }
 
+namespace {
+
+void SaveFoldSheet(TZvForm& window, Services& services) {
+  if (window.session().solver().SolutionCount() == 0) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const ShownFoldSteps shown = ShownSolutionFoldSteps(window);
+  QApplication::restoreOverrideCursor();
+  if (shown.steps.empty()) {
+    services.ShowMessage({shown.refusal, Tr(kFoldSheetSaveTitle), MessageIcon::Exclamation});
+    return;
+  }
+  const QFileInfo task(window.currentTaskFile());
+  const FileDialogRequest ask{Tr(kFoldSheetSaveTitle), QStringLiteral("pdf"), Tr(kFoldSheetFilter),
+                              task.fileName().isEmpty() ? QString() : task.absolutePath(),
+                              task.completeBaseName()};
+  if (const std::optional<QString> path = AskSavePath(services, ask))
+    ReportSaveFailure(services, *path, WriteShownFoldSheet(window, shown, *path), Tr(kFoldSheetFilter));
+}
+
+}  // namespace
+
 void SaveWindowPicture(TZvForm& window, Services& services, WindowPicture what) {
+  if (what == WindowPicture::FoldSheet) {
+    SaveFoldSheet(window, services);
+    return;
+  }
   int first = 0, last = 0;
   if (what == WindowPicture::Sheet) {
     const int count = window.session().solver().SolutionCount();

@@ -2,7 +2,8 @@
 // PNG files, the file name's extension choosing: the figure and the form
 // layers as their views show them, and a sheet of stored solutions, each
 // seen at rest in its part colours as the 3-D view is turned, under its
-// number. The painters are the views' and the 3-D pictures' own (zorvat-cli
+// number; and the shown solution's fold instructions as PDF or SVG
+// (ui/window_fold_sheet.h). The painters are the views' and the 3-D pictures' own (zorvat-cli
 // draws its solution pictures with the same ones); files are replaced
 // atomically.
 //
@@ -24,10 +25,11 @@ namespace zv {
 
 class TZvForm;
 
-enum class WindowPicture { Figure, Layers, Sheet };
+enum class WindowPicture { Figure, Layers, Sheet, FoldSheet };
 
 // A speed button "⤓" at (x, y) whose menu offers the figure, the form
-// layers and, with `sheet`, the sheet of solutions; `chosen` hears which.
+// layers and, with `sheet`, the sheet of solutions and the shown solution's
+// fold instructions; `chosen` hears which.
 QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y, bool sheet,
                                 const std::function<void(WindowPicture)>& chosen);
 
@@ -36,8 +38,10 @@ QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y,
 SaveResult WriteWindowPicture(const TZvForm& window, WindowPicture what, const QString& path, int first = 0,
                               int last = 0);
 
-// For the sheet first the range question, then the save dialog with its
-// overwrite question, the write, and a box naming a failure.
+// For the sheet first the range question, for the fold instructions the
+// fold check (a box says why a solution has none, and nothing is asked or
+// written), then the save dialog with its overwrite question, the write,
+// and a box naming a failure.
 void SaveWindowPicture(TZvForm& window, Services& services, WindowPicture what);
 
 }  // namespace zv

@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "solid/fold_steps.h"
 #include "storage/task_file.h"
 #include "tests/support/json_check.h"
+#include "tests/support/solve_task.h"
 #include "tests/support/task_builder.h"
 #include "tests/support/temp_folder.h"
 
@@ -324,6 +326,63 @@ TEST(CliExport, WritesTheModelOrFailsWithStatusTwo) {
     EXPECT_FALSE(run.err.empty()) << wrong;
   }
   EXPECT_EQ(ReadBytes(folder.File("kept.stl")), std::vector<std::uint8_t>{7});
+}
+
+// export --format fold-svg|fold-pdf: the snake cube's instructions hold the
+// flat figure and one picture per step the found motion is cut into, 12
+// pictures to an A4 page; a solution without a found motion (the ring's
+// second moves a closed cycle of hinges, its first turns no hinge) gets
+// status 7 and leaves OUT alone.
+TEST(CliExport, FoldInstructionsOfTheSnakeAndNoneWithoutAMotion) {
+  if (!ZORVAT_CLI_DRAWS_PICTURES) GTEST_SKIP() << "this build draws no pictures";
+  TempFolder folder;
+  const std::string examples = std::string(ZORVAT_SOURCE_ROOT) + "/examples/";
+  TaskState task;
+  ASSERT_EQ(ReadTaskFile(examples + "snake_cube.zvt", task), ReadResult::Ok);
+  const test::SolvedTask solved = test::SolveTask(task);
+  const SolidSolution solid = MakeSolidSolution(solved.validation.links, solved.solver->Solution(0));
+  const std::size_t steps = FoldSheetSteps(solid, CheckFolding(solid, FoldBudget{})).size();
+  ASSERT_GE(steps, 5u);
+
+  const std::string snake = "export " + examples + "snake_cube.zvt --solution 1 --format ";
+  CliRun run = RunCli(folder, snake + "fold-svg " + folder.File("fold.svg"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::uint8_t> svgBytes = ReadBytes(folder.File("fold.svg"));
+  const std::string svg(svgBytes.begin(), svgBytes.end());
+  EXPECT_NE(svg.find("</svg>"), std::string::npos);
+  EXPECT_NE(svg.find("snake_cube — solution 1"), std::string::npos);
+  EXPECT_NE(svg.find(">Flat figure<"), std::string::npos);
+  EXPECT_NE(svg.find(">Step " + std::to_string(steps) + "<"), std::string::npos);
+  EXPECT_EQ(svg.find(">Step " + std::to_string(steps + 1) + "<"), std::string::npos);
+
+  run = RunCli(folder, snake + "fold-pdf " + folder.File("fold.pdf"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::uint8_t> pdfBytes = ReadBytes(folder.File("fold.pdf"));
+  const std::string pdf(pdfBytes.begin(), pdfBytes.end());
+  EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+  EXPECT_NE(pdf.find("%%EOF", pdf.size() - 16), std::string::npos);
+  std::size_t pages = 0;
+  for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+       at = pdf.find("/Type /Page", at + 1))
+    pages += pdf.compare(at, 12, "/Type /Pages") != 0;
+  EXPECT_EQ(pages, (steps + 12) / 12);
+
+  WriteBytes(folder.File("kept.pdf"), {7});
+  for (const char* solution : {"2", "1"}) {
+    run = RunCli(folder, "export " + examples + "hinge_ring.zvt --solution " + solution +
+                             " --format fold-pdf " + folder.File("kept.pdf") + " --json");
+    EXPECT_EQ(run.status, 7) << solution;
+    EXPECT_NE(run.out.find(R"("error":"not_foldable")"), std::string::npos) << run.out;
+  }
+  EXPECT_NE(run.out.find("nothing to fold"), std::string::npos) << run.out;
+  run = RunCli(
+      folder, "export " + examples + "hinge_ring.zvt --solution 2 --format fold-svg " + folder.File("n.svg"));
+  EXPECT_EQ(run.status, 7);
+  EXPECT_NE(run.err.find("no fold instructions: solution 2: not checked (closed cycle of hinges)"),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(std::filesystem::exists(folder.File("n.svg")));
+  EXPECT_EQ(ReadBytes(folder.File("kept.pdf")), std::vector<std::uint8_t>{7});
 }
 
 // zorvat-cli loads no Qt library; its picture commands run

@@ -59,7 +59,7 @@ inline Verdict FullVerdict(const TaskState& written, bool& invalid, bool thirdSt
 
 // Explores every `step`-th variant of `task` at `depth` and checks each.
 inline void ExpectExplorerMatchesFullSolves(const TaskState& task, int depth, const std::string& what,
-                                     std::size_t step = 1, bool thirdStop = false) {
+                                            std::size_t step = 1, bool thirdStop = false) {
   std::vector<LinkVariant> variants;
   const std::vector<LinkVariant> all = ListLinkVariants(task.figure, {.depth = depth});
   for (std::size_t i = 0; i < all.size(); i += step) variants.push_back(all[i]);

@@ -17,6 +17,7 @@ namespace zv {
 namespace {
 
 const QColor kKnuckle{90, 50, 20};
+const QColor kMarkedHinge{255, 120, 0, 190};
 const QColor kSelectedOutline{0, 0, 255};
 const QColor kCollisionOutline{255, 0, 0};
 const QColor kOutline{40, 40, 40};
@@ -238,6 +239,19 @@ void DrawHinge(QPainter& painter, const SolidScene& scene, const SolidCamera& ca
   }
 }
 
+// A marked hinge: an orange band along its line, over the cubes and its
+// ordinary mark, so it shows even behind a cube.
+void DrawMarkedHinge(QPainter& painter, const SolidScene& scene, const SolidCamera& camera,
+                     const ViewFit& fit, const SolidLink& l) {
+  const Rigid& pose = scene.poses[l.a];
+  const double half = l.kind == SolidLinkKind::EdgeHinge ? 0.5 : 0.4;
+  const QPointF from = fit.Pixel(fit.View(camera, pose.Apply(l.point - half * l.axis)));
+  const QPointF to = fit.Pixel(fit.View(camera, pose.Apply(l.point + half * l.axis)));
+  painter.setPen(QPen(kMarkedHinge, std::max(6.0, fit.scale * 0.42), Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(from, to);
+  DrawHinge(painter, scene, camera, fit, l);
+}
+
 // The hinges of visible cubes: edge hinges with the depth that sorts them
 // among the faces (half a cube nearer than their edge, so in front of the
 // faces along it and behind the cubes before them), face-axis hinges apart
@@ -297,6 +311,7 @@ void PaintSolid(QPainter& painter, const QRect& rect, const SolidScene& scene, c
   for (; next < hinges.knuckles.size(); ++next)
     DrawHinge(painter, scene, camera, fit, *hinges.knuckles[next].second);
   for (const SolidLink* l : hinges.axes) DrawHinge(painter, scene, camera, fit, *l);
+  for (int link : scene.markedLinks) DrawMarkedHinge(painter, scene, camera, fit, scene.solid->links[link]);
   painter.restore();
 }
 

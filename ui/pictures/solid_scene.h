@@ -6,7 +6,8 @@
 // Edge hinges are knuckles along their edge (dark when folded, hollow when
 // flat), face-axis hinges short axes through their face (drawn over the
 // cubes; solid when turned, dashed when not). The selected cube is light
-// blue with a blue outline, colliding cubes have a red one. The projection
+// blue with a blue outline, colliding cubes have a red one. Marked hinges
+// (a fold instruction's turning ones) get an orange band drawn over all. The projection
 // is parallel, so hit tests and the tests' projected centres are exact.
 //
 // Usage:
@@ -42,8 +43,9 @@ struct SolidScene {
   std::vector<int> numbers;     // user number of every cube
   int selectedCube = -1;
   int collidingA = -1, collidingB = -1;
-  int lastLayer = 1000;      // cubes whose form layer is past this are cut away
-  std::vector<Point> frame;  // points the view keeps in sight (centred, fitted)
+  std::vector<int> markedLinks;  // hinges drawn highlighted over everything (indexes in solid->links)
+  int lastLayer = 1000;          // cubes whose form layer is past this are cut away
+  std::vector<Point> frame;      // points the view keeps in sight (centred, fitted)
 };
 
 void PaintSolid(QPainter& painter, const QRect& rect, const SolidScene& scene, const SolidCamera& camera);
