@@ -14,7 +14,8 @@
 namespace zv::cli {
 
 std::optional<Failure> WriteFoldSheetFile(const std::string& path, bool pdf, const TaskState& task,
-                                          const std::string& taskPath, int solution, const SolidSolution& solid) {
+                                          const std::string& taskPath, int solution,
+                                          const SolidSolution& solid) {
   const FoldVerdict verdict = CheckFolding(solid, FoldBudget{});
   const std::vector<FoldSheetStep> steps = FoldSheetSteps(solid, verdict);
   if (steps.empty())
@@ -23,7 +24,8 @@ std::optional<Failure> WriteFoldSheetFile(const std::string& path, bool pdf, con
                        ? std::string("nothing to fold, the figure goes in as it lies")
                        : "solution " + std::to_string(solution) + ": " +
                              FoldResultText({verdict.outcome, verdict.reason, verdict.part}));
-  const std::string title = std::filesystem::path(taskPath).stem().string() + " — solution " + std::to_string(solution);
+  const std::string title =
+      std::filesystem::path(taskPath).stem().string() + " — solution " + std::to_string(solution);
   switch (WriteFoldInstructions(path, pdf, solid, task.figure, steps, title)) {
     case PictureResult::Written:
       return std::nullopt;

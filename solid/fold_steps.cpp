@@ -98,8 +98,7 @@ std::vector<FoldSheetStep> FoldSheetSteps(const SolidSolution& solid, const Fold
       step.poses = posesAfter(TimelineIndex(fold, part, s.last));
       steps.push_back(std::move(step));
     }
-    if (solid.partCount > 1)
-      steps.push_back({part, true, {}, {}, posesAfter(TimelineIndex(fold, part, -1))});
+    if (solid.partCount > 1) steps.push_back({part, true, {}, {}, posesAfter(TimelineIndex(fold, part, -1))});
   }
   return steps;
 }

@@ -594,8 +594,8 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <translation>Pictures and models</translation>
     </message>
     <message>
-        <source>Кнопка рисунков (в полосе слоёв формы и в просмотре решений) сохраняет рисунок фигуры, слоёв формы или лист решений (с какого по какое, не больше 100 на листе) в файл SVG или PNG. Кнопка сохранения в объёмном виде записывает показанное решение как модель STL или OBJ или как рисунок PNG или SVG. Перед тем как заменить существующий файл, программа спрашивает.</source>
-        <translation>The pictures button (in the form's layer strip and while browsing solutions) saves a picture of the figure, of the form's layers or a sheet of solutions (from one to another, at most 100 on a sheet) to an SVG or PNG file. The save button of the 3-D view writes the shown solution as an STL or OBJ model or as a PNG or SVG picture. Before it replaces an existing file, the program asks.</translation>
+        <source>Кнопка рисунков (в полосе слоёв формы и в просмотре решений) сохраняет рисунок фигуры, слоёв формы или лист решений (с какого по какое, не больше 100 на листе) в файл SVG или PNG, а в просмотре решений — и инструкцию по складыванию (PDF или SVG): развёртку и шаги найденного движения с отмеченными шарнирами. Без найденного движения инструкции нет. Кнопка сохранения в объёмном виде записывает показанное решение как модель STL или OBJ или как рисунок PNG или SVG. Перед тем как заменить существующий файл, программа спрашивает.</source>
+        <translation>The pictures button (in the form's layer strip and while browsing solutions) saves a picture of the figure, of the form's layers or a sheet of solutions (from one to another, at most 100 on a sheet) to an SVG or PNG file, and while browsing solutions also the fold instructions (PDF or SVG): the flat figure and the steps of the found motion with their hinges marked. Without a found motion there are no instructions. The save button of the 3-D view writes the shown solution as an STL or OBJ model or as a PNG or SVG picture. Before it replaces an existing file, the program asks.</translation>
     </message>
     <message>
         <source>Где программа хранит файлы</source>
@@ -734,8 +734,8 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <translation>This is one part of a search split into parts; the command zorvat-cli merge joins the parts</translation>
     </message>
     <message>
-        <source>Сохранить рисунок: фигуру, слои формы или лист решений (SVG или PNG)</source>
-        <translation>Save a picture: the figure, the form layers or a sheet of solutions (SVG or PNG)</translation>
+        <source>Сохранить рисунок: фигуру, слои формы или лист решений (SVG или PNG), инструкцию по складыванию (PDF или SVG)</source>
+        <translation>Save a picture: the figure, the form layers or a sheet of solutions (SVG or PNG), the fold instructions (PDF or SVG)</translation>
     </message>
     <message>
         <source>Фигура…</source>
@@ -748,6 +748,46 @@ Beside the elapsed time stands how long the search is still expected to take; wh
     <message>
         <source>Лист решений…</source>
         <translation>Sheet of solutions…</translation>
+    </message>
+    <message>
+        <source>Инструкция по складыванию…</source>
+        <translation>Fold instructions…</translation>
+    </message>
+    <message>
+        <source>Сохранить инструкцию по складыванию</source>
+        <translation>Save the fold instructions</translation>
+    </message>
+    <message>
+        <source>Для решения %1 движение складывания не найдено, инструкции нет. %2</source>
+        <translation>No folding motion was found for solution %1, so there are no instructions. %2</translation>
+    </message>
+    <message>
+        <source>Решение %1 ложится в форму без поворота шарниров, инструкции нет.</source>
+        <translation>Solution %1 goes into the form without turning a hinge, so there are no instructions.</translation>
+    </message>
+    <message>
+        <source>%1 — решение %2</source>
+        <translation>%1 — solution %2</translation>
+    </message>
+    <message>
+        <source>На каждом шаге кубики, которые движутся, в цвете; поворачиваемые шарниры отмечены оранжевым и названы номерами их кубиков, с углом после шага.</source>
+        <translation>Each step: the cubes that move in colour, the hinges that turn marked orange and named by their cubes' numbers, with their angle after the step.</translation>
+    </message>
+    <message>
+        <source>Развёртка</source>
+        <translation>Flat figure</translation>
+    </message>
+    <message>
+        <source>Шаг %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message>
+        <source>Часть %1 идёт в форму</source>
+        <translation>Part %1 goes into the form</translation>
+    </message>
+    <message>
+        <source>Лист %1 из %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
     <message>
         <source>Сохранить рисунок фигуры</source>

@@ -18,7 +18,8 @@ namespace zv {
 ShownFoldSteps ShownSolutionFoldSteps(const TZvForm& window) {
   const EditorSession& session = window.session();
   const int shown = window.currentSolutionIndex();
-  ShownFoldSteps result{MakeSolidSolution(session.validation().links, session.solver().Solution(shown)), {}, {}};
+  ShownFoldSteps result{
+      MakeSolidSolution(session.validation().links, session.solver().Solution(shown)), {}, {}};
   // The check the 3-D view runs, with the same budget, so the sheet shows
   // the motion the view plays.
   const FoldVerdict verdict = CheckFolding(result.solid, FoldBudget{});
@@ -32,8 +33,8 @@ ShownFoldSteps ShownSolutionFoldSteps(const TZvForm& window) {
     const SolidScene scene = RestingScene(result.solid, window.task().figure, window.cubeColor());
     result.refusal = Tr(kFoldSheetNoMotionText)
                          .arg(shown + 1)
-                         .arg(SolidView::VerdictWords(verdict, plainCheck, static_cast<int>(plain.Steps().size()),
-                                                      scene.numbers));
+                         .arg(SolidView::VerdictWords(verdict, plainCheck,
+                                                      static_cast<int>(plain.Steps().size()), scene.numbers));
   }
   return result;
 }
@@ -53,9 +54,10 @@ SaveResult WriteShownFoldSheet(const TZvForm& window, const ShownFoldSteps& show
                              Tr(kFoldSheetPlacing),
                              Tr(kFoldSheetPage)};
   const FoldSheet sheet{&shown.solid, shown.steps, scene.colours, scene.numbers, words};
-  const FoldSheetFormat format = extension == QLatin1String("pdf") ? FoldSheetFormat::Pdf : FoldSheetFormat::Svg;
+  const FoldSheetFormat format =
+      extension == QLatin1String("pdf") ? FoldSheetFormat::Pdf : FoldSheetFormat::Svg;
   return WriteFoldSheet(QFile::encodeName(path).toStdString(), format, sheet) ? SaveResult::Written
-                                                                             : SaveResult::WriteFailed;
+                                                                              : SaveResult::WriteFailed;
 }
 
 }  // namespace zv

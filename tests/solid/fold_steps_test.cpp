@@ -44,7 +44,8 @@ std::vector<FoldableSolution> FoldableSolutions() {
   const test::SolvedTask solved = test::SolveTask(pair);
   EXPECT_GE(solved.solver->SolutionCount(), 1);
   if (solved.solver->SolutionCount() > 0)
-    AddFoldable(found, "two dominoes", MakeSolidSolution(solved.validation.links, solved.solver->Solution(0)));
+    AddFoldable(found, "two dominoes",
+                MakeSolidSolution(solved.validation.links, solved.solver->Solution(0)));
   return found;
 }
 

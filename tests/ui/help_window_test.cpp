@@ -49,7 +49,7 @@ class HelpWindowTest : public QObject {
  private slots:
   void helpTextHasItsSectionsAndNamesTheFiles() {
     const QString text = QString::fromUtf8(HelpText().data(), static_cast<qsizetype>(HelpText().size()));
-    QVERIFY(text.size() > 8000 && text.size() < 12000);
+    QVERIFY(text.size() > 8000 && text.size() < 14000);
     QVERIFY(text.contains(QStringLiteral("zvt")));
     QVERIFY(text.contains(QStringLiteral("Current.zvt")));
     QVERIFY(text.contains(QStringLiteral("Current.zvu")));  // where a stopped run's place is kept

@@ -3,7 +3,8 @@
 // QSvgRenderer with them too, and an unwritable path writes nothing. From
 // the window's picture menus: the figure and the form layers in the cube
 // colour and a sheet of the range asked in the part colours, each as SVG
-// and PNG; every save dialog asks before replacing a file and names an
+// and PNG; the shown solution's fold instructions, or a box saying why there
+// are none; every save dialog asks before replacing a file and names an
 // unknown file type.
 #include "ui/pictures/solid_pictures.h"
 
@@ -17,6 +18,7 @@
 #include "tests/support/task_builder.h"
 #include "tests/ui/solve_helpers.h"
 #include "texts/core_texts.h"
+#include "ui/picture_texts.h"
 #include "ui/sheet_range_dialog.h"
 #include "ui/solution_browser.h"
 #include "ui/tr.h"
@@ -152,6 +154,37 @@ class SolidPicturesTest : public QObject {
         for (const QColor& colour : picture.colours) QVERIFY(ShadePixels(image, colour) > 100);
       }
     QVERIFY(fx.services.messages.empty());
+  }
+
+  // The shown solution's fold instructions as PDF and SVG (the hinged pair
+  // turns its hinge, then each part goes in); a rigid pair turns no hinge and
+  // gets a box saying so, no save dialog and no file.
+  void theWindowSavesFoldInstructionsOrSaysWhyThereAreNone() {
+    WindowFixture fx;
+    QVERIFY(fx.StartShown());
+    TZvForm& w = *fx.window;
+    LoadTask(fx, HingedPairAndCube());
+    ClickButton(w, "SolveBt");
+    for (const char* name : {"fold.pdf", "fold.svg"}) {
+      fx.services.savePaths = {fx.file(name)};
+      ChoosePicture(w, WindowPicture::FoldSheet);
+      const QByteArray bytes = Bytes(fx.file(name));
+      QVERIFY(bytes.startsWith(QString::fromLatin1(name).endsWith(QLatin1String("pdf")) ? "%PDF-" : "<?xml"));
+    }
+    QVERIFY(Bytes(fx.file("fold.svg")).contains(Tr(kFoldSheetPlacing).arg(2).toUtf8()));
+    QVERIFY(fx.services.messages.empty());
+
+    TaskState rigid = MakeTask({"##"}, {{"##"}});
+    SetLink(rigid, 1, 0, RigidX);
+    LoadTask(fx, rigid);
+    ClickButton(w, "SolveBt");
+    const std::size_t dialogs = fx.services.dialogs.size();
+    fx.services.savePaths = {fx.file("none.pdf")};
+    ChoosePicture(w, WindowPicture::FoldSheet);
+    QCOMPARE(fx.services.dialogs.size(), dialogs);
+    QCOMPARE(fx.services.messages.size(), std::size_t{1});
+    QCOMPARE(fx.services.messages.back().text, Tr(kFoldSheetNothingText).arg(1));
+    QVERIFY(!QFile::exists(fx.file("none.pdf")));
   }
 
   // An existing file is replaced only when the question is answered yes; a

@@ -57,7 +57,8 @@ SolidCamera FittedCamera(const SolidScene& scene, const QRect& rect) {
   for (int k = 0; k < scene.solid->cubeCount; ++k)
     for (int corner = 0; corner < 8; ++corner) {
       const Point offset{corner & 1 ? 0.5 : -0.5, corner & 2 ? 0.5 : -0.5, corner & 4 ? 0.5 : -0.5};
-      const QPointF p = Project(scene, camera, rect, scene.poses[k].Apply(scene.solid->FigureCentre(k) + offset));
+      const QPointF p =
+          Project(scene, camera, rect, scene.poses[k].Apply(scene.solid->FigureCentre(k) + offset));
       const double dx = std::abs(p.x() - middle.x()), dy = std::abs(p.y() - middle.y());
       if (dx > 1e-9) zoom = std::min(zoom, 0.5 * rect.width() / dx);
       if (dy > 1e-9) zoom = std::min(zoom, 0.5 * rect.height() / dy);
@@ -81,7 +82,8 @@ void PaintCell(QPainter& painter, const QRect& cell, const FoldSheet& sheet, con
   painter.setPen(kStepInk);
   painter.setFont(SheetFont(16, true));
   const QRect caption(inner.left() + 8, inner.top() + 4, inner.width() - 16, captionHeight);
-  painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, step ? sheet.words.step.arg(index) : sheet.words.start);
+  painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter,
+                   step ? sheet.words.step.arg(index) : sheet.words.start);
 
   SolidScene scene;
   scene.solid = sheet.solid;
@@ -147,8 +149,8 @@ void PaintFoldSheet(QPainter& painter, const QRect& rect, const FoldSheet& sheet
   painter.fillRect(rect, kWhite);
   painter.setPen(kBlack);
   painter.setFont(SheetFont(22, true));
-  painter.drawText(QRect(rect.left() + 8, rect.top() + 4, rect.width() - 16, 32), Qt::AlignLeft | Qt::AlignVCenter,
-                   sheet.words.title);
+  painter.drawText(QRect(rect.left() + 8, rect.top() + 4, rect.width() - 16, 32),
+                   Qt::AlignLeft | Qt::AlignVCenter, sheet.words.title);
   painter.setPen(kStepInk);
   painter.setFont(SheetFont(11));
   painter.drawText(QRect(rect.left() + 8, rect.top() + 36, rect.width() - 16, 32),
