@@ -47,11 +47,42 @@ QString HingeLine(const FoldSheet& sheet, const FoldSheetStep& step) {
   return parts.join(QStringLiteral(", "));
 }
 
+// The camera for a step: the default view turned about the vertical by the
+// quarter turn that brings the cubes that moved (`moved`) most to the front,
+// so that a fold at the back of a packed block is seen; the default view
+// unless another is clearly better.
+Matrix StepTurn(const SolidScene& scene, const std::vector<bool>& moved) {
+  Point all{0, 0, 0}, mover{0, 0, 0};
+  int movers = 0;
+  for (int k = 0; k < scene.solid->cubeCount; ++k) {
+    const Point centre = scene.poses[k].Apply(scene.solid->FigureCentre(k));
+    all = all + centre;
+    if (moved[k]) {
+      mover = mover + centre;
+      ++movers;
+    }
+  }
+  Matrix best = SolidCamera::DefaultTurn();
+  if (movers == 0 || movers == scene.solid->cubeCount) return best;
+  const Point towards = (1.0 / movers) * mover - (1.0 / scene.solid->cubeCount) * all;
+  double nearest = Apply(best, towards)[2] - 0.5;  // view z grows away from the viewer
+  for (int quarter = 1; quarter < 4; ++quarter) {
+    const Matrix turn = SolidCamera::DefaultTurn(quarter * std::numbers::pi / 2);
+    const double depth = Apply(turn, towards)[2];
+    if (depth < nearest) {
+      nearest = depth;
+      best = turn;
+    }
+  }
+  return best;
+}
+
 // The camera's zoom that makes the scene's cubes fill `rect` (less a
 // margin): the default view fits a sphere around them, which leaves a long
 // chain small.
-SolidCamera FittedCamera(const SolidScene& scene, const QRect& rect) {
+SolidCamera FittedCamera(const SolidScene& scene, const QRect& rect, const Matrix& turn) {
   SolidCamera camera;
+  camera.turn = turn;
   const QPointF middle = QRectF(rect).center();
   double zoom = 4;
   for (int k = 0; k < scene.solid->cubeCount; ++k)
@@ -91,16 +122,18 @@ void PaintCell(QPainter& painter, const QRect& cell, const FoldSheet& sheet, con
   scene.colours = sheet.colours;
   scene.numbers = sheet.numbers;
   if (step) scene.markedLinks = step->links;
+  std::vector<bool> moved(sheet.solid->cubeCount, false);
   for (int k = 0; k < sheet.solid->cubeCount; ++k) {
     scene.frame.push_back(scene.poses[k].Apply(sheet.solid->FigureCentre(k)));
-    if (step && Distance(scene.poses[k], before[k]) < 1e-6) {
+    moved[k] = step && Distance(scene.poses[k], before[k]) >= 1e-6;
+    if (step && !moved[k]) {
       const QColor& c = scene.colours[k];
       scene.colours[k] = QColor((c.red() + 3 * 255) / 4, (c.green() + 3 * 255) / 4, (c.blue() + 3 * 255) / 4);
     }
   }
   const QRect picture(inner.left() + 4, caption.bottom() + 2, inner.width() - 8,
                       inner.height() - captionHeight - hingeHeight - 8);
-  PaintSolid(painter, picture, scene, FittedCamera(scene, picture));
+  PaintSolid(painter, picture, scene, FittedCamera(scene, picture, StepTurn(scene, moved)));
   if (!step) return;
 
   const QRect hinges(inner.left() + 8, picture.bottom() + 2, inner.width() - 16, hingeHeight);

@@ -278,10 +278,9 @@ HingeMarks CollectHinges(const SolidScene& scene, const SolidCamera& camera, con
 
 }  // namespace
 
-Matrix SolidCamera::DefaultTurn() {
-  // Seen from above and in front, a little from the left.
+Matrix SolidCamera::DefaultTurn(double spinBy) {
   const Rigid tilt = Rigid::Turn({0, 0, 0}, {1, 0, 0}, -0.9);
-  const Rigid spin = Rigid::Turn({0, 0, 0}, {0, 0, 1}, 0.45);
+  const Rigid spin = Rigid::Turn({0, 0, 0}, {0, 0, 1}, 0.45 + spinBy);
   return tilt.After(spin).r;
 }
 

@@ -31,7 +31,9 @@ struct SolidCamera {
   Matrix turn = DefaultTurn();
   double zoom = 1.0;
 
-  static Matrix DefaultTurn();
+  // Seen from above and in front, a little from the left; `spin` turns the
+  // scene further about the vertical first (radians).
+  static Matrix DefaultTurn(double spin = 0);
   // Turns the view as a drag by (dx, dy) pixels does (a trackball).
   void Drag(double dx, double dy);
 };
