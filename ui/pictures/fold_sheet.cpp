@@ -47,30 +47,36 @@ QString HingeLine(const FoldSheet& sheet, const FoldSheetStep& step) {
   return parts.join(QStringLiteral(", "));
 }
 
-// The camera for a step: the default view turned about the vertical by the
-// quarter turn that brings the cubes that moved (`moved`) most to the front,
-// so that a fold at the back of a packed block is seen; the default view
-// unless another is clearly better.
-Matrix StepTurn(const SolidScene& scene, const std::vector<bool>& moved) {
-  Point all{0, 0, 0}, mover{0, 0, 0};
-  int movers = 0;
-  for (int k = 0; k < scene.solid->cubeCount; ++k) {
-    const Point centre = scene.poses[k].Apply(scene.solid->FigureCentre(k));
-    all = all + centre;
-    if (moved[k]) {
-      mover = mover + centre;
-      ++movers;
-    }
+// How many of the cubes that moved (`moved`) stand behind a cube that did
+// not, seen through `turn`: their centres less than 0.8 of an edge apart
+// across the line of sight.
+int HiddenMovers(const SolidScene& scene, const std::vector<bool>& moved, const Matrix& turn) {
+  std::vector<Point> view;
+  for (int k = 0; k < scene.solid->cubeCount; ++k)
+    view.push_back(Apply(turn, scene.poses[k].Apply(scene.solid->FigureCentre(k))));
+  int hidden = 0;
+  for (std::size_t k = 0; k < view.size(); ++k) {
+    if (!moved[k]) continue;
+    for (std::size_t j = 0; j < view.size(); ++j)
+      if (!moved[j] && view[j][2] < view[k][2] &&
+          std::hypot(view[j][0] - view[k][0], view[j][1] - view[k][1]) < 0.8) {
+        ++hidden;
+        break;
+      }
   }
+  return hidden;
+}
+
+// The camera for a step: the default view, or the one turned about the
+// vertical by the quarter turn that hides fewest of the cubes that moved,
+// so that a fold at the back of a packed block is seen.
+Matrix StepTurn(const SolidScene& scene, const std::vector<bool>& moved) {
   Matrix best = SolidCamera::DefaultTurn();
-  if (movers == 0 || movers == scene.solid->cubeCount) return best;
-  const Point towards = (1.0 / movers) * mover - (1.0 / scene.solid->cubeCount) * all;
-  double nearest = Apply(best, towards)[2] - 0.5;  // view z grows away from the viewer
-  for (int quarter = 1; quarter < 4; ++quarter) {
+  int fewest = HiddenMovers(scene, moved, best);
+  for (int quarter = 1; quarter < 4 && fewest > 0; ++quarter) {
     const Matrix turn = SolidCamera::DefaultTurn(quarter * std::numbers::pi / 2);
-    const double depth = Apply(turn, towards)[2];
-    if (depth < nearest) {
-      nearest = depth;
+    if (const int hidden = HiddenMovers(scene, moved, turn); hidden < fewest) {
+      fewest = hidden;
       best = turn;
     }
   }

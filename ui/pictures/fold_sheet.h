@@ -2,8 +2,9 @@
 // numbered step pictures (solid/fold_steps.h) after a picture of the flat
 // figure, each showing the pose after the step, the cubes that moved in
 // their colours and the others paler, the hinges it turns marked and listed
-// with their angles, seen from the quarter turn about the vertical that
-// shows the moving cubes best, in a grid under a title. A PDF (Qt's PDF writer) has A4
+// with their angles, seen as the 3-D view first shows a solution or, when
+// that hides moving cubes behind others, from the quarter turn about the
+// vertical that hides fewest, in a grid under a title. A PDF (Qt's PDF writer) has A4
 // pages of kFoldSheetColumns x kFoldSheetRows pictures, as many as the
 // steps need; an SVG is one sheet holding every picture in the same columns.
 //
