@@ -758,8 +758,8 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <translation>Save the fold instructions</translation>
     </message>
     <message>
-        <source>Для решения %1 движение складывания не найдено, инструкции нет. %2</source>
-        <translation>No folding motion was found for solution %1, so there are no instructions. %2</translation>
+        <source>У решения %1 нет найденного движения складывания, инструкции нет. %2</source>
+        <translation>Solution %1 has no found folding motion, so there are no instructions. %2</translation>
     </message>
     <message>
         <source>Решение %1 ложится в форму без поворота шарниров, инструкции нет.</source>

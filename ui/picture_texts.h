@@ -26,7 +26,7 @@ inline constexpr const char* kFoldSheetSaveTitle =
 inline constexpr const char* kFoldSheetFilter = "*.pdf *.svg";
 // %1: the solution's number, %2: the fold check's verdict in words.
 inline constexpr const char* kFoldSheetNoMotionText =
-    QT_TRANSLATE_NOOP("Zorvat", "Для решения %1 движение складывания не найдено, инструкции нет. %2");
+    QT_TRANSLATE_NOOP("Zorvat", "У решения %1 нет найденного движения складывания, инструкции нет. %2");
 inline constexpr const char* kFoldSheetNothingText =
     QT_TRANSLATE_NOOP("Zorvat", "Решение %1 ложится в форму без поворота шарниров, инструкции нет.");
 // On the sheet: %1 the task's name, %2 the solution's number.
