@@ -72,15 +72,11 @@ void EmptyRegions::Build(const PreparedSearch& prep, bool acrossEdges, BlockPool
     }
 }
 
-CellMask EmptyRegions::Grow(const CellMask& from) const {
+CellMask EmptyRegions::GrowCells(const CellMask& from) const {
   CellMask out = from;
   auto add = [&](const CellMask& m) {
     for (int w = 0; w < words_; ++w) out.words[w] |= m.words[w];
   };
-  if (box_ && words_ == 1) {
-    out.words[0] = GrowWord(from.words[0]);
-    return out;
-  }
   if (box_) {
     CellMask part;
     for (int w = 0; w < words_; ++w) part.words[w] = from.words[w] & notLastX_.words[w];
@@ -142,19 +138,12 @@ int EmptyRegions::Sizes(CellMask cells, int* sizes, CellMask* masks) const {
   return count;
 }
 
-bool EmptyRegions::Joined(const CellMask& cells, const CellMask& targets) const {
+bool EmptyRegions::JoinedCells(const CellMask& cells, const CellMask& targets) const {
   CellMask region;
   int first = -1;
   for (int w = 0; w < words_ && first < 0; ++w)
     if (targets.words[w] != 0) first = w * 64 + std::countr_zero(targets.words[w]);
   if (first < 0) return true;
-  if (box_ && words_ == 1) {
-    const std::uint64_t within = cells.words[0], all = targets.words[0];
-    std::uint64_t part = std::uint64_t{1} << first;
-    for (std::uint64_t grown; (part & all) != all; part = grown)
-      if ((grown = GrowWord(part) & within) == part) return false;
-    return true;
-  }
   region.Set(first);
   for (;;) {
     const CellMask grown = Grow(region);
@@ -170,8 +159,8 @@ bool EmptyRegions::Joined(const CellMask& cells, const CellMask& targets) const 
   }
 }
 
-void EmptyRegions::CountNeighbours(const CellMask& of, const CellMask& at, CellMask& one,
-                                   CellMask& two) const {
+void EmptyRegions::CountNeighboursCells(const CellMask& of, const CellMask& at, CellMask& one,
+                                        CellMask& two) const {
   one = CellMask{};
   two = CellMask{};
   auto add = [&](const CellMask& m) {
@@ -180,23 +169,6 @@ void EmptyRegions::CountNeighbours(const CellMask& of, const CellMask& at, CellM
       one.words[w] |= m.words[w];
     }
   };
-  if (wholeBox_ && words_ == 1) {
-    // Each shift moves every cell onto the neighbour it sees in one direction.
-    const std::uint64_t m = of.words[0];
-    const std::uint64_t form = form_.words[0];
-    const std::uint64_t dirs[] = {
-        m >> 1 & notLastX_.words[0],        m << 1 & notFirstX_.words[0],
-        m >> strideY_ & notLastY_.words[0], m << strideY_ & notFirstY_.words[0],
-        strideZ_ < 64 ? m >> strideZ_ : 0,  strideZ_ < 64 ? m << strideZ_ & form : 0};
-    std::uint64_t o = 0, t = 0;
-    for (const std::uint64_t d : dirs) {
-      t |= o & d;
-      o |= d;
-    }
-    one.words[0] = o & at.words[0];
-    two.words[0] = t & at.words[0];
-    return;
-  }
   if (wholeBox_) {
     CellMask part;
     for (int w = 0; w < words_; ++w) part.words[w] = of.words[w];

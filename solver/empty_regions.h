@@ -27,12 +27,30 @@ class EmptyRegions {
   int Sizes(CellMask cells, int* sizes, CellMask* masks) const;
   // Among the cells of `at`: those with at least one face neighbour in
   // `of` (into `one`) and those with at least two (into `two`).
-  void CountNeighbours(const CellMask& of, const CellMask& at, CellMask& one, CellMask& two) const;
+  // The search asks these after nearly every step: a whole box in one mask
+  // word is answered inline, by word shifts.
+  void CountNeighbours(const CellMask& of, const CellMask& at, CellMask& one, CellMask& two) const {
+    if (wholeBox_ && words_ == 1) {
+      CountNeighboursWord(of.words[0], at.words[0], one.words[0], two.words[0]);
+      return;
+    }
+    CountNeighboursCells(of, at, one, two);
+  }
   // Whether every cell of `targets` (all within `cells`) lies in one region
   // of `cells`; the fill stops as soon as it has met them all.
-  bool Joined(const CellMask& cells, const CellMask& targets) const;
+  bool Joined(const CellMask& cells, const CellMask& targets) const {
+    if (box_ && words_ == 1) return JoinedWord(cells.words[0], targets.words[0]);
+    return JoinedCells(cells, targets);
+  }
   // The cells joined to some cell of `from`, and those of `from`.
-  CellMask Grow(const CellMask& from) const;
+  CellMask Grow(const CellMask& from) const {
+    if (box_ && words_ == 1) {
+      CellMask out;
+      out.words[0] = GrowWord(from.words[0]);
+      return out;
+    }
+    return GrowCells(from);
+  }
   // The face neighbours of a form cell.
   const CellMask& Faces(int cell) const { return faces_[cell]; }
 
@@ -44,6 +62,34 @@ class EmptyRegions {
     // A one-layer box may fill the word: no shift by its whole width.
     if (strideZ_ < 64) out |= m << strideZ_ | m >> strideZ_;
     return out;
+  }
+
+  void CountNeighboursCells(const CellMask& of, const CellMask& at, CellMask& one, CellMask& two) const;
+  bool JoinedCells(const CellMask& cells, const CellMask& targets) const;
+  CellMask GrowCells(const CellMask& from) const;
+  // The one-word whole box: each shift moves every cell onto the neighbour
+  // it sees in one direction.
+  void CountNeighboursWord(std::uint64_t of, std::uint64_t at, std::uint64_t& one, std::uint64_t& two) const {
+    const std::uint64_t dirs[] = {of >> 1 & notLastX_.words[0],
+                                  of << 1 & notFirstX_.words[0],
+                                  of >> strideY_ & notLastY_.words[0],
+                                  of << strideY_ & notFirstY_.words[0],
+                                  strideZ_ < 64 ? of >> strideZ_ : 0,
+                                  strideZ_ < 64 ? of << strideZ_ & form_.words[0] : 0};
+    std::uint64_t o = 0, t = 0;
+    for (const std::uint64_t d : dirs) {
+      t |= o & d;
+      o |= d;
+    }
+    one = o & at;
+    two = t & at;
+  }
+  bool JoinedWord(std::uint64_t cells, std::uint64_t targets) const {
+    if (targets == 0) return true;
+    std::uint64_t part = targets & (0 - targets);
+    for (std::uint64_t grown; (part & targets) != targets; part = grown)
+      if ((grown = GrowWord(part) & cells) == part) return false;
+    return true;
   }
 
   int words_ = 1;

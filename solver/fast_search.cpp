@@ -33,7 +33,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
       rules_(rules),
       red_(rules != nullptr ? rules->Reductions() : nullptr) {
   UsePool(tables.pool, blockAvailable_, lists_, listBounds_, slotUsed_, chosen_, constraints_,
-          constraintCount_, placedStack_, slotStack_, path_, stamp_, classCount_, placedInPart_, regionMasks_,
+          constraintCount_, placedStack_, slotStack_, path_, stamp_, classCount_, partSeen_, regionMasks_,
           groupRegions_, groupIndex_, groupStack_, visited_, groupOf_, groupSize_, regionSizes_, twinsLeft_,
           twinBound_, replayRoom_, onPath_);
   const auto b = static_cast<std::size_t>(prep.blockCount);
@@ -81,12 +81,8 @@ void FastSearch::Reset() {
   listTop_ = t_.own.size();
   symmetries_ = red_ != nullptr ? red_->allSymmetries : 1;
   fewLeft_[0] = fewLeft_[1] = 0;
-  looseLinks_ = 0;
-  std::fill(placedInPart_.begin(), placedInPart_.end(), 0);
-  freeParts_ = static_cast<int>(placedInPart_.size());
   std::fill(twinBound_.begin(), twinBound_.end(), -1);
   if (red_ != nullptr) {
-    looseLinks_ = static_cast<int>(rules_->blockLinks.size());
     for (std::size_t k = 0; k < rules_->fewPartners.size(); ++k) fewLeft_[k % 2] += rules_->fewPartners[k];
     std::copy(rules_->familySize.begin(), rules_->familySize.end(), twinsLeft_.begin());
     int regions = 0;

@@ -304,11 +304,13 @@ class FastSearch {
   std::uint32_t stampCounter_ = 0;
   // The cubes with no face partner, with at most one, of the unplaced blocks.
   int fewLeft_[2] = {0, 0};
-  // When the links between blocks make no cycle, the unplaced blocks fall
-  // into (unplaced blocks - links between them) groups.
-  int looseLinks_ = 0;            // links between two unplaced blocks
-  PoolVector<int> placedInPart_;  // per part: its blocks placed
-  int freeParts_ = 0;             // parts with no block placed
+  // SplitRegions' counts, made only when it runs, which is rare next to
+  // the placements: the links between two unplaced blocks (when the links
+  // make no cycle, the unplaced blocks fall into (unplaced blocks - those
+  // links) groups), and whether some part of the figure has no block placed.
+  int LooseLinks() const;
+  bool FreePartLeft() const;
+  mutable PoolVector<std::uint32_t> partSeen_;  // per part: groupStamp_ when a placed block was seen
   // Scratch of SplitRegions.
   mutable PoolVector<CellMask> regionMasks_;         // N: the cells of each region
   mutable PoolVector<std::uint64_t> groupRegions_;   // B: regions a group may go into, bit per region
@@ -324,11 +326,6 @@ class FastSearch {
     const PreparedRules& r = *rules_;
     fewLeft_[0] -= by * r.fewPartners[2 * block];
     fewLeft_[1] -= by * r.fewPartners[2 * block + 1];
-    for (std::int32_t k = r.linkedStart[block]; k < r.linkedStart[block + 1]; ++k)
-      looseLinks_ -= by * blockAvailable_[r.linked[k]];
-    const int before = placedInPart_[r.partOf[block]];
-    placedInPart_[r.partOf[block]] += by;
-    freeParts_ -= (before == 0) - (before + by == 0);
     if (r.familyOf[block] >= 0) twinsLeft_[r.familyOf[block]] -= by;
   }
   // Twin families (PreparedRules::familyOf), by their lowest block: the

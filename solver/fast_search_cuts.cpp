@@ -10,7 +10,7 @@ namespace zv {
 void FastSearch::PrepareRuleState() {
   const auto b = static_cast<std::size_t>(prep_.blockCount);
   const auto n = static_cast<std::size_t>(prep_.formCellCount);
-  placedInPart_.assign(static_cast<std::size_t>(rules_->partCount), 0);
+  partSeen_.assign(static_cast<std::size_t>(rules_->partCount), 0);
   regionMasks_.resize(n);
   regionSizes_.resize(n);
   groupOf_.resize(b);

@@ -62,7 +62,7 @@ bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, 
   if (one) return false;
   int cubesLeft = -surplus;
   for (int w = 0; w < t_.maskWords; ++w) cubesLeft += std::popcount(open.words[w]);
-  const int groups = freeParts_ == 0 && found <= 64
+  const int groups = found <= 64 && !FreePartLeft()
                          ? AnchoredGroups(list, count, blocksLeft, cubesLeft, found)
                          : LooseGroups();
   if (groups < 0) return true;
@@ -131,7 +131,7 @@ int FastSearch::AnchoredGroups(const LinkConstraint* list, int count, int blocks
   int groups = 0;
   // Without cycles, the group count follows from the links left; one group
   // holds every unplaced cube.
-  const int total = rules_->linksFormForest ? blocksLeft - looseLinks_ : -1;
+  const int total = rules_->linksFormForest ? blocksLeft - LooseLinks() : -1;
   const bool oneGroup = total == 1;
   // The last group of a known count is what the others leave.
   int last = -1, others = 0;
@@ -173,6 +173,24 @@ int FastSearch::AnchoredGroups(const LinkConstraint* list, int count, int blocks
     if (allowed == 0) return -1;
   }
   return groups;
+}
+
+int FastSearch::LooseLinks() const {
+  int loose = 0;
+  for (const auto& [a, b] : rules_->blockLinks) loose += blockAvailable_[a] & blockAvailable_[b];
+  return loose;
+}
+
+bool FastSearch::FreePartLeft() const {
+  // The parts holding a placed block, each counted once.
+  ++groupStamp_;
+  int seen = 0;
+  for (int i = 0; i < placedTop_; ++i) {
+    std::uint32_t& mark = partSeen_[rules_->partOf[placedStack_[i]]];
+    seen += mark != groupStamp_;
+    mark = groupStamp_;
+  }
+  return seen < rules_->partCount;
 }
 
 int FastSearch::GroupSize(int start, int group) const {
