@@ -70,12 +70,10 @@ class EmptyRegions {
   // The one-word whole box: each shift moves every cell onto the neighbour
   // it sees in one direction.
   void CountNeighboursWord(std::uint64_t of, std::uint64_t at, std::uint64_t& one, std::uint64_t& two) const {
-    const std::uint64_t dirs[] = {of >> 1 & notLastX_.words[0],
-                                  of << 1 & notFirstX_.words[0],
-                                  of >> strideY_ & notLastY_.words[0],
-                                  of << strideY_ & notFirstY_.words[0],
-                                  strideZ_ < 64 ? of >> strideZ_ : 0,
-                                  strideZ_ < 64 ? of << strideZ_ & form_.words[0] : 0};
+    const std::uint64_t dirs[] = {
+        of >> 1 & notLastX_.words[0],        of << 1 & notFirstX_.words[0],
+        of >> strideY_ & notLastY_.words[0], of << strideY_ & notFirstY_.words[0],
+        strideZ_ < 64 ? of >> strideZ_ : 0,  strideZ_ < 64 ? of << strideZ_ & form_.words[0] : 0};
     std::uint64_t o = 0, t = 0;
     for (const std::uint64_t d : dirs) {
       t |= o & d;
