@@ -171,17 +171,19 @@ std::size_t FastSearch::GatherCovering(int cell) {
   const std::size_t first = listTop_;
   const std::size_t most = first + (bounds[prep_.blockCount] - bounds[0]);
   if (lists_.size() < most) lists_.resize(2 * most);
-  std::int32_t* list = lists_.data();
+  std::int32_t* const list = lists_.data();
   const std::uint64_t* masks = t_.maskBits.data() + (cell >> 6);
   const auto words = static_cast<std::size_t>(t_.maskWords);
+  const int bit = cell & 63;
   // Whether an entry covers the cell is close to random, so every entry is
   // written at the top and the top moves on only for those that do.
-  std::size_t top = first;
-  for (std::uint32_t i = bounds[0]; i < bounds[prep_.blockCount]; ++i) {
-    const std::int32_t q = list[i];
-    list[top] = q;
-    top += masks[static_cast<std::size_t>(q) * words] >> (cell & 63) & 1;
+  std::int32_t* out = list + first;
+  for (const std::int32_t* in = list + bounds[0], *end = list + bounds[prep_.blockCount]; in != end; ++in) {
+    const std::int32_t q = *in;
+    *out = q;
+    out += masks[static_cast<std::size_t>(q) * words] >> bit & 1;
   }
+  const auto top = static_cast<std::size_t>(out - list);
   assert(top <= lists_.size());
   listTop_ = top;
   return first;
