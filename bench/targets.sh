@@ -7,8 +7,15 @@
 # With -i it prints instead the reduced search's instructions per search call
 # (valgrind's callgrind, one thread: the instructions inside FastSearch::Run
 # over the calls the run reports), which do not depend on the machine's load.
+# With -p PREVIOUS it compares CLI with an earlier build: it alternates the
+# two (reduced engine, one thread) on the puzzles of the speed goals, round
+# by round, and prints each one's least processor time (user + system) with
+# the load before each round and the ratio CLI / PREVIOUS (the two-thread
+# speed-up is the default run's); with -i too, both builds' instructions
+# per call.
 #
-# usage: bench/targets.sh [-r ROUNDS] [-c CLI] [-i]
+# usage: bench/targets.sh [-r ROUNDS] [-c CLI] [-i] [-p PREVIOUS] [-s PUZZLES]
+#   -s  the puzzles for -i and -p (default: King snake, 46-segment chain, 3x4x5, and 6x10 for -p)
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,12 +23,16 @@ root=$(cd "$here/.." && pwd)
 rounds=3
 cli="$root/build-release/cli/zorvat-cli"
 instructions=0
-while getopts r:c:i option; do
+previous=
+puzzles=
+while getopts r:c:ip:s: option; do
   case $option in
     r) rounds=$OPTARG ;;
     c) cli=$OPTARG ;;
     i) instructions=1 ;;
-    *) sed -n '11p' "$0" >&2; exit 2 ;;
+    p) previous=$OPTARG ;;
+    s) puzzles=$OPTARG ;;
+    *) sed -n '17,18p' "$0" >&2; exit 2 ;;
   esac
 done
 if [ ! -x "$cli" ]; then
@@ -34,15 +45,48 @@ fi
 if [ "$instructions" = 1 ]; then
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
-  printf '%-24s %12s %16s %12s\n' puzzle calls instructions per-call
-  for puzzle in king_snake.zvt chain_46.zvt pentominoes_3x4x5.zvt; do
-    valgrind --tool=callgrind --callgrind-out-file="$work/out" \
-      "$cli" solve "$root/examples/$puzzle" --json --threads 1 >"$work/json" 2>/dev/null
-    calls=$(grep -o '"searchCalls":[0-9]*' "$work/json" | cut -d: -f2)
-    inside=$(callgrind_annotate --inclusive=yes "$work/out" 2>/dev/null |
-      awk '/zv::FastSearch::Run\(\)/ { gsub(",", "", $1); print $1; exit }')
-    awk -v p="$puzzle" -v c="$calls" -v i="$inside" 'BEGIN { printf "%-24s %12s %16s %12.0f\n", p, c, i, i / c }' 
+  printf '%-24s %-8s %12s %16s %12s\n' puzzle build calls instructions per-call
+  for puzzle in ${puzzles:-king_snake.zvt chain_46.zvt pentominoes_3x4x5.zvt}; do
+    for build in $previous "$cli"; do
+      name=new
+      [ "$build" = "$cli" ] || name=previous
+      valgrind --tool=callgrind --callgrind-out-file="$work/out" \
+        "$build" solve "$root/examples/$puzzle" --json --threads 1 >"$work/json" 2>/dev/null
+      calls=$(grep -o '"searchCalls":[0-9]*' "$work/json" | cut -d: -f2)
+      inside=$(callgrind_annotate --inclusive=yes "$work/out" 2>/dev/null |
+        awk '/zv::FastSearch::Run\(\)/ { gsub(",", "", $1); print $1; exit }')
+      awk -v p="$puzzle" -v b="$name" -v c="$calls" -v i="$inside" \
+        'BEGIN { printf "%-24s %-8s %12s %16s %12.0f\n", p, b, c, i, i / c }'
+    done
   done
+  exit 0
+fi
+
+if [ -n "$previous" ]; then
+  # Processor time of one solve, user + system, from /usr/bin/time.
+  cpu() { /usr/bin/time -f '%U %S' "$@" 2>&1 >/dev/null | tail -1 | awk '{ printf "%.2f", $1 + $2 }'; }
+  rows=$(mktemp)
+  trap 'rm -f "$rows"' EXIT
+  set -- ${puzzles:-king_snake.zvt chain_46.zvt pentominoes_3x4x5.zvt pentominoes_6x10.zvt}
+  round=1
+  while [ "$round" -le "$rounds" ]; do
+    echo "round $round: $(uptime)"
+    for puzzle in "$@"; do
+      task="$root/examples/$puzzle"
+      echo "$puzzle previous $(cpu "$previous" solve "$task" --threads 1)" >>"$rows"
+      echo "$puzzle new $(cpu "$cli" solve "$task" --threads 1)" >>"$rows"
+    done
+    round=$((round + 1))
+  done
+  awk '
+    { key = $1 " " $2; if (!(key in best) || $3 < best[key]) best[key] = $3; if (!($1 in seen)) { seen[$1] = 1; order[++n] = $1 } }
+    END {
+      printf "%-24s %10s %10s %10s\n", "puzzle", "previous", "new", "new/prev"
+      for (i = 1; i <= n; ++i) {
+        p = order[i]; a = best[p " previous"]; b = best[p " new"]
+        printf "%-24s %10.2f %10.2f %10s\n", p, a, b, (a > 0 ? sprintf("%.2fx", b / a) : "-")
+      }
+    }' "$rows"
   exit 0
 fi
 
