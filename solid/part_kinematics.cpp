@@ -114,22 +114,34 @@ bool PartKinematics::PoseFree(const std::vector<double>& angles, int* cubeA, int
 double PartKinematics::Reach(const std::vector<Rigid>& poses, const std::vector<double>& turn) const {
   const SolidSolution& s = fold_->Solid();
   constexpr double kHalfDiagonal = 0.8660254037844387;  // centre to corner of a unit cube
-  double reach = 0;
+  // Hinge i's line as the block it hangs from carries it: that block's pose
+  // is the pose of any cube of it; the line is the same in the child's
+  // pose, which differs from the parent's by a turn about it.
+  const auto distance = [&](std::size_t c, int i) {
+    const FoldHinge& h = fold_->Hinges()[hinges_[i]];
+    const Rigid& carrier = poses[cubeOfBlock_[i + 1]];  // hinge i turns block i + 1
+    const Point point = carrier.Apply(h.point), axis = zv::Apply(carrier.r, h.axis);
+    const Point v = poses[c].Apply(s.FigureCentre(cubes_[c])) - point;
+    return Length(v - Dot(v, axis) * axis) + kHalfDiagonal;
+  };
+  int turning = -1, count = 0;
+  for (std::size_t i = 0; i < turn.size(); ++i)
+    if (turn[i] != 0) turning = static_cast<int>(i), ++count;
+  double reach = 0, still = 0;
   for (std::size_t c = 0; c < cubes_.size(); ++c) {
-    const Point centre = poses[c].Apply(s.FigureCentre(cubes_[c]));
+    bool moves = false;
     for (int i : ancestors_[c]) {
       if (turn[i] == 0) continue;
-      // Hinge i's line as the block it hangs from carries it: that block's
-      // pose is the pose of any cube of it; the line is the same in the
-      // child's pose, which differs from the parent's by a turn about it.
-      const FoldHinge& h = fold_->Hinges()[hinges_[i]];
-      const Rigid& carrier = poses[cubeOfBlock_[i + 1]];  // hinge i turns block i + 1
-      const Point point = carrier.Apply(h.point), axis = zv::Apply(carrier.r, h.axis);
-      const Point v = centre - point;
-      reach = std::max(reach, Length(v - Dot(v, axis) * axis) + kHalfDiagonal);
+      moves = true;
+      reach = std::max(reach, distance(c, i));
     }
+    if (count == 1 && !moves) still = std::max(still, distance(c, turning));
   }
-  return reach;
+  // One hinge turning: the two sides turn against each other about its
+  // line, so the cubes on either side may be taken as the moving ones, and
+  // the side nearer the line bounds how far any corner moves against the
+  // other side.
+  return count == 1 ? std::min(reach, still) : reach;
 }
 
 bool PartKinematics::MoveFree(const std::vector<double>& a, const std::vector<double>& b, double cornerStep,

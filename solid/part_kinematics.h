@@ -14,6 +14,10 @@
 // cube's corner from the axis of a turning hinge it hangs on (measured at
 // the checked pose) and Θ the sum of the hinges' turns to the next pose,
 // no corner moves more than M (e^Θ - 1), so Θ = ln(1 + cornerStep / M).
+// When one hinge turns, its two sides turn against each other about its
+// line, and M is taken from the side whose corners lie nearer that line
+// (a long loose end swung about a joint of a compact part is checked as
+// the compact part turning).
 //
 // The play of a strung puzzle: a cube that spins about its own axis, as the
 // cubes on the line of a turning face-axis hinge do, reaches out of its cell by up
