@@ -44,15 +44,9 @@ FoldBar::FoldBar(QWidget* parent) : QWidget(parent), filter(new FoldFilter(this)
 
 bool FoldBar::foldableOnly() const { return FoldOnlyCB->isChecked(); }
 
-void FoldBar::ShowState(int shown) {
+FoldMark FoldBar::ShowState(int shown) {
   const int total = filter->total(), checked = filter->checked(), foldable = filter->foldableCount();
   const std::optional<FoldOutcome> mark = filter->outcome(shown);
-  const char* markText = !mark                            ? kMarkNotChecked
-                         : *mark == FoldOutcome::Foldable ? kMarkFoldable
-                         : *mark == FoldOutcome::NotFound ? kMarkNotFound
-                                                          : kMarkNotChecked;
-  // The verdict's colours of the 3-D view's line: green foldable, red no motion found, black not checked.
-  SetLabelLook(FoldL, markText == kMarkFoldable ? kGreen : markText == kMarkNotFound ? kRed : kBlack, false);
   QString state;
   if (filter->running())
     state = Tr(kFoldProgress).arg(checked).arg(total);
@@ -60,11 +54,16 @@ void FoldBar::ShowState(int shown) {
     state = Tr(kFoldStopped).arg(checked).arg(total).arg(foldable);
   else if (total > 0)
     state = Tr(kFoldCount).arg(foldable).arg(total);
-  FoldL->setText(total == 0 ? QString() : Tr(markText) + QStringLiteral(" · ") + state);
+  FoldL->setText(total == 0 ? QString() : state);
   FoldL->adjustSize();
   const QSignalBlocker block(FoldBt);  // the button follows the check, also when it ends by itself
   FoldBt->setChecked(filter->running());
   FoldOnlyCB->setEnabled(foldable > 0);
+  if (total == 0) return {};
+  // The verdict's colours of the 3-D view's line: green foldable, red no motion found, black not checked.
+  if (mark == FoldOutcome::Foldable) return {QStringLiteral("✓"), Tr(kMarkFoldable), kGreen};
+  if (mark == FoldOutcome::NotFound) return {QStringLiteral("✗"), Tr(kMarkNotFound), kRed};
+  return {QStringLiteral("?"), Tr(kMarkNotChecked), kBlack};
 }
 
 }  // namespace zv

@@ -1,12 +1,15 @@
 // The fold row of solution view (FoldP), under the result labels: FoldBt
 // starts the background fold check of every stored solution and, pressed
 // again, stops it; FoldOnlyCB makes the browse buttons step through the
-// foldable solutions only; FoldL names the shown solution's mark
-// (foldable, no motion found, not checked) and the check's progress or
-// count ("проверено 3 из 5", "3 из 5 складываются").
+// foldable solutions only; FoldL names the check's progress or count
+// ("проверено 3 из 5", "3 из 5 складываются"), and the shown solution's
+// mark (foldable, no motion found, not checked) goes beside the solution
+// number in the solution browser.
 #pragma once
 
 #include <QWidget>
+
+#include "ui/solution_browser.h"
 
 class QCheckBox;
 class QLabel;
@@ -22,8 +25,9 @@ class FoldBar : public QWidget {
  public:
   explicit FoldBar(QWidget* parent);
 
-  // The mark of solution `shown` and the state of the check.
-  void ShowState(int shown);
+  // The state of the check; returns the mark of solution `shown` for the
+  // solution browser (none before the check has run).
+  FoldMark ShowState(int shown);
   // Whether the browse buttons step through the foldable solutions only.
   bool foldableOnly() const;
 

@@ -1,8 +1,10 @@
 // The solution browser of the form half (ui/solution_browser.h).
 #include "ui/solution_browser.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QToolButton>
+#include <algorithm>
 
 #include "solver/solver.h"
 #include "ui/controls.h"
@@ -37,6 +39,8 @@ SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
   SolL->setGeometry(0, 25, 127, 16);
   SolL->setAlignment(Qt::AlignHCenter);
   SetLabelLook(SolL, kBlue, true);
+  FoldMarkL = MakeLabel(this, "FoldMarkL", "", 0, 25);
+  FoldMarkL->setVisible(false);
   SolidBt = MakeButton(this, "SolidBt", kSolidViewToggleHint, 38, 44, 52, 22, QStringLiteral("3D"), true);
   PicturesBt = MakePicturesButton(this, "PicturesBt", 94, 44, true,
                                   [this](WindowPicture what) { emit pictureRequested(what); });
@@ -63,6 +67,19 @@ void SolutionBrowser::ShowBrowseState(int index, int count, const SolveStats& st
   }
   SolL->setToolTip(Tr(kSolutionHint));
   SolL->setText(count == 0 ? Tr(kNoSolutions) : Tr(kSolutionOfCount).arg(index + 1).arg(count));
+}
+
+void SolutionBrowser::ShowFoldMark(const FoldMark& mark) {
+  FoldMarkL->setVisible(!mark.glyph.isEmpty());
+  if (mark.glyph.isEmpty()) return;
+  FoldMarkL->setText(mark.glyph);
+  FoldMarkL->setToolTip(mark.hint);
+  SetLabelLook(FoldMarkL, mark.colour, true);
+  FoldMarkL->adjustSize();
+  // SolL centres its text: the mark starts just past its right end, inside the browser.
+  const int textWidth = QFontMetrics(SolL->font()).horizontalAdvance(SolL->text());
+  const int x = SolL->x() + (SolL->width() + textWidth) / 2 + 3;
+  FoldMarkL->move(std::min(x, width() - FoldMarkL->width()), SolL->y());
 }
 
 }  // namespace zv

@@ -69,7 +69,7 @@ void TZvForm::DropStaleFoldCheck() {
     const QSignalBlocker block(fold.FoldOnlyCB);
     fold.FoldOnlyCB->setChecked(false);
   }
-  fold.ShowState(currentSolutionIndex());
+  formHalf_->SolP->ShowFoldMark(fold.ShowState(currentSolutionIndex()));
 }
 
 void TZvForm::GateBrowseByFold() {

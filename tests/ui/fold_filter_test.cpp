@@ -1,10 +1,12 @@
 // The fold check of every solution from the solution browser, driven as a
-// user drives it: FoldBt checks in the background, FoldL names the shown
-// solution's mark and the count, FoldOnlyCB steps through the foldable
-// solutions only, and a stopped check says so and keeps what it found.
+// user drives it: FoldBt checks in the background, FoldL names the count,
+// FoldMarkL the shown solution's mark right after its number, FoldOnlyCB
+// steps through the foldable solutions only, and a stopped check says so
+// and keeps what it found.
 #include "ui/fold_filter.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <atomic>
 #include <thread>
 
@@ -16,6 +18,21 @@ using namespace zv::test;
 
 class FoldFilterTest : public QObject {
   Q_OBJECT
+
+  // The mark's glyph and words, and that it stands right of the centred
+  // number, on its line, inside the browser.
+  static void ExpectMark(TZvForm& w, const char* glyph, const char* words) {
+    const auto* mark = Control<QLabel>(w, "FoldMarkL");
+    const auto* number = Control<QLabel>(w, "SolL");
+    QVERIFY(!mark->isHidden());
+    QCOMPARE(mark->text(), QString::fromUtf8(glyph));
+    QCOMPARE(mark->toolTip(), QString::fromUtf8(words));
+    const int textRight =
+        number->x() + (number->width() + number->fontMetrics().horizontalAdvance(number->text())) / 2;
+    QVERIFY(mark->x() >= textRight && mark->x() <= textRight + 8);
+    QCOMPARE(mark->y(), number->y());
+    QVERIFY(mark->x() + mark->width() <= mark->parentWidget()->width());
+  }
 
   static TZvForm& Solved(WindowFixture& fx, const char* example) {
     TZvForm& w = fx.Start();
@@ -33,13 +50,16 @@ class FoldFilterTest : public QObject {
     QCOMPARE(LabelText(w, "SolL"), QStringLiteral("1 из 5"));
     auto* only = Control<QCheckBox>(w, "FoldOnlyCB");
     QVERIFY(!only->isEnabled());
+    QVERIFY(Control<QLabel>(w, "FoldMarkL")->isHidden());  // no mark before the check
     ClickButton(w, "FoldBt");
-    QTRY_COMPARE(LabelText(w, "FoldL"), QStringLiteral("складывается · 1 из 5 складываются"));
+    QTRY_COMPARE(LabelText(w, "FoldL"), QStringLiteral("1 из 5 складываются"));
+    ExpectMark(w, "✓", "складывается");
     QVERIFY(!Button(w, "FoldBt")->isChecked());
     ClickButton(w, "NextSolBt");
     ClickButton(w, "NextSolBt");
     QCOMPARE(LabelText(w, "SolL"), QStringLiteral("3 из 5"));
-    QCOMPARE(LabelText(w, "FoldL"), QStringLiteral("не проверено · 1 из 5 складываются"));
+    QCOMPARE(LabelText(w, "FoldL"), QStringLiteral("1 из 5 складываются"));
+    ExpectMark(w, "?", "не проверено");
     only->click();  // the shown one does not fold: back to the one that does
     QCOMPARE(LabelText(w, "SolL"), QStringLiteral("1 из 5"));
     QVERIFY(!Button(w, "NextSolBt")->isEnabled() && !Button(w, "LastSolBt")->isEnabled());
@@ -48,6 +68,7 @@ class FoldFilterTest : public QObject {
     QCOMPARE(LabelText(w, "SolL"), QStringLiteral("2 из 5"));
     ClickButton(w, "SolveBt");  // back to editing: the outcomes are of solutions gone
     QCOMPARE(w.findChild<FoldFilter*>()->total(), 0);
+    QVERIFY(Control<QLabel>(w, "FoldMarkL")->isHidden());
   }
 
   void aStoppedCheckSaysSoAndKeepsWhatItFound() {
@@ -69,10 +90,10 @@ class FoldFilterTest : public QObject {
     ClickButton(w, "FoldBt");
     released = true;
     QTRY_VERIFY(!filter->running());
-    QCOMPARE(LabelText(w, "FoldL"),
-             QStringLiteral("складывается · проверка остановлена: проверено 1 из 9, складываются 1"));
+    QCOMPARE(LabelText(w, "FoldL"), QStringLiteral("проверка остановлена: проверено 1 из 9, складываются 1"));
+    ExpectMark(w, "✓", "складывается");
     ClickButton(w, "NextSolBt");
-    QVERIFY(LabelText(w, "FoldL").startsWith(QStringLiteral("не проверено · ")));
+    ExpectMark(w, "?", "не проверено");
   }
 };
 
