@@ -34,8 +34,8 @@ bool SolutionStore::Begin(const PreparedSearch& prep, BlockPool& pool, ByteKeySe
   order_ = pool.AllocateArray<std::uint32_t>(c);
   positionOfCube_ = pool.AllocateArray<std::uint8_t>(c);
   records_ = pool.AllocateArray<std::uint32_t>(h);
-  key_ = pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(keyLength_));
-  identityKey_ = pool.AllocateArray<std::uint8_t>(static_cast<std::size_t>(keyLength_));
+  imageKeys_ = pool.AllocateArray<std::uint8_t>(ImageKeysLength());
+  identityKey_ = imageKeys_;
   return !pool.Exhausted();
 }
 
@@ -113,10 +113,18 @@ void SolutionStore::BuildKey(const FormSymmetry& s, std::uint8_t* key) {
 bool SolutionStore::Known() {
   const PreparedSearch& prep = *prep_;
   for (int i = 0; i < prep.symmetryCount; ++i) {
-    std::uint8_t* key = i == 0 ? identityKey_ : key_;
+    std::uint8_t* key = imageKeys_ + static_cast<std::size_t>(i) * static_cast<std::size_t>(keyLength_);
     BuildKey(prep.symmetries[i], key);
     if (keys_->Find(key) != nullptr) return true;
   }
+  return false;
+}
+
+bool SolutionStore::KnownKeys(const std::uint8_t* imageKeys) const {
+  for (int i = 0; i < prep_->symmetryCount; ++i)
+    if (keys_->Find(imageKeys + static_cast<std::size_t>(i) * static_cast<std::size_t>(keyLength_)) !=
+        nullptr)
+      return true;
   return false;
 }
 
@@ -126,6 +134,17 @@ RecordResult SolutionStore::Record(const std::int32_t* chosen) {
   if (foundAtLeast_) return RecordResult::Full;
   FillScratch(chosen);
   if (Known()) return RecordResult::Duplicate;
+  return Add();
+}
+
+RecordResult SolutionStore::Record(const std::int32_t* chosen, const std::uint8_t* imageKeys) {
+  if (Enough()) return RecordResult::Enough;
+  ++assignments_;
+  if (foundAtLeast_) return RecordResult::Full;
+  if (KnownKeys(imageKeys)) return RecordResult::Duplicate;
+  std::memcpy(identityKey_, imageKeys, static_cast<std::size_t>(keyLength_));
+  // Past the kept solutions only the key is kept: the image is not needed.
+  if (count_ < kMaxStoredSolutions) FillScratch(chosen);
   return Add();
 }
 

@@ -23,6 +23,7 @@
 //     sorted as little-endian 32-bit values.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "solver/block_pool.h"
@@ -56,6 +57,17 @@ class SolutionStore {
   // counted.
   RecordResult Keep(const std::int32_t* chosen);
   void Repeat() { ++assignments_; }
+  // Offers one complete assignment whose keys under every symmetry a store
+  // of the same task built already (ImageKeys()): as Record, without
+  // building them again.
+  RecordResult Record(const std::int32_t* chosen, const std::uint8_t* imageKeys);
+  // After Record stored or counted a new class: its keys under every
+  // symmetry, KeyLength() bytes each, in symmetry order (ImageKeysLength()
+  // bytes in all).
+  const std::uint8_t* ImageKeys() const { return imageKeys_; }
+  std::size_t ImageKeysLength() const {
+    return static_cast<std::size_t>(keyLength_) * static_cast<std::size_t>(prep_->symmetryCount);
+  }
 
   int Count() const { return count_; }
   // Solutions found, kept or not, and whether that is only a lower bound.
@@ -69,8 +81,11 @@ class SolutionStore {
  private:
   void FillScratch(const std::int32_t* chosen);
   // Whether the scratch solution's key under some symmetry is known; leaves
-  // its identity key in identityKey_.
+  // its identity key in identityKey_ and, when none is, every key in
+  // imageKeys_.
   bool Known();
+  // Whether one of the given keys of every symmetry is known.
+  bool KnownKeys(const std::uint8_t* imageKeys) const;
   // The key of the scratch solution under symmetry s.
   void BuildKey(const FormSymmetry& s, std::uint8_t* key);
   // Keeps the scratch solution, whose key is identityKey_, as a new class.
@@ -94,8 +109,8 @@ class SolutionStore {
   std::uint32_t* order_ = nullptr;          // C: mapped cell code << 8 | cube
   std::uint8_t* positionOfCube_ = nullptr;  // C
   std::uint32_t* records_ = nullptr;        // H hinge records
-  std::uint8_t* key_ = nullptr;             // the key under the symmetry tried
-  std::uint8_t* identityKey_ = nullptr;     // the key under symmetry 0
+  std::uint8_t* imageKeys_ = nullptr;       // the key under each symmetry, identity first
+  std::uint8_t* identityKey_ = nullptr;     // imageKeys_'s first
 };
 
 }  // namespace zv

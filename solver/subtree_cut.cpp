@@ -11,12 +11,8 @@ std::unique_ptr<FastSearch> SearchSetup::NewSearch(FastSearchHooks& hooks) const
 
 namespace {
 
-// The cut's split depth is the shallowest that gives this many units,
-// enough for 64 parts of several units each and for balancing the threads
-// of one machine; or, in small trees, the first whose top takes this many
-// calls (the top is searched again by every part, resume and merge), or the
-// deepest level.
-constexpr std::size_t kUnitsWanted = 512;
+// A small tree's top takes at most about this many calls (the top is
+// searched again by every part, resume and merge).
 constexpr std::uint64_t kTopCalls = 4096;
 
 // The top of the tree: the units and the complete assignments between them.
@@ -76,10 +72,10 @@ TopOfTree SearchTop(const SearchSetup& setup, int depth) {
 
 // A tree that ends above a depth has no units there; then the depth before
 // serves, or none (a tree so small that its top is all of it).
-TopOfTree CutTree(const SearchSetup& setup) {
+TopOfTree CutTree(const SearchSetup& setup, std::size_t unitsWanted) {
   const int deepest = setup.prep.blockCount + setup.prep.surplus;
   TopOfTree last = SearchTop(setup, 1);
-  for (int depth = 2; last.cut.unitCount > 0 && last.cut.unitCount < kUnitsWanted &&
+  for (int depth = 2; last.cut.unitCount > 0 && last.cut.unitCount < unitsWanted &&
                       last.searchCalls < kTopCalls && depth <= deepest;
        ++depth) {
     TopOfTree next = SearchTop(setup, depth);

@@ -6,9 +6,11 @@
 // one-thread search enters it, with the complete assignments the top finds
 // just before it (they come first in that order). The depth depends only on
 // the task and the engine, never on threads or the machine, so every part,
-// resume and merge of a run makes the same cut.
+// resume and merge of a run makes the same cut; only a run held in memory
+// asks for as many units as its threads need.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -42,9 +44,17 @@ struct TopOfTree {
   double explored = 0;
 };
 
-// The cut; not stoppable, since every part and every resume must make the
-// same one.
-TopOfTree CutTree(const SearchSetup& setup);
+// The cut's split depth is the shallowest that gives `unitsWanted` units or,
+// in small trees, the first whose top takes 4096 calls, or the deepest
+// level. A job kept in a file wants kJobUnits, enough for 64 parts of
+// several units each and for balancing the threads of one machine, whatever
+// the run's threads; a run held in memory, which nothing resumes, wants
+// kUnitsPerThread for each of its threads, since every unit costs the walk
+// down its path again. Not stoppable, since every part and every resume
+// must make the same cut.
+constexpr std::size_t kJobUnits = 512;
+constexpr std::size_t kUnitsPerThread = 64;
+TopOfTree CutTree(const SearchSetup& setup, std::size_t unitsWanted = kJobUnits);
 
 // Hooks for searches that only walk: no stop, no progress, records dropped.
 class SilentHooks final : public FastSearchHooks {

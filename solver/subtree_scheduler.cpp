@@ -29,7 +29,8 @@ SubtreeScheduler::SubtreeScheduler(const SearchSetup& setup, SolutionStore& stor
 SubtreeScheduler::~SubtreeScheduler() = default;
 
 UnitRunResult SubtreeScheduler::Run(int threads) {
-  top_ = CutTree(setup_);
+  const std::size_t forThreads = kUnitsPerThread * static_cast<std::size_t>(std::max(threads, 1));
+  top_ = CutTree(setup_, inMemory_ ? std::min(kJobUnits, forThreads) : kJobUnits);
   job_.cut = top_.cut;
   UnitRunResult out;
   if (!CheckDone() || !CheckBegun()) {
@@ -105,6 +106,7 @@ bool SubtreeScheduler::CheckDone() {
   if (job_.partsWithinUnits && job_.parts > 1 && static_cast<std::uint32_t>(job_.parts) > top_.cut.unitCount)
     return Refuse(UnitCheck::TooManyParts);
   slot_.assign(top_.cut.unitCount, -1);
+  firstKeys_.assign(top_.cut.unitCount, {});
   for (std::size_t i = 0; i < job_.done.size(); ++i) {
     const UnitResult& r = job_.done[i];
     if (r.unit >= top_.cut.unitCount || !job_.InPart(r.unit)) return Refuse(UnitCheck::OutsidePart);
@@ -174,9 +176,14 @@ void SubtreeScheduler::KeepMergeIfItFits() {
 // Feeds complete assignments to the store, B placement numbers each: as far
 // as the last run's merge reaches, by what it noted (a new class is kept by
 // its key alone, a repeat only counted), then compared, noting each outcome
-// for the next resume. A run held in memory then lets them go.
-void SubtreeScheduler::Feed(std::vector<std::int32_t>& assignments) {
+// for the next resume. A run held in memory then lets them go. Compared
+// assignments are looked up by `imageKeys` when it holds the keys of every
+// one of them.
+void SubtreeScheduler::Feed(std::vector<std::int32_t>& assignments,
+                            const std::vector<std::uint8_t>& imageKeys) {
   const auto b = static_cast<std::size_t>(setup_.prep.blockCount);
+  const std::size_t keysEach = store_.ImageKeysLength();
+  const bool keyed = !imageKeys.empty() && imageKeys.size() == assignments.size() / b * keysEach;
   for (std::size_t at = 0; at + b <= assignments.size() && !outOfMemory_ && !refused_ && !store_.Enough();
        at += b) {
     const std::int32_t* chosen = assignments.data() + at;
@@ -188,7 +195,7 @@ void SubtreeScheduler::Feed(std::vector<std::int32_t>& assignments) {
         Refuse(UnitCheck::BadResult);  // the noted merge contradicts itself
     } else {
       const std::uint64_t before = store_.Found();
-      r = store_.Record(chosen);
+      r = keyed ? store_.Record(chosen, imageKeys.data() + at / b * keysEach) : store_.Record(chosen);
       if (noting_) job_.mergedNew.push_back(store_.Found() != before ? 1 : 0);
     }
     ++fed_;
@@ -208,7 +215,8 @@ void SubtreeScheduler::MergeReady() {
   while (merged_ < top_.cut.unitCount && slot_[merged_] >= 0 && !Ended()) {
     UnitResult& r = job_.done[static_cast<std::size_t>(slot_[merged_])];
     Feed(top_.units[merged_].before);
-    Feed(r.firsts);
+    Feed(r.firsts, firstKeys_[merged_]);
+    std::vector<std::uint8_t>().swap(firstKeys_[merged_]);
     foundAtLeast_ = foundAtLeast_ || r.foundAtLeast;
     ++merged_;
   }
@@ -223,8 +231,9 @@ void SubtreeScheduler::MergeReady() {
   job_.mergedUnits = noting_ ? merged_ : 0;
 }
 
-void SubtreeScheduler::Finished(UnitResult&& result) {
+void SubtreeScheduler::Finished(UnitResult&& result, std::vector<std::uint8_t>&& firstKeys) {
   doneWeight_ += top_.units[result.unit].weight;
+  if (job_.parts == 1) firstKeys_[result.unit] = std::move(firstKeys);  // a part merges nothing
   Stand(UnitPlace{}, result.unit);
   slot_[result.unit] = static_cast<std::int64_t>(job_.done.size());
   job_.done.push_back(std::move(result));
@@ -293,7 +302,7 @@ void SubtreeScheduler::SearchHere() {
     UnitPlace left;
     switch (searcher.Search(top_.units[u], u, PlaceOf(u), result, left)) {
       case UnitEnd::Finished:
-        Finished(std::move(result));
+        Finished(std::move(result), searcher.TakeFirstKeys());
         if (Ended()) return;
         break;
       case UnitEnd::Stopped:

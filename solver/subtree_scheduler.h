@@ -7,8 +7,10 @@
 // it left out).
 //
 // Every unit is searched into a store of its own that keeps the first
-// member of each class met in it; merging feeds, unit by unit, the complete
-// assignments the top found before the unit and then its first members, so
+// member of each class met in it, with its keys under every symmetry;
+// merging feeds, unit by unit, the complete assignments the top found
+// before the unit and then its first members (looked up by the keys the
+// unit built, when it has them, rather than building them again), so
 // the stored solutions, their order, the counters and the 10000 limit are
 // those of the one-thread search, whatever the threads and the scheduling.
 // Only the calling thread talks to the observer: it polls the stop request
@@ -49,9 +51,9 @@ class SubtreeScheduler {
   const UnitPlace* PlaceOf(std::uint32_t unit) const;
   void Stand(UnitPlace&& place, std::uint32_t unit);
   void KeepMergeIfItFits();
-  void Feed(std::vector<std::int32_t>& assignments);
+  void Feed(std::vector<std::int32_t>& assignments, const std::vector<std::uint8_t>& imageKeys = {});
   void MergeReady();
-  void Finished(UnitResult&& result);
+  void Finished(UnitResult&& result, std::vector<std::uint8_t>&& firstKeys);
   SolveStats Stats(std::uint64_t calls, std::uint64_t deadEnds, double explored) const;
   void Resolve(SolveStats& stats) const;
   void SearchHere();
@@ -74,6 +76,9 @@ class SubtreeScheduler {
   std::uint32_t merged_ = 0;         // units fed to the store, in order
   std::size_t fed_ = 0;              // assignments fed to the store
   bool noting_ = true;               // job_.mergedNew follows the feed
+  // Per unit finished and not merged yet: its first members' keys under
+  // every symmetry, as its searcher's store built them (or none).
+  std::vector<std::vector<std::uint8_t>> firstKeys_;
   bool trailingFed_ = false;
   bool foundAtLeast_ = false;  // some unit's class list was cut short
   double partWeight_ = 0, doneWeight_ = 0;

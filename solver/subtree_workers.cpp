@@ -9,6 +9,7 @@
 #include <new>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 #include "solver/subtree_scheduler.h"
 #include "solver/unit_searcher.h"
@@ -24,7 +25,8 @@ struct WorkerShared {
   std::mutex mutex;
   std::condition_variable news;
   std::size_t next = 0;  // in the list of units to do
-  std::vector<UnitResult> finished;
+  // Finished units, each with its first members' keys.
+  std::vector<std::pair<UnitResult, std::vector<std::uint8_t>>> finished;
   std::vector<UnitPlace> begun;  // where units stood at a stop
   std::atomic<bool> stop{false};
   std::atomic<bool> failed{false};
@@ -84,7 +86,7 @@ void SubtreeScheduler::SearchOnWorkers(int threads) {
           (end == UnitEnd::Misfit ? shared.misfit : shared.failed) = true;
           break;
         }
-        shared.finished.push_back(std::move(result));
+        shared.finished.emplace_back(std::move(result), searcher.TakeFirstKeys());
         shared.news.notify_one();
       }
     } catch (const std::bad_alloc&) {
@@ -117,13 +119,13 @@ void SubtreeScheduler::SearchOnWorkers(int threads) {
   }
   for (;;) {
     shared.news.wait_for(lock, kRefreshPeriod);
-    std::vector<UnitResult> arrived = std::move(shared.finished);
+    auto arrived = std::move(shared.finished);
     std::vector<UnitPlace> stood = std::move(shared.begun);
     shared.finished.clear();
     shared.begun.clear();
     const bool ended = shared.running == 0;
     lock.unlock();
-    for (UnitResult& r : arrived) Finished(std::move(r));
+    for (auto& [result, keys] : arrived) Finished(std::move(result), std::move(keys));
     for (UnitPlace& p : stood) Stand(std::move(p), p.sofar.unit);
     if (shared.misfit) {
       Refuse(UnitCheck::BadResult);

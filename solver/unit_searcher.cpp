@@ -28,6 +28,8 @@ UnitEnd UnitSearcher::Search(const CutUnit& unit, std::uint32_t number, const Un
   out.unit = number;
   result_ = &out;
   left = UnitPlace{};
+  firstKeys_.clear();
+  keying_ = out.firsts.empty();
   if (!store_.Begin(prep_, pool_, keys_)) return UnitEnd::OutOfMemory;
   // The classes the unit met before its place are known to be new in it:
   // their keys go back without their images being compared.
@@ -62,8 +64,11 @@ UnitEnd UnitSearcher::Search(const CutUnit& unit, std::uint32_t number, const Un
 bool UnitSearcher::Record(const std::int32_t* chosen) {
   const std::uint64_t before = store_.Found();
   if (store_.Record(chosen) == RecordResult::OutOfMemory) return false;
-  if (store_.Found() != before)
+  if (store_.Found() != before) {
     result_->firsts.insert(result_->firsts.end(), chosen, chosen + prep_.blockCount);
+    if (keying_)
+      firstKeys_.insert(firstKeys_.end(), store_.ImageKeys(), store_.ImageKeys() + store_.ImageKeysLength());
+  }
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "solver/block_pool.h"
 #include "solver/byte_key_set.h"
@@ -33,6 +34,11 @@ class UnitSearcher final : public FastSearchHooks {
   // begun.
   UnitEnd Search(const CutUnit& unit, std::uint32_t number, const UnitPlace* from, UnitResult& out,
                  UnitPlace& left);
+  // The keys under every symmetry of the first members the last Search
+  // met, in their order, as SolutionStore::ImageKeys() gives them, so that
+  // the merge need not build them again; empty when the unit went on from a
+  // place whose first members came without them.
+  std::vector<std::uint8_t> TakeFirstKeys() { return std::move(firstKeys_); }
 
   // Of the unit being searched, since it was taken up.
   std::uint64_t Calls() const { return search_->SearchCalls() - calls_; }
@@ -53,6 +59,8 @@ class UnitSearcher final : public FastSearchHooks {
   SolutionStore store_;
   std::unique_ptr<FastSearch> search_;
   UnitResult* result_ = nullptr;
+  std::vector<std::uint8_t> firstKeys_;
+  bool keying_ = false;  // firstKeys_ follows result_->firsts
   std::uint64_t calls_ = 0, deadEnds_ = 0;
 };
 
