@@ -401,14 +401,7 @@ int RunSolve(const Command& self, Arguments args) {
           ArgumentFailure(held + "; a part is no whole run: give --result to the merge of the parts"), json);
     engine = file.engine;
     priorMs = file.elapsedMs;
-    job.part = file.part;
-    job.parts = file.parts;
-    job.expectedCut = file.cut;
-    job.haveExpectedCut = true;
-    job.done = std::move(file.results);
-    job.begun = std::move(file.begun);
-    job.mergedUnits = file.mergedUnits;
-    job.mergedNew = std::move(file.mergedNew);
+    ResumeJob(std::move(file), job);
   }
   // A part holds one unit at least.
   job.partsWithinUnits = true;

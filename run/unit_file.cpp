@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "storage/byte_image.h"
 #include "storage/task_file.h"
@@ -41,6 +42,17 @@ UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine,
                 elapsedMs};
   file.taskFingerprint = Fnv1a64(file.taskImage);
   return file;
+}
+
+void ResumeJob(UnitFile&& file, UnitJob& job) {
+  job.part = file.part;
+  job.parts = file.parts;
+  job.expectedCut = file.cut;
+  job.haveExpectedCut = true;
+  job.done = std::move(file.results);
+  job.begun = std::move(file.begun);
+  job.mergedUnits = file.mergedUnits;
+  job.mergedNew = std::move(file.mergedNew);
 }
 
 namespace {

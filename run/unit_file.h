@@ -85,6 +85,11 @@ std::uint64_t TaskFingerprint(const TaskState& task);
 UnitFile MakeUnitFile(const TaskState& task, int blockCount, SolveEngine engine, const UnitJob& job,
                       std::uint64_t elapsedMs = 0);
 
+// The other way, for a run that goes on from `file`: its part, the cut its
+// results were made on, its finished units, places and merge so far move
+// into `job`.
+void ResumeJob(UnitFile&& file, UnitJob& job);
+
 // Reads the task the file holds into `task`; false, leaving it as it was,
 // when the file holds none or its image does not read back as exactly the
 // task it fingerprints.

@@ -1,21 +1,18 @@
 // The window's solve runs and their kept place (ui/solve_runs.h).
 #include "ui/solve_runs.h"
 
-#include <sys/stat.h>
-
 #include <QFile>
 #include <QLabel>
 #include <QToolButton>
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 #include "editor/editor_session.h"
 #include "editor/time_estimate.h"
-#include "platform/files.h"
 #include "run/checkpoint_policy.h"
 #include "run/run_file_check.h"
 #include "run/unit_file.h"
-#include "storage/autosave.h"
 #include "storage/settings.h"
 #include "texts/core_texts.h"
 #include "ui/controls.h"
@@ -44,13 +41,6 @@ const char* RunFileText(RunFileCheck check) {
                                             : kRunFileDamaged;
 }
 
-// The device and inode of the file at `path`, or (0, 0) when there is none.
-std::pair<std::uint64_t, std::uint64_t> FileId(const QString& path) {
-  struct stat st {};
-  if (stat(FilePath(path).c_str(), &st) != 0) return {0, 0};
-  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
-}
-
 }  // namespace
 
 SolveRuns::SolveRuns(EditorSession& session, Services& services, FormHalf& half, const Settings& settings,
@@ -61,6 +51,7 @@ SolveRuns::SolveRuns(EditorSession& session, Services& services, FormHalf& half,
       settings_(settings),
       memoryLimit_(memoryLimit),
       keptFile_(std::move(keptFile)),
+      kept_(FilePath(keptFile_)),
       window_(std::move(window)) {
   // Under SolveBt, below the result labels, in SolveBt's letters.
   ContinueBt = MakeButton(half.Panel4, "ContinueBt", kContinueHint, 258, 66, 99, 29, Tr(kContinueCaption));
@@ -152,26 +143,15 @@ void SolveRuns::ShowPlace() {
   if (solving || closing_ == Closing::Quiet) return;
   if (session_.placeKept() && written_ != session_.keptPlace().number()) {
     WriteKeptFile();
-  } else if (!session_.placeKept() && fileHolds_) {
-    if (!KeptFileForeign()) QFile::remove(keptFile_);  // another instance's run stays
-    fileHolds_ = false;
+  } else if (!session_.placeKept()) {
+    kept_.Drop();  // another instance's run stays
   }
 }
 
 bool SolveRuns::WriteKept() {
-  // A run another instance kept there stays reachable under a name of its own.
-  if (fileHeld_ || (KeptFileForeign() && !SetKeptFileAside(".other-"))) {
-    fileHeld_ = true;
-    return false;
-  }
   const std::uint64_t elapsedMs = priorMs_ + (running_ != nullptr ? running_->ElapsedMs() : 0);
-  const bool written =
-      WriteUnitFile(FilePath(keptFile_),
-                    MakeUnitFile(session_.task(), session_.validation().links.blockCount,
-                                 session_.keptPlace().engine(), session_.keptPlace().Job(), elapsedMs));
-  fileHolds_ = fileHolds_ || written;
-  if (written) writtenId_ = FileId(keptFile_);
-  return written;
+  return kept_.Write(MakeUnitFile(session_.task(), session_.validation().links.blockCount,
+                                  session_.keptPlace().engine(), session_.keptPlace().Job(), elapsedMs));
 }
 
 void SolveRuns::UnitFinished() {
@@ -217,31 +197,18 @@ void SolveRuns::RestoreKeptPlace(bool taskRead) {
                                                 : Restore(file, session_.task(), shown);
   if (why == nullptr) {
     written_ = session_.keptPlace().number();
-    fileHolds_ = true;
-    writtenId_ = FileId(keptFile_);
+    kept_.Adopt();
     window_.showTask(shown);
     return;
   }
   // Not enough memory now says nothing against the file: it stays for the next start.
-  const char* kind = why == kKeptRunOtherTask ? ".other-" : why == kRunFileNewer ? ".newer-" : ".damaged-";
-  const std::optional<QString> aside = why == kNotEnoughMemory ? std::nullopt : SetKeptFileAside(kind);
-  fileHeld_ = why != kNotEnoughMemory && !aside;
-  const QString more = aside ? Tr(kKeptRunSetAsideText).arg(*aside) : QString();
+  const KeptRunAside kind = why == kKeptRunOtherTask ? KeptRunAside::OtherTask
+                            : why == kRunFileNewer   ? KeptRunAside::Newer
+                                                     : KeptRunAside::Damaged;
+  const std::optional<std::string> aside =
+      why == kNotEnoughMemory ? std::nullopt : kept_.SetAside(kind, std::time(nullptr));
+  const QString more = aside ? Tr(kKeptRunSetAsideText).arg(QFile::decodeName(aside->c_str())) : QString();
   services_.ShowMessage(FileErrorBox(keptFile_, why, MessageIcon::Exclamation, more));
-}
-
-std::optional<QString> SolveRuns::SetKeptFileAside(const char* kind) {
-  QString base = keptFile_;
-  base.chop(QStringLiteral(".zvu").size());
-  const std::optional<std::string> moved =
-      MoveAside(FilePath(keptFile_), DatedName(FilePath(base), kind, std::time(nullptr)), ".zvu");
-  if (!moved) return std::nullopt;
-  return QFile::decodeName(moved->c_str());
-}
-
-bool SolveRuns::KeptFileForeign() const {
-  const std::pair<std::uint64_t, std::uint64_t> id = FileId(keptFile_);
-  return id != std::pair<std::uint64_t, std::uint64_t>{0, 0} && (!fileHolds_ || id != writtenId_);
 }
 
 const char* SolveRuns::Restore(UnitFile& file, const TaskState& task, Changes& shown) {

@@ -8,7 +8,9 @@
 // a run, and opening a file of a stopped search (a checkpoint).
 //
 // The session decides what a place is and when it goes (editor/
-// editor_session.h); this shows it and keeps it on disk.
+// editor_session.h), and run/kept_run_file.h which kept-run file is this
+// window's to write over or remove and where one that cannot be used goes;
+// this shows it and says what happened.
 #pragma once
 
 #include <QObject>
@@ -17,9 +19,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <utility>
 
 #include "editor/changes.h"
+#include "run/kept_run_file.h"
 #include "solver/solver.h"
 
 class QToolButton;
@@ -90,12 +92,6 @@ class SolveRuns : public QObject {
   const char* Restore(UnitFile& file, const TaskState& task, Changes& shown);
   // Writes the session's place, or the units of the run going on, to the kept-run file.
   bool WriteKept();
-  // Moves the kept-run file aside as `kind` (".damaged-", ".other-"):
-  // its new path, or nothing when it could not be moved.
-  std::optional<QString> SetKeptFileAside(const char* kind);
-  // Whether the kept-run file on disk is one this window did not write
-  // (another instance sharing the folder wrote it since).
-  bool KeptFileForeign() const;
   void WriteKeptFile();  // a kept place, its failure said
   void UnitFinished();   // a unit of the run finished: the file every ten minutes
 
@@ -105,6 +101,7 @@ class SolveRuns : public QObject {
   const Settings& settings_;
   std::size_t memoryLimit_;
   QString keptFile_;
+  KeptRunFile kept_;  // the file at keptFile_
   Window window_;
 
   Closing closing_ = Closing::No;
@@ -112,12 +109,7 @@ class SolveRuns : public QObject {
   WindowSolveObserver* running_ = nullptr;  // the run going on, whose clock times the kept-run file
   CheckpointPolicy* keeping_ = nullptr;     // when the run going on writes the kept-run file
   unsigned written_ = 0;                    // the session's place number the kept-run file holds
-  bool fileHolds_ = false;                  // the kept-run file holds a place of this session
   bool writeFailed_ = false;                // the last write of the file failed
-  bool fileHeld_ = false;                   // a foreign kept-run file could not be moved: never written over
-  // The file (device, inode) this window last wrote: every write replaces
-  // the file by a new one, so another instance's write shows as another.
-  std::pair<std::uint64_t, std::uint64_t> writtenId_{0, 0};
 };
 
 }  // namespace zv

@@ -60,6 +60,23 @@ TEST(RunFiles, TheElapsedTimeTravelsWithTheFileWhenKnown) {
   }
 }
 
+// A job resumed from a file gives back that file once its run has made the cut.
+TEST(RunFiles, AJobResumedFromAFileHoldsWhatTheFileHolds) {
+  UnitFile file = StoppedRun().file;
+  file.part = 2;
+  file.parts = 3;
+  ASSERT_FALSE(file.begun.empty());
+  ASSERT_FALSE(file.mergedNew.empty());
+  UnitJob job;
+  ResumeJob(UnitFile(file), job);
+  EXPECT_TRUE(job.haveExpectedCut);
+  job.cut = job.expectedCut;
+  TaskState task;
+  ASSERT_TRUE(TaskOfUnitFile(file, task));
+  EXPECT_EQ(BuildUnitImage(MakeUnitFile(task, file.blockCount, file.engine, job, file.elapsedMs)),
+            BuildUnitImage(file));
+}
+
 TEST(RunFiles, ARunFileIsOpenedAgainstItsTaskAsAsked) {
   const Stopped run = StoppedRun();
   test::TempFolder folder;
