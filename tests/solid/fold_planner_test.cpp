@@ -101,6 +101,9 @@ TEST(FoldPlanner, EverySolutionOfTheExamplesGetsAnOutcome) {
       {"diagonal_star.zvt", FoldOutcome::Foldable,   FoldReason::None,   -1, {}},
       {"corner_hinges.zvt", FoldOutcome::Foldable,   FoldReason::None,   -1, {}},
       {"hinge_ring.zvt",    FoldOutcome::Foldable,   FoldReason::None,    1, FoldOutcome::NotChecked},
+      {"hinged_pairs.zvt",  FoldOutcome::Foldable,   FoldReason::None,   -1, {}},
+      {"pentominoes_2x3x10.zvt", FoldOutcome::Foldable, FoldReason::None, -1, {}},
+      {"snake_turning_cubes.zvt", FoldOutcome::NotFound, FoldReason::Budget, -1, {}, 5000},
   };
   // clang-format on
   int motions = 0;
