@@ -31,6 +31,8 @@ class EmptyRegions {
   // word is answered inline, by word shifts.
   void CountNeighbours(const CellMask& of, const CellMask& at, CellMask& one, CellMask& two) const {
     if (wholeBox_ && words_ == 1) {
+      one = CellMask{};
+      two = CellMask{};
       CountNeighboursWord(of.words[0], at.words[0], one.words[0], two.words[0]);
       return;
     }

@@ -317,6 +317,7 @@ class FastSearch {
   mutable PoolVector<int> groupIndex_, groupStack_;  // B
   mutable PoolVector<std::uint32_t> visited_;        // B: groupStamp_ when seen
   mutable std::uint32_t groupStamp_ = 0;
+  void NextGroupStamp() const;  // a fresh stamp for visited_ and partSeen_
   // Whether the empty cells formed one region when the cuts last ran on
   // the current path; false when unknown.
   bool oneRegion_ = false;

@@ -127,7 +127,7 @@ int FastSearch::AnchoredGroups(const LinkConstraint* list, int count, int blocks
                                int found) const {
   // A group is found from each unsettled hinge into it; it may go only
   // into the regions next to the placed cube of every such hinge.
-  ++groupStamp_;
+  NextGroupStamp();
   int groups = 0;
   // Without cycles, the group count follows from the links left; one group
   // holds every unplaced cube.
@@ -175,6 +175,15 @@ int FastSearch::AnchoredGroups(const LinkConstraint* list, int count, int blocks
   return groups;
 }
 
+void FastSearch::NextGroupStamp() const {
+  // After 2^32 stamps an old mark could pass for the new stamp: start over.
+  if (++groupStamp_ == 0) {
+    std::fill(visited_.begin(), visited_.end(), 0);
+    std::fill(partSeen_.begin(), partSeen_.end(), 0);
+    groupStamp_ = 1;
+  }
+}
+
 int FastSearch::LooseLinks() const {
   int loose = 0;
   for (const auto& [a, b] : rules_->blockLinks) loose += blockAvailable_[a] & blockAvailable_[b];
@@ -183,7 +192,7 @@ int FastSearch::LooseLinks() const {
 
 bool FastSearch::FreePartLeft() const {
   // The parts holding a placed block, each counted once.
-  ++groupStamp_;
+  NextGroupStamp();
   int seen = 0;
   for (int i = 0; i < placedTop_; ++i) {
     std::uint32_t& mark = partSeen_[rules_->partOf[placedStack_[i]]];
