@@ -198,6 +198,7 @@ bool FastSearch::FreePartLeft() const {
     std::uint32_t& mark = partSeen_[rules_->partOf[placedStack_[i]]];
     seen += mark != groupStamp_;
     mark = groupStamp_;
+    if (seen == rules_->partCount) return false;
   }
   return seen < rules_->partCount;
 }
