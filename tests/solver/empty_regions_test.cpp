@@ -3,6 +3,8 @@
 // several), a box over two words, and a box with a corner cut off (cell by
 // cell), joined across faces and across edges. Random cell sets are split
 // into regions, grown, counted for neighbours and tested for being joined.
+#include "solver/empty_regions.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -10,8 +12,6 @@
 #include <cstdlib>
 #include <random>
 #include <vector>
-
-#include "solver/empty_regions.h"
 
 namespace zv {
 namespace {
@@ -51,8 +51,8 @@ struct Form {
 bool Has(const CellMask& m, int cell) { return HasCell(m.words, cell); }
 
 TEST(EmptyRegions, AgreeWithCellByCellReference) {
-  const std::array<std::pair<Vec3, bool>, 5> forms = {{
-      {{4, 4, 4}, false}, {{8, 8, 1}, false}, {{3, 3, 2}, false}, {{5, 5, 3}, false}, {{4, 4, 4}, true}}};
+  const std::array<std::pair<Vec3, bool>, 5> forms = {
+      {{{4, 4, 4}, false}, {{8, 8, 1}, false}, {{3, 3, 2}, false}, {{5, 5, 3}, false}, {{4, 4, 4}, true}}};
   std::mt19937 random(25);
   for (const auto& [extent, cut] : forms)
     for (const bool edges : {false, true}) {
@@ -61,8 +61,9 @@ TEST(EmptyRegions, AgreeWithCellByCellReference) {
       EmptyRegions regions;
       regions.Build(form.prep, edges, nullptr);
       for (int round = 0; round < 200; ++round) {
-        SCOPED_TRACE(testing::Message() << "form " << extent[0] << "x" << extent[1] << "x" << extent[2]
-                                        << (cut ? " cut" : "") << (edges ? " edges" : "") << " round " << round);
+        SCOPED_TRACE(testing::Message()
+                     << "form " << extent[0] << "x" << extent[1] << "x" << extent[2] << (cut ? " cut" : "")
+                     << (edges ? " edges" : "") << " round " << round);
         CellMask cells, from;
         for (int m = 0; m < n; ++m) {
           if (random() % 3 != 0) cells.Set(m);
