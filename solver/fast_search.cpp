@@ -56,6 +56,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   // lists nest at most one deep per level.
   listBounds_.resize((levels + 1) * (b + 1));
   for (int m = 0; m < prep.formCellCount; ++m) formCells_.Set(m);
+  oneWord_ = tables.maskWords == 1;
   if (red_ != nullptr) {
     stamp_.assign(static_cast<std::size_t>(prep.placementCount), 0);
     classCount_.assign(static_cast<std::size_t>(prep.placementCount), 0);
@@ -211,6 +212,7 @@ int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
       c.candidates[kept++] = candidate;
       // A kept candidate is placed soon, by a forced move or a branch.
       __builtin_prefetch(t_.ConstraintsOf(c.neighbourBlock, candidate).data());
+      if (oneWord_) __builtin_prefetch(t_.CandidateMasksOf(c.neighbourBlock, candidate));
     }
     c.candidateCount = static_cast<std::int8_t>(kept);
     c.foldIndex = static_cast<std::int8_t>(fold);

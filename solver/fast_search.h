@@ -250,6 +250,7 @@ class FastSearch {
   PoolVector<std::uint8_t> blockAvailable_;  // B
   CellMask occupiedMask_;                    // cells covered, or left empty on purpose
   CellMask formCells_;                       // every form cell
+  bool oneWord_ = false;                     // the form has at most 64 cells: masks are one word
   // A stack of placement lists, one per new-group step on the current path
   // (the top one holds every available placement), each ascending. List d
   // keeps the placements of block g at lists_[bounds[g], bounds[g + 1]),

@@ -8,8 +8,8 @@ namespace zv {
 
 void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
   pool = from;
-  UsePool(pool, blockOf, cellStart, cells, available, blockConstraints, maskBits, coverStart, cover, ownStart,
-          own);
+  UsePool(pool, blockOf, cellStart, cells, available, blockConstraints, maskBits, candidateMasks, coverStart,
+          cover, ownStart, own);
   blockCount = prep.blockCount;
   formCellCount = prep.formCellCount;
   placementCount = prep.placementCount;
@@ -50,6 +50,14 @@ void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
       mask[placement.cells[j] >> 6] |= std::uint64_t{1} << (placement.cells[j] & 63);
     if (Available(static_cast<std::int32_t>(i)))
       for (int j = 0; j < size; ++j) ++coverCount[placement.cells[j] + 1u];
+  }
+
+  candidateMasks.clear();
+  if (maskWords == 1) {
+    candidateMasks.assign(4 * start, 0);
+    for (std::size_t i = 0; i < start; ++i)
+      for (int k = 0; k < constraints[i].candidateCount; ++k)
+        candidateMasks[4 * i + static_cast<std::size_t>(k)] = maskBits[constraints[i].candidates[k]];
   }
 
   coverStart.assign(static_cast<std::size_t>(formCellCount) + 1, 0);

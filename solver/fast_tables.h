@@ -63,6 +63,12 @@ struct FastTables {
   // uses are kept, so for forms up to 64 cells the masks take 8 bytes a
   // placement and the forced moves of long hinge chains stay in the cache.
   PoolVector<std::uint64_t> maskBits;
+  // Forms of at most 64 cells: beside each link constraint, in the same
+  // order, the masks of its candidates (four a constraint, 0 past its
+  // count), so the arrival test of a placement reads its constraints'
+  // candidate masks from one place the scan asked for ahead, instead of
+  // one scattered mask per candidate. Empty otherwise.
+  PoolVector<std::uint64_t> candidateMasks;
   PoolVector<std::int32_t> coverStart;  // N + 1
   PoolVector<std::int32_t> cover;       // available placements covering each cell, ascending
   PoolVector<std::int32_t> ownStart;    // B + 1
@@ -87,6 +93,13 @@ struct FastTables {
     const BlockConstraints& b = blockConstraints[block];
     const auto count = static_cast<std::size_t>(b.count);
     return {constraints + b.start + static_cast<std::size_t>(p - b.firstPlacement) * count, count};
+  }
+  // The candidate masks of the constraints of placement p of `block`
+  // (ConstraintsOf(block, p)), four a constraint; one-word forms only.
+  const std::uint64_t* CandidateMasksOf(int block, std::int32_t p) const {
+    const BlockConstraints& b = blockConstraints[block];
+    return candidateMasks.data() +
+           4 * (b.start + static_cast<std::size_t>(p - b.firstPlacement) * static_cast<std::size_t>(b.count));
   }
   std::span<const std::int32_t> Covering(int cell) const {
     return {cover.data() + coverStart[cell],

@@ -5,6 +5,17 @@
 
 namespace zv {
 
+namespace {
+
+// Whether every one of `count` one-word masks meets `taken`.
+bool NoneFitsWord(const std::uint64_t* masks, int count, std::uint64_t taken) {
+  for (int k = 0; k < count; ++k)
+    if ((masks[k] & taken) == 0) return false;
+  return true;
+}
+
+}  // namespace
+
 bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int32_t q) const {
   // The scan of the call would find the same: a constraint none of whose
   // candidates fits beside q (lattice slots aside, which only lets more
@@ -24,10 +35,14 @@ bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int
     return true;
   };
   const int block = branch.neighbourBlock;
+  // One-word forms keep q's constraints' candidate masks side by side.
+  const std::uint64_t* besideMasks = oneWord_ ? t_.CandidateMasksOf(block, q) : nullptr;
   for (const LinkConstraint& c : t_.ConstraintsOf(block, q)) {
+    const std::uint64_t* masks = besideMasks;
+    if (besideMasks != nullptr) besideMasks += 4;
     if (c.neighbourBlock == block) continue;
     if (blockAvailable_[c.neighbourBlock]) {
-      if (noneFits(c)) return true;
+      if (masks == nullptr ? noneFits(c) : NoneFitsWord(masks, c.candidateCount, taken.words[0])) return true;
       continue;
     }
     bool partnerThere = false;
