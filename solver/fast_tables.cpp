@@ -56,8 +56,12 @@ void FastTables::Build(const PreparedSearch& prep, BlockPool* from) {
   if (maskWords == 1) {
     candidateMasks.assign(4 * start, 0);
     for (std::size_t i = 0; i < start; ++i)
-      for (int k = 0; k < constraints[i].candidateCount; ++k)
-        candidateMasks[4 * i + static_cast<std::size_t>(k)] = maskBits[constraints[i].candidates[k]];
+      for (int k = 0; k < constraints[i].candidateCount; ++k) {
+        const std::int32_t q = constraints[i].candidates[k];
+        // Constraints of placements the filter dropped are never read; their
+        // candidates need not name a placement.
+        if (q >= 0 && q < placementCount) candidateMasks[4 * i + static_cast<std::size_t>(k)] = maskBits[q];
+      }
   }
 
   coverStart.assign(static_cast<std::size_t>(formCellCount) + 1, 0);
