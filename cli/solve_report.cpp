@@ -37,10 +37,9 @@ void PrintSolutionGrid(const TaskState& task, const Solver& solver, int i, int c
     if (z > 0) std::cout << '\n';
     for (int y = 0; y < task.form.FormDepth; ++y) {
       for (int x = 0; x < task.form.FormWidth; ++x) {
-        const int number = solver.FormCellNumber(FormCellIndex(x, y, z));
-        std::string text = number < 0           ? "."
-                           : cubes[number] == 0 ? "_"
-                                                : std::to_string(UserNumber(task, cubes[number] - 1));
+        const CellNumber number = solver.FormCellNumber(CellIndex(FormCellIndex(x, y, z)));
+        const int cube = number.valid() ? cubes[number.value()] - 1 : -1;
+        std::string text = !number.valid() ? "." : cube < 0 ? "_" : std::to_string(UserNumber(task, cube));
         if (x > 0) std::cout << ' ';
         std::cout << std::string(static_cast<std::size_t>(width) - std::min<std::size_t>(text.size(), width),
                                  ' ')

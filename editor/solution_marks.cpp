@@ -43,18 +43,17 @@ void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links
   view.cubePosition.fill(0);
   view.faceHingeMarks.fill(0);
   view.rigidMarks.fill(0);
-  const std::size_t n =
-      std::min({solution.cubes.size(), solution.rotations.size(), solution.formCells.size()});
-  for (std::size_t p = 0; p < n; ++p) {
-    const int cell = solution.formCells[p];
-    view.cubeAt[cell] = solution.cubes[p];
-    view.rotationAt[cell] = solution.rotations[p];
-    if (solution.cubes[p] != 0) view.cubePosition[solution.cubes[p] - 1] = static_cast<std::int16_t>(cell);
+  for (CellNumber p(0); p.value() < solution.Size(); ++p) {
+    const int cell = solution.CellAt(p).value();
+    const CubeIndex cube = solution.CubeAt(p);
+    view.cubeAt[cell] = static_cast<std::uint8_t>(cube.value() + 1);
+    view.rotationAt[cell] = solution.RotationAt(p);
+    if (cube.valid()) view.cubePosition[cube.value()] = static_cast<std::int16_t>(cell);
   }
-  for (std::size_t p = 0; p < n; ++p) {
-    if (solution.cubes[p] == 0) continue;
-    const int cell = solution.formCells[p];
-    const int k = solution.cubes[p] - 1;
+  for (CellNumber p(0); p.value() < solution.Size(); ++p) {
+    if (!solution.CubeAt(p).valid()) continue;
+    const int cell = solution.CellAt(p).value();
+    const int k = solution.CubeAt(p).value();
     for (int j = 0; j < links.linkCount[k]; ++j) {
       const LinkEntry& link = links.cubeLinks[k][j];
       const int d = view.cubePosition[link.partner] - cell;

@@ -47,8 +47,8 @@ class KeptRunFile {
   bool Foreign() const;
 
   std::string path_;
-  bool holds_ = false;  // the file holds a place of this instance
-  bool held_ = false;   // a foreign file could not be moved
+  bool holds_ = false;                                     // the file holds a place of this instance
+  bool held_ = false;                                      // a foreign file could not be moved
   std::pair<std::uint64_t, std::uint64_t> written_{0, 0};  // device and inode last written
 };
 

@@ -3,12 +3,13 @@
 
 #include <algorithm>
 
+#include "model/task.h"
 #include "solver/side_codes.h"
 
 namespace zv {
 
-Vec3 FormCellCoordinates(int formCellIndex) {
-  return {formCellIndex % 32 - 1, formCellIndex / 32 % 32 - 1, formCellIndex / 1024 - 1};
+Vec3 FormCellCoordinates(CellIndex cell) {
+  return {FormCellX(cell.value()), FormCellY(cell.value()), FormCellZ(cell.value())};
 }
 
 Rigid SolidSolution::Placed(int k) const {
@@ -53,11 +54,11 @@ SolidSolution MakeSolidSolution(const LinkAnalysis& links, const StoredSolution&
   }
   s.boxMin = {1000, 1000, 1000};
   s.boxMax = {-1000, -1000, -1000};
-  for (std::size_t n = 0; n < solution.cubes.size(); ++n) {
-    if (solution.cubes[n] == 0) continue;
-    const int k = solution.cubes[n] - 1;
-    s.formCell[k] = FormCellCoordinates(solution.formCells[n]);
-    s.rotation[k] = solution.rotations[n];
+  for (CellNumber n(0); n.value() < solution.Size(); ++n) {
+    if (!solution.CubeAt(n).valid()) continue;
+    const int k = solution.CubeAt(n).value();
+    s.formCell[k] = FormCellCoordinates(solution.CellAt(n));
+    s.rotation[k] = solution.RotationAt(n);
     for (int axis = 0; axis < 3; ++axis) {
       s.boxMin[axis] = std::min(s.boxMin[axis], s.formCell[k][axis]);
       s.boxMax[axis] = std::max(s.boxMax[axis], s.formCell[k][axis]);

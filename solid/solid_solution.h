@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "model/strong_index.h"
 #include "model/validation.h"
 #include "solid/rigid.h"
 #include "solver/stored_solution.h"
@@ -49,6 +50,6 @@ struct SolidSolution {
 SolidSolution MakeSolidSolution(const LinkAnalysis& links, const StoredSolution& solution);
 
 // (x, y, z) of a form cell index.
-Vec3 FormCellCoordinates(int formCellIndex);
+Vec3 FormCellCoordinates(CellIndex cell);
 
 }  // namespace zv

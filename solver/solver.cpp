@@ -187,9 +187,9 @@ std::span<const std::int16_t> Solver::FormCellList() const {
   return {run_->prep.formCells, static_cast<std::size_t>(run_->prep.formCellCount)};
 }
 
-int Solver::FormCellNumber(int formCellIndex) const {
-  if (!run_->prepared || formCellIndex < 0 || formCellIndex >= kFormGrid) return -1;
-  return run_->prep.cellNumberGrid[formCellIndex] - 1;
+CellNumber Solver::FormCellNumber(CellIndex cell) const {
+  if (!run_->prepared || cell.value() < 0 || cell.value() >= kFormGrid) return CellNumber::None();
+  return CellNumber(run_->prep.cellNumberGrid[cell.value()] - 1);
 }
 
 }  // namespace zv

@@ -30,6 +30,7 @@
 #include <optional>
 #include <span>
 
+#include "model/strong_index.h"
 #include "model/task.h"
 #include "model/validation.h"
 #include "solver/rule_switches.h"
@@ -163,8 +164,8 @@ class Solver {
 
   // Form cell index of every form cell, by form cell number (z, y, x order).
   std::span<const std::int16_t> FormCellList() const;
-  // Form cell number of a form cell index, or -1 when it is no form cell.
-  int FormCellNumber(int formCellIndex) const;
+  // Form cell number of a form cell index, or none when it is no form cell.
+  CellNumber FormCellNumber(CellIndex cell) const;
 
  private:
   // Releases the previous run and prepares this one's tables and store;

@@ -4,12 +4,16 @@
 //
 // Usage:
 //   zv::StoredSolution s = solver.Solution(i);
-//   int cube = s.cubes[n] - 1;              // -1: form cell number n is empty
-//   int cell = s.formCells[n];              // its form cell index
+//   for (zv::CellNumber n(0); n.value() < s.Size(); ++n)
+//     s.CubeAt(n)       // the cube there; none: form cell number n is empty
+//     s.CellAt(n)       // its form cell index
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
+
+#include "model/strong_index.h"
 
 namespace zv {
 
@@ -18,6 +22,15 @@ struct StoredSolution {
   std::span<const std::uint8_t> cubes;      // cube index + 1 there; 0 = empty
   std::span<const std::uint8_t> rotations;  // rotation 0..23 of that cube
   std::span<const std::int16_t> formCells;  // form cell index of each number
+
+  // Form cell numbers held by all three spans.
+  int Size() const { return static_cast<int>(std::min({cubes.size(), rotations.size(), formCells.size()})); }
+  CubeIndex CubeAt(CellNumber n) const { return CubeIndex(cubes[Entry(n)] - 1); }
+  CellIndex CellAt(CellNumber n) const { return CellIndex(formCells[Entry(n)]); }
+  std::uint8_t RotationAt(CellNumber n) const { return rotations[Entry(n)]; }
+
+ private:
+  static std::size_t Entry(CellNumber n) { return static_cast<std::size_t>(n.value()); }
 };
 
 }  // namespace zv

@@ -183,7 +183,7 @@ void SolidView::SelectCell(int cell) {
   selectedCell_ = cell;
   scene_.selectedCube = -1;
   if (solid_ && cell != 0) {
-    const Vec3 c = FormCellCoordinates(cell);
+    const Vec3 c = FormCellCoordinates(CellIndex(cell));
     for (int k = 0; k < solid_->cubeCount; ++k)
       if (solid_->formCell[k] == c) scene_.selectedCube = k;
   }

@@ -63,8 +63,9 @@ TEST(KeptRunFile, EachInstanceWritesOverAndRemovesOnlyItsOwnFile) {
 }
 
 TEST(KeptRunFile, AFileThatCannotBeUsedGoesAsideUnderADatedName) {
-  const std::pair<KeptRunAside, const char*> rows[] = {
-      {KeptRunAside::OtherTask, ".other-"}, {KeptRunAside::Newer, ".newer-"}, {KeptRunAside::Damaged, ".damaged-"}};
+  const std::pair<KeptRunAside, const char*> rows[] = {{KeptRunAside::OtherTask, ".other-"},
+                                                       {KeptRunAside::Newer, ".newer-"},
+                                                       {KeptRunAside::Damaged, ".damaged-"}};
   for (const auto& [why, name] : rows) {
     test::TempFolder folder;
     KeptRunFile kept(folder.File("Current.zvu"));

@@ -213,7 +213,7 @@ TEST(SearchMemory, LimitBelowOneBlockEndsTheRunInPreparation) {
   EXPECT_EQ(s.solver->SolutionCount(), 0);
   EXPECT_EQ(s.solver->SearchCalls(), 0u);
   EXPECT_TRUE(s.solver->FormCellList().empty());
-  EXPECT_EQ(s.solver->FormCellNumber(FormCellIndex(0, 0, 0)), -1);
+  EXPECT_FALSE(s.solver->FormCellNumber(CellIndex(FormCellIndex(0, 0, 0))).valid());
 }
 
 TEST(SearchSolver, TaskOutsideValidationIsRefusedAndANewRunStartsClean) {
@@ -232,9 +232,9 @@ TEST(SearchSolver, TaskOutsideValidationIsRefusedAndANewRunStartsClean) {
   // The same solver runs again from scratch.
   EXPECT_EQ(solver.Solve(valid, good.links, quiet), SolveOutcome::Complete);
   EXPECT_EQ(solver.Assignments(), 32u);
-  EXPECT_EQ(solver.FormCellNumber(FormCellIndex(1, 0, 0)), 1);
-  EXPECT_EQ(solver.FormCellNumber(FormCellIndex(2, 0, 0)), -1);
-  EXPECT_EQ(solver.FormCellNumber(-5), -1);
+  EXPECT_EQ(solver.FormCellNumber(CellIndex(FormCellIndex(1, 0, 0))), CellNumber(1));
+  EXPECT_FALSE(solver.FormCellNumber(CellIndex(FormCellIndex(2, 0, 0))).valid());
+  EXPECT_FALSE(solver.FormCellNumber(CellIndex(-5)).valid());
 }
 
 }  // namespace
