@@ -2,10 +2,13 @@
 #include "ui/fold_bar.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/controls.h"
+#include "ui/eliding_label.h"
 #include "ui/fold_filter.h"
 #include "ui/pictures/view_colors.h"
 #include "ui/tr.h"
@@ -31,15 +34,42 @@ constexpr const char* kFoldStopped =
 // %1 foldable, %2 stored.
 constexpr const char* kFoldCount = QT_TRANSLATE_NOOP("Zorvat", "%1 из %2 складываются");
 
+constexpr int kLineHeight = 20, kGap = 6;
+// The most solutions a run keeps: the widest progress text FoldL shows while checking.
+constexpr int kMostSolutions = 10000;
+
 }  // namespace
 
 FoldBar::FoldBar(QWidget* parent) : QWidget(parent), filter(new FoldFilter(this)) {
   setObjectName(QStringLiteral("FoldP"));
   FoldBt = MakeButton(this, "FoldBt", kFoldCheckHint, 0, 0, 96, 20, Tr(kFoldCheckText), true);
-  FoldOnlyCB = MakeCheckBox(this, "FoldOnlyCB", kFoldOnlyText, kFoldOnlyHint, 102, -1, 160);
+  FoldOnlyCB = MakeCheckBox(this, "FoldOnlyCB", kFoldOnlyText, kFoldOnlyHint, 96 + kGap, 0, 160);
   FoldOnlyCB->adjustSize();
-  FoldL = MakeLabel(this, "FoldL", "", FoldOnlyCB->x() + FoldOnlyCB->width() + 6, 3);
+  const int boxHeight = std::min(FoldOnlyCB->height(), kLineHeight);
+  FoldOnlyCB->setGeometry(FoldOnlyCB->x(), (kLineHeight - boxHeight) / 2, FoldOnlyCB->width(), boxHeight);
+  FoldL = new ElidingLabel(this);
+  FoldL->setObjectName(QStringLiteral("FoldL"));
   setVisible(false);
+}
+
+int FoldBar::oneLineWidth() const {
+  const int room =
+      FoldL->fontMetrics().horizontalAdvance(Tr(kFoldProgress).arg(kMostSolutions).arg(kMostSolutions));
+  return FoldOnlyCB->x() + FoldOnlyCB->width() + kGap + room;
+}
+
+int FoldBar::heightFor(int width) const {
+  return width >= oneLineWidth() ? kLineHeight : 2 * kLineHeight + 1;
+}
+
+int FoldBar::Arrange(int width) {
+  const bool oneLine = width >= oneLineWidth();
+  const int left = oneLine ? FoldOnlyCB->x() + FoldOnlyCB->width() + kGap : 0;
+  const int height = heightFor(width);
+  resize(width, height);
+  FoldL->setGeometry(left, oneLine ? 3 : kLineHeight + 4, std::max(1, width - left),
+                     FoldL->fontMetrics().height());
+  return height;
 }
 
 bool FoldBar::foldableOnly() const { return FoldOnlyCB->isChecked(); }
@@ -55,7 +85,6 @@ FoldMark FoldBar::ShowState(int shown) {
   else if (total > 0)
     state = Tr(kFoldCount).arg(foldable).arg(total);
   FoldL->setText(total == 0 ? QString() : state);
-  FoldL->adjustSize();
   const QSignalBlocker block(FoldBt);  // the button follows the check, also when it ends by itself
   FoldBt->setChecked(filter->running());
   FoldOnlyCB->setEnabled(foldable > 0);

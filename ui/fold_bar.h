@@ -4,7 +4,9 @@
 // foldable solutions only; FoldL names the check's progress or count
 // ("проверено 3 из 5", "3 из 5 складываются"), and the shown solution's
 // mark (foldable, no motion found, not checked) goes beside the solution
-// number in the solution browser.
+// number in the solution browser. In a half too narrow for one line, FoldL
+// goes on a line of its own under the button and the switch; a state text
+// longer than its room is drawn shortened, whole in its tooltip.
 #pragma once
 
 #include <QWidget>
@@ -12,11 +14,11 @@
 #include "ui/solution_browser.h"
 
 class QCheckBox;
-class QLabel;
 class QToolButton;
 
 namespace zv {
 
+class ElidingLabel;
 class FoldFilter;
 
 class FoldBar : public QWidget {
@@ -30,11 +32,18 @@ class FoldBar : public QWidget {
   FoldMark ShowState(int shown);
   // Whether the browse buttons step through the foldable solutions only.
   bool foldableOnly() const;
+  // Places the row's controls in `width` pixels: one line when the button,
+  // the switch and the room of a progress text fit, else FoldL on a second
+  // line. Returns the row's height.
+  int Arrange(int width);
+  // The width that holds the row on one line, and the row's height in `width` pixels.
+  int oneLineWidth() const;
+  int heightFor(int width) const;
 
   FoldFilter* filter;
   QToolButton* FoldBt;
   QCheckBox* FoldOnlyCB;
-  QLabel* FoldL;
+  ElidingLabel* FoldL;
 };
 
 }  // namespace zv

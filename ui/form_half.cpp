@@ -19,6 +19,14 @@
 
 namespace zv {
 
+namespace {
+
+constexpr int kRightColumn = 260;   // ResP's left: the fold row and the message line start here beside it
+constexpr int kMessageHeight = 28;  // the message line: two lines of text
+constexpr int kRowGap = 1;
+
+}  // namespace
+
 FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
   setObjectName(QStringLiteral("PanelB"));
   setGeometry(area);
@@ -31,26 +39,24 @@ FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
   ResP = new ResultPanel(Panel4);
   BuildErrorLine();
   FoldP = new FoldBar(Panel4);
-  FoldP->setGeometry(ResP->x(), ResP->y() + ResP->height() + 1, width() - ResP->x() - 2, 20);
   Panel6 = MakePanel(this, "Panel6", 0, kMainStripHeight, width(), height() - kMainStripHeight);
   PanelBI = MakePanel(Panel6, "PanelBI", 0, 0, Panel6->width(), Panel6->height());
   image = MakePictureBox(PanelBI, "ImB", 3, 2);
   solidView = new SolidView(Panel6);
   solidView->setGeometry(PanelBI->geometry());
   solidView->setVisible(false);
-  CollisionL = MakeLabel(Panel4, "CollisionL", "", ResP->x(), FoldP->y() + FoldP->height());
+  CollisionL = MakeLabel(Panel4, "CollisionL", "", 0, 0);
   CollisionL->setWordWrap(true);
   CollisionL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  CollisionL->resize(std::max(1, width() - CollisionL->x() - 2), kMainStripHeight - CollisionL->y() - 1);
   SetLabelLook(CollisionL, kRed, false);
   CollisionL->setVisible(false);
   // In the same place: why a finished search found no solution.
-  WhyL = MakeLabel(Panel4, "WhyL", "", CollisionL->x(), CollisionL->y());
+  WhyL = MakeLabel(Panel4, "WhyL", "", 0, 0);
   WhyL->setWordWrap(true);
   WhyL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  WhyL->resize(CollisionL->size());
   SetLabelLook(WhyL, kBlue, false);
   WhyL->setVisible(false);
+  ArrangeFoldRows();
   connect(solidView, &SolidView::collisionChanged, this, &FormHalf::ShowCollision);
   connect(SolP, &SolutionBrowser::pictureRequested, this, &FormHalf::pictureRequested);
 }
@@ -72,12 +78,46 @@ void FormHalf::ShowCollision(const QString& line) {
   CollisionL->setText(line);
   CollisionL->setToolTip(line);
   CollisionL->setVisible(!line.isEmpty());
+  CheckStrip();
 }
 
 void FormHalf::ShowWhy(const QString& line) {
   WhyL->setText(line);
   WhyL->setToolTip(line);
   WhyL->setVisible(!line.isEmpty());
+  CheckStrip();
+}
+
+bool FormHalf::RowsBelow(int width) const {
+  return foldRow_ && width - kRightColumn - 2 < FoldP->oneLineWidth();
+}
+
+int FormHalf::StripHeight(int width) const {
+  if (!RowsBelow(width)) return kMainStripHeight;
+  const int foldHeight = FoldP->heightFor(width - 4);
+  const bool message = !CollisionL->isHidden() || !WhyL->isHidden();
+  return kMainStripHeight + foldHeight + kRowGap + (message ? kMessageHeight + kRowGap : 0);
+}
+
+void FormHalf::ArrangeFoldRows() {
+  const int w = width();
+  QRect message;
+  if (RowsBelow(w)) {
+    const int foldHeight = FoldP->Arrange(w - 4);
+    FoldP->move(2, kMainStripHeight);
+    message = {2, FoldP->y() + foldHeight + kRowGap, w - 4, kMessageHeight};
+  } else {
+    FoldP->Arrange(std::max(1, w - kRightColumn - 2));
+    FoldP->move(kRightColumn, ResP->y() + ResP->height() + kRowGap);
+    const int top = FoldP->y() + FoldP->height();
+    message = {kRightColumn, top, std::max(1, w - kRightColumn - 2), kMainStripHeight - top - 1};
+  }
+  CollisionL->setGeometry(message);
+  WhyL->setGeometry(message);
+}
+
+void FormHalf::CheckStrip() {
+  if (StripHeight(width()) != Panel4->height()) emit stripChanged();
 }
 
 bool FormHalf::solidShown() const { return !solidView->isHidden(); }
@@ -111,6 +151,8 @@ void FormHalf::BuildSizes() {
   YBSE = MakeSpin(Panel2, "YBSE", 3, x + yLabel->width() + 1, 0);
   x = YBSE->x() + YBSE->width() + 3;
   LabelledSpin(Panel2, QT_TRANSLATE_NOOP("Zorvat", "Высота"), ZBSE, "ZBSE", 3, x, 0);
+  // Captions drawn at a screen's scale may come out a little wider than the design's.
+  Panel2->resize(std::max(Panel2->width(), ZBSE->x() + ZBSE->width()), Panel2->height());
 }
 
 void FormHalf::BuildShifts() {
@@ -178,17 +220,15 @@ void FormHalf::BuildErrorLine() {
 
 void FormHalf::Arrange(const QRect& area, const ScrollBoxLayout& box, QSize picture) {
   setGeometry(area);
-  const int w = area.width(), below = area.height() - Panel4->height();
-  Panel4->resize(w, Panel4->height());
-  Panel6->setGeometry(0, Panel4->height(), w, below);
+  const int w = area.width(), strip = StripHeight(w), below = area.height() - strip;
+  Panel4->resize(w, strip);
+  Panel6->setGeometry(0, strip, w, below);
   PanelBI->setGeometry(0, 0, w, below);
   solidView->setGeometry(0, 0, w, below);
   ErP->resize(std::max(1, w - ErP->x() - 2), ErP->height());
   ErL->resize(ErP->width() - 4, ErL->height());
   ResP->StretchTo(std::min(w - 2, ResP->x() + kResultPanelWidest));
-  FoldP->resize(std::max(1, w - FoldP->x() - 2), FoldP->height());
-  CollisionL->resize(std::max(1, w - CollisionL->x() - 2), CollisionL->height());
-  WhyL->resize(CollisionL->size());
+  ArrangeFoldRows();
   ArrangePictureBox(image, box, picture);
 }
 
@@ -201,6 +241,7 @@ void FormHalf::ShowSizes(int width, int depth, int height) {
 void FormHalf::ShowMode(const ModeControls& controls) {
   SolP->setVisible(controls.solPVisible);
   FoldP->setVisible(controls.solPVisible);
+  foldRow_ = controls.solPVisible;
   if (!controls.solPVisible) {
     SolP->SolidBt->setChecked(false);
     solidSolution_ = nullptr;  // the next run's solutions are handed over anew
@@ -210,6 +251,7 @@ void FormHalf::ShowMode(const ModeControls& controls) {
   Edit1P->setVisible(controls.edit1PVisible);
   Panel2->setEnabled(controls.editingEnabled);
   MoveBP->setEnabled(controls.editingEnabled);
+  CheckStrip();
 }
 
 void FormHalf::ShowValidation(bool ok, const QString& error, bool emptyCells, int spareCells) {

@@ -8,6 +8,12 @@
 // handlers. In solution view the 3-D view (SolidView) can take the place of
 // the picture's panel PanelBI; with it off the half is as it was, except
 // for the line CollisionL that names a collision found in the fold.
+//
+// In solution view the fold row FoldP and the message line (CollisionL or
+// WhyL) stand beside the result labels, right of the solution browser, when
+// the half is wide enough for the fold row there; in a narrower half they
+// go on rows of their own under the strip's rows, across the whole half,
+// and the strip grows by them, so every control stays inside the half.
 #pragma once
 
 #include <QWidget>
@@ -39,6 +45,10 @@ class FormHalf : public QWidget {
 
   // The half's place and the layout rule's result for its picture.
   void Arrange(const QRect& area, const ScrollBoxLayout& box, QSize picture);
+  // The height of the tool strip Panel4 in a half `width` pixels wide in
+  // the present mode: kMainStripHeight, and more in solution view when the
+  // fold row has no room beside the result labels.
+  int StripHeight(int width) const;
   // Sets the size spin edits; the window guards its change handlers meanwhile.
   void ShowSizes(int width, int depth, int height);
   void ShowMode(const ModeControls& controls);
@@ -77,6 +87,9 @@ class FormHalf : public QWidget {
   SolidView* solidView;
 
  signals:
+  // The strip's height for the half's width has changed (a mode, a message
+  // shown or gone): the window lays the halves out again.
+  void stripChanged();
   // One of the six shift buttons: shift the form by (dx, dy, dz) cells.
   void shiftClicked(int dx, int dy, int dz);
   // The picture menu of Edit1P (figure, layers) or of SolP (also the sheet).
@@ -88,8 +101,16 @@ class FormHalf : public QWidget {
   void BuildLayerTools();
   void BuildErrorLine();
   void ShowCollision(const QString& line);
+  // Whether the fold row and the message line stand on rows of their own
+  // under the strip's rows in a half `width` pixels wide.
+  bool RowsBelow(int width) const;
+  // Places the fold row and the message line for the half's width.
+  void ArrangeFoldRows();
+  // Asks for a layout when the strip's height no longer fits its contents.
+  void CheckStrip();
 
   const std::uint8_t* solidSolution_ = nullptr;  // the stored solution the 3-D view shows
+  bool foldRow_ = false;                         // solution view: FoldP is shown
 };
 
 }  // namespace zv

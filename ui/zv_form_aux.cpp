@@ -37,6 +37,7 @@ void TZvForm::showEvent(QShowEvent* event) {
   shown_ = true;
   // On a screen of another scale the pictures are drawn again at its ratio.
   connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+    FitMinimumSize();
     Layout();
     FigureRedraw();
     FormRedraw();

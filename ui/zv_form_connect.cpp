@@ -40,6 +40,7 @@ void TZvForm::ConnectControls() {
   connect(a.drawModeGroup, &QButtonGroup::idClicked, this, &TZvForm::DrawABtClick);
   connect(figureHalf_, &FigureHalf::shiftClicked, this, &TZvForm::ShiftFigureBy);
   connect(formHalf_, &FormHalf::shiftClicked, this, &TZvForm::ShiftFormBy);
+  connect(formHalf_, &FormHalf::stripChanged, this, &TZvForm::Layout);
   connect(b.SolP->SolidBt, &QToolButton::toggled, this, [this](bool on) {
     formHalf_->ShowSolid(on);
     SolidRedraw();

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollArea>
 #include <QWheelEvent>
 #include <algorithm>
@@ -92,16 +93,23 @@ void TZvForm::Layout() {
   const int halfA = std::clamp(static_cast<int>(std::lround(*dividerShare_ * halves)), kMinFigureHalf,
                                std::max(kMinFigureHalf, halves - kMinFormHalf));
   const int halfB = halves - halfA;
+  // In solution view a narrow form half's strip holds the fold row under its rows.
+  const int formAreaHeight = height() - formHalf_->StripHeight(halfB);
   const int boxA = figureHalf_->image.box->x(), boxB = formHalf_->image.box->x();
   const ScrollBoxLayout a = BoxFor({halfA - boxA - 8, areaHeight},
                                    {Zoomed(pictureA.width(), zoom_), Zoomed(pictureA.height(), zoom_)},
                                    vScrollWidth_, hScrollHeight_);
-  const ScrollBoxLayout l = BoxFor({halfB - boxB - 7, areaHeight},
+  const ScrollBoxLayout l = BoxFor({halfB - boxB - 7, formAreaHeight},
                                    {Zoomed(pictureB.width(), zoom_), Zoomed(pictureB.height(), zoom_)},
                                    vScrollWidth_, hScrollHeight_);
   figureHalf_->Arrange({0, 0, halfA, height()}, a, pictureA);
   Bevel1->setGeometry(halfA, 0, Bevel1->width(), height());
   formHalf_->Arrange({halfA + Bevel1->width(), 0, halfB, height()}, l, pictureB);
+}
+
+void TZvForm::FitMinimumSize() {
+  const QSize least(kMinFigureHalf + Bevel1->width() + kMinFormHalf, kMinWindowHeight);
+  setMinimumSize(least.boundedTo(screen()->availableGeometry().size() - kFrameAllowance));
 }
 
 void TZvForm::resizeEvent(QResizeEvent* event) {
@@ -133,13 +141,14 @@ void TZvForm::ZoomOutAExecute() {
 void TZvForm::ZoomFitAExecute() {
   // The largest zoom at which both pictures fit their boxes without scroll bars.
   const int areaHeight = height() - kMainStripHeight;
+  const int formAreaHeight = height() - formHalf_->StripHeight(formHalf_->width());
   const QScrollArea* boxA = figureHalf_->image.box;
   const QScrollArea* boxB = formHalf_->image.box;
   const int widthA = figureHalf_->width() - boxA->x() - 8, widthB = formHalf_->width() - boxB->x() - 7;
   const QSize a = FigurePictureSize(), b = FormPictureSize();
   const double fit =
       std::min({static_cast<double>(widthA) / a.width(), static_cast<double>(areaHeight) / a.height(),
-                static_cast<double>(widthB) / b.width(), static_cast<double>(areaHeight) / b.height()});
+                static_cast<double>(widthB) / b.width(), static_cast<double>(formAreaHeight) / b.height()});
   SetZoom(std::floor(fit * 100) / 100);
 }
 

@@ -50,6 +50,7 @@ TZvForm::TZvForm(Services& services, const StartOptions& options, QWidget* paren
   ConnectControls();
   InstallLayoutHandlers();
   fitScreen_ = options.fitScreen;
+  FitMinimumSize();
   if (fitScreen_) FirstPlacement(design);
   StartUp(options);
   CreateAuxWindows();

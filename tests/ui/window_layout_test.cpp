@@ -118,6 +118,35 @@ class WindowLayoutTest : public QObject {
     w.CloseWithoutSaveAExecute();
   }
 
+  // In solution view the fold row stands beside the result labels where the
+  // form half has room for it, and the strip keeps its 109 pixels; in a
+  // narrower half it goes under the strip's rows and the strip grows by it.
+  // Back in edit mode the strip is as designed again.
+  void theFoldRowGoesUnderTheStripWhenTheHalfIsNarrow() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start();
+    Activate(w);
+    LoadTask(fx, MakeTask({"##"}, {{"##"}}));
+    Control<QAbstractButton>(w, "SolveBt")->click();
+    QWidget* strip = Control(w, "Panel4");
+    QWidget* fold = Control(w, "FoldP");
+    const struct {
+      int windowWidth;
+      QPoint fold;
+      bool taller;
+    } rows[] = {{1500, {260, 62}, false}, {651, {2, 109}, true}};
+    for (const auto& row : rows) {
+      w.resize(row.windowWidth, 602);
+      QCOMPARE(fold->pos(), row.fold);
+      QCOMPARE(strip->height() > 109, row.taller);
+      QCOMPARE(Control(w, "ImBSB")->height(), 602 - strip->height());
+    }
+    Control<QAbstractButton>(w, "SolveBt")->click();
+    QCOMPARE(strip->height(), 109);
+    QCOMPARE(Control(w, "ImBSB")->height(), 602 - 109);
+    w.CloseWithoutSaveAExecute();
+  }
+
   // On a first start each side window opens on its first click where it
   // covers none of the main window's controls: beside it, or over the
   // lower part of its pictures when the screen has no room beside it.

@@ -1,0 +1,96 @@
+// The window on a small screen: 800 x 600 pixels (QT_SCALE_FACTOR=2 over
+// the tests' 1600 x 1200 screen), at its first size and at the smallest
+// size it allows. In solution view, with the fold check run and the 3-D
+// view's verdict line shown, every visible control of the form half's strip
+// lies inside the window and inside its own panel, no two of the strip's
+// panels overlap, texts are not cut (a shortened FoldL says its whole text
+// in its tooltip), and the picture's area starts below the strip.
+#include <QCheckBox>
+#include <QtTest>
+
+#include "tests/ui/solve_helpers.h"
+#include "ui/eliding_label.h"
+#include "ui/solid_view.h"
+
+namespace zv {
+
+using namespace zv::test;
+
+class SmallScreenTest : public QObject {
+  Q_OBJECT
+
+  // `control`'s rectangle in the window's coordinates.
+  static QRect InWindow(const QWidget* control, const TZvForm& w) {
+    return {control->mapTo(&w, QPoint(0, 0)), control->size()};
+  }
+
+  static void ExpectInside(TZvForm& w, const char* what) {
+    QWidget* strip = Control(w, "Panel4");
+    const QRect window = w.rect();
+    QList<QWidget*> shown;
+    for (QWidget* c : strip->findChildren<QWidget*>())
+      if (c->isVisibleTo(&w) && !c->inherits("QMenu")) shown.append(c);
+    QVERIFY(!shown.isEmpty());
+    for (const QWidget* c : shown) {
+      const QString name = QStringLiteral("%1 %2").arg(QString::fromUtf8(what), c->objectName());
+      QVERIFY2(window.contains(InWindow(c, w)), qPrintable(name));
+      QVERIFY2(c->parentWidget()->rect().contains(c->geometry()), qPrintable(name));
+      if (const auto* label = qobject_cast<const QLabel*>(c); label != nullptr && !label->wordWrap()) {
+        const bool fits =
+            label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width();
+        const auto* eliding = qobject_cast<const ElidingLabel*>(c);
+        QVERIFY2(fits || (eliding != nullptr && eliding->elided()), qPrintable(name + ": " + label->text()));
+      }
+      if (const auto* box = qobject_cast<const QCheckBox*>(c))
+        QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(name));
+    }
+    // The strip's own panels and controls stand side by side, not on one another.
+    for (const QWidget* a : shown)
+      for (const QWidget* b : shown)
+        if (a < b && a->parentWidget() == strip && b->parentWidget() == strip)
+          QVERIFY2(!a->geometry().intersects(b->geometry()),
+                   qPrintable(QStringLiteral("%1: %2 and %3")
+                                  .arg(QString::fromUtf8(what), a->objectName(), b->objectName())));
+    QVERIFY(Control(w, "Panel6")->y() >= strip->height());
+  }
+
+ private slots:
+  void theStripFitsTheWindow() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start();
+    Activate(w);
+    QVERIFY(w.minimumWidth() >= 290 + 2 + 359);
+    QVERIFY(w.minimumSize().width() <= w.width() && w.minimumSize().height() <= w.height());
+    LoadTask(fx, ReadExample("hinge_ring.zvt"));
+    ClickButton(w, "SolveBt");
+    ClickButton(w, "FoldBt");
+    QTRY_VERIFY(!Button(w, "FoldBt")->isChecked());
+    ClickButton(w, "SolidBt");
+    auto* view = w.findChild<SolidView*>();
+    view->StepBack();  // the fold is wanted: the view checks it and says its verdict
+    view->WaitForVerdict();
+    QVERIFY(Control(w, "CollisionL")->isVisible());
+    const struct {
+      const char* what;
+      QSize size;
+    } sizes[] = {{"first size", w.size()}, {"smallest size", w.minimumSize()}};
+    for (const auto& row : sizes) {
+      w.resize(row.size);
+      QCOMPARE(w.size(), row.size);
+      ExpectInside(w, row.what);
+    }
+    w.CloseWithoutSaveAExecute();
+  }
+};
+
+}  // namespace zv
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_SCALE_FACTOR", "2");
+  QApplication app(argc, argv);
+  app.setAttribute(Qt::AA_Use96Dpi, true);
+  zv::SmallScreenTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "small_screen_test.moc"
