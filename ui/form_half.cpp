@@ -99,6 +99,11 @@ int FormHalf::StripHeight(int width) const {
   return kMainStripHeight + foldHeight + kRowGap + (message ? kMessageHeight + kRowGap : 0);
 }
 
+int FormHalf::LeastHeight(int width) const {
+  const int tallestStrip = kMainStripHeight + FoldP->heightFor(width - 4) + kMessageHeight + 2 * kRowGap;
+  return tallestStrip + solidView->minimumSizeHint().height();
+}
+
 void FormHalf::ArrangeFoldRows() {
   const int w = width();
   QRect message;

@@ -49,6 +49,9 @@ class FormHalf : public QWidget {
   // the present mode: kMainStripHeight, and more in solution view when the
   // fold row has no room beside the result labels.
   int StripHeight(int width) const;
+  // The least height of the half `width` pixels wide that shows the whole
+  // strip in every mode and the 3-D view at its least size under it.
+  int LeastHeight(int width) const;
   // Sets the size spin edits; the window guards its change handlers meanwhile.
   void ShowSizes(int width, int depth, int height);
   void ShowMode(const ModeControls& controls);

@@ -67,10 +67,6 @@ class TZvForm : public QWidget {
   // What a window manager's frame may add to the window before it is shown;
   // the first start leaves that much of the screen free.
   static constexpr QSize kFrameAllowance{16, 48};
-  // The least height of the window where the screen has it: the form
-  // strip with the fold row and the message line under its rows, and a
-  // picture's room below.
-  static constexpr int kMinWindowHeight = 300;
   ~TZvForm() override;
 
   const TaskState& task() const { return session_.task(); }
@@ -150,9 +146,9 @@ class TZvForm : public QWidget {
   // the screen; and, once shown, the whole window on the screen.
   void FirstPlacement(QSize design);
   void KeepOnScreen();
-  // The smallest size the window takes: the two halves at their least
-  // widths and the strips with room for a picture, as far as the screen
-  // has room.
+  // The smallest size the window takes, as far as the screen has room: the
+  // two halves at their least widths, and the form strip with every row it
+  // may hold over the 3-D view at its least size.
   void FitMinimumSize();
   void ShowRefusal(Refusal refusal);
   void ShowWorkMode();

@@ -108,7 +108,7 @@ void TZvForm::Layout() {
 }
 
 void TZvForm::FitMinimumSize() {
-  const QSize least(kMinFigureHalf + Bevel1->width() + kMinFormHalf, kMinWindowHeight);
+  const QSize least(kMinFigureHalf + Bevel1->width() + kMinFormHalf, formHalf_->LeastHeight(kMinFormHalf));
   setMinimumSize(least.boundedTo(screen()->availableGeometry().size() - kFrameAllowance));
 }
 

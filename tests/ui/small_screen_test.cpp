@@ -4,7 +4,8 @@
 // view's verdict line shown, every visible control of the form half's strip
 // lies inside the window and inside its own panel, no two of the strip's
 // panels overlap, texts are not cut (a shortened FoldL says its whole text
-// in its tooltip), and the picture's area starts below the strip.
+// in its tooltip), and the picture's area starts below the strip, where
+// the 3-D view is shown whole.
 #include <QCheckBox>
 #include <QtTest>
 
@@ -52,6 +53,10 @@ class SmallScreenTest : public QObject {
                    qPrintable(QStringLiteral("%1: %2 and %3")
                                   .arg(QString::fromUtf8(what), a->objectName(), b->objectName())));
     QVERIFY(Control(w, "Panel6")->y() >= strip->height());
+    // The 3-D view under the strip is shown whole, its result line included.
+    const auto* view = w.findChild<SolidView*>();
+    QVERIFY2(view->parentWidget()->rect().contains(view->geometry()), what);
+    QVERIFY2(view->height() >= view->minimumSizeHint().height(), what);
   }
 
  private slots:
