@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   for (int n = 0; n < 254; ++n) {
     cubes[n] = static_cast<std::uint8_t>(n + 1);
     rotations[n] = static_cast<std::uint8_t>(n % 24);
-    cells[n] = static_cast<std::int16_t>(zv::FormCellIndex(n % 8, n / 8 % 8, n / 64));
+    cells[n] = static_cast<std::int16_t>(zv::FormCellIndex(n % 8, n / 8 % 8, n / 64).value());
   }
   const zv::SolidSolution solid = zv::MakeSolidSolution(v.links, {cubes, rotations, cells});
   const zv::Fold fold(solid);

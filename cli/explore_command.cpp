@@ -146,7 +146,7 @@ std::optional<Failure> ParseArguments(const Command& self, Arguments args, Explo
   return std::nullopt;
 }
 
-int UserNumber(const TaskState& task, int cube) { return UserNumberOfCube(task.figure, cube); }
+int UserNumber(const TaskState& task, CubeIndex cube) { return UserNumberOfCube(task.figure, cube); }
 
 // "cubes 3-4: edge hinge on horizontal edge 1 -> rigid joint; ..."
 std::string ChangeWords(const TaskState& task, const LinkVariant& v) {

@@ -19,7 +19,7 @@ std::optional<Failure> WriteFoldPageFile(const std::string& path, const TaskStat
   Fold fold(solid);
   PrepareFoldToPlay(fold, verdict);
   std::vector<int> numbers;
-  for (int k = 0; k < solid.cubeCount; ++k) numbers.push_back(UserNumberOfCube(task.figure, k));
+  for (int k = 0; k < solid.cubeCount; ++k) numbers.push_back(UserNumberOfCube(task.figure, CubeIndex(k)));
   const std::string words = FoldResultText({verdict.outcome, verdict.reason, verdict.part});
   const std::vector<std::uint32_t> colours = CubeColours(solid, kDefaultCubeRgb);
   const std::string description = Cp1251ToUtf8(std::string_view(task.Text.c_str()));

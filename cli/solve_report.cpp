@@ -24,22 +24,24 @@ struct StopEnd {
   int exitStatus;
 };
 
-int UserNumber(const TaskState& task, int cubeIndex) { return UserNumberOfCube(task.figure, cubeIndex); }
+int UserNumber(const TaskState& task, CubeIndex cube) { return UserNumberOfCube(task.figure, cube); }
 
 // One stored solution as the form view shows it: layer by layer, one line
 // per row, the user number of the cube in each cell, '.' outside the form,
 // '_' for an empty form cell; a blank line between layers.
 void PrintSolutionGrid(const TaskState& task, const Solver& solver, int i, int cubeCount) {
   const int width = static_cast<int>(std::to_string(cubeCount).size());
-  const auto cubes = solver.SolutionCubes(i);
+  const StoredSolution solution = solver.Solution(i);
   std::cout << "solution " << i + 1 << ":\n";
   for (int z = 0; z < task.form.FormHeight; ++z) {
     if (z > 0) std::cout << '\n';
     for (int y = 0; y < task.form.FormDepth; ++y) {
       for (int x = 0; x < task.form.FormWidth; ++x) {
-        const CellNumber number = solver.FormCellNumber(CellIndex(FormCellIndex(x, y, z)));
-        const int cube = number.valid() ? cubes[number.value()] - 1 : -1;
-        std::string text = !number.valid() ? "." : cube < 0 ? "_" : std::to_string(UserNumber(task, cube));
+        const CellNumber number = solver.FormCellNumber(FormCellIndex(x, y, z));
+        const CubeIndex cube = number.valid() ? solution.CubeAt(number) : CubeIndex::None();
+        std::string text = !number.valid() ? "."
+                           : !cube.valid() ? "_"
+                                           : std::to_string(UserNumber(task, cube));
         if (x > 0) std::cout << ' ';
         std::cout << std::string(static_cast<std::size_t>(width) - std::min<std::size_t>(text.size(), width),
                                  ' ')
@@ -53,19 +55,19 @@ void PrintSolutionGrid(const TaskState& task, const Solver& solver, int i, int c
 // One stored solution as a JSON array of the filled cells with their cube's
 // user number and rotation.
 std::string SolutionJson(const TaskState& task, const Solver& solver, int i) {
-  const auto cells = solver.FormCellList();
-  const auto cubes = solver.SolutionCubes(i);
-  const auto rotations = solver.SolutionRotations(i);
+  const StoredSolution solution = solver.Solution(i);
   std::string list = "[";
-  for (std::size_t p = 0; p < cells.size(); ++p) {
-    if (cubes[p] == 0) continue;
+  for (CellNumber n(0); n.value() < solution.Size(); ++n) {
+    const CubeIndex cube = solution.CubeAt(n);
+    if (!cube.valid()) continue;
+    const CellIndex cell = solution.CellAt(n);
     if (list.size() > 1) list += ',';
     list += JsonObject()
-                .Add("x", FormCellX(cells[p]))
-                .Add("y", FormCellY(cells[p]))
-                .Add("z", FormCellZ(cells[p]))
-                .Add("cube", UserNumber(task, cubes[p] - 1))
-                .Add("rotation", static_cast<int>(rotations[p]))
+                .Add("x", FormCellX(cell))
+                .Add("y", FormCellY(cell))
+                .Add("z", FormCellZ(cell))
+                .Add("cube", UserNumber(task, cube))
+                .Add("rotation", static_cast<int>(solution.RotationAt(n)))
                 .Text();
   }
   return list + ']';

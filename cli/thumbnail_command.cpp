@@ -62,8 +62,8 @@ std::optional<SolidSolution> FirstSolution(const ResultFile& file, std::vector<s
   for (int z = 0; z < form.FormHeight; ++z)
     for (int y = 0; y < form.FormDepth; ++y)
       for (int x = 0; x < form.FormWidth; ++x)
-        if (form.Cells[static_cast<std::size_t>(FormCellIndex(x, y, z))] != 0)
-          formCells.push_back(static_cast<std::int16_t>(FormCellIndex(x, y, z)));
+        if (form.At(FormCellIndex(x, y, z)) != 0)
+          formCells.push_back(static_cast<std::int16_t>(FormCellIndex(x, y, z).value()));
   const std::span<const std::uint8_t> cubes(file.solutions.data(), n),
       rotations(file.solutions.data() + n, n);
   std::vector<int> placed(static_cast<std::size_t>(v.cubeCount) + 1);

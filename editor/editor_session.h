@@ -173,7 +173,7 @@ class EditorSession {
   Changes GoToSolution(int i);
   // Selects form cell `cell` of the shown solution, as a click on it would;
   // nothing when no solution is shown or the cell is not in the form.
-  Changes SelectSolutionCell(int cell);
+  Changes SelectSolutionCell(CellIndex cell);
 
   // The kept place of a stopped run (run/kept_place.h): the last run's
   // units and engine.
@@ -199,7 +199,7 @@ class EditorSession {
   Changes NumberCube(int cell);
   Changes Restore(const EditState* snapshot);
   Changes ShowSolution(int i);
-  Changes SelectCell(int cell);
+  Changes SelectCell(CellIndex cell);
   Changes SelectFigureCube(int x, int y);
   Changes SelectFormCell(int x, int y);
   // Drag state: no drag, or the drag erases (clears), or it adds (sets).

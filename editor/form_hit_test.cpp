@@ -6,7 +6,7 @@
 
 namespace zv {
 
-std::optional<int> FormCellHit(int px, int py, int w, int d, int h) {
+std::optional<CellIndex> FormCellHit(int px, int py, int w, int d, int h) {
   const int a = px - kFormLeft, b = py - kFormTop;
   if (a < 0 || b < 0) return std::nullopt;
   const int pitch = LayerPitch(d);

@@ -4,9 +4,11 @@
 
 #include <optional>
 
+#include "model/strong_index.h"
+
 namespace zv {
 
-// Form cell index under (px, py) for a form of width w, depth d, height h.
-std::optional<int> FormCellHit(int px, int py, int w, int d, int h);
+// Form cell under (px, py) for a form of width w, depth d, height h.
+std::optional<CellIndex> FormCellHit(int px, int py, int w, int d, int h);
 
 }  // namespace zv

@@ -51,10 +51,10 @@ std::vector<FigureLink> ListLinks(const FigureState& figure) {
   return links;
 }
 
-int CubeIndexAt(const FigureState& figure, int cell) {
+CubeIndex CubeIndexAt(const FigureState& figure, int cell) {
   std::array<int, kNumberSlots> cells{};
   const int count = ListCubeCells(figure, cells.data(), kNumberSlots);
-  return static_cast<int>(std::find(cells.begin(), cells.begin() + count, cell) - cells.begin());
+  return CubeIndex(static_cast<int>(std::find(cells.begin(), cells.begin() + count, cell) - cells.begin()));
 }
 
 // The link between the cubes at cells a < b, as it stands in the figure.
@@ -137,7 +137,7 @@ std::vector<LinkVariant> ListLinkVariants(const FigureState& figure, const Varia
   std::vector<std::vector<LinkChange>> changes(links.size());
   for (std::size_t i = 0; i < links.size(); ++i) {
     const FigureLink& l = links[i];
-    const int cubeA = CubeIndexAt(figure, l.a), cubeB = CubeIndexAt(figure, l.b);
+    const CubeIndex cubeA = CubeIndexAt(figure, l.a), cubeB = CubeIndexAt(figure, l.b);
     for (int c = 0; c < kLinkChoiceCount; ++c) {
       const auto to = static_cast<LinkChoice>(c);
       if (to == l.choice || (FamilyOf(to) & options.families) == 0) continue;
@@ -166,8 +166,8 @@ bool ApplyLinkVariant(FigureState& figure, const LinkVariant& variant) {
   std::array<int, kNumberSlots> cells{};
   const int count = ListCubeCells(figure, cells.data(), kNumberSlots);
   for (const LinkChange& c : variant.changes) {
-    if (c.cubeA < 0 || c.cubeB >= count || c.cubeA >= c.cubeB) return false;
-    if (!ChangeLink(figure, cells[c.cubeA], cells[c.cubeB], c.from, c.to)) return false;
+    if (!c.cubeA.valid() || c.cubeB.value() >= count || c.cubeA >= c.cubeB) return false;
+    if (!ChangeLink(figure, cells[c.cubeA.value()], cells[c.cubeB.value()], c.from, c.to)) return false;
   }
   return true;
 }

@@ -50,7 +50,7 @@ unsigned FamilyOf(LinkChoice choice);
 // One link of a variant: the pair of cubes (cube indexes, lower first) and
 // its link before and after.
 struct LinkChange {
-  int cubeA = 0, cubeB = 0;
+  CubeIndex cubeA, cubeB;
   LinkChoice from = LinkChoice::None, to = LinkChoice::None;
   bool operator==(const LinkChange&) const = default;
 };

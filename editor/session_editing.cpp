@@ -90,12 +90,12 @@ Changes EditorSession::SetDrawMode(DrawMode mode) {
 
 Changes EditorSession::FormPress(int x, int y) {
   const FormState& b = task_.form;
-  const std::optional<int> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
+  const std::optional<CellIndex> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
   if (workMode_ == WorkMode::SolutionView) return SelectFormCell(x, y);
   if (!cell || workMode_ != WorkMode::Edit) return {};
   formLast_ = {x, y};
-  formDrag_ = task_.form.Cells[*cell] ? kDragErases : kDragAdds;
-  task_.form.Cells[*cell] = static_cast<std::uint8_t>(formDrag_);
+  formDrag_ = task_.form.At(*cell) ? kDragErases : kDragAdds;
+  task_.form.At(*cell) = static_cast<std::uint8_t>(formDrag_);
   return FormChanged();
 }
 
@@ -103,9 +103,9 @@ Changes EditorSession::FormDrag(int x, int y) {
   if (workMode_ != WorkMode::Edit || formDrag_ == kNoDrag) return {};
   const auto step = [this](int px, int py) -> Changes {
     const FormState& b = task_.form;
-    const std::optional<int> cell = FormCellHit(px, py, b.FormWidth, b.FormDepth, b.FormHeight);
-    if (!cell || task_.form.Cells[*cell] == formDrag_) return {};
-    task_.form.Cells[*cell] = static_cast<std::uint8_t>(formDrag_);
+    const std::optional<CellIndex> cell = FormCellHit(px, py, b.FormWidth, b.FormDepth, b.FormHeight);
+    if (!cell || task_.form.At(*cell) == formDrag_) return {};
+    task_.form.At(*cell) = static_cast<std::uint8_t>(formDrag_);
     return FormChanged();
   };
   return AlongDrag(formLast_, x, y, step, [] { return true; });

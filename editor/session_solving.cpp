@@ -48,7 +48,7 @@ Changes EditorSession::BeginSolving(bool fromPlace) {
   Changes c = EndNumberingMode();
   workMode_ = WorkMode::Solving;
   c.mode = true;
-  solution_->selectedCell = 0;
+  solution_->selectedCell = kNoSelectedCell;
   solutionShown_ = false;
   *runLinks_ = validation_.links;
   stopRequested_ = false;
@@ -103,7 +103,7 @@ PlaceRestore EditorSession::RestorePlace(TaskState task, SolveEngine engine, con
   place_.Adopt(std::move(job), task_, engine, outcome == SolveOutcome::Stopped);
   *runLinks_ = validation_.links;
   workMode_ = WorkMode::SolutionView;
-  solution_->selectedCell = 0;
+  solution_->selectedCell = kNoSelectedCell;
   out.changes |= ShowSolution(0);
   out.changes.mode = true;
   return out;
@@ -121,7 +121,7 @@ EditorSession::StoredRun EditorSession::OpenStoredRun(ResultFile file, const Sol
   run.changes = ReplaceTask(std::move(file.task));
   solver_ = std::move(restored);
   *runLinks_ = validation_.links;
-  solution_->selectedCell = 0;
+  solution_->selectedCell = kNoSelectedCell;
   workMode_ = WorkMode::SolutionView;
   run.changes |= ShowSolution(0);
   run.changes.mode = true;
@@ -168,14 +168,14 @@ Changes EditorSession::GoToSolution(int i) {
   return ShowSolution(i);
 }
 
-Changes EditorSession::SelectCell(int cell) {
+Changes EditorSession::SelectCell(CellIndex cell) {
   SelectCellMarks(*runLinks_, cell, *solution_);
   return {.selection = true};
 }
 
-Changes EditorSession::SelectSolutionCell(int cell) {
+Changes EditorSession::SelectSolutionCell(CellIndex cell) {
   if (workMode_ != WorkMode::SolutionView || !solutionShown_) return {};
-  if (cell <= 0 || cell >= kFormGrid || task_.form.Cells[cell] == 0) return {};
+  if (cell.value() <= 0 || cell.value() >= kFormGrid || task_.form.At(cell) == 0) return {};
   return SelectCell(cell);
 }
 
@@ -184,16 +184,16 @@ Changes EditorSession::SelectFigureCube(int x, int y) {
   const FigureState& f = task_.figure;
   const std::optional<int> cell = FigureCellHit(x, y, f.FigureWidth, f.FigureDepth);
   if (!cell || !(f.Cells[*cell] & kCubeBit)) return {};
-  const int q = solution_->cubePosition[runLinks_->cubeAtCell[*cell]];
-  return SelectCell(q == solution_->selectedCell ? 0 : q);
+  const CellIndex q(solution_->cubePosition[runLinks_->cubeAtCell[*cell]]);
+  return SelectCell(q == solution_->selectedCell ? kNoSelectedCell : q);
 }
 
 Changes EditorSession::SelectFormCell(int x, int y) {
   if (!solutionShown_) return {};
   const FormState& b = task_.form;
-  const std::optional<int> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
-  if (!cell || b.Cells[*cell] == 0) return {};
-  return SelectCell(*cell == solution_->selectedCell ? 0 : *cell);
+  const std::optional<CellIndex> cell = FormCellHit(x, y, b.FormWidth, b.FormDepth, b.FormHeight);
+  if (!cell || b.At(*cell) == 0) return {};
+  return SelectCell(*cell == solution_->selectedCell ? kNoSelectedCell : *cell);
 }
 
 }  // namespace zv

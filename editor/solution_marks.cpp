@@ -74,8 +74,9 @@ void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links
   }
 }
 
-void SelectCellMarks(const LinkAnalysis& links, int cell, SolutionViewData& view) {
-  view.selectedCell = cell;
+void SelectCellMarks(const LinkAnalysis& links, CellIndex selected, SolutionViewData& view) {
+  view.selectedCell = selected;
+  const int cell = selected.value();
   view.linkedNeighbour.fill(false);
   for (auto& row : view.axisMarks) row.fill(false);
   if (cell <= 0 || cell >= kFormGrid || view.cubeAt[cell] == 0) return;

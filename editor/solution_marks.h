@@ -7,7 +7,7 @@
 // Usage:
 //   zv::SolutionViewData view;
 //   zv::ShowSolutionMarks(solver.Solution(i), links, view);
-//   zv::SelectCellMarks(links, cell, view);   // cell 0 clears the selection
+//   zv::SelectCellMarks(links, cell, view);   // kNoSelectedCell clears the selection
 #pragma once
 
 #include "editor/solution_view_data.h"
@@ -20,10 +20,10 @@ namespace zv {
 // rigid-joint marks of `view` for `solution`; the selection is left alone.
 void ShowSolutionMarks(const StoredSolution& solution, const LinkAnalysis& links, SolutionViewData& view);
 
-// Selects form cell `cell` (0: nothing) and recomputes the linked-neighbour
+// Selects form cell `cell` (kNoSelectedCell: nothing) and recomputes the linked-neighbour
 // and axis marks from the cube the shown solution puts there. An empty cell
 // is selected without marks.
-void SelectCellMarks(const LinkAnalysis& links, int cell, SolutionViewData& view);
+void SelectCellMarks(const LinkAnalysis& links, CellIndex cell, SolutionViewData& view);
 
 // Bar of an edge hinge's axis for a neighbour in another layer (B4) and in
 // the same layer (B1), for cube edges 4..11 (horizontal edges).

@@ -34,6 +34,10 @@ enum RigidMark : std::uint8_t {
 // selected cell, row 1 to the selected cell, row 2 to the cell in z+1.
 inline constexpr int kAxisBar = 0, kAxisDot = 8, kAxisCorner = 16, kAxisSlots = 24;
 
+// The selected cell when none is: index 0 lies in the grid's border, where
+// no form cell is.
+inline constexpr CellIndex kNoSelectedCell{0};
+
 struct SolutionViewData {
   std::array<std::uint8_t, kFormGrid> cubeAt{};           // cube index + 1 placed there; 0 = empty
   std::array<std::uint8_t, kFormGrid> rotationAt{};       // rotation 0..23 of the cube placed there
@@ -41,7 +45,7 @@ struct SolutionViewData {
   std::array<std::uint8_t, kFormGrid> faceHingeMarks{};   // FaceHingeMark bits
   std::array<std::uint8_t, kFormGrid> rigidMarks{};       // RigidMark bits
   std::array<bool, kFormGrid> linkedNeighbour{};          // holds a cube hinged to the selected cube
-  int selectedCell = 0;                                   // form cell index; 0 = nothing selected
+  CellIndex selectedCell = kNoSelectedCell;
   std::array<std::array<bool, kAxisSlots>, 3> axisMarks{};
 };
 

@@ -9,8 +9,8 @@
 // nothing: it is trivially copyable and of its int's size.
 //
 // Usage:
-//   zv::CellNumber n = solver.FormCellNumber(zv::CellIndex(zv::FormCellIndex(x, y, z)));
-//   if (n.valid()) cubes[n.value()] ...
+//   zv::CellNumber n = solver.FormCellNumber(zv::FormCellIndex(x, y, z));
+//   if (n.valid()) solution.CubeAt(n) ...
 #pragma once
 
 #include <compare>

@@ -89,7 +89,8 @@ int ListCubeCells(const FigureState& figure, int* cells, int limit) {
   return count;
 }
 
-int UserNumberOfCube(const FigureState& figure, int k) {
+int UserNumberOfCube(const FigureState& figure, CubeIndex cube) {
+  const int k = cube.value();
   if (k >= 0 && k < kNumberSlots) return figure.NumberOfCube[k] + 1;
   return k + 1;
 }
@@ -213,7 +214,7 @@ void FillForm(FormState& form) {
   ZV_KEEPS_SOUND(form);
   for (int z = 0; z < FormLayers(form); ++z)
     for (int y = 0; y < FormRows(form); ++y)
-      for (int x = 0; x < FormColumns(form); ++x) form.Cells[FormCellIndex(x, y, z)] = 1;
+      for (int x = 0; x < FormColumns(form); ++x) form.At(FormCellIndex(x, y, z)) = 1;
 }
 
 int CountFormCells(const FormState& form) {
@@ -221,7 +222,7 @@ int CountFormCells(const FormState& form) {
   for (int z = 0; z < FormLayers(form); ++z)
     for (int y = 0; y < FormRows(form); ++y)
       for (int x = 0; x < FormColumns(form); ++x)
-        if (form.Cells[FormCellIndex(x, y, z)] != 0) ++count;
+        if (form.At(FormCellIndex(x, y, z)) != 0) ++count;
   return count;
 }
 

@@ -13,6 +13,8 @@
 // (+-1, +-32, +-33, +-1024) never leave the arrays:
 //   figure cell index = (y+1)*32 + (x+1)             in 32*32 = 1024 entries
 //   form cell index   = (z+1)*1024 + (y+1)*32 + (x+1) in 12*32*32 = 12288 entries
+// A form cell index is a CellIndex (model/strong_index.h), read through
+// FormState::At, so that it is never taken for a form cell number.
 // Operations never draw or validate; the callers do that.
 #pragma once
 
@@ -20,6 +22,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+#include "model/strong_index.h"
 
 namespace zv {
 
@@ -38,10 +42,12 @@ inline constexpr std::size_t kMaxTextBytes = 1 << 20;  // longest description a 
 constexpr int FigureCellIndex(int x, int y) { return (y + 1) * 32 + (x + 1); }
 constexpr int FigureCellX(int cell) { return cell % 32 - 1; }
 constexpr int FigureCellY(int cell) { return cell / 32 - 1; }
-constexpr int FormCellIndex(int x, int y, int z) { return (z + 1) * 1024 + (y + 1) * 32 + (x + 1); }
-constexpr int FormCellX(int cell) { return cell % 32 - 1; }
-constexpr int FormCellY(int cell) { return cell / 32 % 32 - 1; }
-constexpr int FormCellZ(int cell) { return cell / 1024 - 1; }
+constexpr CellIndex FormCellIndex(int x, int y, int z) {
+  return CellIndex((z + 1) * 1024 + (y + 1) * 32 + (x + 1));
+}
+constexpr int FormCellX(CellIndex cell) { return cell.value() % 32 - 1; }
+constexpr int FormCellY(CellIndex cell) { return cell.value() / 32 % 32 - 1; }
+constexpr int FormCellZ(CellIndex cell) { return cell.value() / 1024 - 1; }
 
 // One 16-bit word per figure cell: bit 0 = a cube stands here, bits 1..14 =
 // links stored in this cell (see LinkBit), bit 15 always 0.
@@ -122,6 +128,8 @@ struct FormState {
   std::int32_t FormDepth = 3;                   // 1..30
   std::int32_t FormHeight = 3;                  // layers, 1..10
   std::array<std::uint8_t, kFormGrid> Cells{};  // by form cell index: 1 = part of the form
+  std::uint8_t& At(CellIndex cell) { return Cells[static_cast<std::size_t>(cell.value())]; }
+  std::uint8_t At(CellIndex cell) const { return Cells[static_cast<std::size_t>(cell.value())]; }
   bool operator==(const FormState&) const = default;
 };
 
@@ -144,7 +152,7 @@ int ListCubeCells(const FigureState& figure, int* cells, int limit);
 
 // The user number (from 1) shown for cube k. Cubes beyond the 256 number
 // slots (only possible in a task file that validation refuses) show k + 1.
-int UserNumberOfCube(const FigureState& figure, int k);
+int UserNumberOfCube(const FigureState& figure, CubeIndex k);
 
 void AddCube(FigureState& figure, int cell);
 void RemoveCube(FigureState& figure, int cell);

@@ -48,11 +48,11 @@ InvariantReport CheckFormInvariants(const FormState& b) {
   if (b.FormWidth < 1 || b.FormWidth > kMaxFormSide || b.FormDepth < 1 || b.FormDepth > kMaxFormSide ||
       b.FormHeight < 1 || b.FormHeight > kMaxFormHeight)
     return Fault(TaskFault::FormSize, -1);
-  for (int cell = 0; cell < kFormGrid; ++cell) {
-    if (b.Cells[cell] > 1) return Fault(TaskFault::FormCellValue, cell);
+  for (CellIndex cell(0); cell.value() < kFormGrid; ++cell) {
+    if (b.At(cell) > 1) return Fault(TaskFault::FormCellValue, cell.value());
     const int x = FormCellX(cell), y = FormCellY(cell), z = FormCellZ(cell);
     const bool inside = x >= 0 && y >= 0 && z >= 0 && x < b.FormWidth && y < b.FormDepth && z < b.FormHeight;
-    if (b.Cells[cell] != 0 && !inside) return Fault(TaskFault::FormCellOutside, cell);
+    if (b.At(cell) != 0 && !inside) return Fault(TaskFault::FormCellOutside, cell.value());
   }
   return {};
 }

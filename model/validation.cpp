@@ -203,9 +203,10 @@ ValidationError FirstError(const TaskState& task, Validation& v) {
 
 }  // namespace
 
-ValidationError AnalyseLinks(const FigureState& figure, LinkAnalysis& out, int& cubeA, int& cubeB) {
+ValidationError AnalyseLinks(const FigureState& figure, LinkAnalysis& out, CubeIndex& cubeA,
+                             CubeIndex& cubeB) {
   out = LinkAnalysis{};
-  cubeA = cubeB = kNoCube;
+  cubeA = cubeB = CubeIndex::None();
   out.cubeCount = CountCubes(figure);
   if (out.cubeCount > kMaxCubes) return ValidationError::TooManyCubes;
 
@@ -217,8 +218,8 @@ ValidationError AnalyseLinks(const FigureState& figure, LinkAnalysis& out, int& 
   // links that overflowed a cube link list.
   conflict.Record(overflow.kind, overflow.a, overflow.b);
   if (conflict.kind == ValidationError::None) return ValidationError::None;
-  cubeA = std::min(conflict.a, conflict.b);
-  cubeB = std::max(conflict.a, conflict.b);
+  cubeA = CubeIndex(std::min(conflict.a, conflict.b));
+  cubeB = CubeIndex(std::max(conflict.a, conflict.b));
   return conflict.kind;
 }
 
@@ -241,7 +242,7 @@ Validation ValidateTask(const TaskState& task) {
   for (int z = 0; z < FormLayers(form); ++z)
     for (int y = 0; y < FormRows(form); ++y)
       for (int x = 0; x < FormColumns(form); ++x)
-        if (form.Cells[FormCellIndex(x, y, z)] != 0) {
+        if (form.At(FormCellIndex(x, y, z)) != 0) {
           ++v.formCellCount;
           Extend(x, v.formBox.minX, maxX);
           Extend(y, v.formBox.minY, maxY);

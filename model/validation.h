@@ -67,8 +67,9 @@ enum class ValidationError {
 
 struct Validation {
   ValidationError error = ValidationError::None;
-  int cubeA = -1, cubeB = -1;  // MustBeRigid / CannotBeHinged: cube indexes, lower first
-  int count = 0;               // FormTooSmall / FormTooBig: the difference
+  CubeIndex cubeA = CubeIndex::None();  // MustBeRigid / CannotBeHinged: the two cubes,
+  CubeIndex cubeB = CubeIndex::None();  //   lower index first
+  int count = 0;                        // FormTooSmall / FormTooBig: the difference
 
   int cubeCount = 0;
   int formCellCount = 0;
@@ -86,6 +87,7 @@ Validation ValidateTask(const TaskState& task);
 
 // Builds the link analysis alone (the link part of ValidateTask); returns the
 // first conflict found, or ValidationError::None. Expects 2..254 cubes.
-ValidationError AnalyseLinks(const FigureState& figure, LinkAnalysis& out, int& cubeA, int& cubeB);
+ValidationError AnalyseLinks(const FigureState& figure, LinkAnalysis& out, CubeIndex& cubeA,
+                             CubeIndex& cubeB);
 
 }  // namespace zv

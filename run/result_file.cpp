@@ -57,7 +57,7 @@ int FormCellCount(const TaskState& task) {
   int n = 0;
   for (int z = 0; z < form.FormHeight; ++z)
     for (int y = 0; y < form.FormDepth; ++y)
-      for (int x = 0; x < form.FormWidth; ++x) n += form.Cells[FormCellIndex(x, y, z)] != 0 ? 1 : 0;
+      for (int x = 0; x < form.FormWidth; ++x) n += form.At(FormCellIndex(x, y, z)) != 0 ? 1 : 0;
   return n;
 }
 

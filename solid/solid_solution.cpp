@@ -8,9 +8,7 @@
 
 namespace zv {
 
-Vec3 FormCellCoordinates(CellIndex cell) {
-  return {FormCellX(cell.value()), FormCellY(cell.value()), FormCellZ(cell.value())};
-}
+Vec3 FormCellCoordinates(CellIndex cell) { return {FormCellX(cell), FormCellY(cell), FormCellZ(cell)}; }
 
 Rigid SolidSolution::Placed(int k) const {
   Rigid m;

@@ -14,12 +14,14 @@ namespace {
 
 constexpr std::size_t kReasonMemory = std::size_t{256} << 20;
 
-bool Dark(int formCell) { return (FormCellX(formCell) + FormCellY(formCell) + FormCellZ(formCell)) % 2 == 0; }
+bool Dark(CellIndex formCell) {
+  return (FormCellX(formCell) + FormCellY(formCell) + FormCellZ(formCell)) % 2 == 0;
+}
 
-std::vector<int> CubesWhere(const LinkAnalysis& links, const std::uint8_t* labels, int label) {
-  std::vector<int> cubes;
+std::vector<CubeIndex> CubesWhere(const LinkAnalysis& links, const std::uint8_t* labels, int label) {
+  std::vector<CubeIndex> cubes;
   for (int k = 0; k < links.cubeCount; ++k)
-    if (labels[k] == label) cubes.push_back(k);
+    if (labels[k] == label) cubes.emplace_back(k);
   return cubes;
 }
 
@@ -31,7 +33,7 @@ NoSolutionReason Analyse(const LinkAnalysis& links, const PreparedSearch& prep) 
     const BlockInfo& block = prep.blocks[b];
     if (block.firstPlacement == block.endPlacement) {
       why.kind = NoSolutionKind::BlockFitsNowhere;
-      why.cubes.assign(block.cubes, block.cubes + block.cubeCount);
+      for (int j = 0; j < block.cubeCount; ++j) why.cubes.emplace_back(block.cubes[j]);
       return why;
     }
   }
@@ -54,7 +56,8 @@ NoSolutionReason Analyse(const LinkAnalysis& links, const PreparedSearch& prep) 
   const int uncovered = static_cast<int>(std::count(covered.begin(), covered.end(), false));
   if (uncovered > prep.surplus) {
     if (prep.surplus == 0) {
-      const int first = prep.formCells[std::find(covered.begin(), covered.end(), false) - covered.begin()];
+      const CellIndex first(
+          prep.formCells[std::find(covered.begin(), covered.end(), false) - covered.begin()]);
       why.kind = NoSolutionKind::CellUncovered;
       why.cellX = FormCellX(first);
       why.cellY = FormCellY(first);
@@ -68,7 +71,7 @@ NoSolutionReason Analyse(const LinkAnalysis& links, const PreparedSearch& prep) 
   }
   // Colouring: the dark counts each block can cover, added up block by block.
   int formDark = 0;
-  for (int m = 0; m < n; ++m) formDark += Dark(prep.formCells[m]) ? 1 : 0;
+  for (int m = 0; m < n; ++m) formDark += Dark(CellIndex(prep.formCells[m])) ? 1 : 0;
   const int formLight = n - formDark;
   std::bitset<kMaxFormCells + 1> sums;
   sums[0] = true;
@@ -79,7 +82,7 @@ NoSolutionReason Analyse(const LinkAnalysis& links, const PreparedSearch& prep) 
       if (!prep.placementAvailable[p]) continue;
       int dark = 0;
       for (int i = 0; i < block.cubeCount; ++i)
-        dark += Dark(prep.formCells[prep.placements[p].cells[i]]) ? 1 : 0;
+        dark += Dark(CellIndex(prep.formCells[prep.placements[p].cells[i]])) ? 1 : 0;
       darkCounts[dark] = true;
     }
     for (int d = 0; d <= kMaxFormCells; ++d)

@@ -40,7 +40,7 @@ enum class NoSolutionKind {
 
 struct NoSolutionReason {
   NoSolutionKind kind = NoSolutionKind::Unknown;  // Unknown: no cheap argument holds
-  std::vector<int> cubes;                         // BlockFitsNowhere: the block's cubes; PartFitsNowhere: the
+  std::vector<CubeIndex> cubes;                   // BlockFitsNowhere: the block's cubes; PartFitsNowhere: the
                                                   // part's; cube indexes, ascending
   int cellX = 0, cellY = 0, cellZ = 0;            // CellUncovered: the first such form cell
   int uncovered = 0;                              // TooManyUncovered: the cells no placement covers

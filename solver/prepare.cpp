@@ -26,7 +26,7 @@ bool SolvableShape(const TaskState& task, const LinkAnalysis& links) {
   int n = 0;
   for (int z = 0; z < task.form.FormHeight; ++z)
     for (int y = 0; y < task.form.FormDepth; ++y)
-      for (int x = 0; x < task.form.FormWidth; ++x) n += task.form.Cells[FormCellIndex(x, y, z)] != 0 ? 1 : 0;
+      for (int x = 0; x < task.form.FormWidth; ++x) n += task.form.At(FormCellIndex(x, y, z)) != 0 ? 1 : 0;
   if (c < 2 || c > kMaxCubes || n > kMaxFormCells || n < c || (n > c && !task.EmptyCells)) return false;
   if (links.blockCount < 1 || links.blockCount > c || CountCubes(task.figure) != c) return false;
   for (int k = 0; k < c; ++k) {

@@ -11,15 +11,15 @@ namespace zv::prepare {
 
 namespace {
 
-// Placement of block g with rotation t whose q-th cube stands on the form
-// cell `cell` (a form cell index), or -1 when there is none.
-std::int32_t FindPlacement(const Context& ctx, int g, Rotation t, int q, int cell) {
+// Placement of block g with rotation t whose q-th cube stands on form cell
+// `cell`, or none.
+PlacementId FindPlacement(const Context& ctx, int g, Rotation t, int q, CellIndex cell) {
   const Vec3& offset = ctx.turnedOffset[ctx.blocks[g].cubes[q] * kRotationCount + t];
   const Vec3 c = CellCoordinates(cell);
   const int first = CellNumberAt(ctx, {c[0] - offset[0], c[1] - offset[1], c[2] - offset[2]});
-  if (first < 0) return -1;
+  if (first < 0) return PlacementId::None();
   const int n = ctx.out.formCellCount;
-  return ctx.placementIndex[(static_cast<std::size_t>(g) * kRotationCount + t) * n + first];
+  return PlacementId(ctx.placementIndex[(static_cast<std::size_t>(g) * kRotationCount + t) * n + first]);
 }
 
 int OffsetOf(const Vec3& v) { return v[0] + 32 * v[1] + 1024 * v[2]; }
@@ -60,9 +60,9 @@ void FillEdgeHinge(const Context& ctx, const Placement& p, int cellNumber, int s
     const int target = cell + OffsetOf(positions[v]);
     if (ctx.cellNumberGrid[target] == 0) continue;
     const Rotation t = ComposeRotations(p.rotation, RotationAboutEdge(edge, partner, positions[v]));
-    const std::int32_t found = FindPlacement(ctx, c.neighbourBlock, t, q, target);
-    if (found < 0) continue;
-    AddCandidate(c, found);
+    const PlacementId found = FindPlacement(ctx, c.neighbourBlock, t, q, CellIndex(target));
+    if (!found.valid()) continue;
+    AddCandidate(c, found.value());
     const std::int16_t slot = ctx.latticeSlots[cellNumber * kEdgeCount + edge];
     if (v == 2 && slot != kNoSlot) {
       c.foldIndex = static_cast<std::int8_t>(c.candidateCount - 1);
@@ -85,9 +85,9 @@ void FillFaceAxisHinge(const Context& ctx, const Placement& p, int cellNumber, i
   if (ctx.cellNumberGrid[target] == 0) return;
   const auto& turns = side < 22 ? kTurnsAboutX : kTurnsAboutY;
   for (Rotation turn : turns) {
-    const std::int32_t found =
-        FindPlacement(ctx, c.neighbourBlock, ComposeRotations(turn, p.rotation), q, target);
-    if (found >= 0) AddCandidate(c, found);
+    const PlacementId found =
+        FindPlacement(ctx, c.neighbourBlock, ComposeRotations(turn, p.rotation), q, CellIndex(target));
+    if (found.valid()) AddCandidate(c, found.value());
   }
 }
 

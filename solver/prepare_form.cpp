@@ -19,7 +19,7 @@ bool BuildFormCells(Context& ctx) {
   for (int z = 0; z < form.FormHeight; ++z)
     for (int y = 0; y < form.FormDepth; ++y)
       for (int x = 0; x < form.FormWidth; ++x) {
-        const int index = FormCellIndex(x, y, z);
+        const int index = FormCellIndex(x, y, z).value();
         if (form.Cells[index] == 0) continue;
         ctx.formCells[n++] = static_cast<std::int16_t>(index);
         ctx.cellNumberGrid[index] = static_cast<std::uint8_t>(n);
@@ -99,7 +99,7 @@ bool BuildSymmetries(Context& ctx) {
     if (map == nullptr) return false;
     bool onto = true;
     for (int i = 0; i < n; ++i) {
-      const Vec3 c = CellCoordinates(ctx.formCells[i]);
+      const Vec3 c = CellCoordinates(CellIndex(ctx.formCells[i]));
       const Vec3 rel{c[0] - out.boxMin[0], c[1] - out.boxMin[1], c[2] - out.boxMin[2]};
       const Vec3 image = ApplySymmetryToCell(static_cast<SymmetryCode>(code), rel, extent);
       map[i] = static_cast<std::int16_t>(image[0] + 32 * image[1] + 1024 * image[2]);

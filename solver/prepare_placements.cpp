@@ -104,7 +104,7 @@ BlockFrame FrameOf(const Context& ctx, const BlockInfo& info) {
 // cell m; false when one falls outside the form.
 bool CellsAt(const Context& ctx, const std::array<Vec3, kMaxCubes>& images, int size, int m,
              std::uint8_t* cells) {
-  const Vec3 first = CellCoordinates(ctx.formCells[m]);
+  const Vec3 first = CellCoordinates(CellIndex(ctx.formCells[m]));
   for (int j = 0; j < size; ++j) {
     const Vec3 c{first[0] + images[j][0] - images[0][0], first[1] + images[j][1] - images[0][1],
                  first[2] + images[j][2] - images[0][2]};

@@ -35,12 +35,10 @@ inline int CellNumberAt(const Context& ctx, const Vec3& c) {
   if (c[0] < 0 || c[0] >= form.FormWidth || c[1] < 0 || c[1] >= form.FormDepth || c[2] < 0 ||
       c[2] >= form.FormHeight)
     return -1;
-  return ctx.cellNumberGrid[FormCellIndex(c[0], c[1], c[2])] - 1;
+  return ctx.cellNumberGrid[FormCellIndex(c[0], c[1], c[2]).value()] - 1;
 }
 
-inline Vec3 CellCoordinates(int formCellIndex) {
-  return {FormCellX(formCellIndex), FormCellY(formCellIndex), FormCellZ(formCellIndex)};
-}
+inline Vec3 CellCoordinates(CellIndex cell) { return {FormCellX(cell), FormCellY(cell), FormCellZ(cell)}; }
 
 bool BuildFormCells(Context& ctx);  // form cell list, cell-number grid, form box
 bool BuildLatticeSlots(Context& ctx);

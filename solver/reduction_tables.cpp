@@ -18,7 +18,8 @@ Vec3 Add(const Vec3& a, const Vec3& b) { return {a[0] + b[0], a[1] + b[1], a[2] 
 Vec3 Sub(const Vec3& a, const Vec3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
 
 Vec3 CoordinatesOf(int formCellIndex) {
-  return {FormCellX(formCellIndex), FormCellY(formCellIndex), FormCellZ(formCellIndex)};
+  const CellIndex cell(formCellIndex);
+  return {FormCellX(cell), FormCellY(cell), FormCellZ(cell)};
 }
 
 // The vectors, in the figure's frame, that fix where a block's cubes and
@@ -90,7 +91,7 @@ void ReductionTables::Build(const PreparedSearch& prep, const LinkAnalysis& link
   auto numberAt = [&](const Vec3& c) {
     for (int a = 0; a < 3; ++a)
       if (c[a] < prep.boxMin[a] || c[a] >= prep.boxMin[a] + prep.boxExtent[a]) return -1;
-    return prep.cellNumberGrid[FormCellIndex(c[0], c[1], c[2])] - 1;
+    return prep.cellNumberGrid[FormCellIndex(c[0], c[1], c[2]).value()] - 1;
   };
   auto placementAt = [&](int g, int r, int m) {
     return prep.placementIndex[(static_cast<std::size_t>(g) * kRotationCount + r) * n + m];
@@ -301,7 +302,7 @@ std::int32_t ReductionTables::ComputeImage(int s, std::int32_t q) const {
     const Vec3 at = Sub(low, lowCorner_[g * kRotationCount + r2]);
     for (int a = 0; a < 3; ++a)
       if (at[a] < 0 || at[a] >= kMaxFormSide) return -1;
-    first = prep.cellNumberGrid[FormCellIndex(at[0], at[1], at[2])] - 1;
+    first = prep.cellNumberGrid[FormCellIndex(at[0], at[1], at[2]).value()] - 1;
     if (first < 0) return -1;
   }
   const std::int32_t image =

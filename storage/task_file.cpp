@@ -147,8 +147,8 @@ bool FigureRecordFits(const FigureState& figure, int cell, std::uint16_t word) {
   return (word & kCubeBit) == 0 || (x < figure.FigureWidth && y < figure.FigureDepth);
 }
 
-bool FormRecordFits(const FormState& form, int cell) {
-  if (cell < 0 || cell >= kFormGrid) return false;
+bool FormRecordFits(const FormState& form, CellIndex cell) {
+  if (cell.value() < 0 || cell.value() >= kFormGrid) return false;
   int x = FormCellX(cell), y = FormCellY(cell), z = FormCellZ(cell);
   return x >= 0 && y >= 0 && z >= 0 && x < form.FormWidth && y < form.FormDepth && z < form.FormHeight;
 }
@@ -186,10 +186,11 @@ bool ReadBody(std::span<const std::uint8_t> image, TaskState& loaded) {
     figure.Cells[cell] = word;
   }
   for (std::int32_t i = 0; i < nb; ++i) {
-    int cell = 0;
-    in.Index(cell);
+    int value = 0;
+    in.Index(value);
+    const CellIndex cell(value);
     if (!FormRecordFits(form, cell)) return false;
-    form.Cells[cell] = 1;
+    form.At(cell) = 1;
   }
   loaded.EmptyCells = (flags & kFlagEmptyCells) != 0;
 
@@ -249,9 +250,9 @@ std::vector<std::uint8_t> BuildTaskImage(const TaskState& task) {
   for (int z = 0; z < form.FormHeight; ++z)
     for (int y = 0; y < form.FormDepth; ++y)
       for (int x = 0; x < form.FormWidth; ++x) {
-        int cell = FormCellIndex(x, y, z);
-        if (form.Cells[cell] == 0) continue;
-        out.Int16(cell);
+        const CellIndex cell = FormCellIndex(x, y, z);
+        if (form.At(cell) == 0) continue;
+        out.Int16(cell.value());
         ++nb;
       }
   // One byte per figure record; records past the 256 number slots (cells

@@ -102,7 +102,7 @@ void AppendForm(std::string& out, const FormState& form) {
     for (int y = 0; y < form.FormDepth; ++y) {
       out += y == 0 ? "\n        \"" : ",\n        \"";
       for (int x = 0; x < form.FormWidth; ++x)
-        out += form.Cells[static_cast<std::size_t>(FormCellIndex(x, y, z))] != 0 ? kFormCell : kFormEmpty;
+        out += form.At(FormCellIndex(x, y, z)) != 0 ? kFormCell : kFormEmpty;
       out += '"';
     }
     out += "\n      ]";
@@ -204,8 +204,7 @@ class TaskReader {
           if (row.text[x] != kFormCell && row.text[x] != kFormEmpty)
             return Fail(TaskJsonProblem::BadFormRow, row, "layers");
           if (row.text[x] == kFormCell)
-            form.Cells[static_cast<std::size_t>(
-                FormCellIndex(static_cast<int>(x), static_cast<int>(y), static_cast<int>(z)))] = 1;
+            form.At(FormCellIndex(static_cast<int>(x), static_cast<int>(y), static_cast<int>(z))) = 1;
         }
       }
     }

@@ -29,9 +29,9 @@ static_assert(kReasonTexts.size() == static_cast<std::size_t>(NoSolutionKind::Co
 
 }  // namespace
 
-std::string CubeListText(const std::vector<int>& cubes, const FigureState& figure) {
+std::string CubeListText(const std::vector<CubeIndex>& cubes, const FigureState& figure) {
   std::vector<int> numbers;
-  for (const int k : cubes) numbers.push_back(UserNumberOfCube(figure, k));
+  for (const CubeIndex k : cubes) numbers.push_back(UserNumberOfCube(figure, k));
   std::sort(numbers.begin(), numbers.end());
   std::string text;
   for (std::size_t i = 0; i < numbers.size();) {

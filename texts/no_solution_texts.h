@@ -24,7 +24,7 @@ struct ReasonText {
 ReasonText NoSolutionText(const NoSolutionReason& why, const FigureState& figure, std::uint64_t deadEnds);
 
 // Cubes by their user numbers, ascending, runs shortened: "1-4, 7".
-std::string CubeListText(const std::vector<int>& cubes, const FigureState& figure);
+std::string CubeListText(const std::vector<CubeIndex>& cubes, const FigureState& figure);
 
 // `pattern` with "%1" replaced by `first` and "%2" by `second`.
 std::string FillWords(const char* pattern, const std::string& first, const std::string& second = "");

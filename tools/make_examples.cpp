@@ -80,7 +80,7 @@ FormState DrawForm(std::initializer_list<Art> layers) {
     for (std::string_view row : layer) {
       form.FormWidth = std::max(form.FormWidth, static_cast<std::int32_t>(row.size()));
       for (int x = 0; x < static_cast<int>(row.size()); ++x)
-        if (row[x] == '#') form.Cells[FormCellIndex(x, y, z)] = 1;
+        if (row[x] == '#') form.At(FormCellIndex(x, y, z)) = 1;
       form.FormDepth = std::max(form.FormDepth, static_cast<std::int32_t>(++y));
     }
     ++z;

@@ -73,7 +73,7 @@ void DrawNumbers(QPainter& p, const FigureState& f, const QColor& color) {
     for (int x = 0; x < f.FigureWidth; ++x) {
       if ((f.Cells[FigureCellIndex(x, y)] & kCubeBit) == 0) continue;
       CentredText(p, FigureCellLeft(x), FigureCellTop(y), kCellPitch, kCellPitch,
-                  QString::number(UserNumberOfCube(f, k)), color);
+                  QString::number(UserNumberOfCube(f, CubeIndex(k))), color);
       ++k;
     }
 }

@@ -35,8 +35,9 @@ class FormPainter {
         form_(form),
         figure_(figure),
         o_(o),
-        sel_(o.solutionView && o.solution != nullptr && o.solution->selectedCell != 0 ? o.solution
-                                                                                      : nullptr) {}
+        sel_(o.solutionView && o.solution != nullptr && o.solution->selectedCell != kNoSelectedCell
+                 ? o.solution
+                 : nullptr) {}
 
   void Layer(int z) {
     const int X = form_.FormWidth, Y = form_.FormDepth, Z = form_.FormHeight;
@@ -51,7 +52,7 @@ class FormPainter {
       Line(p_, FormCellLeft(j), top, FormCellLeft(j), top + kCellPitch * Y, kGridGrey);
     for (int y = 0; y < Y; ++y)
       for (int x = 0; x < X; ++x)
-        if (Visited(FormCellIndex(x, y, z))) FirstPass(x, y, z);
+        if (Visited(FormCellIndex(x, y, z).value())) FirstPass(x, y, z);
     for (int y = 0; y < Y; ++y)
       for (int x = 0; x < X; ++x) SecondPass(x, y, z);
   }
@@ -67,17 +68,17 @@ class FormPainter {
   }
 
   void FirstPass(int x, int y, int z) {
-    const int cell = FormCellIndex(x, y, z);
+    const int cell = FormCellIndex(x, y, z).value();
     const int x0 = FormCellLeft(x), y0 = FormCellTop(y, z, form_.FormDepth);
     const int x1 = x0 + kCellPitch, y1 = y0 + kCellPitch;
     if (InForm(cell)) {
       QColor fill = o_.cubeColor;
-      if (sel_ && cell == sel_->selectedCell)
+      if (sel_ && cell == sel_->selectedCell.value())
         fill = kLightBlue;
       else if (sel_ && sel_->linkedNeighbour[cell])
         fill = kLightGreen;
       FillBox(p_, x0, y0, x1, y1, fill);
-      if (sel_ && (cell == sel_->selectedCell - 1024 || cell == sel_->selectedCell + 1024))
+      if (sel_ && (cell == sel_->selectedCell.value() - 1024 || cell == sel_->selectedCell.value() + 1024))
         FillBox(p_, x0 + 12, y0 + 12, x1 - 12, y1 - 12, kLightBlue);
     }
     if (const SolutionViewData* s = Solution(); s && InForm(cell)) {
@@ -89,7 +90,7 @@ class FormPainter {
       if (s->rigidMarks[cell] & RigidToLayerAfter) FrameBox(p_, x0 + 8, y0 + 8, x1 - 8, y1 - 8, kBlack);
       p_.setFont(ViewFont(kCubeNumberPointSize));
       CentredText(p_, x0, y0, kCellPitch, kCellPitch,
-                  QString::number(UserNumberOfCube(figure_, s->cubeAt[cell] - 1)), o_.textColor);
+                  QString::number(UserNumberOfCube(figure_, CubeIndex(s->cubeAt[cell] - 1))), o_.textColor);
       return;
     }
     if (!Overlays()) return;
@@ -98,7 +99,9 @@ class FormPainter {
   }
 
   void SelectionMarks(int cell, int x0, int y0) {
-    const int row = cell - sel_->selectedCell == -1024 ? 0 : cell == sel_->selectedCell ? 1 : 2;
+    const int row = cell - sel_->selectedCell.value() == -1024 ? 0
+                    : cell == sel_->selectedCell.value()       ? 1
+                                                               : 2;
     const auto& marks = sel_->axisMarks[row];
     for (int i = 0; i < 8; ++i) {
       if (marks[kAxisBar + i]) {
@@ -118,11 +121,11 @@ class FormPainter {
   }
 
   void SecondPass(int x, int y, int z) {
-    const int cell = FormCellIndex(x, y, z);
+    const int cell = FormCellIndex(x, y, z).value();
     const int x0 = FormCellLeft(x), y0 = FormCellTop(y, z, form_.FormDepth);
     const int x1 = x0 + kCellPitch, y1 = y0 + kCellPitch;
-    if (sel_ && (cell == sel_->selectedCell || cell == sel_->selectedCell - 1024 ||
-                 cell == sel_->selectedCell + 1024))
+    if (sel_ && (cell == sel_->selectedCell.value() || cell == sel_->selectedCell.value() - 1024 ||
+                 cell == sel_->selectedCell.value() + 1024))
       SelectionMarks(cell, x0, y0);
     if (!InForm(cell)) return;
     const SolutionViewData* s = Solution();

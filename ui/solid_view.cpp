@@ -179,11 +179,11 @@ void SolidView::Clear() {
   canvas_->update();
 }
 
-void SolidView::SelectCell(int cell) {
+void SolidView::SelectCell(CellIndex cell) {
   selectedCell_ = cell;
   scene_.selectedCube = -1;
-  if (solid_ && cell != 0) {
-    const Vec3 c = FormCellCoordinates(CellIndex(cell));
+  if (solid_ && cell != kNoSelectedCell) {
+    const Vec3 c = FormCellCoordinates(cell);
     for (int k = 0; k < solid_->cubeCount; ++k)
       if (solid_->formCell[k] == c) scene_.selectedCube = k;
   }

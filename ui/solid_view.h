@@ -14,6 +14,8 @@
 #include <optional>
 #include <thread>
 
+#include "editor/solution_view_data.h"
+#include "model/strong_index.h"
 #include "platform/qt/services.h"
 #include "solid/fold.h"
 #include "solid/fold_verdict.h"
@@ -45,7 +47,7 @@ class SolidView : public QWidget {
                     const QColor& cubeColour);
   void Clear();
   // Highlights the cube in form cell `cell` (a form cell index; 0: none).
-  void SelectCell(int cell);
+  void SelectCell(CellIndex cell);
 
   // The fold position, 0 (flat figure) .. 1 (the solution).
   void SetFold(double t);
@@ -90,7 +92,7 @@ class SolidView : public QWidget {
   QPointF ProjectedCentre(int cube) const;
 
  signals:
-  void cellClicked(int cell);
+  void cellClicked(zv::CellIndex cell);
   void exportRequested();  // ExportBt: the window asks where to write
   // The fold of the shown solution was checked (or the check is gone): the
   // words of its verdict, else empty.
@@ -123,7 +125,7 @@ class SolidView : public QWidget {
   SolidScene scene_;
   SolidCamera camera_;
   std::vector<Rigid> endPoses_;
-  int selectedCell_ = 0;
+  CellIndex selectedCell_ = kNoSelectedCell;
   double t_ = 1.0;
   double modelScale_ = 1.0;  // units per cube edge of the last model exported
 

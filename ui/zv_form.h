@@ -99,7 +99,7 @@ class TZvForm : public QWidget {
 
   // Selects form cell `cell` of the shown solution, as a click on it
   // would; false when no solution is shown or the cell is not in the form.
-  bool SelectSolutionCell(int cell);
+  bool SelectSolutionCell(CellIndex cell);
 
   // Shift+F11: close without writing placement, settings or autosave.
   void CloseWithoutSaveAExecute();

@@ -9,7 +9,7 @@ namespace zv {
 
 void TZvForm::SolveBtClick() { runs_->SolveClick(); }
 
-bool TZvForm::SelectSolutionCell(int cell) {
+bool TZvForm::SelectSolutionCell(CellIndex cell) {
   const Changes c = session_.SelectSolutionCell(cell);
   Apply(c);
   return c.selection;

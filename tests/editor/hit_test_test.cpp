@@ -73,11 +73,11 @@ TEST(HitTest, EdgeModeCorners) {
 
 TEST(HitTest, FormHitTestSkipsMarginsAndLayerGaps) {
   // Form 5 x 3 x 2: LayerPitch 160, layer 1 starts at y = 170.
-  EXPECT_EQ(FormCellHit(20, 10, 5, 3, 2), std::optional<int>(FormCellIndex(0, 0, 0)));
-  EXPECT_EQ(FormCellHit(269, 159, 5, 3, 2), std::optional<int>(FormCellIndex(4, 2, 0)));
+  EXPECT_EQ(FormCellHit(20, 10, 5, 3, 2), std::optional<CellIndex>(FormCellIndex(0, 0, 0)));
+  EXPECT_EQ(FormCellHit(269, 159, 5, 3, 2), std::optional<CellIndex>(FormCellIndex(4, 2, 0)));
   EXPECT_EQ(FormCellHit(19, 30, 5, 3, 2), std::nullopt);   // layer-number margin
   EXPECT_EQ(FormCellHit(40, 165, 5, 3, 2), std::nullopt);  // gap between the layers
-  EXPECT_EQ(FormCellHit(40, 170, 5, 3, 2), std::optional<int>(FormCellIndex(0, 0, 1)));
+  EXPECT_EQ(FormCellHit(40, 170, 5, 3, 2), std::optional<CellIndex>(FormCellIndex(0, 0, 1)));
   EXPECT_EQ(FormCellHit(40, 335, 5, 3, 2), std::nullopt);  // below the last layer
 }
 

@@ -98,10 +98,10 @@ TEST(FigureDrag, AQuickMoveFillsEveryCellOnItsWay) {
   s.FormDrag(FormCellLeft(4) + 25, FormCellTop(0, 0, depth) + 25);
   s.FormDrag(FormCellLeft(4) + 25, FormCellTop(1, 1, depth) + 25);  // down through the gap between layers
   s.FormRelease();
-  for (int x = 0; x < 5; ++x) EXPECT_EQ(s.task().form.Cells[FormCellIndex(x, 0, 0)], 1) << x;
-  EXPECT_EQ(s.task().form.Cells[FormCellIndex(4, 1, 0)], 1);
-  EXPECT_EQ(s.task().form.Cells[FormCellIndex(4, 0, 1)], 1);
-  EXPECT_EQ(s.task().form.Cells[FormCellIndex(4, 1, 1)], 1);
+  for (int x = 0; x < 5; ++x) EXPECT_EQ(s.task().form.At(FormCellIndex(x, 0, 0)), 1) << x;
+  EXPECT_EQ(s.task().form.At(FormCellIndex(4, 1, 0)), 1);
+  EXPECT_EQ(s.task().form.At(FormCellIndex(4, 0, 1)), 1);
+  EXPECT_EQ(s.task().form.At(FormCellIndex(4, 1, 1)), 1);
   EXPECT_EQ(s.validation().formCellCount, 8);
 }
 
@@ -131,8 +131,8 @@ TEST(FormDrag, PressSetsOrClearsAndTheDragFollows) {
   EXPECT_FALSE(s.FormDrag(test::FormPx(1), test::FormPy(0, 0, d)).form);  // set already
   s.FormRelease();
   const FormState& b = s.task().form;
-  EXPECT_EQ(b.Cells[FormCellIndex(1, 0, 0)], 1);
-  EXPECT_EQ(b.Cells[FormCellIndex(1, 1, 0)], 1);
+  EXPECT_EQ(b.At(FormCellIndex(1, 0, 0)), 1);
+  EXPECT_EQ(b.At(FormCellIndex(1, 1, 0)), 1);
   EXPECT_EQ(s.validation().formCellCount, 3);
   s.FormPress(test::FormPx(0), test::FormPy(0, 0, d));  // a set cell: the drag clears
   s.FormDrag(test::FormPx(1), test::FormPy(0, 0, d));
@@ -178,8 +178,8 @@ TEST(Resize, ClampsAndPushesTheOccupiedBoxInside) {
       EXPECT_TRUE(CubeAt(s, 4 + c.shiftX, 1 + c.shiftY)) << c.requested;
       EXPECT_EQ(s.validation().cubeCount, 2);
     } else {
-      EXPECT_EQ(now.form.Cells[FormCellIndex(2 + c.shiftX, c.shiftY, 1 + c.shiftZ)], 1) << c.requested;
-      EXPECT_EQ(now.form.Cells[FormCellIndex(3 + c.shiftX, c.shiftY, 2 + c.shiftZ)], 1) << c.requested;
+      EXPECT_EQ(now.form.At(FormCellIndex(2 + c.shiftX, c.shiftY, 1 + c.shiftZ)), 1) << c.requested;
+      EXPECT_EQ(now.form.At(FormCellIndex(3 + c.shiftX, c.shiftY, 2 + c.shiftZ)), 1) << c.requested;
       EXPECT_EQ(s.validation().formCellCount, 4);
     }
     EXPECT_TRUE(CheckTaskInvariants(now).ok());
@@ -209,9 +209,9 @@ TEST(Shift, StepsStopAtTheGridAndTheOriginMoveIsOnce) {
   EXPECT_EQ(s.MoveFigureToOrigin(), atBorder);  // already there
   EXPECT_EQ(s.ShiftFormBy(0, 0, 1), atBorder);  // one layer only
   EXPECT_TRUE(s.ShiftFormBy(1, 1, 0).form);
-  EXPECT_EQ(s.task().form.Cells[FormCellIndex(1, 1, 0)], 1);
+  EXPECT_EQ(s.task().form.At(FormCellIndex(1, 1, 0)), 1);
   EXPECT_TRUE(s.MoveFormToOrigin().form);
-  EXPECT_EQ(s.task().form.Cells[FormCellIndex(0, 0, 0)], 1);
+  EXPECT_EQ(s.task().form.At(FormCellIndex(0, 0, 0)), 1);
   s.ClearForm();
   EXPECT_EQ(s.ShiftFormBy(-1, 0, 0), Changes{.shiftRefusal = ShiftRefusal::Empty});  // nothing to move
 }

@@ -34,10 +34,10 @@ TaskState Example(const char* name) {
 TaskState RowTask() { return Example("diagonal_star.zvt"); }
 
 // The first form cell and the first cube's figure cell, in index order.
-int FirstFormCell(const TaskState& t) {
-  for (int cell = 0; cell < kFormGrid; ++cell)
-    if (t.form.Cells[cell]) return cell;
-  return 0;
+CellIndex FirstFormCell(const TaskState& t) {
+  for (CellIndex cell(0); cell.value() < kFormGrid; ++cell)
+    if (t.form.At(cell)) return cell;
+  return kNoSelectedCell;
 }
 int FirstCubeCell(const TaskState& t) {
   int cell = 0;
@@ -97,21 +97,21 @@ TEST(Solving, CellsAreSelectedByFormCellAndByFigureCube) {
   QuietObserver quiet;
   Solve(s, quiet);
   const TaskState& t = s.task();
-  EXPECT_EQ(s.SelectSolutionCell(0), Changes{});  // no form cell
-  const int formCell = FirstFormCell(t);
+  EXPECT_EQ(s.SelectSolutionCell(CellIndex(0)), Changes{});  // no form cell
+  const CellIndex formCell = FirstFormCell(t);
   EXPECT_TRUE(s.SelectSolutionCell(formCell).selection);
   EXPECT_EQ(s.shownSolution()->selectedCell, formCell);
   // A press on a selected form cell clears the selection, a second one selects it.
   const int px = test::FormPx(FormCellX(formCell)),
             py = test::FormPy(FormCellY(formCell), FormCellZ(formCell), t.form.FormDepth);
   s.FormPress(px, py);
-  EXPECT_EQ(s.shownSolution()->selectedCell, 0);
+  EXPECT_EQ(s.shownSolution()->selectedCell, kNoSelectedCell);
   s.FormPress(px, py);
   EXPECT_EQ(s.shownSolution()->selectedCell, formCell);
   // A press on cube 0 selects the cell it lands in; the selection stays when stepping.
   const int cube = FirstCubeCell(t);
   s.FigurePress(test::FigurePx(FigureCellX(cube)), test::FigurePy(FigureCellY(cube)), false);
-  const int cell = s.shownSolution()->cubePosition[0];
+  const CellIndex cell(s.shownSolution()->cubePosition[0]);
   EXPECT_EQ(s.shownSolution()->selectedCell, cell);
   s.Step(SolutionStep::Next);
   EXPECT_EQ(s.shownSolution()->selectedCell, cell);

@@ -27,7 +27,7 @@ struct SideBySide {
   SolutionViewData view;
   explicit SideBySide(const TaskState& task) : v(ValidateTask(task)) {
     const std::uint8_t cubes[] = {1, 2}, rotations[] = {0, 0};
-    const std::int16_t cells[] = {FormCellIndex(0, 0, 0), FormCellIndex(1, 0, 0)};
+    const std::int16_t cells[] = {FormCellIndex(0, 0, 0).value(), FormCellIndex(1, 0, 0).value()};
     ShowSolutionMarks({cubes, rotations, cells}, v.links, view);
   }
 };
@@ -38,7 +38,7 @@ TaskState Pair(int bit) {
   return t;
 }
 
-constexpr int kLeft = FormCellIndex(0, 0, 0), kRight = FormCellIndex(1, 0, 0);
+constexpr CellIndex kLeft = FormCellIndex(0, 0, 0), kRight = FormCellIndex(1, 0, 0);
 
 // The set slots of one row of axis marks.
 std::vector<int> SetSlots(const SolutionViewData& view, int row) {
@@ -57,12 +57,12 @@ TEST(SolutionMarks, EdgeHingesOnTheUpperEdgeAreBarsOutsideTheSelectedCell) {
   SelectCellMarks(s.v.links, kLeft, s.view);
   EXPECT_EQ(SetSlots(s.view, 1), std::vector<int>{kAxisBar + 1});  // outside the right side
   EXPECT_TRUE(SetSlots(s.view, 0).empty() && SetSlots(s.view, 2).empty());
-  EXPECT_TRUE(s.view.linkedNeighbour[kRight]);
-  EXPECT_TRUE(!s.view.linkedNeighbour[kLeft]);
+  EXPECT_TRUE(s.view.linkedNeighbour[kRight.value()]);
+  EXPECT_TRUE(!s.view.linkedNeighbour[kLeft.value()]);
   SelectCellMarks(s.v.links, kRight, s.view);
   EXPECT_EQ(SetSlots(s.view, 1), std::vector<int>{kAxisBar + 3});  // outside the left side
-  EXPECT_TRUE(s.view.linkedNeighbour[kLeft]);
-  EXPECT_TRUE(!s.view.linkedNeighbour[kRight]);
+  EXPECT_TRUE(s.view.linkedNeighbour[kLeft.value()]);
+  EXPECT_TRUE(!s.view.linkedNeighbour[kRight.value()]);
 }
 
 TEST(SolutionMarks, EdgeHingesOnTheLowerEdgeAreBarsInsideTheSelectedCell) {
@@ -75,22 +75,22 @@ TEST(SolutionMarks, EdgeHingesOnTheLowerEdgeAreBarsInsideTheSelectedCell) {
 
 TEST(SolutionMarks, FaceAxisHingeIsMarkedOnTheRightCubeOnly) {
   SideBySide s(Pair(AxisX));
-  EXPECT_EQ(int(s.view.faceHingeMarks[kRight]), int(HingeToLeft));
-  EXPECT_EQ(int(s.view.faceHingeMarks[kLeft]), 0);
-  EXPECT_EQ(int(s.view.rigidMarks[kLeft] | s.view.rigidMarks[kRight]), 0);
+  EXPECT_EQ(int(s.view.faceHingeMarks[kRight.value()]), int(HingeToLeft));
+  EXPECT_EQ(int(s.view.faceHingeMarks[kLeft.value()]), 0);
+  EXPECT_EQ(int(s.view.rigidMarks[kLeft.value()] | s.view.rigidMarks[kRight.value()]), 0);
   SelectCellMarks(s.v.links, kLeft, s.view);
-  EXPECT_TRUE(s.view.linkedNeighbour[kRight]);  // a hinge, though without axis marks
+  EXPECT_TRUE(s.view.linkedNeighbour[kRight.value()]);  // a hinge, though without axis marks
   EXPECT_TRUE(SetSlots(s.view, 1).empty());
 }
 
 TEST(SolutionMarks, RigidJointIsMarkedOnTheLeftCubeAndLinksNothing) {
   SideBySide s(Pair(RigidX));
-  EXPECT_EQ(int(s.view.rigidMarks[kLeft]), int(RigidToRight));
-  EXPECT_EQ(int(s.view.rigidMarks[kRight]), 0);
-  EXPECT_EQ(int(s.view.faceHingeMarks[kLeft] | s.view.faceHingeMarks[kRight]), 0);
+  EXPECT_EQ(int(s.view.rigidMarks[kLeft.value()]), int(RigidToRight));
+  EXPECT_EQ(int(s.view.rigidMarks[kRight.value()]), 0);
+  EXPECT_EQ(int(s.view.faceHingeMarks[kLeft.value()] | s.view.faceHingeMarks[kRight.value()]), 0);
   SelectCellMarks(s.v.links, kLeft, s.view);
   EXPECT_EQ(s.view.selectedCell, kLeft);
-  EXPECT_TRUE(!s.view.linkedNeighbour[kRight]);
+  EXPECT_TRUE(!s.view.linkedNeighbour[kRight.value()]);
   for (int row = 0; row < 3; ++row) EXPECT_TRUE(SetSlots(s.view, row).empty());
 }
 
@@ -110,7 +110,7 @@ TEST(SolutionMarks, DiagonalNeighboursGetCornerStrokes) {
   const Validation v = ValidateTask(t);
   SolutionViewData view;
   const std::uint8_t cubes[] = {1, 2}, rotations[] = {0, 0};
-  const std::int16_t cells[] = {FormCellIndex(0, 0, 0), FormCellIndex(1, 1, 0)};
+  const std::int16_t cells[] = {FormCellIndex(0, 0, 0).value(), FormCellIndex(1, 1, 0).value()};
   ShowSolutionMarks({cubes, rotations, cells}, v.links, view);
   SelectCellMarks(v.links, FormCellIndex(0, 0, 0), view);
   EXPECT_EQ(SetSlots(view, 1), std::vector<int>{kAxisCorner + 2});  // corner (+x, +y)
@@ -133,14 +133,14 @@ TEST(SolutionMarks, AHingeToTheLayerAboveIsAnInnerBarOfThatCell) {
     ++tried;
     SolutionViewData view;
     const std::uint8_t cubes[] = {1, 2}, rotations[] = {static_cast<std::uint8_t>(r), 0};
-    const std::int16_t cells[] = {FormCellIndex(0, 0, 0), FormCellIndex(0, 0, 1)};
+    const std::int16_t cells[] = {FormCellIndex(0, 0, 0).value(), FormCellIndex(0, 0, 1).value()};
     ShowSolutionMarks({cubes, rotations, cells}, v.links, view);
     SelectCellMarks(v.links, FormCellIndex(0, 0, 0), view);
     // Inner bars 4..7: top, right, bottom, left.
     const int side = ev[0] == 1 ? 1 : ev[0] == -1 ? 3 : ev[1] == 1 ? 2 : 0;
     EXPECT_EQ(SetSlots(view, 2), std::vector<int>{kAxisBar + 4 + side});
     EXPECT_TRUE(SetSlots(view, 0).empty() && SetSlots(view, 1).empty());
-    EXPECT_TRUE(view.linkedNeighbour[FormCellIndex(0, 0, 1)]);
+    EXPECT_TRUE(view.linkedNeighbour[FormCellIndex(0, 0, 1).value()]);
   }
   EXPECT_EQ(tried, 8);  // each of the top face's four edges, by two rotations each
 }
@@ -150,9 +150,10 @@ TEST(SolutionMarks, AnEmptyCellIsSelectedWithoutMarks) {
   const Validation v = ValidateTask(t);
   SolutionViewData view;
   const std::uint8_t cubes[] = {1, 0, 2}, rotations[] = {0, 0, 0};
-  const std::int16_t cells[] = {FormCellIndex(0, 0, 0), FormCellIndex(1, 0, 0), FormCellIndex(2, 0, 0)};
+  const std::int16_t cells[] = {FormCellIndex(0, 0, 0).value(), FormCellIndex(1, 0, 0).value(),
+                                FormCellIndex(2, 0, 0).value()};
   ShowSolutionMarks({cubes, rotations, cells}, v.links, view);
-  EXPECT_EQ(int(view.cubePosition[1]), FormCellIndex(2, 0, 0));
+  EXPECT_EQ(CellIndex(view.cubePosition[1]), FormCellIndex(2, 0, 0));
   SelectCellMarks(v.links, FormCellIndex(1, 0, 0), view);
   EXPECT_EQ(view.selectedCell, FormCellIndex(1, 0, 0));
   for (int row = 0; row < 3; ++row) EXPECT_TRUE(SetSlots(view, row).empty());

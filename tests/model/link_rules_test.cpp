@@ -161,7 +161,7 @@ TEST(LinkRules, AnalysisAgreesWithBlocksAndPartsFoundIndependently) {
     const std::vector<int> cubes = CubeBits(f);
     if (cubes.size() < 2) continue;
     LinkAnalysis a;
-    int cubeA = 0, cubeB = 0;
+    CubeIndex cubeA, cubeB;
     const ValidationError error = AnalyseLinks(f, a, cubeA, cubeB);
     ++analysed;
 
@@ -179,7 +179,7 @@ TEST(LinkRules, AnalysisAgreesWithBlocksAndPartsFoundIndependently) {
         rigidPairs.insert(l.Pair());
       }
     }
-    auto cellOf = [&](int k) { return cubes[static_cast<std::size_t>(k)]; };
+    auto cellOf = [&](CubeIndex k) { return cubes[static_cast<std::size_t>(k.value())]; };
     auto sameBlock = [&](int c, int d) { return blocks.Find(c) == blocks.Find(d); };
 
     // Must-be-rigid: face neighbours of one block without a rigid joint.
@@ -207,7 +207,7 @@ TEST(LinkRules, AnalysisAgreesWithBlocksAndPartsFoundIndependently) {
     // Blocks numbered from 1 in the order of their lowest cube index; parts alike.
     std::map<int, int> blockNumber, partNumber;
     for (int k = 0; k < static_cast<int>(cubes.size()); ++k) {
-      const int b = blocks.Find(cellOf(k)), p = parts.Find(cellOf(k));
+      const int b = blocks.Find(cellOf(CubeIndex(k))), p = parts.Find(cellOf(CubeIndex(k)));
       if (!blockNumber.count(b)) blockNumber[b] = static_cast<int>(blockNumber.size()) + 1;
       if (!partNumber.count(p)) partNumber[p] = static_cast<int>(partNumber.size()) + 1;
       ASSERT_EQ(a.blockLabel[k], blockNumber[b]) << "cube " << k;

@@ -47,10 +47,10 @@ TEST(TaskInvariants, EachBreachIsNamed) {
        TaskFault::NumberTables, 2},  // the number of cube 0
       {"cell shows another number", [](TaskState& t) { t.figure.NumberAtCell[c10] ^= 1; },
        TaskFault::NumberAtCell, c10},
-      {"form cell 2", [](TaskState& t) { t.form.Cells[FormCellIndex(0, 0, 0)] = 2; },
-       TaskFault::FormCellValue, FormCellIndex(0, 0, 0)},
-      {"form cell past the depth", [](TaskState& t) { t.form.Cells[FormCellIndex(0, 2, 0)] = 1; },
-       TaskFault::FormCellOutside, FormCellIndex(0, 2, 0)},
+      {"form cell 2", [](TaskState& t) { t.form.At(FormCellIndex(0, 0, 0)) = 2; }, TaskFault::FormCellValue,
+       FormCellIndex(0, 0, 0).value()},
+      {"form cell past the depth", [](TaskState& t) { t.form.At(FormCellIndex(0, 2, 0)) = 1; },
+       TaskFault::FormCellOutside, FormCellIndex(0, 2, 0).value()},
       {"long text", [](TaskState& t) { t.Text.assign(kMaxTextBytes + 1, 'a'); }, TaskFault::TextTooLong, -1},
   };
   for (const auto& c : cases) {

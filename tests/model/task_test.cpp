@@ -155,7 +155,7 @@ TEST(RemoveCube, ResetsTheNumbering) {
   RemoveCube(f, Cell(0, 0));
   EXPECT_TRUE(IsDefaultNumbering(f));
   EXPECT_EQ(f.NumberAtCell[Cell(2, 0)], 1);
-  EXPECT_EQ(UserNumberOfCube(f, 1), 2);
+  EXPECT_EQ(UserNumberOfCube(f, CubeIndex(1)), 2);
 }
 
 // --- numbering -------------------------------------------------------------
@@ -164,9 +164,9 @@ TEST(Numbering, AssignSwapsWithTheCubeHoldingTheNumber) {
   FigureState f = Figure({"#.#", ".#."});
   ASSERT_TRUE(IsDefaultNumbering(f));
   AssignNumber(f, Cell(1, 1), 0);  // the third cube gets user number 1
-  EXPECT_EQ(UserNumberOfCube(f, 0), 3);
-  EXPECT_EQ(UserNumberOfCube(f, 1), 2);
-  EXPECT_EQ(UserNumberOfCube(f, 2), 1);
+  EXPECT_EQ(UserNumberOfCube(f, CubeIndex(0)), 3);
+  EXPECT_EQ(UserNumberOfCube(f, CubeIndex(1)), 2);
+  EXPECT_EQ(UserNumberOfCube(f, CubeIndex(2)), 1);
   EXPECT_EQ(f.CubeOfNumber[0], 2);
   EXPECT_EQ(f.CubeOfNumber[2], 0);
   EXPECT_EQ(f.NumberAtCell[Cell(0, 0)], 2);
@@ -174,7 +174,7 @@ TEST(Numbering, AssignSwapsWithTheCubeHoldingTheNumber) {
   EXPECT_FALSE(IsDefaultNumbering(f));
 
   AssignNumber(f, Cell(1, 1), 0);  // its own number: nothing changes
-  EXPECT_EQ(UserNumberOfCube(f, 2), 1);
+  EXPECT_EQ(UserNumberOfCube(f, CubeIndex(2)), 1);
   AssignNumber(f, Cell(0, 0), 0);  // back
   EXPECT_TRUE(IsDefaultNumbering(f));
 }
@@ -227,7 +227,7 @@ TEST(FillFigure, Fills240CellsNumberedRowByRowAndKeepsLinks) {
   EXPECT_EQ(CountCubes(f), 240);
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 15; ++x) EXPECT_EQ(f.NumberAtCell[Cell(x, y)] + 1, y * 15 + x + 1);
-  EXPECT_EQ(UserNumberOfCube(f, 239), 240);
+  EXPECT_EQ(UserNumberOfCube(f, CubeIndex(239)), 240);
   EXPECT_TRUE(Has(f, 1, 0, RigidX));
   EXPECT_EQ(f.Cells[Cell(15, 0)], 0);  // nothing past the figure
 }
@@ -287,8 +287,8 @@ TEST(Form, FillCountClear) {
   f.FormHeight = 4;
   FillForm(f);
   EXPECT_EQ(CountFormCells(f), 24);
-  EXPECT_EQ(f.Cells[FormCellIndex(3, 0, 0)], 0);
-  EXPECT_EQ(f.Cells[FormCellIndex(0, 0, 4)], 0);
+  EXPECT_EQ(f.At(FormCellIndex(3, 0, 0)), 0);
+  EXPECT_EQ(f.At(FormCellIndex(0, 0, 4)), 0);
   f.FormHeight = 2;  // cells beyond the dimensions are not counted
   EXPECT_EQ(CountFormCells(f), 12);
   ClearForm(f);
@@ -342,21 +342,21 @@ TEST(ShiftFigure, ShiftsBeyondTheGridEmptyIt) {
 
 TEST(ShiftForm, MovesAlongAllThreeAxes) {
   FormState f;
-  f.Cells[FormCellIndex(0, 0, 0)] = 1;
-  f.Cells[FormCellIndex(2, 1, 0)] = 1;
+  f.At(FormCellIndex(0, 0, 0)) = 1;
+  f.At(FormCellIndex(2, 1, 0)) = 1;
   ShiftForm(f, 1, 0, 2);
-  EXPECT_EQ(f.Cells[FormCellIndex(1, 0, 2)], 1);
-  EXPECT_EQ(f.Cells[FormCellIndex(3, 1, 2)], 1);
+  EXPECT_EQ(f.At(FormCellIndex(1, 0, 2)), 1);
+  EXPECT_EQ(f.At(FormCellIndex(3, 1, 2)), 1);
   EXPECT_EQ(CountFormCells(f), 2);
-  EXPECT_EQ(f.Cells[FormCellIndex(0, 0, 0)], 0);
+  EXPECT_EQ(f.At(FormCellIndex(0, 0, 0)), 0);
   ShiftForm(f, 0, 0, 12);
   EXPECT_EQ(f.Cells, FormState{}.Cells);
 }
 
 TEST(UserNumber, CubesPastTheNumberSlotsShowTheirIndex) {
   FigureState f;
-  EXPECT_EQ(UserNumberOfCube(f, 256), 257);
-  EXPECT_EQ(UserNumberOfCube(f, 899), 900);
+  EXPECT_EQ(UserNumberOfCube(f, CubeIndex(256)), 257);
+  EXPECT_EQ(UserNumberOfCube(f, CubeIndex(899)), 900);
 }
 
 }  // namespace

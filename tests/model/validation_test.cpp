@@ -51,7 +51,7 @@ TaskState WithMatchingForm(std::initializer_list<std::string_view> rows) {
   TaskState t = MakeTask(rows, {{"#"}});
   const int cubes = CountCubes(t.figure);
   t.form.FormWidth = std::max(cubes, 1);
-  for (int x = 0; x < cubes; ++x) t.form.Cells[FormCellIndex(x, 0, 0)] = 1;
+  for (int x = 0; x < cubes; ++x) t.form.At(FormCellIndex(x, 0, 0)) = 1;
   return t;
 }
 
@@ -134,7 +134,7 @@ TEST(ValidateTask, LinkConflictComesBeforeTheFormChecks) {
 TEST(ValidateTask, CountersAndOccupiedBoxes) {
   TaskState t =
       MakeTask({".....", "..#..", ".....", "....#"}, {{"...", "..."}, {"...", ".#."}, {"#..", "..."}});
-  t.form.Cells[FormCellIndex(3, 0, 0)] = 1;  // past FormWidth: not counted
+  t.form.At(FormCellIndex(3, 0, 0)) = 1;  // past FormWidth: not counted
   const Validation v = ValidateTask(t);
   EXPECT_EQ(v.cubeCount, 2);
   EXPECT_EQ(v.figureBox.minX, 2);
@@ -280,8 +280,8 @@ TEST(AnalyseLinks, BlockMissingOneRigidJointNamesThatPair) {
   ToggleLink(t.figure, Cell(1, 1), RigidY);
   Validation v = ValidateTask(t);
   EXPECT_EQ(v.error, ValidationError::MustBeRigid);
-  EXPECT_EQ(v.cubeA, 2);
-  EXPECT_EQ(v.cubeB, 3);
+  EXPECT_EQ(v.cubeA, CubeIndex(2));
+  EXPECT_EQ(v.cubeB, CubeIndex(3));
   EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::MustBeRigid, 3, 4}));
 
   TaskState u = WithMatchingForm({"##", "##"});  // the top pair unjoined this time
@@ -290,8 +290,8 @@ TEST(AnalyseLinks, BlockMissingOneRigidJointNamesThatPair) {
   ToggleLink(u.figure, Cell(1, 1), RigidX);
   v = ValidateTask(u);
   EXPECT_EQ(v.error, ValidationError::MustBeRigid);
-  EXPECT_EQ(v.cubeA, 0);  // lower cube index first
-  EXPECT_EQ(v.cubeB, 1);
+  EXPECT_EQ(v.cubeA, CubeIndex(0));  // lower cube index first
+  EXPECT_EQ(v.cubeB, CubeIndex(1));
   EXPECT_EQ(Refusal(v, u.figure), (Named{ValidationError::MustBeRigid, 1, 2}));
 }
 
@@ -382,8 +382,8 @@ TEST(AnalyseLinks, MoreThanEightLinkEndsNeverOverrunAList) {
   EXPECT_EQ(v.links.linkCount[4], 8);
   EXPECT_EQ(v.links.linkCount[3], 4);  // the end that did not fit is not listed on either side
   EXPECT_EQ(v.error, ValidationError::CannotBeHinged);
-  EXPECT_EQ(v.cubeA, 3);
-  EXPECT_EQ(v.cubeB, 4);
+  EXPECT_EQ(v.cubeA, CubeIndex(3));
+  EXPECT_EQ(v.cubeB, CubeIndex(4));
   EXPECT_EQ(Refusal(v, t.figure), (Named{ValidationError::CannotBeHinged, 4, 5}));
 }
 
@@ -417,7 +417,7 @@ TEST(ValidateTask, FullThirtyByThirtyFigureFromAFile) {
   EXPECT_EQ(v.figureBox.w, 30);
 
   LinkAnalysis links;
-  int a = 0, b = 0;
+  CubeIndex a, b;
   EXPECT_EQ(AnalyseLinks(t.figure, links, a, b), ValidationError::TooManyCubes);
 
   const int last = Cell(29, 29);
@@ -425,7 +425,7 @@ TEST(ValidateTask, FullThirtyByThirtyFigureFromAFile) {
   EXPECT_TRUE(IsDefaultNumbering(t.figure));
   RemoveCube(t.figure, last);
   EXPECT_EQ(CountCubes(t.figure), 899);
-  EXPECT_EQ(UserNumberOfCube(t.figure, 898), 899);
+  EXPECT_EQ(UserNumberOfCube(t.figure, CubeIndex(898)), 899);
 }
 
 }  // namespace

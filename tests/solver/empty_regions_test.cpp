@@ -28,8 +28,8 @@ struct Form {
         for (int x = 0; x < extent[0]; ++x) {
           if (cutCorner && x == 0 && y == 0 && z == 0) continue;
           at.push_back({x, y, z});
-          cells.push_back(static_cast<std::int16_t>(FormCellIndex(x, y, z)));
-          grid[FormCellIndex(x, y, z)] = static_cast<std::uint8_t>(cells.size());
+          cells.push_back(static_cast<std::int16_t>(FormCellIndex(x, y, z).value()));
+          grid[FormCellIndex(x, y, z).value()] = static_cast<std::uint8_t>(cells.size());
         }
     prep.formCellCount = static_cast<int>(cells.size());
     prep.formCells = cells.data();

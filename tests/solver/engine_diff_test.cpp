@@ -249,7 +249,7 @@ TaskState Plates(std::initializer_list<int> widths, int rows, int formWidth, boo
   form.FormDepth = rows;
   form.FormHeight = 1;
   for (int y = 0; y < rows; ++y)
-    for (int x = 0; x < formWidth; ++x) form.Cells[FormCellIndex(x, y, 0)] = 1;
+    for (int x = 0; x < formWidth; ++x) form.At(FormCellIndex(x, y, 0)) = 1;
   task.EmptyCells = emptyCells;
   return task;
 }

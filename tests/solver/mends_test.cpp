@@ -22,10 +22,11 @@ using test::SetLink;
 
 std::vector<Vec3> Occupied(const Solver& solver, int i) {
   std::vector<Vec3> cells;
-  const auto cubes = solver.SolutionCubes(i);
-  const auto list = solver.FormCellList();
-  for (std::size_t p = 0; p < cubes.size(); ++p)
-    if (cubes[p] != 0) cells.push_back({FormCellX(list[p]), FormCellY(list[p]), FormCellZ(list[p])});
+  const StoredSolution s = solver.Solution(i);
+  for (CellNumber n(0); n.value() < s.Size(); ++n) {
+    const CellIndex cell = s.CellAt(n);
+    if (s.CubeAt(n).valid()) cells.push_back({FormCellX(cell), FormCellY(cell), FormCellZ(cell)});
+  }
   std::sort(cells.begin(), cells.end());
   return cells;
 }

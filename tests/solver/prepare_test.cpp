@@ -52,11 +52,11 @@ TEST(PrepareForm, CellsAreNumberedByLayerRowColumn) {
   Prepared p(t);
   ASSERT_TRUE(p.ok);
   ASSERT_EQ(p.prep.formCellCount, 3);
-  EXPECT_EQ(p.prep.formCells[0], FormCellIndex(0, 0, 0));
-  EXPECT_EQ(p.prep.formCells[1], FormCellIndex(1, 1, 0));
-  EXPECT_EQ(p.prep.formCells[2], FormCellIndex(0, 0, 1));
-  EXPECT_EQ(p.prep.cellNumberGrid[FormCellIndex(1, 1, 0)], 2);
-  EXPECT_EQ(p.prep.cellNumberGrid[FormCellIndex(1, 0, 0)], 0);
+  EXPECT_EQ(CellIndex(p.prep.formCells[0]), FormCellIndex(0, 0, 0));
+  EXPECT_EQ(CellIndex(p.prep.formCells[1]), FormCellIndex(1, 1, 0));
+  EXPECT_EQ(CellIndex(p.prep.formCells[2]), FormCellIndex(0, 0, 1));
+  EXPECT_EQ(p.prep.cellNumberGrid[FormCellIndex(1, 1, 0).value()], 2);
+  EXPECT_EQ(p.prep.cellNumberGrid[FormCellIndex(1, 0, 0).value()], 0);
   EXPECT_EQ(p.prep.boxExtent, (Vec3{2, 2, 2}));
 }
 

@@ -34,7 +34,7 @@ TaskState LooseCubes(int count, int width) {
   task.figure.FigureDepth = task.form.FormDepth = (count + width - 1) / width;
   for (int k = 0; k < count; ++k) {
     task.figure.Cells[FigureCellIndex(k % width, k / width)] = kCubeBit;
-    task.form.Cells[FormCellIndex(k % width, k / width, 0)] = 1;
+    task.form.At(FormCellIndex(k % width, k / width, 0)) = 1;
   }
   ResetNumbering(task.figure);
   return task;

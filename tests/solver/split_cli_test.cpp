@@ -277,7 +277,7 @@ TaskState LongTask() {
   EXPECT_EQ(ReadTaskFile(Example("pentominoes_3x4x5.zvt"), task), ReadResult::Ok);
   const int top = task.form.FormHeight++;
   for (int y = 0; y < task.form.FormDepth; ++y)
-    for (int x = 0; x < task.form.FormWidth; ++x) task.form.Cells[FormCellIndex(x, y, top)] = 1;
+    for (int x = 0; x < task.form.FormWidth; ++x) task.form.At(FormCellIndex(x, y, top)) = 1;
   task.EmptyCells = true;
   return task;
 }

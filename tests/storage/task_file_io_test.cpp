@@ -193,7 +193,7 @@ TEST(TaskFiles, AFileLargerThanAnyTaskIsRefusedAfterItsHeaderWithoutReadingIt) {
   largest.Text.assign(kMaxTextBytes, 'a');
   for (int z = 0; z < kMaxFormHeight; ++z)
     for (int y = 0; y < kMaxFormSide; ++y)
-      for (int x = 0; x < kMaxFormSide; ++x) largest.form.Cells[FormCellIndex(x, y, z)] = 1;
+      for (int x = 0; x < kMaxFormSide; ++x) largest.form.At(FormCellIndex(x, y, z)) = 1;
   largest.form.FormWidth = largest.form.FormDepth = kMaxFormSide;
   largest.form.FormHeight = kMaxFormHeight;
   ASSERT_EQ(WriteTaskFile(folder.File("largest.zvt"), largest), WriteResult::Ok);

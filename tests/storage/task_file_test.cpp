@@ -118,8 +118,8 @@ TEST(TaskFileLayout, FlagsCarryEmptyCellsAndTheNumberingBlock) {
 
   TaskState loaded;
   ASSERT_EQ(ParseTaskImage(numbered, loaded), ReadResult::Ok);
-  EXPECT_EQ(UserNumberOfCube(loaded.figure, 0), 3);
-  EXPECT_EQ(UserNumberOfCube(loaded.figure, 2), 1);
+  EXPECT_EQ(UserNumberOfCube(loaded.figure, CubeIndex(0)), 3);
+  EXPECT_EQ(UserNumberOfCube(loaded.figure, CubeIndex(2)), 1);
   EXPECT_EQ(loaded.figure.CubeOfNumber[0], 2);
   EXPECT_EQ(loaded.figure.NumberAtCell[FigureCellIndex(0, 0)], 2);
   EXPECT_EQ(loaded, t);
@@ -153,9 +153,9 @@ TEST(TaskFileLayout, RecordsRunRowByRowAndLayerByLayer) {
   ASSERT_EQ(Get32(image, 37), 3);
   EXPECT_EQ(Get16(image, 41), FigureCellIndex(1, 0));
   EXPECT_EQ(Get16(image, 45), FigureCellIndex(0, 1));
-  EXPECT_EQ(Get16(image, 49), FormCellIndex(1, 0, 0));
-  EXPECT_EQ(Get16(image, 51), FormCellIndex(0, 1, 0));
-  EXPECT_EQ(Get16(image, 53), FormCellIndex(0, 0, 1));
+  EXPECT_EQ(Get16(image, 49), FormCellIndex(1, 0, 0).value());
+  EXPECT_EQ(Get16(image, 51), FormCellIndex(0, 1, 0).value());
+  EXPECT_EQ(Get16(image, 53), FormCellIndex(0, 0, 1).value());
 }
 
 TEST(TaskFileLayout, FullLargestFormNeedsEighteenThousandBytes) {
@@ -167,8 +167,8 @@ TEST(TaskFileLayout, FullLargestFormNeedsEighteenThousandBytes) {
   Bytes image = BuildTaskImage(t);
   ASSERT_EQ(Get32(image, 37), 9000);
   EXPECT_EQ(image.size(), 41u + 2 * 4 + 18000);
-  EXPECT_EQ(Get16(image, 49), FormCellIndex(0, 0, 0));
-  EXPECT_EQ(Get16(image, image.size() - 2), FormCellIndex(29, 29, 9));
+  EXPECT_EQ(Get16(image, 49), FormCellIndex(0, 0, 0).value());
+  EXPECT_EQ(Get16(image, image.size() - 2), FormCellIndex(29, 29, 9).value());
   TaskState loaded;
   ASSERT_EQ(ParseTaskImage(image, loaded), ReadResult::Ok);
   EXPECT_EQ(loaded, t);
@@ -363,9 +363,10 @@ TEST(TaskFileRead, DamagedImagesAreRefusedAndChangeNothing) {
       {"word with bit 15", [](Bytes& b) { Set16(b, kFirstRecord + 2, 0x8001); }},
       {"form cell index -1", [](Bytes& b) { Set16(b, kFirstForm, -1); }},
       {"form cell index 12288", [](Bytes& b) { Set16(b, kFirstForm, 12288); }},
-      {"form cell past the width", [](Bytes& b) { Set16(b, kFirstForm, FormCellIndex(2, 0, 0)); }},
-      {"form cell past the height", [](Bytes& b) { Set16(b, kFirstForm, FormCellIndex(0, 0, 1)); }},
-      {"form cell in the border layer", [](Bytes& b) { Set16(b, kFirstForm, FormCellIndex(0, 0, -1)); }},
+      {"form cell past the width", [](Bytes& b) { Set16(b, kFirstForm, FormCellIndex(2, 0, 0).value()); }},
+      {"form cell past the height", [](Bytes& b) { Set16(b, kFirstForm, FormCellIndex(0, 0, 1).value()); }},
+      {"form cell in the border layer",
+       [](Bytes& b) { Set16(b, kFirstForm, FormCellIndex(0, 0, -1).value()); }},
       {"numbering repeats a number", [](Bytes& b) { b[b.size() - 1] = b[b.size() - 2]; }},
       {"numbering beyond the cubes", [](Bytes& b) { b[b.size() - 1] = 3; }},
   };

@@ -119,16 +119,16 @@ inline void RandomForm(std::mt19937& rng, const RandomTaskOptions& options, int 
   f.FormWidth = RandomInt(rng, 1, options.maxFormSide);
   f.FormDepth = RandomInt(rng, 1, options.maxFormSide);
   f.FormHeight = RandomInt(rng, 1, options.maxFormHeight);
-  std::vector<int> cells;
+  std::vector<CellIndex> cells;
   for (int z = 0; z < f.FormHeight; ++z)
     for (int y = 0; y < f.FormDepth; ++y)
       for (int x = 0; x < f.FormWidth; ++x) cells.push_back(FormCellIndex(x, y, z));
   if (cubes <= static_cast<int>(cells.size()) && RandomChance(rng, options.matchCubesChance)) {
     std::shuffle(cells.begin(), cells.end(), rng);
-    for (int i = 0; i < cubes; ++i) f.Cells[static_cast<std::size_t>(cells[static_cast<std::size_t>(i)])] = 1;
+    for (int i = 0; i < cubes; ++i) f.At(cells[static_cast<std::size_t>(i)]) = 1;
   } else {
-    for (int cell : cells)
-      if (RandomChance(rng, options.formCellChance)) f.Cells[static_cast<std::size_t>(cell)] = 1;
+    for (const CellIndex cell : cells)
+      if (RandomChance(rng, options.formCellChance)) f.At(cell) = 1;
   }
 }
 

@@ -144,7 +144,7 @@ inline FormCellList ListFormCells(const FormState& form) {
   for (int z = 0; z < form.FormHeight; ++z)
     for (int y = 0; y < form.FormDepth; ++y)
       for (int x = 0; x < form.FormWidth; ++x)
-        if (form.Cells[FormCellIndex(x, y, z)] == 1) {
+        if (form.At(FormCellIndex(x, y, z)) == 1) {
           list.numberAt[x + 32 * y + 1024 * z] = static_cast<int>(list.cells.size());
           list.cells.push_back({x, y, z});
         }

@@ -55,7 +55,7 @@ inline void SetForm(TaskState& task, std::initializer_list<std::initializer_list
     int y = 0;
     for (std::string_view row : layer) {
       for (int x = 0; x < static_cast<int>(row.size()); ++x)
-        if (row[x] == '#') f.Cells[FormCellIndex(x, y, z)] = 1;
+        if (row[x] == '#') f.At(FormCellIndex(x, y, z)) = 1;
       ++y;
     }
     ++z;

@@ -38,8 +38,8 @@ TEST(CoreTexts, ValidationMessages) {
   for (const Row& row : rows) {
     Validation v;
     v.error = row.error;
-    v.cubeA = row.cubeA;
-    v.cubeB = row.cubeB;
+    v.cubeA = CubeIndex(row.cubeA);
+    v.cubeB = CubeIndex(row.cubeB);
     v.count = row.count;
     EXPECT_EQ(ValidationMessage(v, t.figure), row.text) << static_cast<int>(row.error);
   }

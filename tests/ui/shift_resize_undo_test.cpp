@@ -20,7 +20,7 @@ class ShiftResizeUndoTest : public QObject {
   TZvForm& W() { return *fx_->window; }
   QSpinBox* Spin(const char* name) { return Control<QSpinBox>(W(), name); }
   bool Cube(int x, int y) { return (CellWord(W(), x, y) & kCubeBit) != 0; }
-  bool FormCell(int x, int y, int z) { return W().task().form.Cells[FormCellIndex(x, y, z)] != 0; }
+  bool FormCell(int x, int y, int z) { return W().task().form.At(FormCellIndex(x, y, z)) != 0; }
   // Same cubes, links and numbers (the numbers at empty cells do not matter).
   bool SameFigure(const FigureState& a, const FigureState& b) {
     return a.FigureWidth == b.FigureWidth && a.FigureDepth == b.FigureDepth && a.Cells == b.Cells &&

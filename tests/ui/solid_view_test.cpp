@@ -65,7 +65,7 @@ class SolidViewTest : public QObject {
         cubes.push_back(k);
     return cubes;
   }
-  int FormCellOf(int k) {
+  CellIndex FormCellOf(int k) {
     const Vec3& c = view_->scene().solid->formCell[k];
     return FormCellIndex(c[0], c[1], c[2]);
   }
@@ -103,7 +103,7 @@ class SolidViewTest : public QObject {
     QVERIFY(!ShadeNear(Shot(), view_->ProjectedCentre(k), kLightBlue));
     view_->SelectCell(FormCellOf(k));
     QVERIFY(ShadeNear(Shot(), view_->ProjectedCentre(k), kLightBlue));
-    view_->SelectCell(0);
+    view_->SelectCell(kNoSelectedCell);
     QVERIFY(!ShadeNear(Shot(), view_->ProjectedCentre(k), kLightBlue));
   }
 
@@ -126,7 +126,7 @@ class SolidViewTest : public QObject {
     QSignalSpy clicks(view_, &SolidView::cellClicked);
     for (int k : CubesInFront()) {
       QTest::mouseClick(view_->canvas(), Qt::LeftButton, {}, view_->ProjectedCentre(k).toPoint());
-      QCOMPARE(clicks.takeFirst().at(0).toInt(), FormCellOf(k));
+      QCOMPARE(clicks.takeFirst().at(0).value<CellIndex>(), FormCellOf(k));
     }
   }
 

@@ -25,7 +25,7 @@ class SolidWindowTest : public QObject {
   WindowFixture* fx_ = nullptr;
   TZvForm& W() { return *fx_->window; }
   SolidView& View() { return *W().formHalf().solidView; }
-  int FormCellOf(int k) {
+  CellIndex FormCellOf(int k) {
     const Vec3& c = View().scene().solid->formCell[k];
     return FormCellIndex(c[0], c[1], c[2]);
   }
@@ -82,8 +82,9 @@ class SolidWindowTest : public QObject {
     ClickButton(W(), "NextSolBt");
     QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("2 из 5"));
     for (int k = 0; k < 6; ++k) {  // the view shows the second solution
-      QCOMPARE(int(W().shownSolution()->cubeAt[FormCellOf(k)]), k + 1);
-      QCOMPARE(int(W().shownSolution()->rotationAt[FormCellOf(k)]), int(View().scene().solid->rotation[k]));
+      QCOMPARE(int(W().shownSolution()->cubeAt[FormCellOf(k).value()]), k + 1);
+      QCOMPARE(int(W().shownSolution()->rotationAt[FormCellOf(k).value()]),
+               int(View().scene().solid->rotation[k]));
     }
     QVERIFY(View().camera().turn == turned);
   }

@@ -21,7 +21,7 @@ TaskState Pair(int bit) {
   return t;
 }
 
-constexpr int kLeft = FormCellIndex(0, 0, 0), kRight = FormCellIndex(1, 0, 0);
+constexpr CellIndex kLeft = FormCellIndex(0, 0, 0), kRight = FormCellIndex(1, 0, 0);
 
 // The set slots of one row of axis marks.
 QList<int> SetSlots(const SolutionViewData& view, int row) {
@@ -48,9 +48,9 @@ class SelectionWindowTest : public QObject {
     QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("1 из 1"));
     const SolutionViewData* s = W().shownSolution();
     QVERIFY(s != nullptr);
-    QCOMPARE(int(s->cubeAt[kLeft]), 1);
-    QCOMPARE(int(s->rotationAt[kLeft]), 0);
-    QCOMPARE(int(s->rotationAt[kRight]), 0);
+    QCOMPARE(int(s->cubeAt[kLeft.value()]), 1);
+    QCOMPARE(int(s->rotationAt[kLeft.value()]), 0);
+    QCOMPARE(int(s->rotationAt[kRight.value()]), 0);
   }
   QColor Pixel(QPoint p) { return ImB(W())->image().pixelColor(p); }
 
@@ -78,7 +78,7 @@ class SelectionWindowTest : public QObject {
     QCOMPARE(SetSlots(*s, 1), QList<int>{kAxisBar + 3});
     QCOMPARE(Pixel(FormPoint(W(), 1, 0, 0, -6, 25)), kBlue);  // bar 3, just left of it
     ClickFormCell(W(), 1, 0, 0);
-    QCOMPARE(s->selectedCell, 0);
+    QCOMPARE(s->selectedCell, kNoSelectedCell);
     QCOMPARE(FormCellFill(W(), 0, 0, 0), W().cubeColor());
     QCOMPARE(FormCellFill(W(), 1, 0, 0), W().cubeColor());
   }
@@ -93,7 +93,7 @@ class SelectionWindowTest : public QObject {
     QCOMPARE(s->selectedCell, kLeft);
     QCOMPARE(SetSlots(*s, 1), QList<int>{kAxisBar + 5});
     ClickFigureCell(W(), 0, 0);  // the cube standing in the selected cell
-    QCOMPARE(s->selectedCell, 0);
+    QCOMPARE(s->selectedCell, kNoSelectedCell);
     const FigureState before = W().task().figure;
     ClickFigureCell(W(), 0, 0);
     QVERIFY(W().task().figure == before);  // a press selects; it never edits
@@ -101,7 +101,7 @@ class SelectionWindowTest : public QObject {
 
   void faceHingeIsDrawnAcrossTheSharedSide() {
     SolvePair(AxisX);
-    QCOMPARE(int(W().shownSolution()->faceHingeMarks[kRight]), int(HingeToLeft));
+    QCOMPARE(int(W().shownSolution()->faceHingeMarks[kRight.value()]), int(HingeToLeft));
     QCOMPARE(Pixel(FormPoint(W(), 1, 0, 0, 5, 25)), kGreen);
   }
 
@@ -111,7 +111,7 @@ class SelectionWindowTest : public QObject {
     LoadTask(*fx_, Pair(RigidX));
     QCOMPARE(Pixel(FormPoint(W(), 0, 0, 0, 50, 25)), kBlack);
     ClickButton(W(), "SolveBt");
-    QCOMPARE(int(W().shownSolution()->rigidMarks[kLeft]), int(RigidToRight));
+    QCOMPARE(int(W().shownSolution()->rigidMarks[kLeft.value()]), int(RigidToRight));
     QCOMPARE(Pixel(FormPoint(W(), 0, 0, 0, 50, 25)), W().cubeColor());
   }
 
@@ -121,14 +121,14 @@ class SelectionWindowTest : public QObject {
     LoadTask(*fx_, t);
     ClickButton(W(), "SolveBt");
     QCOMPARE(LabelText(W(), "SolL"), QStringLiteral("1 из 2"));
-    const int middle = FormCellIndex(1, 0, 0);
+    const CellIndex middle = FormCellIndex(1, 0, 0);
     ClickFormCell(W(), 1, 0, 0);
     QCOMPARE(W().shownSolution()->selectedCell, middle);
-    const int firstCube = W().shownSolution()->cubeAt[middle];
+    const int firstCube = W().shownSolution()->cubeAt[middle.value()];
     ClickButton(W(), "NextSolBt");
     QCOMPARE(W().shownSolution()->selectedCell, middle);
-    QVERIFY(W().shownSolution()->cubeAt[middle] != firstCube);  // one of them leaves it empty
-    QCOMPARE(FormCellFill(W(), 1, 0, 0), kLightBlue);           // empty or not, shown selected
+    QVERIFY(W().shownSolution()->cubeAt[middle.value()] != firstCube);  // one of them leaves it empty
+    QCOMPARE(FormCellFill(W(), 1, 0, 0), kLightBlue);                   // empty or not, shown selected
   }
 };
 

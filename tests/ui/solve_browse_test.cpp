@@ -48,7 +48,7 @@ TaskState LongTask() {
   TaskState task = ReadExample("pentominoes_3x4x5.zvt");
   const int top = task.form.FormHeight++;
   for (int y = 0; y < task.form.FormDepth; ++y)
-    for (int x = 0; x < task.form.FormWidth; ++x) task.form.Cells[FormCellIndex(x, y, top)] = 1;
+    for (int x = 0; x < task.form.FormWidth; ++x) task.form.At(FormCellIndex(x, y, top)) = 1;
   task.EmptyCells = true;
   return task;
 }
@@ -195,7 +195,7 @@ class SolveBrowseTest : public QObject {
     // Exactly one of the two leaves the middle cell empty.
     int gaps = 0;
     for (int i = 0; i < 2; ++i) {
-      if (W().shownSolution()->cubeAt[FormCellIndex(1, 0, 0)] == 0) ++gaps;
+      if (W().shownSolution()->cubeAt[FormCellIndex(1, 0, 0).value()] == 0) ++gaps;
       ClickButton(W(), "NextSolBt");
     }
     QCOMPARE(gaps, 1);
@@ -286,13 +286,13 @@ class SolveBrowseTest : public QObject {
     // Pressing "Решить" again starts a fresh run with nothing selected.
     if (W().shownSolution() != nullptr) {
       ClickFormCell(W(), 0, 0, 0);
-      QVERIFY(W().shownSolution()->selectedCell != 0);
+      QVERIFY(W().shownSolution()->selectedCell != kNoSelectedCell);
     }
     ClickButton(W(), "SolveBt");
     QTimer::singleShot(200, &W(), [&] { ClickButton(W(), "SolveBt"); });
     ClickButton(W(), "SolveBt");
     QCOMPARE(W().workMode(), WorkMode::SolutionView);
-    if (W().shownSolution() != nullptr) QCOMPARE(W().shownSolution()->selectedCell, 0);
+    if (W().shownSolution() != nullptr) QCOMPARE(W().shownSolution()->selectedCell, kNoSelectedCell);
   }
 
   void aStoppedRunContinuedEndsAsAnUninterruptedOne() {
@@ -445,7 +445,7 @@ class SolveBrowseTest : public QObject {
   void keptRunsThatDoNotFitAreMovedAsideAndNamed() {
     const TaskState taskA = LongTask();
     TaskState taskB = taskA;
-    taskB.form.Cells[FormCellIndex(0, 0, taskB.form.FormHeight - 1)] = 0;
+    taskB.form.At(FormCellIndex(0, 0, taskB.form.FormHeight - 1)) = 0;
     StartOptions options;
     options.dataFolder = fx_->folder();
     options.startParameter = QStringLiteral("-");

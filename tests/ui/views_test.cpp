@@ -167,7 +167,7 @@ class ViewsTest : public QObject {
     LoadTask(*fx_, MakeTask({"##"}, {{".."}, {".."}}));
     Picture* im = ImB(W());
     QTest::mouseClick(im, Qt::LeftButton, {}, QPoint(45, 35));
-    QCOMPARE(int(W().task().form.Cells[FormCellIndex(0, 0, 0)]), 1);
+    QCOMPARE(int(W().task().form.At(FormCellIndex(0, 0, 0))), 1);
     const FormState before = W().task().form;
     QTest::mouseClick(im, Qt::LeftButton, {}, QPoint(45, 65));  // gap between layers 0 and 1
     QTest::mouseClick(im, Qt::LeftButton, {}, QPoint(10, 35));  // layer-number margin
@@ -176,8 +176,8 @@ class ViewsTest : public QObject {
     QTest::mousePress(im, Qt::LeftButton, {}, QPoint(45, 35));
     QTest::mouseMove(im, QPoint(95, 35));
     QTest::mouseRelease(im, Qt::LeftButton, {}, QPoint(95, 35));
-    QCOMPARE(int(W().task().form.Cells[FormCellIndex(0, 0, 0)]), 0);
-    QCOMPARE(int(W().task().form.Cells[FormCellIndex(1, 0, 0)]), 0);
+    QCOMPARE(int(W().task().form.At(FormCellIndex(0, 0, 0))), 0);
+    QCOMPARE(int(W().task().form.At(FormCellIndex(1, 0, 0))), 0);
     QCOMPARE(W().validation().formCellCount, 0);
   }
 };

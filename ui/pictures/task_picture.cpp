@@ -23,7 +23,7 @@ std::vector<QColor> FigureColours(const FigureState& figure, int cubes, const QC
   std::vector<QColor> colours(static_cast<std::size_t>(cubes), cubeColour);
   if (cubes < 2 || cubes > kMaxCubes) return colours;
   LinkAnalysis links;
-  int a = 0, b = 0;
+  CubeIndex a, b;
   if (AnalyseLinks(figure, links, a, b) != ValidationError::None || links.partCount < 2) return colours;
   for (int k = 0; k < cubes; ++k)
     colours[static_cast<std::size_t>(k)] =
@@ -115,7 +115,7 @@ void PaintForm(QPainter& p, const QRectF& area, const FormState& form) {
     p.setBrush(kFormCell);
     for (int y = 0; y < form.FormDepth; ++y)
       for (int x = 0; x < form.FormWidth; ++x)
-        if (form.Cells[static_cast<std::size_t>(FormCellIndex(x, y, z))] != 0)
+        if (form.At(FormCellIndex(x, y, z)) != 0)
           p.drawRect(QRectF(layer + QPointF(x * cell, y * cell), QSizeF(cell, cell))
                          .adjusted(cell * kGap / 2, cell * kGap / 2, -cell * kGap / 2, -cell * kGap / 2));
   }
