@@ -766,6 +766,14 @@ Beside the elapsed time stands how long the search is still expected to take; wh
         <translation>Solution %1 goes into the form without turning a hinge, so there are no instructions.</translation>
     </message>
     <message>
+        <source>Проверка складывания решения %1 для инструкции…</source>
+        <translation>Checking how solution %1 folds, for the instructions…</translation>
+    </message>
+    <message>
+        <source>Проверка складывания остановлена, инструкция не сохранена.</source>
+        <translation>The fold check was stopped; no instructions were saved.</translation>
+    </message>
+    <message>
         <source>%1 — решение %2</source>
         <translation>%1 — solution %2</translation>
     </message>

@@ -3,6 +3,17 @@
 
 namespace zv {
 
+namespace {
+
+std::size_t HingeAngles(const FoldVerdict& verdict) {
+  std::size_t values = 0;
+  for (const PartPlan& plan : verdict.plans)
+    for (const std::vector<double>& waypoint : plan.waypoints) values += waypoint.size();
+  return values;
+}
+
+}  // namespace
+
 FoldFilter::FoldFilter(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("FoldFilter")); }
 
 FoldFilter::~FoldFilter() { Join(); }
@@ -17,6 +28,7 @@ void FoldFilter::Start(std::vector<SolidSolution> solids) {
   {
     const std::lock_guard lock(mutex_);
     outcomes_.assign(solids.size(), std::nullopt);
+    verdicts_.assign(solids.size(), nullptr);
   }
   stop_ = false;
   running_ = true;
@@ -31,6 +43,8 @@ void FoldFilter::Clear() {
   running_ = false;
   const std::lock_guard lock(mutex_);
   outcomes_.clear();
+  verdicts_.clear();
+  keptValues_ = 0;
   checked_ = foldable_ = 0;
 }
 
@@ -38,13 +52,18 @@ void FoldFilter::Work(std::vector<SolidSolution> solids) {
   FoldBudget b = budget;
   b.stopped = [this] { return stop_.load(); };
   for (int i = 0; i < static_cast<int>(solids.size()) && !stop_; ++i) {
-    const FoldVerdict verdict = CheckFolding(solids[i], b);
+    FoldVerdict verdict = CheckFolding(solids[i], b);
     if (verdict.reason == FoldReason::Stopped) break;  // cut short: no outcome of its own
     {
       const std::lock_guard lock(mutex_);
       outcomes_[i] = verdict.outcome;
       ++checked_;
       if (verdict.outcome == FoldOutcome::Foldable) ++foldable_;
+      const std::size_t values = HingeAngles(verdict);
+      if (keptValues_ + values <= kKeptVerdictValues) {
+        keptValues_ += values;
+        verdicts_[i] = std::make_shared<const FoldVerdict>(std::move(verdict));
+      }
     }
     emit solutionChecked(i);
     QMetaObject::invokeMethod(this, &FoldFilter::changed, Qt::QueuedConnection);
@@ -73,6 +92,11 @@ int FoldFilter::foldableCount() const {
 std::optional<FoldOutcome> FoldFilter::outcome(int i) const {
   const std::lock_guard lock(mutex_);
   return i >= 0 && i < static_cast<int>(outcomes_.size()) ? outcomes_[i] : std::nullopt;
+}
+
+std::shared_ptr<const FoldVerdict> FoldFilter::verdict(int i) const {
+  const std::lock_guard lock(mutex_);
+  return i >= 0 && i < static_cast<int>(verdicts_.size()) ? verdicts_[i] : nullptr;
 }
 
 int FoldFilter::Step(int current, SolutionStep step) const {

@@ -1,11 +1,16 @@
 // The fold check of every stored solution in the background, for the
 // solution browser: one worker thread takes the solutions in order and
 // stores each outcome; the window's thread reads them, hears of each one
-// through changed(), and steps through the foldable solutions only.
+// through changed(), and steps through the foldable solutions only. The
+// verdicts themselves (the motions found) are kept too, up to about
+// kKeptVerdictValues hinge angles in all, so that the fold instructions of
+// a checked solution need no second check.
 #pragma once
 
 #include <QObject>
 #include <atomic>
+#include <cstddef>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -16,6 +21,9 @@
 #include "solid/solid_solution.h"
 
 namespace zv {
+
+// The most hinge angles of the motions the kept verdicts hold (32 MB).
+inline constexpr std::size_t kKeptVerdictValues = std::size_t{4} << 20;
 
 class FoldFilter : public QObject {
   Q_OBJECT
@@ -38,6 +46,9 @@ class FoldFilter : public QObject {
   int foldableCount() const;
   // The outcome of solution `i`, or nothing while it is not checked.
   std::optional<FoldOutcome> outcome(int i) const;
+  // The verdict of solution `i`, or null while it is not checked or was
+  // checked after the kept verdicts had reached their bound.
+  std::shared_ptr<const FoldVerdict> verdict(int i) const;
   // The foldable solution that `step` from solution `current` reaches
   // (First and Last: the first and last foldable), or -1 when there is none.
   int Step(int current, SolutionStep step) const;
@@ -55,8 +66,10 @@ class FoldFilter : public QObject {
   void Join();
 
   mutable std::mutex mutex_;
-  std::vector<std::optional<FoldOutcome>> outcomes_;  // by solution, under mutex_
-  int checked_ = 0, foldable_ = 0;                    // under mutex_
+  std::vector<std::optional<FoldOutcome>> outcomes_;          // by solution, under mutex_
+  std::vector<std::shared_ptr<const FoldVerdict>> verdicts_;  // by solution, under mutex_
+  std::size_t keptValues_ = 0;                                // hinge angles in verdicts_, under mutex_
+  int checked_ = 0, foldable_ = 0;                            // under mutex_
   std::atomic<bool> running_{false}, stop_{false};
   std::thread worker_;
 };

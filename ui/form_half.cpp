@@ -147,6 +147,13 @@ void FormHalf::ShowSolidSolution(const EditorSession& session, const QColor& cub
   solidView->SelectCell(shown->selectedCell);
 }
 
+const FoldVerdict* FormHalf::ShownSolidVerdict(const EditorSession& session) const {
+  if (session.shownSolution() == nullptr || solidSolution_ == nullptr) return nullptr;
+  if (session.solver().SolutionCubes(session.currentSolution()).data() != solidSolution_) return nullptr;
+  const std::optional<FoldVerdict>& verdict = solidView->verdict();
+  return verdict ? &*verdict : nullptr;
+}
+
 void FormHalf::BuildSizes() {
   Panel2 = MakePanel(Panel4, "Panel2", 2, kMainStripRow[0], 258, 24);
   int x = LabelledSpin(Panel2, QT_TRANSLATE_NOOP("Zorvat", "Ширина"), XBSE, "XBSE", 5, 0, 0);

@@ -31,6 +31,7 @@ namespace zv {
 
 class EditorSession;
 class FoldBar;
+struct FoldVerdict;
 class ResultPanel;
 class SolidView;
 class SolutionBrowser;
@@ -72,6 +73,9 @@ class FormHalf : public QWidget {
   // names a collision the view's fold check found, until another solution
   // is shown or solution view ends.
   void ShowSolidSolution(const EditorSession& session, const QColor& cubeColor);
+  // The 3-D view's fold check of the session's shown solution, when the
+  // view holds that solution and its check has ended; else null.
+  const FoldVerdict* ShownSolidVerdict(const EditorSession& session) const;
 
   QWidget *Panel4, *Panel2, *MoveBP, *Edit1P, *ErP, *Panel6, *PanelBI;
   PictureBox image;  // ImBSB, ImBP, ImB

@@ -29,6 +29,12 @@ inline constexpr const char* kFoldSheetNoMotionText =
     QT_TRANSLATE_NOOP("Zorvat", "У решения %1 нет найденного движения складывания, инструкции нет. %2");
 inline constexpr const char* kFoldSheetNothingText =
     QT_TRANSLATE_NOOP("Zorvat", "Решение %1 ложится в форму без поворота шарниров, инструкции нет.");
+// While the fold instructions wait for the check of solution %1, and its stop button.
+inline constexpr const char* kFoldSheetCheckingText =
+    QT_TRANSLATE_NOOP("Zorvat", "Проверка складывания решения %1 для инструкции…");
+inline constexpr const char* kFoldSheetStopCheck = QT_TRANSLATE_NOOP("Zorvat", "Остановить");
+inline constexpr const char* kFoldSheetStoppedText =
+    QT_TRANSLATE_NOOP("Zorvat", "Проверка складывания остановлена, инструкция не сохранена.");
 // On the sheet: %1 the task's name, %2 the solution's number.
 inline constexpr const char* kFoldSheetHeading = QT_TRANSLATE_NOOP("Zorvat", "%1 — решение %2");
 inline constexpr const char* kFoldSheetLegend = QT_TRANSLATE_NOOP(

@@ -3,8 +3,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 
 #include "solid/fold_verdict.h"
+#include "ui/fold_sheet_check.h"
 #include "ui/picture_texts.h"
 #include "ui/pictures/fold_sheet.h"
 #include "ui/pictures/solid_pictures.h"
@@ -15,17 +17,25 @@
 
 namespace zv {
 
-ShownFoldSteps ShownSolutionFoldSteps(const TZvForm& window) {
+std::optional<ShownFoldSteps> ShownSolutionFoldSteps(TZvForm& window) {
   const EditorSession& session = window.session();
   const int shown = window.currentSolutionIndex();
   ShownFoldSteps result{
       MakeSolidSolution(session.validation().links, session.solver().Solution(shown)), {}, {}};
   // The check the 3-D view runs, with the same budget, so the sheet shows
-  // the motion the view plays.
-  const FoldVerdict verdict = CheckFolding(result.solid, FoldBudget{});
-  result.steps = FoldSheetSteps(result.solid, verdict);
+  // the motion the view plays; the window's own when it has one.
+  std::shared_ptr<const FoldVerdict> verdict = window.KnownFoldVerdict();
+  if (!verdict) {
+    std::optional<FoldVerdict> checked = CheckWithProgress(
+        &window, result.solid, window.foldSheetCheck(),
+        {Tr(kFoldSheetSaveTitle), Tr(kFoldSheetCheckingText).arg(shown + 1), Tr(kFoldSheetStopCheck)});
+    if (!checked) return std::nullopt;
+    verdict = std::make_shared<const FoldVerdict>(std::move(*checked));
+    window.RememberFoldVerdict(verdict);  // asked again, the instructions need no second check
+  }
+  result.steps = FoldSheetSteps(result.solid, *verdict);
   if (!result.steps.empty()) return result;
-  if (verdict.outcome == FoldOutcome::Foldable) {
+  if (verdict->outcome == FoldOutcome::Foldable) {
     result.refusal = Tr(kFoldSheetNothingText).arg(shown + 1);
   } else {
     Fold plain(result.solid);
@@ -33,7 +43,7 @@ ShownFoldSteps ShownSolutionFoldSteps(const TZvForm& window) {
     const SolidScene scene = RestingScene(result.solid, window.task().figure, window.cubeColor());
     result.refusal = Tr(kFoldSheetNoMotionText)
                          .arg(shown + 1)
-                         .arg(SolidView::VerdictWords(verdict, plainCheck,
+                         .arg(SolidView::VerdictWords(*verdict, plainCheck,
                                                       static_cast<int>(plain.Steps().size()), scene.numbers));
   }
   return result;

@@ -1,14 +1,20 @@
 // The fold instructions of the window's shown solution (ui/pictures/fold_sheet.h):
-// the fold check run on it, the found motion's steps, or the words saying
-// why there are none, and the PDF or SVG file (by the file name's extension).
+// the found motion's steps, or the words saying why there are none, and the
+// PDF or SVG file (by the file name's extension). The motion comes from a
+// check the window already has of the shown solution (its 3-D view's or
+// the fold row's, TZvForm::KnownFoldVerdict); only without one is the
+// check run, off the window's thread behind a progress dialog whose stop
+// writes nothing (ui/fold_sheet_check.h).
 //
 // Usage:
-//   const zv::ShownFoldSteps shown = zv::ShownSolutionFoldSteps(window);
-//   if (shown.steps.empty()) ... shown.refusal
-//   else zv::WriteShownFoldSheet(window, shown, "fold.pdf");
+//   if (std::optional<zv::ShownFoldSteps> shown = zv::ShownSolutionFoldSteps(window)) {
+//     if (shown->steps.empty()) ... shown->refusal
+//     else zv::WriteShownFoldSheet(window, *shown, "fold.pdf");
+//   }  // else the check was stopped
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "solid/fold_steps.h"
@@ -24,7 +30,9 @@ struct ShownFoldSteps {
   QString refusal;                   // then why, for a message box
 };
 
-ShownFoldSteps ShownSolutionFoldSteps(const TZvForm& window);
+// The shown solution's steps, from the known check or one run now; nothing
+// when that check was stopped.
+std::optional<ShownFoldSteps> ShownSolutionFoldSteps(TZvForm& window);
 
 // Writes `shown`'s instructions (steps not empty) to `path`, a .pdf or
 // .svg file.

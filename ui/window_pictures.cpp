@@ -1,7 +1,6 @@
 // The main window's picture files (ui/window_pictures.h).
 #include "ui/window_pictures.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -68,8 +67,7 @@ QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y,
 
 SaveResult WriteWindowPicture(const TZvForm& window, WindowPicture what, const QString& path, int first,
                               int last) {
-  if (what == WindowPicture::FoldSheet)
-    return WriteShownFoldSheet(window, ShownSolutionFoldSteps(window), path);
+  if (what == WindowPicture::FoldSheet) return SaveResult::WriteFailed;  // written by SaveWindowPicture only
   const std::optional<PictureFormat> format = PictureFormatOf(path);
   if (!format) return SaveResult::UnknownType;
   const std::string file = QFile::encodeName(path).toStdString();
@@ -98,9 +96,14 @@ namespace {
 
 void SaveFoldSheet(TZvForm& window, Services& services) {
   if (window.session().solver().SolutionCount() == 0) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const ShownFoldSteps shown = ShownSolutionFoldSteps(window);
-  QApplication::restoreOverrideCursor();
+  const std::optional<ShownFoldSteps> found = ShownSolutionFoldSteps(window);
+  if (!found) {
+    // The check was stopped: nothing is asked or written. At the program's end nothing is said either.
+    if (window.isVisible())
+      services.ShowMessage({Tr(kFoldSheetStoppedText), Tr(kFoldSheetSaveTitle), MessageIcon::Exclamation});
+    return;
+  }
+  const ShownFoldSteps& shown = *found;
   if (shown.steps.empty()) {
     services.ShowMessage({shown.refusal, Tr(kFoldSheetSaveTitle), MessageIcon::Exclamation});
     return;

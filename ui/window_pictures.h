@@ -34,13 +34,15 @@ QToolButton* MakePicturesButton(QWidget* parent, const char* name, int x, int y,
                                 const std::function<void(WindowPicture)>& chosen);
 
 // Writes picture `what` of `window` to `path`; the sheet shows stored
-// solutions first..last (from 0).
+// solutions first..last (from 0). The fold instructions, which may need
+// their check first, are written by SaveWindowPicture only.
 SaveResult WriteWindowPicture(const TZvForm& window, WindowPicture what, const QString& path, int first = 0,
                               int last = 0);
 
 // For the sheet first the range question, for the fold instructions the
-// fold check (a box says why a solution has none, and nothing is asked or
-// written), then the save dialog with its overwrite question, the write,
+// fold check, unless the window has one of the shown solution (a box says
+// why a solution has none, or that the check was stopped, and nothing is
+// asked or written), then the save dialog with its overwrite question, the write,
 // and a box naming a failure.
 void SaveWindowPicture(TZvForm& window, Services& services, WindowPicture what);
 

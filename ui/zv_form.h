@@ -23,12 +23,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "editor/editor_session.h"
 #include "platform/qt/qt_profile.h"
 #include "platform/qt/services.h"
 #include "storage/settings.h"
 #include "storage/task_file.h"
+#include "ui/fold_sheet_check.h"
 
 class QAbstractButton;
 class QSpinBox;
@@ -96,6 +98,17 @@ class TZvForm : public QWidget {
   bool WriteTask(const QString& path, bool rememberName);
   // Files dropped onto the window: the first one is opened.
   void OpenDroppedFiles(const QStringList& paths);
+
+  // A fold check the window has of the shown solution: its 3-D view's, the
+  // last one the fold instructions ran, or the fold row's check of the
+  // stored solutions; null when there is none.
+  std::shared_ptr<const FoldVerdict> KnownFoldVerdict() const;
+  // Keeps the fold instructions' check of the shown solution while solution view lasts.
+  void RememberFoldVerdict(std::shared_ptr<const FoldVerdict> verdict);
+  // The check the fold instructions run when the window has none of the
+  // shown solution (CheckFolding; a test may count or hold it).
+  const FoldCheckFunction& foldSheetCheck() const { return foldSheetCheck_; }
+  void SetFoldSheetCheck(FoldCheckFunction check) { foldSheetCheck_ = std::move(check); }
 
   // Selects form cell `cell` of the shown solution, as a click on it
   // would; false when no solution is shown or the cell is not in the form.
@@ -309,6 +322,9 @@ class TZvForm : public QWidget {
   std::unique_ptr<TVariantsForm> variantsForm_;  // made at its first use
   // The stored solutions the fold check ran on: the first one's cubes and the count.
   std::pair<const void*, int> foldChecked_{nullptr, 0};
+  FoldCheckFunction foldSheetCheck_ = CheckFolding;
+  // The fold instructions' last check: the stored solution's cubes and its verdict.
+  std::pair<const void*, std::shared_ptr<const FoldVerdict>> sheetVerdict_;
 };
 
 }  // namespace zv

@@ -1,7 +1,8 @@
 // The fold check of every stored solution from the window: FoldBt starts
 // and stops it (ui/fold_filter.h runs it in the background), FoldOnlyCB
 // makes the browse buttons step through the foldable solutions only, and
-// the outcomes are dropped when the stored solutions change.
+// the outcomes are dropped when the stored solutions change. Its verdicts,
+// and the 3-D view's, spare the fold instructions a second check.
 #include <QCheckBox>
 #include <QToolButton>
 
@@ -64,12 +65,27 @@ void TZvForm::FoldOnlyToggled(bool on) {
 
 void TZvForm::DropStaleFoldCheck() {
   FoldBar& fold = *formHalf_->FoldP;
+  if (workMode() != WorkMode::SolutionView) sheetVerdict_ = {};  // the next run's solutions may lie there
   if (workMode() != WorkMode::SolutionView || SolutionsKey(session_.solver()) != foldChecked_) {
     if (fold.filter->total() > 0) fold.filter->Clear();
     const QSignalBlocker block(fold.FoldOnlyCB);
     fold.FoldOnlyCB->setChecked(false);
   }
   formHalf_->SolP->ShowFoldMark(fold.ShowState(currentSolutionIndex()));
+}
+
+std::shared_ptr<const FoldVerdict> TZvForm::KnownFoldVerdict() const {
+  if (workMode() != WorkMode::SolutionView || shownSolution() == nullptr) return nullptr;
+  if (const FoldVerdict* seen = formHalf_->ShownSolidVerdict(session_))
+    return std::make_shared<const FoldVerdict>(*seen);
+  if (sheetVerdict_.first == session_.solver().SolutionCubes(currentSolutionIndex()).data())
+    return sheetVerdict_.second;
+  if (SolutionsKey(session_.solver()) != foldChecked_) return nullptr;
+  return formHalf_->FoldP->filter->verdict(currentSolutionIndex());
+}
+
+void TZvForm::RememberFoldVerdict(std::shared_ptr<const FoldVerdict> verdict) {
+  sheetVerdict_ = {session_.solver().SolutionCubes(currentSolutionIndex()).data(), std::move(verdict)};
 }
 
 void TZvForm::GateBrowseByFold() {

@@ -4,14 +4,20 @@
 // the window's picture menus: the figure and the form layers in the cube
 // colour and a sheet of the range asked in the part colours, each as SVG
 // and PNG; the shown solution's fold instructions, or a box saying why there
-// are none; every save dialog asks before replacing a file and names an
-// unknown file type.
+// are none, taking a fold check the window already has or running one that
+// can be stopped; every save dialog asks before replacing a file and names
+// an unknown file type.
 #include "ui/pictures/solid_pictures.h"
 
 #include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QSvgRenderer>
 #include <QtTest>
+#include <atomic>
+#include <functional>
+#include <thread>
 
 #include "solid/part_colours.h"
 #include "solver/solver.h"
@@ -20,6 +26,7 @@
 #include "texts/core_texts.h"
 #include "ui/picture_texts.h"
 #include "ui/sheet_range_dialog.h"
+#include "ui/solid_view.h"
 #include "ui/solution_browser.h"
 #include "ui/tr.h"
 #include "ui/window_texts.h"
@@ -185,6 +192,85 @@ class SolidPicturesTest : public QObject {
     QCOMPARE(fx.services.messages.size(), std::size_t{1});
     QCOMPARE(fx.services.messages.back().text, Tr(kFoldSheetNothingText).arg(1));
     QVERIFY(!QFile::exists(fx.file("none.pdf")));
+  }
+
+  // The fold instructions take a check the window already has of the shown
+  // solution (the fold row's, the 3-D view's, their own last one) and run
+  // none of their own;
+  // with none, the check runs behind a progress dialog, and stopping it
+  // there says so and asks and writes nothing. Each row starts a fresh run.
+  void foldInstructionsReuseAKnownCheckOrStopWritingNothing() {
+    WindowFixture fx;
+    QVERIFY(fx.StartShown());
+    TZvForm& w = *fx.window;
+    LoadTask(fx, HingedPairAndCube());
+    std::atomic<int> checks{0};
+    std::atomic<bool> stopAtOnce{false};
+    w.SetFoldSheetCheck([&](const SolidSolution& solid, const FoldBudget& budget) {
+      ++checks;
+      if (!stopAtOnce) return CheckFolding(solid, budget);
+      // Held until stopped: the user presses the dialog's stop button meanwhile.
+      QMetaObject::invokeMethod(
+          &w,
+          [&w] {
+            auto* dialog = w.findChild<QProgressDialog*>(QStringLiteral("FoldSheetCheckP"));
+            QVERIFY(dialog != nullptr && dialog->isVisible());
+            QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+          },
+          Qt::QueuedConnection);
+      while (!budget.stopped()) std::this_thread::yield();
+      return FoldVerdict{FoldOutcome::NotChecked, FoldReason::Stopped, -1, {}, {}};
+    });
+    const struct {
+      const char* known;
+      std::function<void()> check;
+      bool stop;
+      int checksRun;
+    } rows[] = {
+        {"none", [] {}, false, 1},
+        {"none, stopped", [] {}, true, 1},
+        {"the fold row's",
+         [&] {
+           ClickButton(w, "FoldBt");
+           QTRY_VERIFY(!Button(w, "FoldBt")->isChecked());
+         },
+         false, 0},
+        {"the 3-D view's",
+         [&] {
+           ClickButton(w, "SolidBt");
+           auto* view = w.findChild<SolidView*>();
+           view->StepBack();  // the fold is wanted: the view checks it
+           view->WaitForVerdict();
+           ClickButton(w, "SolidBt");  // the view off keeps its check of the shown solution
+         },
+         false, 0},
+        {"the instructions' last",
+         [&] { ChoosePicture(w, WindowPicture::FoldSheet); },  // checked, but the save dialog cancelled
+         false, 0},
+    };
+    for (const auto& row : rows) {
+      if (w.workMode() == WorkMode::SolutionView) ClickButton(w, "SolveBt");
+      ClickButton(w, "SolveBt");
+      row.check();
+      checks = 0;
+      stopAtOnce = row.stop;
+      const QString path = fx.file("fold.svg");
+      QFile::remove(path);
+      fx.services.savePaths = {path};
+      const std::size_t dialogs = fx.services.dialogs.size(), messages = fx.services.messages.size();
+      ChoosePicture(w, WindowPicture::FoldSheet);
+      QVERIFY2(checks == row.checksRun, row.known);
+      QVERIFY2(w.findChild<QProgressDialog*>() == nullptr, row.known);  // gone with its check
+      if (row.stop) {
+        QCOMPARE(fx.services.dialogs.size(), dialogs);
+        QCOMPARE(fx.services.messages.size(), messages + 1);
+        QCOMPARE(fx.services.messages.back().text, Tr(kFoldSheetStoppedText));
+        QVERIFY(!QFile::exists(path));
+      } else {
+        QCOMPARE(fx.services.messages.size(), messages);
+        QVERIFY2(Bytes(path).contains(Tr(kFoldSheetPlacing).arg(2).toUtf8()), row.known);
+      }
+    }
   }
 
   // An existing file is replaced only when the question is answered yes; a
