@@ -200,19 +200,32 @@ int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
       continue;
     }
 
+    // The constraint's fields and the neighbour's table entry are read once
+    // into locals: the kept candidates are written back over the entry, and
+    // those stores could otherwise alias every later read.
+    const int count = c.candidateCount;
+    const int foldAt = c.foldIndex;
+    const std::array<std::int32_t, 4> from = c.candidates;
+    const FastTables::BlockConstraints nb = t_.blockConstraints[c.neighbourBlock];
+    const auto perPlacement = static_cast<std::size_t>(nb.count);
+    const std::uint64_t* masks = t_.maskBits.data();
+    const std::uint64_t occupied0 = occupiedMask_.words[0];
     int kept = 0;
     int fold = -1;
-    for (int k = 0; k < c.candidateCount; ++k) {
-      const std::int32_t candidate = c.candidates[k];
-      if (!Usable(candidate)) continue;
-      if (k == c.foldIndex) {
+    for (int k = 0; k < count; ++k) {
+      const std::int32_t candidate = from[k];
+      if (oneWord_ ? (masks[candidate] & occupied0) != 0 : !Usable(candidate)) continue;
+      if (k == foldAt) {
         if (slotUsed_[c.slot]) continue;
         fold = kept;
       }
       c.candidates[kept++] = candidate;
-      // A kept candidate is placed soon, by a forced move or a branch.
-      __builtin_prefetch(t_.ConstraintsOf(c.neighbourBlock, candidate).data());
-      if (oneWord_) __builtin_prefetch(t_.CandidateMasksOf(c.neighbourBlock, candidate));
+      // A kept candidate is placed soon, by a forced move or a branch: its
+      // constraints (and, for one-word forms, their candidates' masks) are
+      // asked for now.
+      const std::size_t at = nb.start + static_cast<std::size_t>(candidate - nb.firstPlacement) * perPlacement;
+      __builtin_prefetch(t_.constraints + at);
+      if (oneWord_) __builtin_prefetch(t_.candidateMasks.data() + 4 * at);
     }
     c.candidateCount = static_cast<std::int8_t>(kept);
     c.foldIndex = static_cast<std::int8_t>(fold);
@@ -311,12 +324,7 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   }
 }
 
-FastSearch::Branch FastSearch::Enter(int level, int index, double weight) {
-  if (level < rootLevel_ && replay_[level] != index) return Branch::Skip;
-  path_[level] = index;
-  onPath_[level + 1] =
-      onPath_[level] != 0 && level < static_cast<int>(replay_.size()) && replay_[level] == index;
-  if (level + 1 != splitDepth_) return Branch::Search;
+FastSearch::Branch FastSearch::HandOver(int level, double weight) {
   if (resolving_) {
     // The subtree's own count stands in for its search.
     if (resolvedNext_ < resolved_.size()) AddAssignments(resolved_[resolvedNext_++]);

@@ -142,7 +142,17 @@ class FastSearch {
   // handed over as a subtree (or counted from its subtree's known count
   // when resolving), or searched now.
   enum class Branch { Skip, Handed, Search };
-  Branch Enter(int level, int index, double weight);
+  // Entered for every branch, so the common case (no walk, no split at the
+  // next level) stays inline; HandOver deals with the split level.
+  Branch Enter(int level, int index, double weight) {
+    if (level < rootLevel_ && replay_[level] != index) return Branch::Skip;
+    path_[level] = index;
+    onPath_[level + 1] =
+        onPath_[level] != 0 && level < static_cast<int>(replay_.size()) && replay_[level] == index;
+    if (level + 1 != splitDepth_) return Branch::Search;
+    return HandOver(level, weight);
+  }
+  Branch HandOver(int level, double weight);
   bool Halted();
   // Places: the step a branching at `level` goes on from, or null when it
   // starts afresh; the walk that missed its place; the step a branching

@@ -26,11 +26,11 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
   bool reduce = red_ != nullptr && symmetries_ > 1;
   std::array<std::int32_t, 4> cls{};
   std::array<std::uint64_t, 4> found{};
-  if (red_ != nullptr)
-    for (int v = 0; v < candidates; ++v) {
-      cls[v] = red_->classOf[branch.candidates[v]];
-      reduce = reduce || red_->classSize[branch.candidates[v]] > 1;
-    }
+  if (red_ != nullptr) {
+    for (int v = 0; v < candidates && !reduce; ++v) reduce = red_->classSize[branch.candidates[v]] > 1;
+    if (reduce)
+      for (int v = 0; v < candidates; ++v) cls[v] = red_->classOf[branch.candidates[v]];
+  }
   // From a place: the candidates before its branch are done, and their
   // counts are what it kept.
   const PlaceStep* step = Resuming(level);

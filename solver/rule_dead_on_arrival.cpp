@@ -21,9 +21,15 @@ bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int
   // candidates fits beside q (lattice slots aside, which only lets more
   // candidates pass), either one of q's own or one still open at this level.
   const std::uint64_t* own = t_.Mask(q);
+  const std::uint64_t* masks = t_.maskBits.data();
+  const bool oneWord = oneWord_;
   CellMask taken;
-  for (int w = 0; w < t_.maskWords; ++w) taken.words[w] = occupiedMask_.words[w] | own[w];
+  if (oneWord)
+    taken.words[0] = occupiedMask_.words[0] | own[0];
+  else
+    for (int w = 0; w < t_.maskWords; ++w) taken.words[w] = occupiedMask_.words[w] | own[w];
   auto fits = [&](std::int32_t candidate) {
+    if (oneWord) return (masks[candidate] & taken.words[0]) == 0;
     const std::uint64_t* mask = t_.Mask(candidate);
     std::uint64_t meets = 0;
     for (int w = 0; w < t_.maskWords; ++w) meets |= mask[w] & taken.words[w];
@@ -36,18 +42,18 @@ bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int
   };
   const int block = branch.neighbourBlock;
   // One-word forms keep q's constraints' candidate masks side by side.
-  const std::uint64_t* besideMasks = oneWord_ ? t_.CandidateMasksOf(block, q) : nullptr;
+  const std::uint64_t* besideMasks = oneWord ? t_.CandidateMasksOf(block, q) : nullptr;
   for (const LinkConstraint& c : t_.ConstraintsOf(block, q)) {
-    const std::uint64_t* masks = besideMasks;
+    const std::uint64_t* beside = besideMasks;
     if (besideMasks != nullptr) besideMasks += 4;
     if (c.neighbourBlock == block) continue;
     if (blockAvailable_[c.neighbourBlock]) {
-      if (masks == nullptr ? noneFits(c) : NoneFitsWord(masks, c.candidateCount, taken.words[0])) return true;
+      if (beside == nullptr ? noneFits(c) : NoneFitsWord(beside, c.candidateCount, taken.words[0])) return true;
       continue;
     }
+    const std::int32_t placed = chosen_[c.neighbourBlock];
     bool partnerThere = false;
-    for (int k = 0; k < c.candidateCount && !partnerThere; ++k)
-      partnerThere = c.candidates[k] == chosen_[c.neighbourBlock];
+    for (int k = 0; k < c.candidateCount && !partnerThere; ++k) partnerThere = c.candidates[k] == placed;
     if (!partnerThere) return true;
   }
   const LinkConstraint* list = Constraints(level);
