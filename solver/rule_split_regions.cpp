@@ -60,6 +60,16 @@ bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, 
   const int found = rules_->regions.Sizes(open, regionSizes_.data(), regionMasks_.data());
   one = found <= 1;
   if (one) return false;
+  // Without spare cells every region must be filled, so each takes a group
+  // of its own; when every part of the figure has a block placed, each
+  // group hangs from an open constraint, so there are at most as many
+  // groups as open constraints. More regions than that cannot all be
+  // filled, whatever the groups' sizes: the full test below finds the same.
+  if (surplus == 0 && found <= 64) {
+    int open = 0;
+    for (int i = 0; i < count; ++i) open += list[i].done == 0;
+    if (found > open && !FreePartLeft()) return true;
+  }
   int cubesLeft = -surplus;
   for (int w = 0; w < t_.maskWords; ++w) cubesLeft += std::popcount(open.words[w]);
   const int groups = found <= 64 && !FreePartLeft()
