@@ -223,7 +223,8 @@ int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
       // A kept candidate is placed soon, by a forced move or a branch: its
       // constraints (and, for one-word forms, their candidates' masks) are
       // asked for now.
-      const std::size_t at = nb.start + static_cast<std::size_t>(candidate - nb.firstPlacement) * perPlacement;
+      const std::size_t at =
+          nb.start + static_cast<std::size_t>(candidate - nb.firstPlacement) * perPlacement;
       __builtin_prefetch(t_.constraints + at);
       if (oneWord_) __builtin_prefetch(t_.candidateMasks.data() + 4 * at);
     }

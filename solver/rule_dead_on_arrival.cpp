@@ -48,7 +48,8 @@ bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int
     if (besideMasks != nullptr) besideMasks += 4;
     if (c.neighbourBlock == block) continue;
     if (blockAvailable_[c.neighbourBlock]) {
-      if (beside == nullptr ? noneFits(c) : NoneFitsWord(beside, c.candidateCount, taken.words[0])) return true;
+      if (beside == nullptr ? noneFits(c) : NoneFitsWord(beside, c.candidateCount, taken.words[0]))
+        return true;
       continue;
     }
     const std::int32_t placed = chosen_[c.neighbourBlock];
