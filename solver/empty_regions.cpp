@@ -97,10 +97,11 @@ CellMask EmptyRegions::GrowCells(const CellMask& from) const {
   return out;
 }
 
-int EmptyRegions::Sizes(CellMask cells, int* sizes, CellMask* masks) const {
+int EmptyRegions::Sizes(CellMask cells, int* sizes, CellMask* masks, int most) const {
   int count = 0;
   if (box_ && words_ == 1) {
     for (std::uint64_t rest = cells.words[0]; rest != 0;) {
+      if (count == most) return most + 1;
       std::uint64_t region = rest & (0 - rest);
       for (std::uint64_t grown; (grown = GrowWord(region) & rest) != region;) region = grown;
       masks[count] = CellMask{};
@@ -112,6 +113,7 @@ int EmptyRegions::Sizes(CellMask cells, int* sizes, CellMask* masks) const {
   }
   for (int w = 0; w < words_; ++w)
     while (cells.words[w] != 0) {
+      if (count == most) return most + 1;
       CellMask region;
       region.Set(w * 64 + std::countr_zero(cells.words[w]));
       // In the box, growing the whole region each round costs a few word

@@ -23,8 +23,10 @@ class EmptyRegions {
  public:
   void Build(const PreparedSearch& prep, bool acrossEdges, BlockPool* pool);
   // Writes the size and the cells of every region of `cells` and returns
-  // how many there are (at most the form's cell count).
-  int Sizes(CellMask cells, int* sizes, CellMask* masks) const;
+  // how many there are (at most the form's cell count). With `most`, stops
+  // as soon as a region beyond the first `most` is met and returns most + 1:
+  // only the first `most` regions are written then.
+  int Sizes(CellMask cells, int* sizes, CellMask* masks, int most = kMaxCubes) const;
   // Among the cells of `at`: those with at least one face neighbour in
   // `of` (into `one`) and those with at least two (into `two`).
   // The search asks these after nearly every step: a whole box in one mask

@@ -55,24 +55,30 @@ void PreparedRules::PrepareLinkGroups(const PreparedSearch& prep) {
 
 bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int blocksLeft,
                               int surplus, bool& one) const {
-  // When every part of the figure has a block placed, each group hangs by
-  // a hinge from a placed cube, so it lies in a region next to that cube.
-  const int found = rules_->regions.Sizes(open, regionSizes_.data(), regionMasks_.data());
-  one = found <= 1;
-  if (one) return false;
   // Without spare cells every region must be filled, so each takes a group
   // of its own; when every part of the figure has a block placed, each
   // group hangs from an open constraint, so there are at most as many
   // groups as open constraints. More regions than that cannot all be
-  // filled, whatever the groups' sizes: the full test below finds the same.
-  if (surplus == 0 && found <= 64) {
-    int open = 0;
-    for (int i = 0; i < count; ++i) open += list[i].done == 0;
-    if (found > open && !FreePartLeft()) return true;
+  // filled, whatever the groups' sizes (the full test below finds the
+  // same), so the regions are only looked for up to one more.
+  int freePart = -1;  // FreePartLeft(), once asked
+  int most = kMaxCubes;
+  if (surplus == 0) {
+    int hinges = 0;
+    for (int i = 0; i < count; ++i) hinges += list[i].done == 0;
+    freePart = FreePartLeft() ? 1 : 0;
+    if (freePart == 0 && hinges >= 1 && hinges < 64) most = hinges;
   }
+  const int found = rules_->regions.Sizes(open, regionSizes_.data(), regionMasks_.data(), most);
+  one = found <= 1;
+  if (one) return false;
+  if (found > most) return true;
   int cubesLeft = -surplus;
   for (int w = 0; w < t_.maskWords; ++w) cubesLeft += std::popcount(open.words[w]);
-  const int groups = found <= 64 && !FreePartLeft()
+  // When every part of the figure has a block placed, each group hangs by
+  // a hinge from a placed cube, so it lies in a region next to that cube.
+  if (freePart < 0) freePart = FreePartLeft() ? 1 : 0;
+  const int groups = found <= 64 && freePart == 0
                          ? AnchoredGroups(list, count, blocksLeft, cubesLeft, found)
                          : LooseGroups();
   if (groups < 0) return true;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -101,6 +102,16 @@ TEST(EmptyRegions, AgreeWithCellByCellReference) {
             size += Has(masks[r], m);
           }
           EXPECT_EQ(size, sizes[r]);
+        }
+        // Asked for at most `most` regions: the same first ones, or most + 1
+        // at once when there are more.
+        const int most = static_cast<int>(random() % 4);
+        std::vector<int> firstSizes(sizes.size());
+        std::vector<CellMask> firstMasks(masks.size());
+        ASSERT_EQ(regions.Sizes(cells, firstSizes.data(), firstMasks.data(), most), std::min(labels, most + 1));
+        for (int r = 0; r < std::min(labels, most); ++r) {
+          EXPECT_EQ(firstSizes[r], sizes[r]);
+          for (int w = 0; w < 4; ++w) EXPECT_EQ(firstMasks[r].words[w], masks[r].words[w]);
         }
         CellMask one, two;
         regions.CountNeighbours(cells, from, one, two);
