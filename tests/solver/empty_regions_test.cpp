@@ -108,7 +108,8 @@ TEST(EmptyRegions, AgreeWithCellByCellReference) {
         const int most = static_cast<int>(random() % 4);
         std::vector<int> firstSizes(sizes.size());
         std::vector<CellMask> firstMasks(masks.size());
-        ASSERT_EQ(regions.Sizes(cells, firstSizes.data(), firstMasks.data(), most), std::min(labels, most + 1));
+        ASSERT_EQ(regions.Sizes(cells, firstSizes.data(), firstMasks.data(), most),
+                  std::min(labels, most + 1));
         for (int r = 0; r < std::min(labels, most); ++r) {
           EXPECT_EQ(firstSizes[r], sizes[r]);
           for (int w = 0; w < 4; ++w) EXPECT_EQ(firstMasks[r].words[w], masks[r].words[w]);
