@@ -6,11 +6,10 @@
 
 namespace zv {
 
-bool IsCompleteAssignment(const PreparedSearch& prep, std::span<const std::int32_t> chosen) {
-  if (chosen.size() != static_cast<std::size_t>(prep.blockCount)) return false;
+bool IsCompleteAssignment(const PreparedSearch& prep, Assignment chosen) {
   std::vector<std::uint8_t> used(static_cast<std::size_t>(prep.formCellCount));
   for (int b = 0; b < prep.blockCount; ++b) {
-    const std::int32_t p = chosen[b];
+    const std::int32_t p = chosen[b].value();
     const BlockInfo& block = prep.blocks[b];
     if (p < block.firstPlacement || p >= block.endPlacement || prep.placementAvailable[p] == 0) return false;
     for (int j = 0; j < block.cubeCount; ++j) {
@@ -19,12 +18,12 @@ bool IsCompleteAssignment(const PreparedSearch& prep, std::span<const std::int32
       cell = 1;
     }
   }
-  for (const std::int32_t p : chosen) {
-    const Placement& placement = prep.placements[p];
+  for (int b = 0; b < prep.blockCount; ++b) {
+    const Placement& placement = prep.placements[chosen[b].value()];
     for (int k = 0; k < placement.constraintCount; ++k) {
       const LinkConstraint& c = placement.constraints[k];
       const auto end = c.candidates.begin() + c.candidateCount;
-      if (std::find(c.candidates.begin(), end, chosen[c.neighbourBlock]) == end) return false;
+      if (std::find(c.candidates.begin(), end, chosen[c.neighbourBlock].value()) == end) return false;
     }
   }
   return true;

@@ -4,17 +4,15 @@
 // from a file make a solution of the task.
 #pragma once
 
-#include <cstdint>
-#include <span>
-
+#include "solver/assignment.h"
 #include "solver/prepare.h"
 
 namespace zv {
 
-// Whether `chosen` (the placement number of every block, block by block) is
-// a complete assignment: each block on one of its own available placements,
+// Whether `chosen` (B placements, as read from outside) is a complete
+// assignment of the tables: each block on one of its own available placements,
 // no form cell taken twice, and every hinge between two blocks kept (the
 // partner block on a placement the hinge allows).
-bool IsCompleteAssignment(const PreparedSearch& prep, std::span<const std::int32_t> chosen);
+bool IsCompleteAssignment(const PreparedSearch& prep, Assignment chosen);
 
 }  // namespace zv

@@ -27,7 +27,7 @@ class DirectHooks final : public FastSearchHooks {
   bool StopRequested() override { return store_.Enough() || observer_.StopRequested(); }
   void Refresh() override { observer_.Refresh(Stats()); }
   bool Record(const std::int32_t* chosen) override {
-    return store_.Record(chosen) != RecordResult::OutOfMemory;
+    return store_.Record(Assignment(chosen)) != RecordResult::OutOfMemory;
   }
   void Subtree(std::span<const std::int32_t>, double) override {}
 

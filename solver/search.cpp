@@ -177,7 +177,7 @@ void PlacementSearch::Call(int level, int blocksLeft, int block, std::int32_t pl
   if (pending > 0) {
     BranchOnConstraint(level, blocksLeft, best, surplus);
   } else if (blocksLeft == 0) {
-    if (store_.Record(chosen_) == RecordResult::OutOfMemory) outOfMemory_ = true;
+    if (store_.Record(Assignment(chosen_)) == RecordResult::OutOfMemory) outOfMemory_ = true;
   } else {
     StartNewGroup(level, blocksLeft, surplus);
   }

@@ -34,7 +34,7 @@ bool PlacementsOfImage(const PreparedSearch& prep, std::span<const std::uint8_t>
         return false;
     chosen[b] = p;
   }
-  return IsCompleteAssignment(prep, {chosen, static_cast<std::size_t>(prep.blockCount)});
+  return IsCompleteAssignment(prep, Assignment(chosen));
 }
 
 }  // namespace zv

@@ -39,12 +39,12 @@ bool SolutionStore::Begin(const PreparedSearch& prep, BlockPool& pool, ByteKeySe
   return !pool.Exhausted();
 }
 
-void SolutionStore::FillScratch(const std::int32_t* chosen) {
+void SolutionStore::FillScratch(Assignment chosen) {
   const PreparedSearch& prep = *prep_;
   const int n = prep.formCellCount;
   std::fill(image_, image_ + 2 * n, std::uint8_t{0});
   for (int b = 0; b < prep.blockCount; ++b) {
-    const Placement& p = prep.placements[chosen[b]];
+    const Placement& p = prep.placements[chosen[b].value()];
     const BlockInfo& info = prep.blocks[b];
     for (int j = 0; j < info.cubeCount; ++j) {
       const int cube = info.cubes[j];
@@ -128,7 +128,7 @@ bool SolutionStore::KnownKeys(const std::uint8_t* imageKeys) const {
   return false;
 }
 
-RecordResult SolutionStore::Record(const std::int32_t* chosen) {
+RecordResult SolutionStore::Record(Assignment chosen) {
   if (Enough()) return RecordResult::Enough;
   ++assignments_;
   if (foundAtLeast_) return RecordResult::Full;
@@ -137,7 +137,7 @@ RecordResult SolutionStore::Record(const std::int32_t* chosen) {
   return Add();
 }
 
-RecordResult SolutionStore::Record(const std::int32_t* chosen, const std::uint8_t* imageKeys) {
+RecordResult SolutionStore::Record(Assignment chosen, const std::uint8_t* imageKeys) {
   if (Enough()) return RecordResult::Enough;
   ++assignments_;
   if (foundAtLeast_) return RecordResult::Full;
@@ -148,7 +148,7 @@ RecordResult SolutionStore::Record(const std::int32_t* chosen, const std::uint8_
   return Add();
 }
 
-RecordResult SolutionStore::Keep(const std::int32_t* chosen) {
+RecordResult SolutionStore::Keep(Assignment chosen) {
   if (Enough()) return RecordResult::Enough;
   ++assignments_;
   if (foundAtLeast_) return RecordResult::Full;

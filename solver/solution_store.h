@@ -9,7 +9,7 @@
 // Usage:
 //   zv::SolutionStore store;
 //   if (!store.Begin(prep, pool, keySet)) -> out of memory
-//   store.Record(chosenPlacementOfEachBlock);   // for every complete assignment
+//   store.Record(zv::Assignment(chosen));       // for every complete assignment
 //   const std::uint8_t* s = store.Solution(0);  // N cube bytes, then N rotation bytes
 //
 // Key of a solution under one symmetry (all byte strings of one length):
@@ -26,6 +26,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "solver/assignment.h"
 #include "solver/block_pool.h"
 #include "solver/byte_key_set.h"
 #include "solver/prepare.h"
@@ -49,18 +50,18 @@ class SolutionStore {
   bool Enough() const { return stopAfter_ > 0 && count_ >= stopAfter_; }
 
   // Offers one complete assignment: chosen[b] is the placement of block b.
-  RecordResult Record(const std::int32_t* chosen);
+  RecordResult Record(Assignment chosen);
   // Refilling a store from a run that compared them before: an assignment
   // known to be of a class not met yet is kept by its own key alone, its
   // symmetric images left uncompared (Duplicate when that key is known
   // already: it was no new class); one known to repeat a class is only
   // counted.
-  RecordResult Keep(const std::int32_t* chosen);
+  RecordResult Keep(Assignment chosen);
   void Repeat() { ++assignments_; }
   // Offers one complete assignment whose keys under every symmetry a store
   // of the same task built already (ImageKeys()): as Record, without
   // building them again.
-  RecordResult Record(const std::int32_t* chosen, const std::uint8_t* imageKeys);
+  RecordResult Record(Assignment chosen, const std::uint8_t* imageKeys);
   // After Record stored or counted a new class: its keys under every
   // symmetry, KeyLength() bytes each, in symmetry order (ImageKeysLength()
   // bytes in all).
@@ -79,7 +80,7 @@ class SolutionStore {
   int KeyLength() const { return keyLength_; }
 
  private:
-  void FillScratch(const std::int32_t* chosen);
+  void FillScratch(Assignment chosen);
   // Whether the scratch solution's key under some symmetry is known; leaves
   // its identity key in identityKey_ and, when none is, every key in
   // imageKeys_.

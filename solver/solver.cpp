@@ -143,7 +143,7 @@ Solver::RestoreResult Solver::Restore(const TaskState& task, const LinkAnalysis&
     for (std::size_t at = 0; at < solutions.size(); at += bytes) {
       const auto image = solutions.subspan(at, bytes);
       if (!PlacementsOfImage(run.prep, image, chosen.data())) return fail(RestoreResult::DoesNotFit);
-      const RecordResult stored = run.store.Record(chosen.data());
+      const RecordResult stored = run.store.Record(Assignment(chosen.data()));
       if (stored == RecordResult::OutOfMemory) return fail(RestoreResult::OutOfMemory);
       if (stored != RecordResult::Stored ||
           !std::equal(image.begin(), image.end(), run.store.Solution(run.store.Count() - 1)))

@@ -186,7 +186,7 @@ void SubtreeScheduler::Feed(std::vector<std::int32_t>& assignments,
   const bool keyed = !imageKeys.empty() && imageKeys.size() == assignments.size() / b * keysEach;
   for (std::size_t at = 0; at + b <= assignments.size() && !outOfMemory_ && !refused_ && !store_.Enough();
        at += b) {
-    const std::int32_t* chosen = assignments.data() + at;
+    const Assignment chosen(assignments.data() + at);
     RecordResult r = RecordResult::Duplicate;
     if (fed_ < job_.mergedNew.size()) {
       if (job_.mergedNew[fed_] == 0)

@@ -35,7 +35,7 @@ UnitEnd UnitSearcher::Search(const CutUnit& unit, std::uint32_t number, const Un
   // their keys go back without their images being compared.
   const auto b = static_cast<std::size_t>(prep_.blockCount);
   for (std::size_t at = 0; from != nullptr && at + b <= from->sofar.firsts.size(); at += b) {
-    const RecordResult kept = store_.Keep(from->sofar.firsts.data() + at);
+    const RecordResult kept = store_.Keep(Assignment(from->sofar.firsts.data() + at));
     if (kept == RecordResult::OutOfMemory) return UnitEnd::OutOfMemory;
     if (kept == RecordResult::Duplicate) return UnitEnd::Misfit;
   }
@@ -63,7 +63,7 @@ UnitEnd UnitSearcher::Search(const CutUnit& unit, std::uint32_t number, const Un
 
 bool UnitSearcher::Record(const std::int32_t* chosen) {
   const std::uint64_t before = store_.Found();
-  if (store_.Record(chosen) == RecordResult::OutOfMemory) return false;
+  if (store_.Record(Assignment(chosen)) == RecordResult::OutOfMemory) return false;
   if (store_.Found() != before) {
     result_->firsts.insert(result_->firsts.end(), chosen, chosen + prep_.blockCount);
     if (keying_)
@@ -77,7 +77,7 @@ bool ValidFirsts(const PreparedSearch& prep, const UnitResult& result) {
   if (b == 0 || result.firsts.size() % b != 0) return false;
   if (!result.assignmentsOverflow && result.firsts.size() / b > result.assignments) return false;
   for (std::size_t at = 0; at < result.firsts.size(); at += b)
-    if (!IsCompleteAssignment(prep, std::span(result.firsts).subspan(at, b))) return false;
+    if (!IsCompleteAssignment(prep, Assignment(result.firsts.data() + at))) return false;
   return true;
 }
 

@@ -6,6 +6,8 @@
 
 #include <type_traits>
 
+#include "model/task.h"
+
 namespace zv {
 namespace {
 
@@ -16,6 +18,19 @@ static_assert(!kMixes<CellIndex, CellNumber> && !kMixes<CellNumber, CellIndex>);
 static_assert(!kMixes<CubeIndex, CellNumber> && !kMixes<PlacementId, CubeIndex>);
 static_assert(!std::is_convertible_v<int, CellIndex> && !std::is_convertible_v<CellIndex, int>);
 static_assert(sizeof(CellIndex) == sizeof(int) && std::is_trivially_copyable_v<PlacementId>);
+
+// The model's interfaces take each index of their own kind only.
+template <class I>
+constexpr bool kFormTakes = requires(const FormState& form, I i) {
+  form.At(i);
+  FormCellX(i);
+};
+template <class I>
+constexpr bool kNumbersTake = requires(const FigureState& figure, I i) {
+  UserNumberOfCube(figure, i);
+};
+static_assert(kFormTakes<CellIndex> && !kFormTakes<CellNumber> && !kFormTakes<int>);
+static_assert(kNumbersTake<CubeIndex> && !kNumbersTake<CellIndex> && !kNumbersTake<int>);
 
 TEST(StrongIndex, OrdersAndCountsAsItsValue) {
   CellNumber n(3);

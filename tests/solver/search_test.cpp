@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
 #include <vector>
 
 #include "model/validation.h"
@@ -16,6 +17,19 @@
 
 namespace zv {
 namespace {
+
+// The solver's interfaces take each index of their own kind only.
+template <class I>
+constexpr bool kSolutionTakes = requires(const StoredSolution& s, I i) {
+  s.CubeAt(i);
+};
+template <class I>
+constexpr bool kSolverTakes = requires(const Solver& solver, I i) {
+  solver.FormCellNumber(i);
+};
+static_assert(kSolutionTakes<CellNumber> && !kSolutionTakes<CellIndex> && !kSolutionTakes<int>);
+static_assert(kSolverTakes<CellIndex> && !kSolverTakes<CellNumber> && !kSolverTakes<int>);
+static_assert(std::is_same_v<decltype(Assignment(nullptr)[0]), PlacementId>);
 
 using test::MakeTask;
 using test::SetLink;
@@ -213,7 +227,7 @@ TEST(SearchMemory, LimitBelowOneBlockEndsTheRunInPreparation) {
   EXPECT_EQ(s.solver->SolutionCount(), 0);
   EXPECT_EQ(s.solver->SearchCalls(), 0u);
   EXPECT_TRUE(s.solver->FormCellList().empty());
-  EXPECT_FALSE(s.solver->FormCellNumber(CellIndex(FormCellIndex(0, 0, 0))).valid());
+  EXPECT_FALSE(s.solver->FormCellNumber(FormCellIndex(0, 0, 0)).valid());
 }
 
 TEST(SearchSolver, TaskOutsideValidationIsRefusedAndANewRunStartsClean) {
@@ -232,8 +246,8 @@ TEST(SearchSolver, TaskOutsideValidationIsRefusedAndANewRunStartsClean) {
   // The same solver runs again from scratch.
   EXPECT_EQ(solver.Solve(valid, good.links, quiet), SolveOutcome::Complete);
   EXPECT_EQ(solver.Assignments(), 32u);
-  EXPECT_EQ(solver.FormCellNumber(CellIndex(FormCellIndex(1, 0, 0))), CellNumber(1));
-  EXPECT_FALSE(solver.FormCellNumber(CellIndex(FormCellIndex(2, 0, 0))).valid());
+  EXPECT_EQ(solver.FormCellNumber(FormCellIndex(1, 0, 0)), CellNumber(1));
+  EXPECT_FALSE(solver.FormCellNumber(FormCellIndex(2, 0, 0)).valid());
   EXPECT_FALSE(solver.FormCellNumber(CellIndex(-5)).valid());
 }
 
