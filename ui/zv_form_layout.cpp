@@ -36,6 +36,13 @@ constexpr double kMaxZoom = kZoomSteps[std::size(kZoomSteps) - 1];
 
 int Zoomed(int pixels, double zoom) { return static_cast<int>(std::ceil(pixels * zoom)); }
 
+// How much wider than its box a picture may be and still need no
+// horizontal scroll bar: the box stands 8 (7) pixels inside its half, while
+// the layout rule gives a half that fits its picture only 5 (4) pixels more
+// than the picture; the few pixels the box cuts off are of the picture's
+// blank right margin (10 pixels at least).
+constexpr int kMarginCut = 3;
+
 // A scroll box of `box` size showing a panel of `panel` size: which scroll
 // bars it needs (each one takes room from the other direction).
 ScrollBoxLayout BoxFor(QSize box, QSize panel, int vScrollWidth, int hScrollHeight) {
@@ -45,7 +52,7 @@ ScrollBoxLayout BoxFor(QSize box, QSize panel, int vScrollWidth, int hScrollHeig
   l.width = std::max(1, box.width());
   l.height = std::max(1, box.height());
   l.vScroll = l.panelHeight > l.height;
-  l.hScroll = l.panelWidth > l.width - (l.vScroll ? vScrollWidth : 0);
+  l.hScroll = l.panelWidth > l.width + kMarginCut - (l.vScroll ? vScrollWidth : 0);
   l.vScroll = l.panelHeight > l.height - (l.hScroll ? hScrollHeight : 0);
   return l;
 }

@@ -56,6 +56,25 @@ class WindowLayoutTest : public QObject {
     w.CloseWithoutSaveAExecute();
   }
 
+  // The first layout gives the figure half just its picture's width and 5
+  // pixels: the picture shows whole, without a scroll bar for the margin
+  // pixels its box leaves out.
+  void theFirstSplitShowsTheFigureWithoutScrollBars() {
+    WindowFixture fx;
+    TaskState t = MakeTask({"#"}, {{"#"}});
+    t.figure.FigureWidth = 14;
+    t.figure.FigureDepth = 10;
+    const QString path = fx.file("wide.zvt");
+    QVERIFY(WriteTaskFile(QFile::encodeName(path).toStdString(), t) == WriteResult::Ok);
+    TZvForm& w = fx.Start(path);
+    Activate(w);
+    QCOMPARE(Control(w, "PanelA")->width(), 14 * 50 + 40 + 5);
+    const auto* box = Control<QScrollArea>(w, "ImASB");
+    QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    w.CloseWithoutSaveAExecute();
+  }
+
   // Both halves grow with the window, the divider keeps its share and stays
   // where it is dragged, and the scroll boxes fill their halves.
   void halvesGrowAndTheDividerStays() {
