@@ -39,6 +39,7 @@ void PlaceBeside(QWidget& side, const QWidget& main, int stripHeight) {
   const QRect outer = main.frameGeometry();
   // The side window's frame adds to its size where a window manager draws one.
   const QSize frame = side.frameGeometry().size() - side.geometry().size();
+  side.resize(side.size().boundedTo(screen.size() - frame));  // a small screen holds it whole
   const QSize size = side.size() + frame;
   const int top =
       std::clamp(outer.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
@@ -51,6 +52,10 @@ void PlaceBeside(QWidget& side, const QWidget& main, int stripHeight) {
     at = {std::max(outer.left(), outer.right() + 1 - size.width()),
           std::max(outer.top() + stripHeight,
                    std::min(outer.bottom() + 1, screen.bottom() + 1) - size.height())};
+  // Where the room below the strips is too small, the window covers some of
+  // them rather than leave the screen.
+  at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())));
+  at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
   side.move(at);
 }
 

@@ -25,7 +25,8 @@ bool HasWindowPlacement(Profile& profile, const std::string& section);
 // Puts a side window (description, numbering, help) where it covers none of
 // the main window's controls: right of the main window when the screen has
 // room there, else left of it, else over the lower right of its pictures,
-// below the tool strips (`stripHeight` pixels of the main window's top).
+// below the tool strips (`stripHeight` pixels of the main window's top),
+// or, on a screen too small for that, where it lies whole on the screen.
 void PlaceBeside(QWidget& side, const QWidget& main, int stripHeight);
 
 // Stores the window's normal rectangle and whether it is maximized.

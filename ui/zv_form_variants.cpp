@@ -1,6 +1,7 @@
 // The main window's side of the variants window: VariantsBt shows it (made
-// at its first use, on the session's current task), and a variant chosen
-// there becomes an undoable edit of the figure.
+// at its first use, on the session's current task, and put beside the main
+// window as the other side windows are), and a variant chosen there becomes
+// an undoable edit of the figure.
 #include "ui/variants_window.h"
 #include "ui/zv_form.h"
 
@@ -11,8 +12,7 @@ void TZvForm::VariantsBtClick() {
     variantsForm_ = std::make_unique<TVariantsForm>([this] { return task(); });
     connect(variantsForm_.get(), &TVariantsForm::variantChosen, this, &TZvForm::ApplyVariant);
   }
-  variantsForm_->show();
-  variantsForm_->raise();
+  ShowSideWindow(*variantsForm_, true);
 }
 
 void TZvForm::ApplyVariant(const LinkVariant& variant) { Apply(session_.ApplyVariant(variant)); }

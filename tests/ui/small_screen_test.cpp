@@ -5,13 +5,17 @@
 // lies inside the window and inside its own panel, no two of the strip's
 // panels overlap, texts are not cut (a shortened FoldL says its whole text
 // in its tooltip), and the picture's area starts below the strip, where
-// the 3-D view is shown whole.
+// the 3-D view is shown whole. The side windows open whole on the screen.
 #include <QCheckBox>
+#include <QScreen>
 #include <QtTest>
 
 #include "tests/ui/solve_helpers.h"
 #include "ui/eliding_label.h"
+#include "ui/help_window.h"
+#include "ui/numbers_window.h"
 #include "ui/solid_view.h"
+#include "ui/text_window.h"
 
 namespace zv {
 
@@ -83,6 +87,30 @@ class SmallScreenTest : public QObject {
       w.resize(row.size);
       QCOMPARE(w.size(), row.size);
       ExpectInside(w, row.what);
+    }
+    w.CloseWithoutSaveAExecute();
+  }
+
+  // The side windows open whole on the small screen, the variants window
+  // (640 x 480) too, though none has room beside the main window.
+  void sideWindowsLieOnTheScreen() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start();
+    const QRect screen = w.screen()->availableGeometry();
+    // Low on the screen: under its strips no side window has room.
+    w.setGeometry(screen.left(), screen.top() + 100, screen.width(), screen.height() - 120);
+    Activate(w);
+    Control<QAbstractButton>(w, "NumsBt")->click();
+    Control<QAbstractButton>(w, "TextBt")->click();
+    QTest::keyClick(&w, Qt::Key_F1);
+    ClickButton(w, "VariantsBt");
+    QList<QWidget*> sides{w.numsForm(), w.textForm(), w.helpForm()};
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->objectName() == QLatin1String("VariantsForm")) sides.append(top);
+    QCOMPARE(sides.size(), 4);
+    for (const QWidget* side : sides) {
+      QVERIFY2(side->isVisible(), qPrintable(side->objectName()));
+      QVERIFY2(screen.contains(side->frameGeometry()), qPrintable(side->objectName()));
     }
     w.CloseWithoutSaveAExecute();
   }

@@ -23,6 +23,14 @@ using namespace zv::test;
 class WindowLayoutTest : public QObject {
   Q_OBJECT
 
+  // The numbering, description, help and variants windows of `w`.
+  static QList<QWidget*> SideWindows(TZvForm& w) {
+    QList<QWidget*> sides{w.numsForm(), w.textForm(), w.helpForm()};
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->objectName() == QLatin1String("VariantsForm")) sides.append(top);
+    return sides;
+  }
+
  private slots:
   void wideFigureInTheDesignWindow() {
     WindowFixture fx;
@@ -166,7 +174,7 @@ class WindowLayoutTest : public QObject {
     w.CloseWithoutSaveAExecute();
   }
 
-  // On a first start each side window opens on its first click where it
+  // On a first start each side window (the variants window too) opens on its first click where it
   // covers none of the main window's controls: beside it, or over the
   // lower part of its pictures when the screen has no room beside it.
   void sideWindowsOpenBesideOnTheFirstClick() {
@@ -183,8 +191,9 @@ class WindowLayoutTest : public QObject {
         Control<QAbstractButton>(w, "NumsBt")->click();
         Control<QAbstractButton>(w, "TextBt")->click();
         QTest::keyClick(&w, Qt::Key_F1);
-        for (QWidget* side : {static_cast<QWidget*>(w.numsForm()), static_cast<QWidget*>(w.textForm()),
-                              static_cast<QWidget*>(w.helpForm())}) {
+        Control<QAbstractButton>(w, "VariantsBt")->click();
+        QCOMPARE(SideWindows(w).size(), 4);
+        for (QWidget* side : SideWindows(w)) {
           QVERIFY2(side->isVisible(), qPrintable(side->objectName()));
           QVERIFY2(!side->frameGeometry().intersects(controls),
                    qPrintable(QStringLiteral("%1 at %2,%3 with the window at %4")
