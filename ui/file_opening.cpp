@@ -53,8 +53,7 @@ OpenedTask OpenFileIntoSession(const QString& path, EditorSession::TaskOrigin or
     services.ShowMessage(FileErrorBox(path, reason, MessageIcon::Error));
     return {};
   }
-  panel.ShowRunEnd(0, session.solver().DeadEnds());
-  panel.TimePastL->clear();  // a kept run has no time of its own
+  panel.ShowRunEnd(std::nullopt, session.solver().DeadEnds());  // a kept run has no time of its own
   OpenedTask shown;
   shown.result = ReadResult::Ok;
   shown.changes = opened.changes;

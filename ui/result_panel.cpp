@@ -79,10 +79,17 @@ void ResultPanel::PlaceLabels() {
   }
 }
 
+void ResultPanel::ShowCaptions() {
+  // A caption without its number (the time still expected and the count
+  // after a run, which SolL then names) says nothing: it goes with it.
+  for (int i = 0; i < 4; ++i) captions_[i]->setVisible(!numbers_[i]->text().isEmpty());
+}
+
 void ResultPanel::ClearCounts() {
   TimePastL->clear();
   SolNumL->clear();
   DeadL->clear();
+  ShowCaptions();
 }
 
 void ResultPanel::ShowProgress(const ProgressStep& step, const SolveStats& stats,
@@ -92,13 +99,15 @@ void ResultPanel::ShowProgress(const ProgressStep& step, const SolveStats& stats
                                : QString::fromUtf8(kNoEstimate));
   DeadL->setText(QString::fromStdString(FormatDeadEnds(stats.deadEnds)));
   SolNumL->setText(QString::number(stats.solutionCount));
+  ShowCaptions();
 }
 
-void ResultPanel::ShowRunEnd(std::uint64_t elapsedMs, std::uint64_t deadEnds) {
-  TimePastL->setText(QString::fromStdString(FormatSeconds3(elapsedMs)));
+void ResultPanel::ShowRunEnd(std::optional<std::uint64_t> elapsedMs, std::uint64_t deadEnds) {
+  TimePastL->setText(elapsedMs ? QString::fromStdString(FormatSeconds3(*elapsedMs)) : QString());
   TimeRestL->clear();
   DeadL->setText(QString::fromStdString(FormatDeadEnds(deadEnds)));
   SolNumL->clear();
+  ShowCaptions();
 }
 
 }  // namespace zv

@@ -1,7 +1,8 @@
 // The result labels of the form half (ResP), shown while solving and in
 // solution view: seconds spent (TimePastL), the time still expected
 // (TimeRestL), dead ends (DeadL) and solutions found (SolNumL), each with a
-// caption before it when the panel, as wide as the half allows, has room.
+// caption before it when the panel, as wide as the half allows, has room
+// and the number has a text.
 // The time still expected reads "—" until the estimate can be trusted
 // (editor/time_estimate.h).
 #pragma once
@@ -31,8 +32,9 @@ class ResultPanel : public QWidget {
   // The once-a-second refresh of a run; `remaining` in seconds, or nothing
   // ("—") while no estimate is trusted.
   void ShowProgress(const ProgressStep& step, const SolveStats& stats, std::optional<double> remaining);
-  // The run has ended: its time to the millisecond and its dead ends.
-  void ShowRunEnd(std::uint64_t elapsedMs, std::uint64_t deadEnds);
+  // The run has ended: its time to the millisecond (none: a run whose time
+  // is not known) and its dead ends.
+  void ShowRunEnd(std::optional<std::uint64_t> elapsedMs, std::uint64_t deadEnds);
 
   // Widens the panel up to `right` in its parent, never below the numbers' width.
   void StretchTo(int right);
@@ -41,6 +43,7 @@ class ResultPanel : public QWidget {
 
  private:
   void PlaceLabels();
+  void ShowCaptions();
 
   QLabel* numbers_[4];   // the four above, in reading order
   QLabel* captions_[4];  // their captions

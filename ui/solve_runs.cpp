@@ -229,8 +229,8 @@ const char* SolveRuns::Restore(UnitFile& file, const TaskState& task, Changes& s
   // The run's time so far goes on in the next stretch; a file that does not
   // hold it (written by an earlier version) shows none.
   priorMs_ = file.elapsedMs;
-  half_.ResP->ShowRunEnd(priorMs_, session_.solver().DeadEnds());
-  if (priorMs_ == 0) half_.ResP->TimePastL->clear();
+  half_.ResP->ShowRunEnd(priorMs_ == 0 ? std::nullopt : std::optional(priorMs_),
+                         session_.solver().DeadEnds());
   shown = restored.changes;
   return nullptr;
 }

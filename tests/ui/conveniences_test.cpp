@@ -100,6 +100,18 @@ class ConveniencesTest : public QObject {
       QTRY_COMPARE(captionOf(), QString::fromUtf8(row.caption));
     }
     QCOMPARE(past->geometry(), QRect(0, 0, 49, 13));  // the narrowest: numbers where they always were
+    // After the run the time still expected and the count are empty, and so
+    // their captions are gone; the time spent and the dead ends keep theirs.
+    w.resize(871, w.height());
+    QWidget* res = Control(w, "ResP");
+    for (const char* name : {"TimePastL", "TimeRestL", "DeadL", "SolNumL"}) {
+      const auto* number = Control<QLabel>(w, name);
+      int shownCaptions = 0;
+      for (const QLabel* label : res->findChildren<QLabel*>())
+        shownCaptions += label->objectName().isEmpty() && label->isVisible() && label->y() == number->y() &&
+                         label->geometry().right() == number->x() - 1;
+      QCOMPARE(shownCaptions, number->text().isEmpty() ? 0 : 1);
+    }
     w.CloseWithoutSaveAExecute();
   }
 };
