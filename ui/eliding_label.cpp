@@ -24,9 +24,10 @@ void ElidingLabel::paintEvent(QPaintEvent* event) {
 }
 
 bool ElidingLabel::event(QEvent* event) {
-  // The whole text as the tooltip while it is shortened; the label's own tooltip otherwise.
-  if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && elided()) {
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+  // While the text is shortened the tooltip says it whole, above the label's own tooltip.
+  if (event->type() == QEvent::ToolTip && elided()) {
+    const QString tip = toolTip().isEmpty() ? text() : text() + QLatin1Char('\n') + toolTip();
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
     return true;
   }
   return QLabel::event(event);

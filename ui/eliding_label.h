@@ -1,6 +1,6 @@
 // A label that keeps its whole text but, when the text is wider than the
 // label, draws it shortened with "…" at the end and shows the whole text
-// as its tooltip.
+// in its tooltip, above the label's own tooltip.
 #pragma once
 
 #include <QLabel>

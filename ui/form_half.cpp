@@ -89,7 +89,12 @@ void FormHalf::ShowWhy(const QString& line) {
 }
 
 bool FormHalf::RowsBelow(int width) const {
-  return foldRow_ && width - kRightColumn - 2 < FoldP->oneLineWidth();
+  return foldRow_ && (continueShown_ || width - kRightColumn - 2 < FoldP->oneLineWidth());
+}
+
+void FormHalf::ShowContinue(bool shown) {
+  continueShown_ = shown;
+  CheckStrip();
 }
 
 int FormHalf::StripHeight(int width) const {

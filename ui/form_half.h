@@ -11,9 +11,10 @@
 //
 // In solution view the fold row FoldP and the message line (CollisionL or
 // WhyL) stand beside the result labels, right of the solution browser, when
-// the half is wide enough for the fold row there; in a narrower half they
-// go on rows of their own under the strip's rows, across the whole half,
-// and the strip grows by them, so every control stays inside the half.
+// the half is wide enough for the fold row there and the button that goes
+// on with a stopped run is not there; else they go on rows of their own
+// under the strip's rows, across the whole half, and the strip grows by
+// them, so every control stays inside the half and none lies on another.
 #pragma once
 
 #include <QWidget>
@@ -62,6 +63,9 @@ class FormHalf : public QWidget {
   void ShowValidation(bool ok, const QString& error, bool emptyCells, int spareCells);
   // A notice in the message line until the next validation shows its own.
   void ShowNotice(const QString& text);
+  // Whether the button that goes on with a stopped run (ui/solve_runs.h)
+  // stands under the result labels, where the fold row then has no room.
+  void ShowContinue(bool shown);
   // Shows why a finished search found no solution under ResP; "" hides it.
   void ShowWhy(const QString& line);
   // Shows the 3-D view instead of the picture, or the picture again.
@@ -118,6 +122,7 @@ class FormHalf : public QWidget {
 
   const std::uint8_t* solidSolution_ = nullptr;  // the stored solution the 3-D view shows
   bool foldRow_ = false;                         // solution view: FoldP is shown
+  bool continueShown_ = false;                   // ContinueBt under the result labels
 };
 
 }  // namespace zv

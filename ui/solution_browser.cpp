@@ -8,12 +8,19 @@
 
 #include "solver/solver.h"
 #include "ui/controls.h"
+#include "ui/eliding_label.h"
 #include "ui/pictures/view_colors.h"
 #include "ui/solid_texts.h"
 #include "ui/solve_texts.h"
 #include "ui/tr.h"
 
 namespace zv {
+
+namespace {
+
+constexpr int kSolLWidth = 127;
+
+}  // namespace
 
 SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("SolP"));
@@ -34,9 +41,11 @@ SolutionBrowser::SolutionBrowser(QWidget* parent) : QWidget(parent) {
     *b.button = MakeButton(this, b.name, b.hint, x, 0, 24, 23, QString::fromUtf8(b.glyph));
     x += 26;
   }
-  SolL = MakeLabel(this, "SolL", QT_TRANSLATE_NOOP("Zorvat", "1 из 1"), 0, 25);
+  SolL = new ElidingLabel(this);
+  SolL->setObjectName(QStringLiteral("SolL"));
+  SolL->setText(Tr(QT_TRANSLATE_NOOP("Zorvat", "1 из 1")));
   SolL->setToolTip(Tr(kSolutionHint));
-  SolL->setGeometry(0, 25, 127, 16);
+  SolL->setGeometry(0, 25, kSolLWidth, 16);
   SolL->setAlignment(Qt::AlignHCenter);
   SetLabelLook(SolL, kBlue, true);
   FoldMarkL = MakeLabel(this, "FoldMarkL", "", 0, 25);
@@ -71,13 +80,18 @@ void SolutionBrowser::ShowBrowseState(int index, int count, const SolveStats& st
 
 void SolutionBrowser::ShowFoldMark(const FoldMark& mark) {
   FoldMarkL->setVisible(!mark.glyph.isEmpty());
-  if (mark.glyph.isEmpty()) return;
+  if (mark.glyph.isEmpty()) {
+    SolL->resize(kSolLWidth, SolL->height());
+    return;
+  }
   FoldMarkL->setText(mark.glyph);
   FoldMarkL->setToolTip(mark.hint);
   SetLabelLook(FoldMarkL, mark.colour, true);
   FoldMarkL->adjustSize();
-  // SolL centres its text: the mark starts just past its right end, inside the browser.
-  const int textWidth = QFontMetrics(SolL->font()).horizontalAdvance(SolL->text());
+  // SolL leaves the mark its room at the right and centres its text, shortened
+  // where it must be: the mark starts just past the text's right end.
+  SolL->resize(std::min(kSolLWidth, width() - FoldMarkL->width() - 3), SolL->height());
+  const int textWidth = std::min(SolL->width(), QFontMetrics(SolL->font()).horizontalAdvance(SolL->text()));
   const int x = SolL->x() + (SolL->width() + textWidth) / 2 + 3;
   FoldMarkL->move(std::min(x, width() - FoldMarkL->width()), SolL->y());
 }

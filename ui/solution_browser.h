@@ -19,6 +19,7 @@ class QToolButton;
 
 namespace zv {
 
+class ElidingLabel;
 struct SolveStats;
 
 // The fold mark beside the solution number: a glyph, its words as the
@@ -44,7 +45,7 @@ class SolutionBrowser : public QWidget {
   QToolButton *FirstSolBt, *PrevSolBt, *NextSolBt, *LastSolBt;
   QToolButton* SolidBt;  // checked: the 3-D view stands in for the form's picture
   QToolButton* PicturesBt;
-  QLabel* SolL;
+  ElidingLabel* SolL;  // a text too wide for it is drawn shortened, whole in its tooltip
   QLabel* FoldMarkL;
 
  signals:

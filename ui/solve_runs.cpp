@@ -53,8 +53,9 @@ SolveRuns::SolveRuns(EditorSession& session, Services& services, FormHalf& half,
       keptFile_(std::move(keptFile)),
       kept_(FilePath(keptFile_)),
       window_(std::move(window)) {
-  // Under SolveBt, below the result labels, in SolveBt's letters.
-  ContinueBt = MakeButton(half.Panel4, "ContinueBt", kContinueHint, 258, 66, 99, 29, Tr(kContinueCaption));
+  // Under SolveBt, below the result labels and clear of the layer tools of
+  // edit mode (Edit1P ends at 262), in SolveBt's letters.
+  ContinueBt = MakeButton(half.Panel4, "ContinueBt", kContinueHint, 262, 66, 95, 29, Tr(kContinueCaption));
   ContinueBt->setFont(half.SolveBt->font());
   ContinueBt->setStyleSheet(QStringLiteral("#ContinueBt { color: %1; }").arg(kSolveColor.name()));
   ContinueBt->setVisible(false);
@@ -140,6 +141,7 @@ void SolveRuns::CloseDuringRun(RunClosing closing) {
 void SolveRuns::ShowPlace() {
   const bool solving = session_.workMode() == WorkMode::Solving;
   ContinueBt->setVisible(session_.placeKept() && !solving);
+  half_.ShowContinue(!ContinueBt->isHidden());  // the fold row makes way for it
   if (solving || closing_ == Closing::Quiet) return;
   if (session_.placeKept() && written_ != session_.keptPlace().number()) {
     WriteKeptFile();

@@ -5,7 +5,8 @@
 // lies inside the window and inside its own panel, no two of the strip's
 // panels overlap, texts are not cut (a shortened FoldL says its whole text
 // in its tooltip), and the picture's area starts below the strip, where
-// the 3-D view is shown whole. The side windows open whole on the screen.
+// the 3-D view is shown whole; so too with a stopped run's button there, in
+// solution view and in edit mode. The side windows open whole on the screen.
 #include <QCheckBox>
 #include <QScreen>
 #include <QtTest>
@@ -87,6 +88,30 @@ class SmallScreenTest : public QObject {
       w.resize(row.size);
       QCOMPARE(w.size(), row.size);
       ExpectInside(w, row.what);
+    }
+    w.CloseWithoutSaveAExecute();
+  }
+
+  // A stopped run's "Продолжить" under the result labels: the fold row
+  // makes way for it in solution view, and in edit mode it stays clear of
+  // the layer tools.
+  void theContinueButtonStaysClear() {
+    WindowFixture fx;
+    TZvForm& w = fx.Start();
+    Activate(w);
+    LoadTask(fx, LongTask());
+    {
+      StopLater stop(w, 3);
+      ClickButton(w, "SolveBt");
+    }
+    QVERIFY(Button(w, "ContinueBt")->isVisible());
+    for (const bool editing : {false, true}) {
+      if (editing) ClickButton(w, "SolveBt");  // "Редакт.": the place stays
+      QVERIFY(Button(w, "ContinueBt")->isVisible());
+      for (const QSize size : {w.size(), w.minimumSize()}) {
+        w.resize(size);
+        ExpectInside(w, editing ? "edit mode" : "solution view");
+      }
     }
     w.CloseWithoutSaveAExecute();
   }

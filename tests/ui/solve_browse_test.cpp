@@ -42,34 +42,6 @@ struct CaptionSampler {
   }
 };
 
-// A run that lasts for hours on any machine: the twelve pentominoes in
-// their 3 x 4 x 5 box grown by one layer, whose cells are to spare.
-TaskState LongTask() {
-  TaskState task = ReadExample("pentominoes_3x4x5.zvt");
-  const int top = task.form.FormHeight++;
-  for (int y = 0; y < task.form.FormDepth; ++y)
-    for (int x = 0; x < task.form.FormWidth; ++x) task.form.At(FormCellIndex(x, y, top)) = 1;
-  task.EmptyCells = true;
-  return task;
-}
-
-// Clicks "Стоп" the `left`-th time a run lets the window process events,
-// noting whether `file` is there at that moment.
-struct StopLater {
-  QTimer timer;
-  int left;
-  bool filePresent = false;
-  StopLater(TZvForm& w, int events, const QString& file = {}) : left(events) {
-    timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [this, &w, file] {
-      if (--left != 0) return;
-      filePresent = !file.isEmpty() && QFile::exists(file);
-      ClickButton(w, "SolveBt");
-    });
-    timer.start();
-  }
-};
-
 bool Matches(const QString& text, const char* pattern) {
   return QRegularExpression(QString::fromUtf8(pattern)).match(text).hasMatch();
 }

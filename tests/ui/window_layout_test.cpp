@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "tests/support/task_builder.h"
+#include "tests/ui/solve_helpers.h"
 #include "tests/ui/window_helpers.h"
 #include "ui/help_window.h"
 #include "ui/numbers_window.h"
@@ -147,8 +148,9 @@ class WindowLayoutTest : public QObject {
 
   // In solution view the fold row stands beside the result labels where the
   // form half has room for it, and the strip keeps its 109 pixels; in a
-  // narrower half it goes under the strip's rows and the strip grows by it.
-  // Back in edit mode the strip is as designed again.
+  // narrower half it goes under the strip's rows and the strip grows by it,
+  // as it does beside a stopped run's button. Back in edit mode the strip
+  // is as designed again.
   void theFoldRowGoesUnderTheStripWhenTheHalfIsNarrow() {
     WindowFixture fx;
     TZvForm& w = fx.Start();
@@ -171,6 +173,17 @@ class WindowLayoutTest : public QObject {
     Control<QAbstractButton>(w, "SolveBt")->click();
     QCOMPARE(strip->height(), 109);
     QCOMPARE(Control(w, "ImBSB")->height(), 602 - 109);
+    // A stopped run's "Продолжить" stands under the result labels: the fold
+    // row makes way for it however wide the half.
+    LoadTask(fx, LongTask(), "long.zvt");
+    {
+      StopLater stop(w, 3);
+      Control<QAbstractButton>(w, "SolveBt")->click();
+    }
+    w.resize(1500, 602);
+    QVERIFY(Control(w, "ContinueBt")->isVisible());
+    QCOMPARE(fold->pos(), QPoint(2, 109));
+    QVERIFY(!fold->geometry().intersects(Control(w, "ContinueBt")->geometry()));
     w.CloseWithoutSaveAExecute();
   }
 
