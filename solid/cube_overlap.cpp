@@ -19,8 +19,8 @@ double Reach(const Matrix& axes, const Point& axis) {
 
 bool CubesOverlap(const Point& centreA, const Matrix& axesA, const Point& centreB, const Matrix& axesB,
                   double play) {
+  if (Apart(centreA, centreB)) return false;
   const Point gap = centreB - centreA;
-  if (Dot(gap, gap) >= 3.0) return false;  // farther apart than the two circumscribed spheres
   auto separates = [&](const Point& axis) {
     const double length = Length(axis);
     if (length < 1e-9) return false;  // parallel edges: the face normals decide

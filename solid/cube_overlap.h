@@ -13,6 +13,14 @@ namespace zv {
 
 inline constexpr double kTouchTolerance = 1e-3;
 
+// Whether two unit cubes with these centres are too far apart to overlap
+// (beyond the sum of their circumscribed spheres' radii); the cheap test
+// that spares the full one for most pairs.
+inline bool Apart(const Point& a, const Point& b) {
+  const double x = a[0] - b[0], y = a[1] - b[1], z = a[2] - b[2];
+  return x * x + y * y + z * z >= 3.0;
+}
+
 // Cube A is the unit cube centred at `centreA` whose edges run along the
 // columns of `axesA`; likewise B.
 bool CubesOverlap(const Point& centreA, const Matrix& axesA, const Point& centreB, const Matrix& axesB,

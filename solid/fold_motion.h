@@ -21,7 +21,7 @@ enum class PartPlanResult {
   ClosedCycle,  // a cycle of hinges would have to move: not checked
   Stopped,
 };
-enum class PlanMethod { None, SingleTurns, StraightMove, QuarterTurns, Planner };
+enum class PlanMethod { None, SingleTurns, StraightMove, QuarterTurns, Planner, HingeOrder };
 
 struct PartPlan {
   PartPlanResult result = PartPlanResult::NotFound;
@@ -29,7 +29,7 @@ struct PartPlan {
   std::vector<int> hinges;                      // the part's tree hinges (indexes in Fold::Hinges())
   std::vector<std::vector<double>> waypoints;   // angles of `hinges`: flat first, the solution last
   int sweepsTried = 0;                          // single-turn moves checked
-  int statesTried = 0;                          // quarter-turn poses taken up
+  int statesTried = 0;                          // quarter-turn poses taken up (both searches)
   int samplesTried = 0;                         // planner samples used
   std::int64_t posesChecked = 0;                // poses tested for overlaps in all
   int plainHinge = -1, cubeA = -1, cubeB = -1;  // the plain order's first colliding turn, if any

@@ -1,5 +1,6 @@
 // The folding motion of one part: single-turn orders, one straight move,
-// then RRT-Connect over the hinge angles with a shortened path.
+// the hinge-order search, quarter-turn searches, then RRT-Connect over the
+// hinge angles with a shortened path.
 #include "solid/fold_planner.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <string>
 #include <tuple>
 
+#include "solid/fold_hinge_order.h"
 #include "solid/part_kinematics.h"
 
 namespace zv {
@@ -56,7 +58,7 @@ struct Search {
     if (deadEnds.count(key)) return false;
     for (int i = static_cast<int>(now.size()) - 1; i >= 0; --i) {  // far from the root first
       if (turned[i] || now[i] == goal[i]) continue;
-      if (sweeps-- <= 0 || Spent()) return false;
+      if (sweeps-- <= 0 || Spent() || part.PosesChecked() >= budget.orderPoses) return false;
       ++plan.sweepsTried;
       Angles next = now;
       next[i] = goal[i];
@@ -388,6 +390,9 @@ PartPlan PlanPartFold(const Fold& fold, int part, const FoldBudget& budget) {
     plan.waypoints = {flat, goal};
     return finish(PartPlanResult::Found, PlanMethod::StraightMove);
   }
+  if (FoldByHingeOrder(kinematics, budget, search.free, plan))
+    return finish(PartPlanResult::Found, PlanMethod::HingeOrder);
+  if (search.Stopped()) return finish(PartPlanResult::Stopped, PlanMethod::None);
   // A strung chain folds from its root, the loose end kept out of the way;
   // other parts from their far end.
   if (search.QuarterTurns(flat, goal, true) || search.QuarterTurns(flat, goal, false))

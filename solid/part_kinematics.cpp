@@ -94,7 +94,7 @@ bool PartKinematics::Overlap(const std::vector<Rigid>& poses, const std::vector<
   for (std::size_t c = 0; c < cubes_.size(); ++c) centre[c] = poses[c].Apply(s.FigureCentre(cubes_[c]));
   for (std::size_t a = 0; a < cubes_.size(); ++a)
     for (std::size_t b = a + 1; b < cubes_.size(); ++b) {
-      if (key[a] == key[b]) continue;
+      if (key[a] == key[b] || Apart(centre[a], centre[b])) continue;
       const double play = spinning[a] || spinning[b] ? play_ : kTouchTolerance;
       if (CubesOverlap(centre[a], poses[a].r, centre[b], poses[b].r, play)) {
         if (cubeA) *cubeA = cubes_[a];

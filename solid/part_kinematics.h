@@ -61,6 +61,10 @@ class PartKinematics {
   // Positions in Hinges() of the hinges on the tree's path between the
   // blocks of two of the part's cubes (cube indexes of the solution).
   std::vector<int> HingesBetween(int cubeA, int cubeB) const;
+  // Positions in Hinges() of the hinges the cube at position c of Cubes()
+  // hangs on, root side first: turning any other hinge leaves it in place
+  // against the root block.
+  const std::vector<int>& HangsOn(int c) const { return ancestors_[c]; }
 
   // The pose of every cube of the part (indexes as in Cubes()), the root
   // block where the figure lies.
