@@ -3,6 +3,7 @@
 #include "ui/numbers_window.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -25,7 +26,9 @@ constexpr int kTopStripHeight = 27;
 constexpr int kBottomStripHeight = 34;
 constexpr int kColumns = 5;
 constexpr int kRowHeight = 24;
-constexpr int kTextIndent = 2;  // item text starts 2 pixels right of its cell's left edge
+constexpr int kTextIndent = 2;            // item text starts 2 pixels right of its cell's left edge
+constexpr int kCaptionMargin = 8;         // NormBt's frame and padding around its caption
+constexpr double kSmallestCaption = 6.0;  // points: NormBt's caption gets no smaller
 
 QFont ItemFont() {
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -109,6 +112,13 @@ TNumsForm::TNumsForm(Profile& profile, QWidget* parent) : QWidget(parent, Qt::Wi
   NormBt = new QPushButton(Tr(QT_TRANSLATE_NOOP("Zorvat", "Занумеровать подряд")), top);
   NormBt->setObjectName(QStringLiteral("NormBt"));
   NormBt->setGeometry((kClientWidth - 127) / 2, (kTopStripHeight - 22) / 2, 127, 22);
+  // The caption in a slightly smaller letter where the window's font draws
+  // it wider than the button leaves room for (some sans-serif fonts do).
+  QFont caption = NormBt->font();
+  while (QFontMetrics(caption).horizontalAdvance(NormBt->text()) > NormBt->width() - kCaptionMargin &&
+         caption.pointSizeF() > kSmallestCaption)
+    caption.setPointSizeF(caption.pointSizeF() - 0.5);
+  NormBt->setFont(caption);
 
   LB = new NumberList(this);
   LB->setObjectName(QStringLiteral("LB"));

@@ -6,8 +6,10 @@
 // panels overlap, texts are not cut (a shortened FoldL says its whole text
 // in its tooltip), and the picture's area starts below the strip, where
 // the 3-D view is shown whole; so too with a stopped run's button there, in
-// solution view and in edit mode. The side windows open whole on the screen.
+// solution view and in edit mode. The side windows open whole on the
+// screen, their buttons' captions whole.
 #include <QCheckBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 
@@ -136,6 +138,11 @@ class SmallScreenTest : public QObject {
     for (const QWidget* side : sides) {
       QVERIFY2(side->isVisible(), qPrintable(side->objectName()));
       QVERIFY2(screen.contains(side->frameGeometry()), qPrintable(side->objectName()));
+      // Their buttons' captions are not cut.
+      for (const QPushButton* button : side->findChildren<QPushButton*>())
+        QVERIFY2(!button->isVisible() ||
+                     button->fontMetrics().horizontalAdvance(button->text()) + 6 <= button->width(),
+                 qPrintable(button->objectName()));
     }
     w.CloseWithoutSaveAExecute();
   }
