@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/qt/services.h"
 #include "ui/controls.h"
@@ -28,7 +29,8 @@ constexpr int kStrip1Height = 17;
 constexpr int kStrip2Height = 16;
 constexpr int kCopyPanelWidth = 26;
 constexpr int kCopyPanelHeight = 25;
-constexpr int kContentsWidth = 190;
+constexpr int kContentsWidth = 190;  // the contents list's least width
+constexpr int kTitlePadding = 6;     // room right of the longest title
 
 constexpr const char* kPuzzleAuthor = QT_TRANSLATE_NOOP("Zorvat", "Автор головоломки: команда Зорват");
 constexpr const char* kProgramAuthor =
@@ -125,6 +127,7 @@ void THelpForm::ShowLanguage(Language language) {
   LangBt->setToolTip(TextIn(language, kEnglishHint));
   const QSignalBlocker quiet(LangBt);
   LangBt->setChecked(language == Language::English);
+  Layout();  // the contents' width follows their titles
 }
 
 void THelpForm::ShowSection(int index) {
@@ -156,8 +159,11 @@ void THelpForm::resizeEvent(QResizeEvent* event) {
 void THelpForm::Layout() {
   const int w = width();
   const int h = height();
-  ContentsL->setGeometry(0, 0, kContentsWidth, h - kStrip1Height - kStrip2Height);
-  E->setGeometry(kContentsWidth, 0, w - kContentsWidth, h - kStrip1Height - kStrip2Height);
+  // The contents as wide as their longest title needs, up to a third of the window.
+  const int titles = ContentsL->sizeHintForColumn(0) + 2 * ContentsL->frameWidth() + kTitlePadding;
+  const int contents = std::clamp(titles, kContentsWidth, std::max(kContentsWidth, w / 3));
+  ContentsL->setGeometry(0, 0, contents, h - kStrip1Height - kStrip2Height);
+  E->setGeometry(contents, 0, w - contents, h - kStrip1Height - kStrip2Height);
   Panel1->setGeometry(0, h - kStrip1Height - kStrip2Height, w, kStrip1Height);
   Panel2->setGeometry(0, h - kStrip2Height, w, kStrip2Height);
   ToBufP->setGeometry(w - kCopyPanelWidth, h - kCopyPanelHeight, kCopyPanelWidth, kCopyPanelHeight);

@@ -7,8 +7,9 @@
 // in its tooltip), and the picture's area starts below the strip, where
 // the 3-D view is shown whole; so too with a stopped run's button there, in
 // solution view and in edit mode. The side windows open whole on the
-// screen, their buttons' captions whole.
+// screen, their buttons' captions and the help's contents whole.
 #include <QCheckBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -135,6 +136,9 @@ class SmallScreenTest : public QObject {
     for (QWidget* top : QApplication::topLevelWidgets())
       if (top->objectName() == QLatin1String("VariantsForm")) sides.append(top);
     QCOMPARE(sides.size(), 4);
+    // The help's contents show their titles whole.
+    const auto* contents = w.helpForm()->findChild<QListWidget*>(QStringLiteral("ContentsL"));
+    QVERIFY(contents->sizeHintForColumn(0) <= contents->viewport()->width());
     for (const QWidget* side : sides) {
       QVERIFY2(side->isVisible(), qPrintable(side->objectName()));
       QVERIFY2(screen.contains(side->frameGeometry()), qPrintable(side->objectName()));
