@@ -49,6 +49,7 @@ FoldBar::FoldBar(QWidget* parent) : QWidget(parent), filter(new FoldFilter(this)
   FoldOnlyCB->setGeometry(FoldOnlyCB->x(), (kLineHeight - boxHeight) / 2, FoldOnlyCB->width(), boxHeight);
   FoldL = new ElidingLabel(this);
   FoldL->setObjectName(QStringLiteral("FoldL"));
+  FoldL->setVisible(false);  // until the check has a state to name
   setVisible(false);
 }
 
@@ -58,9 +59,11 @@ int FoldBar::oneLineWidth() const {
   return FoldOnlyCB->x() + FoldOnlyCB->width() + kGap + room;
 }
 
-int FoldBar::heightFor(int width) const {
+int FoldBar::tallestFor(int width) const {
   return width >= oneLineWidth() ? kLineHeight : 2 * kLineHeight + 1;
 }
+
+int FoldBar::heightFor(int width) const { return FoldL->text().isEmpty() ? kLineHeight : tallestFor(width); }
 
 int FoldBar::Arrange(int width) {
   const bool oneLine = width >= oneLineWidth();
@@ -84,7 +87,10 @@ FoldMark FoldBar::ShowState(int shown) {
     state = Tr(kFoldStopped).arg(checked).arg(total).arg(foldable);
   else if (total > 0)
     state = Tr(kFoldCount).arg(foldable).arg(total);
+  const bool hadText = !FoldL->text().isEmpty();
   FoldL->setText(total == 0 ? QString() : state);
+  FoldL->setVisible(!FoldL->text().isEmpty());
+  if (hadText != FoldL->isVisibleTo(this)) emit textShownChanged();
   const QSignalBlocker block(FoldBt);  // the button follows the check, also when it ends by itself
   FoldBt->setChecked(filter->running());
   FoldOnlyCB->setEnabled(foldable > 0);

@@ -58,6 +58,7 @@ FormHalf::FormHalf(QWidget* parent, const QRect& area) : QWidget(parent) {
   WhyL->setVisible(false);
   ArrangeFoldRows();
   connect(solidView, &SolidView::collisionChanged, this, &FormHalf::ShowCollision);
+  connect(FoldP, &FoldBar::textShownChanged, this, &FormHalf::CheckStrip);
   connect(SolP, &SolutionBrowser::pictureRequested, this, &FormHalf::pictureRequested);
 }
 
@@ -105,7 +106,7 @@ int FormHalf::StripHeight(int width) const {
 }
 
 int FormHalf::LeastHeight(int width) const {
-  const int tallestStrip = kMainStripHeight + FoldP->heightFor(width - 4) + kMessageHeight + 2 * kRowGap;
+  const int tallestStrip = kMainStripHeight + FoldP->tallestFor(width - 4) + kMessageHeight + 2 * kRowGap;
   return tallestStrip + solidView->minimumSizeHint().height();
 }
 

@@ -170,6 +170,16 @@ class WindowLayoutTest : public QObject {
       QCOMPARE(strip->height() > 109, row.taller);
       QCOMPARE(Control(w, "ImBSB")->height(), 602 - strip->height());
     }
+    // Narrow: FoldL takes a line of its own under the button once the check
+    // names its count, and the strip grows by that line.
+    const int before = strip->height();
+    QCOMPARE(fold->height(), 20);
+    Control<QAbstractButton>(w, "FoldBt")->click();
+    QTRY_VERIFY(!Control<QAbstractButton>(w, "FoldBt")->isChecked());
+    QWidget* count = Control(w, "FoldL");
+    QVERIFY(count->isVisible() && count->y() >= 20 && fold->rect().contains(count->geometry()));
+    QCOMPARE(strip->height(), before + fold->height() - 20);
+    QCOMPARE(Control(w, "ImBSB")->height(), 602 - strip->height());
     Control<QAbstractButton>(w, "SolveBt")->click();
     QCOMPARE(strip->height(), 109);
     QCOMPARE(Control(w, "ImBSB")->height(), 602 - 109);
