@@ -30,6 +30,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "solid/fold.h"
@@ -87,8 +88,12 @@ class PartKinematics {
  private:
   // Distance bound M of the header at `poses` for the hinges with turn[i] != 0.
   double Reach(const std::vector<Rigid>& poses, const std::vector<double>& turn) const;
-  bool Overlap(const std::vector<Rigid>& poses, const std::vector<int>& key,
-               const std::vector<bool>& spinning, int* cubeA, int* cubeB) const;
+  using Pairs = std::vector<std::pair<int, int>>;  // positions in cubes_
+  // The pairs of cubes with different keys (cubes of one key keep their
+  // poses against each other).
+  Pairs Apart(const std::vector<int>& key) const;
+  bool Overlap(const std::vector<Rigid>& poses, const Pairs& pairs, const std::vector<bool>& spinning,
+               int* cubeA, int* cubeB) const;
 
   const zv::Fold* fold_;
   double play_;
