@@ -8,18 +8,20 @@
 //   if (zv::FoldByHingeOrder(kinematics, budget, free, plan)) ... plan.waypoints
 //
 // The order comes from the solution's pose, worked backwards: turning hinge
-// h a quarter (or half) turn out of the solution sweeps some cubes through
-// others; such a pair is harmless once a hinge on the path between its two
-// cubes has left its final angle (the two cubes no longer stand where the
-// solution puts them against each other). A hinge may leave its final angle
-// when every pair of one of its sweeps is harmless, and letting more hinges
-// leave only makes more pairs harmless, so taking the hinges out greedily
-// (the one farthest from the root first) orders all of them whenever any
-// order does. The fold sets them in the reverse order. Each hinge is brought
-// to its angle by a best-first search over quarter-turn poses: it turns a
-// quarter at a time towards its angle, and a turn that meets a cube moves
-// (a quarter turn at a time) the hinges not yet set on the path between the
-// two cubes that met. Every move is checked as PartKinematics::MoveFree says.
+// h a quarter turn either way or a half turn out of the solution sweeps some
+// cubes through others; such a pair is harmless once a hinge on the path
+// between its two cubes whose turn moves one against the other has left its
+// final angle. A hinge may leave when every pair of one of its sweeps is
+// harmless; when none may, two hinges at most three apart down the tree may
+// leave together, turning at once. Letting more hinges leave only makes more
+// pairs harmless, so taking them out greedily (the one farthest from the
+// root first) orders them whenever this rule can. The fold sets the groups
+// in the reverse order, each by a best-first search over quarter-turn poses:
+// the group's hinges turn a quarter at a time to where they left the
+// solution's pose, then all together to their final angles, and a move that
+// brings two cubes together turns (a quarter either way) the hinges not yet
+// set on the path between them. Every move is checked as
+// PartKinematics::MoveFree says.
 #pragma once
 
 #include <vector>
