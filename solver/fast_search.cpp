@@ -161,10 +161,12 @@ void FastSearch::Undo(int placedMark, int slotMark, const CellMask& occupied) {
   // Marks are taken before a call changes anything, so the stacks only ever unwind to them.
   assert(placedMark >= 0 && placedMark <= placedTop_ && slotMark >= 0 && slotMark <= slotTop_);
   occupiedMask_ = occupied;
+  // The counts of cubes with few partners come back from the call's copy;
+  // only the twin families are counted back block by block.
   while (placedTop_ > placedMark) {
     const int block = placedStack_[--placedTop_];
     blockAvailable_[block] = 1;
-    if (red_ != nullptr) CountPartners(block, -1);
+    if (red_ != nullptr && rules_->familyOf[block] >= 0) ++twinsLeft_[rules_->familyOf[block]];
   }
   while (slotTop_ > slotMark) slotUsed_[slotStack_[--slotTop_]] = 0;
 }
@@ -290,6 +292,7 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   const int slotMark = slotTop_;
   const std::uint64_t symmetries = symmetries_;
   const bool oneRegion = oneRegion_;
+  const int fewLeft[2] = {fewLeft_[0], fewLeft_[1]};
   int pending = constraintCount_[level];
   if (block >= 0) Place(level, block, placement, blocksLeft, pending);
 
@@ -316,6 +319,8 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
     StartNewGroup(level, blocksLeft, surplus, weight);
   }
   Undo(placedMark, slotMark, occupied);
+  fewLeft_[0] = fewLeft[0];
+  fewLeft_[1] = fewLeft[1];
   symmetries_ = symmetries;
   oneRegion_ = oneRegion;
   if (subtreeRoot) {
