@@ -61,8 +61,9 @@ int main(int argc, char** argv) {
   scene.colours.assign(254, QColor(230, 230, 230));
   scene.numbers.resize(254);
   for (int k = 0; k < 254; ++k) scene.numbers[k] = k + 1;
-  for (int k = 0; k < 254; ++k) scene.poses.push_back(solid.Placed(k));
-  for (int k = 0; k < 254; ++k) scene.frame.push_back(scene.poses[k].Apply(solid.FigureCentre(k)));
+  for (int k = 0; k < 254; ++k) scene.poses.push_back(solid.Placed(zv::CubeIndex(k)));
+  for (int k = 0; k < 254; ++k)
+    scene.frame.push_back(scene.poses[k].Apply(solid.FigureCentre(zv::CubeIndex(k))));
 
   QImage image(800, 800, QImage::Format_RGB32);
   zv::SolidCamera camera;
@@ -78,7 +79,8 @@ int main(int argc, char** argv) {
   }
   zv::SolidScene moving = scene;
   using zv::operator+;
-  for (int k = 0; k < 254; ++k) moving.frame.push_back(solid.FigureCentre(k) + fold.FigureOffset());
+  for (int k = 0; k < 254; ++k)
+    moving.frame.push_back(solid.FigureCentre(zv::CubeIndex(k)) + fold.FigureOffset());
   for (int i = 0; i < frames; ++i) {
     const double t = (i + 0.5) / frames;
     auto start = std::chrono::steady_clock::now();

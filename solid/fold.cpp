@@ -75,8 +75,8 @@ Fold::Fold(const SolidSolution& solid) : solid_(&solid) {
   std::vector<std::vector<int>> linksOfBlock(s.blockCount);
   for (int i = 0; i < static_cast<int>(s.links.size()); ++i)
     if (s.links[i].kind != SolidLinkKind::Rigid) {
-      linksOfBlock[s.block[s.links[i].a]].push_back(i);
-      linksOfBlock[s.block[s.links[i].b]].push_back(i);
+      linksOfBlock[s.block[s.links[i].a.value()]].push_back(i);
+      linksOfBlock[s.block[s.links[i].b.value()]].push_back(i);
     }
   for (int k = 0; k < s.cubeCount; ++k) {
     const int root = s.block[k], part = s.part[k];
@@ -89,12 +89,12 @@ Fold::Fold(const SolidSolution& solid) : solid_(&solid) {
       const int parent = order[next];
       for (int li : linksOfBlock[parent]) {
         const SolidLink& link = s.links[li];
-        const bool aIsParent = s.block[link.a] == parent;
-        const int child = s.block[aIsParent ? link.b : link.a];
+        const bool aIsParent = s.block[link.a.value()] == parent;
+        const int child = s.block[(aIsParent ? link.b : link.a).value()];
         if (reached[child]) continue;
         reached[child] = true;
         order.push_back(child);
-        const int parentCube = aIsParent ? link.a : link.b, childCube = aIsParent ? link.b : link.a;
+        const CubeIndex parentCube = aIsParent ? link.a : link.b, childCube = aIsParent ? link.b : link.a;
         FoldHinge h;
         h.link = li;
         h.parentBlock = parent;
@@ -103,8 +103,8 @@ Fold::Fold(const SolidSolution& solid) : solid_(&solid) {
         h.axis = link.axis;
         // The child's pose in the parent's figure frame is the turn that
         // carries rotation parent into rotation child.
-        const Matrix turn = Multiply(Transposed(RotationMatrix(s.rotation[parentCube])),
-                                     RotationMatrix(s.rotation[childCube]));
+        const Matrix turn = Multiply(Transposed(RotationMatrix(s.rotation[parentCube.value()])),
+                                     RotationMatrix(s.rotation[childCube.value()]));
         h.angle = TurnAngle(turn, h.axis);
         if (link.kind == SolidLinkKind::EdgeHinge && std::abs(std::abs(h.angle) - kPi) < 1e-6) {
           // A half turn about an edge goes the way that does not pass the
@@ -150,7 +150,7 @@ void Fold::FoldedPoses(int part, const std::vector<double>& angles, std::vector<
 }
 
 Rigid Fold::PlaceMotion(int part, double s) const {
-  const int root = rootCube_[part];
+  const CubeIndex root(rootCube_[part]);
   const Point from = solid_->FigureCentre(root);
   const Rigid placed = solid_->Placed(root);
   Point axis;
@@ -212,7 +212,7 @@ std::vector<Rigid> Fold::Poses(double t) const {
   const Rigid motion = PlaceMotion(part, place);
   for (int k = 0; k < s.cubeCount; ++k) {
     if (rank_[s.part[k]] < rank_[part])
-      poses[k] = s.Placed(k);
+      poses[k] = s.Placed(CubeIndex(k));
     else if (rank_[s.part[k]] > rank_[part])
       poses[k] = Rigid::Move(offset_);
     else
@@ -234,10 +234,11 @@ std::vector<int> Fold::HingeOrder(int part) const {
   return order;
 }
 
-bool SweepCollides(const Fold& fold, int hinge, const std::vector<double>& angles, int* cubeA, int* cubeB) {
+bool SweepCollides(const Fold& fold, int hinge, const std::vector<double>& angles, CubeIndex* cubeA,
+                   CubeIndex* cubeB) {
   const SolidSolution& s = fold.Solid();
   const FoldHinge& h = fold.Hinges()[hinge];
-  const int part = s.part[s.links[h.link].a];
+  const int part = s.part[s.links[h.link].a.value()];
   std::vector<Rigid> poses(s.cubeCount);
   std::vector<double> now = angles;
   now[hinge] = 0;
@@ -252,7 +253,7 @@ bool SweepCollides(const Fold& fold, int hinge, const std::vector<double>& angle
     if (s.part[k] < part) continue;
     if (s.part[k] == part && Distance(poses[k], turned[k]) > 1e-9) {
       moving.push_back(k);
-      const Point c = poses[k].Apply(s.FigureCentre(k)) - h.point;
+      const Point c = poses[k].Apply(s.FigureCentre(CubeIndex(k))) - h.point;
       reach = std::max(reach, Length(c - Dot(c, h.axis) * h.axis) + 0.87);
     } else {
       still.push_back(k);
@@ -265,9 +266,10 @@ bool SweepCollides(const Fold& fold, int hinge, const std::vector<double>& angle
     for (int a : moving)
       for (int b : still) {
         const Rigid& pb = s.part[b] == part ? poses[b] : Rigid{};
-        if (CubesOverlap(poses[a].Apply(s.FigureCentre(a)), poses[a].r, pb.Apply(s.FigureCentre(b)), pb.r)) {
-          if (cubeA) *cubeA = std::min(a, b);
-          if (cubeB) *cubeB = std::max(a, b);
+        if (CubesOverlap(poses[a].Apply(s.FigureCentre(CubeIndex(a))), poses[a].r,
+                         pb.Apply(s.FigureCentre(CubeIndex(b))), pb.r)) {
+          if (cubeA) *cubeA = CubeIndex(std::min(a, b));
+          if (cubeB) *cubeB = CubeIndex(std::max(a, b));
           return true;
         }
       }

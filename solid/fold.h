@@ -85,9 +85,9 @@ class Fold {
 
 // The outcome of checking the sweep of a fold.
 struct FoldCheck {
-  bool found = false;          // every part has an order of hinge turns without collision
-  int collidingStep = -1;      // else the first step of the plain order where cubes collide
-  int cubeA = -1, cubeB = -1;  // two cubes that collide there
+  bool found = false;      // every part has an order of hinge turns without collision
+  int collidingStep = -1;  // else the first step of the plain order where cubes collide
+  CubeIndex cubeA = CubeIndex::None(), cubeB = CubeIndex::None();  // two cubes that collide there
 };
 
 // Whether turning hinge `hinge` from 0 to its angle, the others of its part
@@ -95,8 +95,8 @@ struct FoldCheck {
 // other (checked at sample angles no more than about a third of a cube edge
 // of travel apart). The flat parts after this part take part; placed parts
 // stand elsewhere.
-bool SweepCollides(const Fold& fold, int hinge, const std::vector<double>& angles, int* cubeA = nullptr,
-                   int* cubeB = nullptr);
+bool SweepCollides(const Fold& fold, int hinge, const std::vector<double>& angles, CubeIndex* cubeA = nullptr,
+                   CubeIndex* cubeB = nullptr);
 
 // Searches, part by part, an order of the hinge turns in which no two cubes
 // pass through each other, trying at most `budget` sweeps per part (by

@@ -112,7 +112,7 @@ struct OrderSearch {
   std::vector<std::vector<int>> Sweep(const std::vector<int>& turning, const std::vector<int>& ways) {
     constexpr int kSamples = 8;
     const SolidSolution& s = part.Fold().Solid();
-    const std::vector<int>& cubes = part.Cubes();
+    const std::vector<CubeIndex>& cubes = part.Cubes();
     std::vector<double> turn(n, 0.0);
     int longest = 0;
     for (std::size_t t = 0; t < turning.size(); ++t) {
@@ -257,8 +257,8 @@ struct OrderSearch {
       ++taken;
       ++plan.statesTried;
       std::set<int> clear;
-      const auto blame = [&](int a, int b) {
-        if (a < 0) return;
+      const auto blame = [&](CubeIndex a, CubeIndex b) {
+        if (!a.valid()) return;
         for (int i : part.HingesBetween(a, b))
           if (!set[i] && free[i] && std::find(hinges.begin(), hinges.end(), i) == hinges.end())
             clear.insert(i);
@@ -266,7 +266,7 @@ struct OrderSearch {
       if (off(states[at].q) == 0) {
         Quarters last = states[at].q;
         for (std::size_t t = 0; t < hinges.size(); ++t) last[hinges[t]] -= group.ways[t];
-        int a = -1, b = -1;
+        CubeIndex a = CubeIndex::None(), b = CubeIndex::None();
         if (part.MoveFree(Angles(states[at].q), Angles(last), budget.cornerStep, &a, &b)) {
           std::vector<Quarters> path{last};
           for (int s = at; s > 0; s = states[s].parent) path.push_back(states[s].q);
@@ -280,7 +280,7 @@ struct OrderSearch {
         Quarters next = states[at].q;
         next[h] += way;
         if (!Allowed(h, next[h]) || seen.count(next)) return;
-        int a = -1, b = -1;
+        CubeIndex a = CubeIndex::None(), b = CubeIndex::None();
         if (!CellsFree(next)) {
           part.PoseFree(Angles(next), &a, &b);  // names two cubes on one cell
         } else if (part.MoveFree(Angles(states[at].q), Angles(next), budget.cornerStep, &a, &b)) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/strong_index.h"
 #include "solver/rotations.h"
 
 namespace zv {
@@ -26,13 +27,14 @@ enum class PlanMethod { None, SingleTurns, StraightMove, QuarterTurns, Planner, 
 struct PartPlan {
   PartPlanResult result = PartPlanResult::NotFound;
   PlanMethod method = PlanMethod::None;
-  std::vector<int> hinges;                      // the part's tree hinges (indexes in Fold::Hinges())
-  std::vector<std::vector<double>> waypoints;   // angles of `hinges`: flat first, the solution last
-  int sweepsTried = 0;                          // single-turn moves checked
-  int statesTried = 0;                          // quarter-turn poses taken up (both searches)
-  int samplesTried = 0;                         // planner samples used
-  std::int64_t posesChecked = 0;                // poses tested for overlaps in all
-  int plainHinge = -1, cubeA = -1, cubeB = -1;  // the plain order's first colliding turn, if any
+  std::vector<int> hinges;                     // the part's tree hinges (indexes in Fold::Hinges())
+  std::vector<std::vector<double>> waypoints;  // angles of `hinges`: flat first, the solution last
+  int sweepsTried = 0;                         // single-turn moves checked
+  int statesTried = 0;                         // quarter-turn poses taken up (both searches)
+  int samplesTried = 0;                        // planner samples used
+  std::int64_t posesChecked = 0;               // poses tested for overlaps in all
+  int plainHinge = -1;                         // the plain order's first colliding turn, if any
+  CubeIndex cubeA = CubeIndex::None(), cubeB = CubeIndex::None();  // the two cubes colliding there
 };
 
 // One part's move into the form: from outside along `direction` (a unit

@@ -57,7 +57,7 @@ std::string Frame(const Fold& fold, double t) {
   for (int k = 0; k < solid.cubeCount; ++k) {
     const Rigid& pose = poses[static_cast<std::size_t>(k)];
     const Matrix r = Multiply(Multiply(kToPage, pose.r), Transposed(kToPage));
-    const Point centre = Apply(kToPage, pose.Apply(solid.FigureCentre(k)));
+    const Point centre = Apply(kToPage, pose.Apply(solid.FigureCentre(CubeIndex(k))));
     const std::array<double, 4> q = Quaternion(r);
     out += k == 0 ? "[" : ",[";
     for (double v : q) out += Number(v, 4) + ',';

@@ -357,7 +357,7 @@ PartPlan PlanPartFold(const Fold& fold, int part, const FoldBudget& budget) {
   for (int h : plan.hinges) tree[fold.Hinges()[h].link] = true;
   for (std::size_t l = 0; l < s.links.size(); ++l) {
     const SolidLink& link = s.links[l];
-    if (link.kind == SolidLinkKind::Rigid || tree[l] || s.part[link.a] != part) continue;
+    if (link.kind == SolidLinkKind::Rigid || tree[l] || s.part[link.a.value()] != part) continue;
     for (int i : kinematics.HingesBetween(link.a, link.b)) {
       if (goal[i] != 0) {
         plan.result = PartPlanResult::ClosedCycle;

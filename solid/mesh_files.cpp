@@ -85,7 +85,7 @@ ObjText MakeObjText(const std::vector<Mesh>& parts, double scale, const std::str
     // A material line wherever the colour changes (the faces of one cube come together).
     std::optional<std::uint32_t> current;
     for (std::size_t i = 0; i < mesh.triangles.size(); ++i) {
-      const std::uint32_t rgb = colours[static_cast<std::size_t>(mesh.triangleCube[i])];
+      const std::uint32_t rgb = colours[static_cast<std::size_t>(mesh.triangleCube[i].value())];
       if (current != rgb) text.obj += "usemtl " + material(rgb) + "\n";
       current = rgb;
       const auto& t = mesh.triangles[i];

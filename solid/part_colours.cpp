@@ -32,7 +32,7 @@ std::vector<std::set<int>> BlockNeighbours(const SolidSolution& s) {
     near[x].insert(y);
     near[y].insert(x);
   };
-  for (const SolidLink& l : s.links) meet(l.a, l.b);
+  for (const SolidLink& l : s.links) meet(l.a.value(), l.b.value());
   std::map<Vec3, int> cubeAt;
   for (int k = 0; k < s.cubeCount; ++k) cubeAt[s.formCell[k]] = k;
   for (int k = 0; k < s.cubeCount; ++k)

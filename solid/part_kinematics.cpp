@@ -12,21 +12,22 @@ namespace zv {
 PartKinematics::PartKinematics(const zv::Fold& fold, int part, double play) : fold_(&fold), play_(play) {
   const SolidSolution& s = fold.Solid();
   for (int k = 0; k < s.cubeCount; ++k)
-    if (s.part[k] == part) cubes_.push_back(k);
-  blocks_.push_back(s.block[cubes_.front()]);
+    if (s.part[k] == part) cubes_.emplace_back(k);
+  blocks_.push_back(s.block[cubes_.front().value()]);
   hingeOfBlock_.push_back(-1);
   parentOfBlock_.push_back(-1);
   const std::vector<FoldHinge>& all = fold.Hinges();
   for (int h = 0; h < static_cast<int>(all.size()); ++h) {
-    if (s.part[s.links[all[h].link].a] != part) continue;
+    if (s.part[s.links[all[h].link].a.value()] != part) continue;
     const auto parent = std::find(blocks_.begin(), blocks_.end(), all[h].parentBlock);
     parentOfBlock_.push_back(static_cast<int>(parent - blocks_.begin()));
     hingeOfBlock_.push_back(static_cast<int>(hinges_.size()));
     blocks_.push_back(all[h].childBlock);
     hinges_.push_back(h);
   }
-  for (int k : cubes_) {
-    const int b = static_cast<int>(std::find(blocks_.begin(), blocks_.end(), s.block[k]) - blocks_.begin());
+  for (CubeIndex k : cubes_) {
+    const int b =
+        static_cast<int>(std::find(blocks_.begin(), blocks_.end(), s.block[k.value()]) - blocks_.begin());
     blockOfCube_.push_back(b);
     if (cubeOfBlock_.size() <= static_cast<std::size_t>(b)) cubeOfBlock_.resize(blocks_.size(), -1);
     if (cubeOfBlock_[b] < 0) cubeOfBlock_[b] = static_cast<int>(blockOfCube_.size()) - 1;
@@ -42,7 +43,7 @@ PartKinematics::PartKinematics(const zv::Fold& fold, int part, double play) : fo
     std::vector<int>& spinning = axisCubes_.emplace_back();
     if (s.links[hinge.link].kind != SolidLinkKind::FaceAxisHinge) continue;
     for (std::size_t c = 0; c < cubes_.size(); ++c) {
-      const int block = s.block[cubes_[c]];
+      const int block = s.block[cubes_[c].value()];
       if (block != hinge.parentBlock && block != hinge.childBlock) continue;
       const Point v = s.FigureCentre(cubes_[c]) - hinge.point;
       if (Length(v - Dot(v, hinge.axis) * hinge.axis) < 1e-6) spinning.push_back(static_cast<int>(c));
@@ -64,8 +65,8 @@ std::vector<double> PartKinematics::Goal() const {
   return goal;
 }
 
-std::vector<int> PartKinematics::HingesBetween(int cubeA, int cubeB) const {
-  const auto at = [&](int k) { return std::find(cubes_.begin(), cubes_.end(), k) - cubes_.begin(); };
+std::vector<int> PartKinematics::HingesBetween(CubeIndex cubeA, CubeIndex cubeB) const {
+  const auto at = [&](CubeIndex k) { return std::find(cubes_.begin(), cubes_.end(), k) - cubes_.begin(); };
   const std::vector<int>& a = ancestors_[at(cubeA)];
   const std::vector<int>& b = ancestors_[at(cubeB)];
   std::size_t common = 0;
@@ -95,7 +96,7 @@ PartKinematics::Pairs PartKinematics::Apart(const std::vector<int>& key) const {
 }
 
 bool PartKinematics::Overlap(const std::vector<Rigid>& poses, const Pairs& pairs,
-                             const std::vector<bool>& spinning, int* cubeA, int* cubeB) const {
+                             const std::vector<bool>& spinning, CubeIndex* cubeA, CubeIndex* cubeB) const {
   ++checked_;
   const SolidSolution& s = fold_->Solid();
   std::vector<Point> centre(cubes_.size());
@@ -112,7 +113,7 @@ bool PartKinematics::Overlap(const std::vector<Rigid>& poses, const Pairs& pairs
   return false;
 }
 
-bool PartKinematics::PoseFree(const std::vector<double>& angles, int* cubeA, int* cubeB) const {
+bool PartKinematics::PoseFree(const std::vector<double>& angles, CubeIndex* cubeA, CubeIndex* cubeB) const {
   std::vector<Rigid> poses;
   Poses(angles, poses);
   return !Overlap(poses, Apart(blockOfCube_), std::vector<bool>(cubes_.size(), false), cubeA, cubeB);
@@ -152,7 +153,7 @@ double PartKinematics::Reach(const std::vector<Rigid>& poses, const std::vector<
 }
 
 bool PartKinematics::MoveFree(const std::vector<double>& a, const std::vector<double>& b, double cornerStep,
-                              int* cubeA, int* cubeB) const {
+                              CubeIndex* cubeA, CubeIndex* cubeB) const {
   std::vector<double> turn(a.size());
   double total = 0;
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -55,13 +55,13 @@ class PartKinematics {
   // one entry per hinge of this list.
   const zv::Fold& Fold() const { return *fold_; }
   const std::vector<int>& Hinges() const { return hinges_; }
-  const std::vector<int>& Cubes() const { return cubes_; }
+  const std::vector<CubeIndex>& Cubes() const { return cubes_; }
   std::vector<double> Flat() const { return std::vector<double>(hinges_.size(), 0.0); }
   std::vector<double> Goal() const;
 
   // Positions in Hinges() of the hinges on the tree's path between the
   // blocks of two of the part's cubes (cube indexes of the solution).
-  std::vector<int> HingesBetween(int cubeA, int cubeB) const;
+  std::vector<int> HingesBetween(CubeIndex cubeA, CubeIndex cubeB) const;
   // Positions in Hinges() of the hinges the cube at position c of Cubes()
   // hangs on, root side first: turning any other hinge leaves it in place
   // against the root block.
@@ -72,11 +72,12 @@ class PartKinematics {
   void Poses(const std::vector<double>& angles, std::vector<Rigid>& poses) const;
   // Whether no two cubes of different blocks overlap at `angles`; on an
   // overlap names the two cubes (cube indexes of the solution).
-  bool PoseFree(const std::vector<double>& angles, int* cubeA = nullptr, int* cubeB = nullptr) const;
+  bool PoseFree(const std::vector<double>& angles, CubeIndex* cubeA = nullptr,
+                CubeIndex* cubeB = nullptr) const;
   // Whether the straight move from a to b (b's pose included, a's not)
   // stays free, checked as the header says. Counts the poses checked.
   bool MoveFree(const std::vector<double>& a, const std::vector<double>& b, double cornerStep,
-                int* cubeA = nullptr, int* cubeB = nullptr) const;
+                CubeIndex* cubeA = nullptr, CubeIndex* cubeB = nullptr) const;
   // Which cubes (positions in Cubes()) may press into others by the play
   // on a move turning hinge i by turn[i]: the cubes of a turning face-axis
   // hinge's two blocks that lie on its line.
@@ -93,12 +94,12 @@ class PartKinematics {
   // poses against each other).
   Pairs Apart(const std::vector<int>& key) const;
   bool Overlap(const std::vector<Rigid>& poses, const Pairs& pairs, const std::vector<bool>& spinning,
-               int* cubeA, int* cubeB) const;
+               CubeIndex* cubeA, CubeIndex* cubeB) const;
 
   const zv::Fold* fold_;
   double play_;
   std::vector<int> hinges_;
-  std::vector<int> cubes_;
+  std::vector<CubeIndex> cubes_;
   std::vector<int> blockOfCube_;             // by position in cubes_: the block's position in blocks_
   std::vector<int> blocks_;                  // root first, then the child of hinge i at i + 1
   std::vector<int> cubeOfBlock_;             // by position in blocks_: a cube of it (position in cubes_)

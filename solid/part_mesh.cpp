@@ -88,7 +88,7 @@ std::vector<Mesh> PartMeshes(const SolidSolution& s) {
       }
       mesh.triangles.push_back({index[0], index[1], index[2]});
       mesh.triangles.push_back({index[0], index[2], index[3]});
-      mesh.triangleCube.insert(mesh.triangleCube.end(), 2, k);
+      mesh.triangleCube.insert(mesh.triangleCube.end(), 2, CubeIndex(k));
     }
   }
   return meshes;

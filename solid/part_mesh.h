@@ -17,6 +17,7 @@
 #include <array>
 #include <vector>
 
+#include "model/strong_index.h"
 #include "solid/solid_solution.h"
 
 namespace zv {
@@ -24,7 +25,7 @@ namespace zv {
 struct Mesh {
   std::vector<Point> vertices;
   std::vector<std::array<int, 3>> triangles;  // counter-clockwise seen from outside
-  std::vector<int> triangleCube;              // the cube each triangle is a face of
+  std::vector<CubeIndex> triangleCube;        // the cube each triangle is a face of
 };
 
 std::vector<Mesh> PartMeshes(const SolidSolution& solid);

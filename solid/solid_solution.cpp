@@ -10,10 +10,10 @@ namespace zv {
 
 Vec3 FormCellCoordinates(CellIndex cell) { return {FormCellX(cell), FormCellY(cell), FormCellZ(cell)}; }
 
-Rigid SolidSolution::Placed(int k) const {
+Rigid SolidSolution::Placed(CubeIndex k) const {
   Rigid m;
-  m.r = RotationMatrix(rotation[k]);
-  m.t = ToPoint(formCell[k]) - Apply(m.r, FigureCentre(k));
+  m.r = RotationMatrix(rotation[k.value()]);
+  m.t = ToPoint(formCell[k.value()]) - Apply(m.r, FigureCentre(k));
   return m;
 }
 
@@ -67,10 +67,10 @@ SolidSolution MakeSolidSolution(const LinkAnalysis& links, const StoredSolution&
       const LinkEntry& e = links.cubeLinks[a][i];
       if (e.partner < a) continue;
       SolidLink link;
-      link.a = a;
-      link.b = e.partner;
+      link.a = CubeIndex(a);
+      link.b = CubeIndex(e.partner);
       link.side = e.side;
-      const Point centreA = s.FigureCentre(a), centreB = s.FigureCentre(link.b);
+      const Point centreA = s.FigureCentre(link.a), centreB = s.FigureCentre(link.b);
       link.point = 0.5 * (centreA + centreB);  // the shared face's centre
       link.axis = centreB - centreA;
       LinkLine(e.side, centreA, link);

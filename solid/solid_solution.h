@@ -4,7 +4,7 @@
 //
 // Usage:
 //   zv::SolidSolution s = zv::MakeSolidSolution(links, solver.Solution(i));
-//   zv::Rigid placed = s.Placed(0);        // carries cube 0's figure position to its form cell
+//   zv::Rigid placed = s.Placed(zv::CubeIndex(0));       // carries cube 0's figure position to its form cell
 //
 // Frame: the solver's (x to the right, y downward, z the form layer), one
 // unit per cube edge, a cube's centre at its cell's integer coordinates. The
@@ -24,8 +24,8 @@ namespace zv {
 enum class SolidLinkKind { Rigid, FaceAxisHinge, EdgeHinge };
 
 struct SolidLink {
-  int a = 0, b = 0;  // cube indexes, a < b
-  int side = 0;      // link side code at a's end
+  CubeIndex a, b;  // a < b
+  int side = 0;    // link side code at a's end
   SolidLinkKind kind = SolidLinkKind::Rigid;
   Point point{};  // figure frame: a point on the hinge line (edge midpoint or face centre)
   Point axis{};   // unit direction of that line (for a rigid joint: towards b)
@@ -43,8 +43,8 @@ struct SolidSolution {
   Vec3 boxMin{}, boxMax{};         // the occupied form cells' smallest and largest coordinates
 
   // The motion that carries cube k from its figure position to its form cell.
-  Rigid Placed(int k) const;
-  Point FigureCentre(int k) const { return ToPoint(figureCell[k]); }
+  Rigid Placed(CubeIndex k) const;
+  Point FigureCentre(CubeIndex k) const { return ToPoint(figureCell[k.value()]); }
 };
 
 SolidSolution MakeSolidSolution(const LinkAnalysis& links, const StoredSolution& solution);

@@ -151,7 +151,7 @@ void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& link
   scene_.numbers.resize(s.cubeCount);
   for (int k = 0; k < s.cubeCount; ++k) scene_.numbers[k] = figure.NumberOfCube[k] + 1;
   endPoses_.resize(s.cubeCount);
-  for (int k = 0; k < s.cubeCount; ++k) endPoses_[k] = s.Placed(k);
+  for (int k = 0; k < s.cubeCount; ++k) endPoses_[k] = s.Placed(CubeIndex(k));
   const QSignalBlocker block(LayersSE);
   const int layers = s.boxMax[2] + 1;
   const bool allShown = LayersSE->value() >= LayersSE->maximum();
@@ -256,15 +256,15 @@ void SolidView::Rebuild() {
   scene_.frame.clear();
   const SolidSolution& s = *solid_;
   for (int k = 0; k < s.cubeCount; ++k) {
-    scene_.frame.push_back(endPoses_[k].Apply(s.FigureCentre(k)));
-    if (folding) scene_.frame.push_back(s.FigureCentre(k) + fold_->FigureOffset());
+    scene_.frame.push_back(endPoses_[k].Apply(s.FigureCentre(CubeIndex(k))));
+    if (folding) scene_.frame.push_back(s.FigureCentre(CubeIndex(k)) + fold_->FigureOffset());
   }
   scene_.collidingA = scene_.collidingB = -1;
   const bool plainOrder = !verdict_ || verdict_->outcome != FoldOutcome::Foldable;
   if (folding && plainOrder && check_ && !check_->found && check_->collidingStep == fold_->StepAt(t_) &&
       t_ < 1) {
-    scene_.collidingA = check_->cubeA;
-    scene_.collidingB = check_->cubeB;
+    scene_.collidingA = check_->cubeA.value();
+    scene_.collidingB = check_->cubeB.value();
   }
   ShowResult();
   canvas_->update();
@@ -304,8 +304,8 @@ QString SolidView::VerdictWords(const FoldVerdict& verdict, const FoldCheck& pla
   QString line = Tr(verdict.reason == FoldReason::Locked ? kFoldLockedText : kFoldNotFoundText);
   if (plain.collidingStep >= 0)
     line += QStringLiteral("; ") + Tr(kFoldCollisionText)
-                                       .arg(numbers[plain.cubeA])
-                                       .arg(numbers[plain.cubeB])
+                                       .arg(numbers[plain.cubeA.value()])
+                                       .arg(numbers[plain.cubeB.value()])
                                        .arg(plain.collidingStep + 1)
                                        .arg(steps);
   return line;
@@ -433,7 +433,8 @@ bool SolidView::WritePage(const std::string& file) const {
 }
 
 QPointF SolidView::ProjectedCentre(int cube) const {
-  return Project(scene_, camera_, canvas_->rect(), scene_.poses[cube].Apply(solid_->FigureCentre(cube)));
+  return Project(scene_, camera_, canvas_->rect(),
+                 scene_.poses[cube].Apply(solid_->FigureCentre(CubeIndex(cube))));
 }
 
 void SolidView::Paint(QPainter& painter, const QRect& rect) const {

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "model/task.h"
+#include "solid/part_kinematics.h"
 
 namespace zv {
 namespace {
@@ -31,6 +34,22 @@ constexpr bool kNumbersTake = requires(const FigureState& figure, I i) {
 };
 static_assert(kFormTakes<CellIndex> && !kFormTakes<CellNumber> && !kFormTakes<int>);
 static_assert(kNumbersTake<CubeIndex> && !kNumbersTake<CellIndex> && !kNumbersTake<int>);
+
+// So do the solid geometry's per-cube accessors, and the cubes it names are
+// cube indexes.
+template <class I>
+constexpr bool kSolidTakes = requires(const SolidSolution& s, const PartKinematics& part, I i) {
+  s.Placed(i);
+  s.FigureCentre(i);
+  part.HingesBetween(i, i);
+  part.PoseFree({}, &i, &i);
+};
+static_assert(kSolidTakes<CubeIndex> && !kSolidTakes<CellNumber> && !kSolidTakes<int>);
+static_assert(
+    std::is_same_v<decltype(SolidLink::a), CubeIndex> &&
+    std::is_same_v<decltype(FoldCheck::cubeA), CubeIndex> &&
+    std::is_same_v<decltype(PartPlan::cubeA), CubeIndex> &&
+    std::is_same_v<decltype(std::declval<PartKinematics>().Cubes()), const std::vector<CubeIndex>&>);
 
 TEST(StrongIndex, OrdersAndCountsAsItsValue) {
   CellNumber n(3);

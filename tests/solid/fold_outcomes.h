@@ -25,8 +25,8 @@ inline void HingeLine(const Fold& fold, const PartKinematics& part, int position
                       const std::vector<Rigid>& poses, Point& point, Point& axis) {
   const FoldHinge& h = fold.Hinges()[part.Hinges()[position]];
   int carrier = 0;
-  while (fold.Solid().block[part.Cubes()[carrier]] != h.childBlock) ++carrier;
-  const Rigid& frame = poses[part.Cubes()[carrier]];
+  while (fold.Solid().block[part.Cubes()[carrier].value()] != h.childBlock) ++carrier;
+  const Rigid& frame = poses[part.Cubes()[carrier].value()];
   point = frame.Apply(h.point);
   axis = zv::Apply(frame.r, h.axis);
 }
@@ -34,8 +34,8 @@ inline void HingeLine(const Fold& fold, const PartKinematics& part, int position
 // How far a corner of the cube at position c lies from a line.
 inline double FromLine(const Fold& fold, const PartKinematics& part, int c, const std::vector<Rigid>& poses,
                        const Point& point, const Point& axis) {
-  const int k = part.Cubes()[c];
-  const Point v = poses[k].Apply(fold.Solid().FigureCentre(k)) - point;
+  const CubeIndex k = part.Cubes()[c];
+  const Point v = poses[k.value()].Apply(fold.Solid().FigureCentre(k)) - point;
   return Length(v - Dot(v, axis) * axis) + std::sqrt(3.0) / 2;
 }
 
@@ -83,9 +83,9 @@ inline double Farthest(const Fold& fold, const PartKinematics& part, const std::
 // the line of a turning face-axis hinge may press into others by the play.
 inline void ExpectNoOverlap(const Fold& fold, const PartPlan& plan, double cornerStep) {
   const SolidSolution& s = fold.Solid();
-  const int part = s.part[s.links[fold.Hinges()[plan.hinges[0]].link].a];
+  const int part = s.part[s.links[fold.Hinges()[plan.hinges[0]].link].a.value()];
   const PartKinematics kinematics(fold, part);
-  const std::vector<int>& cubes = kinematics.Cubes();
+  const std::vector<CubeIndex>& cubes = kinematics.Cubes();
   const double fine = cornerStep / 10;
   std::vector<double> angles(fold.Hinges().size(), 0.0);
   std::vector<Rigid> poses(s.cubeCount);
@@ -111,7 +111,8 @@ inline void ExpectNoOverlap(const Fold& fold, const PartPlan& plan, double corne
     std::vector<std::pair<std::size_t, std::size_t>> pairs;
     for (std::size_t x = 0; x < cubes.size(); ++x)
       for (std::size_t y = x + 1; y < cubes.size(); ++y)
-        if (s.block[cubes[x]] != s.block[cubes[y]] && below[x] != below[y]) pairs.emplace_back(x, y);
+        if (s.block[cubes[x].value()] != s.block[cubes[y].value()] && below[x] != below[y])
+          pairs.emplace_back(x, y);
     for (std::size_t i = 0; i < a.size(); ++i) angles[plan.hinges[i]] = a[i];
     fold.FoldedPoses(part, angles, poses);
     // One hinge turning: its two sides turn against each other about its
@@ -122,7 +123,7 @@ inline void ExpectNoOverlap(const Fold& fold, const PartPlan& plan, double corne
     Point point, axis;
     std::vector<std::size_t> turned;  // positions
     for (std::size_t x = 0; x < cubes.size(); ++x)
-      centres[x] = poses[cubes[x]].Apply(s.FigureCentre(cubes[x]));
+      centres[x] = poses[cubes[x].value()].Apply(s.FigureCentre(cubes[x]));
     if (turning == 1) {
       nearer = NearerSide(fold, kinematics, hinge, poses);
       HingeLine(fold, kinematics, hinge, poses, point, axis);
@@ -147,18 +148,18 @@ inline void ExpectNoOverlap(const Fold& fold, const PartPlan& plan, double corne
       if (turning == 1) {
         const Rigid turn = Rigid::Turn(point, axis, way * t);
         for (std::size_t x : turned) {
-          poses[cubes[x]] = turn.After(first[cubes[x]]);
-          centres[x] = poses[cubes[x]].Apply(s.FigureCentre(cubes[x]));
+          poses[cubes[x].value()] = turn.After(first[cubes[x].value()]);
+          centres[x] = poses[cubes[x].value()].Apply(s.FigureCentre(cubes[x]));
         }
       } else {
         for (std::size_t i = 0; i < a.size(); ++i)
           angles[plan.hinges[i]] = t < 1 ? a[i] + (b[i] - a[i]) * t : b[i];
         fold.FoldedPoses(part, angles, poses);
         for (std::size_t x = 0; x < cubes.size(); ++x)
-          centres[x] = poses[cubes[x]].Apply(s.FigureCentre(cubes[x]));
+          centres[x] = poses[cubes[x].value()].Apply(s.FigureCentre(cubes[x]));
       }
       for (const auto& [x, y] : pairs) {
-        const int cx = cubes[x], cy = cubes[y];
+        const int cx = cubes[x].value(), cy = cubes[y].value();
         const double play = spinning[x] || spinning[y] ? kinematics.Play() : kTouchTolerance;
         if (CubesOverlap(centres[x], poses[cx].r, centres[y], poses[cy].r, play)) {
           ADD_FAILURE() << "cubes " << cx << " and " << cy << " at step " << w << ", at " << t;
@@ -220,7 +221,7 @@ inline void ExpectOutcomes(std::span<const Expected> expected, int& motions) {
       const std::vector<Rigid> start = played.Poses(0), end = played.Poses(1);
       for (int k = 0; k < s.cubeCount; ++k) {
         EXPECT_LT(Distance(start[k], Rigid::Move(played.FigureOffset())), 1e-9);
-        EXPECT_LT(Distance(end[k], s.Placed(k)), 1e-9);
+        EXPECT_LT(Distance(end[k], s.Placed(CubeIndex(k))), 1e-9);
       }
       for (int step = 0; step < static_cast<int>(played.Steps().size()); ++step) {
         const FoldStep& st = played.Steps()[step];
@@ -230,8 +231,8 @@ inline void ExpectOutcomes(std::span<const Expected> expected, int& motions) {
         std::vector<Rigid> expected;
         part.Poses(v.plans[st.part].waypoints[st.segment], expected);
         for (std::size_t c = 0; c < expected.size(); ++c)
-          EXPECT_LT(Distance(poses[part.Cubes()[c]],
-                             poses[part.Cubes()[0]].After(expected[0].Inverse()).After(expected[c])),
+          EXPECT_LT(Distance(poses[part.Cubes()[c].value()],
+                             poses[part.Cubes()[0].value()].After(expected[0].Inverse()).After(expected[c])),
                     1e-6);
       }
       const Fold fold(s);

@@ -56,8 +56,8 @@ bool InSolutionShape(const SolidSolution& s, int part, const std::vector<Rigid>&
   for (int k = 0; k < s.cubeCount; ++k) {
     if (s.part[k] != part) continue;
     if (root < 0) root = k;
-    const Rigid rootMotion = s.Placed(root).After(poses[root].Inverse());
-    if (Distance(s.Placed(k).After(poses[k].Inverse()), rootMotion) > 1e-6) return false;
+    const Rigid rootMotion = s.Placed(CubeIndex(root)).After(poses[root].Inverse());
+    if (Distance(s.Placed(CubeIndex(k)).After(poses[k].Inverse()), rootMotion) > 1e-6) return false;
   }
   return true;
 }
@@ -84,7 +84,7 @@ TEST(FoldSheetSteps, StepsEndInTheSolutionAndEachPartGoesInOnce) {
       ASSERT_FALSE(step.links.empty()) << at;
       ASSERT_EQ(step.links.size(), step.angles.size()) << at;
       for (std::size_t j = 0; j < step.links.size(); ++j) {
-        EXPECT_EQ(s.part[s.links[step.links[j]].a], step.part) << at;
+        EXPECT_EQ(s.part[s.links[step.links[j]].a.value()], step.part) << at;
         lastAngle[step.links[j]] = step.angles[j];
       }
       if (i + 1 == steps.size() || steps[i + 1].part != step.part || steps[i + 1].placing) {

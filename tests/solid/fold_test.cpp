@@ -36,7 +36,7 @@ void CheckFold(const SolidSolution& s, const Solver& solver, int index) {
     const int k = cubes[n] - 1;
     const int cell = solver.FormCellList()[n];
     const Point expected{double(cell % 32 - 1), double(cell / 32 % 32 - 1), double(cell / 1024 - 1)};
-    ExpectNear(end[k].Apply(s.FigureCentre(k)), expected, "end cell");
+    ExpectNear(end[k].Apply(s.FigureCentre(CubeIndex(k))), expected, "end cell");
     const Matrix3 m = test::RotationMatrix(rotations[n]);
     for (int r = 0; r < 3; ++r)
       for (int c = 0; c < 3; ++c) ASSERT_NEAR(end[k].r[r][c], m[r][c], 1e-9) << "end rotation";
@@ -44,7 +44,8 @@ void CheckFold(const SolidSolution& s, const Solver& solver, int index) {
   // T = 0: the flat figure, moved beside the form.
   const std::vector<Rigid> start = fold.Poses(0.0);
   for (int k = 0; k < s.cubeCount; ++k) {
-    ExpectNear(start[k].Apply(s.FigureCentre(k)), s.FigureCentre(k) + fold.FigureOffset(), "start cell");
+    ExpectNear(start[k].Apply(s.FigureCentre(CubeIndex(k))),
+               s.FigureCentre(CubeIndex(k)) + fold.FigureOffset(), "start cell");
     ASSERT_LT(Distance(start[k], Rigid::Move(fold.FigureOffset())), 1e-9);
   }
   // On the way: blocks move as one body, and every tree hinge's line is the
@@ -58,8 +59,9 @@ void CheckFold(const SolidSolution& s, const Solver& solver, int index) {
         }
     for (const FoldHinge& h : fold.Hinges()) {
       const SolidLink& l = s.links[h.link];
-      ExpectNear(poses[l.a].Apply(l.point), poses[l.b].Apply(l.point), "hinge point");
-      ExpectNear(Apply(poses[l.a].r, l.axis), Apply(poses[l.b].r, l.axis), "hinge axis");
+      const Rigid &pa = poses[l.a.value()], &pb = poses[l.b.value()];
+      ExpectNear(pa.Apply(l.point), pb.Apply(l.point), "hinge point");
+      ExpectNear(Apply(pa.r, l.axis), Apply(pb.r, l.axis), "hinge axis");
     }
   }
 }
@@ -95,8 +97,8 @@ TEST(Fold, ASweepThroughAFlatNeighbourIsACollision) {
     EXPECT_EQ(check.found, !turns) << "solution " << i;
     if (turns) {
       EXPECT_EQ(check.collidingStep, 0);
-      EXPECT_EQ(check.cubeA, 1);
-      EXPECT_EQ(check.cubeB, 2);
+      EXPECT_EQ(check.cubeA, CubeIndex(1));
+      EXPECT_EQ(check.cubeB, CubeIndex(2));
       collided = true;
     }
   }

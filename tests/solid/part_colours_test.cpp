@@ -47,7 +47,7 @@ TEST(PartColours, NeighbouringBlocksDifferAndPartsKeepTheirColours) {
     ASSERT_EQ(static_cast<int>(colours.size()), s.cubeCount);
     // Neighbouring blocks: linked, or in form cells one step apart.
     std::set<std::pair<int, int>> pairs;
-    for (const SolidLink& l : s.links) pairs.insert({l.a, l.b});
+    for (const SolidLink& l : s.links) pairs.insert({l.a.value(), l.b.value()});
     for (int a = 0; a < s.cubeCount; ++a)
       for (int b = a + 1; b < s.cubeCount; ++b) {
         int distance = 0;

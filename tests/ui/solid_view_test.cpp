@@ -166,7 +166,7 @@ class SolidViewTest : public QObject {
         const int a = n.face / 2, b = (a + 1) % 3, c = (a + 2) % 3;
         QPolygonF face;
         for (auto [u, v] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}) {
-          Point corner = scene.solid->FigureCentre(n.cube) + 0.5 * normal;
+          Point corner = scene.solid->FigureCentre(CubeIndex(n.cube)) + 0.5 * normal;
           corner[b] += 0.5 * u;
           corner[c] += 0.5 * v;
           face << Project(scene, camera, rect, pose.Apply(corner));

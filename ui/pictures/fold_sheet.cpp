@@ -42,7 +42,10 @@ QString HingeLine(const FoldSheet& sheet, const FoldSheetStep& step) {
   for (std::size_t i = 0; i < step.links.size(); ++i) {
     const SolidLink& l = sheet.solid->links[step.links[i]];
     const long degrees = std::lround(std::abs(step.angles[i]) * 180 / std::numbers::pi);
-    parts << QStringLiteral("%1–%2: %3°").arg(sheet.numbers[l.a]).arg(sheet.numbers[l.b]).arg(degrees);
+    parts << QStringLiteral("%1–%2: %3°")
+                 .arg(sheet.numbers[l.a.value()])
+                 .arg(sheet.numbers[l.b.value()])
+                 .arg(degrees);
   }
   return parts.join(QStringLiteral(", "));
 }
@@ -53,7 +56,7 @@ QString HingeLine(const FoldSheet& sheet, const FoldSheetStep& step) {
 int HiddenMovers(const SolidScene& scene, const std::vector<bool>& moved, const Matrix& turn) {
   std::vector<Point> view;
   for (int k = 0; k < scene.solid->cubeCount; ++k)
-    view.push_back(Apply(turn, scene.poses[k].Apply(scene.solid->FigureCentre(k))));
+    view.push_back(Apply(turn, scene.poses[k].Apply(scene.solid->FigureCentre(CubeIndex(k)))));
   int hidden = 0;
   for (std::size_t k = 0; k < view.size(); ++k) {
     if (!moved[k]) continue;
@@ -94,8 +97,8 @@ SolidCamera FittedCamera(const SolidScene& scene, const QRect& rect, const Matri
   for (int k = 0; k < scene.solid->cubeCount; ++k)
     for (int corner = 0; corner < 8; ++corner) {
       const Point offset{corner & 1 ? 0.5 : -0.5, corner & 2 ? 0.5 : -0.5, corner & 4 ? 0.5 : -0.5};
-      const QPointF p =
-          Project(scene, camera, rect, scene.poses[k].Apply(scene.solid->FigureCentre(k) + offset));
+      const QPointF p = Project(scene, camera, rect,
+                                scene.poses[k].Apply(scene.solid->FigureCentre(CubeIndex(k)) + offset));
       const double dx = std::abs(p.x() - middle.x()), dy = std::abs(p.y() - middle.y());
       if (dx > 1e-9) zoom = std::min(zoom, 0.5 * rect.width() / dx);
       if (dy > 1e-9) zoom = std::min(zoom, 0.5 * rect.height() / dy);
@@ -130,7 +133,7 @@ void PaintCell(QPainter& painter, const QRect& cell, const FoldSheet& sheet, con
   if (step) scene.markedLinks = step->links;
   std::vector<bool> moved(sheet.solid->cubeCount, false);
   for (int k = 0; k < sheet.solid->cubeCount; ++k) {
-    scene.frame.push_back(scene.poses[k].Apply(sheet.solid->FigureCentre(k)));
+    scene.frame.push_back(scene.poses[k].Apply(sheet.solid->FigureCentre(CubeIndex(k))));
     moved[k] = step && Distance(scene.poses[k], before[k]) >= 1e-6;
     if (step && !moved[k]) {
       const QColor& c = scene.colours[k];

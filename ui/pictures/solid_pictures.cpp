@@ -33,8 +33,8 @@ SolidScene RestingScene(const SolidSolution& solid, const FigureState& figure, c
   scene.colours = CubeQColours(solid, cubeColour);
   for (int k = 0; k < solid.cubeCount; ++k) {
     scene.numbers.push_back(figure.NumberOfCube[k] + 1);
-    scene.poses.push_back(solid.Placed(k));
-    scene.frame.push_back(scene.poses[k].Apply(solid.FigureCentre(k)));
+    scene.poses.push_back(solid.Placed(CubeIndex(k)));
+    scene.frame.push_back(scene.poses[k].Apply(solid.FigureCentre(CubeIndex(k))));
   }
   return scene;
 }

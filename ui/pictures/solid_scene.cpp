@@ -70,7 +70,7 @@ Point FaceNormal(const SolidScene& scene, int k, int f) {
 }
 
 Point FaceCentre(const SolidScene& scene, int k, int f) {
-  return scene.poses[k].Apply(scene.solid->FigureCentre(k) + 0.5 * ToPoint(kFaceVector[f]));
+  return scene.poses[k].Apply(scene.solid->FigureCentre(CubeIndex(k)) + 0.5 * ToPoint(kFaceVector[f]));
 }
 
 // The four corners of face f of cube k in its own frame, counter-clockwise
@@ -81,7 +81,7 @@ std::array<Point, 4> FaceCorners(const SolidScene& scene, int k, int f) {
   if (f % 2 == 0) std::swap(square[1], square[3]);
   std::array<Point, 4> corners;
   for (int i = 0; i < 4; ++i) {
-    Point p = scene.solid->FigureCentre(k);
+    Point p = scene.solid->FigureCentre(CubeIndex(k));
     p[a] += f % 2 ? 0.5 : -0.5;
     p[b] += square[i][0];
     p[e] += square[i][1];
@@ -199,7 +199,7 @@ void DrawFace(QPainter& painter, const SolidScene& scene, const SolidCamera& cam
   for (int i = 0; i < 4; ++i) {
     if (!colliding && !selected) {
       const Point mid = 0.5 * (FaceCorners(scene, k, f)[i] + FaceCorners(scene, k, f)[(i + 1) % 4]) -
-                        s.FigureCentre(k) - 0.5 * ToPoint(kFaceVector[f]);
+                        s.FigureCentre(CubeIndex(k)) - 0.5 * ToPoint(kFaceVector[f]);
       Vec3 d{0, 0, 0};
       for (int axis = 0; axis < 3; ++axis)
         if (axis != a) d[axis] = static_cast<int>(std::lround(2 * mid[axis]));
@@ -215,12 +215,14 @@ void DrawFace(QPainter& painter, const SolidScene& scene, const SolidCamera& cam
 }
 
 // Whether the link's two cubes lie in the solution as in the flat figure.
-bool Flat(const SolidSolution& s, const SolidLink& l) { return s.rotation[l.a] == s.rotation[l.b]; }
+bool Flat(const SolidSolution& s, const SolidLink& l) {
+  return s.rotation[l.a.value()] == s.rotation[l.b.value()];
+}
 
 void DrawHinge(QPainter& painter, const SolidScene& scene, const SolidCamera& camera, const ViewFit& fit,
                const SolidLink& l) {
   const bool edge = l.kind == SolidLinkKind::EdgeHinge;
-  const Rigid& pose = scene.poses[l.a];
+  const Rigid& pose = scene.poses[l.a.value()];
   const double half = edge ? 0.45 : 0.3;
   const QPointF from = fit.Pixel(fit.View(camera, pose.Apply(l.point - half * l.axis)));
   const QPointF to = fit.Pixel(fit.View(camera, pose.Apply(l.point + half * l.axis)));
@@ -243,7 +245,7 @@ void DrawHinge(QPainter& painter, const SolidScene& scene, const SolidCamera& ca
 // ordinary mark, so it shows even behind a cube.
 void DrawMarkedHinge(QPainter& painter, const SolidScene& scene, const SolidCamera& camera,
                      const ViewFit& fit, const SolidLink& l) {
-  const Rigid& pose = scene.poses[l.a];
+  const Rigid& pose = scene.poses[l.a.value()];
   const double half = l.kind == SolidLinkKind::EdgeHinge ? 0.5 : 0.4;
   const QPointF from = fit.Pixel(fit.View(camera, pose.Apply(l.point - half * l.axis)));
   const QPointF to = fit.Pixel(fit.View(camera, pose.Apply(l.point + half * l.axis)));
@@ -264,12 +266,13 @@ struct HingeMarks {
 HingeMarks CollectHinges(const SolidScene& scene, const SolidCamera& camera, const ViewFit& fit) {
   HingeMarks marks;
   for (const SolidLink& l : scene.solid->links) {
-    if (l.kind == SolidLinkKind::Rigid || !Visible(scene, l.a) || !Visible(scene, l.b)) continue;
+    if (l.kind == SolidLinkKind::Rigid || !Visible(scene, l.a.value()) || !Visible(scene, l.b.value()))
+      continue;
     if (l.kind == SolidLinkKind::FaceAxisHinge) {
       marks.axes.push_back(&l);
       continue;
     }
-    marks.knuckles.push_back({fit.View(camera, scene.poses[l.a].Apply(l.point))[2] - 0.5, &l});
+    marks.knuckles.push_back({fit.View(camera, scene.poses[l.a.value()].Apply(l.point))[2] - 0.5, &l});
   }
   std::stable_sort(marks.knuckles.begin(), marks.knuckles.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
