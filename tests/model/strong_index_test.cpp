@@ -45,11 +45,10 @@ constexpr bool kSolidTakes = requires(const SolidSolution& s, const PartKinemati
   part.PoseFree({}, &i, &i);
 };
 static_assert(kSolidTakes<CubeIndex> && !kSolidTakes<CellNumber> && !kSolidTakes<int>);
-static_assert(
-    std::is_same_v<decltype(SolidLink::a), CubeIndex> &&
-    std::is_same_v<decltype(FoldCheck::cubeA), CubeIndex> &&
-    std::is_same_v<decltype(PartPlan::cubeA), CubeIndex> &&
-    std::is_same_v<decltype(std::declval<PartKinematics>().Cubes()), const std::vector<CubeIndex>&>);
+template <class... T>
+constexpr bool kCubeIndexes = (std::is_same_v<T, CubeIndex> && ...);
+static_assert(kCubeIndexes<decltype(SolidLink::a), decltype(FoldCheck::cubeA), decltype(PartPlan::cubeA),
+                           std::decay_t<decltype(std::declval<PartKinematics>().Cubes())>::value_type>);
 
 TEST(StrongIndex, OrdersAndCountsAsItsValue) {
   CellNumber n(3);
