@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "model/task.h"
-#include "solid/part_kinematics.h"
 
 namespace zv {
 namespace {
@@ -34,21 +32,6 @@ constexpr bool kNumbersTake = requires(const FigureState& figure, I i) {
 };
 static_assert(kFormTakes<CellIndex> && !kFormTakes<CellNumber> && !kFormTakes<int>);
 static_assert(kNumbersTake<CubeIndex> && !kNumbersTake<CellIndex> && !kNumbersTake<int>);
-
-// So do the solid geometry's per-cube accessors, and the cubes it names are
-// cube indexes.
-template <class I>
-constexpr bool kSolidTakes = requires(const SolidSolution& s, const PartKinematics& part, I i) {
-  s.Placed(i);
-  s.FigureCentre(i);
-  part.HingesBetween(i, i);
-  part.PoseFree({}, &i, &i);
-};
-static_assert(kSolidTakes<CubeIndex> && !kSolidTakes<CellNumber> && !kSolidTakes<int>);
-template <class... T>
-constexpr bool kCubeIndexes = (std::is_same_v<T, CubeIndex> && ...);
-static_assert(kCubeIndexes<decltype(SolidLink::a), decltype(FoldCheck::cubeA), decltype(PartPlan::cubeA),
-                           std::decay_t<decltype(std::declval<PartKinematics>().Cubes())>::value_type>);
 
 TEST(StrongIndex, OrdersAndCountsAsItsValue) {
   CellNumber n(3);

@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <type_traits>
+#include <utility>
 
+#include "solid/part_kinematics.h"
 #include "tests/solid/solved_examples.h"
 #include "tests/support/rotation_table.h"
 #include "tests/support/solve_task.h"
@@ -18,6 +21,21 @@ namespace zv {
 namespace {
 
 using namespace zv::test;
+
+// The solid geometry's per-cube accessors take cube indexes only, and the
+// cubes it names are cube indexes.
+template <class I>
+constexpr bool kSolidTakes = requires(const SolidSolution& s, const PartKinematics& part, I i) {
+  s.Placed(i);
+  s.FigureCentre(i);
+  part.HingesBetween(i, i);
+  part.PoseFree({}, &i, &i);
+};
+static_assert(kSolidTakes<CubeIndex> && !kSolidTakes<CellNumber> && !kSolidTakes<int>);
+template <class... T>
+constexpr bool kCubeIndexes = (std::is_same_v<T, CubeIndex> && ...);
+static_assert(kCubeIndexes<decltype(SolidLink::a), decltype(FoldCheck::cubeA), decltype(PartPlan::cubeA),
+                           std::decay_t<decltype(std::declval<PartKinematics>().Cubes())>::value_type>);
 
 void ExpectNear(const Point& a, const Point& b, const char* what) {
   for (int i = 0; i < 3; ++i) ASSERT_NEAR(a[i], b[i], 1e-9) << what;
