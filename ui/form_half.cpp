@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
+#include <utility>
 
 #include "editor/editor_session.h"
 #include "editor/work_mode.h"
@@ -133,7 +134,8 @@ void FormHalf::CheckStrip() {
 
 bool FormHalf::solidShown() const { return !solidView->isHidden(); }
 
-void FormHalf::ShowSolidSolution(const EditorSession& session, const QColor& cubeColor) {
+void FormHalf::ShowSolidSolution(const EditorSession& session, const QColor& cubeColor,
+                                 std::shared_ptr<const FoldVerdict> known) {
   const SolutionViewData* shown = session.shownSolution();
   const Solver& solver = session.solver();
   const int i = session.currentSolution();
@@ -148,7 +150,8 @@ void FormHalf::ShowSolidSolution(const EditorSession& session, const QColor& cub
   if (solidSolution_ != cubes) {
     solidSolution_ = cubes;
     solidView->SetTaskText(session.task().Text);
-    solidView->ShowSolution(session.task().figure, session.validation().links, solver.Solution(i), cubeColor);
+    solidView->ShowSolution(session.task().figure, session.validation().links, solver.Solution(i), cubeColor,
+                            std::move(known));
   }
   solidView->SelectCell(shown->selectedCell);
 }

@@ -19,6 +19,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 #include "ui/picture_box.h"
 #include "ui/window_pictures.h"
@@ -76,7 +77,9 @@ class FormHalf : public QWidget {
   // one is shown, so the view keeps its angle and fold position. CollisionL
   // names a collision the view's fold check found, until another solution
   // is shown or solution view ends.
-  void ShowSolidSolution(const EditorSession& session, const QColor& cubeColor);
+  // `known` is the window's fold check of the shown solution, if it has one.
+  void ShowSolidSolution(const EditorSession& session, const QColor& cubeColor,
+                         std::shared_ptr<const FoldVerdict> known);
   // The 3-D view's fold check of the session's shown solution, when the
   // view holds that solution and its check has ended; else null.
   const FoldVerdict* ShownSolidVerdict(const EditorSession& session) const;

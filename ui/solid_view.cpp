@@ -138,13 +138,15 @@ SolidView::~SolidView() { StopCheck(); }
 QWidget* SolidView::canvas() const { return canvas_; }
 
 void SolidView::ShowSolution(const FigureState& figure, const LinkAnalysis& links,
-                             const StoredSolution& solution, const QColor& cubeColour) {
+                             const StoredSolution& solution, const QColor& cubeColour,
+                             std::shared_ptr<const FoldVerdict> known) {
   Pause();
   StopCheck();
   solid_ = std::make_unique<SolidSolution>(MakeSolidSolution(links, solution));
   fold_.reset();
   check_.reset();
   verdict_.reset();
+  known_ = std::move(known);
   const SolidSolution& s = *solid_;
   scene_.solid = solid_.get();
   scene_.colours = CubeQColours(s, cubeColour);
@@ -173,6 +175,7 @@ void SolidView::Clear() {
   fold_.reset();
   check_.reset();
   verdict_.reset();
+  known_.reset();
   scene_ = SolidScene{};
   FoldL->clear();
   AnnounceCheck();
@@ -194,7 +197,13 @@ void SolidView::EnsureFold() {
   if (!solid_ || fold_) return;
   fold_ = std::make_unique<Fold>(*solid_);
   check_ = FindFoldOrder(*fold_);
-  StartCheck();
+  if (known_ == nullptr) {
+    StartCheck();
+    return;
+  }
+  verdict_ = *known_;  // the window checked this solution already
+  if (verdict_->outcome == FoldOutcome::Foldable) fold_->SetMotion(verdict_->plans, verdict_->placing);
+  AnnounceCheck();
 }
 
 void SolidView::StartCheck() {

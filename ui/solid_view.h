@@ -43,8 +43,10 @@ class SolidView : public QWidget {
   void SetTaskText(const std::string& text) { taskText_ = text; }
   // Shows `solution` of the task whose figure and links are given; the
   // cubes take `cubeColour` when the figure is one part, else part colours.
+  // `known`, when given, is the window's fold check of this solution: the
+  // view takes it when the fold is first wanted instead of checking again.
   void ShowSolution(const FigureState& figure, const LinkAnalysis& links, const StoredSolution& solution,
-                    const QColor& cubeColour);
+                    const QColor& cubeColour, std::shared_ptr<const FoldVerdict> known = nullptr);
   void Clear();
   // Highlights the cube in form cell `cell` (a form cell index; 0: none).
   void SelectCell(CellIndex cell);
@@ -119,6 +121,7 @@ class SolidView : public QWidget {
   std::unique_ptr<Fold> fold_;
   std::optional<FoldCheck> check_;
   std::optional<FoldVerdict> verdict_;
+  std::shared_ptr<const FoldVerdict> known_;  // the window's check of the solution, taken in place of one
   std::thread checker_;
   std::shared_ptr<std::atomic<bool>> stopCheck_;  // the running check's stop request
   int generation_ = 0;                            // a check's result counts only while this stays

@@ -103,6 +103,8 @@ class TZvForm : public QWidget {
   // last one the fold instructions ran, or the fold row's check of the
   // stored solutions; null when there is none.
   std::shared_ptr<const FoldVerdict> KnownFoldVerdict() const;
+  // The same without the 3-D view's own: the instructions' or the fold row's check.
+  std::shared_ptr<const FoldVerdict> CheckedFoldVerdict() const;
   // Keeps the fold instructions' check of the shown solution while solution view lasts.
   void RememberFoldVerdict(std::shared_ptr<const FoldVerdict> verdict);
   // The check the fold instructions run when the window has none of the

@@ -78,6 +78,11 @@ std::shared_ptr<const FoldVerdict> TZvForm::KnownFoldVerdict() const {
   if (workMode() != WorkMode::SolutionView || shownSolution() == nullptr) return nullptr;
   if (const FoldVerdict* seen = formHalf_->ShownSolidVerdict(session_))
     return std::make_shared<const FoldVerdict>(*seen);
+  return CheckedFoldVerdict();
+}
+
+std::shared_ptr<const FoldVerdict> TZvForm::CheckedFoldVerdict() const {
+  if (workMode() != WorkMode::SolutionView || shownSolution() == nullptr) return nullptr;
   if (sheetVerdict_.first == session_.solver().SolutionCubes(currentSolutionIndex()).data())
     return sheetVerdict_.second;
   if (SolutionsKey(session_.solver()) != foldChecked_) return nullptr;

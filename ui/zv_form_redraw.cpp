@@ -117,7 +117,7 @@ void TZvForm::FormRedraw() {
   SolidRedraw();
 }
 
-void TZvForm::SolidRedraw() { formHalf_->ShowSolidSolution(session_, cubeColor()); }
+void TZvForm::SolidRedraw() { formHalf_->ShowSolidSolution(session_, cubeColor(), CheckedFoldVerdict()); }
 
 void TZvForm::UpdateUndoButtons() { figureHalf_->ShowHistory(session_.canUndo(), session_.canRedo()); }
 

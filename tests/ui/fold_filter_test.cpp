@@ -1,8 +1,8 @@
 // The fold check of every solution from the solution browser, driven as a
 // user drives it: FoldBt checks in the background, FoldL names the count,
 // FoldMarkL the shown solution's mark right after its number, FoldOnlyCB
-// steps through the foldable solutions only, and a stopped check says so
-// and keeps what it found.
+// steps through the foldable solutions only, a stopped check says so
+// and keeps what it found, and the 3-D view plays the row's check.
 #include "ui/fold_filter.h"
 
 #include <QCheckBox>
@@ -11,6 +11,8 @@
 #include <thread>
 
 #include "tests/ui/solve_helpers.h"
+#include "ui/form_half.h"
+#include "ui/solid_view.h"
 
 namespace zv {
 
@@ -94,6 +96,30 @@ class FoldFilterTest : public QObject {
     ExpectMark(w, "✓", "складывается");
     ClickButton(w, "NextSolBt");
     ExpectMark(w, "?", "не проверено");
+  }
+
+  void theThreeDViewTakesTheRowsCheck() {
+    // With the row's check done, the view has its verdict the moment the fold
+    // is wanted; without it, the view's own check answers later, through the
+    // event loop.
+    for (const bool rowChecked : {true, false}) {
+      WindowFixture fx;
+      TZvForm& w = Solved(fx, "hinge_ring.zvt");
+      if (rowChecked) {
+        ClickButton(w, "FoldBt");
+        QTRY_COMPARE(LabelText(w, "FoldL"), QStringLiteral("1 из 5 складываются"));
+      }
+      ClickButton(w, "SolidBt");
+      SolidView& view = *w.formHalf().solidView;
+      view.SetFold(0.5);
+      QCOMPARE(view.verdict().has_value(), rowChecked);
+      QTRY_VERIFY(view.verdict().has_value());
+      QCOMPARE(view.verdict()->outcome, FoldOutcome::Foldable);
+      ClickButton(w, "NextSolBt");  // a closed cycle of hinges must move
+      QCOMPARE(view.verdict().has_value(), rowChecked);
+      QTRY_VERIFY(view.verdict().has_value());
+      QCOMPARE(view.verdict()->outcome, FoldOutcome::NotChecked);
+    }
   }
 };
 
