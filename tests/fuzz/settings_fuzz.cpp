@@ -1,10 +1,11 @@
 // libFuzzer target for the settings and window-placement readers. The input
 // is an ini text ("[Section]" lines, then "key=value" lines) held in memory
 // as a Profile. Whatever it holds: the loaded settings keep their colour in
-// range and name a task file, and come back equal through SaveSettings and
-// LoadSettings; a placement that loads lies on the desktop and comes back
-// equal through SavePlacement and LoadPlacement; every value that parses as a
-// whole number or a placement parses again from its own written form.
+// range and name a task file, and come back equal through SaveSettings over
+// the same text and LoadSettings; a placement that loads lies on the desktop
+// and comes back equal through SavePlacement and LoadPlacement; every value
+// that parses as a whole number or a placement parses again from its own
+// written form.
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -57,7 +58,9 @@ constexpr const char* kSections[] = {zv::kMainWindowSection, zv::kNumbersWindowS
 void CheckSettings(MemoryProfile& profile) {
   const zv::Settings settings = zv::LoadSettings(profile, kDefaultTaskFile);
   if (settings.Color == 0 || settings.Color > 0xFFFFFF || settings.TaskFile.empty()) std::abort();
-  MemoryProfile saved;
+  // A save writes over the file it was read from, so what is set by hand
+  // and never written (the thread count) stays as it was.
+  MemoryProfile saved = profile;
   zv::SaveSettings(saved, settings);
   if (!(zv::LoadSettings(saved, kDefaultTaskFile) == settings)) std::abort();
 }

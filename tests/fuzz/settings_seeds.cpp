@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
                            "[Text]\nWinPosition=30,40,400,200,1\n"},
       {"empty.ini",        ""},
       {"blanks.ini",       opt + "Numbers= +7 \nColor=\t16777215\t\nTaskFile=\n"},
+      {"by_hand.ini",      opt + "Threads= +3 \nNumbers=1\n"},
       {"out_of_range.ini", opt + "Color=16777216\nLinks=2147483648\nNumbers=-2147483648\n"},
       {"not_numbers.ini",  opt + "Numbers=yes\nColor=0x00FF00\nShowText=1.5\n"},
       {"few_items.ini",    window + "1,2,3,4\n"},
