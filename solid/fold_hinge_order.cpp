@@ -67,19 +67,7 @@ struct OrderSearch {
   }
 
   // Whether no two cubes share a cell (every cube stands on the lattice).
-  bool CellsFree(const Quarters& q) {
-    part.Poses(Angles(q), poses);
-    cells.clear();
-    const SolidSolution& s = part.Fold().Solid();
-    for (std::size_t c = 0; c < poses.size(); ++c) {
-      const Point p = poses[c].Apply(s.FigureCentre(part.Cubes()[c]));
-      std::int64_t key = 0;
-      for (double v : p) key = key * 4096 + std::llround(v) + 2048;
-      cells.push_back(key);
-    }
-    std::sort(cells.begin(), cells.end());
-    return std::adjacent_find(cells.begin(), cells.end()) == cells.end();
-  }
+  bool CellsFree(const Quarters& q) { return part.CellsFree(Angles(q), poses, cells); }
 
   bool Allowed(int i, int v) const { return spins[i] || std::abs(v) <= 2; }
 

@@ -156,22 +156,6 @@ struct Search {
     return path;  // node first, root last
   }
 
-  // Whether no two cubes share a cell when every hinge stands at a multiple
-  // of a quarter turn (every cube then stands on a cell of the lattice).
-  bool CellsFree(const Angles& q, std::vector<Rigid>& poses, std::vector<std::int64_t>& cells) const {
-    part.Poses(q, poses);
-    cells.clear();
-    const SolidSolution& s = part.Fold().Solid();
-    for (std::size_t c = 0; c < poses.size(); ++c) {
-      const Point p = poses[c].Apply(s.FigureCentre(part.Cubes()[c]));
-      std::int64_t key = 0;
-      for (double v : p) key = key * 4096 + std::llround(v) + 2048;
-      cells.push_back(key);
-    }
-    std::sort(cells.begin(), cells.end());
-    return std::adjacent_find(cells.begin(), cells.end()) == cells.end();
-  }
-
   // Best-first search over the poses where every hinge stands at a multiple
   // of a quarter turn, a step turning one hinge a quarter turn either way:
   // the pose reached is checked cell by cell when it is met, the turn that
@@ -265,7 +249,7 @@ struct Search {
           next[i] += way;
           if (!spins[i] && std::abs(next[i]) > 2) continue;
           std::string k = key(next);
-          if (seen.count(k) || !CellsFree(angles(next), poses, cells)) continue;
+          if (seen.count(k) || !part.CellsFree(angles(next), poses, cells)) continue;
           seen.insert(std::move(k));
           states.push_back({std::move(next), at, states[at].depth + 1});
           open.push(entry(static_cast<int>(states.size()) - 1));

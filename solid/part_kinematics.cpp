@@ -87,6 +87,21 @@ void PartKinematics::Poses(const std::vector<double>& angles, std::vector<Rigid>
   for (std::size_t c = 0; c < cubes_.size(); ++c) poses[c] = blockPose[blockOfCube_[c]];
 }
 
+bool PartKinematics::CellsFree(const std::vector<double>& angles, std::vector<Rigid>& poses,
+                               std::vector<std::int64_t>& cells) const {
+  Poses(angles, poses);
+  cells.clear();
+  const SolidSolution& s = fold_->Solid();
+  for (std::size_t c = 0; c < poses.size(); ++c) {
+    const Point p = poses[c].Apply(s.FigureCentre(cubes_[c]));
+    std::int64_t key = 0;
+    for (double v : p) key = key * 4096 + std::llround(v) + 2048;
+    cells.push_back(key);
+  }
+  std::sort(cells.begin(), cells.end());
+  return std::adjacent_find(cells.begin(), cells.end()) == cells.end();
+}
+
 PartKinematics::Pairs PartKinematics::Apart(const std::vector<int>& key) const {
   Pairs pairs;
   for (int a = 0; a < static_cast<int>(cubes_.size()); ++a)

@@ -70,6 +70,11 @@ class PartKinematics {
   // The pose of every cube of the part (indexes as in Cubes()), the root
   // block where the figure lies.
   void Poses(const std::vector<double>& angles, std::vector<Rigid>& poses) const;
+  // Whether no two cubes share a cell at `angles` where every hinge stands at
+  // a multiple of a quarter turn (every cube then stands on a cell of the
+  // lattice); `poses` and `cells` are the caller's scratch.
+  bool CellsFree(const std::vector<double>& angles, std::vector<Rigid>& poses,
+                 std::vector<std::int64_t>& cells) const;
   // Whether no two cubes of different blocks overlap at `angles`; on an
   // overlap names the two cubes (cube indexes of the solution).
   bool PoseFree(const std::vector<double>& angles, CubeIndex* cubeA = nullptr,

@@ -59,12 +59,6 @@ class HiDpiTest : public QObject {
 
 }  // namespace zv
 
-int main(int argc, char* argv[]) {
-  qputenv("QT_SCALE_FACTOR", "2");
-  QApplication app(argc, argv);
-  app.setAttribute(Qt::AA_Use96Dpi, true);
-  zv::HiDpiTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+ZORVAT_TEST_MAIN_AT_SCALE_2(zv::HiDpiTest)
 
 #include "hidpi_test.moc"

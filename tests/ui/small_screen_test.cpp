@@ -154,12 +154,6 @@ class SmallScreenTest : public QObject {
 
 }  // namespace zv
 
-int main(int argc, char* argv[]) {
-  qputenv("QT_SCALE_FACTOR", "2");
-  QApplication app(argc, argv);
-  app.setAttribute(Qt::AA_Use96Dpi, true);
-  zv::SmallScreenTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+ZORVAT_TEST_MAIN_AT_SCALE_2(zv::SmallScreenTest)
 
 #include "small_screen_test.moc"

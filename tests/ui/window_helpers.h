@@ -62,3 +62,14 @@ inline bool HasBit(const TZvForm& w, int x, int y, int bit) {
 }
 
 }  // namespace zv::test
+
+// The main() of a window test run at twice the pixel scale, at 96 dpi, as a
+// high-density screen shows the window (QTEST_MAIN for scale 2).
+#define ZORVAT_TEST_MAIN_AT_SCALE_2(TestClass) \
+  int main(int argc, char* argv[]) {           \
+    qputenv("QT_SCALE_FACTOR", "2");           \
+    QApplication app(argc, argv);              \
+    app.setAttribute(Qt::AA_Use96Dpi, true);   \
+    TestClass test;                            \
+    return QTest::qExec(&test, argc, argv);    \
+  }
