@@ -223,18 +223,17 @@ class FastSearch {
   // Whether the regions of empty cells waste more cells than `surplus`
   // spare cells: too small, or more of them than groups of linked blocks.
   // `one` tells whether the empty cells form one region.
-  bool SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int blocksLeft, int surplus,
-                    bool& one) const;
+  bool SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int surplus, bool& one) const;
   // The groups of unplaced blocks, their sizes and the regions each may go
   // into, into groupSize_ and groupRegions_; returns how many, or -1 when a
   // group may go nowhere. Anchored: found from the unsettled hinges of
   // `list`, when every group hangs from one; loose: every group, anywhere.
-  int AnchoredGroups(const LinkConstraint* list, int count, int blocksLeft, int cubesLeft, int found) const;
+  int AnchoredGroups(const LinkConstraint* list, int count, int found) const;
   int LooseGroups() const;
   int GroupSize(int start, int group) const;  // the cubes of start's group, marking its blocks
   // The cuts after a chain step's forced moves, `before` being the cells
   // occupied when the step began; keeps oneRegion_ up to date.
-  bool Cut(int level, const CellMask& before, int blocksLeft, int surplus);
+  bool Cut(int level, const CellMask& before, int surplus);
   // Whether placing candidate `q` of the branching constraint `branch` at
   // `level` would leave a link constraint without a usable candidate, so
   // that the call would end at once.
@@ -315,11 +314,8 @@ class FastSearch {
   std::uint32_t stampCounter_ = 0;
   // The cubes with no face partner, with at most one, of the unplaced blocks.
   int fewLeft_[2] = {0, 0};
-  // SplitRegions' counts, made only when it runs, which is rare next to
-  // the placements: the links between two unplaced blocks (when the links
-  // make no cycle, the unplaced blocks fall into (unplaced blocks - those
-  // links) groups), and whether some part of the figure has no block placed.
-  int LooseLinks() const;
+  // SplitRegions' count, made only when it runs, which is rare next to the
+  // placements: whether some part of the figure has no block placed.
   bool FreePartLeft() const;
   mutable PoolVector<std::uint32_t> partSeen_;  // per part: groupStamp_ when a placed block was seen
   // Scratch of SplitRegions.

@@ -23,7 +23,7 @@ void FastSearch::PrepareRuleState() {
   twinBound_.assign(b, -1);
 }
 
-bool FastSearch::Cut(int level, const CellMask& before, int blocksLeft, int surplus) {
+bool FastSearch::Cut(int level, const CellMask& before, int surplus) {
   CellMask open, ends;
   for (int w = 0; w < t_.maskWords; ++w) open.words[w] = formCells_.words[w] & ~occupiedMask_.words[w];
   // After the scan, the constraints not yet settled are exactly the hinges
@@ -45,7 +45,7 @@ bool FastSearch::Cut(int level, const CellMask& before, int blocksLeft, int surp
     for (int w = 0; w < t_.maskWords; ++w) targets.words[w] &= open.words[w];
     if (rules_->regions.Joined(open, targets)) return false;
   }
-  return SplitRegions(open, list, constraintCount_[level], blocksLeft, surplus, oneRegion_);
+  return SplitRegions(open, list, constraintCount_[level], surplus, oneRegion_);
 }
 
 }  // namespace zv

@@ -7,7 +7,7 @@ namespace zv {
 
 void PreparedRules::Build(const PreparedSearch& prep, const FastTables& tables,
                           const LinkAnalysis* reduceWith, const RuleSwitches& switches, BlockPool* pool) {
-  UsePool(pool, blockLinks, linkedStart, linked, partOf, fewPartners, familyOf, familySize);
+  UsePool(pool, blockLinks, linkedStart, linked, linkedSide, partOf, fewPartners, familyOf, familySize);
   on = switches;
   reduced = reduceWith != nullptr;
   if (!reduced) return;

@@ -45,6 +45,11 @@ struct PreparedRules {
   PoolVector<std::int32_t> linkedStart;  // B + 1
   PoolVector<std::int32_t> linked;
   bool linksFormForest = false;
+  // Without cycles: for entry k of block g's links (to block linked[k]),
+  // the cubes on g's side of that link, the blocks still joined to g when
+  // it is cut. An unplaced block hanging by a link from a placed one heads
+  // a group of exactly that many cubes.
+  PoolVector<std::int32_t> linkedSide;
   PoolVector<int> partOf;  // B
   int partCount = 0;
 

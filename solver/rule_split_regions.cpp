@@ -44,6 +44,28 @@ void PreparedRules::PrepareLinkGroups(const PreparedSearch& prep) {
     if (root(x) == root(y)) linksFormForest = false;
     groupOf[root(x)] = root(y);
   }
+  if (linksFormForest) {
+    // Each side of each link, by a walk from the block that does not cross it.
+    linkedSide.assign(linked.size(), 0);
+    std::vector<int> stack, from(b, -1);
+    for (int g = 0; g < prep.blockCount; ++g)
+      for (std::int32_t k = linkedStart[g]; k < linkedStart[g + 1]; ++k) {
+        int cubes = 0;
+        stack.assign(1, g);
+        from[g] = linked[k];
+        while (!stack.empty()) {
+          const int x = stack.back();
+          stack.pop_back();
+          cubes += prep.blocks[x].cubeCount;
+          for (std::int32_t j = linkedStart[x]; j < linkedStart[x + 1]; ++j)
+            if (linked[j] != from[x]) {
+              from[linked[j]] = x;
+              stack.push_back(linked[j]);
+            }
+        }
+        linkedSide[k] = cubes;
+      }
+  }
   // The parts of the figure: blocks that links join, directly or not.
   std::vector<int> partOfRoot(b, 0);
   partOf.resize(b);
@@ -53,8 +75,8 @@ void PreparedRules::PrepareLinkGroups(const PreparedSearch& prep) {
   for (int g = 0; g < prep.blockCount; ++g) partOf[g] = partOfRoot[root(g)];
 }
 
-bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int blocksLeft,
-                              int surplus, bool& one) const {
+bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int surplus,
+                              bool& one) const {
   // Without spare cells every region must be filled, so each takes a group
   // of its own; when every part of the figure has a block placed, each
   // group hangs from an open constraint, so there are at most as many
@@ -73,12 +95,10 @@ bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, 
   one = found <= 1;
   if (one) return false;
   if (found > most) return true;
-  int cubesLeft = -surplus;
-  for (int w = 0; w < t_.maskWords; ++w) cubesLeft += std::popcount(open.words[w]);
   // When every part of the figure has a block placed, each group hangs by
   // a hinge from a placed cube, so it lies in a region next to that cube.
   if (freePart < 0) freePart = FreePartLeft() ? 1 : 0;
-  const int groups = found <= 64 && freePart == 0 ? AnchoredGroups(list, count, blocksLeft, cubesLeft, found)
+  const int groups = found <= 64 && freePart == 0 ? AnchoredGroups(list, count, found)
                                                   : LooseGroups();
   if (groups < 0) return true;
 
@@ -138,39 +158,32 @@ bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, 
   return waste > surplus;
 }
 
-int FastSearch::AnchoredGroups(const LinkConstraint* list, int count, int blocksLeft, int cubesLeft,
-                               int found) const {
+int FastSearch::AnchoredGroups(const LinkConstraint* list, int count, int found) const {
   // A group is found from each unsettled hinge into it; it may go only
   // into the regions next to the placed cube of every such hinge.
   NextGroupStamp();
   int groups = 0;
-  // Without cycles, the group count follows from the links left; one group
-  // holds every unplaced cube.
-  const int total = rules_->linksFormForest ? blocksLeft - LooseLinks() : -1;
-  const bool oneGroup = total == 1;
-  // The last group of a known count is what the others leave.
-  int last = -1, others = 0;
+  // Without cycles the placed blocks of each part hang together, so the
+  // block behind an unsettled hinge touches one placed block, and its
+  // group is its side of that link, of a size known beforehand; with
+  // cycles, the group is traced.
+  const bool forest = rules_->linksFormForest;
   for (int i = 0; i < count; ++i) {
     if (list[i].done) continue;
     const int start = list[i].neighbourBlock;
     int k = 0;
-    if (oneGroup) {
-      if (groups == 0) {
-        groupSize_[0] = cubesLeft;
-        groupRegions_[groups++] = ~std::uint64_t{0};
-      }
-    } else if (visited_[start] == groupStamp_) {
+    if (visited_[start] == groupStamp_) {
       k = groupIndex_[start];
-    } else if (last >= 0) {
-      k = last;
     } else {
       k = groups;
-      if (groups == total - 1) {
-        last = k;
-        groupSize_[k] = cubesLeft - others;
+      if (forest) {
+        visited_[start] = groupStamp_;
+        groupIndex_[start] = k;
+        std::int32_t j = rules_->linkedStart[start];
+        while (blockAvailable_[rules_->linked[j]]) ++j;
+        groupSize_[k] = rules_->linkedSide[j];
       } else {
         groupSize_[k] = GroupSize(start, k);
-        others += groupSize_[k];
       }
       groupRegions_[groups++] = ~std::uint64_t{0};
     }
@@ -197,12 +210,6 @@ void FastSearch::NextGroupStamp() const {
     std::fill(partSeen_.begin(), partSeen_.end(), 0);
     groupStamp_ = 1;
   }
-}
-
-int FastSearch::LooseLinks() const {
-  int loose = 0;
-  for (const auto& [a, b] : rules_->blockLinks) loose += blockAvailable_[a] & blockAvailable_[b];
-  return loose;
 }
 
 bool FastSearch::FreePartLeft() const {
