@@ -58,7 +58,9 @@ class EmptyRegions {
   // The face neighbours of a form cell.
   const CellMask& Faces(int cell) const { return faces_[cell]; }
 
- private:
+  // A whole box in one mask word with regions joined across faces only:
+  // the questions above on plain words, for the search's one-word cuts.
+  bool WordBox() const { return box_ && words_ == 1; }
   // Grow for a whole box in one mask word.
   std::uint64_t GrowWord(std::uint64_t m) const {
     std::uint64_t out = m | (m & notLastX_.words[0]) << 1 | (m & notFirstX_.words[0]) >> 1 |
@@ -67,10 +69,6 @@ class EmptyRegions {
     if (strideZ_ < 64) out |= m << strideZ_ | m >> strideZ_;
     return out;
   }
-
-  void CountNeighboursCells(const CellMask& of, const CellMask& at, CellMask& one, CellMask& two) const;
-  bool JoinedCells(const CellMask& cells, const CellMask& targets) const;
-  CellMask GrowCells(const CellMask& from) const;
   // The one-word whole box: each shift moves every cell onto the neighbour
   // it sees in one direction.
   void CountNeighboursWord(std::uint64_t of, std::uint64_t at, std::uint64_t& one, std::uint64_t& two) const {
@@ -94,6 +92,10 @@ class EmptyRegions {
     return true;
   }
 
+ private:
+  void CountNeighboursCells(const CellMask& of, const CellMask& at, CellMask& one, CellMask& two) const;
+  bool JoinedCells(const CellMask& cells, const CellMask& targets) const;
+  CellMask GrowCells(const CellMask& from) const;
   int words_ = 1;
   bool wholeBox_ = false;          // the form fills its box
   bool box_ = false;               // regions join across faces only, in a whole box

@@ -64,6 +64,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
     splitRegions_ = rules_->on.splitRegions;
     deadOnArrival_ = rules_->on.deadOnArrival;
     twinExchange_ = rules_->on.twinExchange;
+    wordBox_ = rules_->regions.WordBox();
     PrepareRuleState();
   }
   Reset();

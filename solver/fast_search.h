@@ -234,6 +234,7 @@ class FastSearch {
   // The cuts after a chain step's forced moves, `before` being the cells
   // occupied when the step began; keeps oneRegion_ up to date.
   bool Cut(int level, const CellMask& before, int surplus);
+  bool CutWord(int level, std::uint64_t before, int surplus);  // a whole box in one word
   // Whether placing candidate `q` of the branching constraint `branch` at
   // `level` would leave a link constraint without a usable candidate, so
   // that the call would end at once.
@@ -241,6 +242,7 @@ class FastSearch {
   // Whether more open cells lack room for their cube's face partners than
   // spare cells and unplaced cubes with that few partners can account for.
   bool ThinCells(const CellMask& open, const CellMask& ends, int surplus) const;
+  bool ThinCellsWord(std::uint64_t open, std::uint64_t ends, int surplus) const;  // a whole box in one word
   LinkConstraint* Constraints(int level) {
     return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_;
   }
@@ -260,6 +262,7 @@ class FastSearch {
   CellMask occupiedMask_;                    // cells covered, or left empty on purpose
   CellMask formCells_;                       // every form cell
   bool oneWord_ = false;                     // the form has at most 64 cells: masks are one word
+  bool wordBox_ = false;                     // a whole box in one word, with the cuts on: CutWord
   // A stack of placement lists, one per new-group step on the current path
   // (the top one holds every available placement), each ascending. List d
   // keeps the placements of block g at lists_[bounds[g], bounds[g + 1]),

@@ -24,6 +24,7 @@ void FastSearch::PrepareRuleState() {
 }
 
 bool FastSearch::Cut(int level, const CellMask& before, int surplus) {
+  if (wordBox_) return CutWord(level, before.words[0], surplus);
   CellMask open, ends;
   for (int w = 0; w < t_.maskWords; ++w) open.words[w] = formCells_.words[w] & ~occupiedMask_.words[w];
   // After the scan, the constraints not yet settled are exactly the hinges
@@ -46,6 +47,26 @@ bool FastSearch::Cut(int level, const CellMask& before, int surplus) {
     if (rules_->regions.Joined(open, targets)) return false;
   }
   return SplitRegions(open, list, constraintCount_[level], surplus, oneRegion_);
+}
+
+bool FastSearch::CutWord(int level, std::uint64_t before, int surplus) {
+  // Cut on a whole box in one mask word, the same tests on plain words.
+  const EmptyRegions& regions = rules_->regions;
+  const std::uint64_t occupied = occupiedMask_.words[0];
+  const std::uint64_t open = formCells_.words[0] & ~occupied;
+  const LinkConstraint* list = Constraints(level);
+  const int count = constraintCount_[level];
+  if (thinCells_) {
+    std::uint64_t ends = 0;
+    for (int i = 0; i < count; ++i)
+      if (!list[i].done) ends |= std::uint64_t{1} << list[i].fromCell;
+    if (ThinCellsWord(open, ends, surplus)) return true;
+  }
+  if (!splitRegions_) return false;
+  if (oneRegion_ && regions.JoinedWord(open, regions.GrowWord(occupied & ~before) & open)) return false;
+  CellMask cells;
+  cells.words[0] = open;
+  return SplitRegions(cells, list, count, surplus, oneRegion_);
 }
 
 }  // namespace zv

@@ -40,6 +40,18 @@ void PreparedRules::PrepareThinCells(const PreparedSearch& prep, const FastTable
   }
 }
 
+bool FastSearch::ThinCellsWord(std::uint64_t open, std::uint64_t ends, int surplus) const {
+  // As below, on one word.
+  std::uint64_t one = 0, two = 0;
+  rules_->regions.CountNeighboursWord(open | ends, open, one, two);
+  auto moreThan = [&](std::uint64_t bits, int limit) {
+    for (; bits != 0; bits &= bits - 1)
+      if (--limit < 0) return true;
+    return false;
+  };
+  return moreThan(open & ~one, fewLeft_[0] + surplus) || moreThan(open & ~two, fewLeft_[1] + surplus);
+}
+
 bool FastSearch::ThinCells(const CellMask& open, const CellMask& ends, int surplus) const {
   // The cube that will stand on an open cell needs a cell for each of its
   // face partners among the cell's face neighbours: an open one, or one
