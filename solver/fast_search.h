@@ -234,7 +234,7 @@ class FastSearch {
   // The cuts after a chain step's forced moves, `before` being the cells
   // occupied when the step began; keeps oneRegion_ up to date.
   bool Cut(int level, const CellMask& before, int surplus);
-  bool CutWord(int level, std::uint64_t before, int surplus);  // a whole box in one word
+  bool CutWord(int level, std::uint64_t before, int surplus);  // the same, for a whole box in one word
   // Whether placing candidate `q` of the branching constraint `branch` at
   // `level` would leave a link constraint without a usable candidate, so
   // that the call would end at once.

@@ -24,7 +24,6 @@ void FastSearch::PrepareRuleState() {
 }
 
 bool FastSearch::Cut(int level, const CellMask& before, int surplus) {
-  if (wordBox_) return CutWord(level, before.words[0], surplus);
   CellMask open, ends;
   for (int w = 0; w < t_.maskWords; ++w) open.words[w] = formCells_.words[w] & ~occupiedMask_.words[w];
   // After the scan, the constraints not yet settled are exactly the hinges
