@@ -97,8 +97,17 @@ CellMask EmptyRegions::GrowCells(const CellMask& from) const {
   return out;
 }
 
-int EmptyRegions::Sizes(CellMask cells, int* sizes, CellMask* masks, int most) const {
+int EmptyRegions::Sizes(CellMask cells, int* sizes, CellMask* masks, int most, const CellMask* known) const {
   int count = 0;
+  if (known != nullptr && most > 0) {
+    masks[count] = *known;
+    sizes[count] = 0;
+    for (int w = 0; w < words_; ++w) {
+      sizes[count] += std::popcount(known->words[w]);
+      cells.words[w] &= ~known->words[w];
+    }
+    ++count;
+  }
   if (box_ && words_ == 1) {
     for (std::uint64_t rest = cells.words[0]; rest != 0;) {
       if (count == most) return most + 1;

@@ -25,8 +25,11 @@ class EmptyRegions {
   // Writes the size and the cells of every region of `cells` and returns
   // how many there are (at most the form's cell count). With `most`, stops
   // as soon as a region beyond the first `most` is met and returns most + 1:
-  // only the first `most` regions are written then.
-  int Sizes(CellMask cells, int* sizes, CellMask* masks, int most = kMaxCubes) const;
+  // only the first `most` regions are written then. With `known`, one
+  // region of `cells` found already, that one comes first and is not
+  // filled again; the others follow in order.
+  int Sizes(CellMask cells, int* sizes, CellMask* masks, int most = kMaxCubes,
+            const CellMask* known = nullptr) const;
   // Among the cells of `at`: those with at least one face neighbour in
   // `of` (into `one`) and those with at least two (into `two`).
   // The search asks these after nearly every step: a whole box in one mask
@@ -43,7 +46,8 @@ class EmptyRegions {
   // Whether every cell of `targets` (all within `cells`) lies in one region
   // of `cells`; the fill stops as soon as it has met them all.
   bool Joined(const CellMask& cells, const CellMask& targets) const {
-    if (box_ && words_ == 1) return JoinedWord(cells.words[0], targets.words[0]);
+    std::uint64_t region = 0;
+    if (box_ && words_ == 1) return JoinedWord(cells.words[0], targets.words[0], region);
     return JoinedCells(cells, targets);
   }
   // The cells joined to some cell of `from`, and those of `from`.
@@ -84,11 +88,15 @@ class EmptyRegions {
     one = o & at;
     two = t & at;
   }
-  bool JoinedWord(std::uint64_t cells, std::uint64_t targets) const {
+  // When they are not joined, `region` is the region of the lowest target.
+  bool JoinedWord(std::uint64_t cells, std::uint64_t targets, std::uint64_t& region) const {
     if (targets == 0) return true;
     std::uint64_t part = targets & (0 - targets);
     for (std::uint64_t grown; (part & targets) != targets; part = grown)
-      if ((grown = GrowWord(part) & cells) == part) return false;
+      if ((grown = GrowWord(part) & cells) == part) {
+        region = part;
+        return false;
+      }
     return true;
   }
 

@@ -223,7 +223,9 @@ class FastSearch {
   // Whether the regions of empty cells waste more cells than `surplus`
   // spare cells: too small, or more of them than groups of linked blocks.
   // `one` tells whether the empty cells form one region.
-  bool SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int surplus, bool& one) const;
+  // `known`, when given, is one region of `open` found already.
+  bool SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int surplus, bool& one,
+                    const CellMask* known = nullptr) const;
   // The groups of unplaced blocks, their sizes and the regions each may go
   // into, into groupSize_ and groupRegions_; returns how many, or -1 when a
   // group may go nowhere. Anchored: found from the unsettled hinges of

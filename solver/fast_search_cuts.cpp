@@ -62,10 +62,13 @@ bool FastSearch::CutWord(int level, std::uint64_t before, int surplus) {
     if (ThinCellsWord(open, ends, surplus)) return true;
   }
   if (!splitRegions_) return false;
-  if (oneRegion_ && regions.JoinedWord(open, regions.GrowWord(occupied & ~before) & open)) return false;
-  CellMask cells;
+  // When the cells next to those just filled are not joined, the fill
+  // that found so has one region already, which the split test takes.
+  CellMask cells, known;
   cells.words[0] = open;
-  return SplitRegions(cells, list, count, surplus, oneRegion_);
+  if (oneRegion_ && regions.JoinedWord(open, regions.GrowWord(occupied & ~before) & open, known.words[0]))
+    return false;
+  return SplitRegions(cells, list, count, surplus, oneRegion_, oneRegion_ ? &known : nullptr);
 }
 
 }  // namespace zv

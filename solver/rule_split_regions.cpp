@@ -76,7 +76,7 @@ void PreparedRules::PrepareLinkGroups(const PreparedSearch& prep) {
 }
 
 bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, int count, int surplus,
-                              bool& one) const {
+                              bool& one, const CellMask* known) const {
   // Without spare cells every region must be filled, so each takes a group
   // of its own; when every part of the figure has a block placed, each
   // group hangs from an open constraint, so there are at most as many
@@ -91,7 +91,8 @@ bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, 
     freePart = FreePartLeft() ? 1 : 0;
     if (freePart == 0 && hinges >= 1 && hinges < 64) most = hinges;
   }
-  const int found = rules_->regions.Sizes(open, regionSizes_.data(), regionMasks_.data(), most);
+  // The regions' order does not matter below (with at most 64 of them).
+  const int found = rules_->regions.Sizes(open, regionSizes_.data(), regionMasks_.data(), most, known);
   one = found <= 1;
   if (one) return false;
   if (found > most) return true;

@@ -114,6 +114,19 @@ TEST(EmptyRegions, AgreeWithCellByCellReference) {
           EXPECT_EQ(firstSizes[r], sizes[r]);
           for (int w = 0; w < 4; ++w) EXPECT_EQ(firstMasks[r].words[w], masks[r].words[w]);
         }
+        // Given one region found already: it comes first, then the others
+        // in their order.
+        if (labels > 0) {
+          const int k = static_cast<int>(random() % labels);
+          std::vector<int> knownSizes(sizes.size());
+          std::vector<CellMask> knownMasks(masks.size());
+          ASSERT_EQ(regions.Sizes(cells, knownSizes.data(), knownMasks.data(), kMaxCubes, &masks[k]), labels);
+          for (int r = 0; r < labels; ++r) {
+            const int was = r == 0 ? k : r <= k ? r - 1 : r;
+            EXPECT_EQ(knownSizes[r], sizes[was]);
+            for (int w = 0; w < 4; ++w) EXPECT_EQ(knownMasks[r].words[w], masks[was].words[w]);
+          }
+        }
         CellMask one, two;
         regions.CountNeighbours(cells, from, one, two);
         const CellMask grown = regions.Grow(from);
@@ -131,12 +144,18 @@ TEST(EmptyRegions, AgreeWithCellByCellReference) {
           if (Has(cells, m) && Has(from, m)) targets.Set(m);
         }
         bool oneLabel = true;
-        for (int m = 0, first = -1; m < n; ++m)
+        int firstLabel = -1;
+        for (int m = 0; m < n; ++m)
           if (Has(targets, m)) {
-            if (first < 0) first = label[m];
-            oneLabel = oneLabel && label[m] == first;
+            if (firstLabel < 0) firstLabel = label[m];
+            oneLabel = oneLabel && label[m] == firstLabel;
           }
         EXPECT_EQ(regions.Joined(cells, targets), oneLabel);
+        // On one word, targets not joined leave the region of the lowest one.
+        std::uint64_t region = 0;
+        if (regions.WordBox() && !regions.JoinedWord(cells.words[0], targets.words[0], region)) {
+          for (int m = 0; m < n; ++m) EXPECT_EQ(region >> m & 1, std::uint64_t{label[m] == firstLabel}) << m;
+        }
       }
     }
 }
