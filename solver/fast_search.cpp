@@ -303,7 +303,8 @@ void FastSearch::Call(int level, int blocksLeft, int block, std::int32_t placeme
   // so the reduced search runs its cuts there. Wherever they do not run,
   // what they knew of the empty regions is stale.
   if (best != kDeadEnd && (thinCells_ || splitRegions_) && blocksLeft > 0 && pending > 0) {
-    if (wordBox_ ? CutWord(level, occupied.words[0], surplus) : Cut(level, occupied, surplus)) best = kDeadEnd;
+    if (wordBox_ ? CutWord(level, occupied.words[0], surplus) : Cut(level, occupied, surplus))
+      best = kDeadEnd;
   } else {
     oneRegion_ = false;
   }

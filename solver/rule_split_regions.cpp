@@ -99,8 +99,7 @@ bool FastSearch::SplitRegions(const CellMask& open, const LinkConstraint* list, 
   // When every part of the figure has a block placed, each group hangs by
   // a hinge from a placed cube, so it lies in a region next to that cube.
   if (freePart < 0) freePart = FreePartLeft() ? 1 : 0;
-  const int groups = found <= 64 && freePart == 0 ? AnchoredGroups(list, count, found)
-                                                  : LooseGroups();
+  const int groups = found <= 64 && freePart == 0 ? AnchoredGroups(list, count, found) : LooseGroups();
   if (groups < 0) return true;
 
   // Regions no group may go into stay empty; so does a region smaller than
