@@ -57,9 +57,9 @@ if [ "$instructions" = 1 ]; then
     for build in $previous "$cli"; do
       name=new
       [ "$build" = "$cli" ] || name=previous
-      # $limit is empty or two words.
+      # $limit is empty or two words; a run stopped after its Nth solution
+      # exits with the stopped status.
       # shellcheck disable=SC2086
-      # A run stopped after its Nth solution exits with the stopped status.
       valgrind --tool=callgrind --callgrind-out-file="$work/out" \
         "$build" solve "$root/examples/$task" --json --threads 1 $limit >"$work/json" 2>/dev/null || :
       calls=$(grep -o '"searchCalls":[0-9]*' "$work/json" | cut -d: -f2)
