@@ -40,16 +40,25 @@ void PreparedRules::PrepareThinCells(const PreparedSearch& prep, const FastTable
   }
 }
 
+namespace {
+
+// Whether `bits` holds more cells than `limit` allows, counting only up to
+// it (the limits are small); `limit` keeps what is left, so the words of a
+// mask go through one after the other.
+bool PastLimit(std::uint64_t bits, int& limit) {
+  for (; bits != 0; bits &= bits - 1)
+    if (--limit < 0) return true;
+  return false;
+}
+
+}  // namespace
+
 bool FastSearch::ThinCellsWord(std::uint64_t open, std::uint64_t ends, int surplus) const {
   // As below, on one word.
   std::uint64_t one = 0, two = 0;
   rules_->regions.CountNeighboursWord(open | ends, open, one, two);
-  auto moreThan = [&](std::uint64_t bits, int limit) {
-    for (; bits != 0; bits &= bits - 1)
-      if (--limit < 0) return true;
-    return false;
-  };
-  return moreThan(open & ~one, fewLeft_[0] + surplus) || moreThan(open & ~two, fewLeft_[1] + surplus);
+  int none = fewLeft_[0] + surplus, single = fewLeft_[1] + surplus;
+  return PastLimit(open & ~one, none) || PastLimit(open & ~two, single);
 }
 
 bool FastSearch::ThinCells(const CellMask& open, const CellMask& ends, int surplus) const {
@@ -63,11 +72,9 @@ bool FastSearch::ThinCells(const CellMask& open, const CellMask& ends, int surpl
   for (int w = 0; w < t_.maskWords; ++w) seen.words[w] = open.words[w] | ends.words[w];
   CellMask one, two;
   rules_->regions.CountNeighbours(seen, open, one, two);
-  // The limits are small, so the cells are counted only up to them.
   auto moreThan = [&](const CellMask& lacking, int limit) {
     for (int w = 0; w < t_.maskWords; ++w)
-      for (std::uint64_t bits = open.words[w] & ~lacking.words[w]; bits != 0; bits &= bits - 1)
-        if (--limit < 0) return true;
+      if (PastLimit(open.words[w] & ~lacking.words[w], limit)) return true;
     return false;
   };
   return moreThan(one, fewLeft_[0] + surplus) || moreThan(two, fewLeft_[1] + surplus);
