@@ -32,7 +32,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
       hingeRoom_(static_cast<std::size_t>(std::max(prep.hingeCount, 1))),
       rules_(rules),
       red_(rules != nullptr ? rules->Reductions() : nullptr) {
-  UsePool(tables.pool, blockAvailable_, lists_, listBounds_, slotUsed_, chosen_, constraints_,
+  UsePool(tables.pool, blockAvailable_, lists_, listBounds_, slotUsed_, chosen_, constraints_, reach_,
           constraintCount_, placedStack_, slotStack_, path_, stamp_, classCount_, partSeen_, regionMasks_,
           groupRegions_, groupIndex_, groupStack_, visited_, groupOf_, groupSize_, regionSizes_, twinsLeft_,
           twinBound_, replayRoom_, onPath_);
@@ -57,6 +57,7 @@ FastSearch::FastSearch(const PreparedSearch& prep, const FastTables& tables, Fas
   listBounds_.resize((levels + 1) * (b + 1));
   for (int m = 0; m < prep.formCellCount; ++m) formCells_.Set(m);
   oneWord_ = tables.maskWords == 1;
+  if (oneWord_) reach_.resize(levels * hingeRoom_);
   if (red_ != nullptr) {
     stamp_.assign(static_cast<std::size_t>(prep.placementCount), 0);
     classCount_.assign(static_cast<std::size_t>(prep.placementCount), 0);
@@ -122,12 +123,17 @@ void FastSearch::Place(int level, int block, std::int32_t placement, int& blocks
   const std::uint64_t* mask = t_.Mask(placement);
   for (int w = 0; w < t_.maskWords; ++w) occupiedMask_.words[w] |= mask[w];
   LinkConstraint* list = Constraints(level);
+  // One-word forms: the candidates' masks stand beside the constraints.
+  const std::uint64_t* beside = oneWord_ ? t_.CandidateMasksOf(block, placement) : nullptr;
   for (const LinkConstraint& c : t_.ConstraintsOf(block, placement)) {
+    const std::uint64_t* masks = beside;
+    if (beside != nullptr) beside += 4;
     if (!blockAvailable_[c.neighbourBlock]) continue;
     // The next scan tests these candidates' masks; asking for them now lets
     // the cache misses of a long hinge chain overlap instead of queueing.
     for (int k = 0; k < c.candidateCount; ++k) __builtin_prefetch(t_.Mask(c.candidates[k]));
     assert(static_cast<std::size_t>(constraintCount_[level]) < hingeRoom_);
+    if (masks != nullptr) Reach(level)[constraintCount_[level]] = masks[0] | masks[1] | masks[2] | masks[3];
     list[constraintCount_[level]++] = c;
     ++pending;
   }
@@ -208,31 +214,42 @@ int FastSearch::ScanPass(int level, int& blocksLeft, int& pending) {
     // those stores could otherwise alias every later read.
     const int count = c.candidateCount;
     const int foldAt = c.foldIndex;
-    const std::array<std::int32_t, 4> from = c.candidates;
-    const FastTables::BlockConstraints nb = t_.blockConstraints[c.neighbourBlock];
-    const auto perPlacement = static_cast<std::size_t>(nb.count);
-    const std::uint64_t* masks = t_.maskBits.data();
     const std::uint64_t occupied0 = occupiedMask_.words[0];
-    int kept = 0;
-    int fold = -1;
-    for (int k = 0; k < count; ++k) {
-      const std::int32_t candidate = from[k];
-      if (oneWord_ ? (masks[candidate] & occupied0) != 0 : !Usable(candidate)) continue;
-      if (k == foldAt) {
-        if (slotUsed_[c.slot]) continue;
-        fold = kept;
+    int kept = count;
+    int fold = foldAt;
+    // Nothing filled since the constraint was last looked at meets a
+    // candidate, and the fold's slot is still free: every candidate stays.
+    const bool unchanged =
+        oneWord_ && (Reach(level)[i] & occupied0) == 0 && (foldAt < 0 || !slotUsed_[c.slot]);
+    if (!unchanged) {
+      const std::array<std::int32_t, 4> from = c.candidates;
+      const FastTables::BlockConstraints nb = t_.blockConstraints[c.neighbourBlock];
+      const auto perPlacement = static_cast<std::size_t>(nb.count);
+      const std::uint64_t* masks = t_.maskBits.data();
+      std::uint64_t reach = 0;
+      kept = 0;
+      fold = -1;
+      for (int k = 0; k < count; ++k) {
+        const std::int32_t candidate = from[k];
+        if (oneWord_ ? (masks[candidate] & occupied0) != 0 : !Usable(candidate)) continue;
+        if (k == foldAt) {
+          if (slotUsed_[c.slot]) continue;
+          fold = kept;
+        }
+        c.candidates[kept++] = candidate;
+        if (oneWord_) reach |= masks[candidate];
+        // A kept candidate is placed soon, by a forced move or a branch: its
+        // constraints (and, for one-word forms, their candidates' masks) are
+        // asked for now.
+        const std::size_t at =
+            nb.start + static_cast<std::size_t>(candidate - nb.firstPlacement) * perPlacement;
+        __builtin_prefetch(t_.constraints + at);
+        if (oneWord_) __builtin_prefetch(t_.candidateMasks.data() + 4 * at);
       }
-      c.candidates[kept++] = candidate;
-      // A kept candidate is placed soon, by a forced move or a branch: its
-      // constraints (and, for one-word forms, their candidates' masks) are
-      // asked for now.
-      const std::size_t at =
-          nb.start + static_cast<std::size_t>(candidate - nb.firstPlacement) * perPlacement;
-      __builtin_prefetch(t_.constraints + at);
-      if (oneWord_) __builtin_prefetch(t_.candidateMasks.data() + 4 * at);
+      c.candidateCount = static_cast<std::int8_t>(kept);
+      c.foldIndex = static_cast<std::int8_t>(fold);
+      if (oneWord_) Reach(level)[i] = reach;
     }
-    c.candidateCount = static_cast<std::int8_t>(kept);
-    c.foldIndex = static_cast<std::int8_t>(fold);
     if (kept == 0) return kDeadEnd;
     if (kept == 1) {
       c.done = 1;

@@ -251,6 +251,10 @@ class FastSearch {
   const LinkConstraint* Constraints(int level) const {
     return constraints_.data() + static_cast<std::size_t>(level) * hingeRoom_;
   }
+  std::uint64_t* Reach(int level) { return reach_.data() + static_cast<std::size_t>(level) * hingeRoom_; }
+  const std::uint64_t* Reach(int level) const {
+    return reach_.data() + static_cast<std::size_t>(level) * hingeRoom_;
+  }
 
   static constexpr int kDeadEnd = -2;
   static constexpr int kRestart = -3;
@@ -278,9 +282,15 @@ class FastSearch {
   const std::uint32_t* ListBounds() const {
     return listBounds_.data() + listDepth_ * (static_cast<std::size_t>(prep_.blockCount) + 1);
   }
-  PoolVector<std::uint8_t> slotUsed_;         // S
-  PoolVector<std::int32_t> chosen_;           // B
-  PoolVector<LinkConstraint> constraints_;    // levels x H
+  PoolVector<std::uint8_t> slotUsed_;       // S
+  PoolVector<std::int32_t> chosen_;         // B
+  PoolVector<LinkConstraint> constraints_;  // levels x H
+  // Forms of at most 64 cells: beside each constraint of constraints_, a
+  // word holding the cells of all its candidates (every bit while not yet
+  // known). The scan passes over a constraint whose candidates' cells were
+  // not filled since it last looked, and the arrival test over one whose
+  // candidates the placement tested misses.
+  PoolVector<std::uint64_t> reach_;           // levels x H, one-word forms only
   PoolVector<std::int32_t> constraintCount_;  // levels
   PoolVector<std::int32_t> placedStack_;      // blocks placed on the current path, in order
   int placedTop_ = 0;

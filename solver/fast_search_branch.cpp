@@ -74,8 +74,11 @@ void FastSearch::BranchOnConstraint(int level, int blocksLeft, int best, int sur
       const int slotMark = slotTop_;
       if (v == branch.foldIndex) MarkSlot(branch.slot);
       int count = 0;
-      for (int i = 0; i < constraintCount_[level]; ++i)
-        if (!list[i].done) next[count++] = list[i];
+      for (int i = 0; i < constraintCount_[level]; ++i) {
+        if (list[i].done) continue;
+        if (oneWord_) Reach(level + 1)[count] = Reach(level)[i];
+        next[count++] = list[i];
+      }
       constraintCount_[level + 1] = count;
       Call(level + 1, blocksLeft, branch.neighbourBlock, branch.candidates[v], surplus, share);
       assert(placedTop_ == placedAtBranch);  // the child lifted every block it placed

@@ -57,6 +57,8 @@ bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int
     for (int k = 0; k < c.candidateCount && !partnerThere; ++k) partnerThere = c.candidates[k] == placed;
     if (!partnerThere) return true;
   }
+  // The scan left only candidates clear of the occupied cells: one whose
+  // candidates' cells q misses keeps them all.
   const LinkConstraint* list = Constraints(level);
   for (int i = 0; i < constraintCount_[level]; ++i) {
     const LinkConstraint& c = list[i];
@@ -65,6 +67,8 @@ bool FastSearch::DeadOnArrival(int level, const LinkConstraint& branch, std::int
       bool listed = false;
       for (int k = 0; k < c.candidateCount && !listed; ++k) listed = c.candidates[k] == q;
       if (!listed) return true;
+    } else if (oneWord && (Reach(level)[i] & own[0]) == 0) {
+      continue;
     } else if (noneFits(c)) {
       return true;
     }
