@@ -108,12 +108,14 @@ trap 'rm -f "$rows"' EXIT
   "$here/alternate.sh" -c "$cli" -r "$rounds" -l 120 "reduced:1 reduced:2" pentominoes_3x4x5.zvt chain_46.zvt
 } | tee "$rows"
 
-# Rows are "SETTING PUZZLE expected found seconds ..." after "round N:" lines;
-# the first comparison's rounds are 1.N, the second's 2.N.
+# Rows are "SETTING PROGRAM PUZZLE expected found seconds ..." after "round N:"
+# lines (and a "program 1:" line before them); the first comparison's rounds
+# are 1.N, the second's 2.N.
 echo
 awk '
+  /^program/ { next }
   /^round/ { n_ = $2 + 0; if (n_ == 1) ++pass; round = pass "." n_; next }
-  { key = $2 " " round; seconds[key, $1] = $5; if (!(key in seen)) { seen[key] = 1; order[++n] = key } }
+  { key = $3 " " round; seconds[key, $1] = $6; if (!(key in seen)) { seen[key] = 1; order[++n] = key } }
   END {
     printf "%-24s %6s %16s %16s\n", "puzzle", "round", "fast/reduced", "1 / 2 threads"
     for (i = 1; i <= n; ++i) {
