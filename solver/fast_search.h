@@ -286,10 +286,11 @@ class FastSearch {
   PoolVector<std::int32_t> chosen_;         // B
   PoolVector<LinkConstraint> constraints_;  // levels x H
   // Forms of at most 64 cells: beside each constraint of constraints_, a
-  // word holding the cells of all its candidates (every bit while not yet
-  // known). The scan passes over a constraint whose candidates' cells were
-  // not filled since it last looked, and the arrival test over one whose
-  // candidates the placement tested misses.
+  // word holding the cells of all its candidates (from the tables' masks
+  // when it is added, then from those the scan keeps). The scan passes over
+  // a constraint whose candidates' cells were not filled since it last
+  // looked, and the arrival test over one whose candidates the placement
+  // tested misses.
   PoolVector<std::uint64_t> reach_;           // levels x H, one-word forms only
   PoolVector<std::int32_t> constraintCount_;  // levels
   PoolVector<std::int32_t> placedStack_;      // blocks placed on the current path, in order
